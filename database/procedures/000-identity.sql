@@ -1,0 +1,29 @@
+-- Identity: every procedure acts for the account named by @tamouser, and only after @tamopassword
+-- has been checked against it.
+DELIMITER $$
+
+CREATE FUNCTION password_hash_of(p_salt CHAR(32), p_password TEXT) RETURNS CHAR(64)
+  DETERMINISTIC
+  RETURN SHA2(CONCAT(p_salt, p_password), 256)$$
+
+CREATE FUNCTION new_salt() RETURNS CHAR(32)
+  NOT DETERMINISTIC
+  RETURN SUBSTRING(SHA2(CONCAT(RAND(), UUID(), SYSDATE(6)), 256), 1, 32)$$
+
+-- 1 when @tamouser names an account whose password is @tamopassword, else 0.
+CREATE FUNCTION session_is_authenticated() RETURNS TINYINT
+  READS SQL DATA
+BEGIN
+  DECLARE v_ok TINYINT DEFAULT 0;
+  SELECT COUNT(*) INTO v_ok FROM account a
+   WHERE a.user_id = @tamouser
+     AND a.password_hash = password_hash_of(a.salt, COALESCE(@tamopassword, ''));
+  RETURN IF(v_ok = 1, 1, 0);
+END$$
+
+-- The account the session acts for, or NULL when the session variables do not name a valid account.
+CREATE FUNCTION session_account() RETURNS VARCHAR(64)
+  READS SQL DATA
+  RETURN IF(session_is_authenticated() = 1, @tamouser, NULL)$$
+
+DELIMITER ;

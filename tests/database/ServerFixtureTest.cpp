@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "TestDatabase.h"
+
+using tamo::testing::ConnectionValues;
+using tamo::testing::TestConnection;
+using tamo::testing::TestDatabase;
+
+namespace {
+
+struct Command {
+    int status;
+    std::string output;
+};
+
+Command RunTool(const std::string& arguments) {
+    std::string command = "'" + TestDatabase::Tool() + "' " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string text;
+    char buffer[256];
+    while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
+    int status = pclose(pipe);
+    return {status, text};
+}
+
+TEST(ServerFixture, TheRunsServerAnswersOnItsPort) {
+    Command port = RunTool("port '" + TestDatabase::ServerDir() + "'");
+    ASSERT_EQ(port.status, 0) << port.output;
+    EXPECT_EQ(std::stoi(port.output), TestDatabase::ServerPort());
+    EXPECT_NE(TestDatabase::ServerPort(), 3306);
+    TestConnection db(TestDatabase::Prepare("fixture", false));
+    EXPECT_TRUE(db.connected()) << db.connectError();
+}
+
+TEST(ServerFixture, TwoServersRunSideBySideAndStop) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::path(TestDatabase::ServerDir()) / ("side-by-side-" + std::to_string(getpid()));
+    const std::string first = (root / "a").string(), second = (root / "b").string();
+    for (const auto& dir : {first, second}) ASSERT_EQ(RunTool("init '" + dir + "'").status, 0);
+    Command a = RunTool("start '" + first + "'"), b = RunTool("start '" + second + "'");
+    ASSERT_EQ(a.status, 0) << a.output;
+    ASSERT_EQ(b.status, 0) << b.output;
+    EXPECT_NE(std::stoi(a.output), std::stoi(b.output));
+
+    for (const auto& dir : {first, second}) {
+        ASSERT_EQ(RunTool("create '" + dir + "' side").status, 0);
+        ConnectionValues values{"127.0.0.1", std::stoi(RunTool("port '" + dir + "'").output), "tamo", "tamo", "side"};
+        TestConnection db(values);
+        ASSERT_TRUE(db.connected()) << db.connectError();
+        EXPECT_TRUE(db.Login("admin", "admin"));
+    }
+    for (const auto& dir : {first, second}) {
+        EXPECT_EQ(RunTool("stop '" + dir + "'").status, 0);
+        EXPECT_NE(RunTool("port '" + dir + "'").status, 0) << "still running: " << dir;
+    }
+    fs::remove_all(root);
+}
+
+TEST(ServerFixture, ARunningServerIsStartedOnlyOnce) {
+    Command again = RunTool("start '" + TestDatabase::ServerDir() + "'");
+    ASSERT_EQ(again.status, 0) << again.output;
+    EXPECT_EQ(std::stoi(again.output), TestDatabase::ServerPort());
+}
+
+}  // namespace
