@@ -7,35 +7,60 @@
 --                       guest: read. applicant: nothing yet (waits for a manager).
 --   domain visibility   public: every logged-in account reads it. private: only its members
 --                       (guest and up) and administrators.
+--
+-- database/README.md documents the rules as a table; keep the two in step.
 DELIMITER $$
 
+-- The session account is taken into a variable before a lookup: compared inside a WHERE, a stored function
+-- would be evaluated row by row instead of once through the index.
 CREATE FUNCTION account_is_administrator() RETURNS TINYINT
   READS SQL DATA
-  RETURN COALESCE((SELECT a.is_administrator FROM account a WHERE a.user_id = session_account()), 0)$$
+BEGIN
+  DECLARE v_user VARCHAR(64) DEFAULT session_account();
+  RETURN COALESCE((SELECT a.is_administrator FROM account a WHERE a.user_id = v_user), 0);
+END$$
 
 CREATE FUNCTION account_may_create_account() RETURNS TINYINT
   READS SQL DATA
-  RETURN COALESCE((SELECT a.is_administrator OR a.may_create_account FROM account a
-                    WHERE a.user_id = session_account()), 0)$$
+BEGIN
+  DECLARE v_user VARCHAR(64) DEFAULT session_account();
+  RETURN COALESCE((SELECT a.is_administrator OR a.may_create_account FROM account a WHERE a.user_id = v_user), 0);
+END$$
 
 CREATE FUNCTION account_may_create_domain() RETURNS TINYINT
   READS SQL DATA
-  RETURN COALESCE((SELECT a.is_administrator OR a.may_create_domain FROM account a
-                    WHERE a.user_id = session_account()), 0)$$
+BEGIN
+  DECLARE v_user VARCHAR(64) DEFAULT session_account();
+  RETURN COALESCE((SELECT a.is_administrator OR a.may_create_domain FROM account a WHERE a.user_id = v_user), 0);
+END$$
 
--- The session account's grade in a domain: 3 manager, 2 member, 1 guest, 0 none or applicant.
+-- A grade as a rank: 3 manager, 2 member, 1 guest, 0 applicant or no membership (NULL).
+CREATE FUNCTION grade_rank(p_grade VARCHAR(16)) RETURNS TINYINT
+  DETERMINISTIC
+  RETURN CASE p_grade WHEN 'manager' THEN 3 WHEN 'member' THEN 2 WHEN 'guest' THEN 1 ELSE 0 END$$
+
+-- The session account's grade rank in a domain.
 CREATE FUNCTION domain_grade(p_domain_id INT) RETURNS TINYINT
   READS SQL DATA
-  RETURN COALESCE((SELECT CASE m.grade WHEN 'manager' THEN 3 WHEN 'member' THEN 2 WHEN 'guest' THEN 1 ELSE 0 END
-                     FROM domain_member m
-                    WHERE m.domain_id = p_domain_id AND m.user_id = session_account()), 0)$$
+BEGIN
+  DECLARE v_user VARCHAR(64) DEFAULT session_account();
+  RETURN COALESCE((SELECT grade_rank(m.grade) FROM domain_member m
+                    WHERE m.domain_id = p_domain_id AND m.user_id = v_user), 0);
+END$$
+
+-- The reading rule itself, from values looked up by the caller. Lists apply it row by row with the
+-- administrator flag taken once and the grade joined from domain_member, so a long list costs no more
+-- per row than the join.
+CREATE FUNCTION readable(p_is_administrator TINYINT, p_public TINYINT, p_grade_rank TINYINT) RETURNS TINYINT
+  DETERMINISTIC
+  RETURN COALESCE(p_is_administrator, 0) = 1 OR COALESCE(p_public, 0) <> 0 OR COALESCE(p_grade_rank, 0) >= 1$$
 
 CREATE FUNCTION can_read_domain(p_domain_id INT) RETURNS TINYINT
   READS SQL DATA
   RETURN session_account() IS NOT NULL
-     AND (account_is_administrator() = 1
-          OR COALESCE((SELECT d.public FROM domain d WHERE d.id = p_domain_id), 0) = 1
-          OR domain_grade(p_domain_id) >= 1)$$
+     AND readable(account_is_administrator(),
+                  (SELECT d.public FROM domain d WHERE d.id = p_domain_id),
+                  domain_grade(p_domain_id))$$
 
 CREATE FUNCTION can_change_domain_content(p_domain_id INT) RETURNS TINYINT
   READS SQL DATA
@@ -44,6 +69,12 @@ CREATE FUNCTION can_change_domain_content(p_domain_id INT) RETURNS TINYINT
 CREATE FUNCTION can_manage_domain(p_domain_id INT) RETURNS TINYINT
   READS SQL DATA
   RETURN account_is_administrator() = 1 OR domain_grade(p_domain_id) >= 3$$
+
+-- A new domain at the top level needs the account right; below a parent, the right to change the
+-- parent's content.
+CREATE FUNCTION can_create_domain_under(p_upper_id INT) RETURNS TINYINT
+  READS SQL DATA
+  RETURN IF(COALESCE(p_upper_id, 0) = 0, account_may_create_domain(), can_change_domain_content(p_upper_id))$$
 
 -- A refusal: the status row 0, then the reason as the statement's error. Ends the calling procedure.
 CREATE PROCEDURE refuse(p_message VARCHAR(512))
@@ -59,6 +90,23 @@ BEGIN
   END IF;
 END$$
 
+CREATE PROCEDURE require_administrator()
+BEGIN
+  CALL require_login();
+  IF account_is_administrator() = 0 THEN
+    CALL refuse('관리자 계정만 할 수 있습니다.');
+  END IF;
+END$$
+
+CREATE PROCEDURE require_create_account()
+BEGIN
+  CALL require_login();
+  IF account_may_create_account() = 0 THEN
+    CALL refuse('계정을 만들 권한이 없습니다.');
+  END IF;
+END$$
+
+-- Reading an unknown domain is no error: readers then answer an empty list.
 CREATE PROCEDURE require_read_domain(p_domain_id INT)
 BEGIN
   CALL require_login();
@@ -87,6 +135,75 @@ BEGIN
   IF can_manage_domain(p_domain_id) = 0 THEN
     CALL refuse('도메인 관리자만 할 수 있습니다.');
   END IF;
+END$$
+
+CREATE PROCEDURE require_create_domain_under(p_upper_id INT)
+BEGIN
+  CALL require_login();
+  IF COALESCE(p_upper_id, 0) <> 0 AND NOT EXISTS (SELECT 1 FROM domain d WHERE d.id = p_upper_id) THEN
+    CALL refuse('상위 도메인이 없습니다.');
+  END IF;
+  IF can_create_domain_under(p_upper_id) = 0 THEN
+    IF COALESCE(p_upper_id, 0) = 0 THEN
+      CALL refuse('최상위 도메인을 만들 권한이 없습니다.');
+    ELSE
+      CALL refuse('상위 도메인의 관리자나 멤버만 하위 도메인을 만들 수 있습니다.');
+    END IF;
+  END IF;
+END$$
+
+-- Changes that touch several rows run in one transaction: their own, or, when the caller already opened
+-- one (the document import wraps its whole run), a savepoint inside it, so that no procedure commits a
+-- caller's work implicitly. Begin before the first check, so that a refusal returns to this procedure's own
+-- starting point. Use:
+--   DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+--   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
+--   CALL change_begin(v_own_transaction);  checks, changes  CALL change_commit(v_own_transaction);
+CREATE PROCEDURE change_begin(p_own_transaction TINYINT)
+BEGIN
+  IF p_own_transaction THEN
+    START TRANSACTION;
+  ELSE
+    SAVEPOINT tamo_change;
+  END IF;
+END$$
+
+CREATE PROCEDURE change_commit(p_own_transaction TINYINT)
+BEGIN
+  IF p_own_transaction THEN
+    COMMIT;
+  ELSE
+    RELEASE SAVEPOINT tamo_change;
+  END IF;
+END$$
+
+CREATE PROCEDURE change_abort(p_own_transaction TINYINT)
+BEGIN
+  -- An error raised before change_begin leaves no savepoint to return to.
+  DECLARE CONTINUE HANDLER FOR 1305 BEGIN END;
+  IF p_own_transaction THEN
+    ROLLBACK;
+  ELSEIF @@in_transaction = 1 THEN
+    -- Released as well, so that a later refusal cannot return to this point and undo the caller's work
+    -- done in between.
+    ROLLBACK TO SAVEPOINT tamo_change;
+    RELEASE SAVEPOINT tamo_change;
+  END IF;
+END$$
+
+-- The refusal for a statement that the server itself rejected inside a change: the reasons users can act on
+-- get a Korean text, anything else keeps the server's own.
+CREATE PROCEDURE refuse_database_error(p_errno INT, p_text VARCHAR(512))
+BEGIN
+  CASE
+    WHEN p_errno IN (1451, 1217) THEN CALL refuse('다른 곳에서 사용하고 있어 지우거나 바꿀 수 없습니다.');
+    WHEN p_errno IN (1452, 1216) THEN CALL refuse('참조하는 항목이 없습니다.');
+    WHEN p_errno IN (1062, 1586) THEN CALL refuse('같은 이름이 이미 있습니다.');
+    WHEN p_errno = 1406 THEN CALL refuse('입력한 값이 너무 깁니다.');
+    -- 1467: a deadlock met while waiting for a table's auto-increment lock.
+    WHEN p_errno IN (1213, 1205, 1467) THEN CALL refuse('다른 사용자의 변경과 겹쳐 처리하지 못했습니다. 다시 해 주세요.');
+    ELSE CALL refuse(p_text);
+  END CASE;
 END$$
 
 DELIMITER ;

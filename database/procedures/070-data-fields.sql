@@ -1,0 +1,204 @@
+-- Fields of structures and constants of enumerations (type 'const', value in the minimum), in member order.
+--
+-- The field list answers under the keys the exporters read: a = the field, i = its alias reference (the field
+-- joined again by its primary key), b = the domain of its data type.
+DELIMITER $$
+
+CREATE FUNCTION data_item_id(p_domain_id INT, p_name VARCHAR(256)) RETURNS INT
+  READS SQL DATA
+  RETURN (SELECT d.id FROM data_item d WHERE d.domain_id = p_domain_id AND d.name = p_name)$$
+
+CREATE FUNCTION data_field_exists(p_data_id INT, p_member_name VARCHAR(256)) RETURNS TINYINT
+  READS SQL DATA
+  RETURN EXISTS (SELECT 1 FROM data_field f WHERE f.data_id = p_data_id AND f.member_name = p_member_name)$$
+
+-- The fields or constants of one item, in member order. Columns: 0 domain id, 1 data name, 2 member name,
+-- 3 real domain id, 4 real domain name, 5 real data name (3-5 NULL unless the field is an alias),
+-- 6 physical quantity, 7 type, 8 bit size, 9 minimum (a constant's value), 10 maximum, 11 array type,
+-- 12 array size, 13 last update, 14 description.
+CREATE PROCEDURE metadataViewMetafieldList(p_domain_id INT, p_name VARCHAR(256), p_kind VARCHAR(16))
+  READS SQL DATA
+BEGIN
+  CALL require_read_domain(p_domain_id);
+  SELECT 1 AS test;
+  SELECT d.domain_id AS domain_id, d.name AS data_name, a.member_name AS member_name,
+         i.real_domain_id AS real_domain_id, b.name AS real_domain_name, i.real_data_name AS real_data_name,
+         a.physical AS physical, a.type AS type, a.bitsize AS bitsize, a.scmin AS scimin, a.scmax AS scimax,
+         a.arraytype AS arraytype, a.arraysize AS arraysize, a.last_update AS last_update,
+         a.description AS description
+    FROM data_item d
+    JOIN data_field a ON a.data_id = d.id
+    JOIN data_field i ON i.id = a.id
+    LEFT JOIN domain b ON b.id = i.real_domain_id
+   WHERE d.domain_id = p_domain_id AND d.name = p_name
+   ORDER BY a.seq;
+END$$
+
+-- Checks what a new or changed field must satisfy; the owner (p_data_id) exists.
+CREATE PROCEDURE require_valid_field(p_domain_id INT, p_data_name VARCHAR(256), p_member_name VARCHAR(256),
+                                     p_type VARCHAR(64), p_arraytype VARCHAR(64), p_arraysize INT,
+                                     p_real_domain_id INT, p_real_name VARCHAR(256), p_check_real TINYINT)
+BEGIN
+  CALL require_name(p_member_name, '필드 이름을 입력하세요.');
+  CALL require_type_keyword(p_type, '필드 타입을 선택하세요.');
+  IF COALESCE(p_arraytype, '') NOT IN ('', 'NO', 'FIX', 'VARIABLE') THEN
+    CALL refuse('배열 타입은 NO, FIX, VARIABLE 중 하나입니다.');
+  END IF;
+  IF COALESCE(p_arraysize, 0) < 0 THEN
+    CALL refuse('배열 크기는 0 이상이어야 합니다.');
+  END IF;
+  IF p_check_real AND p_real_domain_id IS NOT NULL AND NOT data_item_exists(p_real_domain_id, p_real_name) THEN
+    CALL refuse('선택한 실제 데이타가 없습니다.');
+  END IF;
+  IF data_reference_loops(p_domain_id, p_data_name, p_real_domain_id, p_real_name) THEN
+    CALL refuse(CONCAT(p_data_name, ' 는 수정한 alias real_data는 순환 구조를 발생합니다.'));
+  END IF;
+END$$
+
+CREATE PROCEDURE require_field_owner(p_data_id INT, p_data_type VARCHAR(32))
+BEGIN
+  IF p_data_id IS NULL THEN
+    CALL refuse('필드를 가진 데이타가 없습니다.');
+  END IF;
+  IF NOT data_type_has_fields(p_data_type) THEN
+    CALL refuse('필드와 상수는 구조체와 열거형에만 있습니다.');
+  END IF;
+END$$
+
+-- Appends a field (or constant) to the end of an item's members. A real data that does not exist is
+-- refused only when p_check_real is 1 (the dialogs); a document may name data that arrives later.
+CREATE PROCEDURE append_field(p_domain_id INT, p_data_name VARCHAR(256), p_member_name VARCHAR(256),
+                              p_bitsize INT, p_type VARCHAR(64), p_physical VARCHAR(256), p_real_domain_id INT,
+                              p_real_name VARCHAR(256), p_scmin VARCHAR(256), p_scmax VARCHAR(256),
+                              p_arraytype VARCHAR(64), p_arraysize INT, p_description TEXT, p_check_real TINYINT)
+  MODIFIES SQL DATA
+BEGIN
+  DECLARE v_data_id INT DEFAULT data_item_id(p_domain_id, p_data_name);
+  DECLARE v_real_domain_id INT DEFAULT reference_domain(p_type, p_real_domain_id, p_real_name);
+  DECLARE v_real_name VARCHAR(128) DEFAULT reference_name(p_type, p_real_domain_id, p_real_name);
+  CALL require_field_owner(v_data_id, (SELECT d.type FROM data_item d WHERE d.id = v_data_id));
+  CALL require_valid_field(p_domain_id, p_data_name, p_member_name, p_type, p_arraytype, p_arraysize,
+                           v_real_domain_id, v_real_name, p_check_real);
+  IF data_field_exists(v_data_id, p_member_name) THEN
+    CALL refuse('같은 이름의 필드가 이미 있습니다.');
+  END IF;
+  INSERT INTO data_field (data_id, seq, member_name, type, physical, bitsize, real_domain_id, real_data_name,
+                          scmin, scmax, arraytype, arraysize, description)
+  SELECT v_data_id, COALESCE(MAX(f.seq), 0) + 1, p_member_name, p_type, COALESCE(p_physical, ''),
+         COALESCE(p_bitsize, 0), v_real_domain_id, v_real_name, COALESCE(p_scmin, ''), COALESCE(p_scmax, ''),
+         IF(COALESCE(p_arraytype, '') = '', 'NO', p_arraytype), COALESCE(p_arraysize, 0),
+         COALESCE(p_description, '')
+    FROM data_field f WHERE f.data_id = v_data_id;
+END$$
+
+-- Changes a field in place: (p_member_name) identifies it, its position stays.
+CREATE PROCEDURE change_field(p_domain_id INT, p_data_name VARCHAR(256), p_member_name VARCHAR(256),
+                              p_new_member_name VARCHAR(256), p_bitsize INT, p_type VARCHAR(64),
+                              p_physical VARCHAR(256), p_real_domain_id INT, p_real_name VARCHAR(256),
+                              p_scmin VARCHAR(256), p_scmax VARCHAR(256), p_arraytype VARCHAR(64), p_arraysize INT,
+                              p_description TEXT, p_check_real TINYINT)
+  MODIFIES SQL DATA
+BEGIN
+  DECLARE v_data_id INT DEFAULT data_item_id(p_domain_id, p_data_name);
+  DECLARE v_real_domain_id INT DEFAULT reference_domain(p_type, p_real_domain_id, p_real_name);
+  DECLARE v_real_name VARCHAR(128) DEFAULT reference_name(p_type, p_real_domain_id, p_real_name);
+  IF v_data_id IS NULL THEN
+    CALL refuse('필드를 가진 데이타가 없습니다.');
+  END IF;
+  IF NOT data_field_exists(v_data_id, p_member_name) THEN
+    CALL refuse('수정할 필드가 없습니다.');
+  END IF;
+  CALL require_valid_field(p_domain_id, p_data_name, p_new_member_name, p_type, p_arraytype, p_arraysize,
+                           v_real_domain_id, v_real_name, p_check_real);
+  IF p_new_member_name <> p_member_name AND data_field_exists(v_data_id, p_new_member_name) THEN
+    CALL refuse('같은 이름의 필드가 이미 있습니다.');
+  END IF;
+  UPDATE data_field f
+     SET f.member_name = p_new_member_name, f.type = p_type, f.bitsize = COALESCE(p_bitsize, 0),
+         f.physical = COALESCE(p_physical, f.physical),
+         f.real_domain_id = v_real_domain_id, f.real_data_name = v_real_name,
+         f.scmin = COALESCE(p_scmin, ''), f.scmax = COALESCE(p_scmax, ''),
+         f.arraytype = IF(COALESCE(p_arraytype, '') = '', 'NO', p_arraytype),
+         f.arraysize = COALESCE(p_arraysize, 0), f.description = COALESCE(p_description, ''),
+         f.last_update = NOW()
+   WHERE f.data_id = v_data_id AND f.member_name = p_member_name;
+END$$
+
+CREATE PROCEDURE metadataViewNewMetafield(p_domain_id INT, p_data_name VARCHAR(256), p_member_name VARCHAR(256),
+                                          p_bitsize INT, p_type VARCHAR(64), p_real_domain_id INT,
+                                          p_real_name VARCHAR(256), p_scmin VARCHAR(256), p_scmax VARCHAR(256),
+                                          p_arraytype VARCHAR(64), p_arraysize INT, p_description TEXT)
+  MODIFIES SQL DATA
+BEGIN
+  CALL require_change_domain_content(p_domain_id);
+  CALL append_field(p_domain_id, p_data_name, p_member_name, p_bitsize, p_type, '', p_real_domain_id, p_real_name,
+                    p_scmin, p_scmax, p_arraytype, p_arraysize, p_description, 1);
+  SELECT 1 AS test;
+END$$
+
+CREATE PROCEDURE metadataViewEditMetafield(p_domain_id INT, p_data_name VARCHAR(256), p_member_name VARCHAR(256),
+                                           p_new_member_name VARCHAR(256), p_bitsize INT, p_type VARCHAR(64),
+                                           p_real_domain_id INT, p_real_name VARCHAR(256), p_scmin VARCHAR(256),
+                                           p_scmax VARCHAR(256), p_arraytype VARCHAR(64), p_arraysize INT,
+                                           p_description TEXT)
+  MODIFIES SQL DATA
+BEGIN
+  CALL require_change_domain_content(p_domain_id);
+  CALL change_field(p_domain_id, p_data_name, p_member_name, p_new_member_name, p_bitsize, p_type, NULL,
+                    p_real_domain_id, p_real_name, p_scmin, p_scmax, p_arraytype, p_arraysize, p_description, 1);
+  SELECT 1 AS test;
+END$$
+
+CREATE PROCEDURE metadataViewDeleteMetafield(p_domain_id INT, p_data_name VARCHAR(256), p_member_name VARCHAR(256))
+  MODIFIES SQL DATA
+BEGIN
+  DECLARE v_data_id INT DEFAULT data_item_id(p_domain_id, p_data_name);
+  CALL require_change_domain_content(p_domain_id);
+  IF p_member_name IS NULL OR p_member_name = '' THEN
+    CALL refuse('삭제할 필드를 선택하세요.');
+  END IF;
+  IF v_data_id IS NULL OR NOT data_field_exists(v_data_id, p_member_name) THEN
+    CALL refuse('삭제할 필드가 없습니다.');
+  END IF;
+  DELETE FROM data_field WHERE data_id = v_data_id AND member_name = p_member_name;
+  SELECT 1 AS test;
+END$$
+
+-- Swaps the positions of two members of one item (move up, move down).
+CREATE PROCEDURE metadataViewEditMetafieldSeq(p_domain_id INT, p_kind VARCHAR(16), p_data_name VARCHAR(256),
+                                              p_member_name VARCHAR(256), p_other_name VARCHAR(256))
+  MODIFIES SQL DATA
+BEGIN
+  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+  DECLARE v_errno INT;
+  DECLARE v_text VARCHAR(512);
+  DECLARE v_data_id INT;
+  DECLARE v_seq INT;
+  DECLARE v_other_seq INT;
+  DECLARE EXIT HANDLER FOR SQLSTATE '45000'
+  BEGIN
+    CALL change_abort(v_own_transaction);
+    RESIGNAL;
+  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION
+  BEGIN
+    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+    CALL change_abort(v_own_transaction);
+    CALL refuse_database_error(v_errno, v_text);
+  END;
+  CALL change_begin(v_own_transaction);
+  CALL require_change_domain_content(p_domain_id);
+  SET v_data_id = data_item_id(p_domain_id, p_data_name);
+  SET v_seq = (SELECT f.seq FROM data_field f WHERE f.data_id = v_data_id AND f.member_name = p_member_name);
+  SET v_other_seq = (SELECT f.seq FROM data_field f WHERE f.data_id = v_data_id AND f.member_name = p_other_name);
+  IF v_seq IS NULL OR v_other_seq IS NULL THEN
+    CALL refuse('순서를 바꿀 필드가 없습니다.');
+  END IF;
+  UPDATE data_field f SET f.seq = 0 WHERE f.data_id = v_data_id AND f.seq = v_seq;
+  UPDATE data_field f SET f.seq = v_seq WHERE f.data_id = v_data_id AND f.seq = v_other_seq;
+  UPDATE data_field f SET f.seq = v_other_seq WHERE f.data_id = v_data_id AND f.seq = 0;
+  CALL change_commit(v_own_transaction);
+  SELECT 1 AS test;
+END$$
+
+DELIMITER ;
