@@ -2,12 +2,13 @@
 -- and moving domains.
 DELIMITER $$
 
--- The names of a domain's ancestors from the top down, each followed by "\"; empty for a top-level or an
--- unknown domain. Moves refuse cycles, and the walk stops after 256 levels all the same.
+-- The names of a domain's ancestors from the top down and its own name, each followed by "\" ("Nav\Pos\" for
+-- Pos under Nav); empty for an unknown domain. Every domain thus gets a name space of its own in the generated
+-- headers. Moves refuse cycles, and the walk stops after 256 levels all the same.
 CREATE FUNCTION domain_path(p_id INT) RETURNS TEXT
   READS SQL DATA
 BEGIN
-  DECLARE v_path TEXT DEFAULT '';
+  DECLARE v_path TEXT DEFAULT COALESCE((SELECT CONCAT(d.name, '\\') FROM domain d WHERE d.id = p_id), '');
   DECLARE v_upper INT DEFAULT (SELECT d.upper_id FROM domain d WHERE d.id = p_id);
   DECLARE v_name VARCHAR(128);
   DECLARE v_depth INT DEFAULT 0;

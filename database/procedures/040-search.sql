@@ -14,7 +14,7 @@ CREATE FUNCTION name_prefix_pattern(p_word VARCHAR(1024)) RETURNS VARCHAR(2100)
 -- A domain's own path in the trees: its ancestors and its name, each followed by "\".
 CREATE FUNCTION domain_tree_path(p_id INT) RETURNS TEXT
   READS SQL DATA
-  RETURN CONCAT(domain_path(p_id), (SELECT d.name FROM domain d WHERE d.id = p_id), '\\')$$
+  RETURN domain_path(p_id)$$
 
 CREATE PROCEDURE select_search_data_name(p_word VARCHAR(1024))
   READS SQL DATA

@@ -8,17 +8,30 @@ CREATE FUNCTION interface_id(p_domain_id INT, p_name VARCHAR(256)) RETURNS INT
   READS SQL DATA
   RETURN (SELECT i.id FROM method_interface i WHERE i.domain_id = p_domain_id AND i.name = p_name)$$
 
--- The interfaces of a domain, by name. Columns: 0 name, 1 author, 2 description, 3 domain id, 4 last update.
+-- The interfaces of a domain, parents before their children, else by name. Columns: 0 name, 1 author, 2 description, 3 domain id, 4 last update.
 CREATE PROCEDURE interfaceViewInterfaceList(p_domain_id INT, p_kind VARCHAR(16), p_name TEXT)
   READS SQL DATA
 BEGIN
   CALL require_read_domain(p_domain_id);
   SELECT 1 AS test;
+  -- A parent interface of the same domain comes before its children: the header declares them in this order.
+  WITH RECURSIVE chain (interface_id, at_id, depth) AS (
+    SELECT i.id, i.id, 0 FROM method_interface i WHERE i.domain_id = p_domain_id
+    UNION
+    SELECT chain.interface_id, p.parent_id, chain.depth + 1
+      FROM chain
+      JOIN interface_parent p ON p.interface_id = chain.at_id
+      JOIN method_interface parent ON parent.id = p.parent_id AND parent.domain_id = p_domain_id
+     WHERE chain.depth < 64
+  ), levels (interface_id, level) AS (
+    SELECT chain.interface_id, MAX(chain.depth) FROM chain GROUP BY chain.interface_id
+  )
   SELECT interface.name AS name, interface.user_id AS user_id, interface.description AS description,
          interface.domain_id AS domain_id, interface.last_update AS seq
     FROM method_interface interface
+    JOIN levels ON levels.interface_id = interface.id
    WHERE interface.domain_id = p_domain_id AND name_matches(interface.name, p_name)
-   ORDER BY interface.name;
+   ORDER BY levels.level, interface.name;
 END$$
 
 -- The member methods of an interface, in member order. Columns: 0 qualifier of the method's domain,

@@ -43,7 +43,10 @@ TEST(ServerFixture, TwoServersRunSideBySideAndStop) {
     namespace fs = std::filesystem;
     const fs::path root = fs::path(TestDatabase::ServerDir()) / ("side-by-side-" + std::to_string(getpid()));
     const std::string first = (root / "a").string(), second = (root / "b").string();
-    for (const auto& dir : {first, second}) ASSERT_EQ(RunTool("init '" + dir + "'").status, 0);
+    for (const auto& dir : {first, second}) {
+        Command init = RunTool("init '" + dir + "'");
+        ASSERT_EQ(init.status, 0) << init.output;
+    }
     Command a = RunTool("start '" + first + "'"), b = RunTool("start '" + second + "'");
     ASSERT_EQ(a.status, 0) << a.output;
     ASSERT_EQ(b.status, 0) << b.output;

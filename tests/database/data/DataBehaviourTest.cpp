@@ -116,14 +116,14 @@ TEST_F(Design, MembersAndParentsCarryTheQualifierOfTheirDomain) {
     auto members = Read("call interfaceViewMemberMethodList(6,'method','INavigation')");
     EXPECT_EQ(Column(members, 1),
               (std::vector<std::string>{"GetPosition", "PositionChanged", "NavInfo", "CourseChanged"}));
-    EXPECT_EQ(Column(members, 0), std::vector<std::string>(4, "::Tamo::Method"));
+    EXPECT_EQ(Column(members, 0), std::vector<std::string>(4, "::Tamo::Method::NavService"));
     EXPECT_EQ(Cell(members, 3, 3), "4097");
     EXPECT_EQ(Column(Read("call interfaceViewMemberMethodList(7,'method','I위치')"), 0),
-              std::vector<std::string>(2, "::Tamo::Method::NavService"));
+              std::vector<std::string>(2, "::Tamo::Method::NavService::위치서비스"));
 
     auto parents = Read("call interfaceViewParentInterfaceList(7,'method','I위치')");
     ASSERT_EQ(parents.rows.size(), 1u);
-    EXPECT_EQ(parents.rows[0], (std::vector<std::optional<std::string>>{"::Tamo::Method", "INavigation", "6"}));
+    EXPECT_EQ(parents.rows[0], (std::vector<std::optional<std::string>>{"::Tamo::Method::NavService", "INavigation", "6"}));
     // Other tests add methods to NavService: look only at the sample's methods.
     auto candidates = Column(Read("call interfaceViewNewMemberMethodRealmethodList(6,6,'IHeartbeat')"), 1);
     for (const char* member : {"Heartbeat", "Ping"}) EXPECT_EQ(IndexOf(candidates, member), candidates.size());

@@ -215,24 +215,24 @@ TEST(DomainRules, AMoveReparentsTheDomainAndItsPathFollows) {
     const int moved = CreateDomain(db, "system", 9, "이동시험");
     const int below = CreateDomain(db, "system", moved, "이동 하위");
     auto path = [&](int id) { return CellText(db.Run("call get_domain_path(" + std::to_string(id) + ",'system')"), 1, 0, 0); };
-    EXPECT_EQ(path(below), "Ship\\이동시험\\");
+    EXPECT_EQ(path(below), "Ship\\이동시험\\이동 하위\\");
 
     ASSERT_TRUE(Succeeded(db.Run("call domainViewEditUpperIDDomain(" + std::to_string(moved) + ", 12,'system')")));
-    EXPECT_EQ(path(below), "Operator's Console\\이동시험\\");
+    EXPECT_EQ(path(below), "Operator's Console\\이동시험\\이동 하위\\");
     EXPECT_TRUE(Refused(db.Run("call domainViewEditUpperIDDomain(12, " + std::to_string(below) + ",'system')"),
                         "자신의 하위 도메인 아래로 옮길 수 없습니다."));
     ASSERT_TRUE(Succeeded(db.Run("call domainViewEditUpperIDDomain(" + std::to_string(moved) + ", 0,'system')")));
-    EXPECT_EQ(path(below), "이동시험\\");
-    EXPECT_EQ(path(moved), "");
+    EXPECT_EQ(path(below), "이동시험\\이동 하위\\");
+    EXPECT_EQ(path(moved), "이동시험\\");
 }
 
 TEST(DomainRules, PathsAndTreeListsFollowTheSampleTree) {
     TestConnection db(Sample());
     LoginAs(db, "admin");
-    EXPECT_EQ(CellText(db.Run("call get_domain_path(4,'data')"), 1, 0, 0), "Nav\\Pos\\");
-    EXPECT_EQ(CellText(db.Run("call get_domain_path(2,'data')"), 1, 0, 0), "Nav\\");
-    EXPECT_EQ(CellText(db.Run("call get_domain_path(1,'data')"), 1, 0, 0), "");
-    EXPECT_EQ(CellText(db.Run("call get_domain_path(7,'method')"), 1, 0, 0), "NavService\\");
+    EXPECT_EQ(CellText(db.Run("call get_domain_path(4,'data')"), 1, 0, 0), "Nav\\Pos\\센서\\");
+    EXPECT_EQ(CellText(db.Run("call get_domain_path(2,'data')"), 1, 0, 0), "Nav\\Pos\\");
+    EXPECT_EQ(CellText(db.Run("call get_domain_path(1,'data')"), 1, 0, 0), "Nav\\");
+    EXPECT_EQ(CellText(db.Run("call get_domain_path(7,'method')"), 1, 0, 0), "NavService\\위치서비스\\");
 
     // Below Nav: the whole subtree, each row with its parent (column 2).
     RunResult below = db.Run("call mainViewDomainList(1,'data')");
