@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace tamo::exporters {
+
+// The exporter command line: host port dbuser dbpasswd dbname tzel_user tzel_passwd component_id save_path.
+// With exactly eight arguments the application password is empty and the last two are the id and the path;
+// arguments after the ninth are ignored. The texts are taken as they are.
+struct CommandLine {
+    std::string host;
+    std::string port;
+    std::string dbuser;
+    std::string dbpasswd;
+    std::string dbname;
+    std::string tzel_user;
+    std::string tzel_passwd;
+    std::string id;
+    std::string save_path;
+
+    // Nothing when fewer than eight arguments are given.
+    static std::optional<CommandLine> parse(int argc, const char* const argv[]);
+    // The number of arguments a program echoes: the first eight or the first nine.
+    static int used_arguments(int argc);
+    // The usage text (it begins with a line break); `program` is the name on its usage line.
+    static std::string usage(const std::string& program);
+};
+
+}  // namespace tamo::exporters

@@ -1,0 +1,297 @@
+#include "XML_db_core.h"
+
+#include <fcntl.h>
+#include <mysql.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <xercesc/framework/MemBufFormatTarget.hpp>
+#include <xercesc/util/OutOfMemoryException.hpp>
+#include <xercesc/util/PlatformUtils.hpp>
+#include <xercesc/util/XMLException.hpp>
+#include <xercesc/util/XMLUni.hpp>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <vector>
+
+#include "ExportError.h"
+
+namespace tamo::exporters {
+
+using namespace xercesc;
+
+namespace {
+
+// found rows, interactive, multiple statements, multiple results
+constexpr unsigned long connect_flags = 0x30402;
+constexpr XMLSize_t transcoder_block_size = 0x4000;
+
+std::string utf8_of(const XMLCh* text) {
+    if (!text) return {};
+    TranscodeToStr utf8(text, "UTF-8");
+    return reinterpret_cast<const char*>(utf8.str());
+}
+
+// Keeps the first error the serializer reports, so that a failed write can say why.
+class FirstError : public DOMErrorHandler {
+public:
+    bool handleError(const DOMError& error) override {
+        if (message.empty()) message = utf8_of(error.getMessage());
+        return false;
+    }
+    std::string message;
+};
+
+template <typename T>
+struct Release {
+    void operator()(T* object) const { object->release(); }
+};
+
+std::string folder_of(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string system_error_text() { return std::strerror(errno); }
+
+mode_t file_mode_for_new_files() {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+// Writes `text` to a temporary file beside `path` and renames it onto `path`; on any failure the temporary
+// file is removed and the error names the reason.
+void write_file_replacing(const std::string& path, const std::string& text) {
+    auto fail = [&path](const std::string& reason) { throw ExportError("failed to save " + path + ": " + reason); };
+    if (path.empty() || path.back() == '/') fail("not a file name");
+    std::string temporary = folder_of(path) + "/.tamo-export-XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) fail(system_error_text());
+
+    std::string reason;
+    const char* data = text.data();
+    std::size_t left = text.size();
+    while (left > 0 && reason.empty()) {
+        const ssize_t written = write(fd, data, left);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) reason = system_error_text();
+        else {
+            data += written;
+            left -= static_cast<std::size_t>(written);
+        }
+    }
+    if (reason.empty() && fchmod(fd, file_mode_for_new_files()) != 0) reason = system_error_text();
+    if (close(fd) != 0 && reason.empty()) reason = system_error_text();
+    if (reason.empty() && std::rename(temporary.c_str(), path.c_str()) != 0) reason = system_error_text();
+    if (!reason.empty()) {
+        unlink(temporary.c_str());
+        fail(reason);
+    }
+}
+
+}  // namespace
+
+XML_db_core::XML_db_core(KeyStyle keys) : mysql(mysql_init(nullptr)), keys_(keys) {
+    if (!mysql) throw std::bad_alloc();
+    try {
+        XMLPlatformUtils::Initialize();
+    } catch (const XMLException& error) {
+        mysql_close(mysql);
+        throw ExportError(utf8_of(error.getMessage()));
+    }
+    dom_core = DOMImplementationRegistry::getDOMImplementation(u"core");
+    dom_ls = DOMImplementationRegistry::getDOMImplementation(u"LS");
+    XMLTransService::Codes code;
+    transcoder.reset(XMLPlatformUtils::fgTransService->makeNewTranscoderFor("UTF-8", code, transcoder_block_size));
+}
+
+XML_db_core::~XML_db_core() {
+    try {
+        transcoder.reset();
+        XMLPlatformUtils::Terminate();
+    } catch (...) {
+        std::fputs("catched exception in destructor.\n", stderr);
+        std::fflush(stderr);
+        std::abort();
+    }
+    mysql_close(mysql);
+}
+
+const char* XML_db_core::connect(const std::string& host, const std::string& port, const std::string& dbname,
+                                 const std::string& user, const std::string& password) {
+    const auto port_number = static_cast<unsigned>(std::strtoll(port.c_str(), nullptr, 10));
+    if (!mysql_real_connect(mysql, host.c_str(), user.c_str(), password.c_str(), dbname.c_str(), port_number,
+                            nullptr, connect_flags))
+        return mysql_error(mysql);
+    if (mysql_set_character_set(mysql, "utf8mb4") != 0) return mysql_error(mysql);
+    return nullptr;
+}
+
+const char* XML_db_core::run_query(ResultSets& results, const char* text, std::size_t length) {
+    if (mysql_real_query(mysql, text, static_cast<unsigned long>(length)) != 0) return mysql_error(mysql);
+    results.clear();
+    for (;;) {
+        if (MYSQL_RES* result = mysql_store_result(mysql)) {
+            read_result_set(results.append(), result);
+            mysql_free_result(result);
+        } else if (mysql_field_count(mysql) != 0) {
+            return mysql_error(mysql);
+        }
+        // An error raised after the sets already read (a procedure that fails late) surfaces here.
+        const int next = mysql_next_result(mysql);
+        if (next > 0) return mysql_error(mysql);
+        if (next < 0) return nullptr;
+    }
+}
+
+void XML_db_core::read_result_set(ResultSet& set, MYSQL_RES* result) const {
+    const unsigned field_count = mysql_num_fields(result);
+    const auto rows = static_cast<std::size_t>(mysql_num_rows(result));
+    const MYSQL_FIELD* fields = mysql_fetch_fields(result);
+    std::vector<ResultSet::Column*> columns;
+    columns.reserve(field_count);
+    for (unsigned i = 0; i < field_count; ++i) {
+        const std::string name = fields[i].name;
+        const bool bare = keys_ == KeyStyle::bare_field || !fields[i].table || !*fields[i].table;
+        columns.push_back(&set.size_column(bare ? name : std::string(fields[i].table) + "." + name, rows));
+    }
+    for (std::size_t row = 0; row < rows; ++row) {
+        MYSQL_ROW cells = mysql_fetch_row(result);
+        if (!cells) break;
+        for (unsigned i = 0; i < field_count; ++i)
+            (*columns[i])[row] = cells[i] ? std::string(cells[i]) : ResultSet::null_text;
+    }
+}
+
+const char* XML_db_core::query(ResultSets& results, const std::string& text) {
+    const char* error = run_query(results, text.data(), text.size());
+    if (error && failed_statement_ends_run_) throw ExportError("query err");
+    return error;
+}
+
+void XML_db_core::log_in(const std::string& user, const std::string& password) {
+    ResultSets results;
+    if (query(results, "Set @tamouser=" + quoted(user))) throw ExportError("query err");
+    if (query(results, "Set @tamopassword=" + quoted(password))) throw ExportError("query err");
+    if (query(results, "call loginResult()")) throw ExportError("query err");
+    if (!results.status_ok()) throw ExportError("login error");
+}
+
+std::string XML_db_core::quoted(const std::string& text) {
+    std::string escaped(text.size() * 2 + 1, '\0');
+    escaped.resize(mysql_real_escape_string(mysql, escaped.data(), text.data(), text.size()));
+    return "'" + escaped + "'";
+}
+
+bool XML_db_core::is_number(const std::string& text) {
+    std::size_t digits = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    if (digits == text.size()) return false;
+    for (std::size_t i = digits; i < text.size(); ++i)
+        if (text[i] < '0' || text[i] > '9') return false;
+    return true;
+}
+
+std::string XML_db_core::number(const std::string& text) { return is_number(text) ? text : "NULL"; }
+
+std::string XML_db_core::method_code(const std::string& stored) {
+    // Read as "%d" reads it: a text that is no number counts as 0, a negative one wraps around.
+    const auto code = static_cast<unsigned>(std::strtoll(stored.c_str(), nullptr, 10));
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%04X", code);
+    return text;
+}
+
+std::u16string XML_db_core::to_xml(std::string_view text) {
+    std::u16string converted(4 * text.size() + 1, u'\0');
+    std::vector<unsigned char> sizes(converted.size());
+    const auto* bytes = reinterpret_cast<const XMLByte*>(text.data());
+    XMLSize_t eaten_total = 0;
+    XMLSize_t written = 0;
+    try {
+        while (eaten_total < text.size()) {
+            XMLSize_t eaten = 0;
+            written += transcoder->transcodeFrom(bytes + eaten_total, text.size() - eaten_total,
+                                                 converted.data() + written, converted.size() - 1 - written,
+                                                 eaten, sizes.data());
+            if (eaten == 0) throw ExportError("text is not UTF-8: " + std::string(text));
+            eaten_total += eaten;
+        }
+    } catch (const XMLException& error) {
+        throw ExportError(utf8_of(error.getMessage()));
+    }
+    converted.resize(written);
+    return converted;
+}
+
+Document XML_db_core::create_document(std::string_view root_name) {
+    try {
+        Document document(dom_ls->createDocument(nullptr, to_xml(root_name).c_str(), nullptr));
+        // The exports build their trees from fixed names, child below parent; the library's checks of every
+        // insertion (a walk over all ancestors) cost more than the rest of building the document.
+        document->setStrictErrorChecking(false);
+        return document;
+    } catch (const DOMException& error) {
+        throw ExportError(utf8_of(error.getMessage()));
+    }
+}
+
+DOMElement* XML_db_core::create_element(DOMElement* parent, std::string_view name) {
+    try {
+        return parent->getOwnerDocument()->createElement(to_xml(name).c_str());
+    } catch (const DOMException& error) {
+        throw ExportError(utf8_of(error.getMessage()));
+    }
+}
+
+DOMElement* XML_db_core::add_element(DOMElement* parent, std::string_view name) {
+    DOMElement* element = create_element(parent, name);
+    parent->appendChild(element);
+    return element;
+}
+
+DOMElement* XML_db_core::add_text_element(DOMElement* parent, std::string_view name, std::string_view value) {
+    DOMElement* element = create_element(parent, name);
+    element->appendChild(parent->getOwnerDocument()->createTextNode(to_xml(value).c_str()));
+    parent->appendChild(element);
+    return element;
+}
+
+std::string XML_db_core::serialize_document(const DOMDocument* document) {
+    auto* ls = static_cast<DOMImplementationLS*>(DOMImplementationRegistry::getDOMImplementation(u"LS"));
+    std::unique_ptr<DOMLSSerializer, Release<DOMLSSerializer>> serializer(ls->createLSSerializer());
+    FirstError errors;
+    DOMConfiguration* config = serializer->getDomConfig();
+    config->setParameter(XMLUni::fgDOMWRTFormatPrettyPrint, true);
+    config->setParameter(XMLUni::fgDOMErrorHandler, static_cast<DOMErrorHandler*>(&errors));
+    MemBufFormatTarget target;
+    std::unique_ptr<DOMLSOutput, Release<DOMLSOutput>> output(ls->createLSOutput());
+    output->setByteStream(&target);
+    bool written = false;
+    try {
+        written = serializer->write(document, output.get());
+    } catch (const XMLException& error) {
+        errors.message = utf8_of(error.getMessage());
+    } catch (const DOMException& error) {
+        errors.message = utf8_of(error.getMessage());
+    }
+    if (!written) throw ExportError(errors.message.empty() ? "the document could not be written" : errors.message);
+    return std::string(reinterpret_cast<const char*>(target.getRawBuffer()), target.getLen());
+}
+
+void XML_db_core::save_document(const DOMDocument* document, const std::string& path) {
+    std::string text;
+    try {
+        text = serialize_document(document);
+    } catch (const ExportError& error) {
+        throw ExportError("failed to save " + path + ": " + error.what());
+    }
+    write_file_replacing(path, text);
+}
+
+}  // namespace tamo::exporters
