@@ -1,0 +1,48 @@
+#include "CCodeview.h"
+
+#include <cstdio>
+
+#include "CFileDialog.h"
+
+namespace {
+
+const UINT IDC_CODE_TEXT = 1037;
+const UINT IDC_SAVE_CODE = 1087;
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CCodeview, CDialog)
+    ON_BN_CLICKED(IDC_SAVE_CODE, &CCodeview::OnSave)
+END_MESSAGE_MAP()
+
+CCodeview::CCodeview(CWnd* pParent) : CDialog(IDD, pParent) {}
+
+BOOL CCodeview::OnInitDialog() {
+    CDialog::OnInitDialog();
+    CString shown = m_strCode;
+    shown.Replace("\n", "\r\n");
+    SetDlgItemText(IDC_CODE_TEXT, shown);
+    return TRUE;
+}
+
+void CCodeview::OnSave() {
+    CString code = m_strCode;
+    code.Remove('\r');
+
+    CString fileName;
+    fileName.Format("%s.h", m_strFileName.GetString());
+    CFileDialog dialog(FALSE, nullptr, fileName, 0,
+                       "c/c++ header(*.h)|*.h|c++ header(*.hpp)|*.hpp|c++ source(*.cpp)|*.cpp|all(*.*)|*.*||");
+    if (dialog.DoModal() != IDOK) return;
+
+    std::FILE* file = std::fopen(dialog.GetPathName().GetString(), "w");
+    if (file == nullptr) {
+        AfxMessageBox("err(fwite)");
+        return;
+    }
+    if (std::fwrite(code.GetString(), 1, code.GetLength(), file) < static_cast<std::size_t>(code.GetLength())) {
+        AfxMessageBox("err(fwite)");
+    }
+    if (std::fclose(file) != 0) AfxMessageBox("err(fclose)");
+    MessageBox("저장을 완료하였습니다.", "", MB_OK);
+}

@@ -1,0 +1,82 @@
+#include "HeaderFiles.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <map>
+
+#include "CMysqlQuery.h"
+#include "DomainHeader.h"
+#include "SessionRows.h"
+
+using namespace tamo::codegen;
+
+namespace {
+
+// The messages of the two passes: the method pass keeps its own wording.
+struct SaveTexts {
+    const char* kind;
+    const char* directoryFailed;
+    const char* closeFailed;
+};
+const SaveTexts kMethodTexts{"method", " 디렉토리 생성 실패", "파일 닫기 싶패"};
+const SaveTexts kDataTexts{"data", "디렉토리 생성 실패", "파일 닫기 실패"};
+
+void SaveHeader(CMysqlQuery& session, const std::string& folder, const class_domain_info& domain,
+                const SaveTexts& texts) {
+    std::string header;
+    MakeDomainHeader(header, texts.kind, session, domain);
+    std::string directory = HeaderPath(session, texts.kind, domain.id);
+    ReplaceAll(directory, "/");
+    directory = folder + "/" + directory;
+    if (MakeDirectory(directory) != 1) {
+        ShowCodegenMessage(directory + texts.directoryFailed);
+        return;
+    }
+    std::FILE* file = std::fopen((directory + domain.name + ".h").c_str(), "w");
+    if (file == nullptr) {
+        ShowCodegenMessage("쓰기 실패");
+        return;
+    }
+    if (std::fwrite(header.data(), 1, header.size(), file) < header.size()) ShowCodegenMessage("쓰기 실패");
+    if (std::fclose(file) != 0) ShowCodegenMessage(texts.closeFailed);
+}
+
+void SaveHeadersOfKind(CMysqlQuery& session, const std::string& folder, const SaveTexts& texts) {
+    std::multimap<int, class_domain_info> domains;
+    const int loaded =
+        texts.kind == kMethodTexts.kind
+            ? session.SelectDomainAllList(session.FormatCall("call mainViewDomainAllList('%%%%','method')"), domains)
+            : session.SelectDomainAllList(session.FormatCall("call mainViewDomainAllList('%%%%','data')"), domains);
+    if (loaded != 0) {
+        session.ShowLastError();
+        return;
+    }
+    for (auto entry = domains.find(0); entry != domains.end(); ++entry) {
+        const class_domain_info domain = entry->second;
+        SaveHeader(session, folder, domain, texts);
+    }
+}
+
+bool Exists(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0;
+}
+
+}  // namespace
+
+int MakeDirectory(const std::string& path) {
+    if (path.empty()) return 0;
+    for (std::size_t slash = path.find('/'); slash != std::string::npos; slash = path.find('/', slash + 2)) {
+        const std::string name = path.substr(0, slash);
+        if (name.empty() || Exists(name)) continue;
+        if (mkdir(name.c_str(), 0777) != 0) return 0;
+    }
+    return 1;
+}
+
+void SaveDomainHeadersBelow(CMysqlQuery& session, const std::string& folder) {
+    SaveHeadersOfKind(session, folder, kMethodTexts);
+    SaveHeadersOfKind(session, folder, kDataTexts);
+    ShowCodegenMessage("저장을 완료했습니다");
+}

@@ -1,0 +1,109 @@
+#include "SourceGeneration.h"
+
+#include <vector>
+
+#include "CMysqlQuery.h"
+#include "DomainHeader.h"
+#include "HeaderFiles.h"
+#include "InterfaceInfoCollection.h"
+#include "SessionRows.h"
+#include "class_sourceFile.h"
+
+using namespace tamo::codegen;
+
+namespace {
+
+bool NamesData(const std::string& domainName) { return !domainName.empty() && domainName != "NULL"; }
+
+void CollectDataDomains(const InterfaceInfoMap& memberMethods, DomainIdMap& dataDomains) {
+    for (const auto& [key, info] : memberMethods) {
+        if (NamesData(info.in_domain_name)) dataDomains.emplace(ReadDecimal(info.in_domain_id), info.in_data_name);
+        if (NamesData(info.out_domain_name)) dataDomains.emplace(ReadDecimal(info.out_domain_id), info.out_data_name);
+    }
+}
+
+void WriteClassFile(class_sourceFile& file, const std::string& text, const std::string& path, const char* failure) {
+    if (!file.write_text_file(text, path)) ShowCodegenMessage(path + failure);
+}
+
+}  // namespace
+
+void GenerateInterfaceSources(CMysqlQuery& session, const SourceRequest& request, InterfaceInfoMap& memberMethods,
+                              DomainIdMap& methodDomains, DomainIdMap& dataDomains) {
+    LoadInterfaceInfoMap(session, request.methodDomainId, request.interfaceName, memberMethods);
+    for (const auto& [domainId, name] : session.ParentInterfaces()) methodDomains.emplace(domainId, std::string());
+
+    class_sourceFile file;
+    file.output_folder = request.outputPath + "/";
+    file.class_name = request.className;
+    file.header_name = request.methodDomainName;
+    file.interface_name = request.interfaceName;
+    file.side = request.side;
+    file.domain_path = HeaderPath(session, "method", request.methodDomainId);
+
+    const std::string base = file.output_folder + file.get_class_name();
+    std::string text;
+    if (file.side == "Proxy") {
+        file.make_proxy_header(memberMethods, text);
+        WriteClassFile(file, text, base + ".h", " Proxy파일 생성에 실패했습니다!");
+        file.make_proxy_source(memberMethods, text);
+        WriteClassFile(file, text, base + ".cpp", " Proxy파일 생성에 실패했습니다!");
+        ShowCodegenMessage("Proxy 파일생성 완료되었습니다.");
+    } else {
+        file.make_stub_header(memberMethods, text);
+        WriteClassFile(file, text, base + ".h", " Stub파일 생성에 실패했습니다!");
+        file.make_stub_source(memberMethods, text);
+        WriteClassFile(file, text, base + ".cpp", " Stub파일 생성에 실패했습니다!");
+        ShowCodegenMessage("Stub 파일생성이 완료되었습니다.");
+    }
+    CollectDataDomains(memberMethods, dataDomains);
+}
+
+void AddAliasDomains(CMysqlQuery& session, DomainIdMap& dataDomains) {
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (auto entry = dataDomains.begin(); entry != dataDomains.end() && !grown; ++entry) {
+            std::vector<class_metadata_info> items;
+            if (session.SelectMetadataList(entry->first, entry->second.c_str(), items) != 0) continue;
+            for (const class_metadata_info& item : items) {
+                // A domain reached through an alias takes all its items into the closure.
+                if (item.type == "alias" && dataDomains.emplace(item.real_domain_id, std::string()).second) grown = true;
+            }
+        }
+    }
+}
+
+void WriteComponentMethodHeaders(CMysqlQuery& session, const std::string& basePath, const std::string& componentName,
+                                 const DomainIdMap& methodDomains) {
+    class_sourceFile writer;
+    for (const auto& [domainId, text] : methodDomains) {
+        std::vector<class_domain_info> records;
+        if (LoadDomainRecord(session, domainId, "method", records) != 0 || records.empty()) continue;
+        const class_domain_info& domain = records.front();
+        const std::string path =
+            basePath + "/" + componentName + "/Tamo/Method/" + domain.name + "/" + domain.name + ".h";
+        if (MakeDirectory(path) != 1) continue;
+        std::string header;
+        MakeDomainHeader(header, "method", session, domain);
+        if (!writer.write_text_file(header, path)) ShowCodegenMessage("Method Header.h 생성 실패했습니다!");
+    }
+}
+
+void WriteComponentDataHeaders(CMysqlQuery& session, const std::string& basePath, const std::string& componentName,
+                               const DomainIdMap& dataDomains) {
+    class_sourceFile writer;
+    for (const auto& [domainId, text] : dataDomains) {
+        std::vector<class_domain_info> records;
+        if (LoadDomainRecord(session, domainId, "data", records) != 0) {
+            session.ShowLastError();
+            continue;
+        }
+        if (records.empty()) continue;
+        const class_domain_info& domain = records.front();
+        const std::string path = basePath + "/" + componentName + "/Tamo/Data/" + domain.name + "/" + domain.name + ".h";
+        MakeDirectory(path);
+        std::string header;
+        MakeDomainHeader(header, "data", session, domain);
+        if (!writer.write_text_file(header, path)) ShowCodegenMessage(path + "\n Method Header생성 실패");
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+// The work of the source code dialog without its window: the proxy or stub class files of one interface, and in
+// component mode the headers of the method and data domains that the component's interfaces use.
+
+#include <map>
+#include <string>
+
+#include "class_InterfaceInfo.h"
+
+class CMysqlQuery;
+
+// One interface and one side, as the dialog's fields give them.
+struct SourceRequest {
+    int methodDomainId = 0;
+    std::string methodDomainName;  // the file name of the domain header that the class header includes
+    std::string interfaceName;
+    std::string className;
+    std::string side;        // "Proxy" or any other text for the stub
+    std::string outputPath;  // the folder of the class files, without the final "/"
+};
+
+// Domain ids mapped to a text: the methods' data name for the data domains, empty otherwise.
+using DomainIdMap = std::map<int, std::string>;
+
+// Collects the interface's member methods (its own and its ancestors'), writes the class header and source of
+// the side into the output folder and adds the method domains of the collected interfaces and the data domains
+// of the members' data to the maps. Every failure is shown; the closing message is shown in any case.
+void GenerateInterfaceSources(CMysqlQuery& session, const SourceRequest& request, InterfaceInfoMap& memberMethods,
+                              DomainIdMap& methodDomains, DomainIdMap& dataDomains);
+
+// Adds to the map every data domain that the aliases of its domains reach, until nothing new is found.
+void AddAliasDomains(CMysqlQuery& session, DomainIdMap& dataDomains);
+
+// Write the header of every domain of the map as <base>/<component>/Tamo/Method/<name>/<name>.h (or
+// .../Tamo/Data/...).
+void WriteComponentMethodHeaders(CMysqlQuery& session, const std::string& basePath, const std::string& componentName,
+                                 const DomainIdMap& methodDomains);
+void WriteComponentDataHeaders(CMysqlQuery& session, const std::string& basePath, const std::string& componentName,
+                               const DomainIdMap& dataDomains);

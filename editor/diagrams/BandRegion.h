@@ -1,0 +1,25 @@
+#pragma once
+
+// The window region of a line element: the union of the bands around its segments, so that the line's
+// window, which covers the whole view, takes clicks and paints only on the line itself.
+
+#include <vector>
+
+#include "LineGeometry.h"
+
+class CDC;
+class CWnd;
+
+namespace band_region {
+
+// Replaces the window's region by the union of the bands (winding polygons combined with RGN_OR).
+void apply(CWnd& window, const std::vector<line_geometry::Band>& bands);
+
+// Outlines each band with a white pen of width 1 (node, sub-system and out lines).
+void outline(CDC& dc, const std::vector<line_geometry::Band>& bands);
+
+// Paints the rectangle through the first and third corners of each band with a white pen of width 1 and the
+// current brush (connector lines).
+void clear_boxes(CDC& dc, const std::vector<line_geometry::Band>& bands);
+
+}  // namespace band_region

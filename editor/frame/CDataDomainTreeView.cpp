@@ -1,0 +1,674 @@
+#include "CDataDomainTreeView.h"
+
+#include "CBitmap.h"
+#include "CCodeControl.h"
+#include "CConstViewDlg.h"
+#include "CContextMenuManager.h"
+#include "CDC.h"
+#include "CDataFieldViewDlg.h"
+#include "CMysqlQuery.h"
+#include "CTreeDataDomainControl.h"
+#include "Class_UmlControl.h"
+#include "FrameMessages.h"
+#include "RunXmlExporter.h"
+#include "TreeContextMenu.h"
+
+namespace {
+
+const UINT kTreeId = 4;
+const UINT kTreeImages = 312;
+
+// Images of the strip (bitmap 312).
+const int IMAGE_DOMAIN = 1;
+const int IMAGE_DOMAIN_SELECTED = 2;
+const int IMAGE_ROOT = 3;
+const int IMAGE_ROOT_SELECTED = 4;
+const int IMAGE_NO_TYPE = 26;
+
+// Commands of the context menus 314-318 and 425.
+enum : UINT {
+    ID_DATA_ADD_PARENT_DOMAIN = 32779,
+    ID_DATA_ADD_DOMAIN = 32780,
+    ID_DATA_DELETE_DOMAIN = 32784,
+    ID_DATA_EDIT_DOMAIN = 32785,
+    ID_DATA_ADD_DATA = 32791,
+    ID_DATA_EDIT_DATA = 32792,
+    ID_DATA_DELETE_DATA = 32793,
+    ID_DATA_CONSTANTS = 32800,
+    ID_DATA_FIELDS = 32807,
+    ID_DATA_HEADER_CODE = 32865,
+    ID_DATA_DOMAIN_ACCOUNTS = 32878,
+    ID_DATA_REFRESH = 32908,
+    ID_DATA_IMPORT = 32974,
+    ID_DATA_SORT_BY_NAME = 33028,
+    ID_DATA_NO_COMMAND = 33032,
+    ID_DATA_SORT_BY_TYPE = 33058,
+    ID_DATA_COPY = 33060,
+    ID_DATA_PASTE = 33062,
+    ID_DATA_DOMAIN_XML = 33076,
+};
+
+// Help topics of the help window.
+const int HELP_DATA_ITEM = 3;
+const int HELP_STRUCT_FIELDS = 4;
+const int HELP_DATA_DOMAIN = 25;
+const int HELP_IMPORT_DATA = 28;
+const int HELP_DOMAIN_ACCOUNTS = 31;
+
+const char* const kRootPath = "root\\";
+
+bool IsEnumerationType(const std::string& type) {
+    return type == "enum8_t" || type == "enum16_t" || type == "enum32_t";
+}
+
+CTreeDataDomainControl* DataControl() {
+    if (g_pTreeDataDomainControl == nullptr) g_pTreeDataDomainControl = new CTreeDataDomainControl;
+    return g_pTreeDataDomainControl;
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CDataDomainTreeView, CDockablePane)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_PAINT()
+    ON_WM_SETFOCUS()
+    ON_WM_CONTEXTMENU()
+    ON_WM_DESTROY()
+    ON_COMMAND(ID_DATA_ADD_DOMAIN, &CDataDomainTreeView::OnAddDomain)
+    ON_COMMAND(ID_DATA_EDIT_DOMAIN, &CDataDomainTreeView::OnEditDomain)
+    ON_COMMAND(ID_DATA_DELETE_DOMAIN, &CDataDomainTreeView::OnDeleteDomain)
+    ON_COMMAND(ID_DATA_ADD_PARENT_DOMAIN, &CDataDomainTreeView::OnAddParentDomain)
+    ON_COMMAND(ID_DATA_ADD_DATA, &CDataDomainTreeView::OnAddData)
+    ON_COMMAND(ID_DATA_EDIT_DATA, &CDataDomainTreeView::OnEditData)
+    ON_COMMAND(ID_DATA_DELETE_DATA, &CDataDomainTreeView::OnDeleteData)
+    ON_COMMAND(ID_DATA_FIELDS, &CDataDomainTreeView::OnDataFields)
+    ON_COMMAND(ID_DATA_CONSTANTS, &CDataDomainTreeView::OnDataConstants)
+    ON_COMMAND(ID_DATA_IMPORT, &CDataDomainTreeView::OnImportData)
+    ON_COMMAND(ID_DATA_DOMAIN_XML, &CDataDomainTreeView::OnDomainXmlExport)
+    ON_COMMAND(ID_DATA_HEADER_CODE, &CDataDomainTreeView::OnDomainHeaderCode)
+    ON_COMMAND(ID_DATA_DOMAIN_ACCOUNTS, &CDataDomainTreeView::OnDomainAccounts)
+    ON_COMMAND(ID_DATA_REFRESH, &CDataDomainTreeView::OnRefresh)
+    ON_COMMAND(ID_DATA_SORT_BY_NAME, &CDataDomainTreeView::OnSortByName)
+    ON_COMMAND(ID_DATA_SORT_BY_TYPE, &CDataDomainTreeView::OnSortByType)
+    ON_COMMAND(ID_DATA_COPY, &CDataDomainTreeView::OnCopyData)
+    ON_COMMAND(ID_DATA_PASTE, &CDataDomainTreeView::OnPasteData)
+    ON_COMMAND(ID_DATA_NO_COMMAND, &CDataDomainTreeView::OnNoCommand)
+END_MESSAGE_MAP()
+
+CDataDomainTreeView::~CDataDomainTreeView() { ReleaseItemData(); }
+
+int CDataDomainTreeView::GetTypeImageIndex(const std::string& type) {
+    static const std::map<std::string, int> images = {
+        {"struct", 7},
+        {"alias", 8},
+        {"enum8_t", 9},          {"enum16_t", 9},          {"enum32_t", 9},
+        {"char_t", 10},
+        {"wchar_t", 11},
+        {"int8_t", 12},          {"int16_t", 12},          {"int32_t", 12},          {"int64_t", 12},
+        {"u_int8_t", 13},        {"u_int16_t", 13},        {"u_int32_t", 13},        {"u_int64_t", 13},
+        {"scaled8_t", 14},       {"scaled16_t", 14},       {"scaled32_t", 14},       {"scaled64_t", 14},
+        {"u_scaled8_t", 15},     {"u_scaled16_t", 15},     {"u_scaled32_t", 15},     {"u_scaled64_t", 15},
+        {"ieee754_32_t", 16},    {"ieee754_64_t", 16},     {"ieee754_80_t", 16},
+        {"ip_t", 17},
+        {"port_t", 18},
+        {"domain_t", 19},
+        {"second_t", 20},
+        {"psecond_t", 21},
+        {"packed_node_addr_t", 22},
+        {"packed_client_addr_t", 23},
+        {"packed_server_addr_t", 24},
+    };
+    const auto found = images.find(type);
+    return found == images.end() ? -1 : found->second;
+}
+
+// ---- Window ------------------------------------------------------------------------------------------------
+
+int CDataDomainTreeView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    if (CDockablePane::OnCreate(lpCreateStruct) == -1) return -1;
+
+    const DWORD style = WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS | TVS_SHOWSELALWAYS;
+    if (!m_wndTree.Create(style, CRect(0, 0, 0, 0), this, kTreeId)) return -1;
+    m_wndTree.SetOwnerView(this);
+
+    CBitmap strip;
+    if (strip.LoadBitmap(kTreeImages) && m_images.Create(16, 15, ILC_COLOR24 | ILC_MASK, 0, 0)) {
+        m_images.Add(&strip, RGB(255, 0, 255));
+        m_wndTree.SetImageList(&m_images, TVSIL_NORMAL);
+    }
+
+    HTREEITEM root = nullptr;
+    if (FillRootNode(root) == -1) {
+        AfxMessageBox("root 노드 생성 실패");
+        return -1;
+    }
+    LoadDomainList(0);
+    BuildDomainChildren(m_mapDomainList, 0, root, 1);
+    m_wndTree.Expand(root, TVE_EXPAND);
+    PublishDomainPaths();
+    AdjustLayout();
+    return 0;
+}
+
+void CDataDomainTreeView::AdjustLayout() {
+    if (!GetSafeHwnd()) return;
+    CRect client;
+    GetClientRect(client);
+    m_wndTree.SetWindowPos(nullptr, client.left + 1, client.top + 1, client.Width() - 2, client.Height() - 2,
+                           SWP_NOACTIVATE | SWP_NOZORDER);
+}
+
+void CDataDomainTreeView::OnSize(UINT nType, int cx, int cy) {
+    CDockablePane::OnSize(nType, cx, cy);
+    AdjustLayout();
+}
+
+void CDataDomainTreeView::OnPaint() {
+    CPaintDC dc(this);
+    CRect tree;
+    m_wndTree.GetWindowRect(tree);
+    ScreenToClient(tree);
+    tree.InflateRect(1, 1);
+    dc.Draw3dRect(tree, ::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DSHADOW));
+}
+
+void CDataDomainTreeView::OnSetFocus(CWnd* pOldWnd) {
+    CDockablePane::OnSetFocus(pOldWnd);
+    m_wndTree.SetFocus();
+}
+
+void CDataDomainTreeView::OnContextMenu(CWnd* pWnd, CPoint point) {
+    if (pWnd != &m_wndTree) {
+        CDockablePane::OnContextMenu(pWnd, point);
+        return;
+    }
+    if (point.x == -1 && point.y == -1) return;
+    CPoint treePoint = point;
+    m_wndTree.ScreenToClient(&treePoint);
+    UINT flags = 0;
+    HTREEITEM hit = m_wndTree.HitTest(treePoint, &flags);
+    if (hit == nullptr) return;
+    // The commands act on the current item, which an expansion elsewhere may have changed: the item under the
+    // menu becomes the current one also when it was selected already.
+    if (m_wndTree.GetSelectedItem() == hit)
+        OnSelectTreeItem(&hit);
+    else
+        m_wndTree.SelectItem(hit);
+    m_wndTree.SetFocus();
+    const TreeNodeData* data = ItemData(hit);
+    const UINT menu = data ? ContextMenuIdOfItem(*data, m_pCopiedItem != nullptr) : 0;
+    if (menu != 0 && afxContextMenuManager) afxContextMenuManager->ShowPopupMenu(menu, point.x, point.y, this, TRUE);
+}
+
+void CDataDomainTreeView::OnDestroy() {
+    CDockablePane::OnDestroy();
+    ReleaseItemData();
+    delete g_pTreeDataDomainControl;
+    g_pTreeDataDomainControl = nullptr;
+}
+
+void CDataDomainTreeView::ReleaseItemData() {
+    for (class_datafield_info* field : m_fields) delete field;
+    m_fields.clear();
+    for (class_metadata_info* data : m_dataItems) delete data;
+    m_dataItems.clear();
+    for (class_domain_info* domain : m_domains) delete domain;
+    m_domains.clear();
+    for (TreeNodeData* data : m_itemData) delete data;
+    m_itemData.clear();
+    m_pSelectedItem = nullptr;
+    m_pSelectedDomain = nullptr;
+    m_pSelectedData = nullptr;
+    m_pCopiedItem = nullptr;
+}
+
+void CDataDomainTreeView::ShowHelp(int topic) { Class_UmlControl::get_instance()->set_explanation_text(topic); }
+
+void CDataDomainTreeView::PublishDomainPaths() {
+    CMysqlQuery::GetInstance()->SetDomainIdList(m_mapDomainPath, m_strKind.c_str());
+}
+
+// ---- Items -------------------------------------------------------------------------------------------------
+
+TreeNodeData* CDataDomainTreeView::ItemData(HTREEITEM hItem) const {
+    return hItem ? reinterpret_cast<TreeNodeData*>(m_wndTree.GetItemData(hItem)) : nullptr;
+}
+
+HTREEITEM CDataDomainTreeView::InsertTreeItem(const std::string& text, int image, HTREEITEM hParent,
+                                              HTREEITEM hAfter, int kind, void* record, const std::string& path) {
+    HTREEITEM hItem = m_wndTree.InsertItem(text.c_str(), image, image, hParent, hAfter);
+    auto* data = new TreeNodeData(kind, hItem, record, path);
+    m_itemData.push_back(data);
+    m_wndTree.SetItemData(hItem, reinterpret_cast<DWORD_PTR>(data));
+    return hItem;
+}
+
+int CDataDomainTreeView::FillRootNode(HTREEITEM& root) {
+    root = m_wndTree.InsertItem("Data_Domain", IMAGE_ROOT, IMAGE_ROOT_SELECTED, TVI_ROOT, TVI_LAST);
+    m_wndTree.SetItemState(root, TVIS_BOLD, TVIS_BOLD);
+    auto* domain = new class_domain_info;
+    domain->name = "root";
+    domain->description = "최상의 폴더";
+    m_domains.push_back(domain);
+    auto* data = new TreeNodeData(TREE_DATA_DOMAIN, root, domain, kRootPath);
+    m_itemData.push_back(data);
+    if (!m_wndTree.SetItemData(root, reinterpret_cast<DWORD_PTR>(data))) {
+        AfxMessageBox("erro:CDataDomainTreeView:FillRootNode()->setitemData");
+        return -1;
+    }
+    return 0;
+}
+
+void CDataDomainTreeView::LoadDomainList(int domainId) {
+    m_mapDomainList.clear();
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainList('%d','data')", domainId), m_mapDomainList) !=
+        0)
+        db->ShowLastError();
+}
+
+std::string CDataDomainTreeView::ChildDomainPath(HTREEITEM hParent) const {
+    const TreeNodeData* parent = ItemData(hParent);
+    if (parent == nullptr || parent->path == kRootPath) return "";
+    return parent->path;
+}
+
+void CDataDomainTreeView::BuildDomainChildren(const DomainList& list, int parentId, HTREEITEM hParent, int depth) {
+    // Paths carry every ancestor from the top level, also for domains built when their parent opens.
+    std::set<int> placed;
+    BuildDomainLevel(list, parentId, hParent, ChildDomainPath(hParent), depth, placed);
+}
+
+void CDataDomainTreeView::BuildDomainLevel(const DomainList& list, int parentId, HTREEITEM hParent,
+                                           const std::string& parentPath, int depth, std::set<int>& placed) {
+    const auto range = list.equal_range(parentId);
+    for (auto entry = range.first; entry != range.second; ++entry) {
+        const class_domain_info& row = entry->second;
+        // A parent chain that loops in the rows is not followed a second time.
+        if (!placed.insert(row.id).second) continue;
+        auto* domain = new class_domain_info(row);
+        m_domains.push_back(domain);
+        const std::string path = parentPath + row.name + "\\";
+        HTREEITEM hItem = m_wndTree.InsertItem(row.name.c_str(), IMAGE_DOMAIN, IMAGE_DOMAIN_SELECTED, hParent,
+                                               TVI_FIRST);
+        auto* data = new TreeNodeData(TREE_DATA_DOMAIN, hItem, domain, path);
+        m_itemData.push_back(data);
+        m_wndTree.SetItemData(hItem, reinterpret_cast<DWORD_PTR>(data));
+
+        if (depth != 0) BuildDomainLevel(list, row.id, hItem, path, depth - 1, placed);
+        LoadDataItems(row.id, "");
+        InsertDataItems(row.id, hItem, path, depth - 1 >= 0 ? 1 : 0);
+        m_mapDomainPath[row.id] = path;
+    }
+}
+
+void CDataDomainTreeView::LoadDataItems(int domainId, const CString& name) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->SelectMetadataList(domainId, name, m_vecLoadedData) != 0) db->ShowLastError();
+}
+
+void CDataDomainTreeView::InsertDataItems(int, HTREEITEM hParent, const std::string& path, int firstOnly) {
+    for (const class_metadata_info& row : m_vecLoadedData) {
+        auto* data = new class_metadata_info(row);
+        m_dataItems.push_back(data);
+        HTREEITEM hItem = InsertTreeItem(row.name, GetTypeImageIndex(row.type), hParent, TVI_LAST, TREE_DATA_ITEM,
+                                         data, path);
+        if (firstOnly == 1) break;
+        // One child each, so that the expand button shows; the full list comes on selection or expansion.
+        if (row.type == "struct")
+            LoadStructFields(row.name, row.domain_id, hItem, path, 1);
+        else if (IsEnumerationType(row.type))
+            LoadEnumConstants(row.name, row.domain_id, hItem, path, 1);
+    }
+}
+
+int CDataDomainTreeView::LoadStructFields(const std::string& name, int domainId, HTREEITEM hParent,
+                                          const std::string& path, int firstOnly) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    m_vecLoadedFields.clear();
+    if (db->SelectDatafieldList(db->FormatCall("call metadataViewMetafieldList(%d,'%s','data')", domainId, name),
+                                m_vecLoadedFields) != 0) {
+        db->ShowLastError();
+        return -1;
+    }
+    for (const class_datafield_info& row : m_vecLoadedFields) {
+        auto* field = new class_datafield_info(row);
+        m_fields.push_back(field);
+        HTREEITEM hItem = InsertTreeItem(row.member_name, GetTypeImageIndex(row.type), hParent, TVI_LAST,
+                                         TREE_STRUCT_FIELD, field, path);
+        if (firstOnly == 1) break;
+        if (row.type == "alias") {
+            std::set<std::pair<int, std::string>> chain = {{domainId, name}};
+            LoadAliasFields(row.real_domain_id, row.real_data, hItem, chain);
+        }
+    }
+    return 0;
+}
+
+int CDataDomainTreeView::LoadAliasFields(int realDomainId, const std::string& realData, HTREEITEM hParent,
+                                         std::set<std::pair<int, std::string>>& chain) {
+    // Stored data that refers back to a structure on its own way down is not expanded again.
+    if (!chain.insert({realDomainId, realData}).second) return 0;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_datafield_info> fields;
+    int result = 0;
+    if (db->SelectDatafieldList(db->FormatCall("call metadataViewMetafieldList(%d,'%s','data')", realDomainId,
+                                               realData),
+                                fields) != 0) {
+        db->ShowLastError();
+        result = -1;
+    }
+    for (const class_datafield_info& row : fields) {
+        auto* field = new class_datafield_info(row);
+        m_fields.push_back(field);
+        const int image = GetTypeImageIndex(row.type);
+        HTREEITEM hItem = InsertTreeItem(row.member_name, image == -1 ? IMAGE_NO_TYPE : image, hParent, TVI_LAST,
+                                         TREE_STRUCT_FIELD, field, "");
+        if (row.type == "alias" && LoadAliasFields(row.real_domain_id, row.real_data, hItem, chain) != 0) result = -1;
+    }
+    chain.erase({realDomainId, realData});
+    return result;
+}
+
+int CDataDomainTreeView::LoadEnumConstants(const std::string& name, int domainId, HTREEITEM hParent,
+                                           const std::string& path, int firstOnly) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    m_vecLoadedFields.clear();
+    if (db->SelectDatafieldSummaryList(db->FormatCall("call metadataViewMetafieldList(%d,'%s','data')", domainId,
+                                                      name),
+                                       m_vecLoadedFields) != 0) {
+        db->ShowLastError();
+        return -1;
+    }
+    for (const class_datafield_info& row : m_vecLoadedFields) {
+        auto* constant = new class_datafield_info(row);
+        m_fields.push_back(constant);
+        InsertTreeItem(row.member_name, IMAGE_NO_TYPE, hParent, TVI_LAST, TREE_ENUM_CONSTANT, constant, path);
+        if (firstOnly == 1) break;
+    }
+    return 0;
+}
+
+void CDataDomainTreeView::DeleteChildItems(HTREEITEM hItem) {
+    HTREEITEM hChild = m_wndTree.GetChildItem(hItem);
+    while (hChild != nullptr) {
+        HTREEITEM hNext = m_wndTree.GetNextSiblingItem(hChild);
+        m_wndTree.DeleteItem(hChild);
+        hChild = hNext;
+    }
+    m_pCopiedItem = nullptr;
+}
+
+void CDataDomainTreeView::DeleteChildItemsOfKind(HTREEITEM hItem, int kind) {
+    HTREEITEM hChild = m_wndTree.GetChildItem(hItem);
+    while (hChild != nullptr) {
+        HTREEITEM hNext = m_wndTree.GetNextSiblingItem(hChild);
+        const TreeNodeData* data = ItemData(hChild);
+        if (data != nullptr && data->kind == kind) m_wndTree.DeleteItem(hChild);
+        hChild = hNext;
+    }
+}
+
+void CDataDomainTreeView::ResetSelectionAfterDelete() {
+    HTREEITEM hSelected = m_wndTree.GetSelectedItem();
+    if (hSelected != nullptr) {
+        OnSelectTreeItem(&hSelected);
+        return;
+    }
+    m_pSelectedItem = nullptr;
+    m_pSelectedDomain = nullptr;
+    m_pSelectedData = nullptr;
+}
+
+// ---- Selection ---------------------------------------------------------------------------------------------
+
+void CDataDomainTreeView::OnSelectTreeItem(HTREEITEM* item) {
+    if (item == nullptr || *item == nullptr) return;
+    HTREEITEM hItem = *item;
+    TreeNodeData* data = ItemData(hItem);
+    if (data == nullptr) return;
+    m_pSelectedItem = data;
+
+    if (data->kind == TREE_DATA_DOMAIN) {
+        auto* domain = static_cast<class_domain_info*>(data->record);
+        m_pSelectedDomain = domain;
+        if (domain->loaded == 0) {
+            DeleteChildItems(hItem);
+            LoadDomainList(domain->id);
+            BuildDomainChildren(m_mapDomainList, domain->id, hItem, 2);
+            if (domain->id != 0) {
+                LoadDataItems(domain->id, "");
+                InsertDataItems(domain->id, hItem, data->path, 0);
+            }
+            domain->loaded = 1;
+            PublishDomainPaths();
+        }
+        if (data->path != kRootPath) ShowHelp(HELP_DATA_DOMAIN);
+        return;
+    }
+    if (data->kind == TREE_DATA_ITEM) {
+        auto* metadata = static_cast<class_metadata_info*>(data->record);
+        m_pSelectedData = metadata;
+        if (metadata->loaded == 0) {
+            DeleteChildItems(hItem);
+            if (metadata->type == "struct")
+                LoadStructFields(metadata->name, metadata->domain_id, hItem, data->path, 0);
+            else if (IsEnumerationType(metadata->type))
+                LoadEnumConstants(metadata->name, metadata->domain_id, hItem, data->path, 0);
+            metadata->loaded = 1;
+        }
+    }
+}
+
+void CDataDomainTreeView::OnOpenTreeItem() {
+    if (m_pSelectedItem == nullptr || m_pSelectedItem->path == kRootPath) return;
+    HTREEITEM hItem = m_pSelectedItem->item;
+    OnSelectTreeItem(&hItem);
+}
+
+void CDataDomainTreeView::SelectItemByPath(const std::string& line) { m_wndTree.SelectByReferenceLine(line, false); }
+
+// ---- Commands ----------------------------------------------------------------------------------------------
+
+void CDataDomainTreeView::OnAddDomain() {
+    if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_DOMAIN) return;
+    ShowHelp(m_pSelectedItem->kind);
+    TreeNodeData* selected = m_pSelectedItem;
+    auto* domain = static_cast<class_domain_info*>(selected->record);
+    if (DataControl()->NewDomain(domain) == -1) return;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    DomainList subtree;
+    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainList(%d,'data')", domain->id), subtree) != 0) {
+        db->ShowLastError();
+        return;
+    }
+    DeleteChildItemsOfKind(selected->item, TREE_DATA_DOMAIN);
+    BuildDomainChildren(subtree, domain->id, selected->item, -1);
+    PublishDomainPaths();
+    m_wndTree.Expand(selected->item, TVE_EXPAND);
+}
+
+void CDataDomainTreeView::OnEditDomain() {
+    if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_DOMAIN) return;
+    ShowHelp(m_pSelectedItem->kind);
+    TreeNodeData* selected = m_pSelectedItem;
+    auto* domain = static_cast<class_domain_info*>(selected->record);
+    if (DataControl()->EditDomain(domain) != 0) return;
+    m_wndTree.SetItemText(selected->item, domain->name.c_str());
+    m_wndTree.SelectItem(selected->item);
+}
+
+void CDataDomainTreeView::OnDeleteDomain() {
+    if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_DOMAIN) return;
+    ShowHelp(m_pSelectedItem->kind);
+    TreeNodeData* selected = m_pSelectedItem;
+    if (MessageBox("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
+                   "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?",
+                   "타모", MB_OKCANCEL) != IDOK)
+        return;
+    if (DataControl()->DeleteDomain(static_cast<class_domain_info*>(selected->record)) != 0) return;
+    m_wndTree.DeleteItem(selected->item);
+    ResetSelectionAfterDelete();
+}
+
+void CDataDomainTreeView::OnAddParentDomain() {
+    if (m_pSelectedDomain == nullptr) return;
+    if (DataControl()->EditParentDomains(m_pSelectedDomain->id) == -1)
+        AfxMessageBox("Parent Data Domain을 추가 하지 못했습니다.");
+}
+
+void CDataDomainTreeView::OnAddData() {
+    if (m_pSelectedItem == nullptr) return;
+    ShowHelp(HELP_DATA_ITEM);
+    TreeNodeData* selected = m_pSelectedItem;
+    TreeNodeData* target = selected;
+    if (selected->kind == TREE_DATA_ITEM) target = ItemData(m_wndTree.GetParentItem(selected->item));
+    if (target == nullptr || target->kind != TREE_DATA_DOMAIN) return;
+    const int domainId = static_cast<class_domain_info*>(target->record)->id;
+    CString name;
+    if (DataControl()->NewMetadata(domainId, name) != 0) return;
+    LoadDataItems(domainId, name);
+    InsertDataItems(domainId, target->item, target->path, 0);
+    m_wndTree.Expand(selected->item, TVE_EXPAND);
+}
+
+void CDataDomainTreeView::OnEditData() {
+    if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_ITEM) return;
+    ShowHelp(HELP_DATA_ITEM);
+    TreeNodeData* selected = m_pSelectedItem;
+    auto* data = static_cast<class_metadata_info*>(selected->record);
+    if (DataControl()->EditMetadata(data) != 0) return;
+    m_wndTree.SetItemText(selected->item, data->name.c_str());
+    m_wndTree.SelectItem(selected->item);
+    const int image = GetTypeImageIndex(data->type);
+    m_wndTree.SetItemImage(selected->item, image, image);
+    if (CWnd* mainWindow = AfxGetMainWnd())
+        mainWindow->PostMessage(WM_SHOW_ITEM_PROPERTIES, 1, reinterpret_cast<LPARAM>(selected));
+}
+
+void CDataDomainTreeView::OnDeleteData() {
+    if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_ITEM) return;
+    TreeNodeData* selected = m_pSelectedItem;
+    if (MessageBox("Data을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
+                   "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?",
+                   "타모", MB_OKCANCEL) != IDOK)
+        return;
+    if (DataControl()->DeleteMetadata(static_cast<class_metadata_info*>(selected->record)) != 0) return;
+    m_wndTree.DeleteItem(selected->item);
+    ResetSelectionAfterDelete();
+}
+
+void CDataDomainTreeView::OnDataFields() {
+    if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_ITEM) return;
+    ShowHelp(HELP_STRUCT_FIELDS);
+    TreeNodeData* selected = m_pSelectedItem;
+    auto* data = static_cast<class_metadata_info*>(selected->record);
+    CDataFieldViewDlg dialog;
+    dialog.m_nDomainId = data->domain_id;
+    dialog.m_strStructName = data->name;
+    dialog.DoModal();
+    DeleteChildItems(selected->item);
+    LoadStructFields(data->name, data->domain_id, selected->item, selected->path, 0);
+    m_wndTree.Expand(selected->item, TVE_EXPAND);
+}
+
+void CDataDomainTreeView::OnDataConstants() {
+    if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_ITEM) return;
+    TreeNodeData* selected = m_pSelectedItem;
+    auto* data = static_cast<class_metadata_info*>(selected->record);
+    CConstViewDlg dialog;
+    dialog.m_nDomainId = data->domain_id;
+    dialog.m_strEnumName = data->name;
+    dialog.DoModal();
+    DeleteChildItems(selected->item);
+    LoadEnumConstants(data->name, data->domain_id, selected->item, selected->path, 0);
+}
+
+void CDataDomainTreeView::OnImportData() {
+    if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_DOMAIN) return;
+    ShowHelp(HELP_IMPORT_DATA);
+    TreeNodeData* selected = m_pSelectedItem;
+    auto* domain = static_cast<class_domain_info*>(selected->record);
+    if (DataControl()->CopyMetadata(domain) != 0) return;
+    DeleteChildItemsOfKind(selected->item, TREE_DATA_ITEM);
+    LoadDataItems(domain->id, "");
+    InsertDataItems(domain->id, selected->item, selected->path, 0);
+}
+
+void CDataDomainTreeView::OnDomainXmlExport() {
+    if (m_pSelectedDomain == nullptr) return;
+    RunXmlExporter(m_pSelectedDomain->name, "tools\\pelvane.exe", m_pSelectedDomain->id);
+}
+
+void CDataDomainTreeView::OnDomainHeaderCode() {
+    if (m_pSelectedItem == nullptr || m_pSelectedDomain == nullptr) return;
+    if (g_pCodeControl == nullptr) g_pCodeControl = new CCodeControl;
+    g_pCodeControl->ShowCodeView(m_pSelectedItem->kind, *m_pSelectedDomain);
+}
+
+void CDataDomainTreeView::OnDomainAccounts() {
+    if (m_pSelectedDomain == nullptr) return;
+    ShowHelp(HELP_DOMAIN_ACCOUNTS);
+    DataControl()->ShowDomainAccounts(m_pSelectedDomain);
+}
+
+void CDataDomainTreeView::OnRefresh() {
+    m_wndTree.DeleteAllItems();
+    m_pSelectedItem = nullptr;
+    m_pSelectedDomain = nullptr;
+    m_pSelectedData = nullptr;
+    HTREEITEM root = nullptr;
+    if (FillRootNode(root) == -1) {
+        AfxMessageBox("root 노드 생성 실패");
+        return;
+    }
+    LoadDomainList(0);
+    BuildDomainChildren(m_mapDomainList, 0, root, 1);
+    m_wndTree.Expand(root, TVE_EXPAND);
+    PublishDomainPaths();
+}
+
+void CDataDomainTreeView::OnSortByName() {
+    if (m_pSelectedItem == nullptr) return;
+    m_wndTree.SortChildren(m_pSelectedItem->item);
+}
+
+void CDataDomainTreeView::OnSortByType() {
+    if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_DOMAIN) return;
+    TreeNodeData* selected = m_pSelectedItem;
+    auto* domain = static_cast<class_domain_info*>(selected->record);
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->SelectMetadataListByTypeSort(domain->id, m_vecLoadedData) != 0) {
+        db->ShowLastError();
+        return;
+    }
+    DeleteChildItemsOfKind(selected->item, TREE_DATA_ITEM);
+    InsertDataItems(domain->id, selected->item, selected->path, 0);
+}
+
+void CDataDomainTreeView::OnCopyData() {
+    if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_ITEM) return;
+    m_pCopiedItem = m_pSelectedItem;
+}
+
+void CDataDomainTreeView::OnPasteData() {
+    if (m_pCopiedItem == nullptr) {
+        AfxMessageBox("복사할 대상이 없습니다");
+        return;
+    }
+    if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_DOMAIN) return;
+    TreeNodeData* selected = m_pSelectedItem;
+    const auto* domain = static_cast<const class_domain_info*>(selected->record);
+    // The copied item's record outlives its tree item: a delete or refresh since the copy changes nothing here.
+    const auto* copied = static_cast<const class_metadata_info*>(m_pCopiedItem->record);
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->ExecuteProc(db->FormatCall("call metadataViewCopyData(%d,%d)", copied->id, domain->id)) != 0) {
+        db->ShowLastError();
+        return;
+    }
+    m_vecLoadedData.clear();
+    LoadDataItems(domain->id, copied->name.c_str());
+    InsertDataItems(domain->id, selected->item, selected->path, 0);
+    m_wndTree.Expand(selected->item, TVE_EXPAND);
+}

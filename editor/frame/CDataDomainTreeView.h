@@ -1,0 +1,128 @@
+#pragma once
+
+// The data-domain pane "DataDomainView": the tree of the data domains, their data items, the fields of
+// structures (below an alias field the fields of the structure it refers to) and the constants of
+// enumerations. It loads lazily from the server, keeps one TreeNodeData per item, and runs every change
+// through the command object CTreeDataDomainControl.
+//
+// Every record an item shows is a copy that the pane owns; items deleted from the tree keep their TreeNodeData
+// and record until the pane is destroyed, so a record handed to the main frame or a dialog stays valid.
+
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "CDockablePane.h"
+#include "CImageList.h"
+#include "CString.h"
+#include "CTreeView.h"
+#include "CViewTree.h"
+#include "TreeNodeData.h"
+#include "class_datafield_info.h"
+#include "class_domain_info.h"
+#include "class_metadata_info.h"
+
+class CDataDomainTreeView : public CDockablePane, public CTreeView {
+public:
+    CDataDomainTreeView() = default;
+    ~CDataDomainTreeView() override;
+
+    // The image of a data type keyword (exact comparison), -1 for a type without one ("pksize_t" included).
+    static int GetTypeImageIndex(const std::string& type);
+
+    void AdjustLayout() override;
+
+    // CTreeView: an item is selected or expanding.
+    void OnSelectTreeItem(HTREEITEM* item) override;
+    void OnOpenTreeItem() override;
+
+    // Selects the item that a search result line names, loading every level on the way.
+    void SelectItemByPath(const std::string& line);
+
+    CViewTree& GetTreeCtrl() { return m_wndTree; }
+    TreeNodeData* GetSelectedItemData() const { return m_pSelectedItem; }
+    TreeNodeData* GetCopiedItemData() const { return m_pCopiedItem; }
+
+    // Commands (also called by the tests).
+    afx_msg void OnAddDomain();
+    afx_msg void OnEditDomain();
+    afx_msg void OnDeleteDomain();
+    afx_msg void OnAddParentDomain();
+    afx_msg void OnAddData();
+    afx_msg void OnEditData();
+    afx_msg void OnDeleteData();
+    afx_msg void OnDataFields();
+    afx_msg void OnDataConstants();
+    afx_msg void OnImportData();
+    afx_msg void OnDomainXmlExport();
+    afx_msg void OnDomainHeaderCode();
+    afx_msg void OnDomainAccounts();
+    afx_msg void OnRefresh();
+    afx_msg void OnSortByName();
+    afx_msg void OnSortByType();
+    afx_msg void OnCopyData();
+    afx_msg void OnPasteData();
+    afx_msg void OnNoCommand() {}
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnPaint();
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg void OnDestroy();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    using DomainList = std::multimap<int, class_domain_info>;
+
+    // Inserts the root item "Data_Domain" with its record; 0, or -1 (shown) when its data cannot be set.
+    int FillRootNode(HTREEITEM& root);
+    // The domain list below the id (the whole subtree) from the server; a failure is shown.
+    void LoadDomainList(int domainId);
+    // Inserts the domains of `list` below `parentId` as the first children of the item, `depth` levels more
+    // below them (0: none; negative: all), each with its data items.
+    void BuildDomainChildren(const DomainList& list, int parentId, HTREEITEM hParent, int depth);
+    void BuildDomainLevel(const DomainList& list, int parentId, HTREEITEM hParent, const std::string& parentPath,
+                          int depth, std::set<int>& placed);
+    // The loaded data items: every item of the domain (empty name), or the one of that name.
+    void LoadDataItems(int domainId, const CString& name);
+    void InsertDataItems(int domainId, HTREEITEM hParent, const std::string& path, int firstOnly);
+    int LoadStructFields(const std::string& name, int domainId, HTREEITEM hParent, const std::string& path,
+                         int firstOnly);
+    int LoadAliasFields(int realDomainId, const std::string& realData, HTREEITEM hParent,
+                        std::set<std::pair<int, std::string>>& chain);
+    int LoadEnumConstants(const std::string& name, int domainId, HTREEITEM hParent, const std::string& path,
+                          int firstOnly);
+    void DeleteChildItems(HTREEITEM hItem);
+    void DeleteChildItemsOfKind(HTREEITEM hItem, int kind);
+    void ReleaseItemData();
+
+    HTREEITEM InsertTreeItem(const std::string& text, int image, HTREEITEM hParent, HTREEITEM hAfter, int kind,
+                             void* record, const std::string& path);
+    // The path of the domain items below the item: the item's own path, without "root\" at the root.
+    std::string ChildDomainPath(HTREEITEM hParent) const;
+    TreeNodeData* ItemData(HTREEITEM hItem) const;
+    // After an item was deleted: the tree's selection, if any, becomes the current item again.
+    void ResetSelectionAfterDelete();
+    void ShowHelp(int topic);
+    void PublishDomainPaths();
+
+    std::vector<TreeNodeData*> m_itemData;              // owned: one per item ever inserted
+    std::vector<class_domain_info*> m_domains;          // owned: the records of the domain items
+    std::vector<class_metadata_info*> m_dataItems;      // owned: the records of the data items
+    std::vector<class_datafield_info*> m_fields;        // owned: the records of fields and constants
+    CImageList m_images;
+    CViewTree m_wndTree;
+    TreeNodeData* m_pSelectedItem = nullptr;            // the current item; one of m_itemData
+    class_domain_info* m_pSelectedDomain = nullptr;     // the current domain's record
+    class_metadata_info* m_pSelectedData = nullptr;     // the current data item's record
+    std::string m_strKind = "data";
+    TreeNodeData* m_pCopiedItem = nullptr;              // "데이타 복사": one of m_itemData, alive after deletes
+    std::map<int, std::string> m_mapDomainPath;         // domain id -> path, for the session
+    DomainList m_mapDomainList;
+    std::vector<class_metadata_info> m_vecLoadedData;
+    std::vector<class_datafield_info> m_vecLoadedFields;
+};

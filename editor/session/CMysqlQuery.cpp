@@ -1,0 +1,382 @@
+#include "CMysqlQuery.h"
+
+#include "CrtCompat.h"
+#include "SessionMessageBox.h"
+
+namespace {
+
+// CLIENT_FOUND_ROWS | CLIENT_INTERACTIVE | CLIENT_MULTI_STATEMENTS | CLIENT_MULTI_RESULTS
+constexpr unsigned long CONNECT_FLAGS = 0x30402;
+constexpr my_ulonglong AFFECTED_ROWS_ERROR = static_cast<my_ulonglong>(-1);
+
+constexpr const char* LOGIN_REFUSED_TEXT = "보안 통과 실패";
+// The texts of failures that the server does not describe itself.
+constexpr const char* NOT_CONNECTED_TEXT = "서버에 연결되어 있지 않습니다.";
+constexpr const char* NO_ROW_TEXT = "서버의 응답에 결과 행이 없습니다.";
+constexpr const char* CHANGE_REFUSED_TEXT = "서버가 변경을 거부했습니다.";
+
+}  // namespace
+
+CMysqlQuery* CMysqlQuery::GetInstance() {
+    static const std::unique_ptr<CMysqlQuery> instance(new CMysqlQuery);
+    if (!instance->m_pConnection) instance->PrepareConnectionBlock();
+    return instance.get();
+}
+
+CMysqlQuery::~CMysqlQuery() { Close(); }
+
+void CMysqlQuery::PrepareConnectionBlock() {
+    m_pConnection = new CMysqlConnection;
+    m_bResultPending = false;
+    m_strStatementError.clear();
+}
+
+void CMysqlQuery::Close() {
+    if (!m_pConnection) return;
+    m_pConnection->Close();
+    delete m_pConnection;
+    m_pConnection = nullptr;
+    m_bResultPending = false;
+}
+
+void CMysqlQuery::ShowLastError() { SessionMessageBox(m_strLastError.c_str(), MB_OK); }
+
+std::string CMysqlQuery::EscapeText(std::string_view text) {
+    std::string escaped(text.size() * 2 + 1, '\0');
+    MYSQL* mysql = Handle();
+    const unsigned long length =
+        mysql && IsConnected()
+            ? mysql_real_escape_string(mysql, escaped.data(), text.data(), static_cast<unsigned long>(text.size()))
+            : mysql_escape_string(escaped.data(), text.data(), static_cast<unsigned long>(text.size()));
+    escaped.resize(length < escaped.size() ? length : 0);
+    return escaped;
+}
+
+// ---- Connection --------------------------------------------------------------------------------------------
+
+CString CMysqlQuery::Connect(const CLoginValues& login) {
+    if (!m_pConnection) PrepareConnectionBlock();
+    int port = 0;
+    sscanf_s(login.Port(), "%d", &port);
+    MYSQL* mysql = Handle();
+    if (!mysql_real_connect(mysql, login.ServerAddress(), login.DatabaseId(), login.DatabasePassword(),
+                            login.DatabaseName(), static_cast<unsigned>(port), nullptr, CONNECT_FLAGS)) {
+        m_pConnection->m_bConnected = false;
+        return CString(mysql_error(mysql));
+    }
+    m_pConnection->m_bConnected = true;
+    mysql_set_character_set(mysql, "utf8mb4");
+
+    const CString statements[] = {FormatCall("Set @tamouser='%s'", login.UserId()),
+                                  FormatCall("Set @tamopassword='%s'", login.UserPassword()),
+                                  CString("call loginResult()")};
+    for (const CString& statement : statements) {
+        if (Query(statement) != 0) {
+            const CString error(m_strLastError);
+            Close();
+            return error;
+        }
+    }
+    CMysqlResult answer(StoreCurrent());
+    const bool accepted = answer.FetchRow() && answer.GetInt(0) == 1;
+    if (!accepted) {
+        answer.Reset();
+        Close();
+        return CString(LOGIN_REFUSED_TEXT);
+    }
+    NextResult();
+    m_strLoginUser = login.UserId();
+    answer.Reset();
+    DrainResults();
+    return CString();
+}
+
+// ---- Statement steps -------------------------------------------------------------------------------------
+
+void CMysqlQuery::TakeError() {
+    MYSQL* mysql = Handle();
+    const char* text = mysql ? mysql_error(mysql) : NOT_CONNECTED_TEXT;
+    // Advancing clears the library's error text, so an error that an earlier advance of the same statement
+    // met is kept until the statement ends.
+    m_strLastError = *text ? std::string(text) : m_strStatementError;
+}
+
+int CMysqlQuery::Query(const CString& text) {
+    MYSQL* mysql = Handle();
+    if (!mysql) {
+        SetError(NOT_CONNECTED_TEXT);
+        return -1;
+    }
+    DrainResults();
+    m_strStatementError.clear();
+    if (mysql_real_query(mysql, text.GetString(), static_cast<unsigned long>(text.GetLength())) != 0) {
+        m_bResultPending = false;
+        TakeError();
+        return -1;
+    }
+    m_bResultPending = mysql_field_count(mysql) != 0;
+    return 0;
+}
+
+MYSQL_RES* CMysqlQuery::StoreCurrent() {
+    if (!m_bResultPending) return nullptr;
+    m_bResultPending = false;
+    return mysql_store_result(Handle());
+}
+
+int CMysqlQuery::NextResult() {
+    MYSQL* mysql = Handle();
+    if (!mysql) return -1;
+    if (m_bResultPending) mysql_free_result(StoreCurrent());
+    const int status = mysql_next_result(mysql);
+    m_bResultPending = status == 0 && mysql_field_count(mysql) != 0;
+    if (status > 0) m_strStatementError = mysql_error(mysql);
+    return status;
+}
+
+void CMysqlQuery::DrainResults() {
+    MYSQL* mysql = Handle();
+    if (!mysql) return;
+    if (m_bResultPending) mysql_free_result(StoreCurrent());
+    while (mysql_more_results(mysql)) {
+        if (NextResult() != 0) break;
+        if (m_bResultPending) mysql_free_result(StoreCurrent());
+    }
+}
+
+bool CMysqlQuery::CheckResult() {
+    CMysqlResult status(StoreCurrent());
+    if (!status.HasResult()) {
+        NextResult();
+        TakeError();
+        return false;
+    }
+    const int value = status.FetchRow() ? status.GetInt(0) : 0;
+    NextResult();
+    if (value < 1) {
+        TakeError();
+        return false;
+    }
+    return true;
+}
+
+int CMysqlQuery::StoreResult(MYSQL_RES** result) {
+    *result = StoreCurrent();
+    if (*result) return 0;
+    NextResult();
+    TakeError();
+    return -1;
+}
+
+// ---- Statement runners ------------------------------------------------------------------------------------
+
+int CMysqlQuery::ExecuteProc(const CString& text) {
+    int result = -1;
+    if (Query(text) == 0 && CheckResult()) {
+        if (mysql_affected_rows(Handle()) == AFFECTED_ROWS_ERROR) TakeError();
+        else result = 0;
+    }
+    DrainResults();
+    return result;
+}
+
+int CMysqlQuery::ExecuteProcStatus(const CString& text) {
+    int result = -1;
+    if (Query(text) == 0 && CheckResult()) {
+        CMysqlResult second(StoreCurrent());
+        if (second.HasResult()) {
+            const int value = second.FetchRow() ? second.GetInt(0) : 0;
+            NextResult();
+            if (value == 2) SetError(CHANGE_REFUSED_TEXT);
+            else result = 0;
+        } else if (mysql_affected_rows(Handle()) == AFFECTED_ROWS_ERROR) {
+            TakeError();
+        } else {
+            result = 0;
+        }
+    }
+    DrainResults();
+    return result;
+}
+
+int CMysqlQuery::ExecuteUpdate(const CString& text) {
+    int result = -1;
+    if (Query(text) == 0 && CheckResult()) {
+        if (mysql_affected_rows(Handle()) == AFFECTED_ROWS_ERROR) {
+            TakeError();
+        } else {
+            NextResult();
+            result = 0;
+        }
+    }
+    DrainResults();
+    return result;
+}
+
+int CMysqlQuery::Execute(const CString& text) {
+    if (Query(text) != 0) return -1;
+    const my_ulonglong rows = mysql_affected_rows(Handle());
+    DrainResults();
+    return rows == AFFECTED_ROWS_ERROR ? -1 : 0;
+}
+
+int CMysqlQuery::ExecuteStatus(const CString& text) {
+    if (Query(text) != 0) return -1;
+    CMysqlResult first(StoreCurrent());
+    if (!first.HasResult()) {
+        DrainResults();
+        return 0;
+    }
+    DrainResults();
+    TakeError();
+    return -1;
+}
+
+int CMysqlQuery::OpenShownDataSet(const CString& text, CMysqlResult& result) {
+    MYSQL_RES* stored = nullptr;
+    if (Query(text) != 0 || !CheckResult() || StoreResult(&stored) != 0) {
+        DrainResults();
+        ShowLastError();
+        return -1;
+    }
+    result.Reset(stored);
+    NextResult();
+    return 0;
+}
+
+void CMysqlQuery::QueryReferenceList(const CString& text, std::vector<std::string>& lines) {
+    CMysqlResult rows;
+    if (OpenShownDataSet(text, rows) != 0) return;
+    while (rows.FetchRow())
+        lines.push_back("[타입]" + rows.GetText(1) + " [이름]" + rows.GetText(2) + " [경로]" + rows.GetText(3));
+    rows.Reset();
+    DrainResults();
+}
+
+int CMysqlQuery::CountResultRows(const CString& text) {
+    CMysqlResult rows;
+    if (OpenShownDataSet(text, rows) != 0) return -1;
+    const int count = static_cast<int>(rows.RowCount());
+    while (rows.FetchRow()) {
+    }
+    rows.Reset();
+    DrainResults();
+    return count;
+}
+
+int CMysqlQuery::QueryFirstInt(const CString& text) {
+    int value = -1;
+    MYSQL_RES* stored = nullptr;
+    if (Query(text) == 0 && CheckResult() && StoreResult(&stored) == 0) {
+        CMysqlResult rows(stored);
+        NextResult();
+        if (rows.FetchRow()) value = rows.GetInt(0);
+        else SetError(NO_ROW_TEXT);
+    }
+    DrainResults();
+    return value;
+}
+
+int CMysqlQuery::QueryNewId(const CString& text) { return QueryFirstInt(text); }
+
+int CMysqlQuery::QueryInt(const CString& text) { return QueryFirstInt(text); }
+
+// ---- Checks -----------------------------------------------------------------------------------------------
+
+int CMysqlQuery::CheckMethodCode(const CString& text, CString& report) {
+    int count = -1;
+    MYSQL_RES* stored = nullptr;
+    if (Query(text) == 0 && CheckResult() && StoreResult(&stored) == 0) {
+        CMysqlResult rows(stored);
+        count = static_cast<int>(rows.RowCount());
+        report = "* Codde 중복 *\n";
+        while (rows.FetchRow()) {
+            report += rows.GetText(0);
+            report += "\n";
+        }
+        NextResult();
+    }
+    DrainResults();
+    return count;
+}
+
+int CMysqlQuery::CollectCheckReport(const CString& text, CString& report) {
+    int count = -1;
+    MYSQL_RES* stored = nullptr;
+    if (Query(text) == 0 && CheckResult() && StoreResult(&stored) == 0) {
+        CMysqlResult rows(stored);
+        count = static_cast<int>(rows.RowCount());
+        while (rows.FetchRow()) {
+            if (rows.GetInt(0) == 0) continue;
+            report += "  " + rows.GetText(1) + " : " + rows.GetText(2) + " : " + rows.GetText(3) + "\n";
+        }
+        NextResult();
+    }
+    DrainResults();
+    return count;
+}
+
+int CMysqlQuery::CheckInstalledInSubsystem(const CString& text, CString& report) {
+    int count = -1;
+    MYSQL_RES* stored = nullptr;
+    if (Query(text) == 0 && StoreResult(&stored) == 0) {
+        CMysqlResult rows(stored);
+        count = static_cast<int>(rows.RowCount());
+        std::string built = "Subsystem에 설치된 항목이 있습니다. 삭제 후 변경하세요\n\n ";
+        while (rows.FetchRow()) built += "도메인 : " + rows.GetText(0) + " / 노드 : " + rows.GetText(1) + "\n ";
+        report = built;
+        NextResult();
+    }
+    DrainResults();
+    return count;
+}
+
+int CMysqlQuery::CheckSystemLock(const CString& text) {
+    int result = -1;
+    MYSQL_RES* stored = nullptr;
+    if (Query(text) == 0 && StoreResult(&stored) == 0) {
+        CMysqlResult rows(stored);
+        if (rows.FetchRow()) result = rows.GetInt(0) == 1 ? 1 : 0;
+        else SetError(NO_ROW_TEXT);
+        NextResult();
+    }
+    DrainResults();
+    return result;
+}
+
+// ---- Domains ------------------------------------------------------------------------------------------------
+
+void CMysqlQuery::SetDomainIdList(const std::map<int, std::string>& entries, LPCTSTR kind) {
+    std::map<int, std::string>* list = nullptr;
+    const std::string_view word = kind ? kind : "";
+    if (word == "method") list = &m_mapMethodDomain;
+    else if (word == "data") list = &m_mapDataDomain;
+    else if (word == "system") list = &m_mapSystemDomain;
+    if (list) list->insert(entries.begin(), entries.end());
+}
+
+const std::map<int, std::string>& CMysqlQuery::GetDomainIdList(LPCTSTR kind) const {
+    static const std::map<int, std::string> none;
+    const std::string_view word = kind ? kind : "";
+    if (word == "method") return m_mapMethodDomain;
+    if (word == "data") return m_mapDataDomain;
+    if (word == "system") return m_mapSystemDomain;
+    return none;
+}
+
+void CMysqlQuery::GetDomainPath(LPCTSTR kind, int domainId, std::string& path) {
+    const std::string_view word = kind ? kind : "";
+    path = word == "method" ? "Tamo\\Method\\" : "Tamo\\Data\\";
+    MYSQL_RES* stored = nullptr;
+    if (Query(FormatCall("call get_domain_path(%d,'%s')", domainId, kind ? kind : "")) == 0 && CheckResult() &&
+        StoreResult(&stored) == 0) {
+        CMysqlResult rows(stored);
+        if (rows.FetchRow()) path += rows.GetText(0);
+        NextResult();
+        rows.Reset();
+        DrainResults();
+        return;
+    }
+    DrainResults();
+    ShowLastError();
+}

@@ -1,0 +1,236 @@
+#pragma once
+
+// The editor's one database session: the connection, the login of the application account, the statement
+// runners over the stored procedures, the checks, and the typed loaders that turn result rows into records.
+// README.md in this folder states the conventions every caller relies on.
+
+#include <array>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "CCallFormat.h"
+#include "CLoginValues.h"
+#include "CMysqlConnection.h"
+#include "CMysqlResult.h"
+#include "CString.h"
+#include "SessionRecords.h"
+
+class CMysqlQuery {
+public:
+    // The one session, created on first use and destroyed at process exit. Whenever it holds no connection
+    // block it prepares a fresh, unconnected one.
+    static CMysqlQuery* GetInstance();
+    virtual ~CMysqlQuery();
+    CMysqlQuery(const CMysqlQuery&) = delete;
+    CMysqlQuery& operator=(const CMysqlQuery&) = delete;
+
+    // ---- Call texts ----------------------------------------------------------------------------------------
+
+    // The call text of `format` with its arguments: every text argument escaped for the live connection,
+    // integers written as printf writes them, "%%" as "%". The format is checked when it is compiled (see
+    // CCallFormat.h). Every call text of the editor is formatted here.
+    template <typename... Args>
+    CString FormatCall(CCallFormat<std::decay_t<Args>...> format, const Args&... args) {
+        const std::array<tamo_session_detail::CallArgument, sizeof...(Args)> arguments{MakeCallArgument(args)...};
+        return tamo_session_detail::ComposeCallText(format.Get(), arguments.data(), arguments.size());
+    }
+
+    // ---- Connection ----------------------------------------------------------------------------------------
+
+    // Connects with the login values and logs the application account in. Returns an empty text on success,
+    // else the error text to show. After any failure past the connect the block is closed, so the next
+    // attempt starts afresh.
+    CString Connect(const CLoginValues& login);
+    // Clears the flag, closes the connection once and frees the block; harmless without a block.
+    void Close();
+    bool IsConnected() const { return m_pConnection && m_pConnection->m_bConnected; }
+    CMysqlConnection* GetConnection() const { return m_pConnection; }
+
+    // The application-wide message box with the last error text.
+    void ShowLastError();
+    const std::string& GetLastErrorText() const { return m_strLastError; }
+    // The application account that passed the login; empty before.
+    const std::string& GetLoginUser() const { return m_strLoginUser; }
+
+    // ---- Statement steps, for callers that read a statement themselves ----------------------------------
+    // Query, CheckResult, StoreResult, then the rows, NextResult and DrainResults: the order every runner
+    // below follows. Sending a new text drains whatever the previous statement left unread.
+
+    // Sends the text; 0, or -1 with the server's error text.
+    int Query(const CString& text);
+    // Reads the status set of the statement just sent: true when its column 0 reads 1 or more.
+    bool CheckResult();
+    // Stores the current data set into *result; -1 (with the error text) when there is none.
+    int StoreResult(MYSQL_RES** result);
+    // Advances to the next result of the statement: 0 there is one, -1 there is none, above 0 an error.
+    int NextResult();
+    // Reads and frees every result the current statement has left.
+    void DrainResults();
+
+    // ---- Statement runners: 0 on success, -1 with the server's error text -------------------------------
+
+    // A procedure that changes data: status set, then the affected-row count must not be the error marker.
+    int ExecuteProc(const CString& text);
+    // As ExecuteProc; a further one-row set whose column 0 is 2 means failure.
+    int ExecuteProcStatus(const CString& text);
+    // As ExecuteProc, and on success also moves past the procedure's closing result (edits and deletes).
+    int ExecuteUpdate(const CString& text);
+    // A statement that answers no result set.
+    int Execute(const CString& text);
+    // A check judged only by whether it answers a result set: none passes (0), any refuses (-1).
+    int ExecuteStatus(const CString& text);
+    // Appends "[타입]" + column 1 + " [이름]" + column 2 + " [경로]" + column 3 per data row; shows a failure.
+    void QueryReferenceList(const CString& text, std::vector<std::string>& lines);
+    // The number of data rows, or -1 (shown).
+    int CountResultRows(const CString& text);
+    // Column 0 of the first data row (a new id, or any one integer); -1 on failure or without a row.
+    int QueryNewId(const CString& text);
+    int QueryInt(const CString& text);
+
+    // ---- Checks ---------------------------------------------------------------------------------------------
+
+    // "* Codde 중복 *\n" followed by column 0 and "\n" per row; returns the row count, -1 on failure.
+    int CheckMethodCode(const CString& text, CString& report);
+    // Appends "  " col 1 " : " col 2 " : " col 3 "\n" per row whose column 0 is not 0; returns the row count.
+    int CollectCheckReport(const CString& text, CString& report);
+    // No status set: the installed places as a report; returns the row count, -1 on failure.
+    int CheckInstalledInSubsystem(const CString& text, CString& report);
+    // No status set: 1 when column 0 of the first row reads exactly 1 (locked), else 0; -1 on failure.
+    int CheckSystemLock(const CString& text);
+
+    // ---- Domains ----------------------------------------------------------------------------------------
+
+    // Copies the entries into the domain list of the kind ("method", "data" or "system"; others do nothing).
+    void SetDomainIdList(const std::map<int, std::string>& entries, LPCTSTR kind);
+    // The domain list of the kind; empty for any other kind.
+    const std::map<int, std::string>& GetDomainIdList(LPCTSTR kind) const;
+    // "Tamo\Method\" (kind "method") or "Tamo\Data\", followed by the server's path of the domain. A failure
+    // is shown and leaves the prefix alone.
+    void GetDomainPath(LPCTSTR kind, int domainId, std::string& path);
+    // The (domain id, interface name) pairs that the parent-interface collection shares across its levels.
+    std::set<std::pair<int, std::string>>& ParentInterfaces() { return m_setParentInterface; }
+
+    // ---- Typed loaders: append one record per data row; 0, or -1 with the server's error text ------------
+    // Marked "clears": the list is emptied first. Marked "skips 0": rows whose column 0 reads 0 are left out.
+
+    int SelectMemberDomainList(const CString& text, std::vector<class_member_domain>& list);
+    int SelectAccountRows(const CString& text, std::vector<account_row>& list);
+    // Clears; skips 0. Kind "method" reads the standard port from column 5; "data" and "system" have none.
+    int SelectDomainInfoList(const CString& text, LPCTSTR kind, std::vector<class_domain_info>& list);
+    // Clears. Builds its own call: the item named `name` of the domain, or every item when `name` is empty.
+    int SelectMetadataList(int domainId, LPCTSTR name, std::vector<class_metadata_info>& list);
+    // Clears. Every item of the domain, ordered by type.
+    int SelectMetadataListByTypeSort(int domainId, std::vector<class_metadata_info>& list);
+    int SelectRealDomainList(const CString& text, std::vector<class_domain_info>& list);
+    int SelectRealMetadataList(const CString& text, std::vector<class_metadata_info>& list);
+    int SelectDatafieldList(const CString& text, std::vector<class_datafield_info>& list);
+    // Only member name, minimum (a constant's value) and description.
+    int SelectDatafieldSummaryList(const CString& text, std::vector<class_datafield_info>& list);
+    // Skips 0; keyed by the parent domain id, rows of one parent in row order.
+    int SelectDomainAllList(const CString& text, std::multimap<int, class_domain_info>& domains);
+    // Clears; skips 0. Kind "data" has no standard-port column; any other kind reads it from column 5.
+    int SelectDataDomainList(const CString& text, LPCTSTR kind, std::vector<class_domain_info>& list);
+    int SelectMethodList(const CString& text, std::vector<class_method_info>& list);
+    int SelectInterfaceList(const CString& text, std::vector<class_interface_info>& list);
+    int SelectMemberMethodList(const CString& text, std::vector<class_method_info>& list);
+    int SelectRealMethodList(const CString& text, std::vector<class_method_info>& list);
+    int SelectNodeList(const CString& text, std::vector<class_node_info>& list);
+    // Every row overwrites the record; the last row wins.
+    int SelectNodeInfo(const CString& text, class_node_info& node);
+    int SelectInstalledComponentList(const CString& text, std::vector<class_component_info>& list);
+    int SelectComponentList(const CString& text, std::vector<class_component_info>& list);
+    // Every row overwrites the record and the text (column 3); the last row wins.
+    int SelectComponentInfo(const CString& text, class_component_info& component, std::string& columnText);
+    // Every record points at `table`, which each row overwrites with its stub IP and stub object id.
+    int SelectProxyComponentList(const CString& text, std::vector<class_component_info>& list,
+                                 class_custum_table* table);
+    int SelectProxyInterfaceList(const CString& text, std::vector<class_proxy_interface_relation_info>& list);
+    int SelectStubInterfaceList(const CString& text, std::vector<class_stub_interface_relation_info>& list);
+    int SelectNetworkList(const CString& text, std::vector<class_network_info>& list);
+    // No status set: the first result set is the data.
+    int SelectOverlapIpList(const CString& text, std::vector<class_network_info>& list);
+    int SelectDeployBindNetworkList(const CString& text, std::vector<class_network_info>& list);
+    int SelectSwitchNetworkList(const CString& text, std::vector<class_network_info>& list);
+    int SelectCustomProxyTable(const CString& text, std::vector<class_custum_table>& list);
+    int SelectCustomStubTable(const CString& text, std::vector<class_custum_table>& list);
+    int SelectSubsystemCustomTable(const CString& text, std::vector<class_custum_table>& list);
+    int SelectNetworkLinkList(const CString& text, std::vector<class_network_link_info>& list);
+    int SelectSystemDomainPortList(const CString& text, std::vector<class_system_domain_port_info>& list);
+    int SelectInterfaceObjectList(const CString& text, std::vector<class_interface_object_info>& list);
+    int SelectNodePortList(const CString& text, std::vector<class_node_port_info>& list);
+    int SelectNodeNetworkPortList(const CString& text, std::vector<std::pair<int, std::string>>& list);
+    int SelectClassNameList(const CString& text, std::vector<std::string>& list);
+    int SelectIdList(const CString& text, std::vector<int>& list);
+    int SelectDomainLogicalList(const CString& text, std::vector<int>& list);
+
+private:
+    CMysqlQuery() = default;
+
+    template <typename T>
+    tamo_session_detail::CallArgument MakeCallArgument(const T& value) {
+        tamo_session_detail::CallArgument argument;
+        if constexpr (tamo_session_detail::is_call_text_v<std::decay_t<T>>) {
+            argument.kind = tamo_session_detail::CallArgumentKind::text;
+            argument.text = EscapeText(std::string_view(TextOf(value)));
+        } else if constexpr (std::is_enum_v<T>) {
+            argument.bits = static_cast<unsigned long long>(static_cast<std::underlying_type_t<T>>(value));
+        } else {
+            argument.bits = static_cast<unsigned long long>(value);
+        }
+        return argument;
+    }
+    static std::string_view TextOf(const char* text) { return text ? std::string_view(text) : std::string_view(); }
+    static std::string_view TextOf(const CString& text) { return text.str(); }
+    static std::string_view TextOf(const std::string& text) { return text; }
+    static std::string_view TextOf(std::string_view text) { return text; }
+
+    // The text escaped for use between single quotes on the connection (its character set).
+    std::string EscapeText(std::string_view text);
+
+    MYSQL* Handle() const { return m_pConnection ? &m_pConnection->m_mysql : nullptr; }
+    void PrepareConnectionBlock();
+    void TakeError();
+    void SetError(const char* text) { m_strLastError = text; }
+    // Stores the current result set, if the statement is positioned on one.
+    MYSQL_RES* StoreCurrent();
+
+    // The shape shared by every loader: the status set (unless `withStatus` is false), the data set, one
+    // call of `readRow` per row, then the rest of the statement's results.
+    template <typename ReadRow>
+    int LoadRows(const CString& text, ReadRow&& readRow, bool withStatus = true);
+
+    // Status set, data set, column 0 of the first row.
+    int QueryFirstInt(const CString& text);
+    // Shared by QueryReferenceList and CountResultRows: send, status set, data set; shows a failure.
+    int OpenShownDataSet(const CString& text, CMysqlResult& result);
+
+    CMysqlConnection* m_pConnection = nullptr;  // owned; null after Close until the next GetInstance
+    CString m_strQuery;                          // scratch text of the loaders that format their own call
+    std::string m_strLoginUser;
+    std::map<int, std::string> m_mapMethodDomain;
+    std::map<int, std::string> m_mapDataDomain;
+    std::map<int, std::string> m_mapSystemDomain;
+    std::set<std::pair<int, std::string>> m_setParentInterface;
+    std::string m_strLastError;
+    bool m_bResultPending = false;     // the statement is positioned on a result set that nobody stored yet
+    std::string m_strStatementError;   // the error an advance of the current statement met
+};
+
+template <typename ReadRow>
+int CMysqlQuery::LoadRows(const CString& text, ReadRow&& readRow, bool withStatus) {
+    int result = -1;
+    MYSQL_RES* stored = nullptr;
+    if (Query(text) == 0 && (!withStatus || CheckResult()) && StoreResult(&stored) == 0) {
+        CMysqlResult rows(stored);
+        while (rows.FetchRow()) readRow(rows);
+        NextResult();
+        result = 0;
+    }
+    DrainResults();
+    return result;
+}

@@ -1,0 +1,43 @@
+#include "CMysqlResult.h"
+
+#include "CrtCompat.h"
+
+CMysqlResult::~CMysqlResult() { Reset(); }
+
+void CMysqlResult::Reset(MYSQL_RES* result) {
+    if (m_pResult) mysql_free_result(m_pResult);
+    m_pResult = result;
+    m_row = nullptr;
+    m_lengths = nullptr;
+}
+
+my_ulonglong CMysqlResult::RowCount() const { return m_pResult ? mysql_num_rows(m_pResult) : 0; }
+
+bool CMysqlResult::FetchRow() {
+    if (!m_pResult) return false;
+    m_row = mysql_fetch_row(m_pResult);
+    m_lengths = m_row ? mysql_fetch_lengths(m_pResult) : nullptr;
+    return m_row != nullptr;
+}
+
+const char* CMysqlResult::Cell(int column) const {
+    if (!m_row || column < 0 || static_cast<unsigned>(column) >= mysql_num_fields(m_pResult)) return nullptr;
+    return m_row[column];
+}
+
+bool CMysqlResult::IsNull(int column) const { return Cell(column) == nullptr; }
+
+std::string CMysqlResult::GetText(int column) const { return GetTextOr(column, ""); }
+
+std::string CMysqlResult::GetTextOr(int column, const char* substitute) const {
+    const char* cell = Cell(column);
+    return cell ? std::string(cell) : std::string(substitute);
+}
+
+int CMysqlResult::GetInt(int column) const { return string_to_int(Cell(column)); }
+
+int string_to_int(const char* text) {
+    int value = 0;
+    if (text) sscanf_s(text, "%d", &value);
+    return value;
+}

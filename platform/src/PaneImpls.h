@@ -1,0 +1,62 @@
+#pragma once
+
+// The windows of docking panes, toolbars, the menu bar and the status bar of a frame.
+
+#include <QPointer>
+
+#include "WndImpl.h"
+
+class QDockWidget;
+class QMainWindow;
+class QToolBar;
+class QMenuBar;
+class QStatusBar;
+class QLabel;
+
+namespace tamo::platform {
+
+QMainWindow* MainWindowOf(WndImpl* impl);
+
+class DockPaneImpl : public WndImpl {
+public:
+    using WndImpl::WndImpl;
+    void Build(const CREATESTRUCT& cs, QWidget* parentArea) override;
+    void SetText(const CString& text) override;
+    CString GetText() const override;
+    void SetGeometry(const QRect& rect) override;
+    void Show(bool show) override;
+    void Detaching() override;
+    // The close box of a pane hides it; the pane stays.
+    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) override;
+    QDockWidget* dock = nullptr;
+    QSize initialSize;
+};
+
+class ToolBarImpl : public WndImpl {
+public:
+    using WndImpl::WndImpl;
+    void Build(const CREATESTRUCT& cs, QWidget* parentArea) override;
+    void Detaching() override;
+    QToolBar* bar = nullptr;
+    bool inFrame = false;  // a bar of the main window rather than a strip inside a pane
+};
+
+class MenuBarImpl : public WndImpl {
+public:
+    using WndImpl::WndImpl;
+    void Build(const CREATESTRUCT& cs, QWidget* parentArea) override;
+    void Fill(HMENU menu);
+    QMenuBar* bar = nullptr;
+    HMENU menu = nullptr;
+};
+
+class StatusBarImpl : public WndImpl {
+public:
+    using WndImpl::WndImpl;
+    void Build(const CREATESTRUCT& cs, QWidget* parentArea) override;
+    QStatusBar* bar = nullptr;
+    std::vector<UINT> ids;
+    std::vector<QLabel*> panes;
+};
+
+}  // namespace tamo::platform

@@ -1,0 +1,450 @@
+#include "TestDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QTreeWidget>
+
+#include "Controls.h"
+#include "DialogImpl.h"
+#include "QtText.h"
+#include "TreeWidget.h"
+#include "WndImpl.h"
+
+namespace tamo::platform {
+
+namespace {
+
+void SendMouse(QWidget* widget, QEvent::Type type, const QPoint& point, Qt::MouseButton button,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    // The cursor goes where the user clicks: handlers ask GetCursorPos where that was.
+    QCursor::setPos(widget->mapToGlobal(point));
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, QPointF(point), QPointF(widget->mapToGlobal(point)), button, buttons, modifiers);
+    QApplication::sendEvent(widget, &event);
+}
+
+void MouseClick(QWidget* widget, const QPoint& point, Qt::MouseButton button = Qt::LeftButton,
+                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QPointer<QWidget> guard(widget);
+    SendMouse(widget, QEvent::MouseButtonPress, point, button, modifiers);
+    if (guard) SendMouse(widget, QEvent::MouseButtonRelease, point, button, modifiers);
+}
+
+void MouseDoubleClick(QWidget* widget, const QPoint& point) {
+    QPointer<QWidget> guard(widget);
+    MouseClick(widget, point);
+    if (guard) SendMouse(widget, QEvent::MouseButtonDblClick, point, Qt::LeftButton);
+    if (guard) SendMouse(widget, QEvent::MouseButtonRelease, point, Qt::LeftButton);
+}
+
+// The widget at a point of a window's client area (masks count) and the point in its coordinates.
+std::pair<QWidget*, QPoint> WidgetAt(CWnd& window, CPoint clientPoint) {
+    QWidget* client = ClientOf(&window);
+    if (!client) return {nullptr, QPoint()};
+    const QPoint point = ToQPoint(clientPoint);
+    QWidget* target = client->childAt(point);
+    if (!target) target = client;
+    return {target, target->mapFrom(client, point)};
+}
+
+void SendKey(QWidget* widget, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+TreeImpl* TreeOf(CTreeCtrl& tree) { return ImplAs<TreeImpl>(&tree); }
+
+QTreeWidgetItem* TreeItem(CTreeCtrl& tree, HTREEITEM handle) {
+    TreeImpl* impl = TreeOf(tree);
+    return impl ? impl->Item(handle) : nullptr;
+}
+
+// The offscreen platform's notes about what it cannot do (raise windows, size hints) are no news in tests.
+QtMessageHandler g_standardMessages = nullptr;
+
+void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && (message.startsWith(QStringLiteral("This plugin does not support")) ||
+                                 message.contains(QStringLiteral("XDG_RUNTIME_DIR"))))
+        return;
+    if (g_standardMessages) g_standardMessages(type, context, message);
+}
+
+}  // namespace
+
+TestDriver::TestDriver() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!g_standardMessages) g_standardMessages = qInstallMessageHandler(QuietOffscreenNotes);
+    EnsureApplication();
+    m_previous = GetModalHooks();
+    SetModalHooks(this);
+}
+
+TestDriver::~TestDriver() {
+    SetModalHooks(m_previous);
+    for (const auto& [id, scripts] : m_dialogScripts)
+        if (!scripts.empty()) ADD_FAILURE() << "the script for dialog " << id << " was never used";
+    if (!m_boxAnswers.empty()) ADD_FAILURE() << m_boxAnswers.size() << " message box answer(s) never used";
+    if (!m_fileAnswers.empty()) ADD_FAILURE() << m_fileAnswers.size() << " file dialog answer(s) never used";
+    if (!m_folderAnswers.empty()) ADD_FAILURE() << m_folderAnswers.size() << " folder answer(s) never used";
+    if (!m_popupAnswers.empty()) ADD_FAILURE() << m_popupAnswers.size() << " popup menu answer(s) never used";
+    PumpPostedMessages();
+}
+
+void TestDriver::OnDialog(UINT templateId, DialogScript script) {
+    m_dialogScripts[templateId].push_back(std::move(script));
+}
+
+void TestDriver::WrongDialogClass(CDialog& dialog) {
+    ADD_FAILURE() << "dialog " << dialog.GetTemplateId() << " is a " << dialog.GetRuntimeClass()->m_lpszClassName
+                  << ", not the class its script expects";
+}
+
+void TestDriver::AnswerMessageBox(int answer) { m_boxAnswers.push_back(answer); }
+void TestDriver::AnswerFileDialog(const CString& path) { m_fileAnswers.push_back(path); }
+void TestDriver::AnswerFolderDialog(const CString& path) { m_folderAnswers.push_back(path); }
+void TestDriver::AnswerPopupMenu(UINT command) { m_popupAnswers.push_back(command); }
+
+bool TestDriver::RunDialog(CDialog& dialog) {
+    auto scripts = m_dialogScripts.find(dialog.GetTemplateId());
+    if (scripts == m_dialogScripts.end() || scripts->second.empty()) return false;
+    DialogScript script = std::move(scripts->second.front());
+    scripts->second.pop_front();
+    // Shown (offscreen) like a real dialog, so that it is laid out and takes the focus.
+    if (QWidget* outer = OuterOf(&dialog)) {
+        outer->show();
+        QApplication::setActiveWindow(outer);
+    }
+    script(dialog);
+    return true;
+}
+
+bool TestDriver::MessageBox(MessageBoxCall& call) {
+    if (!m_boxAnswers.empty()) {
+        call.answer = m_boxAnswers.front();
+        m_boxAnswers.pop_front();
+    } else if (m_defaultBoxAnswer) {
+        call.answer = m_defaultBoxAnswer;
+    } else {
+        m_boxes.push_back(call);
+        return false;
+    }
+    m_boxes.push_back(call);
+    return true;
+}
+
+bool TestDriver::FileDialog(FileDialogCall& call) {
+    if (m_fileAnswers.empty()) {
+        m_fileDialogs.push_back(call);
+        return false;
+    }
+    call.answer = m_fileAnswers.front();
+    m_fileAnswers.pop_front();
+    m_fileDialogs.push_back(call);
+    return true;
+}
+
+bool TestDriver::FolderDialog(FolderDialogCall& call) {
+    if (m_folderAnswers.empty()) {
+        m_folderDialogs.push_back(call);
+        return false;
+    }
+    call.answer = m_folderAnswers.front();
+    m_folderAnswers.pop_front();
+    m_folderDialogs.push_back(call);
+    return true;
+}
+
+bool TestDriver::PopupMenu(PopupMenuCall& call) {
+    if (m_popupAnswers.empty()) {
+        m_popups.push_back(call);
+        return false;
+    }
+    call.answer = m_popupAnswers.front();
+    m_popupAnswers.pop_front();
+    m_popups.push_back(call);
+    return true;
+}
+
+bool TestDriver::ShellOpen(ShellOpenCall& call) {
+    m_shellOpens.push_back(call);
+    return true;
+}
+
+bool TestDriver::StartProcess(ProcessCall& call) {
+    if (m_runProcesses) {
+        m_processes.push_back(call);
+        return false;
+    }
+    call.exitCode = m_exitCode;
+    m_processes.push_back(call);
+    return true;
+}
+
+void TestDriver::Unanswered(const CString& what) { ADD_FAILURE() << what.GetString(); }
+
+// What a user does
+void TestDriver::Click(CWnd& parent, int buttonId) {
+    CWnd* control = parent.GetDlgItem(buttonId);
+    auto* button = ImplAs<ButtonImpl>(control);
+    if (!button) {
+        ADD_FAILURE() << "no button " << buttonId;
+        return;
+    }
+    if (!control->IsWindowEnabled()) {
+        ADD_FAILURE() << "button " << buttonId << " is disabled";
+        return;
+    }
+    button->Click();
+}
+
+void TestDriver::Type(CWnd& parent, int controlId, LPCTSTR text) {
+    CWnd* control = parent.GetDlgItem(controlId);
+    const QString value = ToQ(text);
+    if (auto* edit = ImplAs<EditImpl>(control)) {
+        if (edit->line) {
+            edit->line->selectAll();
+            edit->line->insert(value);
+        } else if (edit->multi) {
+            QString plain = value;
+            plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            edit->multi->setPlainText(plain);
+        }
+    } else if (auto* combo = ImplAs<ComboImpl>(control); combo && combo->combo->lineEdit()) {
+        combo->combo->lineEdit()->selectAll();
+        combo->combo->lineEdit()->insert(value);
+    } else if (auto* address = ImplAs<IPAddressImpl>(control)) {
+        const QStringList parts = value.split(u'.');
+        for (int i = 0; i < 4; ++i) {
+            address->fields[i]->selectAll();
+            address->fields[i]->insert(i < parts.size() ? parts[i] : QString());
+        }
+    } else {
+        ADD_FAILURE() << "control " << controlId << " takes no typing";
+    }
+}
+
+void TestDriver::ChooseComboItem(CWnd& parent, int comboId, int index) {
+    auto* combo = ImplAs<ComboImpl>(parent.GetDlgItem(comboId));
+    if (!combo || index < 0 || index >= combo->combo->count()) {
+        ADD_FAILURE() << "combo box " << comboId << " has no item " << index;
+        return;
+    }
+    combo->combo->setCurrentIndex(index);
+    emit combo->combo->activated(index);
+}
+
+void TestDriver::ClickListRow(CListCtrl& list, int row, bool addToSelection) {
+    auto* impl = ImplAs<ListCtrlImpl>(&list);
+    QTreeWidgetItem* item = impl ? impl->Row(row) : nullptr;
+    if (!item) {
+        ADD_FAILURE() << "the list has no row " << row;
+        return;
+    }
+    ShowTopLevel(list);
+    impl->view->scrollToItem(item);
+    const QRect rect = impl->view->visualItemRect(item);
+    MouseClick(impl->view->viewport(), QPoint(rect.left() + 3, rect.center().y()), Qt::LeftButton,
+               addToSelection ? Qt::ControlModifier : Qt::NoModifier);
+}
+
+void TestDriver::DoubleClickListBoxRow(CListBox& list, int row) {
+    auto* impl = ImplAs<ListBoxImpl>(&list);
+    QListWidgetItem* item = impl ? impl->list->item(row) : nullptr;
+    if (!item) {
+        ADD_FAILURE() << "the list box has no row " << row;
+        return;
+    }
+    ShowTopLevel(list);
+    const QRect rect = impl->list->visualItemRect(item);
+    MouseDoubleClick(impl->list->viewport(), rect.center());
+}
+
+void TestDriver::ClickTreeItem(CTreeCtrl& tree, HTREEITEM handle) {
+    QTreeWidgetItem* item = TreeItem(tree, handle);
+    if (!item) {
+        ADD_FAILURE() << "no such tree item";
+        return;
+    }
+    ShowTopLevel(tree);
+    QTreeWidget* view = TreeOf(tree)->tree;
+    view->scrollToItem(item);
+    CRect label;
+    tree.GetItemRect(handle, &label, TRUE);
+    MouseClick(view->viewport(), QPoint(label.left + 2, label.CenterPoint().y));
+}
+
+void TestDriver::ClickTreeCheckBox(CTreeCtrl& tree, HTREEITEM handle) {
+    QTreeWidgetItem* item = TreeItem(tree, handle);
+    if (!item || !(tree.GetStyle() & TVS_CHECKBOXES)) {
+        ADD_FAILURE() << "no check box on that tree item";
+        return;
+    }
+    ShowTopLevel(tree);
+    TreeWidget* view = TreeOf(tree)->tree;
+    view->scrollToItem(item);
+    const QModelIndex index = view->indexFromItem(item);
+    const QStyleOptionViewItem option = view->OptionFor(index);
+    const QRect box = view->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, view);
+    MouseClick(view->viewport(), box.center());
+}
+
+void TestDriver::ClickTreeButton(CTreeCtrl& tree, HTREEITEM handle) {
+    QTreeWidgetItem* item = TreeItem(tree, handle);
+    if (!item) {
+        ADD_FAILURE() << "no such tree item";
+        return;
+    }
+    ShowTopLevel(tree);
+    QTreeWidget* view = TreeOf(tree)->tree;
+    view->scrollToItem(item);
+    const QRect rect = view->visualItemRect(item);
+    const QRect content = view->visualRect(view->indexFromItem(item));
+    MouseClick(view->viewport(), QPoint(content.left() - view->indentation() / 2, rect.center().y()));
+}
+
+void TestDriver::DoubleClickTreeItem(CTreeCtrl& tree, HTREEITEM handle) {
+    QTreeWidgetItem* item = TreeItem(tree, handle);
+    if (!item) {
+        ADD_FAILURE() << "no such tree item";
+        return;
+    }
+    ShowTopLevel(tree);
+    CRect label;
+    tree.GetItemRect(handle, &label, TRUE);
+    MouseDoubleClick(TreeOf(tree)->tree->viewport(), QPoint(label.left + 2, label.CenterPoint().y));
+}
+
+void TestDriver::PressEnter(CWnd& window) {
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* outer = OuterOf(&window);
+    SendKey(focus && outer && outer->isAncestorOf(focus) ? focus : outer, Qt::Key_Return);
+}
+
+void TestDriver::PressEscape(CWnd& window) {
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* outer = OuterOf(&window);
+    SendKey(focus && outer && outer->isAncestorOf(focus) ? focus : outer, Qt::Key_Escape);
+}
+
+void TestDriver::PressCloseBox(CWnd& window) {
+    if (QWidget* outer = OuterOf(&window)) outer->close();
+}
+
+void TestDriver::FocusControl(CWnd& control) {
+    ShowTopLevel(control);
+    control.SetFocus();
+}
+
+void TestDriver::ClickAt(CWnd& window, CPoint clientPoint) {
+    const auto [target, point] = WidgetAt(window, clientPoint);
+    if (target) MouseClick(target, point);
+}
+
+void TestDriver::RightClickAt(CWnd& window, CPoint clientPoint) {
+    const auto [target, point] = WidgetAt(window, clientPoint);
+    if (!target) return;
+    QPointer<QWidget> guard(target);
+    MouseClick(target, point, Qt::RightButton);
+    if (!guard) return;
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, point, target->mapToGlobal(point));
+    QApplication::sendEvent(target, &menu);
+}
+
+void TestDriver::DoubleClickAt(CWnd& window, CPoint clientPoint) {
+    const auto [target, point] = WidgetAt(window, clientPoint);
+    if (target) MouseDoubleClick(target, point);
+}
+
+void TestDriver::ChooseProperty(CMFCPropertyGridCtrl& grid, CMFCPropertyGridProperty* property, LPCTSTR value) {
+    if (!property || property->IsGroup()) {
+        ADD_FAILURE() << "no property row to change";
+        return;
+    }
+    bool offered = property->IsAllowEdit() && property->IsEnabled();
+    for (int i = 0; i < property->GetOptionCount(); ++i)
+        if (CString(property->GetOption(i)) == value) offered = property->IsEnabled();
+    if (!offered) {
+        ADD_FAILURE() << "the row \"" << property->GetName() << "\" does not take \"" << value << "\"";
+        return;
+    }
+    property->SetValue(COleVariant(value));
+    grid.OnPropertyChanged(property);
+}
+
+// Events and pictures
+void TestDriver::PumpPostedMessages() {
+    EnsureApplication();
+    for (int round = 0; round < 3; ++round) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+void TestDriver::UpdateCommandUI(CFrameWnd& frame) { frame.UpdateCommandUI(); }
+
+void TestDriver::ShowTopLevel(CWnd& window) {
+    QWidget* outer = OuterOf(&window);
+    if (!outer) return;
+    QWidget* top = outer->window();
+    if (top->isVisible()) return;
+    top->show();
+    // Laid out and painted once; later paints happen only when asked for.
+    QCoreApplication::processEvents();
+}
+
+bool TestDriver::SaveWindowPng(CWnd& window, const CString& path) {
+    QWidget* outer = OuterOf(&window);
+    if (!outer) return false;
+    ShowTopLevel(window);
+    QCoreApplication::processEvents();
+    return outer->grab().save(ToQ(path), "PNG");
+}
+
+CString TestDriver::ArtifactPath(LPCTSTR name) {
+    const QString folder = QDir::current().filePath(QStringLiteral("artifacts"));
+    QDir().mkpath(folder);
+    return FromQ(QDir(folder).filePath(ToQ(name)));
+}
+
+void TestDriver::RecordDrawing(CWnd& window) {
+    if (WndImpl* impl = ImplOf(&window)) impl->drawingLog = std::make_shared<std::vector<CString>>();
+}
+
+std::vector<CString> TestDriver::DrawingLog(CWnd& window) {
+    WndImpl* impl = ImplOf(&window);
+    return impl && impl->drawingLog ? *impl->drawingLog : std::vector<CString>();
+}
+
+void TestDriver::Repaint(CWnd& window) {
+    WndImpl* impl = ImplOf(&window);
+    if (!impl || !impl->client) return;
+    ShowTopLevel(window);
+    impl->client->repaint();
+}
+
+std::vector<CString> TestDriver::MenuBarTitles(CWnd& frame) {
+    std::vector<CString> titles;
+    QWidget* outer = OuterOf(&frame);
+    auto* bar = outer ? outer->findChild<QMenuBar*>() : nullptr;
+    if (!bar) return titles;
+    for (QAction* action : bar->actions()) titles.push_back(FromQ(action->text()));
+    return titles;
+}
+
+}  // namespace tamo::platform

@@ -1,0 +1,132 @@
+#pragma once
+
+// The test driver of the window layer. While a TestDriver object lives:
+// - a modal dialog runs its OnInitDialog and then the script registered for its template id, which sets
+//   controls and presses buttons as a user would (the dialog's own handlers run, so OnOK may refuse and keep
+//   it open); a dialog still open after its script, or one without a script, fails the test and is cancelled;
+// - message boxes, file and folder dialogs and popup menus are answered from the queued answers and recorded;
+//   one that nothing answers fails the test with its text instead of waiting for a person;
+// - "open" through the shell is recorded instead of launched; started programs are recorded (or run, when
+//   SetRunProcesses(true));
+// - posted messages wait until PumpPostedMessages.
+// Scripts and answers that were never used when the driver goes fail the test as well.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "ModalHooks.h"
+#include "Platform.h"
+
+namespace tamo::platform {
+
+class TestDriver : public ModalHooks {
+public:
+    TestDriver();
+    ~TestDriver() override;
+    TestDriver(const TestDriver&) = delete;
+    TestDriver& operator=(const TestDriver&) = delete;
+
+    // Modal dialogs: one script per showing, used in the order given.
+    using DialogScript = std::function<void(CDialog&)>;
+    void OnDialog(UINT templateId, DialogScript script);
+    template <typename Dialog>
+    void OnDialogOf(UINT templateId, std::function<void(Dialog&)> script) {
+        OnDialog(templateId, [script](CDialog& dialog) {
+            auto* typed = dynamic_cast<Dialog*>(&dialog);
+            if (typed)
+                script(*typed);
+            else
+                WrongDialogClass(dialog);
+        });
+    }
+
+    // Message boxes: answers in order; the default answers a box that has none (0: a box without an answer
+    // fails the test).
+    void AnswerMessageBox(int answer);
+    void SetDefaultMessageBoxAnswer(int answer) { m_defaultBoxAnswer = answer; }
+    const std::vector<MessageBoxCall>& MessageBoxes() const { return m_boxes; }
+
+    // File and folder dialogs: the path to choose; an empty path cancels.
+    void AnswerFileDialog(const CString& path);
+    void AnswerFolderDialog(const CString& path);
+    const std::vector<FileDialogCall>& FileDialogs() const { return m_fileDialogs; }
+    const std::vector<FolderDialogCall>& FolderDialogs() const { return m_folderDialogs; }
+
+    // Popup menus: the command to choose; 0 dismisses the menu.
+    void AnswerPopupMenu(UINT command);
+    const std::vector<PopupMenuCall>& PopupMenus() const { return m_popups; }
+
+    // The shell and programs.
+    const std::vector<ShellOpenCall>& ShellOpens() const { return m_shellOpens; }
+    void SetRunProcesses(bool run) { m_runProcesses = run; }
+    void SetRecordedExitCode(int code) { m_exitCode = code; }
+    const std::vector<ProcessCall>& Processes() const { return m_processes; }
+
+    // What a user does. Each works on the real widgets, so the layer's own notifications follow.
+    static void Click(CWnd& parent, int buttonId);
+    static void Type(CWnd& parent, int controlId, LPCTSTR text);
+    static void ChooseComboItem(CWnd& parent, int comboId, int index);
+    static void ClickListRow(CListCtrl& list, int row, bool addToSelection = false);
+    static void DoubleClickListBoxRow(CListBox& list, int row);
+    static void ClickTreeItem(CTreeCtrl& tree, HTREEITEM item);
+    static void ClickTreeCheckBox(CTreeCtrl& tree, HTREEITEM item);
+    static void ClickTreeButton(CTreeCtrl& tree, HTREEITEM item);
+    static void DoubleClickTreeItem(CTreeCtrl& tree, HTREEITEM item);
+    static void PressEnter(CWnd& window);
+    static void PressEscape(CWnd& window);
+    static void PressCloseBox(CWnd& window);
+    static void FocusControl(CWnd& control);
+    // A click at a point of the window's client area: it reaches whatever window is there (regions count).
+    static void ClickAt(CWnd& window, CPoint clientPoint);
+    static void RightClickAt(CWnd& window, CPoint clientPoint);
+    static void DoubleClickAt(CWnd& window, CPoint clientPoint);
+    static void ChooseProperty(CMFCPropertyGridCtrl& grid, CMFCPropertyGridProperty* property, LPCTSTR value);
+
+    // Events, pictures and drawing.
+    static void PumpPostedMessages();
+    static void UpdateCommandUI(CFrameWnd& frame);
+    // Shows the window's top-level window (offscreen) so that it is laid out and can be painted.
+    static void ShowTopLevel(CWnd& window);
+    static bool SaveWindowPng(CWnd& window, const CString& path);
+    // A file name in the artifact folder of the test run (created when missing).
+    static CString ArtifactPath(LPCTSTR name);
+    static void RecordDrawing(CWnd& window);
+    static std::vector<CString> DrawingLog(CWnd& window);
+    // Paints the window now.
+    static void Repaint(CWnd& window);
+    // The text of a top-level window's menu bar popups and items (for checks of the frame's menus).
+    static std::vector<CString> MenuBarTitles(CWnd& frame);
+
+    // ModalHooks
+    bool RunDialog(CDialog& dialog) override;
+    bool MessageBox(MessageBoxCall& call) override;
+    bool FileDialog(FileDialogCall& call) override;
+    bool FolderDialog(FolderDialogCall& call) override;
+    bool PopupMenu(PopupMenuCall& call) override;
+    bool ShellOpen(ShellOpenCall& call) override;
+    bool StartProcess(ProcessCall& call) override;
+    void Unanswered(const CString& what) override;
+
+private:
+    static void WrongDialogClass(CDialog& dialog);
+
+    std::map<UINT, std::deque<DialogScript>> m_dialogScripts;
+    std::deque<int> m_boxAnswers;
+    int m_defaultBoxAnswer = 0;
+    std::deque<CString> m_fileAnswers;
+    std::deque<CString> m_folderAnswers;
+    std::deque<UINT> m_popupAnswers;
+    bool m_runProcesses = false;
+    int m_exitCode = 0;
+    std::vector<MessageBoxCall> m_boxes;
+    std::vector<FileDialogCall> m_fileDialogs;
+    std::vector<FolderDialogCall> m_folderDialogs;
+    std::vector<PopupMenuCall> m_popups;
+    std::vector<ShellOpenCall> m_shellOpens;
+    std::vector<ProcessCall> m_processes;
+    ModalHooks* m_previous = nullptr;
+};
+
+}  // namespace tamo::platform

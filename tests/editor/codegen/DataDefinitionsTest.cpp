@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "DataDefinitions.h"
+#include "GoldenFile.h"
+
+using namespace tamo::codegen;
+using tamo::codegen::testing::ExpectMatchesGolden;
+
+namespace {
+
+std::string QualifierOf(int domainId) {
+    if (domainId == 2) return "Tamo::Data::Nav";
+    if (domainId == 3) return "Tamo::Data";
+    return "Tamo::Data::Unknown" + std::to_string(domainId);
+}
+
+// A row of the data item list: 1 domain id, 2 name, 3 writer, 4 type, 6 real data, 7-8 minimum and maximum,
+// 9 description, 10 real domain name.
+CodegenRow Item(const std::string& name, const std::string& type, const std::string& realDomain = "",
+                const std::string& realData = "", const std::string& scmin = "", const std::string& scmax = "",
+                const std::string& description = "") {
+    return {"0", "2", name, "kim", type, "", realData, scmin, scmax, description, realDomain, ""};
+}
+
+// A row of the field list: 2 name, 3 alias domain id, 5 alias data, 7 type, 8 bit size, 9-10 minimum and
+// maximum (9 is a constant's value), 11 array kind, 12 array size, 14 description.
+CodegenRow Field(const std::string& name, const std::string& type, const std::string& bitsize = "0",
+                 const std::string& arrayKind = "NO", const std::string& arraySize = "0",
+                 const std::string& description = "", const std::string& aliasDomain = "",
+                 const std::string& aliasData = "", const std::string& scmin = "", const std::string& scmax = "") {
+    return {"2", "S", name, aliasDomain, "", aliasData, "", type, bitsize, scmin, scmax, arrayKind, arraySize, "",
+            description};
+}
+
+CodegenRow Constant(const std::string& name, const std::string& value, const std::string& description) {
+    return {"2", "E", name, "", "", "", "", "const", "0", value, "", "NO", "0", "", description};
+}
+
+const std::vector<std::string> kPlainKeywords = {
+    "char_t",       "wchar_t",      "int8_t",   "int16_t",  "int32_t",  "int64_t",  "u_int8_t",
+    "u_int16_t",    "u_int32_t",    "u_int64_t", "ieee754_32_t", "ieee754_64_t", "ieee754_80_t", "ip_t",
+    "port_t",       "domain_t",     "pksize_t", "second_t", "psecond_t", "packed_node_addr_t",
+    "packed_client_addr_t", "packed_server_addr_t"};
+
+const std::vector<std::string> kScaledKeywords = {"scaled8_t",   "scaled16_t",   "scaled32_t",   "scaled64_t",
+                                                  "u_scaled8_t", "u_scaled16_t", "u_scaled32_t", "u_scaled64_t"};
+
+std::string ItemText(const CodegenRow& item, const std::vector<CodegenRow>& members = {}, bool loaded = true) {
+    std::string text;
+    AppendDataItem(text, item, members, loaded, QualifierOf);
+    return text;
+}
+
+}  // namespace
+
+// Every type keyword, a structure with every kind of field, aliases within and across domains, enumerations
+// with constants: the whole section compared with its golden file.
+TEST(DataDefinitions, TableOfItemsMatchesGolden) {
+    std::string text = DataSectionOpening();
+    for (const std::string& keyword : kPlainKeywords) text += ItemText(Item("T_" + keyword, keyword));
+    for (const std::string& keyword : kScaledKeywords) {
+        text += ItemText(Item("S_" + keyword, keyword, "", "", "-1.5", "2.5e3"));
+    }
+    text += ItemText(Item("Mode", "enum8_t", "", "", "", "", "modes"),
+                     {Constant("OFF", "0", "꺼짐"), Constant("ON", "1", "line one\r\nline two\rthree\nfour")});
+    text += ItemText(Item("Mode16", "enum16_t"), {Constant("A", "0x0100", "")});
+    text += ItemText(Item("Mode32", "enum32_t"));
+    text += ItemText(Item("Angle", "alias", "기본형", "각도", "", "", "across domains"));
+    text += ItemText(Item("SafeAngle", "alias", "Pos", "Angle"));
+    text += ItemText(Item("Unset", "alias"));
+    text += ItemText(Item("Position", "struct", "", "", "", "", "first line\nsecond line"),
+                     {Field("lat", "alias", "0", "NO", "0", "위도", "2", "Angle"),
+                      Field("alt", "int32_t", "0", "NO", "0", "two\nlines"),
+                      Field("flags", "u_int8_t", "3"),
+                      Field("odd", "u_int8_t", "x"),
+                      Field("history", "alias", "0", "FIX", "8", "", "3", "Float64"),
+                      Field("name", "char_t", "0", "FIX", "32"),
+                      Field("speed", "u_scaled16_t", "0", "NO", "0", "", "", "", "0.0", "50.0"),
+                      Field("samples", "int16_t", "0", "VARIABLE", "16"),
+                      Field("marks", "alias", "0", "VARIABLE", "4", "", "2", "Angle")});
+    text += ItemText(Item("Empty", "struct"));
+    text += DataSectionClosing();
+    ExpectMatchesGolden("data_table.txt", text);
+}
+
+struct DataCase {
+    const char* what;
+    std::string text;
+    std::vector<std::string> present;
+    std::vector<std::string> absent;
+};
+
+TEST(DataDefinitions, DeclarationsOfEachKind) {
+    const std::vector<DataCase> cases = {
+        {"plain typedef", ItemText(Item("Count", "u_int16_t")), {"        typedef ::Tamo::u_int16_t Count;\n"}, {}},
+        {"history typedefs follow every item",
+         ItemText(Item("Count", "u_int16_t")),
+         {"        typedef template_history_elem<Count> Count_history_elem;\n"
+          "        typedef template_history<Count> Count_history;\n\n"},
+         {"tamo_sizeof"}},
+        {"u_scaled64_t uses u_int64_t",
+         ItemText(Item("Big", "u_scaled64_t", "", "", "0", "1e9")),
+         {"        inline const double minBig() { return double(0); }\n",
+          "        inline const double maxBig() { return double(1e9); }\n",
+          "        typedef ::Tamo::real< ::Tamo::u_int64_t,minBig,maxBig > Big;\n"},
+         {}},
+        {"alias across domains", ItemText(Item("Lat", "alias", "기본형", "각도")), {"        typedef 기본형::각도 Lat;\n"},
+         {"//typedef"}},
+        {"alias without reference is commented out", ItemText(Item("Lat", "alias")), {"        //typedef :: Lat;\n"},
+         {}},
+        {"enumeration typedef before its constants; CR LF, CR and LF each one blank",
+         ItemText(Item("E", "enum8_t"), {Constant("ON", "1", "a\r\nb\rc\nd")}),
+         {"        typedef ::Tamo::enum8_t E;\n        const E ON = 1; // description:a b c d\n"},
+         {}},
+        {"enumeration without constants", ItemText(Item("E", "enum32_t")),
+         {"        typedef ::Tamo::enum32_t E;\n        typedef template_history_elem<E>"}, {"const E"}},
+        {"structure without fields",
+         ItemText(Item("S", "struct")),
+         {"        struct __attribute__((packed)) S\n        {\n"
+          "               ::Tamo::pksize_t get_sizeof() const { return sizeof(*this); }\n        };\n"
+          "        inline ::Tamo::pksize_t tamo_sizeof( S const* const& p) { return p->get_sizeof(); }\n"},
+         {}},
+        {"bit fields: 3 is written, 0 and a text that is no number are not",
+         ItemText(Item("S", "struct"), {Field("a", "u_int8_t", "3"), Field("b", "u_int8_t", "0"),
+                                        Field("c", "u_int8_t", ""), Field("d", "u_int8_t", "x")}),
+         {"               ::Tamo::u_int8_t a :3;\n", "               ::Tamo::u_int8_t b;\n",
+          "               ::Tamo::u_int8_t c;\n", "               ::Tamo::u_int8_t d;\n"},
+         {}},
+        {"alias field and fixed array",
+         ItemText(Item("S", "struct"), {Field("h", "alias", "0", "FIX", "8", "", "3", "Float64")}),
+         {"               Tamo::Data::Float64 h[8];\n"}, {}},
+        {"variable arrays keep a dynamic buffer",
+         ItemText(Item("S", "struct"), {Field("v", "int16_t", "0", "VARIABLE", "16"),
+                                        Field("w", "int32_t", "0", "VARIABLE", "4")}),
+         {"               variable_array_field_dctrl_t v_dctrl;\n",
+          "               ::Tamo::int16_t* v() { return (::Tamo::int16_t*)(dynamicbuffer+v_dctrl.dindex); }\n",
+          "                   v_dctrl.dsize = array_size*sizeof(::Tamo::int16_t);\n",
+          "               enum {_maxDynamicSize=0+sizeof(::Tamo::int16_t)*16+sizeof(::Tamo::int32_t)*4};\n",
+          "               ::Tamo::pksize_t get_sizeof() const { return sizeof(S)- _maxDynamicSize + dynamicsize; }\n"},
+         {"sizeof(*this)"}},
+        {"scaled field",
+         ItemText(Item("S", "struct"), {Field("sp", "scaled8_t", "0", "NO", "0", "", "", "", "-1", "1")}),
+         {"               static const double min_sp() { return double(-1); }\n"
+          "               static const double max_sp() { return double(1); }\n"
+          "               ::Tamo::real< ::Tamo::int8_t,min_sp,max_sp > sp;\n"},
+         {}},
+        {"field description lines continue with three blanks; */ cannot end the comment",
+         ItemText(Item("S", "struct"), {Field("a", "int8_t", "0", "NO", "0", "one\ntwo */")}),
+         {"               /* one\n   two * / */\n"}, {}},
+        {"a structure whose fields could not be read is left out, its other lines stay",
+         ItemText(Item("S", "struct"), {}, false),
+         {"data name  : S\n", "tamo_sizeof( S const* const& p)", "S_history;\n"},
+         {"struct __attribute__"}},
+    };
+    for (const DataCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const std::string& piece : c.present) EXPECT_NE(c.text.find(piece), std::string::npos) << piece;
+        for (const std::string& piece : c.absent) EXPECT_EQ(c.text.find(piece), std::string::npos) << piece;
+    }
+}
+
+TEST(DataDefinitions, SectionFrameAndScaledOpeners) {
+    EXPECT_EQ(DataSectionOpening() + DataSectionClosing(),
+              "    #pragma pack(1)\n    #pragma warning(disable: 4200)\n\n"
+              "        #pragma warning(default : 4200)\n        #pragma pack()\n\n");
+    EXPECT_EQ(ScaledOpener("scaled16_t"), "::Tamo::real< ::Tamo::int16_t,");
+    EXPECT_EQ(ScaledOpener("u_scaled8_t"), "::Tamo::real< ::Tamo::u_int8_t,");
+    EXPECT_EQ(ScaledOpener("int16_t"), "");
+}

@@ -1,0 +1,239 @@
+// The data tree's command object against the design database: what each operation sends, and that the
+// records change only after the server accepted the change.
+
+#include <regex>
+
+#include "CSearchDomainDlg.h"
+#include "CTreeDataDomainControl.h"
+#include "DataTreeTestSupport.h"
+#include "class_copy_data_dialog.h"
+
+using tamo::platform::TestDriver;
+
+namespace {
+
+class DataDomainControlTest : public datatree_test::DataTreeTest {
+protected:
+    DataDomainControlTest() : DataTreeTest("datatree_control") {}
+
+    void NewData(int domainId, const std::string& name, const std::string& type, const std::string& minimum = "",
+                 const std::string& maximum = "") {
+        Call(db->FormatCall("call metadataViewNewMetadata(%d,'%s','%s',%d,'%s','%s','%s')", domainId, name, type, 0,
+                            minimum, maximum, ""));
+    }
+    // The data item as the tree holds it.
+    class_metadata_info Data(int domainId, const std::string& name) {
+        std::vector<class_metadata_info> rows;
+        EXPECT_EQ(db->SelectMetadataList(domainId, name.c_str(), rows), 0);
+        return rows.empty() ? class_metadata_info() : rows.front();
+    }
+    std::vector<std::string> ParentLinks(int domainId) {
+        return AdminRows("SELECT parent_id, seq FROM domain_parent WHERE flag = 0 AND domain_id = " +
+                         std::to_string(domainId) + " ORDER BY seq");
+    }
+
+    CTreeDataDomainControl control;
+};
+
+void ChooseCombo(CDialog& d, int id, const std::string& text) {
+    auto* combo = dynamic_cast<CComboBox*>(d.GetDlgItem(id));
+    ASSERT_NE(combo, nullptr);
+    for (int index = 0; index < combo->GetCount(); ++index) {
+        CString entry;
+        combo->GetLBText(index, entry);
+        if (entry.str() == text) return TestDriver::ChooseComboItem(d, id, index);
+    }
+    ADD_FAILURE() << text << " is not in combo box " << id;
+}
+
+HTREEITEM FindChild(CTreeCtrl& tree, HTREEITEM parent, const std::string& text) {
+    for (HTREEITEM item = tree.GetChildItem(parent); item; item = tree.GetNextSiblingItem(item))
+        if (tree.GetItemText(item).str() == text) return item;
+    return nullptr;
+}
+
+TEST_F(DataDomainControlTest, DomainWithApostropheAndKoreanIsCreatedEditedAndDeleted) {
+    const std::string name = UniqueName("_O'Brien 자료");
+    class_domain_info root;  // the tree's root record: id 0
+    root.name = "root";
+    driver.OnDialog(319, [&](CDialog& d) {
+        TestDriver::Type(d, 1007, name.c_str());
+        TestDriver::Type(d, 1010, "첫 설명");
+        TestDriver::Click(d, IDOK);
+    });
+    const int id = control.NewDomain(&root);
+    ASSERT_GT(id, 0);
+    EXPECT_EQ(AdminValue("SELECT name, upper_id, public, standard_port, description FROM domain WHERE id = " +
+                         std::to_string(id)),
+              name + "\t0\t0\t0\t첫 설명");
+
+    std::vector<class_domain_info> rows;
+    ASSERT_EQ(db->SelectDomainInfoList(db->FormatCall("call domainDataInfo(%d,'data')", id), "data", rows), 0);
+    ASSERT_EQ(rows.size(), 1u);
+    class_domain_info record = rows.front();
+
+    // The server refuses a backslash in a name: the record stays as it was.
+    driver.AnswerMessageBox(IDOK);
+    driver.OnDialog(319, [&](CDialog& d) {
+        TestDriver::Type(d, 1007, "a\\b");
+        TestDriver::Click(d, IDOK);
+    });
+    EXPECT_EQ(control.EditDomain(&record), -1);
+    EXPECT_EQ(record.name, name);
+    ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+    EXPECT_EQ(driver.MessageBoxes()[0].text.str(), db->GetLastErrorText());
+
+    const std::string renamed = name + "2";
+    driver.OnDialog(319, [&](CDialog& d) {
+        EXPECT_EQ(d.IsDlgButtonChecked(1009), BST_UNCHECKED);
+        TestDriver::Type(d, 1007, renamed.c_str());
+        TestDriver::Click(d, 1009);
+        TestDriver::Click(d, IDOK);
+    });
+    ASSERT_EQ(control.EditDomain(&record), 0);
+    EXPECT_EQ(record.name, renamed);
+    EXPECT_EQ(record.is_public, 1);
+    EXPECT_EQ(record.description, "첫 설명");
+    EXPECT_TRUE(std::regex_match(record.last_update, std::regex(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)")));
+    EXPECT_EQ(AdminValue("SELECT name, public FROM domain WHERE id = " + std::to_string(id)), renamed + "\t1");
+
+    EXPECT_EQ(control.DeleteDomain(&record), 0);
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM domain WHERE id = " + std::to_string(id)), "0");
+}
+
+TEST_F(DataDomainControlTest, DataEditsReachTheRecordOnlyAfterSuccess) {
+    // A domain name that begins with a number: the record's real domain must not be read out of it.
+    const std::string domainName = "7" + UniqueName();
+    const int domain = NewDataDomain(domainName);
+    NewData(domain, "Taken", "int8_t");
+    driver.OnDialog(320, [](CDialog& d) {
+        TestDriver::Type(d, 1010, "Range");
+        ChooseCombo(d, 1011, "scaled16_t");
+        TestDriver::Click(d, IDOK);
+    });
+    CString created;
+    ASSERT_EQ(control.NewMetadata(domain, created), 0);
+    EXPECT_EQ(created, "Range");
+    class_metadata_info range = Data(domain, "Range");
+    EXPECT_EQ(range.scmin, "-100.0");
+
+    driver.OnDialog(320, [](CDialog& d) {
+        TestDriver::Type(d, 1015, "-2.5");
+        TestDriver::Type(d, 1016, "2.5");
+        TestDriver::Click(d, IDOK);
+    });
+    ASSERT_EQ(control.EditMetadata(&range), 0);
+    EXPECT_EQ(range.scmin, "-2.5");
+    EXPECT_EQ(range.scmax, "2.5");
+    EXPECT_EQ(Data(domain, "Range").scmax, "2.5");
+
+    // A name that exists: the server refuses, the record keeps its values.
+    driver.AnswerMessageBox(IDOK);
+    driver.OnDialog(320, [](CDialog& d) {
+        TestDriver::Type(d, 1010, "Taken");
+        TestDriver::Type(d, 1015, "-9");
+        TestDriver::Click(d, IDOK);
+    });
+    EXPECT_EQ(control.EditMetadata(&range), -1);
+    EXPECT_EQ(range.name, "Range");
+    EXPECT_EQ(range.scmin, "-2.5");
+
+    driver.OnDialog(320, [&](CDialog& d) {
+        TestDriver::Type(d, 1010, "Range'별칭");
+        ChooseCombo(d, 1011, "alias");
+        ChooseCombo(d, 1013, domainName);
+        ChooseCombo(d, 1014, "Taken");
+        TestDriver::Click(d, IDOK);
+    });
+    ASSERT_EQ(control.EditMetadata(&range), 0);
+    EXPECT_EQ(range.name, "Range'별칭");
+    EXPECT_EQ(range.type, "alias");
+    EXPECT_EQ(range.real_domain_id, domain);
+    EXPECT_EQ(range.real_domain_name, domainName);
+    EXPECT_EQ(range.real_data, "Taken");
+    EXPECT_EQ(range.real_data_id, Data(domain, "Taken").id);
+    EXPECT_EQ(Data(domain, "Range'별칭").real_data, "Taken");
+
+    EXPECT_EQ(control.DeleteMetadata(&range), 0);
+    EXPECT_EQ(Data(domain, "Range'별칭").id, 0);
+}
+
+TEST_F(DataDomainControlTest, CopyReportsEachDuplicateAndGoesOn) {
+    const std::string sourceName = UniqueName("_source");
+    const int source = NewDataDomain(sourceName);
+    const int target = NewDataDomain(UniqueName("_target"));
+    for (const char* name : {"a", "b", "c"}) NewData(source, name, "int8_t");
+    NewData(target, "b", "int16_t");
+    class_domain_info targetRecord;
+    targetRecord.id = target;
+    driver.AnswerMessageBox(IDOK);
+    driver.OnDialog(415, [&](CDialog& d) {
+        auto& copy = dynamic_cast<class_copy_data_dialog&>(d);
+        ChooseCombo(d, 1184, sourceName);
+        ASSERT_EQ(copy.m_listData.GetItemCount(), 3);
+        for (int row = 0; row < 3; ++row) TestDriver::ClickListRow(copy.m_listData, row, row > 0);
+        TestDriver::Click(d, IDOK);
+    });
+    EXPECT_EQ(control.CopyMetadata(&targetRecord), -1);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"b \n 위 데이타명이 중복입니다. \n 체크해주세요 (현재 데이타만 복사 실패)"});
+    EXPECT_EQ(AdminRows("SELECT name, type FROM data_item WHERE domain_id = " + std::to_string(target) + " ORDER BY name"),
+              (std::vector<std::string>{"a\tint8_t", "b\tint16_t", "c\tint8_t"}));
+
+    driver.OnDialog(415, [](CDialog& d) { TestDriver::Click(d, IDCANCEL); });
+    EXPECT_EQ(control.CopyMetadata(&targetRecord), -1);
+}
+
+TEST_F(DataDomainControlTest, ParentLinksChangeByTheDifferenceOnly) {
+    const int child = NewDataDomain(UniqueName("_x"));
+    const int first = NewDataDomain(UniqueName("_a"));
+    const int looping = NewDataDomain(UniqueName("_b"));
+    const int second = NewDataDomain(UniqueName("_c"));
+    Call(db->FormatCall("call domainViewNewParentDomain(%d,'data', %d, 0)", child, first));
+    Call(db->FormatCall("call domainViewNewParentDomain(%d,'data', %d, 0)", looping, child));
+    const std::vector<std::string> before = ParentLinks(child);
+    ASSERT_EQ(before.size(), 1u);
+
+    auto tick = [&](const std::vector<std::string>& names) {
+        return [this, names](CDialog& d) {
+            CTreeCtrl& tree = dynamic_cast<CSearchDomainDlg&>(d).m_ctrlTree;
+            for (const std::string& name : names) {
+                HTREEITEM item = FindChild(tree, tree.GetRootItem(), UniqueName(name));
+                ASSERT_TRUE(item) << name;
+                tree.SetCheck(item, TRUE);
+            }
+            TestDriver::Click(d, IDOK);
+        };
+    };
+
+    // Cancelling changes nothing and is no failure.
+    driver.OnDialog(338, [](CDialog& d) { TestDriver::Click(d, IDCANCEL); });
+    EXPECT_EQ(control.EditParentDomains(child), 0);
+    EXPECT_EQ(ParentLinks(child), before);
+
+    // The looping domain comes first in the tree and is refused: the existing link is still there and the
+    // domain after it is not linked.
+    driver.AnswerMessageBox(IDOK);
+    driver.OnDialog(338, tick({"_b", "_c"}));
+    EXPECT_EQ(control.EditParentDomains(child), -1);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"부모 도메인 관계가 순환하게 되어 연결할 수 없습니다."});
+    EXPECT_EQ(ParentLinks(child), before);
+
+    // A link that stays is not made anew; ticking the domain itself makes no link.
+    driver.OnDialog(338, tick({"_c", "_x"}));
+    EXPECT_EQ(control.EditParentDomains(child), 0);
+    const std::vector<std::string> after = ParentLinks(child);
+    ASSERT_EQ(after.size(), 2u);
+    EXPECT_EQ(after[0], before[0]);
+    EXPECT_EQ(after[1].substr(0, after[1].find('\t')), std::to_string(second));
+
+    // Unticking removes the link.
+    driver.OnDialog(338, [&](CDialog& d) {
+        CTreeCtrl& tree = dynamic_cast<CSearchDomainDlg&>(d).m_ctrlTree;
+        tree.SetCheck(FindChild(tree, tree.GetRootItem(), UniqueName("_a")), FALSE);
+        TestDriver::Click(d, IDOK);
+    });
+    EXPECT_EQ(control.EditParentDomains(child), 0);
+    EXPECT_EQ(ParentLinks(child), std::vector<std::string>{after[1]});
+}
+
+}  // namespace

@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Platform.h"
+#include "TestDriver.h"
+#include "TestResources.h"
+
+using tamo::platform::TestDriver;
+
+namespace {
+
+// A plain top-level window that holds the controls under test.
+class ControlDataTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        LoadPlatformTestResources();
+        ASSERT_TRUE(
+            host.CreateEx(0, AfxRegisterWndClass(0), "host", WS_OVERLAPPEDWINDOW, 0, 0, 500, 400, nullptr, nullptr));
+    }
+    void TearDown() override { host.DestroyWindow(); }
+
+    TestDriver driver;
+    CWnd host;
+};
+
+std::vector<std::string> Children(CTreeCtrl& tree, HTREEITEM parent) {
+    std::vector<std::string> names;
+    for (HTREEITEM item = tree.GetChildItem(parent); item; item = tree.GetNextSiblingItem(item))
+        names.push_back(tree.GetItemText(item).str());
+    return names;
+}
+
+TEST_F(ControlDataTest, TreeItemsKeepTheirPlaceDataAndImages) {
+    CTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
+                            CRect(0, 0, 300, 300), &host, 4));
+    CBitmap strip;
+    ASSERT_TRUE(strip.LoadBitmap(kTreeImages));
+    BITMAP info{};
+    strip.GetBitmap(&info);
+    EXPECT_EQ(info.bmHeight, 16);
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, info.bmHeight, ILC_MASK | ILC_COLOR24, 0, 0));
+    EXPECT_EQ(images.Add(&strip, RGB(255, 0, 255)), 0);
+    EXPECT_EQ(images.GetImageCount(), 3);
+    tree.SetImageList(&images, TVSIL_NORMAL);
+
+    const HTREEITEM root = tree.InsertItem("root", 0, 0, TVI_ROOT, TVI_LAST);
+    const HTREEITEM middle = tree.InsertItem("middle", 1, 2, root, TVI_LAST);
+    const HTREEITEM last = tree.InsertItem("last", 1, 1, root, TVI_LAST);
+    tree.InsertItem("first", 2, 2, root, TVI_FIRST);
+    tree.InsertItem("after middle", 1, 1, root, middle);
+    EXPECT_EQ(Children(tree, root), (std::vector<std::string>{"first", "middle", "after middle", "last"}));
+    EXPECT_EQ(tree.GetRootItem(), root);
+    EXPECT_EQ(tree.GetParentItem(middle), root);
+    EXPECT_EQ(tree.GetParentItem(root), nullptr);
+    EXPECT_TRUE(tree.ItemHasChildren(root));
+    EXPECT_FALSE(tree.ItemHasChildren(last));
+
+    int data = 0;
+    EXPECT_TRUE(tree.SetItemData(middle, reinterpret_cast<DWORD_PTR>(&data)));
+    EXPECT_EQ(reinterpret_cast<int*>(tree.GetItemData(middle)), &data);
+    int image = -1, selectedImage = -1;
+    EXPECT_TRUE(tree.GetItemImage(middle, image, selectedImage));
+    EXPECT_EQ(image, 1);
+    EXPECT_EQ(selectedImage, 2);
+
+    // A deleted item's handle is refused, never followed; DeleteItem(NULL) leaves the tree alone.
+    EXPECT_TRUE(tree.DeleteItem(middle));
+    EXPECT_FALSE(tree.SetItemData(middle, 1));
+    EXPECT_EQ(tree.GetItemData(middle), 0u);
+    EXPECT_EQ(tree.GetItemText(middle), "");
+    EXPECT_FALSE(tree.DeleteItem(nullptr));
+    EXPECT_EQ(tree.GetCount(), 4u);
+    EXPECT_TRUE(tree.DeleteItem(TVI_ROOT));
+    EXPECT_EQ(tree.GetCount(), 0u);
+    EXPECT_EQ(tree.GetRootItem(), nullptr);
+}
+
+int CALLBACK ByDataDescending(LPARAM a, LPARAM b, LPARAM) { return static_cast<int>(b - a); }
+
+TEST_F(ControlDataTest, TreeSortsOneLevelByTextOrByData) {
+    CTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS, CRect(0, 0, 300, 300), &host, 4));
+    const HTREEITEM root = tree.InsertItem("root");
+    int value = 0;
+    for (const char* name : {"beta", "Alpha", "gamma", "alpha"}) tree.SetItemData(tree.InsertItem(name, root), ++value);
+    const HTREEITEM nested = tree.GetChildItem(root);
+    tree.InsertItem("z", nested);
+    tree.InsertItem("a", nested);
+    EXPECT_TRUE(tree.SortChildren(root));
+    EXPECT_EQ(Children(tree, root), (std::vector<std::string>{"Alpha", "alpha", "beta", "gamma"}));
+    EXPECT_EQ(Children(tree, nested), (std::vector<std::string>{"z", "a"}));  // one level only
+    TVSORTCB sort{root, &ByDataDescending, 0};
+    EXPECT_TRUE(tree.SortChildrenCB(&sort));
+    EXPECT_EQ(Children(tree, root), (std::vector<std::string>{"alpha", "gamma", "Alpha", "beta"}));
+}
+
+TEST_F(ControlDataTest, TreeCheckBoxesAndHitTests) {
+    CTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_LINESATROOT, CRect(0, 0, 300, 300), &host, 4));
+    const HTREEITEM item = tree.InsertItem("항목");
+    EXPECT_FALSE(tree.SetCheck(item, TRUE));  // no check boxes yet
+    tree.ModifyStyle(0, TVS_CHECKBOXES);
+    EXPECT_FALSE(tree.GetCheck(item));
+    EXPECT_TRUE(tree.SetCheck(item, TRUE));
+    EXPECT_TRUE(tree.GetCheck(item));
+    TestDriver::ShowTopLevel(tree);
+    CRect label;
+    ASSERT_TRUE(tree.GetItemRect(item, &label, TRUE));
+    UINT flags = 0;
+    EXPECT_EQ(tree.HitTest(CPoint(label.left + 2, label.CenterPoint().y), &flags), item);
+    EXPECT_EQ(flags, static_cast<UINT>(TVHT_ONITEMLABEL));
+    EXPECT_EQ(tree.HitTest(CPoint(label.left + 2, label.bottom + 200), &flags), nullptr);
+    EXPECT_EQ(flags, static_cast<UINT>(TVHT_NOWHERE));
+}
+
+TEST_F(ControlDataTest, ListRowsColumnsSelectionAndData) {
+    CListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 400, 300), &host, 1188));
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    EXPECT_EQ(list.GetExtendedStyle(), static_cast<DWORD>(LVS_EX_FULLROWSELECT));
+    EXPECT_EQ(list.InsertColumn(0, "이름", LVCFMT_LEFT, 120), 0);
+    EXPECT_EQ(list.InsertColumn(1, "숨김", LVCFMT_CENTER, 0), 1);
+    EXPECT_EQ(list.GetColumnWidth(1), 0);
+    EXPECT_EQ(list.InsertItem(0, "b"), 0);
+    EXPECT_EQ(list.InsertItem(list.GetItemCount(), "c"), 1);
+    EXPECT_EQ(list.InsertItem(0, "a"), 0);
+    EXPECT_EQ(list.InsertItem(99, "d"), 3);
+    EXPECT_TRUE(list.SetItemText(2, 1, "hidden text"));
+    EXPECT_EQ(list.GetItemText(2, 1), "hidden text");
+    EXPECT_EQ(list.GetItemText(2, 0), "c");
+    char buffer[3];
+    EXPECT_EQ(list.GetItemText(2, 1, buffer, 3), 2);
+    EXPECT_STREQ(buffer, "hi");
+    static int records[4];
+    for (int row = 0; row < 4; ++row) list.SetItemData(row, reinterpret_cast<DWORD_PTR>(&records[row]));
+    EXPECT_EQ(reinterpret_cast<int*>(list.GetItemData(3)), &records[3]);
+
+    EXPECT_EQ(list.GetFirstSelectedItemPosition(), nullptr);
+    list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
+    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    std::vector<int> selected;
+    for (POSITION pos = list.GetFirstSelectedItemPosition(); pos;) selected.push_back(list.GetNextSelectedItem(pos));
+    EXPECT_EQ(selected, (std::vector<int>{1, 3}));
+    EXPECT_EQ(list.GetSelectedCount(), 2u);
+    EXPECT_TRUE(list.DeleteAllItems());
+    EXPECT_EQ(list.GetItemCount(), 0);
+    EXPECT_EQ(list.GetFirstSelectedItemPosition(), nullptr);
+}
+
+TEST_F(ControlDataTest, SingleSelectionListKeepsOneRow) {
+    CListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL, CRect(0, 0, 400, 300), &host, 1));
+    list.InsertColumn(0, "이름", LVCFMT_LEFT, 120);
+    for (const char* row : {"a", "b", "c"}) list.InsertItem(list.GetItemCount(), row);
+    TestDriver::ClickListRow(list, 2);
+    TestDriver::ClickListRow(list, 0, true);
+    POSITION pos = list.GetFirstSelectedItemPosition();
+    EXPECT_EQ(list.GetNextSelectedItem(pos), 0);
+    EXPECT_EQ(pos, nullptr);
+}
+
+struct FindCase {
+    int start;
+    const char* text;
+    int expected;
+};
+
+void PrintTo(const FindCase& c, std::ostream* os) { *os << "after " << c.start << " '" << c.text << "'"; }
+
+class ComboFind : public ControlDataTest, public ::testing::WithParamInterface<FindCase> {};
+
+TEST_P(ComboFind, WholeTextIgnoringCaseFromAfterTheStartAndRound) {
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(0, 0, 200, 200), &host, 1062));
+    for (const char* item : {"alpha", "Beta", "ALPHA", "가나"}) combo.AddString(item);
+    EXPECT_EQ(combo.FindStringExact(GetParam().start, GetParam().text), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ComboFind,
+                         ::testing::Values(FindCase{-1, "alpha", 0}, FindCase{0, "alpha", 2}, FindCase{2, "Alpha", 0},
+                                           FindCase{-1, "beta", 1}, FindCase{-1, "alph", CB_ERR},
+                                           FindCase{3, "가나", 3}, FindCase{-1, "gamma", CB_ERR}));
+
+TEST_F(ControlDataTest, ComboListsSortingSelectionAndData) {
+    CComboBox sorted;
+    ASSERT_TRUE(sorted.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN | CBS_SORT, CRect(0, 0, 200, 200), &host, 1206));
+    for (const char* item : {"b", "C", "a"}) sorted.AddString(item);
+    EXPECT_EQ(sorted.InsertString(0, "z"), 0);  // InsertString does not sort
+    CString text;
+    std::vector<std::string> items;
+    for (int i = 0; i < sorted.GetCount(); ++i) sorted.GetLBText(i, text), items.push_back(text.str());
+    EXPECT_EQ(items, (std::vector<std::string>{"z", "a", "b", "C"}));
+    EXPECT_EQ(sorted.GetCurSel(), CB_ERR);
+    sorted.SetWindowText("직접 입력");
+    sorted.GetWindowText(text);
+    EXPECT_EQ(text, "직접 입력");
+
+    CComboBox choice;
+    ASSERT_TRUE(choice.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(0, 0, 200, 200), &host, 1062));
+    EXPECT_EQ(choice.AddString("하나"), 0);
+    EXPECT_EQ(choice.GetCurSel(), CB_ERR);  // adding selects nothing
+    choice.AddString("둘");
+    static int record;
+    EXPECT_EQ(choice.SetItemDataPtr(1, &record), CB_OKAY);
+    EXPECT_EQ(choice.GetItemDataPtr(1), &record);
+    EXPECT_EQ(choice.SetItemData(5, 1), CB_ERR);
+    EXPECT_EQ(choice.SetCurSel(1), 1);
+    choice.GetWindowText(text);
+    EXPECT_EQ(text, "둘");
+    EXPECT_EQ(choice.SetCurSel(-1), CB_ERR);
+    EXPECT_EQ(choice.GetCurSel(), CB_ERR);
+    EXPECT_EQ(choice.SetCurSel(7), CB_ERR);
+    EXPECT_EQ(choice.DeleteString(0), 1);
+    choice.ResetContent();
+    EXPECT_EQ(choice.GetCount(), 0);
+}
+
+TEST_F(ControlDataTest, TextReadsWithAByteLimitNeverSplitACharacter) {
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(0, 0, 200, 20), &host, 1000));
+    host.SetDlgItemText(1000, "가나다라");  // 12 bytes
+    char field[8];
+    EXPECT_EQ(host.GetDlgItemText(1000, field, sizeof field), 6);
+    EXPECT_STREQ(field, "가나");
+    EXPECT_EQ(host.GetDlgItemText(999, field, sizeof field), 0);
+    EXPECT_STREQ(field, "");
+    host.SetDlgItemInt(1000, static_cast<UINT>(-42));
+    BOOL ok = FALSE;
+    EXPECT_EQ(static_cast<int>(host.GetDlgItemInt(1000, &ok)), -42);
+    EXPECT_TRUE(ok);
+    host.SetDlgItemText(1000, "12x");
+    host.GetDlgItemInt(1000, &ok);
+    EXPECT_FALSE(ok);
+}
+
+}  // namespace

@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Platform.h"
+#include "TestDriver.h"
+#include "TestResources.h"
+
+using tamo::platform::TestDriver;
+
+namespace {
+
+// The controls dialog that writes down every notification it gets, with the state its handler sees.
+class NotifyDialog : public CDialog {
+public:
+    NotifyDialog() : CDialog(kControlsDialog) {}
+
+    std::vector<std::string> events;
+    LRESULT expandingAnswer = 0;
+    bool checkBoxes = false;
+    HTREEITEM root = nullptr;
+    HTREEITEM first = nullptr;
+    HTREEITEM second = nullptr;
+    HTREEITEM other = nullptr;
+    CListCtrl list;
+    CTreeCtrl tree;
+    CComboBox choice;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Control(pDX, 1011, list);
+        DDX_Control(pDX, 1012, tree);
+        DDX_Control(pDX, 1008, choice);
+    }
+
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        list.InsertColumn(0, "이름", LVCFMT_LEFT, 80);
+        for (const char* row : {"가", "나", "다"}) list.InsertItem(list.GetItemCount(), row);
+        if (checkBoxes) tree.ModifyStyle(0, TVS_CHECKBOXES);
+        root = tree.InsertItem("root", TVI_ROOT);
+        first = tree.InsertItem("first", root);
+        second = tree.InsertItem("second", root);
+        other = tree.InsertItem("other", TVI_ROOT);
+        events.clear();
+        return TRUE;
+    }
+
+    void Add(const std::string& event) { events.push_back(event); }
+    std::string Text(HTREEITEM item) const { return item ? tree.GetItemText(item).str() : "(none)"; }
+
+    afx_msg void OnNameChange() { Add("EN_CHANGE"); }
+    afx_msg void OnChoiceChange() { Add("CBN_SELCHANGE " + std::to_string(choice.GetCurSel())); }
+    afx_msg void OnListBoxChange() { Add("LBN_SELCHANGE"); }
+    afx_msg void OnListChanged(NMHDR* header, LRESULT* result) {
+        auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+        Add("LVN_ITEMCHANGED " + std::to_string(change->iItem) + " " + std::to_string(change->uOldState) + "->" +
+            std::to_string(change->uNewState));
+        *result = 0;
+    }
+    afx_msg void OnTreeSelected(NMHDR* header, LRESULT* result) {
+        auto* change = reinterpret_cast<NMTREEVIEW*>(header);
+        Add("TVN_SELCHANGED " + Text(change->itemOld.hItem) + "->" + Text(change->itemNew.hItem) +
+            " selected=" + Text(tree.GetSelectedItem()));
+        *result = 0;
+    }
+    afx_msg void OnTreeExpanding(NMHDR* header, LRESULT* result) {
+        auto* change = reinterpret_cast<NMTREEVIEW*>(header);
+        const UINT state = tree.GetItemState(change->itemNew.hItem, TVIS_EXPANDED);
+        Add("TVN_ITEMEXPANDING " + Text(change->itemNew.hItem) + (change->action == TVE_EXPAND ? " open" : " close") +
+            (state & TVIS_EXPANDED ? " (open now)" : " (closed now)"));
+        *result = expandingAnswer;
+    }
+    afx_msg void OnTreeClick(NMHDR*, LRESULT* result) {
+        CPoint point;
+        GetCursorPos(&point);
+        HTREEITEM selected = tree.GetSelectedItem();
+        Add("NM_CLICK checked first=" + std::to_string(tree.GetCheck(first)) + " selected=" + Text(selected));
+        *result = 0;
+    }
+    afx_msg void OnAddressField(NMHDR* header, LRESULT* result) {
+        auto* change = reinterpret_cast<NMIPADDRESS*>(header);
+        Add("IPN_FIELDCHANGED " + std::to_string(change->iField) + "=" + std::to_string(change->iValue));
+        *result = 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(NotifyDialog, CDialog)
+    ON_EN_CHANGE(1001, &NotifyDialog::OnNameChange)
+    ON_CBN_SELCHANGE(1008, &NotifyDialog::OnChoiceChange)
+    ON_LBN_SELCHANGE(1010, &NotifyDialog::OnListBoxChange)
+    ON_NOTIFY(LVN_ITEMCHANGED, 1011, &NotifyDialog::OnListChanged)
+    ON_NOTIFY(TVN_SELCHANGED, 1012, &NotifyDialog::OnTreeSelected)
+    ON_NOTIFY(TVN_ITEMEXPANDING, 1012, &NotifyDialog::OnTreeExpanding)
+    ON_NOTIFY(NM_CLICK, 1012, &NotifyDialog::OnTreeClick)
+    ON_NOTIFY(IPN_FIELDCHANGED, 1013, &NotifyDialog::OnAddressField)
+END_MESSAGE_MAP()
+
+struct NotificationCase {
+    const char* name;
+    bool checkBoxes;
+    LRESULT expandingAnswer;
+    std::function<void(NotifyDialog&)> action;
+    std::vector<std::string> expected;
+    std::function<void(NotifyDialog&)> afterwards;
+};
+
+void PrintTo(const NotificationCase& c, std::ostream* os) { *os << c.name; }
+
+class Notifications : public ::testing::TestWithParam<NotificationCase> {
+protected:
+    void SetUp() override { LoadPlatformTestResources(); }
+    TestDriver driver;
+};
+
+TEST_P(Notifications, ArriveAsWindowsSendsThem) {
+    const NotificationCase& c = GetParam();
+    NotifyDialog dialog;
+    dialog.checkBoxes = c.checkBoxes;
+    dialog.expandingAnswer = c.expandingAnswer;
+    driver.OnDialog(kControlsDialog, [&c, &dialog](CDialog& shown) {
+        c.action(dialog);
+        EXPECT_EQ(dialog.events, c.expected);
+        if (c.afterwards) c.afterwards(dialog);
+        TestDriver::Click(shown, IDCANCEL);
+    });
+    dialog.DoModal();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, Notifications,
+    ::testing::Values(
+        NotificationCase{"EditTextSetByTheProgram",
+                         false,
+                         0,
+                         [](NotifyDialog& d) { d.SetDlgItemText(1001, "값"); },
+                         {"EN_CHANGE"},
+                         nullptr},
+        NotificationCase{"EditTextTypedByTheUser",
+                         false,
+                         0,
+                         [](NotifyDialog& d) { TestDriver::Type(d, 1001, "값"); },
+                         {"EN_CHANGE"},
+                         nullptr},
+        NotificationCase{"ComboSelectionSetByTheProgram",
+                         false,
+                         0,
+                         [](NotifyDialog& d) {
+                             d.choice.SetCurSel(1);
+                             d.choice.AddString("셋");
+                             d.choice.SetCurSel(-1);
+                         },
+                         {},
+                         nullptr},
+        NotificationCase{"ComboSelectionChosenByTheUser",
+                         false,
+                         0,
+                         [](NotifyDialog& d) { TestDriver::ChooseComboItem(d, 1008, 1); },
+                         {"CBN_SELCHANGE 1"},
+                         nullptr},
+        NotificationCase{
+            "ListSelectionSetByTheProgram",
+            false,
+            0,
+            [](NotifyDialog& d) { d.list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED); },
+            {"LVN_ITEMCHANGED 1 0->3"},
+            nullptr},
+        NotificationCase{"ListSelectionClickedByTheUser",
+                         false,
+                         0,
+                         [](NotifyDialog& d) {
+                             d.list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+                             d.events.clear();
+                             TestDriver::ClickListRow(d.list, 2);
+                         },
+                         {"LVN_ITEMCHANGED 0 3->0", "LVN_ITEMCHANGED 2 0->3"},
+                         nullptr},
+        NotificationCase{"ListRowsComeAndGoSilently",
+                         false,
+                         0,
+                         [](NotifyDialog& d) {
+                             d.list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+                             d.events.clear();
+                             d.list.InsertItem(0, "앞");
+                             d.list.SetItemText(1, 0, "바뀜");
+                             d.list.DeleteItem(1);
+                             d.list.DeleteAllItems();
+                         },
+                         {},
+                         nullptr},
+        NotificationCase{"TreeItemSelectedByTheProgramOpensItsParentFirst",
+                         false,
+                         0,
+                         [](NotifyDialog& d) { d.tree.SelectItem(d.second); },
+                         {"TVN_ITEMEXPANDING root open (closed now)", "TVN_SELCHANGED (none)->second selected=second"},
+                         nullptr},
+        NotificationCase{"TreeItemClickedByTheUser",
+                         false,
+                         0,
+                         [](NotifyDialog& d) { TestDriver::ClickTreeItem(d.tree, d.other); },
+                         {"TVN_SELCHANGED (none)->other selected=other", "NM_CLICK checked first=0 selected=other"},
+                         nullptr},
+        NotificationCase{
+            "TreeExpandedByTheProgramNotifiesOnlyTheFirstTime",
+            false,
+            0,
+            [](NotifyDialog& d) {
+                d.tree.Expand(d.root, TVE_EXPAND);
+                d.tree.Expand(d.root, TVE_COLLAPSE);
+                d.tree.Expand(d.root, TVE_EXPAND);
+            },
+            {"TVN_ITEMEXPANDING root open (closed now)"},
+            [](NotifyDialog& d) { EXPECT_TRUE(d.tree.GetItemState(d.root, TVIS_EXPANDED) & TVIS_EXPANDED); }},
+        NotificationCase{
+            "TreeExpandedByTheUserBeforeItOpens",
+            false,
+            0,
+            [](NotifyDialog& d) {
+                TestDriver::ClickTreeButton(d.tree, d.root);
+                TestDriver::ClickTreeButton(d.tree, d.root);
+            },
+            {"TVN_ITEMEXPANDING root open (closed now)", "TVN_ITEMEXPANDING root close (open now)"},
+            [](NotifyDialog& d) { EXPECT_FALSE(d.tree.GetItemState(d.root, TVIS_EXPANDED) & TVIS_EXPANDED); }},
+        NotificationCase{
+            "TreeExpansionGoesOnWhenTheAnswerIsZero",
+            false,
+            0,
+            [](NotifyDialog& d) { TestDriver::DoubleClickTreeItem(d.tree, d.root); },
+            {"TVN_SELCHANGED (none)->root selected=root", "NM_CLICK checked first=0 selected=root",
+             "TVN_ITEMEXPANDING root open (closed now)"},
+            [](NotifyDialog& d) { EXPECT_TRUE(d.tree.GetItemState(d.root, TVIS_EXPANDED) & TVIS_EXPANDED); }},
+        NotificationCase{
+            "TreeExpansionStopsOnANonZeroAnswer",
+            false,
+            1,
+            [](NotifyDialog& d) { EXPECT_FALSE(d.tree.Expand(d.root, TVE_EXPAND)); },
+            {"TVN_ITEMEXPANDING root open (closed now)"},
+            [](NotifyDialog& d) { EXPECT_FALSE(d.tree.GetItemState(d.root, TVIS_EXPANDED) & TVIS_EXPANDED); }},
+        NotificationCase{"TreeCheckBoxTogglesAfterTheClickHandler",
+                         true,
+                         0,
+                         [](NotifyDialog& d) {
+                             d.tree.Expand(d.root, TVE_EXPAND);
+                             d.events.clear();
+                             TestDriver::ClickTreeCheckBox(d.tree, d.first);
+                         },
+                         {"NM_CLICK checked first=0 selected=(none)"},
+                         [](NotifyDialog& d) { EXPECT_TRUE(d.tree.GetCheck(d.first)); }},
+        NotificationCase{
+            "AddressFieldsTypedByTheUser",
+            false,
+            0,
+            [](NotifyDialog& d) { TestDriver::Type(d, 1013, "10.0.0.1"); },
+            {"IPN_FIELDCHANGED 0=10", "IPN_FIELDCHANGED 1=0", "IPN_FIELDCHANGED 2=0", "IPN_FIELDCHANGED 3=1"},
+            [](NotifyDialog& d) {
+                CString text;
+                d.GetDlgItemText(1013, text);
+                EXPECT_EQ(text, "10.0.0.1");
+            }}));
+
+}  // namespace

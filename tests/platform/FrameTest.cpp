@@ -1,0 +1,434 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Platform.h"
+#include "TestDriver.h"
+#include "TestResources.h"
+
+using tamo::platform::PopupMenuItem;
+using tamo::platform::TestDriver;
+
+namespace {
+
+constexpr UINT kViewCommand = 33070;
+constexpr UINT kDocumentCommand = 33071;
+constexpr UINT kChildCommand = 33072;
+constexpr UINT kMainCommand = 33073;
+constexpr UINT kApplicationCommand = 33074;
+constexpr UINT kEveryoneCommand = 33075;
+
+std::vector<std::string> g_handled;
+int g_documentsAlive = 0;
+
+class TestDocument : public CDocument {
+    DECLARE_DYNCREATE(TestDocument)
+public:
+    TestDocument() { ++g_documentsAlive; }
+    ~TestDocument() override { --g_documentsAlive; }
+    std::string name;
+
+protected:
+    afx_msg void OnDocument() { g_handled.push_back("document " + name); }
+    afx_msg void OnEveryone() { g_handled.push_back("document (everyone) " + name); }
+    DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(TestDocument, CDocument)
+BEGIN_MESSAGE_MAP(TestDocument, CDocument)
+    ON_COMMAND(kDocumentCommand, &TestDocument::OnDocument)
+    ON_COMMAND(kEveryoneCommand, &TestDocument::OnEveryone)
+END_MESSAGE_MAP()
+
+class TestView : public CScrollView {
+    DECLARE_DYNCREATE(TestView)
+public:
+    int initialUpdates = 0;
+
+protected:
+    void OnInitialUpdate() override {
+        ++initialUpdates;
+        SetScrollSizes(MM_TEXT, CSize(50, 50));
+    }
+    afx_msg void OnView() { g_handled.push_back("view of " + static_cast<TestDocument*>(GetDocument())->name); }
+    afx_msg void OnEveryone() { g_handled.push_back("view (everyone)"); }
+    DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(TestView, CScrollView)
+BEGIN_MESSAGE_MAP(TestView, CScrollView)
+    ON_COMMAND(kViewCommand, &TestView::OnView)
+    ON_COMMAND(kEveryoneCommand, &TestView::OnEveryone)
+END_MESSAGE_MAP()
+
+class TestChild : public CMDIChildWndEx {
+    DECLARE_DYNCREATE(TestChild)
+protected:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override {
+        cs.style &= ~FWS_ADDTOTITLE;
+        return CMDIChildWndEx::PreCreateWindow(cs);
+    }
+    afx_msg void OnChild() { g_handled.push_back("child frame"); }
+    DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(TestChild, CMDIChildWndEx)
+BEGIN_MESSAGE_MAP(TestChild, CMDIChildWndEx)
+    ON_COMMAND(kChildCommand, &TestChild::OnChild)
+END_MESSAGE_MAP()
+
+class TreePane : public CDockablePane {
+public:
+    CTreeCtrl tree;
+    std::vector<std::string> sizes;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs) {
+        if (CDockablePane::OnCreate(lpcs) == -1) return -1;
+        return tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_LINESATROOT, CRect(0, 0, 0, 0), this, 4) ? 0
+                                                                                                                 : -1;
+    }
+    afx_msg void OnSize(UINT nType, int cx, int cy) {
+        CDockablePane::OnSize(nType, cx, cy);
+        if (tree.m_hWnd) tree.SetWindowPos(nullptr, 1, 1, cx - 2, cy - 2, SWP_NOACTIVATE | SWP_NOZORDER);
+    }
+    afx_msg void OnHandled() { g_handled.push_back("pane " + std::to_string(GetDlgCtrlID())); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(TreePane, CDockablePane)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_COMMAND(kHandledCommand, &TreePane::OnHandled)
+END_MESSAGE_MAP()
+
+class GridPane : public CDockablePane {
+public:
+    CMFCPropertyGridCtrl grid;
+    std::vector<std::string> changes;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs) {
+        if (CDockablePane::OnCreate(lpcs) == -1) return -1;
+        if (!grid.Create(WS_VISIBLE | WS_CHILD, CRect(0, 0, 0, 0), this, 2)) return -1;
+        grid.EnableHeaderCtrl(FALSE, "Property", "Value");
+        grid.EnableDescriptionArea();
+        grid.SetVSDotNetLook();
+        grid.MarkModifiedProperties(TRUE, TRUE);
+        return 0;
+    }
+    afx_msg void OnSize(UINT nType, int cx, int cy) {
+        CDockablePane::OnSize(nType, cx, cy);
+        if (grid.GetSafeHwnd()) grid.SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOACTIVATE | SWP_NOZORDER);
+    }
+    afx_msg LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
+        auto* row = reinterpret_cast<CMFCPropertyGridProperty*>(lParam);
+        changes.push_back(std::to_string(wParam) + " " + row->GetName() + "=" +
+                          static_cast<LPCTSTR>(static_cast<_bstr_t>(row->GetValue())) + " data " +
+                          std::to_string(row->GetData()));
+        return row->GetData() ? -1 : 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(GridPane, CDockablePane)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_REGISTERED_MESSAGE(AFX_WM_PROPERTY_CHANGED, &GridPane::OnPropertyChanged)
+END_MESSAGE_MAP()
+
+class TestMainFrame : public CMDIFrameWndEx {
+public:
+    CMFCMenuBar menuBar;
+    CMFCToolBar toolBar;
+    CMFCStatusBar statusBar;
+    TreePane data, method, system;
+    TreePane search;
+    GridPane properties;
+
+protected:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override {
+        if (!CMDIFrameWndEx::PreCreateWindow(cs)) return FALSE;
+        cs.style &= ~FWS_ADDTOTITLE;
+        cs.cx = 1000;
+        cs.cy = 640;
+        return TRUE;
+    }
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs) {
+        if (CMDIFrameWndEx::OnCreate(lpcs) == -1) return -1;
+        CMDITabInfo tabs;
+        tabs.m_style = CMFCTabCtrl::STYLE_3D_ONENOTE;
+        tabs.m_bActiveTabCloseButton = TRUE;
+        EnableMDITabbedGroups(TRUE, tabs);
+        if (!menuBar.Create(this)) return -1;
+        menuBar.SetPaneStyle(menuBar.GetPaneStyle() | CBRS_SIZE_DYNAMIC | CBRS_TOOLTIPS | CBRS_FLYBY);
+        if (!toolBar.CreateEx(this, TBSTYLE_FLAT) || !toolBar.LoadToolBar(kFrameResource)) return -1;
+        toolBar.SetWindowText("표준");
+        static const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+        if (!statusBar.Create(this) || !statusBar.SetIndicators(indicators, 4)) return -1;
+        const DWORD left = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_LEFT | CBRS_FLOAT_MULTI;
+        if (!data.Create("DataDomainView", this, CRect(0, 0, 260, 200), TRUE, 133, left)) return -1;
+        if (!method.Create("MethodDomainView", this, CRect(0, 0, 260, 200), TRUE, 1, left)) return -1;
+        if (!system.Create("SystemDomainView", this, CRect(0, 0, 260, 200), TRUE, 2, left)) return -1;
+        if (!search.Create("찾기", this, CRect(0, 0, 100, 120), TRUE, 149,
+                           WS_CHILD | WS_VISIBLE | CBRS_BOTTOM | CBRS_FLOAT_MULTI))
+            return -1;
+        if (!properties.Create("속성", this, CRect(0, 0, 260, 200), TRUE, 150,
+                               WS_CHILD | WS_VISIBLE | CBRS_RIGHT | CBRS_FLOAT_MULTI))
+            return -1;
+        EnableDocking(CBRS_ALIGN_ANY);
+        for (CDockablePane* pane : {static_cast<CDockablePane*>(&data), static_cast<CDockablePane*>(&method),
+                                    static_cast<CDockablePane*>(&system), static_cast<CDockablePane*>(&search),
+                                    static_cast<CDockablePane*>(&properties)})
+            pane->EnableDocking(CBRS_ALIGN_ANY);
+        DockPane(&system);
+        DockPane(&data);
+        method.AttachToTabWnd(&data, DM_SHOW, FALSE);
+        system.AttachToTabWnd(&data, DM_SHOW, TRUE);
+        DockPane(&search);
+        DockPane(&properties);
+        return 0;
+    }
+    afx_msg void OnMain() { g_handled.push_back("main frame"); }
+    afx_msg void OnUnhandledState(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(TestMainFrame, CMDIFrameWndEx)
+    ON_WM_CREATE()
+    ON_COMMAND(kMainCommand, &TestMainFrame::OnMain)
+END_MESSAGE_MAP()
+
+class TestApplication : public CWinAppEx {
+protected:
+    afx_msg void OnApplication() { g_handled.push_back("application"); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(TestApplication, CWinAppEx)
+    ON_COMMAND(kApplicationCommand, &TestApplication::OnApplication)
+END_MESSAGE_MAP()
+
+TestApplication theApp;
+
+class FrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        LoadPlatformTestResources();
+        g_handled.clear();
+        theApp.InitContextMenuManager();
+        docTemplate = new CMultiDocTemplate(kFrameResource, RUNTIME_CLASS(TestDocument), RUNTIME_CLASS(TestChild),
+                                            RUNTIME_CLASS(TestView));
+        theApp.AddDocTemplate(docTemplate);
+        frame = new TestMainFrame;
+        ASSERT_TRUE(frame->LoadFrame(kFrameResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+        theApp.m_pMainWnd = frame;
+        frame->ShowWindow(SW_SHOW);
+        TestDriver::PumpPostedMessages();
+    }
+    void TearDown() override {
+        if (frame && frame->m_hWnd) frame->DestroyWindow();  // the frame deletes itself
+        TestDriver::PumpPostedMessages();
+        EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+        EXPECT_EQ(g_documentsAlive, 0);
+    }
+
+    // A diagram window as the main frame opens one: a document made directly, a frame from the template.
+    TestChild* OpenWindow(const std::string& name) {
+        auto* document = new TestDocument;
+        document->name = name;
+        CFrameWnd* child = docTemplate->CreateNewFrame(document, nullptr);
+        if (!child) return nullptr;
+        docTemplate->InitialUpdateFrame(child, document, TRUE);
+        child->SetWindowText(name.c_str());
+        return dynamic_cast<TestChild*>(child);
+    }
+
+    CWnd* Client() { return CWnd::FromHandle(frame->m_hWndMDIClient); }
+
+    TestDriver driver;
+    CMultiDocTemplate* docTemplate = nullptr;
+    TestMainFrame* frame = nullptr;
+};
+
+TEST_F(FrameTest, ChildWindowsAreNumberedAndActivatedByTheirIds) {
+    TestChild* first = OpenWindow("도움말");
+    TestChild* second = OpenWindow("root\\a\\");
+    TestChild* third = OpenWindow("root\\b\\");
+    ASSERT_TRUE(first && second && third);
+    EXPECT_EQ(Client()->GetDlgItem(AFX_IDM_FIRST_MDICHILD), first);
+    EXPECT_EQ(Client()->GetDlgItem(AFX_IDM_FIRST_MDICHILD + 2), third);
+    EXPECT_EQ(Client()->GetDlgItem(AFX_IDM_FIRST_MDICHILD + 3), nullptr);
+    EXPECT_EQ(frame->MDIGetActive(), third);
+    auto* view = dynamic_cast<TestView*>(second->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->initialUpdates, 1);
+    EXPECT_EQ(dynamic_cast<TestDocument*>(second->GetActiveDocument())->name, "root\\a\\");
+
+    ::SendMessage(frame->m_hWndMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(second->m_hWnd), 0);
+    EXPECT_EQ(frame->MDIGetActive(), second);
+    CString title;
+    second->GetWindowText(title);
+    EXPECT_EQ(title, "root\\a\\");
+
+    // Closing a window deletes its document and closes the gap in the numbers.
+    first->SendMessage(WM_CLOSE);
+    TestDriver::PumpPostedMessages();
+    EXPECT_EQ(g_documentsAlive, 2);
+    EXPECT_EQ(Client()->GetDlgItem(AFX_IDM_FIRST_MDICHILD), second);
+    EXPECT_EQ(Client()->GetDlgItem(AFX_IDM_FIRST_MDICHILD + 1), third);
+}
+
+struct RouteCase {
+    UINT command;
+    const char* handler;
+};
+
+void PrintTo(const RouteCase& c, std::ostream* os) { *os << c.command << " -> " << c.handler; }
+
+class CommandRoute : public FrameTest, public ::testing::WithParamInterface<RouteCase> {};
+
+TEST_P(CommandRoute, GoesViewDocumentChildFrameMainFrameApplication) {
+    OpenWindow("one");
+    OpenWindow("two");
+    frame->SendMessage(WM_COMMAND, MAKEWPARAM(GetParam().command, 0), 0);
+    EXPECT_EQ(g_handled, std::vector<std::string>{GetParam().handler});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Handlers, CommandRoute,
+    ::testing::Values(RouteCase{kViewCommand, "view of two"}, RouteCase{kDocumentCommand, "document two"},
+                      RouteCase{kChildCommand, "child frame"}, RouteCase{kMainCommand, "main frame"},
+                      RouteCase{kApplicationCommand, "application"}, RouteCase{kEveryoneCommand, "view (everyone)"}));
+
+TEST_F(FrameTest, PanesDockTabbedWithTheSystemTreeShowing) {
+    EXPECT_TRUE(frame->system.IsDocked());
+    EXPECT_EQ(frame->data.GetTabbedPaneCount(), 3);
+    EXPECT_TRUE(frame->system.IsActiveTab());
+    EXPECT_FALSE(frame->data.IsActiveTab());
+    EXPECT_FALSE(frame->method.IsActiveTab());
+    EXPECT_EQ(frame->search.GetCurrentAlignment(), static_cast<DWORD>(CBRS_ALIGN_BOTTOM));
+    EXPECT_EQ(frame->properties.GetCurrentAlignment(), static_cast<DWORD>(CBRS_ALIGN_RIGHT));
+    EXPECT_EQ(frame->data.GetPaneName(), "DataDomainView");
+    // The pane sizes its tree to its client area whenever the dock resizes it.
+    CRect pane, tree;
+    frame->system.GetClientRect(&pane);
+    frame->system.tree.GetWindowRect(&tree);
+    EXPECT_GT(pane.Width(), 0);
+    EXPECT_EQ(tree.Width(), pane.Width() - 2);
+    frame->method.ShowPane(TRUE, FALSE, TRUE);
+    TestDriver::PumpPostedMessages();
+    EXPECT_TRUE(frame->method.IsActiveTab());
+    // A pane's close box hides it; the pane and its window stay.
+    TestDriver::PressCloseBox(frame->search);
+    EXPECT_FALSE(frame->search.IsPaneVisible());
+    EXPECT_NE(frame->search.m_hWnd, nullptr);
+    frame->ShowPane(&frame->search, TRUE, FALSE, TRUE);
+    EXPECT_TRUE(frame->search.IsPaneVisible());
+}
+
+TEST_F(FrameTest, ContextMenusAskTheOwnerWhichCommandsItHandles) {
+    ASSERT_TRUE(afxContextMenuManager->AddMenu("편집", kPopupMenu));
+    driver.AnswerPopupMenu(kHandledCommand);
+    driver.AnswerPopupMenu(kUnhandledCommand);
+    afxContextMenuManager->ShowPopupMenu(kPopupMenu, 100, 120, &frame->data, TRUE);
+    afxContextMenuManager->ShowPopupMenu(kPopupMenu, 100, 120, &frame->data, TRUE);
+    EXPECT_EQ(g_handled, std::vector<std::string>{"pane 133"});
+    ASSERT_EQ(driver.PopupMenus().size(), 2u);
+    const auto& items = driver.PopupMenus()[0].items;
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0].text, "처리됨");
+    EXPECT_TRUE(items[0].enabled);
+    EXPECT_FALSE(items[1].enabled);
+    EXPECT_EQ(items[2].text, "하위/안쪽");
+    EXPECT_EQ(driver.PopupMenus()[0].menuId, kPopupMenu);
+    EXPECT_EQ(driver.PopupMenus()[0].point, CPoint(100, 120));
+}
+
+TEST_F(FrameTest, MenuBarAndToolbarComeFromTheFrameResource) {
+    EXPECT_EQ(TestDriver::MenuBarTitles(*frame), (std::vector<CString>{"파일(&F)", "보기(&V)"}));
+    EXPECT_EQ(frame->toolBar.GetCount(), 4);
+    EXPECT_EQ(frame->toolBar.GetItemID(0), kHandledCommand);
+    EXPECT_EQ(frame->toolBar.GetItemID(2), static_cast<UINT>(ID_SEPARATOR));
+    EXPECT_EQ(frame->statusBar.GetCount(), 4);
+    EXPECT_EQ(frame->statusBar.GetPaneText(1), "CAP");
+    // Buttons without a handler anywhere on the route are disabled by the update pass.
+    TestDriver::UpdateCommandUI(*frame);
+    EXPECT_FALSE(frame->toolBar.IsButtonEnabled(kHandledCommand));
+    EXPECT_FALSE(frame->toolBar.IsButtonEnabled(kUnhandledCommand));
+    CString title;
+    frame->GetWindowText(title);
+    EXPECT_EQ(title, "테스트 창");
+}
+
+TEST_F(FrameTest, PropertyGridShowsGroupsAndReportsChoices) {
+    CMFCPropertyGridCtrl& grid = frame->properties.grid;
+    auto* group = new CMFCPropertyGridProperty("도메인 정보");
+    group->AddSubItem(new CMFCPropertyGridProperty("도메인명", (_variant_t) "root\\a", "도메인 이름"));
+    group->AddSubItem(new CMFCPropertyGridProperty("Port", (_variant_t)(unsigned short)65535, "포트"));
+    auto* chooser = new CMFCPropertyGridProperty("IP", (_variant_t) "IP를 선택하세요", "", 200);
+    chooser->AddOption("10.0.0.1");
+    chooser->AddOption("10.0.0.2");
+    chooser->AllowEdit(FALSE);
+    group->AddSubItem(chooser);
+    EXPECT_EQ(grid.AddProperty(group), 0);
+    EXPECT_EQ(grid.GetPropertyCount(), 1);
+    EXPECT_TRUE(group->IsGroup());
+    EXPECT_EQ(group->GetSubItemsCount(), 3);
+    EXPECT_STREQ(static_cast<LPCTSTR>(static_cast<_bstr_t>(group->GetSubItem(1)->GetValue())), "65535");
+    EXPECT_EQ(grid.FindItemByData(200), chooser);
+
+    TestDriver::ChooseProperty(grid, group->GetSubItem(0), "typed over");
+    TestDriver::ChooseProperty(grid, chooser, "10.0.0.2");
+    EXPECT_EQ(frame->properties.changes,
+              (std::vector<std::string>{"2 도메인명=typed over data 0", "2 IP=10.0.0.2 data 200"}));
+    EXPECT_TRUE(chooser->IsModified());
+    grid.RemoveAll();
+    EXPECT_EQ(grid.GetPropertyCount(), 0);
+}
+
+// Draws a box with its name, as a diagram element does.
+class BoxElement : public CWnd {
+protected:
+    afx_msg void OnPaint() {
+        CPaintDC dc(this);
+        CRect client;
+        GetClientRect(&client);
+        CBrush fill(RGB(255, 255, 162));
+        dc.SelectObject(&fill);
+        dc.Rectangle(client);
+        CFont font;
+        font.CreateFont(15, 0, 0, 0, 400, 0, 0, 0, HANGUL_CHARSET, 0, 0, 0, 0, "신명조");
+        dc.SelectObject(&font);
+        dc.SetBkMode(TRANSPARENT);
+        CString name;
+        GetWindowText(name);
+        dc.DrawText(name, client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(BoxElement, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+TEST_F(FrameTest, ScreenshotOfTheFrameWithPanes) {
+    CTreeCtrl& tree = frame->system.tree;
+    const HTREEITEM root = tree.InsertItem("System_Domain");
+    for (const char* name : {"Nodes", "Components", "함정 체계"}) tree.InsertItem(name, root);
+    tree.Expand(root, TVE_EXPAND);
+    tree.SelectItem(tree.GetChildItem(root));
+    auto* group = new CMFCPropertyGridProperty("사용자 정보");
+    group->AddSubItem(new CMFCPropertyGridProperty("계정", (_variant_t) "admin", "로그인한 계정"));
+    group->AddSubItem(new CMFCPropertyGridProperty("관리자", (_variant_t) "Y", ""));
+    frame->properties.grid.AddProperty(group);
+    OpenWindow("도움말");
+    TestChild* diagram = OpenWindow("root\\함정\\");
+    ASSERT_NE(diagram, nullptr);
+    BoxElement first, second;
+    CView* view = diagram->GetActiveView();
+    ASSERT_TRUE(first.Create(nullptr, "Component_A", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(40, 40, 220, 110), view,
+                             AFX_IDW_PANE_FIRST));
+    ASSERT_TRUE(second.Create(nullptr, "stub_Interface", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(300, 160, 480, 230),
+                              view, AFX_IDW_PANE_FIRST));
+    frame->statusBar.SetPaneText(0, "준비");
+    const CString png = TestDriver::ArtifactPath("frame-with-panes.png");
+    EXPECT_TRUE(TestDriver::SaveWindowPng(*frame, png));
+    first.DestroyWindow();
+    second.DestroyWindow();
+}
+
+}  // namespace
