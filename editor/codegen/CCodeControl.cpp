@@ -29,7 +29,7 @@ void CCodeControl::SaveAllDomainHeaders() {
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
     LPITEMIDLIST chosen = SHBrowseForFolder(&browse);
     if (chosen == nullptr) return;
-    char folder[MAX_PATH * 16] = {};
+    char folder[MAX_PATH] = {};
     const BOOL havePath = SHGetPathFromIDList(chosen, folder);
     CoTaskMemFree(chosen);
     if (!havePath) return;

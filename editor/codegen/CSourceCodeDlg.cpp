@@ -1,5 +1,6 @@
 #include "CSourceCodeDlg.h"
 
+#include <string>
 #include <vector>
 
 #include "CDataExchange.h"
@@ -19,6 +20,13 @@ const int IDC_BROWSE_PATH = 1098;
 int CALLBACK StartAtRoot(HWND hwnd, UINT message, LPARAM, LPARAM) {
     if (message == BFFM_INITIALIZED) ::SendMessage(hwnd, BFFM_SETSELECTION, TRUE, reinterpret_cast<LPARAM>("/"));
     return 0;
+}
+
+// The folder as the generator takes it: the file names follow after one "/" of its own. The component's folders
+// end in "/", and a user may type one too.
+std::string WithoutFinalSlash(std::string folder) {
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return folder;
 }
 
 }  // namespace
@@ -55,7 +63,7 @@ void CSourceCodeDlg::OnBrowsePath() {
     browse.lpfn = StartAtRoot;
     LPITEMIDLIST chosen = SHBrowseForFolder(&browse);
     if (chosen == nullptr) return;
-    char folder[MAX_PATH * 16] = {};
+    char folder[MAX_PATH] = {};
     if (SHGetPathFromIDList(chosen, folder)) m_editOutputPath.SetWindowText(folder);
     CoTaskMemFree(chosen);
 }
@@ -107,7 +115,7 @@ void CSourceCodeDlg::GenerateSources() {
     request.interfaceName = m_strInterfaceName.str();
     request.className = m_strClassName.str();
     request.side = m_strSide.str();
-    request.outputPath = m_strOutputPath.str();
+    request.outputPath = WithoutFinalSlash(m_strOutputPath.str());
     GenerateInterfaceSources(*CMysqlQuery::GetInstance(), request, m_mapMemberMethods, m_mapMethodDomains,
                              m_mapDataDomains);
 }

@@ -59,15 +59,26 @@ void GenerateInterfaceSources(CMysqlQuery& session, const SourceRequest& request
     CollectDataDomains(memberMethods, dataDomains);
 }
 
+// The closure takes every item of a domain, not only the item that brought the domain into the map, and the
+// parent domains too: the header written for a domain is the whole domain's, and it includes its parents'
+// headers and names the real data of all its aliases.
 void AddAliasDomains(CMysqlQuery& session, DomainIdMap& dataDomains) {
     for (bool grown = true; grown;) {
         grown = false;
         for (auto entry = dataDomains.begin(); entry != dataDomains.end() && !grown; ++entry) {
             std::vector<class_metadata_info> items;
-            if (session.SelectMetadataList(entry->first, entry->second.c_str(), items) != 0) continue;
-            for (const class_metadata_info& item : items) {
-                // A domain reached through an alias takes all its items into the closure.
-                if (item.type == "alias" && dataDomains.emplace(item.real_domain_id, std::string()).second) grown = true;
+            if (session.SelectMetadataList(entry->first, "", items) == 0) {
+                for (const class_metadata_info& item : items) {
+                    if (item.type == "alias" && dataDomains.emplace(item.real_domain_id, std::string()).second)
+                        grown = true;
+                }
+            }
+            std::vector<class_domain_info> parents;
+            const CString parentsCall = session.FormatCall("call inheritance_data_dataViewDomainList(%d)", entry->first);
+            if (session.SelectDataDomainList(parentsCall, "data", parents) == 0) {
+                for (const class_domain_info& parent : parents) {
+                    if (dataDomains.emplace(parent.id, std::string()).second) grown = true;
+                }
             }
         }
     }

@@ -29,7 +29,8 @@ using DomainIdMap = std::map<int, std::string>;
 void GenerateInterfaceSources(CMysqlQuery& session, const SourceRequest& request, InterfaceInfoMap& memberMethods,
                               DomainIdMap& methodDomains, DomainIdMap& dataDomains);
 
-// Adds to the map every data domain that the aliases of its domains reach, until nothing new is found.
+// Adds to the map every data domain that the headers of its domains need: the real domains of all their aliases
+// and their parent domains, until nothing new is found.
 void AddAliasDomains(CMysqlQuery& session, DomainIdMap& dataDomains);
 
 // Write the header of every domain of the map as <base>/<component>/Tamo/Method/<name>/<name>.h (or

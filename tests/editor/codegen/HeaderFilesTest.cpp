@@ -122,6 +122,12 @@ TEST_F(HeaderFiles, AliasClosureReachesTheDomainsBehindAliases) {
     DomainIdMap dataDomains{{2, "Latitude"}};
     AddAliasDomains(*db, dataDomains);
     EXPECT_EQ(dataDomains, (DomainIdMap{{2, "Latitude"}, {3, ""}}));
+
+    // The domain came in through a structure that refers to nothing: its other items' aliases still count,
+    // because the whole domain's header is written.
+    DomainIdMap throughStructure{{2, "위치"}};
+    AddAliasDomains(*db, throughStructure);
+    EXPECT_EQ(throughStructure, (DomainIdMap{{2, "위치"}, {3, ""}}));
 }
 
 TEST_F(HeaderFiles, ClassFilesThatCannotBeWrittenAreReported) {

@@ -1,0 +1,344 @@
+// The windows of code generation on the sample design: the header preview and its save, saving all domain
+// headers into a chosen folder, and the source code dialog in single mode (opened for an interface or for a
+// proxy or stub class) and in component mode.
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "CCodeControl.h"
+#include "CCodeview.h"
+#include "CSourceCodeDlg.h"
+#include "CodeWindowsTestSupport.h"
+#include "CodegenTestSession.h"
+#include "GoldenFile.h"
+#include "ShellApi.h"
+#include "class_component_info.h"
+#include "class_domain_info.h"
+#include "class_interface_info.h"
+#include "class_proxy_interface_relation_info.h"
+#include "class_stub_interface_relation_info.h"
+
+using namespace tamo::codegen::testing;
+using tamo::platform::TestDriver;
+namespace fs = std::filesystem;
+
+namespace {
+
+const int IDC_CODE_TEXT = 1037;
+const int IDC_SAVE_CODE = 1087;
+const int IDC_CLASS_NAME = 1094;
+const int IDC_OUTPUT_PATH = 1095;
+const int IDC_PROXY = 1096;
+const int IDC_STUB = 1097;
+const int IDC_BROWSE_PATH = 1098;
+
+class CodeWindows : public CodeWindowsTest {
+protected:
+    CodeWindows() : CodeWindowsTest("codegen_windows") {}
+
+    static std::string Text(CWnd& dialog, int id) {
+        CString text;
+        dialog.GetDlgItemText(id, text);
+        return text.str();
+    }
+    static bool Enabled(CWnd& dialog, int id) { return dialog.GetDlgItem(id)->IsWindowEnabled(); }
+    static bool Checked(CWnd& dialog, int id) { return dialog.IsDlgButtonChecked(id) == BST_CHECKED; }
+
+    CCodeControl control;
+};
+
+class_domain_info Domain(int id, const std::string& name) {
+    class_domain_info domain;
+    domain.id = id;
+    domain.name = name;
+    return domain;
+}
+
+}  // namespace
+
+// The preview shows the data header for a data domain item (kind 2) and the method header for any other kind,
+// each as the generator writes it, with CR LF in the edit control.
+TEST_F(CodeWindows, PreviewShowsTheHeaderOfTheItemsKind) {
+    struct Case {
+        int kind;
+        class_domain_info domain;
+        std::string golden;
+    };
+    const Case cases[] = {
+        {2, Domain(2, "Pos"), "sample/data_2.h.txt"},
+        {1, Domain(6, "NavService"), "sample/method_6.h.txt"},
+        {8, Domain(7, "위치서비스"), "sample/method_7.h.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.golden);
+        driver.OnDialogOf<CCodeview>(360, [&](CCodeview& view) {
+            CString title;
+            view.GetWindowText(title);
+            EXPECT_EQ(title, "코드미리보기");
+            EXPECT_EQ(WithoutTimes(view.m_strCode.str()), SampleGolden(c.golden));
+            EXPECT_EQ(Text(view, IDC_CODE_TEXT), WithCrLf(view.m_strCode.str()));
+            TestDriver::PressCloseBox(view);
+        });
+        control.ShowCodeView(c.kind, c.domain);
+    }
+    EXPECT_TRUE(BoxTexts().empty()) << BoxTexts().front();
+}
+
+// "저장" writes the generated text, not what the user typed over it, proposes ".h" with the four filters, and
+// reports a file that cannot be opened instead of writing through it; the preview stays open throughout.
+TEST_F(CodeWindows, PreviewSavesTheGeneratedText) {
+    const std::string folder = Folder("preview");
+    const std::string saved = folder + "/Pos.h";
+    std::string shown;
+    driver.OnDialogOf<CCodeview>(360, [&](CCodeview& view) {
+        shown = view.m_strCode.str();
+        TestDriver::Type(view, IDC_CODE_TEXT, "typed over");
+
+        driver.AnswerFileDialog("");  // cancelled: nothing happens
+        TestDriver::Click(view, IDC_SAVE_CODE);
+        EXPECT_TRUE(BoxTexts().empty());
+
+        driver.AnswerFileDialog(saved.c_str());
+        TestDriver::Click(view, IDC_SAVE_CODE);
+        ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+        EXPECT_EQ(driver.MessageBoxes()[0].text, "저장을 완료하였습니다.");
+        EXPECT_EQ(driver.MessageBoxes()[0].caption, "");
+        EXPECT_EQ(driver.MessageBoxes()[0].owner, view.GetSafeHwnd());
+
+        driver.AnswerFileDialog((folder + "/missing/Pos.h").c_str());
+        TestDriver::Click(view, IDC_SAVE_CODE);
+        EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"저장을 완료하였습니다.", "err(fwite)"}));
+
+        EXPECT_TRUE(view.IsModalRunning());
+        TestDriver::PressCloseBox(view);
+    });
+    control.ShowCodeView(2, Domain(2, "Pos"));
+
+    EXPECT_EQ(ReadFile(saved), shown);
+    EXPECT_EQ(WithoutTimes(shown), SampleGolden("sample/data_2.h.txt"));
+    EXPECT_FALSE(fs::exists(folder + "/missing"));
+    ASSERT_EQ(driver.FileDialogs().size(), 3u);
+    const auto& dialog = driver.FileDialogs()[1];
+    EXPECT_FALSE(dialog.open);
+    EXPECT_EQ(dialog.initialName, ".h");
+    EXPECT_EQ(dialog.filter, "c/c++ header(*.h)|*.h|c++ header(*.hpp)|*.hpp|c++ source(*.cpp)|*.cpp|all(*.*)|*.*||");
+    EXPECT_EQ(dialog.flags, 0u);
+}
+
+// "All DomainHeader 코드 저장": nothing when the folder browser is cancelled; otherwise every method and data
+// domain's header below Tamo/Method and Tamo/Data of the chosen folder, by the server's domain paths.
+TEST_F(CodeWindows, SaveAllDomainHeadersWritesTheFolderTree) {
+    driver.AnswerFolderDialog("");
+    control.SaveAllDomainHeaders();
+    EXPECT_TRUE(BoxTexts().empty());
+
+    const std::string folder = Folder("save_all");
+    driver.AnswerFolderDialog(folder.c_str());
+    control.SaveAllDomainHeaders();
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"저장을 완료했습니다"});
+    ASSERT_EQ(driver.FolderDialogs().size(), 2u);
+    EXPECT_EQ(driver.FolderDialogs()[1].title, "디렉토리를 선택하세요");
+    EXPECT_EQ(driver.FolderDialogs()[1].flags, static_cast<UINT>(BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE));
+
+    EXPECT_EQ(FilesBelow(folder),
+              (std::vector<std::string>{"Tamo/Data/Nav/Nav.h", "Tamo/Data/Nav/Pos/Pos.h", "Tamo/Data/Nav/Pos/센서/센서.h",
+                                        "Tamo/Data/Secret/Secret.h", "Tamo/Data/기본형/기본형.h",
+                                        "Tamo/Method/Control/Control.h", "Tamo/Method/NavService/NavService.h",
+                                        "Tamo/Method/NavService/위치서비스/위치서비스.h"}));
+    EXPECT_EQ(WithoutTimes(ReadFile(folder + "/Tamo/Data/Nav/Pos/Pos.h")), SampleGolden("sample/data_2.h.txt"));
+    EXPECT_EQ(WithoutTimes(ReadFile(folder + "/Tamo/Method/NavService/위치서비스/위치서비스.h")),
+              SampleGolden("sample/method_7.h.txt"));
+}
+
+// Opened for an interface, the dialog lets the user choose the side and name the class; it refuses a missing
+// class name and path (both messages in one press), takes the folder from "검색", writes the class files and
+// stays open. A folder that does not exist is reported per file.
+TEST_F(CodeWindows, SourceDialogForAnInterface) {
+    const std::string folder = Folder("interface");
+    class_interface_info iface;
+    iface.domain_id = 7;
+    iface.name = "I위치";
+    driver.OnDialogOf<CSourceCodeDlg>(363, [&](CSourceCodeDlg& dialog) {
+        CString title;
+        dialog.GetWindowText(title);
+        EXPECT_EQ(title, "SourceCodeView");
+        EXPECT_TRUE(Checked(dialog, IDC_PROXY));
+        EXPECT_FALSE(Checked(dialog, IDC_STUB));
+        for (const int id : {IDC_PROXY, IDC_STUB, IDC_CLASS_NAME}) EXPECT_TRUE(Enabled(dialog, id)) << id;
+        EXPECT_EQ(Text(dialog, IDC_CLASS_NAME), "");
+
+        TestDriver::Click(dialog, IDOK);
+        EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"클래스 명을 입력 하세요", "Path을 선택하세요"}));
+        TestDriver::Type(dialog, IDC_CLASS_NAME, "I위치_Stub");
+        TestDriver::Click(dialog, IDOK);
+        EXPECT_EQ(BoxTexts().back(), "Path을 선택하세요");
+        EXPECT_EQ(BoxTexts().size(), 3u);
+
+        driver.AnswerFolderDialog(folder.c_str());
+        TestDriver::Click(dialog, IDC_BROWSE_PATH);
+        EXPECT_EQ(Text(dialog, IDC_OUTPUT_PATH), folder);
+        TestDriver::Click(dialog, IDC_STUB);
+        TestDriver::Click(dialog, IDOK);
+        EXPECT_EQ(BoxTexts().back(), "Stub 파일생성이 완료되었습니다.");
+        EXPECT_EQ(BoxTexts().size(), 4u);
+
+        const std::string missing = folder + "/missing";
+        TestDriver::Type(dialog, IDC_OUTPUT_PATH, missing.c_str());
+        TestDriver::Click(dialog, IDOK);
+        EXPECT_EQ(BoxTexts(4),
+                  (std::vector<std::string>{missing + "/I위치_Stub.h Stub파일 생성에 실패했습니다!",
+                                            missing + "/I위치_Stub.cpp Stub파일 생성에 실패했습니다!",
+                                            "Stub 파일생성이 완료되었습니다."}));
+
+        EXPECT_TRUE(dialog.IsModalRunning());
+        TestDriver::Click(dialog, IDCANCEL);
+    });
+    control.ShowSourceCode(iface, "위치서비스");
+
+    ASSERT_EQ(driver.FolderDialogs().size(), 1u);
+    EXPECT_EQ(driver.FolderDialogs()[0].initialFolder, "/");
+    EXPECT_EQ(FilesBelow(folder), (std::vector<std::string>{"I위치_Stub.cpp", "I위치_Stub.h"}));
+    EXPECT_EQ(ReadFile(folder + "/I위치_Stub.h"), SampleGolden("sample/I위치_Stub.h.txt"));
+    EXPECT_EQ(ReadFile(folder + "/I위치_Stub.cpp"), SampleGolden("sample/I위치_Stub.cpp.txt"));
+}
+
+// Opened for a proxy or a stub class of a component, side and class name are fixed; the path is still asked.
+TEST_F(CodeWindows, SourceDialogForAClassFixesSideAndName) {
+    struct Case {
+        const char* side;
+        const char* interfaceName;
+        std::string className;
+    };
+    const Case cases[] = {{"Proxy", "INavigation", "INavigation_Proxy"}, {"Stub", "IWaypoint", "IWaypoint_Stub"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.side);
+        const std::string folder = Folder(std::string("class_") + c.side);
+        const std::size_t boxesBefore = driver.MessageBoxes().size();
+        driver.OnDialogOf<CSourceCodeDlg>(363, [&](CSourceCodeDlg& dialog) {
+            const bool proxy = std::string(c.side) == "Proxy";
+            EXPECT_EQ(Checked(dialog, IDC_PROXY), proxy);
+            EXPECT_EQ(Checked(dialog, IDC_STUB), !proxy);
+            for (const int id : {IDC_PROXY, IDC_STUB, IDC_CLASS_NAME}) EXPECT_FALSE(Enabled(dialog, id)) << id;
+            EXPECT_EQ(Text(dialog, IDC_CLASS_NAME), c.className);
+
+            TestDriver::Click(dialog, IDOK);
+            TestDriver::Type(dialog, IDC_OUTPUT_PATH, folder.c_str());
+            TestDriver::Click(dialog, IDOK);
+            EXPECT_EQ(BoxTexts(boxesBefore),
+                      (std::vector<std::string>{"Path을 선택하세요", proxy ? "Proxy 파일생성 완료되었습니다."
+                                                                           : "Stub 파일생성이 완료되었습니다."}));
+            TestDriver::Click(dialog, IDCANCEL);
+        });
+        if (std::string(c.side) == "Proxy") {
+            class_proxy_interface_relation_info relation;
+            relation.method_domain_id = 6;
+            relation.method_domain_name = "NavService";
+            relation.interface_name = c.interfaceName;
+            relation.class_name = c.className;
+            control.ShowProxySourceCode(relation);
+        } else {
+            class_stub_interface_relation_info relation;
+            relation.method_domain_id = 6;
+            relation.method_domain_name = "NavService";
+            relation.interface_name = c.interfaceName;
+            relation.class_name = c.className;
+            control.ShowStubSourceCode(relation);
+        }
+        EXPECT_EQ(ReadFile(folder + "/" + c.className + ".h"), SampleGolden("sample/" + c.className + ".h.txt"));
+        EXPECT_EQ(ReadFile(folder + "/" + c.className + ".cpp"), SampleGolden("sample/" + c.className + ".cpp.txt"));
+    }
+}
+
+// Component mode: "ALL" fixes side and class; an empty path is refused before anything is written; otherwise
+// every proxy and stub class goes below Proxy/ and Stub/ of the component's folder, followed by the headers of
+// the method domains of their interfaces (ancestors included) and of every data domain their methods use.
+TEST_F(CodeWindows, SourceDialogForAComponent) {
+    class_component_info component;
+    component.component_id = std::stoi(AdminValue("SELECT id FROM component WHERE name = '항법 관리자'"));
+    component.name = "항법 관리자";
+    const std::string base = Folder("component");
+    // Where the component's files would land if the empty path were taken.
+    const fs::path belowRoot = "/항법 관리자";
+    const bool wasBelowRoot = fs::exists(belowRoot);
+    driver.OnDialogOf<CSourceCodeDlg>(363, [&](CSourceCodeDlg& dialog) {
+        EXPECT_EQ(Text(dialog, IDC_CLASS_NAME), "ALL");
+        for (const int id : {IDC_PROXY, IDC_STUB, IDC_CLASS_NAME}) EXPECT_FALSE(Enabled(dialog, id)) << id;
+
+        TestDriver::Click(dialog, IDOK);
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Path을 선택하세요"});
+        EXPECT_EQ(Text(dialog, IDC_OUTPUT_PATH), "");
+        if (!wasBelowRoot && fs::exists(belowRoot)) {
+            ADD_FAILURE() << "the empty path wrote below the file-system root";
+            fs::remove_all(belowRoot);
+        }
+
+        TestDriver::Type(dialog, IDC_OUTPUT_PATH, base.c_str());
+        TestDriver::Click(dialog, IDOK);
+        EXPECT_EQ(BoxTexts(1),
+                  (std::vector<std::string>{"Proxy 파일생성 완료되었습니다.", "Stub 파일생성이 완료되었습니다."}));
+        // The field shows the last folder used.
+        EXPECT_EQ(Text(dialog, IDC_OUTPUT_PATH), base + "/항법 관리자/Stub/");
+        EXPECT_TRUE(dialog.IsModalRunning());
+        TestDriver::Click(dialog, IDCANCEL);
+    });
+    control.ShowAllSourceCode(component);
+
+    const std::vector<std::string> files = FilesBelow(base);
+    for (const char* file : {"Proxy/class_Navigation.cpp", "Proxy/class_Navigation.h", "Stub/class_Waypoint.cpp",
+                             "Stub/class_Waypoint.h", "Tamo/Method/NavService/NavService.h", "Tamo/Data/Nav/Nav.h",
+                             "Tamo/Data/Pos/Pos.h"}) {
+        EXPECT_NE(std::find(files.begin(), files.end(), std::string("항법 관리자/") + file), files.end()) << file;
+    }
+    for (const std::string& file : files) {
+        EXPECT_TRUE(file.rfind("항법 관리자/Proxy/", 0) == 0 || file.rfind("항법 관리자/Stub/", 0) == 0 ||
+                    file.rfind("항법 관리자/Tamo/Data/", 0) == 0 || file == "항법 관리자/Tamo/Method/NavService/NavService.h")
+            << file;
+    }
+    EXPECT_EQ(WithoutTimes(ReadFile(base + "/항법 관리자/Tamo/Method/NavService/NavService.h")),
+              SampleGolden("sample/method_6.h.txt"));
+    EXPECT_EQ(WithoutTimes(ReadFile(base + "/항법 관리자/Tamo/Data/Pos/Pos.h")), SampleGolden("sample/data_2.h.txt"));
+    const std::string proxyHeader = ReadFile(base + "/항법 관리자/Proxy/class_Navigation.h");
+    EXPECT_EQ(proxyHeader.rfind("#include <Tamo/Method/NavService/NavService.h>", 0), 0u) << proxyHeader;
+}
+
+// Folders and files that cannot be made are reported where they fail, and the following steps still run: a
+// component folder blocked by a file stops both class steps at their folders; a Proxy folder that is a file
+// fails each proxy file, and the stub classes and the headers of the domains they use are still written.
+TEST_F(CodeWindows, ComponentModeGoesOnAfterAFailure) {
+    class_component_info component;
+    component.component_id = std::stoi(AdminValue("SELECT id FROM component WHERE name = '항법 관리자'"));
+    component.name = "항법 관리자";
+    struct Case {
+        std::string blocker;
+        std::vector<std::string> boxes;
+        std::vector<std::string> written;
+    };
+    const std::string base = Folder("component_blocked");
+    const std::string component_folder = base + "/항법 관리자";
+    const Case cases[] = {
+        {component_folder,
+         {component_folder + "/Proxy/ Proxy 디렉토리 생성 실패", component_folder + "/Stub/ stub 디렉토리 생성 실패"},
+         {}},
+        {component_folder + "/Proxy",
+         {component_folder + "/Proxy/class_Navigation.h Proxy파일 생성에 실패했습니다!",
+          component_folder + "/Proxy/class_Navigation.cpp Proxy파일 생성에 실패했습니다!",
+          "Proxy 파일생성 완료되었습니다.", "Stub 파일생성이 완료되었습니다."},
+         {"Stub/class_Waypoint.h", "Stub/class_Waypoint.cpp", "Tamo/Method/NavService/NavService.h"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blocker);
+        fs::remove_all(base);
+        WriteFile(c.blocker, "a file where a folder belongs");
+        const std::size_t boxesBefore = driver.MessageBoxes().size();
+        driver.OnDialogOf<CSourceCodeDlg>(363, [&](CSourceCodeDlg& dialog) {
+            TestDriver::Type(dialog, IDC_OUTPUT_PATH, base.c_str());
+            TestDriver::Click(dialog, IDOK);
+            TestDriver::Click(dialog, IDCANCEL);
+        });
+        control.ShowAllSourceCode(component);
+        EXPECT_EQ(BoxTexts(boxesBefore), c.boxes);
+        for (const std::string& file : c.written) EXPECT_TRUE(fs::is_regular_file(component_folder + "/" + file)) << file;
+    }
+}
