@@ -9,31 +9,31 @@ namespace {
 bool IsFlagOrDigit(char c) { return c == '-' || c == '+' || c == ' ' || c == '#' || (c >= '0' && c <= '9') || c == '.'; }
 
 template <typename Number>
-void AppendNumber(std::string& out, const std::string& specification, Number value) {
-    const int length = std::snprintf(nullptr, 0, specification.c_str(), value);
+void AppendNumber(std::string& out, const std::string& conversionSpec, Number value) {
+    const int length = std::snprintf(nullptr, 0, conversionSpec.c_str(), value);
     if (length <= 0) return;
     std::string piece(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(piece.data(), piece.size(), specification.c_str(), value);
+    std::snprintf(piece.data(), piece.size(), conversionSpec.c_str(), value);
     piece.resize(static_cast<std::size_t>(length));
     out += piece;
 }
 
 // Writes one integer conversion ("%5d", "%ld", "%u", ...) as printf writes it for an argument of the type
 // that the conversion names.
-void AppendInteger(std::string& out, const std::string& specification, unsigned long long bits) {
-    const char conversion = specification.back();
+void AppendInteger(std::string& out, const std::string& conversionSpec, unsigned long long bits) {
+    const char conversion = conversionSpec.back();
     const bool isSigned = conversion == 'd' || conversion == 'i';
-    const std::size_t longs = specification.size() >= 3 && specification[specification.size() - 2] == 'l'
-                                  ? (specification[specification.size() - 3] == 'l' ? 2 : 1)
+    const std::size_t longs = conversionSpec.size() >= 3 && conversionSpec[conversionSpec.size() - 2] == 'l'
+                                  ? (conversionSpec[conversionSpec.size() - 3] == 'l' ? 2 : 1)
                                   : 0;
     if (isSigned) {
-        if (longs == 0) AppendNumber(out, specification, static_cast<int>(bits));
-        else if (longs == 1) AppendNumber(out, specification, static_cast<long>(bits));
-        else AppendNumber(out, specification, static_cast<long long>(bits));
+        if (longs == 0) AppendNumber(out, conversionSpec, static_cast<int>(bits));
+        else if (longs == 1) AppendNumber(out, conversionSpec, static_cast<long>(bits));
+        else AppendNumber(out, conversionSpec, static_cast<long long>(bits));
     } else {
-        if (longs == 0) AppendNumber(out, specification, static_cast<unsigned>(bits));
-        else if (longs == 1) AppendNumber(out, specification, static_cast<unsigned long>(bits));
-        else AppendNumber(out, specification, bits);
+        if (longs == 0) AppendNumber(out, conversionSpec, static_cast<unsigned>(bits));
+        else if (longs == 1) AppendNumber(out, conversionSpec, static_cast<unsigned long>(bits));
+        else AppendNumber(out, conversionSpec, bits);
     }
 }
 
