@@ -16,6 +16,21 @@ void apply(CWnd& window, const std::vector<line_geometry::Band>& bands) {
     window.SetWindowRgn(region, FALSE);
 }
 
+bool create_window(CWnd& window, CWnd* parent, int growth, const std::vector<line_geometry::Band>& bands) {
+    CRect area;
+    parent->GetClientRect(&area);
+    area.right += growth;
+    area.bottom += growth;
+    if (!window.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, area, parent, 0)) return false;
+    apply(window, bands);
+    return true;
+}
+
+void repaint(CDC& dc, CWnd& window, const std::vector<line_geometry::Band>& bands) {
+    outline(dc, bands);
+    apply(window, bands);
+}
+
 void outline(CDC& dc, const std::vector<line_geometry::Band>& bands) {
     CPen white(PS_SOLID, 1, RGB(255, 255, 255));
     CPen* old = dc.SelectObject(&white);

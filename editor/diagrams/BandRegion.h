@@ -12,11 +12,18 @@ class CWnd;
 
 namespace band_region {
 
+// Creates a line's window over the parent's client area grown by `growth` to the right and down, and cuts it
+// down to the bands at once. False when the window cannot be created.
+bool create_window(CWnd& window, CWnd* parent, int growth, const std::vector<line_geometry::Band>& bands);
+
 // Replaces the window's region by the union of the bands (winding polygons combined with RGN_OR).
 void apply(CWnd& window, const std::vector<line_geometry::Band>& bands);
 
 // Outlines each band with a white pen of width 1 (node, sub-system and out lines).
 void outline(CDC& dc, const std::vector<line_geometry::Band>& bands);
+
+// What each paint of a node, sub-system or out line starts with: the bands outlined, the region set again.
+void repaint(CDC& dc, CWnd& window, const std::vector<line_geometry::Band>& bands);
 
 // Paints the rectangle through the first and third corners of each band with a white pen of width 1 and the
 // current brush (connector lines).

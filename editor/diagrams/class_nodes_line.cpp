@@ -20,20 +20,14 @@ BOOL class_nodes_line::CreateEntityWindow(CWnd* parent) {
         line_geometry::node_line_anchors(GetPosition(), m_ends.secondCentre, m_ends.first, m_ends.second, m_nOffset);
     m_start = anchors.start;
     m_end = anchors.end;
-    CRect area;
-    parent->GetClientRect(&area);
-    area.right += 1024;
-    area.bottom += 1024;
-    if (!Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, area, parent, 0)) return FALSE;
-    band_region::apply(*this, bands());
+    if (!band_region::create_window(*this, parent, 1024, bands())) return FALSE;
     SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     return TRUE;
 }
 
 void class_nodes_line::OnPaint() {
     CPaintDC dc(this);
-    band_region::outline(dc, bands());
-    band_region::apply(*this, bands());
+    band_region::repaint(dc, *this, bands());
 
     CPen black(PS_SOLID, 1, RGB(0, 0, 0));
     CPen* old = dc.SelectObject(&black);

@@ -26,12 +26,7 @@ void class_sub_system_line::set_line_colour(COLORREF colour) {
 
 BOOL class_sub_system_line::CreateEntityWindow(CWnd* parent) {
     m_points = line_geometry::sub_system_points(m_ends.first, m_ends.second, m_nFirstInset, m_nSecondInset, m_nDrop);
-    CRect area;
-    parent->GetClientRect(&area);
-    area.right += 1024;
-    area.bottom += 1024;
-    if (!Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, area, parent, 0)) return FALSE;
-    band_region::apply(*this, bands());
+    if (!band_region::create_window(*this, parent, 1024, bands())) return FALSE;
     return TRUE;
 }
 
@@ -42,8 +37,7 @@ std::vector<line_geometry::Band> class_sub_system_line::bands() const {
 
 void class_sub_system_line::OnPaint() {
     CPaintDC dc(this);
-    band_region::outline(dc, bands());
-    band_region::apply(*this, bands());
+    band_region::repaint(dc, *this, bands());
 
     CPen pen(PS_SOLID, 1, get_line_colour());
     CPen* old = dc.SelectObject(&pen);

@@ -10,12 +10,7 @@ END_MESSAGE_MAP()
 
 BOOL class_uml_out_line::CreateEntityWindow(CWnd* parent) {
     m_corners = line_geometry::out_line_corners(GetPosition(), m_farCorner);
-    CRect area;
-    parent->GetClientRect(&area);
-    area.right += 2024;
-    area.bottom += 2024;
-    if (!Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, area, parent, 0)) return FALSE;
-    band_region::apply(*this, bands());
+    if (!band_region::create_window(*this, parent, 2024, bands())) return FALSE;
     SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     return TRUE;
 }
@@ -29,8 +24,7 @@ std::vector<line_geometry::Band> class_uml_out_line::bands() const {
 
 void class_uml_out_line::OnPaint() {
     CPaintDC dc(this);
-    band_region::outline(dc, bands());
-    band_region::apply(*this, bands());
+    band_region::repaint(dc, *this, bands());
 
     CPen red(PS_SOLID, 2, RGB(255, 0, 0));
     CPen* old = dc.SelectObject(&red);

@@ -4,7 +4,6 @@
 #include "CCodeControl.h"
 #include "CConstViewDlg.h"
 #include "CContextMenuManager.h"
-#include "CDC.h"
 #include "CDataFieldViewDlg.h"
 #include "CMysqlQuery.h"
 #include "CTreeDataDomainControl.h"
@@ -12,6 +11,7 @@
 #include "FrameMessages.h"
 #include "RunXmlExporter.h"
 #include "TreeContextMenu.h"
+#include "TreePane.h"
 
 namespace {
 
@@ -151,27 +151,14 @@ int CDataDomainTreeView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     return 0;
 }
 
-void CDataDomainTreeView::AdjustLayout() {
-    if (!GetSafeHwnd()) return;
-    CRect client;
-    GetClientRect(client);
-    m_wndTree.SetWindowPos(nullptr, client.left + 1, client.top + 1, client.Width() - 2, client.Height() - 2,
-                           SWP_NOACTIVATE | SWP_NOZORDER);
-}
+void CDataDomainTreeView::AdjustLayout() { LayoutPaneTree(*this, m_wndTree); }
 
 void CDataDomainTreeView::OnSize(UINT nType, int cx, int cy) {
     CDockablePane::OnSize(nType, cx, cy);
     AdjustLayout();
 }
 
-void CDataDomainTreeView::OnPaint() {
-    CPaintDC dc(this);
-    CRect tree;
-    m_wndTree.GetWindowRect(tree);
-    ScreenToClient(tree);
-    tree.InflateRect(1, 1);
-    dc.Draw3dRect(tree, ::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DSHADOW));
-}
+void CDataDomainTreeView::OnPaint() { PaintPaneTreeFrame(*this, m_wndTree); }
 
 void CDataDomainTreeView::OnSetFocus(CWnd* pOldWnd) {
     CDockablePane::OnSetFocus(pOldWnd);
@@ -183,11 +170,7 @@ void CDataDomainTreeView::OnContextMenu(CWnd* pWnd, CPoint point) {
         CDockablePane::OnContextMenu(pWnd, point);
         return;
     }
-    if (point.x == -1 && point.y == -1) return;
-    CPoint treePoint = point;
-    m_wndTree.ScreenToClient(&treePoint);
-    UINT flags = 0;
-    HTREEITEM hit = m_wndTree.HitTest(treePoint, &flags);
+    HTREEITEM hit = TreeItemAtMenuPoint(m_wndTree, point);
     if (hit == nullptr) return;
     // The commands act on the current item, which an expansion elsewhere may have changed: the item under the
     // menu becomes the current one also when it was selected already.
@@ -247,13 +230,7 @@ HTREEITEM CDataDomainTreeView::InsertTreeItem(const std::string& text, int image
 int CDataDomainTreeView::FillRootNode(HTREEITEM& root) {
     root = m_wndTree.InsertItem("Data_Domain", IMAGE_ROOT, IMAGE_ROOT_SELECTED, TVI_ROOT, TVI_LAST);
     m_wndTree.SetItemState(root, TVIS_BOLD, TVIS_BOLD);
-    auto* domain = new class_domain_info;
-    domain->name = "root";
-    domain->description = "최상의 폴더";
-    m_domains.push_back(domain);
-    auto* data = new TreeNodeData(TREE_DATA_DOMAIN, root, domain, kRootPath);
-    m_itemData.push_back(data);
-    if (!m_wndTree.SetItemData(root, reinterpret_cast<DWORD_PTR>(data))) {
+    if (!AttachRootDomain(m_wndTree, root, TREE_DATA_DOMAIN, m_domains, m_itemData)) {
         AfxMessageBox("erro:CDataDomainTreeView:FillRootNode()->setitemData");
         return -1;
     }

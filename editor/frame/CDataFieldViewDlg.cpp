@@ -182,10 +182,7 @@ void CDataFieldViewDlg::LoadRealDomainList() {
     if (db->SelectRealDomainList(db->FormatCall("call metadataViewEditMetadataRealdomainList(%d)", m_nDomainId),
                                  m_vecRealDomains) != 0)
         return;
-    for (const class_domain_info& domain : m_vecRealDomains) {
-        const int index = m_comboRealDomain.AddString(domain.name.c_str());
-        m_comboRealDomain.SetItemData(index, static_cast<DWORD_PTR>(domain.id));
-    }
+    AddNamedEntries(m_comboRealDomain, m_vecRealDomains);
 }
 
 void CDataFieldViewDlg::LoadRealDataList() {
@@ -200,10 +197,7 @@ void CDataFieldViewDlg::LoadRealDataList() {
         db->ShowLastError();
         return;
     }
-    for (const class_metadata_info& data : m_vecRealData) {
-        const int index = m_comboRealData.AddString(data.name.c_str());
-        m_comboRealData.SetItemData(index, static_cast<DWORD_PTR>(data.id));
-    }
+    AddNamedEntries(m_comboRealData, m_vecRealData);
     m_comboRealData.SetCurSel(-1);
 }
 

@@ -1,8 +1,8 @@
 #include "CMethodDomainTreeView.h"
 
 #include "CContextMenuManager.h"
-#include "CDC.h"
 #include "TreeContextMenu.h"
+#include "TreePane.h"
 #include "class_domain_info.h"
 
 namespace {
@@ -40,41 +40,21 @@ int CMethodDomainTreeView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 int CMethodDomainTreeView::FillRootNode(HTREEITEM& root) {
     root = m_wndTree.InsertItem("Method_Domain", 5, 6, TVI_ROOT, TVI_LAST);
     m_wndTree.SetItemState(root, TVIS_BOLD, TVIS_BOLD);
-
-    auto* domain = new class_domain_info;
-    domain->name = "root";
-    domain->description = "최상의 폴더";
-    m_domains.push_back(domain);
-    auto* data = new TreeNodeData(TREE_METHOD_DOMAIN, root, domain, "root\\");
-    m_itemData.push_back(data);
-    if (!m_wndTree.SetItemData(root, reinterpret_cast<DWORD_PTR>(data))) {
+    if (!AttachRootDomain(m_wndTree, root, TREE_METHOD_DOMAIN, m_domains, m_itemData)) {
         AfxMessageBox("erro:CMethodDomainTreeView:FillRootNode()->setitemData");
         return -1;
     }
     return 0;
 }
 
-void CMethodDomainTreeView::AdjustLayout() {
-    if (!GetSafeHwnd()) return;
-    CRect client;
-    GetClientRect(client);
-    m_wndTree.SetWindowPos(nullptr, client.left + 1, client.top + 1, client.Width() - 2, client.Height() - 2,
-                           SWP_NOACTIVATE | SWP_NOZORDER);
-}
+void CMethodDomainTreeView::AdjustLayout() { LayoutPaneTree(*this, m_wndTree); }
 
 void CMethodDomainTreeView::OnSize(UINT nType, int cx, int cy) {
     CDockablePane::OnSize(nType, cx, cy);
     AdjustLayout();
 }
 
-void CMethodDomainTreeView::OnPaint() {
-    CPaintDC dc(this);
-    CRect tree;
-    m_wndTree.GetWindowRect(tree);
-    ScreenToClient(tree);
-    tree.InflateRect(1, 1);
-    dc.Draw3dRect(tree, ::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DSHADOW));
-}
+void CMethodDomainTreeView::OnPaint() { PaintPaneTreeFrame(*this, m_wndTree); }
 
 void CMethodDomainTreeView::OnSetFocus(CWnd* pOldWnd) {
     CDockablePane::OnSetFocus(pOldWnd);
@@ -92,11 +72,7 @@ void CMethodDomainTreeView::OnContextMenu(CWnd* pWnd, CPoint point) {
         CDockablePane::OnContextMenu(pWnd, point);
         return;
     }
-    if (point.x == -1 && point.y == -1) return;
-    CPoint treePoint = point;
-    m_wndTree.ScreenToClient(&treePoint);
-    UINT flags = 0;
-    HTREEITEM hit = m_wndTree.HitTest(treePoint, &flags);
+    HTREEITEM hit = TreeItemAtMenuPoint(m_wndTree, point);
     if (!hit) return;
     m_wndTree.SelectItem(hit);
     const auto* data = reinterpret_cast<const TreeNodeData*>(m_wndTree.GetItemData(hit));

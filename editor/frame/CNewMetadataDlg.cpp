@@ -111,10 +111,7 @@ void CNewMetadataDlg::LoadRealDomainList() {
         db->ShowLastError();
         return;
     }
-    for (const class_domain_info& domain : m_vecRealDomains) {
-        const int index = m_comboRealDomain.AddString(domain.name.c_str());
-        m_comboRealDomain.SetItemData(index, static_cast<DWORD_PTR>(domain.id));
-    }
+    AddNamedEntries(m_comboRealDomain, m_vecRealDomains);
 }
 
 void CNewMetadataDlg::LoadRealDataList() {
@@ -128,10 +125,7 @@ void CNewMetadataDlg::LoadRealDataList() {
         db->ShowLastError();
         return;
     }
-    for (const class_metadata_info& data : m_vecRealData) {
-        const int index = m_comboRealData.AddString(data.name.c_str());
-        m_comboRealData.SetItemData(index, static_cast<DWORD_PTR>(data.id));
-    }
+    AddNamedEntries(m_comboRealData, m_vecRealData);
 }
 
 void CNewMetadataDlg::OnRealDomainChanged() { LoadRealDataList(); }

@@ -1,8 +1,8 @@
 #include "CSystemDomainTreeView.h"
 
 #include "CCodeControl.h"
-#include "CDC.h"
 #include "Class_UmlControl.h"
+#include "TreePane.h"
 #include "class_domain_info.h"
 #include "class_interface_info.h"
 #include "class_proxy_interface_relation_info.h"
@@ -50,14 +50,7 @@ int CSystemDomainTreeView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 
 int CSystemDomainTreeView::FillRootNode(HTREEITEM& root) {
     root = m_wndTree.InsertItem("SystemDomain", 1, 2, TVI_ROOT, TVI_LAST);
-
-    auto* domain = new class_domain_info;
-    domain->name = "root";
-    domain->description = "최상의 폴더";
-    m_domains.push_back(domain);
-    auto* data = new TreeNodeData(TREE_SYSTEM_DOMAIN, root, domain, "root\\");
-    m_itemData.push_back(data);
-    if (!m_wndTree.SetItemData(root, reinterpret_cast<DWORD_PTR>(data))) {
+    if (!AttachRootDomain(m_wndTree, root, TREE_SYSTEM_DOMAIN, m_domains, m_itemData)) {
         AfxMessageBox("erro:CDataDomainTreeView:FillRootNode()->setitemData");
         return -1;
     }
@@ -96,27 +89,14 @@ void CSystemDomainTreeView::OnSaveAllDomainHeaders() {
     g_pCodeControl->SaveAllDomainHeaders();
 }
 
-void CSystemDomainTreeView::AdjustLayout() {
-    if (!GetSafeHwnd()) return;
-    CRect client;
-    GetClientRect(client);
-    m_wndTree.SetWindowPos(nullptr, client.left + 1, client.top + 1, client.Width() - 2, client.Height() - 2,
-                           SWP_NOACTIVATE | SWP_NOZORDER);
-}
+void CSystemDomainTreeView::AdjustLayout() { LayoutPaneTree(*this, m_wndTree); }
 
 void CSystemDomainTreeView::OnSize(UINT nType, int cx, int cy) {
     CDockablePane::OnSize(nType, cx, cy);
     AdjustLayout();
 }
 
-void CSystemDomainTreeView::OnPaint() {
-    CPaintDC dc(this);
-    CRect tree;
-    m_wndTree.GetWindowRect(tree);
-    ScreenToClient(tree);
-    tree.InflateRect(1, 1);
-    dc.Draw3dRect(tree, ::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DSHADOW));
-}
+void CSystemDomainTreeView::OnPaint() { PaintPaneTreeFrame(*this, m_wndTree); }
 
 void CSystemDomainTreeView::OnSetFocus(CWnd* pOldWnd) {
     CDockablePane::OnSetFocus(pOldWnd);

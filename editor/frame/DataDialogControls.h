@@ -3,6 +3,8 @@
 // What the data dialogs share: exact (case-sensitive) choice of combo box entries and the presets of the
 // scaled data types.
 
+#include <vector>
+
 #include "CComboBox.h"
 #include "CString.h"
 
@@ -13,6 +15,15 @@ int SelectExactComboEntry(CComboBox& combo, const CString& text);
 CString GetComboSelectionText(const CComboBox& combo);
 // The item data of the selected entry, 0 without a selection.
 DWORD_PTR GetComboSelectionData(const CComboBox& combo);
+
+// Adds an entry for each record (domain or data item): its name, with its id as the item data.
+template <class Record>
+void AddNamedEntries(CComboBox& combo, const std::vector<Record>& records) {
+    for (const Record& record : records) {
+        const int index = combo.AddString(record.name.c_str());
+        combo.SetItemData(index, static_cast<DWORD_PTR>(record.id));
+    }
+}
 
 // The minimum and maximum that the data dialogs preset for a scaled type. False for every other type.
 bool GetScaledTypePresets(const CString& type, CString& minimum, CString& maximum);

@@ -57,6 +57,24 @@ Relation ReadInterfaceRelation(const CMysqlResult& row) {
     return relation;
 }
 
+// 0 id, 1 domain id, 2 name, 3 type, 4 description: the head that the node list and the node info share.
+void ReadNodeHead(const CMysqlResult& row, class_node_info& node) {
+    node.id = row.GetInt(0);
+    node.domain_id = row.GetInt(1);
+    node.name = row.GetText(2);
+    node.type = row.GetText(3);
+    node.description = row.GetText(4);
+}
+
+// 0 component id, 1 system domain id, 2 name, 3 last update, 4 description: the head of the component lists.
+void ReadComponentHead(const CMysqlResult& row, class_component_info& component) {
+    component.component_id = row.GetInt(0);
+    component.systemdomain_id = row.GetInt(1);
+    component.name = row.GetText(2);
+    component.last_update = row.GetText(3);
+    component.description = row.GetText(4);
+}
+
 std::string MethodCodeText(int code) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(code));
@@ -265,11 +283,7 @@ int CMysqlQuery::SelectRealMethodList(const CString& text, std::vector<class_met
 int CMysqlQuery::SelectNodeList(const CString& text, std::vector<class_node_info>& list) {
     return LoadRows(text, [&](const CMysqlResult& row) {
         class_node_info node;
-        node.id = row.GetInt(0);
-        node.domain_id = row.GetInt(1);
-        node.name = row.GetText(2);
-        node.type = row.GetText(3);
-        node.description = row.GetText(4);
+        ReadNodeHead(row, node);
         node.sub_system_domain_id = row.GetInt(5);
         node.sub_system_domain_name = row.GetTextOr(6, "(Null)");
         node.locked = row.GetTextOr(7, "N") == "Y" ? 1 : 0;
@@ -278,13 +292,7 @@ int CMysqlQuery::SelectNodeList(const CString& text, std::vector<class_node_info
 }
 
 int CMysqlQuery::SelectNodeInfo(const CString& text, class_node_info& node) {
-    return LoadRows(text, [&](const CMysqlResult& row) {
-        node.id = row.GetInt(0);
-        node.domain_id = row.GetInt(1);
-        node.name = row.GetText(2);
-        node.type = row.GetText(3);
-        node.description = row.GetText(4);
-    });
+    return LoadRows(text, [&](const CMysqlResult& row) { ReadNodeHead(row, node); });
 }
 
 int CMysqlQuery::SelectInstalledComponentList(const CString& text, std::vector<class_component_info>& list) {
@@ -303,11 +311,7 @@ int CMysqlQuery::SelectInstalledComponentList(const CString& text, std::vector<c
 int CMysqlQuery::SelectComponentList(const CString& text, std::vector<class_component_info>& list) {
     return LoadRows(text, [&](const CMysqlResult& row) {
         class_component_info component;
-        component.component_id = row.GetInt(0);
-        component.systemdomain_id = row.GetInt(1);
-        component.name = row.GetText(2);
-        component.last_update = row.GetText(3);
-        component.description = row.GetText(4);
+        ReadComponentHead(row, component);
         list.push_back(component);
     });
 }
@@ -328,11 +332,7 @@ int CMysqlQuery::SelectProxyComponentList(const CString& text, std::vector<class
                                           class_custum_table* table) {
     return LoadRows(text, [&](const CMysqlResult& row) {
         class_component_info component;
-        component.component_id = row.GetInt(0);
-        component.systemdomain_id = row.GetInt(1);
-        component.name = row.GetText(2);
-        component.last_update = row.GetText(3);
-        component.description = row.GetText(4);
+        ReadComponentHead(row, component);
         component.deployment_id = row.GetInt(8);
         component.custom_table = table;
         if (table) {
@@ -514,6 +514,7 @@ int CMysqlQuery::SelectIdList(const CString& text, std::vector<int>& list) {
     return LoadRows(text, [&](const CMysqlResult& row) { list.push_back(row.GetInt(0)); });
 }
 
+// The logical groups of a domain are ids in the first column like any other id list.
 int CMysqlQuery::SelectDomainLogicalList(const CString& text, std::vector<int>& list) {
-    return LoadRows(text, [&](const CMysqlResult& row) { list.push_back(row.GetInt(0)); });
+    return SelectIdList(text, list);
 }

@@ -199,6 +199,22 @@ bool XML_db_core::is_number(const std::string& text) {
 
 std::string XML_db_core::number(const std::string& text) { return is_number(text) ? text : "NULL"; }
 
+void XML_db_core::require_id(const std::string& id) {
+    if (!is_number(id)) throw ExportError("query err");
+}
+
+bool XML_db_core::is_reference(const std::string& id) { return id != ResultSet::null_text; }
+
+ResultSets XML_db_core::read(const std::string& call, const char* statement_error, const char* status_error,
+                             bool* status_ok) {
+    ResultSets results;
+    if (query(results, call)) throw ExportError(statement_error);
+    const bool passed = results.status_ok();
+    if (status_error && !passed) throw ExportError(status_error);
+    if (status_ok) *status_ok = passed;
+    return results;
+}
+
 std::string XML_db_core::method_code(const std::string& stored) {
     // Read as "%d" reads it: a text that is no number counts as 0, a negative one wraps around.
     const auto code = static_cast<unsigned>(std::strtoll(stored.c_str(), nullptr, 10));

@@ -72,6 +72,16 @@ public:
     void save_document(const xercesc::DOMDocument* document, const std::string& path);
 
 protected:
+    // An id that a run starts from: anything but a decimal number ends the run with "query err".
+    static void require_id(const std::string& id);
+    // Whether a referring column names a domain (is not NULL).
+    static bool is_reference(const std::string& id);
+
+    // Runs a list procedure; a failed statement ends the run with `statement_error`, a failed status test
+    // with `status_error` (not tested when null). `status_ok`, when given, tells whether the status test passed.
+    ResultSets read(const std::string& call, const char* statement_error, const char* status_error,
+                    bool* status_ok = nullptr);
+
     // vandrel's runner ends the run itself with "query err" when a statement fails.
     void end_run_on_failed_statement() { failed_statement_ends_run_ = true; }
 

@@ -52,6 +52,9 @@ CFont& DefaultFont() {
 
 QString ColorText(const QColor& color) { return color.name(); }
 
+// Four coordinates of a drawing log line as the call gave them: "a,b,c,d".
+QString BoxText(int a, int b, int c, int d) { return QStringLiteral("%1,%2,%3,%4").arg(a).arg(b).arg(c).arg(d); }
+
 QRect Box(int x1, int y1, int x2, int y2) { return QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)).normalized(); }
 
 }  // namespace
@@ -334,12 +337,8 @@ BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) {
     m_impl->UsePenAndBrush();
     // Outline and fill inside the right and bottom edges, as GDI draws them.
     m_impl->Painter().drawRect(Box(x1, y1, x2, y2).adjusted(0, 0, -1, -1));
-    m_impl->Log(QStringLiteral("Rectangle %1,%2,%3,%4 %5 %6")
-                    .arg(x1)
-                    .arg(y1)
-                    .arg(x2)
-                    .arg(y2)
-                    .arg(m_impl->PenText(), m_impl->BrushText()));
+    m_impl->Log(
+        QStringLiteral("Rectangle %1 %2 %3").arg(BoxText(x1, y1, x2, y2), m_impl->PenText(), m_impl->BrushText()));
     return TRUE;
 }
 
@@ -348,19 +347,15 @@ BOOL CDC::Rectangle(LPCRECT lpRect) { return Rectangle(lpRect->left, lpRect->top
 BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
     m_impl->UsePenAndBrush();
     m_impl->Painter().drawRoundedRect(Box(x1, y1, x2, y2).adjusted(0, 0, -1, -1), x3 / 2.0, y3 / 2.0);
-    m_impl->Log(QStringLiteral("RoundRect %1,%2,%3,%4").arg(x1).arg(y1).arg(x2).arg(y2));
+    m_impl->Log(QStringLiteral("RoundRect %1").arg(BoxText(x1, y1, x2, y2)));
     return TRUE;
 }
 
 BOOL CDC::Ellipse(int x1, int y1, int x2, int y2) {
     m_impl->UsePenAndBrush();
     m_impl->Painter().drawEllipse(Box(x1, y1, x2, y2).adjusted(0, 0, -1, -1));
-    m_impl->Log(QStringLiteral("Ellipse %1,%2,%3,%4 %5 %6")
-                    .arg(x1)
-                    .arg(y1)
-                    .arg(x2)
-                    .arg(y2)
-                    .arg(m_impl->PenText(), m_impl->BrushText()));
+    m_impl->Log(
+        QStringLiteral("Ellipse %1 %2 %3").arg(BoxText(x1, y1, x2, y2), m_impl->PenText(), m_impl->BrushText()));
     return TRUE;
 }
 
@@ -370,12 +365,9 @@ void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush) {
     GdiObject* object = pBrush ? GdiOf(pBrush->m_hObject) : nullptr;
     if (!object || object->kind != GdiObject::Brush) return;
     m_impl->Painter().fillRect(Box(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom), object->brush);
-    m_impl->Log(QStringLiteral("FillRect %1,%2,%3,%4 brush=%5")
-                    .arg(lpRect->left)
-                    .arg(lpRect->top)
-                    .arg(lpRect->right)
-                    .arg(lpRect->bottom)
-                    .arg(ColorText(object->brush.color())));
+    m_impl->Log(QStringLiteral("FillRect %1 brush=%2")
+                    .arg(BoxText(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom),
+                         ColorText(object->brush.color())));
 }
 
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr) {
@@ -386,8 +378,7 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr) {
     // As the frame library does it: the background colour is the fill colour afterwards.
     m_impl->bkColor = clr;
     m_impl->Painter().fillRect(QRect(x, y, cx, cy).normalized(), ToQColor(clr));
-    m_impl->Log(
-        QStringLiteral("FillSolidRect %1,%2,%3,%4 %5").arg(x).arg(y).arg(cx).arg(cy).arg(ColorText(ToQColor(clr))));
+    m_impl->Log(QStringLiteral("FillSolidRect %1 %2").arg(BoxText(x, y, cx, cy), ColorText(ToQColor(clr))));
 }
 
 void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush) {
@@ -399,11 +390,7 @@ void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush) {
     painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), object->brush);
     painter.fillRect(QRect(box.left(), box.top(), 1, box.height()), object->brush);
     painter.fillRect(QRect(box.right(), box.top(), 1, box.height()), object->brush);
-    m_impl->Log(QStringLiteral("FrameRect %1,%2,%3,%4")
-                    .arg(lpRect->left)
-                    .arg(lpRect->top)
-                    .arg(lpRect->right)
-                    .arg(lpRect->bottom));
+    m_impl->Log(QStringLiteral("FrameRect %1").arg(BoxText(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom)));
 }
 
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight) {
@@ -418,12 +405,8 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF
     painter.fillRect(QRect(x + cx - 1, y, 1, cy), ToQColor(clrBottomRight));
     painter.fillRect(QRect(x, y + cy - 1, cx, 1), ToQColor(clrBottomRight));
     m_impl->bkColor = clrBottomRight;
-    m_impl->Log(QStringLiteral("Draw3dRect %1,%2,%3,%4 %5 %6")
-                    .arg(x)
-                    .arg(y)
-                    .arg(cx)
-                    .arg(cy)
-                    .arg(ColorText(ToQColor(clrTopLeft)), ColorText(ToQColor(clrBottomRight))));
+    m_impl->Log(QStringLiteral("Draw3dRect %1 %2 %3")
+                    .arg(BoxText(x, y, cx, cy), ColorText(ToQColor(clrTopLeft)), ColorText(ToQColor(clrBottomRight))));
 }
 
 void CDC::DrawFocusRect(LPCRECT lpRect) {

@@ -33,6 +33,16 @@ CString FromEditText(const QString& text) {
     return FromQ(value);
 }
 
+// Runs a clipboard action on the edit's widget, single- or multi-line; nothing without a window.
+template <class Action>
+void OnEditWidget(CEdit* wnd, Action action) {
+    EditImpl* edit = ImplAs<EditImpl>(wnd);
+    if (edit && edit->line)
+        action(edit->line);
+    else if (edit && edit->multi)
+        action(edit->multi);
+}
+
 }  // namespace
 
 void EditImpl::Build(const CREATESTRUCT& cs, QWidget* parentArea) {
@@ -179,27 +189,15 @@ int CEdit::GetLineCount() const {
 void CEdit::Clear() { ReplaceSel(""); }
 
 void CEdit::Copy() {
-    EditImpl* edit = ImplAs<EditImpl>(this);
-    if (edit && edit->line)
-        edit->line->copy();
-    else if (edit && edit->multi)
-        edit->multi->copy();
+    OnEditWidget(this, [](auto* widget) { widget->copy(); });
 }
 
 void CEdit::Cut() {
-    EditImpl* edit = ImplAs<EditImpl>(this);
-    if (edit && edit->line)
-        edit->line->cut();
-    else if (edit && edit->multi)
-        edit->multi->cut();
+    OnEditWidget(this, [](auto* widget) { widget->cut(); });
 }
 
 void CEdit::Paste() {
-    EditImpl* edit = ImplAs<EditImpl>(this);
-    if (edit && edit->line)
-        edit->line->paste();
-    else if (edit && edit->multi)
-        edit->multi->paste();
+    OnEditWidget(this, [](auto* widget) { widget->paste(); });
 }
 
 void CEdit::SetPasswordChar(TCHAR ch) {

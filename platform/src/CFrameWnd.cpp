@@ -18,6 +18,7 @@
 #include "CWinApp.h"
 #include "FrameImpls.h"
 #include "GdiImpl.h"
+#include "ListPosition.h"
 #include "QtText.h"
 #include "ResourceTable.h"
 #include "WndWidget.h"
@@ -103,6 +104,11 @@ CString TitleOfResource(UINT id) {
     if (!title.LoadString(id)) return CString();
     const int lineFeed = title.Find('\n');
     return lineFeed >= 0 ? title.Left(lineFeed) : title;
+}
+
+// Runs an arrangement of the MDI client's area; nothing before the client exists.
+void ArrangeMdiArea(HWND clientWindow, void (QMdiArea::*arrangement)()) {
+    if (auto* client = dynamic_cast<MDIClientImpl*>(WndImpl::FromHandle(clientWindow))) (client->area->*arrangement)();
 }
 
 }  // namespace
@@ -431,25 +437,13 @@ void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate) {
     if (pWndActivate) ::SendMessage(m_hWndMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(pWndActivate->m_hWnd), 0);
 }
 
-void CMDIFrameWnd::MDINext() {
-    if (auto* client = dynamic_cast<MDIClientImpl*>(WndImpl::FromHandle(m_hWndMDIClient)))
-        client->area->activateNextSubWindow();
-}
+void CMDIFrameWnd::MDINext() { ArrangeMdiArea(m_hWndMDIClient, &QMdiArea::activateNextSubWindow); }
 
-void CMDIFrameWnd::MDIPrev() {
-    if (auto* client = dynamic_cast<MDIClientImpl*>(WndImpl::FromHandle(m_hWndMDIClient)))
-        client->area->activatePreviousSubWindow();
-}
+void CMDIFrameWnd::MDIPrev() { ArrangeMdiArea(m_hWndMDIClient, &QMdiArea::activatePreviousSubWindow); }
 
-void CMDIFrameWnd::MDICascade() {
-    if (auto* client = dynamic_cast<MDIClientImpl*>(WndImpl::FromHandle(m_hWndMDIClient)))
-        client->area->cascadeSubWindows();
-}
+void CMDIFrameWnd::MDICascade() { ArrangeMdiArea(m_hWndMDIClient, &QMdiArea::cascadeSubWindows); }
 
-void CMDIFrameWnd::MDITile() {
-    if (auto* client = dynamic_cast<MDIClientImpl*>(WndImpl::FromHandle(m_hWndMDIClient)))
-        client->area->tileSubWindows();
-}
+void CMDIFrameWnd::MDITile() { ArrangeMdiArea(m_hWndMDIClient, &QMdiArea::tileSubWindows); }
 
 CFrameWnd* CMDIFrameWnd::GetActiveFrame() {
     CMDIChildWnd* child = MDIGetActive();
@@ -645,19 +639,9 @@ void CDocument::RemoveView(CView* pView) {
     OnChangedViewList();
 }
 
-POSITION CDocument::GetFirstViewPosition() const {
-    return m_viewList.empty() ? nullptr : reinterpret_cast<POSITION>(static_cast<UINT_PTR>(1));
-}
+POSITION CDocument::GetFirstViewPosition() const { return FirstPositionOf(m_viewList); }
 
-CView* CDocument::GetNextView(POSITION& rPosition) const {
-    const size_t index = static_cast<size_t>(reinterpret_cast<UINT_PTR>(rPosition)) - 1;
-    if (!rPosition || index >= m_viewList.size()) {
-        rPosition = nullptr;
-        return nullptr;
-    }
-    rPosition = index + 1 < m_viewList.size() ? reinterpret_cast<POSITION>(static_cast<UINT_PTR>(index + 2)) : nullptr;
-    return m_viewList[index];
-}
+CView* CDocument::GetNextView(POSITION& rPosition) const { return NextAt(m_viewList, rPosition); }
 
 void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint) {
     for (CView* view : m_viewList)
@@ -758,16 +742,6 @@ void CMultiDocTemplate::RemoveDocument(CDocument* pDoc) {
     std::erase(m_docList, pDoc);
 }
 
-POSITION CMultiDocTemplate::GetFirstDocPosition() const {
-    return m_docList.empty() ? nullptr : reinterpret_cast<POSITION>(static_cast<UINT_PTR>(1));
-}
+POSITION CMultiDocTemplate::GetFirstDocPosition() const { return FirstPositionOf(m_docList); }
 
-CDocument* CMultiDocTemplate::GetNextDoc(POSITION& rPos) const {
-    const size_t index = static_cast<size_t>(reinterpret_cast<UINT_PTR>(rPos)) - 1;
-    if (!rPos || index >= m_docList.size()) {
-        rPos = nullptr;
-        return nullptr;
-    }
-    rPos = index + 1 < m_docList.size() ? reinterpret_cast<POSITION>(static_cast<UINT_PTR>(index + 2)) : nullptr;
-    return m_docList[index];
-}
+CDocument* CMultiDocTemplate::GetNextDoc(POSITION& rPos) const { return NextAt(m_docList, rPos); }

@@ -405,6 +405,17 @@ QTreeWidgetItem* ItemOf(const CTreeCtrl* wnd, HTREEITEM handle) {
 
 HTREEITEM HandleOf(const QTreeWidgetItem* item) { return item ? TreeImpl::Handle(item) : nullptr; }
 
+// Sets one colour of the tree's palette; answers the one before (0 without a window).
+COLORREF SetPaletteColor(const CTreeCtrl* wnd, QPalette::ColorRole role, COLORREF clr) {
+    TreeImpl* impl = TreeOf(wnd);
+    if (!impl) return 0;
+    QPalette palette = impl->tree->palette();
+    const COLORREF old = FromQColor(palette.color(role));
+    palette.setColor(role, ToQColor(clr));
+    impl->tree->setPalette(palette);
+    return old;
+}
+
 }  // namespace
 
 BOOL CTreeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
@@ -743,25 +754,9 @@ COLORREF CTreeCtrl::GetLineColor() const {
     return impl ? impl->lineColor : 0;
 }
 
-COLORREF CTreeCtrl::SetBkColor(COLORREF clr) {
-    TreeImpl* impl = TreeOf(this);
-    if (!impl) return 0;
-    QPalette palette = impl->tree->palette();
-    const COLORREF old = FromQColor(palette.color(QPalette::Base));
-    palette.setColor(QPalette::Base, ToQColor(clr));
-    impl->tree->setPalette(palette);
-    return old;
-}
+COLORREF CTreeCtrl::SetBkColor(COLORREF clr) { return SetPaletteColor(this, QPalette::Base, clr); }
 
-COLORREF CTreeCtrl::SetTextColor(COLORREF clr) {
-    TreeImpl* impl = TreeOf(this);
-    if (!impl) return 0;
-    QPalette palette = impl->tree->palette();
-    const COLORREF old = FromQColor(palette.color(QPalette::Text));
-    palette.setColor(QPalette::Text, ToQColor(clr));
-    impl->tree->setPalette(palette);
-    return old;
-}
+COLORREF CTreeCtrl::SetTextColor(COLORREF clr) { return SetPaletteColor(this, QPalette::Text, clr); }
 
 UINT CTreeCtrl::GetIndent() const {
     TreeImpl* impl = TreeOf(this);

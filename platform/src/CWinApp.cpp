@@ -13,6 +13,7 @@
 #include "CToolTipCtrl.h"
 #include "CWinApp.h"
 #include "GdiImpl.h"
+#include "ListPosition.h"
 #include "Modal.h"
 #include "QtText.h"
 #include "WndImpl.h"
@@ -186,19 +187,9 @@ void CWinApp::AddDocTemplate(CDocTemplate* pTemplate) {
     if (pTemplate) m_templates.push_back(pTemplate);
 }
 
-POSITION CWinApp::GetFirstDocTemplatePosition() const {
-    return m_templates.empty() ? nullptr : reinterpret_cast<POSITION>(static_cast<UINT_PTR>(1));
-}
+POSITION CWinApp::GetFirstDocTemplatePosition() const { return FirstPositionOf(m_templates); }
 
-CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& pos) const {
-    const size_t index = static_cast<size_t>(reinterpret_cast<UINT_PTR>(pos)) - 1;
-    if (!pos || index >= m_templates.size()) {
-        pos = nullptr;
-        return nullptr;
-    }
-    pos = index + 1 < m_templates.size() ? reinterpret_cast<POSITION>(static_cast<UINT_PTR>(index + 2)) : nullptr;
-    return m_templates[index];
-}
+CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& pos) const { return NextAt(m_templates, pos); }
 
 void CWinApp::CloseAllDocuments(BOOL bEndSession) {
     for (CDocTemplate* docTemplate : m_templates) docTemplate->CloseAllDocuments(bEndSession);

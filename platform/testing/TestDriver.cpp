@@ -27,6 +27,19 @@ namespace tamo::platform {
 
 namespace {
 
+// Answers a file dialog, folder dialog or popup menu with the next queued answer, if there is one, and records
+// the call (with the answer it got).
+template <class Call, class Answer>
+bool AnswerFromQueue(std::deque<Answer>& answers, std::vector<Call>& calls, Call& call) {
+    const bool answered = !answers.empty();
+    if (answered) {
+        call.answer = answers.front();
+        answers.pop_front();
+    }
+    calls.push_back(call);
+    return answered;
+}
+
 void SendMouse(QWidget* widget, QEvent::Type type, const QPoint& point, Qt::MouseButton button,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     // The cursor goes where the user clicks: handlers ask GetCursorPos where that was.
@@ -72,6 +85,27 @@ TreeImpl* TreeOf(CTreeCtrl& tree) { return ImplAs<TreeImpl>(&tree); }
 QTreeWidgetItem* TreeItem(CTreeCtrl& tree, HTREEITEM handle) {
     TreeImpl* impl = TreeOf(tree);
     return impl ? impl->Item(handle) : nullptr;
+}
+
+// The item of a tree that a test acts on; a handle that names none fails the test.
+QTreeWidgetItem* ExistingTreeItem(CTreeCtrl& tree, HTREEITEM handle) {
+    QTreeWidgetItem* item = TreeItem(tree, handle);
+    if (!item) ADD_FAILURE() << "no such tree item";
+    return item;
+}
+
+// Where a user clicks an item's label: just inside its left edge, halfway down.
+QPoint TreeLabelPoint(CTreeCtrl& tree, HTREEITEM handle) {
+    CRect label;
+    tree.GetItemRect(handle, &label, TRUE);
+    return QPoint(label.left + 2, label.CenterPoint().y);
+}
+
+// A key goes to the focused widget when that lies inside the window, else to the window itself.
+void PressKeyIn(CWnd& window, int key) {
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* outer = OuterOf(&window);
+    SendKey(focus && outer && outer->isAncestorOf(focus) ? focus : outer, key);
 }
 
 // The offscreen platform's notes about what it cannot do (raise windows, size hints) are no news in tests.
@@ -147,38 +181,13 @@ bool TestDriver::MessageBox(MessageBoxCall& call) {
     return true;
 }
 
-bool TestDriver::FileDialog(FileDialogCall& call) {
-    if (m_fileAnswers.empty()) {
-        m_fileDialogs.push_back(call);
-        return false;
-    }
-    call.answer = m_fileAnswers.front();
-    m_fileAnswers.pop_front();
-    m_fileDialogs.push_back(call);
-    return true;
-}
+bool TestDriver::FileDialog(FileDialogCall& call) { return AnswerFromQueue(m_fileAnswers, m_fileDialogs, call); }
 
 bool TestDriver::FolderDialog(FolderDialogCall& call) {
-    if (m_folderAnswers.empty()) {
-        m_folderDialogs.push_back(call);
-        return false;
-    }
-    call.answer = m_folderAnswers.front();
-    m_folderAnswers.pop_front();
-    m_folderDialogs.push_back(call);
-    return true;
+    return AnswerFromQueue(m_folderAnswers, m_folderDialogs, call);
 }
 
-bool TestDriver::PopupMenu(PopupMenuCall& call) {
-    if (m_popupAnswers.empty()) {
-        m_popups.push_back(call);
-        return false;
-    }
-    call.answer = m_popupAnswers.front();
-    m_popupAnswers.pop_front();
-    m_popups.push_back(call);
-    return true;
-}
+bool TestDriver::PopupMenu(PopupMenuCall& call) { return AnswerFromQueue(m_popupAnswers, m_popups, call); }
 
 bool TestDriver::ShellOpen(ShellOpenCall& call) {
     m_shellOpens.push_back(call);
@@ -275,17 +284,12 @@ void TestDriver::DoubleClickListBoxRow(CListBox& list, int row) {
 }
 
 void TestDriver::ClickTreeItem(CTreeCtrl& tree, HTREEITEM handle) {
-    QTreeWidgetItem* item = TreeItem(tree, handle);
-    if (!item) {
-        ADD_FAILURE() << "no such tree item";
-        return;
-    }
+    QTreeWidgetItem* item = ExistingTreeItem(tree, handle);
+    if (!item) return;
     ShowTopLevel(tree);
     QTreeWidget* view = TreeOf(tree)->tree;
     view->scrollToItem(item);
-    CRect label;
-    tree.GetItemRect(handle, &label, TRUE);
-    MouseClick(view->viewport(), QPoint(label.left + 2, label.CenterPoint().y));
+    MouseClick(view->viewport(), TreeLabelPoint(tree, handle));
 }
 
 void TestDriver::ClickTreeCheckBox(CTreeCtrl& tree, HTREEITEM handle) {
@@ -304,11 +308,8 @@ void TestDriver::ClickTreeCheckBox(CTreeCtrl& tree, HTREEITEM handle) {
 }
 
 void TestDriver::ClickTreeButton(CTreeCtrl& tree, HTREEITEM handle) {
-    QTreeWidgetItem* item = TreeItem(tree, handle);
-    if (!item) {
-        ADD_FAILURE() << "no such tree item";
-        return;
-    }
+    QTreeWidgetItem* item = ExistingTreeItem(tree, handle);
+    if (!item) return;
     ShowTopLevel(tree);
     QTreeWidget* view = TreeOf(tree)->tree;
     view->scrollToItem(item);
@@ -318,28 +319,14 @@ void TestDriver::ClickTreeButton(CTreeCtrl& tree, HTREEITEM handle) {
 }
 
 void TestDriver::DoubleClickTreeItem(CTreeCtrl& tree, HTREEITEM handle) {
-    QTreeWidgetItem* item = TreeItem(tree, handle);
-    if (!item) {
-        ADD_FAILURE() << "no such tree item";
-        return;
-    }
+    if (!ExistingTreeItem(tree, handle)) return;
     ShowTopLevel(tree);
-    CRect label;
-    tree.GetItemRect(handle, &label, TRUE);
-    MouseDoubleClick(TreeOf(tree)->tree->viewport(), QPoint(label.left + 2, label.CenterPoint().y));
+    MouseDoubleClick(TreeOf(tree)->tree->viewport(), TreeLabelPoint(tree, handle));
 }
 
-void TestDriver::PressEnter(CWnd& window) {
-    QWidget* focus = QApplication::focusWidget();
-    QWidget* outer = OuterOf(&window);
-    SendKey(focus && outer && outer->isAncestorOf(focus) ? focus : outer, Qt::Key_Return);
-}
+void TestDriver::PressEnter(CWnd& window) { PressKeyIn(window, Qt::Key_Return); }
 
-void TestDriver::PressEscape(CWnd& window) {
-    QWidget* focus = QApplication::focusWidget();
-    QWidget* outer = OuterOf(&window);
-    SendKey(focus && outer && outer->isAncestorOf(focus) ? focus : outer, Qt::Key_Escape);
-}
+void TestDriver::PressEscape(CWnd& window) { PressKeyIn(window, Qt::Key_Escape); }
 
 void TestDriver::PressCloseBox(CWnd& window) {
     if (QWidget* outer = OuterOf(&window)) outer->close();

@@ -12,16 +12,6 @@ using xercesc::DOMElement;
 // Rows are built apart from the document and appended once complete: the DOM library walks every ancestor of
 // the parent on each insertion, so filling a detached row keeps those walks short.
 
-namespace {
-
-void require_id(const std::string& id) {
-    if (!XML_db_core::is_number(id)) throw ExportError("query err");
-}
-
-bool is_reference(const std::string& id) { return id != ResultSet::null_text; }
-
-}  // namespace
-
 struct XML_db::Interfaces {
     const char* list_call;
     const char* list_name;
@@ -63,16 +53,6 @@ const std::string& XML_db::value(const ResultSet& set, const char* key_name, std
 void XML_db::add_value(DOMElement* parent, const char* name, const ResultSet& set, const char* key_name,
                        std::size_t row) {
     add_text_element(parent, name, value(set, key_name, row));
-}
-
-ResultSets XML_db::read(const std::string& call, const char* statement_error, const char* status_error,
-                        bool* status_ok) {
-    ResultSets results;
-    if (query(results, call)) throw ExportError(statement_error);
-    const bool passed = results.status_ok();
-    if (status_error && !passed) throw ExportError(status_error);
-    if (status_ok) *status_ok = passed;
-    return results;
 }
 
 std::string XML_db::domain_path(const std::string& id, const char* procedure, const char* kind) {

@@ -45,10 +45,6 @@ private:
     const std::string& value(const ResultSet& set, const char* key_name, std::size_t row) const;
     void add_value(xercesc::DOMElement* parent, const char* name, const ResultSet& set, const char* key_name,
                    std::size_t row);
-    // Runs a list procedure; a failed statement ends the run with `statement_error`, a failed status test
-    // with `status_error` when one is given. `status_ok` tells the caller whether the status test passed.
-    ResultSets read(const std::string& call, const char* statement_error, const char* status_error,
-                    bool* status_ok = nullptr);
     std::string domain_path(const std::string& id, const char* procedure, const char* kind);
 
     void add_interface_list(xercesc::DOMElement* component, const std::string& id, const Interfaces& interfaces);

@@ -12,16 +12,6 @@ using xercesc::DOMElement;
 // Rows are built apart from the document and appended once complete: the DOM library walks every ancestor of
 // the parent on each insertion, so filling a detached row keeps those walks short.
 
-namespace {
-
-void require_id(const std::string& id) {
-    if (!XML_db_core::is_number(id)) throw ExportError("query err");
-}
-
-bool is_reference(const std::string& id) { return id != ResultSet::null_text; }
-
-}  // namespace
-
 XML_db::XML_db(DataFields data_fields) : data_fields_(data_fields) {}
 
 void XML_db::export_data_domain(const std::string& id, const std::string& save_path) {
@@ -63,13 +53,6 @@ std::string XML_db::domain_path(const std::string& id, const std::string& kind) 
         path += *name;
     }
     return path;
-}
-
-ResultSets XML_db::read(const std::string& call, const char* statement_error, const char* status_error) {
-    ResultSets results;
-    if (query(results, call)) throw ExportError(statement_error);
-    if (status_error && !results.status_ok()) throw ExportError(status_error);
-    return results;
 }
 
 void XML_db::add_value(DOMElement* parent, const char* name, const ResultSet& set, const char* key,

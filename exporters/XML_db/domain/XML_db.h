@@ -40,9 +40,6 @@ public:
     void add_data_domain_info(xercesc::DOMElement* parent, IdMap& known, const IdMap& to_write);
 
 private:
-    // Runs a list procedure; a failed statement ends the run with `statement_error`, a failed status test
-    // with `status_error` (not tested when null).
-    ResultSets read(const std::string& call, const char* statement_error, const char* status_error);
     void add_value(xercesc::DOMElement* parent, const char* name, const ResultSet& set, const char* key,
                    std::size_t row);
     void add_custom_entries(xercesc::DOMElement* parent, const std::string& call, const char* list_name,

@@ -5,25 +5,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "FormatText.h"
 #include "ResourceTable.h"
+
+using tamo::platform::FormatToString;
 
 namespace {
 
 bool IsSpace(char ch) { return std::isspace(static_cast<unsigned char>(ch)) != 0; }
-
-std::string FormatToString(LPCTSTR format, va_list args) {
-    va_list measure;
-    va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
-    if (length <= 0) return std::string();
-    std::string text(static_cast<size_t>(length), '\0');
-    va_list write;
-    va_copy(write, args);
-    std::vsnprintf(text.data(), text.size() + 1, format, write);
-    va_end(write);
-    return text;
-}
 
 bool InSet(LPCTSTR chars, char ch) { return ch != '\0' && std::strchr(chars, ch) != nullptr; }
 

@@ -6,26 +6,12 @@
 #include <string>
 #include <sys/time.h>
 
-namespace {
+#include "FormatText.h"
 
-std::string FormatAll(const char* format, va_list args) {
-    va_list measure;
-    va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
-    if (length <= 0) return std::string();
-    std::string text(static_cast<size_t>(length), '\0');
-    va_list write;
-    va_copy(write, args);
-    std::vsnprintf(text.data(), text.size() + 1, format, write);
-    va_end(write);
-    return text;
-}
-
-}  // namespace
+using tamo::platform::FormatToString;
 
 int _vsnprintf(char* buffer, size_t count, const char* format, va_list args) {
-    const std::string text = FormatAll(format, args);
+    const std::string text = FormatToString(format, args);
     if (text.size() > count) {
         std::memcpy(buffer, text.data(), count);
         return -1;
@@ -45,7 +31,7 @@ int _snprintf(char* buffer, size_t count, const char* format, ...) {
 
 int _vsnprintf_s(char* buffer, size_t sizeOfBuffer, size_t count, const char* format, va_list args) {
     if (!buffer || sizeOfBuffer == 0) return -1;
-    const std::string text = FormatAll(format, args);
+    const std::string text = FormatToString(format, args);
     const size_t room = sizeOfBuffer - 1;
     if (count != _TRUNCATE && count > room && text.size() > room) {
         // Windows treats a count that the buffer cannot hold as an invalid argument.
@@ -69,7 +55,7 @@ int _snprintf_s(char* buffer, size_t sizeOfBuffer, size_t count, const char* for
 
 int vsprintf_s(char* buffer, size_t sizeOfBuffer, const char* format, va_list args) {
     if (!buffer || sizeOfBuffer == 0) return -1;
-    const std::string text = FormatAll(format, args);
+    const std::string text = FormatToString(format, args);
     if (text.size() >= sizeOfBuffer) {
         buffer[0] = '\0';
         return -1;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ResultCells.h"
 #include "TestDatabase.h"
 
 namespace tamo::testing::system {
@@ -20,17 +21,9 @@ constexpr int kConsole = 12;         // Operator's Console: private
 constexpr int kNavService = 6;       // method domain with IHeartbeat, INavigation, IWaypoint
 constexpr int kPositionService = 7;  // method domain with I위치
 
-// A cell of a result row, "NULL" for a NULL cell.
-inline std::string Cell(const ResultSet& set, size_t row, size_t column) {
-    const auto& cell = set.rows.at(row).at(column);
-    return cell ? *cell : "NULL";
-}
-
-inline std::vector<std::string> Column(const ResultSet& set, size_t column) {
-    std::vector<std::string> values;
-    for (size_t row = 0; row < set.rows.size(); ++row) values.push_back(Cell(set, row, column));
-    return values;
-}
+using tamo::testing::Cell;
+using tamo::testing::Column;
+using tamo::testing::ExpectRefusal;
 
 // A reader that succeeded: status 1, then exactly one data set.
 inline ResultSet DataOf(const RunResult& result) {
@@ -47,15 +40,6 @@ inline void ExpectDone(const RunResult& result) {
     ASSERT_EQ(result.sets.size(), 1u) << result.error;
     EXPECT_EQ(result.sets[0].keys, std::vector<std::string>{"test"});
     EXPECT_EQ(Cell(result.sets[0], 0, 0), "1");
-}
-
-// A refusal: the status row 0, then the reason as the server's error text.
-inline void ExpectRefusal(const RunResult& result, const std::string& message) {
-    EXPECT_FALSE(result.ok);
-    ASSERT_EQ(result.sets.size(), 1u) << result.error;
-    EXPECT_EQ(result.sets[0].keys, std::vector<std::string>{"test"});
-    EXPECT_EQ(Cell(result.sets[0], 0, 0), "0");
-    EXPECT_EQ(result.error, message);
 }
 
 // The one-row answer of a lock check (no status set).

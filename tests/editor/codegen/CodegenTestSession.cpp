@@ -2,7 +2,7 @@
 
 #include <regex>
 
-#include "CLoginValues.h"
+#include "SessionLogin.h"
 
 namespace tamo::codegen::testing {
 
@@ -31,14 +31,7 @@ const std::vector<std::string>& MessageBoxRecorder::Texts() const { return Recor
 void MessageBoxRecorder::Clear() { RecordedTexts().clear(); }
 
 std::string ConnectSession(const tamo::testing::ConnectionValues& server) {
-    CLoginValues login;
-    login.SetField(LOGIN_SERVER, server.host);
-    login.SetField(LOGIN_PORT, std::to_string(server.port));
-    login.SetField(LOGIN_DB_NAME, server.database);
-    login.SetField(LOGIN_DB_ID, server.user);
-    login.SetField(LOGIN_DB_PASSWORD, server.password);
-    login.SetField(LOGIN_USER_ID, "admin");
-    login.SetField(LOGIN_USER_PASSWORD, "admin");
+    const CLoginValues login = tamo::testing::LoginFor(server, "admin", "admin");
     CMysqlQuery::GetInstance()->Close();
     return CMysqlQuery::GetInstance()->Connect(login).GetString();
 }

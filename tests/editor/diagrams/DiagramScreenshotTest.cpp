@@ -1,29 +1,11 @@
 #include <filesystem>
 
 #include "DiagramWindowFixture.h"
-#include "class_network_link_info.h"
 #include "class_umlline.h"
 
 using tamo::platform::TestDriver;
 
 namespace {
-
-class_node_info node(int id, const char* name, const char* type) {
-    class_node_info record;
-    record.id = id;
-    record.name = name;
-    record.type = type;
-    return record;
-}
-
-class_network_link_info link(int source, int sourcePort, int destination, int destinationPort) {
-    class_network_link_info record;
-    record.s_node_id = source;
-    record.s_port_id = sourcePort;
-    record.d_node_id = destination;
-    record.d_port_id = destinationPort;
-    return record;
-}
 
 using DiagramScreenshotTest = DiagramWindowTest;
 

@@ -44,3 +44,20 @@ void DiagramWindowTest::settle() {
     // A line paints only once the windows above it have cut themselves down, one round after another.
     for (int round = 0; round < 5; ++round) tamo::platform::TestDriver::PumpPostedMessages();
 }
+
+class_node_info node(int id, const char* name, const char* type) {
+    class_node_info record;
+    record.id = id;
+    record.name = name;
+    record.type = type;
+    return record;
+}
+
+class_network_link_info link(int source, int sourcePort, int destination, int destinationPort) {
+    class_network_link_info record;
+    record.s_node_id = source;
+    record.s_port_id = sourcePort;
+    record.d_node_id = destination;
+    record.d_port_id = destinationPort;
+    return record;
+}

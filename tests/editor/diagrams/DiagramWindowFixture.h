@@ -11,6 +11,12 @@
 #include "DiagramTestFrame.h"
 #include "TestDriver.h"
 #include "class_diagramscrollview.h"
+#include "class_network_link_info.h"
+#include "class_node_info.h"
+
+// The records of the networks that the view tests draw: a node, and a link between two nodes' ports.
+class_node_info node(int id, const char* name, const char* type);
+class_network_link_info link(int source, int sourcePort, int destination, int destinationPort);
 
 class DiagramWindowTest : public ::testing::Test {
 protected:

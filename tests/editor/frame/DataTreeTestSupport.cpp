@@ -7,6 +7,7 @@
 #include "CLoginValues.h"
 #include "CWnd.h"
 #include "EditorResources.h"
+#include "SessionLogin.h"
 #include "SessionMessageBox.h"
 
 namespace datatree_test {
@@ -32,14 +33,7 @@ void DataTreeTest::SetUp() {
     ASSERT_TRUE(tamo::res::LoadEditorResources(&error)) << error;
     SetSessionMessageBoxHandler(ApplicationBox);
     m_server = tamo::testing::TestDatabase::Prepare(m_database, true);
-    CLoginValues login;
-    login.SetField(LOGIN_SERVER, m_server.host);
-    login.SetField(LOGIN_PORT, std::to_string(m_server.port));
-    login.SetField(LOGIN_DB_NAME, m_server.database);
-    login.SetField(LOGIN_DB_ID, m_server.user);
-    login.SetField(LOGIN_DB_PASSWORD, m_server.password);
-    login.SetField(LOGIN_USER_ID, "admin");
-    login.SetField(LOGIN_USER_PASSWORD, "admin");
+    const CLoginValues login = tamo::testing::LoginFor(m_server, "admin", "admin");
     db = CMysqlQuery::GetInstance();
     db->Close();
     db = CMysqlQuery::GetInstance();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "CLoginValues.h"
+#include "SessionLogin.h"
 #include "TestDatabase.h"
 
 namespace frame_test {
@@ -13,8 +14,7 @@ namespace frame_test {
 tamo::testing::ConnectionValues SampleDatabase(const std::string& name);
 
 // The seven login values for a design database and an application account.
-CLoginValues LoginFor(const tamo::testing::ConnectionValues& server, const std::string& user,
-                      const std::string& password);
+using tamo::testing::LoginFor;
 
 // Connects the editor's session; an empty text on success, else the error text.
 std::string ConnectSession(const tamo::testing::ConnectionValues& server, const std::string& user,

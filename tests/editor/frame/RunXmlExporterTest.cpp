@@ -9,6 +9,7 @@
 
 #include "DataTreeTestSupport.h"
 #include "RunXmlExporter.h"
+#include "SessionLogin.h"
 
 using tamo::platform::TestDriver;
 namespace fs = std::filesystem;
@@ -123,14 +124,7 @@ TEST_F(RunXmlExporterTest, PelvaneWritesTheDataDomainAndTheFileIsOpened) {
     const fs::path tools = fs::path(TAMO_BUILD_DIR) / "tools";
     if (!fs::exists(tools / "pelvane")) GTEST_SKIP() << "pelvane is not built";
     fs::create_symlink(tools / "pelvane", m_folder / "tools" / "pelvane");
-    CLoginValues login;
-    login.SetField(LOGIN_SERVER, m_server.host);
-    login.SetField(LOGIN_PORT, std::to_string(m_server.port));
-    login.SetField(LOGIN_DB_NAME, m_server.database);
-    login.SetField(LOGIN_DB_ID, m_server.user);
-    login.SetField(LOGIN_DB_PASSWORD, m_server.password);
-    login.SetField(LOGIN_USER_ID, "admin");
-    login.SetField(LOGIN_USER_PASSWORD, "admin");
+    const CLoginValues login = tamo::testing::LoginFor(m_server, "admin", "admin");
     const fs::path output = m_folder / "Nav.xml";
     driver.AnswerFileDialog(output.string().c_str());
     RunXmlExporter(login, "Nav", "tools\\pelvane.exe", 1);

@@ -4,6 +4,7 @@
 #include "CLoginValues.h"
 #include "CWinApp.h"
 #include "EditorResources.h"
+#include "SessionLogin.h"
 #include "SessionMessageBox.h"
 
 namespace account_test {
@@ -45,14 +46,7 @@ void AccountDialogTest::TearDown() {
 }
 
 void AccountDialogTest::LogIn(const std::string& user, const std::string& password) {
-    CLoginValues login;
-    login.SetField(LOGIN_SERVER, m_server.host);
-    login.SetField(LOGIN_PORT, std::to_string(m_server.port));
-    login.SetField(LOGIN_DB_NAME, m_server.database);
-    login.SetField(LOGIN_DB_ID, m_server.user);
-    login.SetField(LOGIN_DB_PASSWORD, m_server.password);
-    login.SetField(LOGIN_USER_ID, user);
-    login.SetField(LOGIN_USER_PASSWORD, password);
+    const CLoginValues login = tamo::testing::LoginFor(m_server, user, password);
     CMysqlQuery::GetInstance()->Close();
     db = CMysqlQuery::GetInstance();
     ASSERT_EQ(db->Connect(login), "");

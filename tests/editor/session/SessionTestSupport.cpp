@@ -49,19 +49,6 @@ CLoginValues SampleLogin(const std::string& user, const std::string& password) {
     return LoginFor(SampleDatabase(), user, password);
 }
 
-CLoginValues LoginFor(const tamo::testing::ConnectionValues& server, const std::string& user,
-                      const std::string& password) {
-    CLoginValues login;
-    login.SetField(LOGIN_SERVER, server.host);
-    login.SetField(LOGIN_PORT, std::to_string(server.port));
-    login.SetField(LOGIN_DB_NAME, server.database);
-    login.SetField(LOGIN_DB_ID, server.user);
-    login.SetField(LOGIN_DB_PASSWORD, server.password);
-    login.SetField(LOGIN_USER_ID, user);
-    login.SetField(LOGIN_USER_PASSWORD, password);
-    return login;
-}
-
 MessageBoxRecorder::MessageBoxRecorder() : previous_(SetSessionMessageBoxHandler(RecordMessageBox)) {
     RecordedTexts().clear();
 }

@@ -10,6 +10,7 @@
 
 #include "CLoginValues.h"
 #include "CMysqlQuery.h"
+#include "SessionLogin.h"
 #include "SessionMessageBox.h"
 #include "TestDatabase.h"
 
@@ -22,8 +23,7 @@ tamo::testing::ConnectionValues SampleDatabase();
 tamo::testing::ConnectionValues ChangedDatabase(const std::string& name, const std::string& adminSql);
 
 // The seven login values for a design database and the given application account.
-CLoginValues LoginFor(const tamo::testing::ConnectionValues& server, const std::string& user,
-                      const std::string& password);
+using tamo::testing::LoginFor;
 // The same for the sample database.
 CLoginValues SampleLogin(const std::string& user = "admin", const std::string& password = "admin");
 

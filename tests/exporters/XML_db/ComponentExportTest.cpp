@@ -96,40 +96,12 @@ public:
         Fields("10", "pos", {{"x", "alias", "100", "other", "coord", "FIX", "2"}});
     }
 
-    void MethodDomain(const std::string& id, const std::string& upper, const std::string& name) {
-        answers["call domainMethodInfo(" + id + ", 'method')"] =
-            Answer({"domain_method.id", "domain_method.upper_id", "domain_method.name", "domain_method.user_id",
-                    "domain_method.public", "domain_method.standard_port", "domain_method.create_date",
-                    "domain_method.last_update", "domain_method.description"},
-                   {{id, upper, name, "admin", "1", "9100", "2024-01-01", "2024-01-02", name + " methods"}});
-    }
-
     void DataDomain(const std::string& id, const std::string& upper, const std::string& name) {
         answers["call domainDataInfo(" + id + ", 'data')"] =
             Answer({"domain_data.id", "domain_data.upper_id", "domain_data.name", "domain_data.user_id",
                     "domain_data.public", "domain_data.create_date", "domain_data.last_update",
                     "domain_data.description"},
                    {{id, upper, name, "admin", "1", "2024-01-01", "2024-01-02", name + " data"}});
-    }
-
-    // Rows: domain id, name, type, referenced domain id, referenced data name, referenced domain name.
-    void Datas(const std::string& domain, const Rows& rows) {
-        Rows full;
-        for (const auto& r : rows) full.push_back({r[0], r[1], r[2], r[3], r[4], "0", "100", r[1] + " text", r[5]});
-        answers["call metadataViewMetadataList(" + domain + ", '%%', 'data')"] =
-            Answer({"a.domain_id", "a.name", "a.type", "b.real_domain_id", "b.real_data_name", "a.scmin", "a.scmax",
-                    "a.description", "c.real_domain_name"},
-                   full);
-    }
-
-    // Rows: member, type, referenced domain id, referenced domain name, referenced data name, array type, size.
-    void Fields(const std::string& domain, const std::string& data, const Rows& rows) {
-        Rows full;
-        for (const auto& r : rows) full.push_back({r[0], r[1], r[2], r[3], r[4], "32", "-1", "1", r[5], r[6], "f"});
-        answers["call metadataViewMetafieldList(" + domain + ", '" + data + "', 'data')"] =
-            Answer({"a.member_name", "a.type", "i.real_domain_id", "b.real_domain_name", "i.real_data_name",
-                    "a.bitsize", "a.scimin", "a.scimax", "a.arraytype", "a.arraysize", "a.description"},
-                   full);
     }
 
     void UseBareKeys() {
