@@ -11,11 +11,6 @@ CREATE FUNCTION name_prefix_pattern(p_word VARCHAR(1024)) RETURNS VARCHAR(2100)
   DETERMINISTIC
   RETURN CONCAT(REPLACE(REPLACE(REPLACE(COALESCE(p_word, ''), '\\', '\\\\'), '%', '\\%'), '_', '\\_'), '%')$$
 
--- A domain's own path in the trees: its ancestors and its name, each followed by "\".
-CREATE FUNCTION domain_tree_path(p_id INT) RETURNS TEXT
-  READS SQL DATA
-  RETURN domain_path(p_id)$$
-
 CREATE PROCEDURE select_search_data_name(p_word VARCHAR(1024))
   READS SQL DATA
 BEGIN
@@ -27,13 +22,13 @@ BEGIN
   SET v_administrator = account_is_administrator();
   SELECT 1 AS test;
   SELECT h.id, h.type, h.name, h.path
-    FROM (SELECT d.id, 'domain' AS type, d.name, domain_tree_path(d.id) AS path, 0 AS hit_order
+    FROM (SELECT d.id, 'domain' AS type, d.name, domain_path(d.id) AS path, 0 AS hit_order
             FROM domain d
             LEFT JOIN domain_member m ON m.domain_id = d.id AND m.user_id = v_user
            WHERE d.name LIKE v_pattern AND d.kind = 'data'
              AND readable(v_administrator, d.public, grade_rank(m.grade))
           UNION ALL
-          SELECT i.id, i.type, i.name, domain_tree_path(d.id), 1
+          SELECT i.id, i.type, i.name, domain_path(d.id), 1
             FROM domain d
             LEFT JOIN domain_member m ON m.domain_id = d.id AND m.user_id = v_user
             JOIN data_item i ON i.domain_id = d.id AND i.name LIKE v_pattern
@@ -53,19 +48,19 @@ BEGIN
   SET v_administrator = account_is_administrator();
   SELECT 1 AS test;
   SELECT h.id, h.type, h.name, h.path
-    FROM (SELECT d.id, 'domain' AS type, d.name, domain_tree_path(d.id) AS path, 0 AS hit_order
+    FROM (SELECT d.id, 'domain' AS type, d.name, domain_path(d.id) AS path, 0 AS hit_order
             FROM domain d
             LEFT JOIN domain_member m ON m.domain_id = d.id AND m.user_id = v_user
            WHERE d.name LIKE v_pattern AND d.kind = 'method'
              AND readable(v_administrator, d.public, grade_rank(m.grade))
           UNION ALL
-          SELECT f.id, 'interface', f.name, domain_tree_path(d.id), 1
+          SELECT f.id, 'interface', f.name, domain_path(d.id), 1
             FROM domain d
             LEFT JOIN domain_member m ON m.domain_id = d.id AND m.user_id = v_user
             JOIN method_interface f ON f.domain_id = d.id AND f.name LIKE v_pattern
            WHERE d.kind = 'method' AND readable(v_administrator, d.public, grade_rank(m.grade))
           UNION ALL
-          SELECT x.id, x.type, x.name, domain_tree_path(d.id), 2
+          SELECT x.id, x.type, x.name, domain_path(d.id), 2
             FROM domain d
             LEFT JOIN domain_member m ON m.domain_id = d.id AND m.user_id = v_user
             JOIN method x ON x.domain_id = d.id AND x.name LIKE v_pattern
@@ -85,19 +80,19 @@ BEGIN
   SET v_administrator = account_is_administrator();
   SELECT 1 AS test;
   SELECT h.id, h.type, h.name, h.path
-    FROM (SELECT d.id, 'domain' AS type, d.name, domain_tree_path(d.id) AS path, 0 AS hit_order
+    FROM (SELECT d.id, 'domain' AS type, d.name, domain_path(d.id) AS path, 0 AS hit_order
             FROM domain d
             LEFT JOIN domain_member m ON m.domain_id = d.id AND m.user_id = v_user
            WHERE d.name LIKE v_pattern AND d.kind = 'system'
              AND readable(v_administrator, d.public, grade_rank(m.grade))
           UNION ALL
-          SELECT n.id, n.type, n.name, CONCAT(domain_tree_path(d.id), 'Nodes\\'), 1
+          SELECT n.id, n.type, n.name, CONCAT(domain_path(d.id), 'Nodes\\'), 1
             FROM domain d
             LEFT JOIN domain_member m ON m.domain_id = d.id AND m.user_id = v_user
             JOIN node n ON n.domain_id = d.id AND n.name LIKE v_pattern
            WHERE d.kind = 'system' AND readable(v_administrator, d.public, grade_rank(m.grade))
           UNION ALL
-          SELECT c.id, 'component', c.name, CONCAT(domain_tree_path(d.id), 'Components\\'), 2
+          SELECT c.id, 'component', c.name, CONCAT(domain_path(d.id), 'Components\\'), 2
             FROM domain d
             LEFT JOIN domain_member m ON m.domain_id = d.id AND m.user_id = v_user
             JOIN component c ON c.systemdomain_id = d.id AND c.name LIKE v_pattern
