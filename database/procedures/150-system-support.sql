@@ -39,6 +39,12 @@ CREATE FUNCTION sys_port_number(p_text VARCHAR(1024)) RETURNS INT
   DETERMINISTIC
   RETURN COALESCE(CAST(NULLIF(REGEXP_SUBSTR(p_text, '^[0-9]{1,9}'), '') AS INT), 0)$$
 
+-- The system domain that holds a proxy or stub class (through its component); NULL for an unknown class.
+CREATE FUNCTION sys_class_domain(p_class_id INT) RETURNS INT
+  READS SQL DATA
+  RETURN (SELECT c.systemdomain_id FROM component_class a JOIN component c ON c.id = a.component_id
+           WHERE a.id = p_class_id)$$
+
 -- 1 when a locked sub-system or sensor node stands for the domain.
 CREATE FUNCTION sys_domain_locked(p_domain_id INT) RETURNS TINYINT
   READS SQL DATA

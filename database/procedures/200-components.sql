@@ -331,8 +331,7 @@ END$$
 CREATE PROCEDURE proxyInterfaceObjectViewList(p_class_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain((SELECT c.systemdomain_id FROM component_class a JOIN component c ON c.id = a.component_id
-                             WHERE a.id = p_class_id));
+  CALL require_read_domain(sys_class_domain(p_class_id));
   SELECT 1 AS test;
   SELECT proxy_interface_object.class_id AS proxy_interface_id, proxy_interface_object.object_name,
          proxy_interface_object.component_id
@@ -345,8 +344,7 @@ END$$
 CREATE PROCEDURE stubInterfaceObjectViewList(p_class_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain((SELECT c.systemdomain_id FROM component_class a JOIN component c ON c.id = a.component_id
-                             WHERE a.id = p_class_id));
+  CALL require_read_domain(sys_class_domain(p_class_id));
   SELECT 1 AS test;
   SELECT stub_interface_object.class_id AS stub_interface_id, stub_interface_object.object_name,
          stub_interface_object.component_id
