@@ -9,8 +9,10 @@
 #include "CNewMetadataDlg.h"
 #include "CSearchDomainDlg.h"
 #include "DataTreeTestSupport.h"
+#include "DialogTestControls.h"
 #include "class_copy_data_dialog.h"
 
+using namespace dialog_test;
 using tamo::platform::TestDriver;
 
 namespace {
@@ -19,48 +21,6 @@ class DataDialogsTest : public datatree_test::DataTreeTest {
 protected:
     DataDialogsTest() : DataTreeTest("datatree_dialogs") {}
 };
-
-CString Text(CWnd& dialog, int id) {
-    CString text;
-    dialog.GetDlgItemText(id, text);
-    return text;
-}
-
-bool Enabled(CWnd& dialog, int id) { return dialog.GetDlgItem(id)->IsWindowEnabled(); }
-
-CComboBox& Combo(CWnd& dialog, int id) { return *dynamic_cast<CComboBox*>(dialog.GetDlgItem(id)); }
-
-std::vector<std::string> ComboEntries(CWnd& dialog, int id) {
-    std::vector<std::string> entries;
-    CComboBox& combo = Combo(dialog, id);
-    for (int index = 0; index < combo.GetCount(); ++index) {
-        CString entry;
-        combo.GetLBText(index, entry);
-        entries.push_back(entry.str());
-    }
-    return entries;
-}
-
-// Chooses the entry with that text as a user would; fails the test without one.
-void Choose(CWnd& dialog, int id, const std::string& text) {
-    const std::vector<std::string> entries = ComboEntries(dialog, id);
-    const auto found = std::find(entries.begin(), entries.end(), text);
-    ASSERT_NE(found, entries.end()) << text << " is not in combo box " << id;
-    TestDriver::ChooseComboItem(dialog, id, static_cast<int>(found - entries.begin()));
-}
-
-std::string Selected(CWnd& dialog, int id) {
-    CComboBox& combo = Combo(dialog, id);
-    CString text;
-    if (combo.GetCurSel() >= 0) combo.GetLBText(combo.GetCurSel(), text);
-    return text.str();
-}
-
-std::vector<std::string> ListNames(CListCtrl& list) {
-    std::vector<std::string> names;
-    for (int row = 0; row < list.GetItemCount(); ++row) names.push_back(list.GetItemText(row, 0).str());
-    return names;
-}
 
 // Only the entries that the sample design gives (other tests of the suite add their own domains).
 std::vector<std::string> Only(const std::vector<std::string>& entries, const std::vector<std::string>& wanted) {

@@ -6,6 +6,7 @@
 #include "CSearchDomainDlg.h"
 #include "CTreeDataDomainControl.h"
 #include "DataTreeTestSupport.h"
+#include "DialogTestControls.h"
 #include "class_copy_data_dialog.h"
 
 using tamo::platform::TestDriver;
@@ -34,17 +35,6 @@ protected:
 
     CTreeDataDomainControl control;
 };
-
-void ChooseCombo(CDialog& d, int id, const std::string& text) {
-    auto* combo = dynamic_cast<CComboBox*>(d.GetDlgItem(id));
-    ASSERT_NE(combo, nullptr);
-    for (int index = 0; index < combo->GetCount(); ++index) {
-        CString entry;
-        combo->GetLBText(index, entry);
-        if (entry.str() == text) return TestDriver::ChooseComboItem(d, id, index);
-    }
-    ADD_FAILURE() << text << " is not in combo box " << id;
-}
 
 HTREEITEM FindChild(CTreeCtrl& tree, HTREEITEM parent, const std::string& text) {
     for (HTREEITEM item = tree.GetChildItem(parent); item; item = tree.GetNextSiblingItem(item))
@@ -108,7 +98,7 @@ TEST_F(DataDomainControlTest, DataEditsReachTheRecordOnlyAfterSuccess) {
     NewData(domain, "Taken", "int8_t");
     driver.OnDialog(320, [](CDialog& d) {
         TestDriver::Type(d, 1010, "Range");
-        ChooseCombo(d, 1011, "scaled16_t");
+        dialog_test::Choose(d, 1011, "scaled16_t");
         TestDriver::Click(d, IDOK);
     });
     CString created;
@@ -140,9 +130,9 @@ TEST_F(DataDomainControlTest, DataEditsReachTheRecordOnlyAfterSuccess) {
 
     driver.OnDialog(320, [&](CDialog& d) {
         TestDriver::Type(d, 1010, "Range'별칭");
-        ChooseCombo(d, 1011, "alias");
-        ChooseCombo(d, 1013, domainName);
-        ChooseCombo(d, 1014, "Taken");
+        dialog_test::Choose(d, 1011, "alias");
+        dialog_test::Choose(d, 1013, domainName);
+        dialog_test::Choose(d, 1014, "Taken");
         TestDriver::Click(d, IDOK);
     });
     ASSERT_EQ(control.EditMetadata(&range), 0);
@@ -169,7 +159,7 @@ TEST_F(DataDomainControlTest, CopyReportsEachDuplicateAndGoesOn) {
     driver.AnswerMessageBox(IDOK);
     driver.OnDialog(415, [&](CDialog& d) {
         auto& copy = dynamic_cast<class_copy_data_dialog&>(d);
-        ChooseCombo(d, 1184, sourceName);
+        dialog_test::Choose(d, 1184, sourceName);
         ASSERT_EQ(copy.m_listData.GetItemCount(), 3);
         for (int row = 0; row < 3; ++row) TestDriver::ClickListRow(copy.m_listData, row, row > 0);
         TestDriver::Click(d, IDOK);
