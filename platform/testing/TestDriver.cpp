@@ -218,6 +218,10 @@ void TestDriver::Click(CWnd& parent, int buttonId) {
         ADD_FAILURE() << "button " << buttonId << " is disabled";
         return;
     }
+    // A mouse click focuses the button first: the control that had the focus hears of losing it (EN_KILLFOCUS)
+    // before BN_CLICKED, as on Windows.
+    ShowTopLevel(*control);
+    control->SetFocus();
     button->Click();
 }
 

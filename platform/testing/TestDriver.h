@@ -65,6 +65,7 @@ public:
     const std::vector<ProcessCall>& Processes() const { return m_processes; }
 
     // What a user does. Each works on the real widgets, so the layer's own notifications follow.
+    // Click focuses the button first, so the control that had the focus is told it lost it before BN_CLICKED.
     static void Click(CWnd& parent, int buttonId);
     static void Type(CWnd& parent, int controlId, LPCTSTR text);
     static void ChooseComboItem(CWnd& parent, int comboId, int index);

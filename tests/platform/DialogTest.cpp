@@ -1,6 +1,9 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "Platform.h"
 #include "TestDriver.h"
 #include "TestResources.h"
@@ -100,6 +103,8 @@ TEST_F(DialogTest, OkThatRefusesKeepsTheDialogOpen) {
         EXPECT_TRUE(dialog.IsModalRunning());
         EXPECT_TRUE(shown.IsWindowVisible());
         TestDriver::Click(shown, 1014);
+        // The click left the focus on "검사"; the user goes back into the edit to type.
+        TestDriver::FocusControl(*shown.GetDlgItem(1001));
         TestDriver::Type(shown, 1001, "x");
         TestDriver::PressEnter(shown);
         EXPECT_FALSE(dialog.IsModalRunning());
@@ -108,6 +113,50 @@ TEST_F(DialogTest, OkThatRefusesKeepsTheDialogOpen) {
     EXPECT_EQ(dialog.okCalls, 2);
     EXPECT_EQ(dialog.checkClicks, 1);
     EXPECT_EQ(dialog.name, "x");
+}
+
+// The controls dialog that copies the name into the password edit when the name edit loses the focus, and
+// writes down what each handler sees.
+class FocusDialog : public CDialog {
+public:
+    FocusDialog() : CDialog(kControlsDialog) {}
+    std::vector<std::string> events;
+
+protected:
+    afx_msg void OnNameLeft() {
+        CString name;
+        GetDlgItemText(1001, name);
+        SetDlgItemText(1002, name);
+        events.push_back("EN_KILLFOCUS");
+    }
+    afx_msg void OnCheck() {
+        CString copied;
+        GetDlgItemText(1002, copied);
+        events.push_back("BN_CLICKED " + copied.str());
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(FocusDialog, CDialog)
+    ON_EN_KILLFOCUS(1001, &FocusDialog::OnNameLeft)
+    ON_BN_CLICKED(1014, &FocusDialog::OnCheck)
+END_MESSAGE_MAP()
+
+TEST_F(DialogTest, AClickTakesTheFocusBeforeTheButtonHearsOfIt) {
+    FocusDialog dialog;
+    driver.OnDialog(kControlsDialog, [&dialog](CDialog& shown) {
+        TestDriver::FocusControl(*shown.GetDlgItem(1001));
+        TestDriver::Type(shown, 1001, "7");
+        dialog.events.clear();
+        TestDriver::Click(shown, 1014);
+        EXPECT_EQ(dialog.events, (std::vector<std::string>{"EN_KILLFOCUS", "BN_CLICKED 7"}));
+        EXPECT_EQ(CWnd::GetFocus(), shown.GetDlgItem(1014));
+        // A second click finds the focus where the first left it: the edit hears nothing more.
+        TestDriver::Click(shown, 1014);
+        EXPECT_EQ(dialog.events.size(), 3u);
+        TestDriver::Click(shown, IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
 TEST_F(DialogTest, EscapeCloseBoxAndCancelEndWithCancel) {
