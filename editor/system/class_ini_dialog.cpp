@@ -31,26 +31,26 @@ void class_ini_dialog::set_connection_info(const class_node_info& node, const cl
 bool class_ini_dialog::show_proxy_info() {
     std::vector<class_custum_table> entries;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->SelectCustomProxyTable(db->FormatCall("call coustim_proxyViewlistinfo(%d, %d)", m_NodeInfo.id,
-                                                  m_ComponentInfo.component_id),
-                                   entries) != 0) {
-        db->ShowLastError();
-        return false;
-    }
-    m_strSettings += BuildProxySections(entries);
-    return true;
+    const int loaded = db->SelectCustomProxyTable(
+        db->FormatCall("call coustim_proxyViewlistinfo(%d, %d)", m_NodeInfo.id, m_ComponentInfo.component_id), entries);
+    return AppendSections(loaded, entries, BuildProxySections);
 }
 
 bool class_ini_dialog::show_stub_info() {
     std::vector<class_custum_table> entries;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->SelectCustomStubTable(db->FormatCall("call coustim_stubViewlistinfo(%d, %d)", m_NodeInfo.id,
-                                                 m_ComponentInfo.component_id),
-                                  entries) != 0) {
-        db->ShowLastError();
+    const int loaded = db->SelectCustomStubTable(
+        db->FormatCall("call coustim_stubViewlistinfo(%d, %d)", m_NodeInfo.id, m_ComponentInfo.component_id), entries);
+    return AppendSections(loaded, entries, BuildStubSections);
+}
+
+bool class_ini_dialog::AppendSections(int loaded, const std::vector<class_custum_table>& entries,
+                                      std::string (*build)(const std::vector<class_custum_table>&)) {
+    if (loaded != 0) {
+        CMysqlQuery::GetInstance()->ShowLastError();
         return false;
     }
-    m_strSettings += BuildStubSections(entries);
+    m_strSettings += build(entries);
     return true;
 }
 

@@ -6,9 +6,11 @@
 // not a file was written.
 
 #include <string>
+#include <vector>
 
 #include "CDialog.h"
 #include "class_component_info.h"
+#include "class_custum_table.h"
 #include "class_node_info.h"
 
 class class_ini_dialog : public CDialogEx {
@@ -33,6 +35,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Appends the built sections of a list that loaded (0); shows the failure of one that did not.
+    bool AppendSections(int loaded, const std::vector<class_custum_table>& entries,
+                        std::string (*build)(const std::vector<class_custum_table>&));
+
     class_node_info m_NodeInfo;            // its id is used
     class_component_info m_ComponentInfo;  // its component id is used
     std::string m_strSettings;             // the built text, lines ending in a line feed

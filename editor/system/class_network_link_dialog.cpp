@@ -203,6 +203,24 @@ bool class_network_link_dialog::AnyEndLocked(std::initializer_list<std::pair<int
     return false;
 }
 
+bool class_network_link_dialog::SelectedLink(class_network_link_info& link) {
+    const int row = FirstSelectedRow(m_listLinks);
+    if (row < 0) {
+        MessageBox(kNoRow);
+        return false;
+    }
+    link.s_node_id = string_to_int(m_listLinks.GetItemText(row, COLUMN_S_NODE_ID));
+    link.s_port_id = string_to_int(m_listLinks.GetItemText(row, COLUMN_S_PORT));
+    link.d_node_id = string_to_int(m_listLinks.GetItemText(row, COLUMN_D_NODE_ID));
+    link.d_port_id = string_to_int(m_listLinks.GetItemText(row, COLUMN_D_PORT));
+    return true;
+}
+
+std::pair<int, int> class_network_link_dialog::DestinationOf(const class_node_info* destination) const {
+    if (destination == nullptr) return {0, m_DomainInfo.id};
+    return {destination->id, destination->sub_system_domain_id};
+}
+
 void class_network_link_dialog::OnBnClickedButtonAdd() {
     const char* missing = nullptr;
     if (m_comboStartNode.GetCurSel() == CB_ERR)
@@ -219,11 +237,9 @@ void class_network_link_dialog::OnBnClickedButtonAdd() {
         MessageBox(missing);
         return;
     }
-    const class_node_info* destination = SelectedNode(m_comboDestNode);
     const int sourcePort = ReadPort(m_comboStartPort);
     const int destinationPort = ReadPort(m_comboDestPort);
-    const int destinationId = destination != nullptr ? destination->id : 0;
-    const int destinationDomain = destination != nullptr ? destination->sub_system_domain_id : m_DomainInfo.id;
+    const auto [destinationId, destinationDomain] = DestinationOf(SelectedNode(m_comboDestNode));
     if (AnyEndLocked({{source->id, sourcePort}, {destinationId, destinationPort}})) {
         MessageBox("상위 Subsystem Node가 LOCK 상태이므로,\n Networklink를 추가 할 수 없습니다.");
         return;
@@ -246,15 +262,8 @@ void class_network_link_dialog::OnBnClickedButtonAdd() {
 }
 
 void class_network_link_dialog::OnBnClickedButtonEdit() {
-    const int row = FirstSelectedRow(m_listLinks);
-    if (row < 0) {
-        MessageBox(kNoRow);
-        return;
-    }
-    const int oldSourceId = string_to_int(m_listLinks.GetItemText(row, COLUMN_S_NODE_ID));
-    const int oldSourcePort = string_to_int(m_listLinks.GetItemText(row, COLUMN_S_PORT));
-    const int oldDestinationId = string_to_int(m_listLinks.GetItemText(row, COLUMN_D_NODE_ID));
-    const int oldDestinationPort = string_to_int(m_listLinks.GetItemText(row, COLUMN_D_PORT));
+    class_network_link_info old;
+    if (!SelectedLink(old)) return;
 
     const class_node_info* source = SelectedNode(m_comboStartNode);
     if (source == nullptr) {
@@ -266,13 +275,11 @@ void class_network_link_dialog::OnBnClickedButtonEdit() {
         MessageBox(kNoDestinationNode);
         return;
     }
-    const class_node_info* destination = SelectedNode(m_comboDestNode);
     const int destinationPort = ReadPort(m_comboDestPort);
-    const int destinationId = destination != nullptr ? destination->id : 0;
-    const int destinationDomain = destination != nullptr ? destination->sub_system_domain_id : m_DomainInfo.id;
+    const auto [destinationId, destinationDomain] = DestinationOf(SelectedNode(m_comboDestNode));
 
-    if (AnyEndLocked({{oldSourceId, oldSourcePort},
-                      {oldDestinationId, oldDestinationPort},
+    if (AnyEndLocked({{old.s_node_id, old.s_port_id},
+                      {old.d_node_id, old.d_port_id},
                       {source->id, sourcePort},
                       {destinationId, destinationPort}})) {
         CopySelectedLinkToCombos();
@@ -281,7 +288,7 @@ void class_network_link_dialog::OnBnClickedButtonEdit() {
     }
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     if (db->ExecuteProc(db->FormatCall("call NetworklinkViewEditNetworkink(%d, %d, %d, %d, %d, %d, %d, %d)",
-                                       oldSourceId, oldSourcePort, source->id, source->sub_system_domain_id,
+                                       old.s_node_id, old.s_port_id, source->id, source->sub_system_domain_id,
                                        sourcePort, destinationId, destinationDomain, destinationPort)) != 0)
         db->ShowLastError();
     update_list_control();
@@ -290,22 +297,16 @@ void class_network_link_dialog::OnBnClickedButtonEdit() {
 }
 
 void class_network_link_dialog::OnBnClickedButtonDelete() {
-    const int row = FirstSelectedRow(m_listLinks);
-    if (row < 0) {
-        MessageBox(kNoRow);
-        return;
-    }
-    const int sourceId = string_to_int(m_listLinks.GetItemText(row, COLUMN_S_NODE_ID));
-    const int sourcePort = string_to_int(m_listLinks.GetItemText(row, COLUMN_S_PORT));
-    const int destinationId = string_to_int(m_listLinks.GetItemText(row, COLUMN_D_NODE_ID));
-    const int destinationPort = string_to_int(m_listLinks.GetItemText(row, COLUMN_D_PORT));
-    if (AnyEndLocked({{sourceId, sourcePort}, {destinationId, destinationPort}})) {
+    class_network_link_info link;
+    if (!SelectedLink(link)) return;
+    if (AnyEndLocked({{link.s_node_id, link.s_port_id}, {link.d_node_id, link.d_port_id}})) {
         CopySelectedLinkToCombos();
         MessageBox("상위 Subsystem Node가 LOCK 상태이므로,\n Networklink를 삭제 할 수 없습니다.");
         return;
     }
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->ExecuteProc(db->FormatCall("call netWorkLinkViewDeleteNetWorkLink(%d, %d)", sourceId, sourcePort)) != 0)
+    if (db->ExecuteProc(db->FormatCall("call netWorkLinkViewDeleteNetWorkLink(%d, %d)", link.s_node_id,
+                                       link.s_port_id)) != 0)
         db->ShowLastError();
     update_list_control();
     FillPortCombo(m_comboStartNode, m_comboStartPort);

@@ -14,6 +14,7 @@
 #include "CDialog.h"
 #include "CListCtrl.h"
 #include "class_domain_info.h"
+#include "class_network_link_info.h"
 #include "class_node_info.h"
 
 class class_network_link_dialog : public CDialogEx {
@@ -58,6 +59,11 @@ private:
     void ShowLinkEnd(CComboBox& nodeCombo, CComboBox& portCombo, const CString& nodeName, const CString& port);
     void CopySelectedLinkToCombos();
     void ClearEditSelections();
+    // The ends of the first selected row; false after the box "선택된 필드가 없습니다." without one.
+    bool SelectedLink(class_network_link_info& link);
+    // The destination's node id and domain value for the procedures: the node's id and sub-system domain, or
+    // for "외부포트" (null) 0 and the dialog's domain.
+    std::pair<int, int> DestinationOf(const class_node_info* destination) const;
     // The ends in order: the first that is not free refuses.
     bool AnyEndLocked(std::initializer_list<std::pair<int, int>> ends);
 

@@ -97,21 +97,33 @@ void class_port_disign_dialog::RegisterGroup(int group) {
     RunStep(db->FormatCall("call nodeportViewNewPortGroup(%d,%d)", m_DomainInfo.id, group));
 }
 
-int class_port_disign_dialog::RequireSelectedRow() {
+bool class_port_disign_dialog::SelectedPort(int& port, int& group) {
     const int row = FirstSelectedRow(m_listPorts);
-    if (row < 0) AfxMessageBox("선택된 필드가 없습니다.");
-    return row;
+    if (row < 0) {
+        AfxMessageBox("선택된 필드가 없습니다.");
+        return false;
+    }
+    port = string_to_int(m_listPorts.GetItemText(row, COLUMN_PORT));
+    group = string_to_int(m_listPorts.GetItemText(row, COLUMN_GROUP));
+    return true;
+}
+
+class_system_domain_port_info class_port_disign_dialog::ReadEdits() const {
+    class_system_domain_port_info port;
+    port.port_num = ReadNumber(IDC_PORT);
+    port.port_group = ReadNumber(IDC_GROUP);
+    CString description;
+    GetDlgItemText(IDC_DESCRIPTION, description);
+    port.description = description.str();
+    return port;
 }
 
 void class_port_disign_dialog::OnBnClickedAdd() {
-    const int port = ReadNumber(IDC_PORT);
-    const int group = ReadNumber(IDC_GROUP);
-    CString description;
-    GetDlgItemText(IDC_DESCRIPTION, description);
-    RegisterGroup(group);
+    const class_system_domain_port_info port = ReadEdits();
+    RegisterGroup(port.port_group);
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->ExecuteProc(db->FormatCall("call domainPortViewNewPort(%d, %d, %d, '%s')", m_DomainInfo.id, port, group,
-                                       description)) != 0) {
+    if (db->ExecuteProc(db->FormatCall("call domainPortViewNewPort(%d, %d, %d, '%s')", m_DomainInfo.id, port.port_num,
+                                       port.port_group, port.description)) != 0) {
         db->ShowLastError();
         return;
     }
@@ -119,28 +131,20 @@ void class_port_disign_dialog::OnBnClickedAdd() {
 }
 
 void class_port_disign_dialog::OnBnClickedEdit() {
-    const int row = RequireSelectedRow();
-    if (row < 0) return;
-    const int oldPort = string_to_int(m_listPorts.GetItemText(row, COLUMN_PORT));
-    const int oldGroup = string_to_int(m_listPorts.GetItemText(row, COLUMN_GROUP));
-    const int port = ReadNumber(IDC_PORT);
-    const int group = ReadNumber(IDC_GROUP);
-    CString description;
-    GetDlgItemText(IDC_DESCRIPTION, description);
-
-    RegisterGroup(group);
+    int oldPort = 0, oldGroup = 0;
+    if (!SelectedPort(oldPort, oldGroup)) return;
+    const class_system_domain_port_info port = ReadEdits();
+    RegisterGroup(port.port_group);
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    RunStep(db->FormatCall("call domainPortViewEditPort(%d, %d, %d, %d, '%s')", m_DomainInfo.id, oldPort, port, group,
-                           description));
+    RunStep(db->FormatCall("call domainPortViewEditPort(%d, %d, %d, %d, '%s')", m_DomainInfo.id, oldPort, port.port_num,
+                           port.port_group, port.description));
     RunStep(db->FormatCall("call domainLogicalPortViewDeletePort(%d, %d)", m_DomainInfo.id, oldGroup));
     LoadPorts();
 }
 
 void class_port_disign_dialog::OnBnClickedDelete() {
-    const int row = RequireSelectedRow();
-    if (row < 0) return;
-    const int port = string_to_int(m_listPorts.GetItemText(row, COLUMN_PORT));
-    const int group = string_to_int(m_listPorts.GetItemText(row, COLUMN_GROUP));
+    int port = 0, group = 0;
+    if (!SelectedPort(port, group)) return;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     RunStep(db->FormatCall("call domainPortViewDeletePort(%d, %d)", m_DomainInfo.id, port));
     RunStep(db->FormatCall("call domainLogicalPortViewDeletePort(%d, %d)", m_DomainInfo.id, group));

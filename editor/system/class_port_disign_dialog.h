@@ -10,6 +10,7 @@
 #include "CListCtrl.h"
 #include "CString.h"
 #include "class_domain_info.h"
+#include "class_system_domain_port_info.h"
 
 class class_port_disign_dialog : public CDialogEx {
 public:
@@ -35,12 +36,14 @@ protected:
 
 private:
     int ReadNumber(int editId) const;
+    // The port, group and description the edits hold.
+    class_system_domain_port_info ReadEdits() const;
     // Registers the group on the server (and for the domain's node ports); a group that exists is reported.
     void RegisterGroup(int group);
     // Runs a call of the sequence; a failure shows the server's text and the sequence goes on.
     void RunStep(const CString& call);
-    // The selected row, or -1 after the box "선택된 필드가 없습니다.".
-    int RequireSelectedRow();
+    // The port and group of the selected row; false after the box "선택된 필드가 없습니다." without one.
+    bool SelectedPort(int& port, int& group);
 
     CListCtrl m_listPorts;  // 1203
 };

@@ -226,6 +226,13 @@ TEST_F(NodeDialogsTest, ASubSystemNodeShowsItsLinkedNodesAndRebuildsInsteadOfAdd
         EXPECT_EQ(ListColumn(list, 7), links);
         ASSERT_FALSE(links.empty());
         EXPECT_NE(links[0], "");
+        // A larger window gives the list its width and height less 50 pixels.
+        d.SetWindowPos(nullptr, 0, 0, 1500, 700, SWP_NOMOVE | SWP_NOZORDER);
+        CRect client, listRect;
+        d.GetClientRect(&client);
+        list.GetWindowRect(&listRect);
+        EXPECT_EQ(listRect.Width(), client.Width() - 50);
+        EXPECT_EQ(listRect.Height(), client.Height() - 50);
         TestDriver::FocusControl(*d.GetDlgItem(IDC_DESCRIPTION));
         TestDriver::PressEnter(d);  // does nothing
         EXPECT_TRUE(d.IsModalRunning());
