@@ -27,8 +27,10 @@ constexpr std::array<std::pair<const char*, const char*>, 8> kScaledBaseTypes{{
     {"u_scaled64_t", "u_int64_t"},
 }};
 
-bool IsEnumKeyword(const std::string& keyword) {
-    return keyword == "enum8_t" || keyword == "enum16_t" || keyword == "enum32_t";
+// The type of the SDK that a keyword of the design names. "wchar_t" is a keyword of C++ itself, so no SDK can
+// declare it; the SDK's wide character is "tamo_wchar_t".
+std::string SdkType(const std::string& keyword) {
+    return "::Tamo::" + (keyword == "wchar_t" ? std::string("tamo_wchar_t") : keyword);
 }
 
 void AppendCommentBlock(std::string& text, const CodegenRow& item) {
@@ -56,7 +58,7 @@ void AppendScaledTypedef(std::string& text, const CodegenRow& item) {
 }
 
 void AppendPlainTypedef(std::string& text, const CodegenRow& item) {
-    Append(text, {kIndent8, "typedef ::Tamo::", Column(item, 4), " ", Column(item, 2), ";\n"});
+    Append(text, {kIndent8, "typedef ", SdkType(Column(item, 4)), " ", Column(item, 2), ";\n"});
 }
 
 void AppendVariableArrayField(std::string& text, const std::string& type, const std::string& name) {
@@ -85,6 +87,19 @@ void AppendDynamicBuffer(std::string& text, const std::string& structName, const
     Append(text, {kIndent15, "::Tamo::u_int8_t dynamicbuffer[_maxDynamicSize];    // dynamic buffer\n"});
 }
 
+std::string ScaledFieldLimits(const CodegenRow& field, const std::string& prefix) {
+    const std::string& name = Column(field, 2);
+    std::string text;
+    Append(text, {prefix, "static const double min_", name, "() { return double(", Column(field, 9), "); }\n"});
+    Append(text, {prefix, "static const double max_", name, "() { return double(", Column(field, 10), "); }\n"});
+    return text;
+}
+
+std::string ScaledFieldType(const CodegenRow& field) {
+    const std::string& name = Column(field, 2);
+    return ScaledOpener(Column(field, 7)) + "min_" + name + ",max_" + name + " >";
+}
+
 // Reads the members (fields or constants) of one data item; false after a failure, which has been shown.
 bool LoadMembers(CMysqlQuery& session, int dataDomainId, const std::string& dataName, std::vector<CodegenRow>& rows) {
     if (QueryRows(session, session.FormatCall("call metadataViewMetafieldList(%d,'%s','data')", dataDomainId, dataName),
@@ -106,6 +121,10 @@ bool IsScaledKeyword(const std::string& keyword) {
     return false;
 }
 
+bool IsEnumKeyword(const std::string& keyword) {
+    return keyword == "enum8_t" || keyword == "enum16_t" || keyword == "enum32_t" || keyword == "enum64_t";
+}
+
 std::string ScaledOpener(const std::string& keyword) {
     for (const auto& [scaled, base] : kScaledBaseTypes) {
         if (keyword == scaled) return std::string("::Tamo::real< ::Tamo::") + base + ",";
@@ -116,15 +135,8 @@ std::string ScaledOpener(const std::string& keyword) {
 std::string FieldTypeText(const CodegenRow& field, const std::string& prefix, const DataQualifierFn& qualifierOf) {
     const std::string& type = Column(field, 7);
     if (type == "alias") return prefix + qualifierOf(ReadDecimal(Column(field, 3))) + "::" + Column(field, 5);
-    if (IsScaledKeyword(type)) {
-        const std::string& name = Column(field, 2);
-        std::string text;
-        Append(text, {prefix, "static const double min_", name, "() { return double(", Column(field, 9), "); }\n"});
-        Append(text, {prefix, "static const double max_", name, "() { return double(", Column(field, 10), "); }\n"});
-        Append(text, {prefix, ScaledOpener(type), "min_", name, ",max_", name, " >"});
-        return text;
-    }
-    return prefix + "::Tamo::" + type;
+    if (IsScaledKeyword(type)) return ScaledFieldLimits(field, prefix) + prefix + ScaledFieldType(field);
+    return prefix + SdkType(type);
 }
 
 void AppendStructBody(std::string& text, const std::string& structName, const std::vector<CodegenRow>& fields,
@@ -140,7 +152,11 @@ void AppendStructBody(std::string& text, const std::string& structName, const st
             Append(text, {FieldTypeText(field, kIndent15, qualifierOf), " ", name, "[", Column(field, 12), "];\n"});
         } else if (arrayKind == "VARIABLE") {
             hasVariableArray = true;
-            const std::string type = FieldTypeText(field, "", qualifierOf);
+            // A scaled element type declares its limits once, as members; the casts and sizes name the real
+            // type alone.
+            const bool scaled = IsScaledKeyword(Column(field, 7));
+            if (scaled) text += ScaledFieldLimits(field, kIndent15);
+            const std::string type = scaled ? ScaledFieldType(field) : FieldTypeText(field, "", qualifierOf);
             AppendVariableArrayField(text, type, name);
             Append(dynamicSize, {"+sizeof(", type, ")*", Column(field, 12)});
         } else {
@@ -218,7 +234,7 @@ void WriteDataDefinitions(CMysqlQuery& session, std::string& text, const class_d
         const std::string& type = Column(item, 4);
         std::vector<CodegenRow> members;
         bool membersLoaded = true;
-        if (type == "struct" || type == "enum8_t" || type == "enum16_t" || type == "enum32_t") {
+        if (type == "struct" || IsEnumKeyword(type)) {
             membersLoaded = LoadMembers(session, ReadDecimal(Column(item, 1)), Column(item, 2), members);
         }
         AppendDataItem(text, item, members, membersLoaded, qualifierOf);

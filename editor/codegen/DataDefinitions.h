@@ -19,6 +19,9 @@ std::string ScaledOpener(const std::string& keyword);
 
 bool IsScaledKeyword(const std::string& keyword);
 
+// "enum8_t" to "enum64_t": the data items whose constants follow their typedef.
+bool IsEnumKeyword(const std::string& keyword);
+
 // The declarations of one data item from its row of the data item list (1 domain id, 2 name, 3 writer, 4 type,
 // 6 real data, 7 minimum, 8 maximum, 9 description, 10 real domain name). `members` are the rows of its field
 // list (structures) or constant list (enumerations); `membersLoaded` false leaves the structure body or the

@@ -3,11 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "CompileCheck.h"
 #include "DataDefinitions.h"
+#include "DomainHeader.h"
 #include "GoldenFile.h"
 
 using namespace tamo::codegen;
-using tamo::codegen::testing::ExpectMatchesGolden;
+using namespace tamo::codegen::testing;
 
 namespace {
 
@@ -68,6 +70,7 @@ TEST(DataDefinitions, TableOfItemsMatchesGolden) {
                      {Constant("OFF", "0", "꺼짐"), Constant("ON", "1", "line one\r\nline two\rthree\nfour")});
     text += ItemText(Item("Mode16", "enum16_t"), {Constant("A", "0x0100", "")});
     text += ItemText(Item("Mode32", "enum32_t"));
+    text += ItemText(Item("Mode64", "enum64_t"), {Constant("HUGE", "0x100000000", "")});
     text += ItemText(Item("Angle", "alias", "기본형", "각도", "", "", "across domains"));
     text += ItemText(Item("SafeAngle", "alias", "Pos", "Angle"));
     text += ItemText(Item("Unset", "alias"));
@@ -80,7 +83,9 @@ TEST(DataDefinitions, TableOfItemsMatchesGolden) {
                       Field("name", "char_t", "0", "FIX", "32"),
                       Field("speed", "u_scaled16_t", "0", "NO", "0", "", "", "", "0.0", "50.0"),
                       Field("samples", "int16_t", "0", "VARIABLE", "16"),
-                      Field("marks", "alias", "0", "VARIABLE", "4", "", "2", "Angle")});
+                      Field("marks", "alias", "0", "VARIABLE", "4", "", "2", "Angle"),
+                      Field("gains", "scaled16_t", "0", "VARIABLE", "8", "", "", "", "-1", "1"),
+                      Field("label", "wchar_t", "0", "FIX", "16")});
     text += ItemText(Item("Empty", "struct"));
     text += DataSectionClosing();
     ExpectMatchesGolden("data_table.txt", text);
@@ -117,6 +122,14 @@ TEST(DataDefinitions, DeclarationsOfEachKind) {
          {}},
         {"enumeration without constants", ItemText(Item("E", "enum32_t")),
          {"        typedef ::Tamo::enum32_t E;\n        typedef template_history_elem<E>"}, {"const E"}},
+        {"a 64-bit enumeration keeps its constants",
+         ItemText(Item("E", "enum64_t"), {Constant("BIG", "0x100000000", "")}),
+         {"        typedef ::Tamo::enum64_t E;\n        const E BIG = 0x100000000; // description:\n"},
+         {}},
+        {"the wide character, a keyword of C++, is the SDK's tamo_wchar_t",
+         ItemText(Item("W", "wchar_t")) + ItemText(Item("S", "struct"), {Field("w", "wchar_t")}),
+         {"        typedef ::Tamo::tamo_wchar_t W;\n", "               ::Tamo::tamo_wchar_t w;\n"},
+         {"::Tamo::wchar_t"}},
         {"structure without fields",
          ItemText(Item("S", "struct")),
          {"        struct __attribute__((packed)) S\n        {\n"
@@ -141,6 +154,15 @@ TEST(DataDefinitions, DeclarationsOfEachKind) {
           "               enum {_maxDynamicSize=0+sizeof(::Tamo::int16_t)*16+sizeof(::Tamo::int32_t)*4};\n",
           "               ::Tamo::pksize_t get_sizeof() const { return sizeof(S)- _maxDynamicSize + dynamicsize; }\n"},
          {"sizeof(*this)"}},
+        {"a variable array of a scaled type declares its limits once; casts and sizes name the real type",
+         ItemText(Item("S", "struct"), {Field("g", "scaled8_t", "0", "VARIABLE", "4", "", "", "", "-1", "1")}),
+         {"               static const double min_g() { return double(-1); }\n"
+          "               static const double max_g() { return double(1); }\n"
+          "               variable_array_field_dctrl_t g_dctrl;\n",
+          "               ::Tamo::real< ::Tamo::int8_t,min_g,max_g >* g() { return (::Tamo::real< "
+          "::Tamo::int8_t,min_g,max_g >*)(dynamicbuffer+g_dctrl.dindex); }\n",
+          "enum {_maxDynamicSize=0+sizeof(::Tamo::real< ::Tamo::int8_t,min_g,max_g >)*4};\n"},
+         {"(static", "sizeof(static"}},
         {"scaled field",
          ItemText(Item("S", "struct"), {Field("sp", "scaled8_t", "0", "NO", "0", "", "", "", "-1", "1")}),
          {"               static const double min_sp() { return double(-1); }\n"
@@ -160,6 +182,40 @@ TEST(DataDefinitions, DeclarationsOfEachKind) {
         for (const std::string& piece : c.present) EXPECT_NE(c.text.find(piece), std::string::npos) << piece;
         for (const std::string& piece : c.absent) EXPECT_EQ(c.text.find(piece), std::string::npos) << piece;
     }
+}
+
+// Every keyword a data item can have, and every field keyword alone, as a fixed array and as a variable array,
+// compiles against the test SDK, which (as any conforming one) declares no wchar_t of its own; the variable
+// arrays can be allocated.
+TEST(DataDefinitions, EveryKeywordCompiles) {
+    std::string text = "#pragma once\n#include <Tamo/Tamo.h>\n";
+    WriteDataPrelude(text);
+    text += "\nnamespace  Tamo { namespace  Data { \n" + DataSectionOpening();
+    std::vector<CodegenRow> fields;
+    for (const std::string& keyword : kPlainKeywords) {
+        text += ItemText(Item("T_" + keyword, keyword));
+        fields.push_back(Field("one_" + keyword, keyword));
+        fields.push_back(Field("fix_" + keyword, keyword, "0", "FIX", "2"));
+        fields.push_back(Field("var_" + keyword, keyword, "0", "VARIABLE", "3"));
+    }
+    for (const std::string& keyword : kScaledKeywords) {
+        text += ItemText(Item("S_" + keyword, keyword, "", "", "-1", "1"));
+        fields.push_back(Field("one_" + keyword, keyword, "0", "NO", "0", "", "", "", "-1", "1"));
+        fields.push_back(Field("fix_" + keyword, keyword, "0", "FIX", "2", "", "", "", "-1", "1"));
+        fields.push_back(Field("var_" + keyword, keyword, "0", "VARIABLE", "3", "", "", "", "-1", "1"));
+    }
+    for (const char* keyword : {"enum8_t", "enum16_t", "enum32_t", "enum64_t"})
+        text += ItemText(Item(std::string("E_") + keyword, keyword), {Constant("C_" + std::string(keyword), "1", "")});
+    text += ItemText(Item("Every", "struct"), fields) + DataSectionClosing();
+    text += "} using namespace Data; } using namespace Tamo; \n";
+    text += "int main() {\n    Every every;\n    every.init_daynamic_buffer();\n"
+            "    return every.var_wchar_t_alloc(3) && every.var_u_scaled64_t_alloc(3) && "
+            "every.var_u_scaled64_t_size() == 3 ? 0 : 1;\n}\n";
+    const std::string folder = FreshFolder("every_keyword");
+    WriteFile(folder + "/every.cpp", text);
+    const CompileResult build = RunCompiler({folder + "/every.cpp", "-o", folder + "/every"}, {});
+    ASSERT_TRUE(build.ok) << build.output;
+    EXPECT_EQ(std::system((folder + "/every").c_str()), 0);
 }
 
 TEST(DataDefinitions, SectionFrameAndScaledOpeners) {

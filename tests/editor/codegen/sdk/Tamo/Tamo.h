@@ -35,6 +35,7 @@ typedef u_int64_t packed_server_addr_t;
 typedef u_int8_t enum8_t;
 typedef u_int16_t enum16_t;
 typedef u_int32_t enum32_t;
+typedef u_int64_t enum64_t;
 
 // A scaled integer standing for a real value between the results of MIN and MAX.
 template <class TYPE, const double (*MIN)(), const double (*MAX)()>
@@ -222,10 +223,6 @@ public:
 };
 
 }  // namespace Tamo
-
-// The generated code names the SDK's wide character "::Tamo::wchar_t", as the SDK's compilers allowed when
-// wchar_t was no keyword; in standard C++ it is one, so the name is mapped to the SDK's own type here.
-#define wchar_t tamo_wchar_t
 
 // The generated headers use size_t unqualified.
 using std::size_t;
