@@ -1,4 +1,5 @@
-# Fails when a source file outside platform/ includes a Qt header: editor code stays free of Qt.
+# Fails when a source file outside platform/ includes a Qt header: editor code stays free of Qt. A Qt header is a
+# module (<QtWidgets>, <QtCore/QString>), a class (<QWidget>) or a lower-case file (<qglobal.h>).
 file(GLOB_RECURSE sources LIST_DIRECTORIES false
   ${ROOT}/*.h ${ROOT}/*.hpp ${ROOT}/*.cpp ${ROOT}/*.cc ${ROOT}/*.cxx)
 set(offenders "")
@@ -7,7 +8,7 @@ foreach(source IN LISTS sources)
   if(relative MATCHES "^(platform|build|out|\\.tamo|\\.git)/")
     continue()
   endif()
-  file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Qt[A-Za-z]*/|Q[A-Z][A-Za-z]*[>\"]|q[a-z]+\\.h[>\"])")
+  file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Qt[A-Za-z]*[/>\"]|Q[A-Z][A-Za-z]*[>\"]|q[a-z]+\\.h[>\"])")
   foreach(line IN LISTS includes)
     string(STRIP "${line}" line)
     list(APPEND offenders "${relative}: ${line}")
