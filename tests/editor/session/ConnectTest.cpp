@@ -37,10 +37,14 @@ TEST_F(ConnectTest, LogsTheApplicationAccountIn) {
     EXPECT_EQ(charset, std::vector<std::string>{"utf8mb4"});
 }
 
+// A refused login leaves the logged-in user as it was, whatever ran before in the process.
 TEST_F(ConnectTest, ARefusedApplicationLoginCanBeRetried) {
+    ASSERT_EQ(db->Connect(SampleLogin("user", "user")), "");
+    db->Close();
+    db = CMysqlQuery::GetInstance();
     EXPECT_EQ(db->Connect(SampleLogin("admin", "wrong")), "보안 통과 실패");
     EXPECT_FALSE(db->IsConnected());
-    EXPECT_EQ(db->GetLoginUser(), "");
+    EXPECT_EQ(db->GetLoginUser(), "user");
     EXPECT_EQ(db->Connect(SampleLogin("admin", "admin")), "");
     EXPECT_EQ(db->GetLoginUser(), "admin");
     EXPECT_EQ(LoggedInAccount(), "admin");
