@@ -45,6 +45,7 @@ struct PopupMenuItem {
     UINT id = 0;
     bool enabled = true;
     bool checked = false;
+    bool image = false;  // the item shows an image (AddToolBarForImageCollection)
 };
 
 struct PopupMenuCall {

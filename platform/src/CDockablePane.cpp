@@ -180,6 +180,70 @@ void MenuBarImpl::Build(const CREATESTRUCT&, QWidget* parentArea) {
     outer = client = bar;
 }
 
+namespace {
+
+const char* const kPaneListEntry = "tamoPaneListEntry";
+
+// The toolbars of the frame, then its docking panes, in creation order: what its pane list shows.
+std::vector<CBasePane*> ListedPanes(WndImpl* frame) {
+    std::vector<CBasePane*> toolbars, panes;
+    for (WndImpl* child : frame->children) {
+        if (!child->IsLive()) continue;
+        if (auto* bar = dynamic_cast<ToolBarImpl*>(child); bar && bar->inFrame)
+            if (auto* pane = dynamic_cast<CBasePane*>(child->owner)) toolbars.push_back(pane);
+        if (dynamic_cast<DockPaneImpl*>(child))
+            if (auto* pane = dynamic_cast<CBasePane*>(child->owner)) panes.push_back(pane);
+    }
+    toolbars.insert(toolbars.end(), panes.begin(), panes.end());
+    return toolbars;
+}
+
+// Before a menu of the frame shows: when it holds the frame's pane list item, that item gives way to one
+// checked entry per toolbar and pane (choosing one shows or hides it) and the customize command.
+void ShowPaneList(QMenu* menu, HWND frameHandle) {
+    for (QAction* action : menu->actions()) {
+        if (!action->property(kPaneListEntry).toBool()) continue;
+        menu->removeAction(action);
+        action->deleteLater();
+    }
+    auto* frame = dynamic_cast<FrameImpl*>(WndImpl::FromHandle(frameHandle));
+    if (!frame || frame->paneMenu.entryId == 0) return;
+    QAction* entry = nullptr;
+    for (QAction* action : menu->actions())
+        if (!action->menu() && !action->isSeparator() && action->data().toUInt() == frame->paneMenu.entryId)
+            entry = action;
+    if (!entry) return;
+    entry->setVisible(false);
+    const auto insert = [menu, entry](QAction* action) {
+        action->setProperty(kPaneListEntry, true);
+        menu->insertAction(entry, action);
+    };
+    for (CBasePane* pane : ListedPanes(frame)) {
+        auto* action = new QAction(ToQ(pane->GetPaneName()), menu);
+        action->setCheckable(true);
+        action->setChecked(pane->IsPaneVisible());
+        const HWND paneHandle = pane->m_hWnd;
+        QObject::connect(action, &QAction::triggered, menu, [paneHandle] {
+            WndImpl* impl = WndImpl::FromHandle(paneHandle);
+            if (auto* shown = impl ? dynamic_cast<CBasePane*>(impl->owner) : nullptr)
+                shown->ShowPane(!shown->IsPaneVisible(), FALSE, TRUE);
+        });
+        insert(action);
+    }
+    if (frame->paneMenu.customizeCommand == 0) return;
+    auto* separator = new QAction(menu);
+    separator->setSeparator(true);
+    insert(separator);
+    auto* customize = new QAction(ToQ(frame->paneMenu.customizeLabel), menu);
+    customize->setData(frame->paneMenu.customizeCommand);
+    const UINT command = frame->paneMenu.customizeCommand;
+    QObject::connect(customize, &QAction::triggered, menu,
+                     [frameHandle, command] { ::SendMessage(frameHandle, WM_COMMAND, MAKEWPARAM(command, 0), 0); });
+    insert(customize);
+}
+
+}  // namespace
+
 void MenuBarImpl::Fill(HMENU handle) {
     menu = handle;
     bar->clear();
@@ -194,6 +258,11 @@ void MenuBarImpl::Fill(HMENU handle) {
         QMenu* popup = bar->addMenu(ToQ(item.text));
         FillQMenu(popup, item.popup.get(), frame, autoDisable,
                   [target](UINT id) { ::SendMessage(target, WM_COMMAND, MAKEWPARAM(id, 0), 0); });
+        // After the update handlers (connected first) the pane list takes the place of its item.
+        QList<QMenu*> menus = popup->findChildren<QMenu*>();
+        menus.prepend(popup);
+        for (QMenu* menu : menus)
+            QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, target] { ShowPaneList(menu, target); });
     }
 }
 
@@ -552,7 +621,14 @@ void CMDIFrameWndEx::DockPane(CBasePane* pBar, UINT, LPCRECT) {
     }
 }
 
-void CMDIFrameWndEx::EnablePaneMenu(BOOL, UINT, const CString&, UINT, BOOL, BOOL) {}
+void CMDIFrameWndEx::EnablePaneMenu(BOOL bEnable, UINT uiCustomizeCmd, const CString& strCustomizeLabel,
+                                    UINT uiViewToolbarsMenuEntryID, BOOL, BOOL) {
+    auto* frame = ImplAs<FrameImpl>(this);
+    if (!frame) return;
+    frame->paneMenu.entryId = bEnable ? uiViewToolbarsMenuEntryID : 0;
+    frame->paneMenu.customizeCommand = uiCustomizeCmd;
+    frame->paneMenu.customizeLabel = strCustomizeLabel;
+}
 
 void CMDIFrameWndEx::EnableWindowsDialog(UINT, LPCTSTR, BOOL, BOOL) {}
 

@@ -77,7 +77,7 @@ void Collect(const MenuNode& node, const QString& path, std::vector<PopupMenuIte
             Collect(*item.popup, text, into);
             continue;
         }
-        into.push_back({FromQ(text), item.id, !item.grayed, item.checked});
+        into.push_back({FromQ(text), item.id, !item.grayed, item.checked, !CommandImage(item.id).isNull()});
     }
 }
 
@@ -139,6 +139,8 @@ void UpdateMenu(MenuNode& node, CCmdTarget* target, bool autoDisable) {
 void FillQMenu(QMenu* menu, MenuNode* node, CCmdTarget* target, bool autoDisable,
                const std::function<void(UINT)>& onCommand) {
     menu->clear();
+    // The action of each command item, so that the update below finds it also when others were inserted.
+    std::vector<std::pair<MenuNode::Item*, QAction*>> commands;
     for (MenuNode::Item& item : node->items) {
         if (item.separator) {
             menu->addSeparator();
@@ -156,22 +158,18 @@ void FillQMenu(QMenu* menu, MenuNode* node, CCmdTarget* target, bool autoDisable
             if (!image.isNull()) action->setIcon(QIcon(image));
             const UINT id = item.id;
             QObject::connect(action, &QAction::triggered, menu, [onCommand, id] { onCommand(id); });
+            commands.emplace_back(&item, action);
         }
     }
     // The update handlers run each time the menu opens.
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, node, target, autoDisable] {
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [node, target, autoDisable, commands] {
         if (!target) return;
         UpdateMenu(*node, target, autoDisable);
-        int index = 0;
-        const auto actions = menu->actions();
-        for (MenuNode::Item& item : node->items) {
-            if (index >= actions.size()) break;
-            QAction* action = actions[index++];
-            if (item.separator || item.popup) continue;
-            action->setEnabled(!item.grayed);
-            action->setCheckable(item.checked);
-            action->setChecked(item.checked);
-            action->setText(ToQ(item.text));
+        for (const auto& [item, action] : commands) {
+            action->setEnabled(!item->grayed);
+            action->setCheckable(item->checked);
+            action->setChecked(item->checked);
+            action->setText(ToQ(item->text));
         }
     });
 }

@@ -19,6 +19,14 @@ public:
     using WndImpl::WndImpl;
     void Build(const CREATESTRUCT& cs, QWidget* parentArea) override;
     QMainWindow* Window() const;
+
+    // The list of toolbars and panes that a menu of the frame shows in place of the item `entryId`
+    // (EnablePaneMenu; 0: none), followed by the customize command when there is one.
+    struct PaneMenu {
+        UINT entryId = 0;
+        UINT customizeCommand = 0;
+        CString customizeLabel;
+    } paneMenu;
 };
 
 // The MDI client: the area of the MDI children, tabbed or not.

@@ -8,9 +8,11 @@
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QDir>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -436,6 +438,62 @@ std::vector<CString> TestDriver::MenuBarTitles(CWnd& frame) {
     if (!bar) return titles;
     for (QAction* action : bar->actions()) titles.push_back(FromQ(action->text()));
     return titles;
+}
+
+namespace {
+
+QMenu* MenuBarPopup(CWnd& frame, LPCTSTR title) {
+    QWidget* outer = OuterOf(&frame);
+    auto* bar = outer ? outer->findChild<QMenuBar*>() : nullptr;
+    if (!bar) return nullptr;
+    for (QAction* action : bar->actions())
+        if (action->menu() && FromQ(action->text()) == title) return action->menu();
+    return nullptr;
+}
+
+// Shows the menu's items as the user sees them after it opened: the update handlers run first.
+void CollectShown(QMenu* menu, const QString& path, std::vector<std::pair<PopupMenuItem, QAction*>>& into) {
+    emit menu->aboutToShow();
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator() || !action->isVisible()) continue;
+        const QString text = path.isEmpty() ? action->text() : path + u'/' + action->text();
+        if (action->menu()) {
+            CollectShown(action->menu(), text, into);
+            continue;
+        }
+        into.push_back(
+            {{FromQ(text), action->data().toUInt(), action->isEnabled(), action->isChecked(), !action->icon().isNull()},
+             action});
+    }
+}
+
+}  // namespace
+
+std::vector<PopupMenuItem> TestDriver::OpenMenuBarPopup(CWnd& frame, LPCTSTR title) {
+    std::vector<PopupMenuItem> items;
+    QMenu* popup = MenuBarPopup(frame, title);
+    if (!popup) {
+        ADD_FAILURE() << "no menu bar popup " << title;
+        return items;
+    }
+    std::vector<std::pair<PopupMenuItem, QAction*>> shown;
+    CollectShown(popup, QString(), shown);
+    for (const auto& [item, action] : shown) items.push_back(item);
+    return items;
+}
+
+bool TestDriver::ChooseMenuBarItem(CWnd& frame, LPCTSTR title, LPCTSTR path) {
+    QMenu* popup = MenuBarPopup(frame, title);
+    if (!popup) return false;
+    std::vector<std::pair<PopupMenuItem, QAction*>> shown;
+    CollectShown(popup, QString(), shown);
+    for (const auto& [item, action] : shown) {
+        if (item.text != path) continue;
+        if (!item.enabled) return false;
+        action->trigger();
+        return true;
+    }
+    return false;
 }
 
 }  // namespace tamo::platform

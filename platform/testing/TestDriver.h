@@ -99,6 +99,12 @@ public:
     static void Repaint(CWnd& window);
     // The text of a top-level window's menu bar popups and items (for checks of the frame's menus).
     static std::vector<CString> MenuBarTitles(CWnd& frame);
+    // Opens the menu bar popup with the title as the user does (its update handlers run) and answers what it
+    // shows, with the path of its sub-menus ("도구 모음 및 도킹 창(&T)/표준").
+    static std::vector<PopupMenuItem> OpenMenuBarPopup(CWnd& frame, LPCTSTR title);
+    // Chooses the item of that path in the popup, as the user does after opening it; false when it is not there
+    // or disabled.
+    static bool ChooseMenuBarItem(CWnd& frame, LPCTSTR title, LPCTSTR path);
 
     // ModalHooks
     bool RunDialog(CDialog& dialog) override;

@@ -18,6 +18,7 @@ constexpr UINT kChildCommand = 33072;
 constexpr UINT kMainCommand = 33073;
 constexpr UINT kApplicationCommand = 33074;
 constexpr UINT kEveryoneCommand = 33075;
+constexpr UINT kCustomizeCommand = 33077;
 
 std::vector<std::string> g_handled;
 int g_documentsAlive = 0;
@@ -183,15 +184,18 @@ protected:
         system.AttachToTabWnd(&data, DM_SHOW, TRUE);
         DockPane(&search);
         DockPane(&properties);
+        EnablePaneMenu(TRUE, kCustomizeCommand, "사용자 지정...", ID_VIEW_TOOLBAR);
         return 0;
     }
     afx_msg void OnMain() { g_handled.push_back("main frame"); }
+    afx_msg void OnCustomize() { g_handled.push_back("customize"); }
     afx_msg void OnUnhandledState(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(TestMainFrame, CMDIFrameWndEx)
     ON_WM_CREATE()
     ON_COMMAND(kMainCommand, &TestMainFrame::OnMain)
+    ON_COMMAND(kCustomizeCommand, &TestMainFrame::OnCustomize)
 END_MESSAGE_MAP()
 
 class TestApplication : public CWinAppEx {
@@ -353,6 +357,33 @@ TEST_F(FrameTest, MenuBarAndToolbarComeFromTheFrameResource) {
     CString title;
     frame->GetWindowText(title);
     EXPECT_EQ(title, "테스트 창");
+}
+
+// The item that EnablePaneMenu names gives way, each time its menu opens, to the toolbars and panes with their
+// visibility and the customize command; choosing one shows or hides it.
+TEST_F(FrameTest, TheViewMenuListsToolbarsAndPanesInPlaceOfItsItem) {
+    const auto shown = [this] {
+        std::vector<std::string> texts;
+        for (const PopupMenuItem& item : TestDriver::OpenMenuBarPopup(*frame, "보기(&V)"))
+            texts.push_back(item.text.str() + (item.checked ? " [v]" : ""));
+        return texts;
+    };
+    const std::string list = "도구 모음 및 도킹 창(&T)/";
+    const std::vector<std::string> allShown = {
+        list + "표준 [v]", list + "DataDomainView [v]", list + "MethodDomainView [v]", list + "SystemDomainView [v]",
+        list + "찾기 [v]", list + "속성 [v]", list + "사용자 지정...", "상태 표시줄(&S) [v]"};
+    EXPECT_EQ(shown(), allShown);
+
+    EXPECT_TRUE(TestDriver::ChooseMenuBarItem(*frame, "보기(&V)", (list + "찾기").c_str()));
+    EXPECT_FALSE(frame->search.IsPaneVisible());
+    std::vector<std::string> searchHidden = allShown;
+    searchHidden[4] = list + "찾기";
+    EXPECT_EQ(shown(), searchHidden);
+    EXPECT_TRUE(TestDriver::ChooseMenuBarItem(*frame, "보기(&V)", (list + "찾기").c_str()));
+    EXPECT_TRUE(frame->search.IsPaneVisible());
+
+    EXPECT_TRUE(TestDriver::ChooseMenuBarItem(*frame, "보기(&V)", (list + "사용자 지정...").c_str()));
+    EXPECT_EQ(g_handled, std::vector<std::string>{"customize"});
 }
 
 TEST_F(FrameTest, PropertyGridShowsGroupsAndReportsChoices) {
