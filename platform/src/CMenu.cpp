@@ -154,24 +154,26 @@ void FillQMenu(QMenu* menu, MenuNode* node, CCmdTarget* target, bool autoDisable
             action->setEnabled(!item.grayed);
             action->setCheckable(item.checked);
             action->setChecked(item.checked);
-            const QPixmap image = CommandImage(item.id);
-            if (!image.isNull()) action->setIcon(QIcon(image));
             const UINT id = item.id;
             QObject::connect(action, &QAction::triggered, menu, [onCommand, id] { onCommand(id); });
             commands.emplace_back(&item, action);
         }
     }
-    // The update handlers run each time the menu opens.
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [node, target, autoDisable, commands] {
-        if (!target) return;
-        UpdateMenu(*node, target, autoDisable);
+    // The images (which toolbars may give after the menu was made) and the update handlers each time the menu
+    // opens.
+    const auto refresh = [node, target, autoDisable, commands](bool update) {
+        if (update && target) UpdateMenu(*node, target, autoDisable);
         for (const auto& [item, action] : commands) {
             action->setEnabled(!item->grayed);
             action->setCheckable(item->checked);
             action->setChecked(item->checked);
             action->setText(ToQ(item->text));
+            const QPixmap image = CommandImage(item->id);
+            action->setIcon(image.isNull() ? QIcon() : QIcon(image));
         }
-    });
+    };
+    refresh(false);
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [refresh] { refresh(true); });
 }
 
 UINT RunPopupMenu(MenuNode* popup, UINT menuId, CPoint point, CCmdTarget* target, bool autoDisable) {

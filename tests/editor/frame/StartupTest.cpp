@@ -87,6 +87,16 @@ TEST_F(StartupTest, TheTreesAreTabbedWithTheSystemTreeActiveAndTheHelpWindowIsOp
     const std::vector<CString> menus = TestDriver::MenuBarTitles(*frame);
     for (const char* title : {"파일", "계정관리", "보기(&V)", "도움말(&H)"})
         EXPECT_NE(std::find(menus.begin(), menus.end(), CString(title)), menus.end()) << title;
+    // "보기" lists the toolbar and the panes in place of its toolbar item; the file menu's commands show their
+    // images.
+    std::vector<std::string> view;
+    for (const auto& item : TestDriver::OpenMenuBarPopup(*frame, "보기(&V)")) view.push_back(item.text.str());
+    const std::string list = "도구 모음 및 도킹 창(&T)/";
+    EXPECT_EQ(view, (std::vector<std::string>{list + "표준", list + "DataDomainView", list + "MethodDomainView",
+                                              list + "SystemDomainView", list + "찾기", list + "속성",
+                                              list + "사용자 지정...", "상태 표시줄(&S)"}));
+    for (const auto& item : TestDriver::OpenMenuBarPopup(*frame, "파일"))
+        EXPECT_EQ(item.image, item.id != ID_APP_EXIT) << item.text.str();
     EXPECT_TRUE(TestDriver::SaveWindowPng(*frame, frame_test::ArtifactFile("editor-start.png").c_str()));
 }
 
