@@ -1,5 +1,7 @@
 #include "CTamoZELK_MDIApp.h"
 
+#include <new>
+
 #include "CAboutDlg.h"
 #include "CChildFrame.h"
 #include "CContextMenuManager.h"
@@ -80,8 +82,14 @@ BOOL CTamoZELK_MDIApp::InitInstance() {
     tooltipParams.m_bVislManagerTheme = TRUE;
     GetTooltipManager()->SetTooltipParams(AFX_TOOLTIP_TYPE_ALL, RUNTIME_CLASS(CMFCToolTipCtrl), &tooltipParams);
 
-    m_pDiagramTemplate = new CMultiDocTemplate(IDR_DIAGRAM_DOCUMENT, RUNTIME_CLASS(CTamoZELK_MDIDoc),
-                                               RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(class_diagramscrollview));
+    // The application keeps the template (AddDocTemplate); without one no diagram window can be made.
+    m_pDiagramTemplate = new (std::nothrow) CMultiDocTemplate(IDR_DIAGRAM_DOCUMENT, RUNTIME_CLASS(CTamoZELK_MDIDoc),
+                                                              RUNTIME_CLASS(CChildFrame),
+                                                              RUNTIME_CLASS(class_diagramscrollview));
+    if (!m_pDiagramTemplate) {
+        accessWindow.DestroyWindow();
+        return FALSE;
+    }
     AddDocTemplate(m_pDiagramTemplate);
 
     // A frame whose window cannot be made deletes itself with it; it is not deleted again here.
