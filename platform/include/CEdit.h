@@ -2,7 +2,8 @@
 
 // Edit control ("Edit"): single-line, ES_PASSWORD, ES_READONLY, ES_MULTILINE. A multi-line edit takes and
 // gives its text with CR LF line ends. EN_CHANGE reaches the parent whenever the text changes, also when the
-// program sets it; EN_SETFOCUS and EN_KILLFOCUS when the focus comes and goes.
+// program sets the text of a single-line edit (not of a multi-line one); EN_SETFOCUS and EN_KILLFOCUS when the
+// focus comes and goes.
 
 #include "CWnd.h"
 

@@ -2,8 +2,10 @@
 
 // List view ("SysListView32") in report mode: columns, rows with sub-item texts and item data, single
 // (LVS_SINGLESEL) or multiple selection. LVN_ITEMCHANGED (an NMLISTVIEW) reaches the parent for every
-// change of an item's selected or focused state, whether the user or the program (SetItemState) made it;
-// inserting, deleting and setting texts send none. NM_CLICK and NM_DBLCLK (an NMITEMACTIVATE) on clicks.
+// change of an item's selected or focused state, whether the user or the program (SetItemState) made it
+// (uChanged LVIF_STATE), and when the program gives a row a new text of column 0 (LVIF_TEXT) or new item data
+// (LVIF_PARAM); inserting, deleting and setting sub-item texts send none. NM_CLICK and NM_DBLCLK (an
+// NMITEMACTIVATE) on clicks.
 
 #include "CImageList.h"
 #include "CWnd.h"

@@ -2,9 +2,13 @@
 
 #include "CWnd.h"
 
-// Tooltips are shown by the platform itself; this class exists for the frame library's names.
+// A tooltip window ("tooltips_class32"): a top-most pop-up without a caption that shows one line of text.
+// Before it shows, it sends TTN_SHOW (an NMHDR) as WM_NOTIFY to the window that created it. A tree control has
+// one of its own (CTreeCtrl::GetToolTips); the other tooltips of the frame library are the platform's.
 class CToolTipCtrl : public CWnd {
     DECLARE_DYNAMIC(CToolTipCtrl)
+public:
+    BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
 };
 
 class CMFCToolTipCtrl : public CToolTipCtrl {

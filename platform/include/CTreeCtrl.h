@@ -6,8 +6,8 @@
 // - TVN_SELCHANGING / TVN_SELCHANGED whenever the selection changes, by the user or by SelectItem;
 // - TVN_ITEMEXPANDING before an item with children opens or closes (a non-zero result stops it; 0 lets it
 //   go on), TVN_ITEMEXPANDED after. Expand from the program notifies only the first time an item opens;
-// - NM_CLICK, NM_DBLCLK, NM_RCLICK. A click on a check box sends NM_CLICK first and toggles the box after
-//   the handler returned.
+// - NM_CLICK, NM_DBLCLK, NM_RCLICK. A click sends NM_CLICK first; after the handler returned it selects the
+//   clicked item or toggles the clicked check box, unless the handler answered non-zero.
 // Handles of deleted items are refused, never followed. DeleteItem(NULL) does nothing.
 
 #include "CImageList.h"
@@ -157,8 +157,9 @@ public:
     COLORREF SetBkColor(COLORREF clr);
     COLORREF SetTextColor(COLORREF clr);
     UINT GetIndent() const;
-    // Tooltips are the platform's own and always above other windows: there is no tooltip window to move.
-    CToolTipCtrl* GetToolTips() const { return nullptr; }
+    // The tree's own tooltip, unless TVS_NOTOOLTIPS: when the mouse rests on an item whose label the tree cuts,
+    // it shows the whole text over the label, after TTN_SHOW reached the tree. The tree owns it.
+    CToolTipCtrl* GetToolTips() const;
 
 protected:
     LPCTSTR GetDefaultWindowClass() const override { return "SysTreeView32"; }

@@ -93,8 +93,9 @@ void EditImpl::SetText(const CString& text) {
         const QSignalBlocker blocker(multi);
         multi->setPlainText(ToEditText(text));
     }
-    // Windows sends EN_CHANGE also when the program sets the text.
-    NotifyCommand(EN_CHANGE);
+    // Windows sends EN_CHANGE also when the program sets the text of a single-line edit; a multi-line edit
+    // sends none for it.
+    if (line) NotifyCommand(EN_CHANGE);
 }
 
 void EditImpl::StyleChanged(DWORD) {

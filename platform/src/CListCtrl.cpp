@@ -147,6 +147,19 @@ void ListCtrlImpl::ReportStateChanges() {
     reporting = false;
 }
 
+void ListCtrlImpl::ReportItemChange(int row, UINT changed) {
+    QTreeWidgetItem* item = Row(row);
+    if (!item || silent || dead) return;
+    NMLISTVIEW notice{};
+    notice.hdr.code = LVN_ITEMCHANGED;
+    notice.iItem = row;
+    notice.uNewState = notice.uOldState = StateOf(row);
+    notice.uChanged = changed;
+    notice.ptAction = {-1, -1};
+    notice.lParam = static_cast<LPARAM>(item->data(0, Qt::UserRole).toULongLong());
+    Notify(notice.hdr);
+}
+
 bool ListCtrlImpl::eventFilter(QObject* watched, QEvent* event) {
     const bool eaten = WndImpl::eventFilter(watched, event);
     if (eaten || dead || watched != client) return eaten;
@@ -322,8 +335,12 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText) {
     ListCtrlImpl* impl = ListOf(this);
     QTreeWidgetItem* item = impl ? impl->Row(nItem) : nullptr;
     if (!item || nSubItem < 0 || nSubItem >= impl->view->columnCount()) return FALSE;
-    item->setText(nSubItem, ToQ(lpszText));
+    const QString text = ToQ(lpszText);
+    const bool changed = item->text(nSubItem) != text;
+    item->setText(nSubItem, text);
     ApplyColumnAlignment(impl, item, nSubItem);
+    // A new text of the main item is a change of the item; sub-items are not.
+    if (changed && nSubItem == 0) impl->ReportItemChange(nItem, LVIF_TEXT);
     return TRUE;
 }
 
@@ -346,7 +363,9 @@ BOOL CListCtrl::SetItemData(int nItem, DWORD_PTR dwData) {
     ListCtrlImpl* impl = ListOf(this);
     QTreeWidgetItem* item = impl ? impl->Row(nItem) : nullptr;
     if (!item) return FALSE;
+    const bool changed = item->data(0, Qt::UserRole).toULongLong() != static_cast<qulonglong>(dwData);
     item->setData(0, Qt::UserRole, QVariant::fromValue<qulonglong>(static_cast<qulonglong>(dwData)));
+    if (changed) impl->ReportItemChange(nItem, LVIF_PARAM);
     return TRUE;
 }
 

@@ -1,4 +1,5 @@
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
@@ -6,6 +7,7 @@
 #include <QTreeWidget>
 #include <functional>
 
+#include "CToolTipCtrl.h"
 #include "CTreeCtrl.h"
 #include "Controls.h"
 #include "TreeWidget.h"
@@ -88,8 +90,10 @@ void TreeWidget::mousePressEvent(QMouseEvent* event) {
     QTreeWidgetItem* item = nullptr;
     const UINT flags = m_impl->HitTestFlags(event->position().toPoint(), &item);
     m_pendingCheck = nullptr;
+    m_pendingSelect = nullptr;
     setFocus(Qt::MouseFocusReason);
-    // A press on a button only opens or closes; any other press ends in NM_CLICK when it is released.
+    // A press on a button only opens or closes; any other press ends in NM_CLICK when it is released, and what
+    // the click does to a check box or to the selection follows it.
     m_clickPending = !(item && (flags & TVHT_ONITEMBUTTON));
     if (!item) return;
     if (flags & TVHT_ONITEMBUTTON) {
@@ -97,7 +101,7 @@ void TreeWidget::mousePressEvent(QMouseEvent* event) {
     } else if ((flags & TVHT_ONITEMSTATEICON) && (m_impl->style & TVS_CHECKBOXES)) {
         m_pendingCheck = item;
     } else if (flags & (TVHT_ONITEM | TVHT_ONITEMRIGHT)) {
-        m_impl->Select(item, TVC_BYMOUSE);
+        m_pendingSelect = item;
     }
 }
 
@@ -110,13 +114,17 @@ void TreeWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !m_clickPending) return;
     m_clickPending = false;
     QTreeWidgetItem* check = m_pendingCheck;
-    m_pendingCheck = nullptr;
-    // NM_CLICK first; the check box changes after its handler, unless the handler answered non-zero.
+    QTreeWidgetItem* select = m_pendingSelect;
+    m_pendingCheck = m_pendingSelect = nullptr;
+    // NM_CLICK first; the check box changes, or the item is selected, after its handler, unless the handler
+    // answered non-zero.
     const LRESULT result = m_impl->NotifyTree(NM_CLICK, 0, nullptr, nullptr, point);
+    if (result || m_impl->dead) return;
     QTreeWidgetItem* hit = nullptr;
-    if (check && !result && m_impl->items.contains(check) &&
-        (m_impl->HitTestFlags(point, &hit) & TVHT_ONITEMSTATEICON) && hit == check)
+    if (check && m_impl->items.contains(check) && (m_impl->HitTestFlags(point, &hit) & TVHT_ONITEMSTATEICON) &&
+        hit == check)
         m_impl->ToggleCheck(check);
+    if (select && m_impl->items.contains(select)) m_impl->Select(select, TVC_BYMOUSE);
 }
 
 void TreeWidget::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -129,6 +137,20 @@ void TreeWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     if (m_impl->NotifyTree(NM_DBLCLK, 0, nullptr, nullptr, event->position().toPoint())) return;
     if (item && m_impl->items.contains(item) && (flags & TVHT_ONITEM)) m_impl->Expand(item, TVE_TOGGLE, true);
+}
+
+bool TreeWidget::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        QTreeWidgetItem* item = nullptr;
+        const UINT flags = m_impl->HitTestFlags(static_cast<QHelpEvent*>(event)->pos(), &item);
+        if (item && (flags & TVHT_ONITEM))
+            m_impl->ShowItemTip(item);
+        else
+            m_impl->HideItemTip();
+        return true;
+    }
+    if (event->type() == QEvent::Leave || event->type() == QEvent::MouseButtonPress) m_impl->HideItemTip();
+    return QTreeWidget::viewportEvent(event);
 }
 
 void TreeWidget::keyPressEvent(QKeyEvent* event) {
@@ -332,6 +354,39 @@ bool TreeImpl::Expand(QTreeWidgetItem* item, UINT code, bool byUser) {
         IsWithin(tree->currentItem(), item))
         Select(item, TVC_UNKNOWN);
     return true;
+}
+
+CToolTipCtrl* TreeImpl::ToolTip() {
+    if (tooltip || dead || !created || (style & TVS_NOTOOLTIPS)) return tooltip;
+    auto control = std::make_unique<CToolTipCtrl>();
+    if (!control->Create(owner)) return nullptr;
+    tooltip = control.get();
+    ownedWrappers.push_back(std::move(control));
+    return tooltip;
+}
+
+void TreeImpl::ShowItemTip(QTreeWidgetItem* item) {
+    CToolTipCtrl* tip = ToolTip();
+    if (!tip) return;
+    const QStyleOptionViewItem option = tree->OptionFor(tree->indexFromItem(item));
+    QRect label = tree->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, tree);
+    label.setWidth(tree->fontMetrics().horizontalAdvance(item->text(0)) + 6);
+    // A label that the tree shows whole needs no tooltip.
+    if (label.right() < tree->viewport()->width()) {
+        HideItemTip();
+        return;
+    }
+    const QPoint topLeft = tree->viewport()->mapToGlobal(label.topLeft());
+    tip->SetWindowText(FromQ(item->text(0)));
+    tip->MoveWindow(topLeft.x(), topLeft.y(), label.width(), label.height(), FALSE);
+    NMHDR header{};
+    header.code = TTN_SHOW;
+    if (WndImpl* impl = ImplOf(tip)) impl->Notify(header);
+    if (ImplOf(tip)) tip->ShowWindow(SW_SHOWNOACTIVATE);
+}
+
+void TreeImpl::HideItemTip() {
+    if (tooltip && ImplOf(tooltip)) tooltip->ShowWindow(SW_HIDE);
 }
 
 void TreeImpl::ToggleCheck(QTreeWidgetItem* item) {
@@ -757,6 +812,11 @@ COLORREF CTreeCtrl::GetLineColor() const {
 COLORREF CTreeCtrl::SetBkColor(COLORREF clr) { return SetPaletteColor(this, QPalette::Base, clr); }
 
 COLORREF CTreeCtrl::SetTextColor(COLORREF clr) { return SetPaletteColor(this, QPalette::Text, clr); }
+
+CToolTipCtrl* CTreeCtrl::GetToolTips() const {
+    TreeImpl* impl = TreeOf(this);
+    return impl ? impl->ToolTip() : nullptr;
+}
 
 UINT CTreeCtrl::GetIndent() const {
     TreeImpl* impl = TreeOf(this);

@@ -19,6 +19,7 @@ class QListWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QTabWidget;
+class CToolTipCtrl;
 
 namespace tamo::platform {
 
@@ -102,6 +103,9 @@ public:
     void StyleChanged(DWORD oldStyle) override;
     // Sends LVN_ITEMCHANGED for every row whose selected or focused state changed since the last call.
     void ReportStateChanges();
+    // LVN_ITEMCHANGED for a change of a row's main item other than its state (its text or its data), as Windows
+    // sends it: `changed` is LVIF_TEXT or LVIF_PARAM, and the states are the row's unchanged state.
+    void ReportItemChange(int row, UINT changed);
     UINT StateOf(int row) const;
     void ForgetStates();
     QTreeWidgetItem* Row(int row) const;
@@ -140,12 +144,19 @@ public:
     void EnsureVisible(QTreeWidgetItem* item);
     UINT HitTestFlags(const QPoint& point, QTreeWidgetItem** hit) const;
     void OnCurrentChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    // The tree's own tooltip, made when first needed (none under TVS_NOTOOLTIPS); the tree owns it.
+    CToolTipCtrl* ToolTip();
+    // The whole text of an item whose label the tree cuts, shown over the label after TTN_SHOW; for any other
+    // item the tooltip goes.
+    void ShowItemTip(QTreeWidgetItem* item);
+    void HideItemTip();
 
     TreeWidget* tree = nullptr;
     QSet<const QTreeWidgetItem*> items;
     CImageList* images[3] = {nullptr, nullptr, nullptr};
     COLORREF lineColor = RGB(0, 0, 0);
     bool selecting = false;
+    CToolTipCtrl* tooltip = nullptr;  // held by ownedWrappers
 };
 
 class IPAddressImpl : public WndImpl {

@@ -19,10 +19,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A resting mouse shows the whole text of an item whose label is cut (the tree's tooltip).
+    bool viewportEvent(QEvent* event) override;
 
 private:
     TreeImpl* m_impl;
-    QTreeWidgetItem* m_pendingCheck = nullptr;
+    QTreeWidgetItem* m_pendingCheck = nullptr;   // pressed check box: it changes after NM_CLICK
+    QTreeWidgetItem* m_pendingSelect = nullptr;  // pressed item: it is selected after NM_CLICK
     bool m_clickPending = false;
 };
 

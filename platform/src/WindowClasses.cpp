@@ -7,6 +7,7 @@
 namespace tamo::platform {
 
 WndImpl* CreatePropertyGridImpl(CWnd* owner);
+WndImpl* CreateToolTipImpl(CWnd* owner);
 
 namespace {
 
@@ -41,6 +42,7 @@ WndImpl* CreateImplForClass(CWnd* owner, const CString& className) {
     if (is("TamoMenuBar")) return new MenuBarImpl(owner);
     if (is("TamoStatusBar")) return new StatusBarImpl(owner);
     if (is("TamoPropertyGrid")) return CreatePropertyGridImpl(owner);
+    if (is("tooltips_class32")) return CreateToolTipImpl(owner);
     return nullptr;
 }
 

@@ -324,6 +324,15 @@ void TestDriver::ClickTreeButton(CTreeCtrl& tree, HTREEITEM handle) {
     MouseClick(view->viewport(), QPoint(content.left() - view->indentation() / 2, rect.center().y()));
 }
 
+void TestDriver::HoverTreeItem(CTreeCtrl& tree, HTREEITEM handle) {
+    if (!ExistingTreeItem(tree, handle)) return;
+    QWidget* viewport = TreeOf(tree)->tree->viewport();
+    const QPoint point = TreeLabelPoint(tree, handle);
+    QCursor::setPos(viewport->mapToGlobal(point));
+    QHelpEvent event(QEvent::ToolTip, point, viewport->mapToGlobal(point));
+    QApplication::sendEvent(viewport, &event);
+}
+
 void TestDriver::DoubleClickTreeItem(CTreeCtrl& tree, HTREEITEM handle) {
     if (!ExistingTreeItem(tree, handle)) return;
     ShowTopLevel(tree);

@@ -75,6 +75,8 @@ public:
     static void ClickTreeCheckBox(CTreeCtrl& tree, HTREEITEM item);
     static void ClickTreeButton(CTreeCtrl& tree, HTREEITEM item);
     static void DoubleClickTreeItem(CTreeCtrl& tree, HTREEITEM item);
+    // The mouse rests on an item's label (the tree's tooltip comes when the tree cuts the label).
+    static void HoverTreeItem(CTreeCtrl& tree, HTREEITEM item);
     static void PressEnter(CWnd& window);
     static void PressEscape(CWnd& window);
     static void PressCloseBox(CWnd& window);

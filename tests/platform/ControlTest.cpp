@@ -19,6 +19,7 @@ public:
 
     std::vector<std::string> events;
     LRESULT expandingAnswer = 0;
+    LRESULT clickAnswer = 0;
     bool checkBoxes = false;
     HTREEITEM root = nullptr;
     HTREEITEM first = nullptr;
@@ -52,12 +53,16 @@ protected:
     std::string Text(HTREEITEM item) const { return item ? tree.GetItemText(item).str() : "(none)"; }
 
     afx_msg void OnNameChange() { Add("EN_CHANGE"); }
+    afx_msg void OnNotesChange() { Add("EN_CHANGE notes"); }
     afx_msg void OnChoiceChange() { Add("CBN_SELCHANGE " + std::to_string(choice.GetCurSel())); }
     afx_msg void OnListBoxChange() { Add("LBN_SELCHANGE"); }
     afx_msg void OnListChanged(NMHDR* header, LRESULT* result) {
         auto* change = reinterpret_cast<NMLISTVIEW*>(header);
         Add("LVN_ITEMCHANGED " + std::to_string(change->iItem) + " " + std::to_string(change->uOldState) + "->" +
-            std::to_string(change->uNewState));
+            std::to_string(change->uNewState) +
+            (change->uChanged == LVIF_TEXT    ? " text"
+             : change->uChanged == LVIF_PARAM ? " data " + std::to_string(change->lParam)
+                                              : ""));
         *result = 0;
     }
     afx_msg void OnTreeSelected(NMHDR* header, LRESULT* result) {
@@ -78,7 +83,7 @@ protected:
         GetCursorPos(&point);
         HTREEITEM selected = tree.GetSelectedItem();
         Add("NM_CLICK checked first=" + std::to_string(tree.GetCheck(first)) + " selected=" + Text(selected));
-        *result = 0;
+        *result = clickAnswer;
     }
     afx_msg void OnAddressField(NMHDR* header, LRESULT* result) {
         auto* change = reinterpret_cast<NMIPADDRESS*>(header);
@@ -90,6 +95,7 @@ protected:
 
 BEGIN_MESSAGE_MAP(NotifyDialog, CDialog)
     ON_EN_CHANGE(1001, &NotifyDialog::OnNameChange)
+    ON_EN_CHANGE(1003, &NotifyDialog::OnNotesChange)
     ON_CBN_SELCHANGE(1008, &NotifyDialog::OnChoiceChange)
     ON_LBN_SELCHANGE(1010, &NotifyDialog::OnListBoxChange)
     ON_NOTIFY(LVN_ITEMCHANGED, 1011, &NotifyDialog::OnListChanged)
@@ -106,6 +112,7 @@ struct NotificationCase {
     std::function<void(NotifyDialog&)> action;
     std::vector<std::string> expected;
     std::function<void(NotifyDialog&)> afterwards;
+    LRESULT clickAnswer = 0;
 };
 
 void PrintTo(const NotificationCase& c, std::ostream* os) { *os << c.name; }
@@ -121,6 +128,7 @@ TEST_P(Notifications, ArriveAsWindowsSendsThem) {
     NotifyDialog dialog;
     dialog.checkBoxes = c.checkBoxes;
     dialog.expandingAnswer = c.expandingAnswer;
+    dialog.clickAnswer = c.clickAnswer;
     driver.OnDialog(kControlsDialog, [&c, &dialog](CDialog& shown) {
         c.action(dialog);
         EXPECT_EQ(dialog.events, c.expected);
@@ -144,6 +152,18 @@ INSTANTIATE_TEST_SUITE_P(
                          0,
                          [](NotifyDialog& d) { TestDriver::Type(d, 1001, "값"); },
                          {"EN_CHANGE"},
+                         nullptr},
+        NotificationCase{"MultiLineTextSetByTheProgramSendsNothing",
+                         false,
+                         0,
+                         [](NotifyDialog& d) { d.SetDlgItemText(1003, "첫 줄\r\n둘째 줄"); },
+                         {},
+                         nullptr},
+        NotificationCase{"MultiLineTextTypedByTheUser",
+                         false,
+                         0,
+                         [](NotifyDialog& d) { TestDriver::Type(d, 1003, "첫 줄\r\n둘째 줄"); },
+                         {"EN_CHANGE notes"},
                          nullptr},
         NotificationCase{"ComboSelectionSetByTheProgram",
                          false,
@@ -185,11 +205,23 @@ INSTANTIATE_TEST_SUITE_P(
                              d.list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
                              d.events.clear();
                              d.list.InsertItem(0, "앞");
-                             d.list.SetItemText(1, 0, "바뀜");
                              d.list.DeleteItem(1);
                              d.list.DeleteAllItems();
                          },
                          {},
+                         nullptr},
+        NotificationCase{"ListTextOfTheMainItemAndItemDataAreItemChanges",
+                         false,
+                         0,
+                         [](NotifyDialog& d) {
+                             d.list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+                             d.events.clear();
+                             d.list.SetItemText(0, 0, "바뀜");
+                             d.list.SetItemText(0, 0, "바뀜");
+                             d.list.SetItemData(1, 7);
+                             d.list.SetItemData(1, 7);
+                         },
+                         {"LVN_ITEMCHANGED 0 2->2 text", "LVN_ITEMCHANGED 1 0->0 data 7"},
                          nullptr},
         NotificationCase{"TreeItemSelectedByTheProgramOpensItsParentFirst",
                          false,
@@ -201,8 +233,15 @@ INSTANTIATE_TEST_SUITE_P(
                          false,
                          0,
                          [](NotifyDialog& d) { TestDriver::ClickTreeItem(d.tree, d.other); },
-                         {"TVN_SELCHANGED (none)->other selected=other", "NM_CLICK checked first=0 selected=other"},
+                         {"NM_CLICK checked first=0 selected=(none)", "TVN_SELCHANGED (none)->other selected=other"},
                          nullptr},
+        NotificationCase{"TreeClickAnsweredNonZeroSelectsNothing",
+                         false,
+                         0,
+                         [](NotifyDialog& d) { TestDriver::ClickTreeItem(d.tree, d.other); },
+                         {"NM_CLICK checked first=0 selected=(none)"},
+                         [](NotifyDialog& d) { EXPECT_EQ(d.tree.GetSelectedItem(), nullptr); },
+                         1},
         NotificationCase{
             "TreeExpandedByTheProgramNotifiesOnlyTheFirstTime",
             false,
@@ -229,7 +268,7 @@ INSTANTIATE_TEST_SUITE_P(
             false,
             0,
             [](NotifyDialog& d) { TestDriver::DoubleClickTreeItem(d.tree, d.root); },
-            {"TVN_SELCHANGED (none)->root selected=root", "NM_CLICK checked first=0 selected=root",
+            {"NM_CLICK checked first=0 selected=(none)", "TVN_SELCHANGED (none)->root selected=root",
              "TVN_ITEMEXPANDING root open (closed now)"},
             [](NotifyDialog& d) { EXPECT_TRUE(d.tree.GetItemState(d.root, TVIS_EXPANDED) & TVIS_EXPANDED); }},
         NotificationCase{
@@ -260,5 +299,65 @@ INSTANTIATE_TEST_SUITE_P(
                 d.GetDlgItemText(1013, text);
                 EXPECT_EQ(text, "10.0.0.1");
             }}));
+
+// A tree that writes down what its own tooltip tells it, and whether the tooltip showed by then.
+class TipTree : public CTreeCtrl {
+public:
+    std::vector<std::string> notices;
+
+protected:
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        CToolTipCtrl* tip = GetToolTips();
+        if (header->code == TTN_SHOW && tip && header->hwndFrom == tip->m_hWnd)
+            notices.push_back(std::string("TTN_SHOW ") + (tip->IsWindowVisible() ? "shown" : "not shown yet"));
+        return CTreeCtrl::OnNotify(wParam, lParam, pResult);
+    }
+};
+
+class TipDialog : public CDialog {
+public:
+    TipDialog() : CDialog(kControlsDialog) {}
+    TipTree tree;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, 1012, tree); }
+};
+
+// The mouse resting on an item whose label the tree cuts shows its whole text in the tree's tooltip, a top-most
+// window of its own over the label, after TTN_SHOW reached the tree; a label shown whole gets no tooltip.
+TEST(TreeToolTip, ShowsTheWholeTextOfACutLabelAboveEverything) {
+    LoadPlatformTestResources();
+    TestDriver driver;
+    TipDialog dialog;
+    driver.OnDialog(kControlsDialog, [&dialog](CDialog& shown) {
+        TestDriver::ShowTopLevel(shown);
+        TipTree& tree = dialog.tree;
+        const std::string longText(200, 'x');
+        HTREEITEM shortItem = tree.InsertItem("짧은");
+        HTREEITEM longItem = tree.InsertItem(("긴 " + longText).c_str());
+        CToolTipCtrl* tip = tree.GetToolTips();
+        ASSERT_NE(tip, nullptr);
+
+        TestDriver::HoverTreeItem(tree, longItem);
+        EXPECT_EQ(tree.notices, std::vector<std::string>{"TTN_SHOW not shown yet"});
+        EXPECT_TRUE(tip->IsWindowVisible());
+        CString text;
+        tip->GetWindowText(text);
+        EXPECT_EQ(text.str(), "긴 " + longText);
+        EXPECT_TRUE(tip->GetExStyle() & WS_EX_TOPMOST);
+        EXPECT_FALSE(tip->GetStyle() & WS_CHILD);
+        CRect tipRect, treeRect;
+        tip->GetWindowRect(&tipRect);
+        tree.GetWindowRect(&treeRect);
+        EXPECT_GT(tipRect.right, treeRect.right);
+
+        TestDriver::HoverTreeItem(tree, shortItem);
+        EXPECT_FALSE(tip->IsWindowVisible());
+        EXPECT_EQ(tree.notices.size(), 1u);
+        TestDriver::Click(shown, IDCANCEL);
+    });
+    dialog.DoModal();
+}
 
 }  // namespace

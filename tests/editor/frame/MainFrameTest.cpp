@@ -72,6 +72,26 @@ TEST_F(MainFrameTest, SelectingATreeRootShowsTheLoggedInAccount) {
     EXPECT_EQ(GridRows(), account);
 }
 
+// The tooltip that shows the whole text of a cut tree item is a top-most window of its own, which the tree raises
+// when it shows: it stays above the docked panes that the text reaches into.
+TEST_F(MainFrameTest, ATreeTooltipStaysAboveTheDockedPanes) {
+    CMainFrame* frame = StartEditor();
+    ASSERT_NE(frame, nullptr);
+    CViewTree& tree = frame->GetSystemDomainView().GetTreeCtrl();
+    HTREEITEM item = tree.InsertItem(("긴 이름 " + std::string(150, 'x')).c_str(), tree.GetRootItem());
+    tree.EnsureVisible(item);
+    TestDriver::HoverTreeItem(tree, item);
+    CToolTipCtrl* tip = tree.GetToolTips();
+    ASSERT_NE(tip, nullptr);
+    EXPECT_TRUE(tip->IsWindowVisible());
+    EXPECT_TRUE(tip->GetExStyle() & WS_EX_TOPMOST);
+    EXPECT_FALSE(tip->GetStyle() & WS_CHILD);
+    CRect tipRect, paneRect;
+    tip->GetWindowRect(&tipRect);
+    frame->GetSystemDomainView().GetWindowRect(&paneRect);
+    EXPECT_GT(tipRect.right, paneRect.right);
+}
+
 TEST_F(MainFrameTest, DiagramWindowsOpenByNameAndTheLowerIdWinsForTwins) {
     CMainFrame* frame = StartEditor();
     ASSERT_NE(frame, nullptr);
