@@ -16,7 +16,13 @@ FILE* OpenPrivateForWriting(const char* path) {
     struct stat status {};
     if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) fchmod(fd, S_IRUSR | S_IWUSR);
     FILE* file = fdopen(fd, "wb");
-    if (!file) close(fd);
+    if (!file) {
+        close(fd);
+        return nullptr;
+    }
+    // The block goes out in one write of its own, so a device that refuses it fails the write (err(fwrite))
+    // rather than the close.
+    std::setvbuf(file, nullptr, _IONBF, 0);
     return file;
 }
 

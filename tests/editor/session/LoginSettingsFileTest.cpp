@@ -136,8 +136,8 @@ TEST_F(LoginSettingsFileTest, AFileThatCannotBeCreatedIsSilentlyNotWritten) {
 }
 
 TEST_F(LoginSettingsFileTest, AFailedWriteIsReported) {
-    // The device takes the bytes into the stream's buffer and refuses them when the file is closed.
-    EXPECT_EQ(StoreLoginSettings("/dev/full", AllValues(), true, true), std::vector<CString>{"err(fclose"});
+    // The device refuses the block when it is written; the close that follows has nothing left to fail on.
+    EXPECT_EQ(StoreLoginSettings("/dev/full", AllValues(), true, true), std::vector<CString>{"err(fwrite)"});
 }
 
 }  // namespace
