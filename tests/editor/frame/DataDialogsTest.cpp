@@ -129,6 +129,51 @@ TEST_F(DataDialogsTest, OutOfRangePortAndDuplicateNameKeepTheDialogOpen) {
     EXPECT_EQ(dialog.m_strName, "NavService2");
 }
 
+// The port proposal has two stops of its own, each shown on a design database of its own: the highest port, when
+// every port from 10000 is taken, and the first candidate that the server cannot check.
+class PortProposalStopTest : public datatree_test::DataTreeTest {
+protected:
+    explicit PortProposalStopTest(std::string database) : DataTreeTest(std::move(database)) {}
+
+    // The port that the dialog of a new method domain proposes.
+    std::string ProposedPort() {
+        CNewDomainDlg dialog;
+        dialog.m_strPort = "";
+        dialog.m_strKind = "method";
+        std::string port;
+        driver.OnDialog(319, [&port](CDialog& d) {
+            port = Text(d, IDC_PORT).str();
+            TestDriver::Click(d, IDCANCEL);
+        });
+        dialog.DoModal();
+        return port;
+    }
+};
+
+class EveryPortTakenTest : public PortProposalStopTest {
+protected:
+    EveryPortTakenTest() : PortProposalStopTest("datatree_every_port_taken") {}
+};
+
+class PortCheckFailsTest : public PortProposalStopTest {
+protected:
+    PortCheckFailsTest() : PortProposalStopTest("datatree_port_check_fails") {}
+};
+
+TEST_F(EveryPortTakenTest, TheProposalStopsAtTheHighestPort) {
+    AdminRows("INSERT IGNORE INTO standard_port (port_protocol, port, protocol, service) "
+              "SELECT CONCAT(seq, '/tcp'), seq, 'tcp', '시험' FROM seq_10000_to_65535");
+    EXPECT_EQ(ProposedPort(), "65535");
+    EXPECT_TRUE(BoxTexts().empty());
+}
+
+TEST_F(PortCheckFailsTest, TheProposalStopsAtTheFirstCandidateTheServerCannotCheck) {
+    AdminRows("DROP PROCEDURE IF EXISTS standard_portViewCheckPort");
+    driver.AnswerMessageBox(IDOK);
+    EXPECT_EQ(ProposedPort(), "10000");
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"error(void CNewDomainDlg::OnEnChangeStandardportEdit()"});
+}
+
 // ---- The domain chooser -----------------------------------------------------------------------------------
 
 TEST_F(DataDialogsTest, ChooserTicksThePreselectionAndReturnsTheTicksInTreeOrder) {
@@ -421,6 +466,31 @@ TEST_F(DataDialogsTest, FieldDialogMovesNothingPastTheEnds) {
     });
     dialog.DoModal();
     EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
+TEST_F(DataDialogsTest, FieldDialogShowsAFailedMoveDownAndKeepsTheList) {
+    const int domain = NewDataDomain(UniqueName());
+    Call(db->FormatCall("call metadataViewNewMetadata(%d,'%s','%s',%d,'%s','%s','%s')", domain, "S", "struct", 0, "", "",
+                        ""));
+    for (const char* name : {"a", "b"})
+        Call(db->FormatCall("call metadataViewNewMetafield(%d,'%s','%s',%d,'%s',%d,'%s','%s','%s','%s',%d,'%s')",
+                            domain, "S", name, 0, "int8_t", 0, "", "", "", "NO", 0, ""));
+    CDataFieldViewDlg dialog;
+    dialog.m_nDomainId = domain;
+    dialog.m_strStructName = "S";
+    driver.AnswerMessageBox(IDOK);
+    driver.OnDialog(328, [&](CDialog& d) {
+        CListCtrl& list = dynamic_cast<CDataFieldViewDlg&>(d).m_listFields;
+        TestDriver::ClickListRow(list, 0);
+        // Another session deletes the field below: the server refuses the move.
+        Call(db->FormatCall("call metadataViewDeleteMetafield('%d','%s','%s')", domain, "S", "b"));
+        TestDriver::Click(d, IDC_DOWN);
+        EXPECT_EQ(ListNames(list), (std::vector<std::string>{"a", "b"}));
+        EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 0);
+        TestDriver::Click(d, IDCANCEL);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"순서를 바꿀 필드가 없습니다."});
 }
 
 // ---- The constant dialog ----------------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include "CContextMenuManager.h"
 #include "CDataDomainTreeView.h"
 #include "CFrameWnd.h"
+#include "CTreeDataDomainControl.h"
 #include "DataTreeTestSupport.h"
 
 using tamo::platform::TestDriver;
@@ -344,6 +345,29 @@ TEST_F(DataDomainTreeViewTest, FieldAndConstantDialogsReloadTheItem) {
     pane.OnDataFields();
     EXPECT_EQ(Children(waypoint), (std::vector<std::string>{"이름", "번호", "radius"}));
     EXPECT_TRUE(Tree().GetItemState(waypoint, TVIS_EXPANDED) & TVIS_EXPANDED);
+}
+
+// The pane deletes the command object when it goes and forgets it, so that the next pane makes a new one.
+TEST_F(DataDomainTreeViewTest, ThePaneDeletesItsCommandObjectAndForgetsIt) {
+    HTREEITEM domain = OwnDomain("_command");
+    ASSERT_TRUE(domain);
+    Select(domain);
+    driver.OnDialog(338, [](CDialog& d) { TestDriver::Click(d, IDCANCEL); });
+    pane.OnAddParentDomain();
+    ASSERT_NE(g_pTreeDataDomainControl, nullptr);
+    pane.DestroyWindow();
+    EXPECT_EQ(g_pTreeDataDomainControl, nullptr);
+
+    CDataDomainTreeView second;
+    ASSERT_TRUE(second.Create("DataDomainView", host, CRect(0, 0, 480, 680), TRUE, 133,
+                              WS_CHILD | WS_VISIBLE | CBRS_LEFT));
+    second.GetTreeCtrl().SelectItem(second.GetTreeCtrl().GetRootItem());
+    driver.OnDialog(338, [](CDialog& d) { TestDriver::Click(d, IDCANCEL); });
+    second.OnAddParentDomain();
+    EXPECT_NE(g_pTreeDataDomainControl, nullptr);
+    second.DestroyWindow();
+    EXPECT_EQ(g_pTreeDataDomainControl, nullptr);
+    EXPECT_TRUE(BoxTexts().empty());
 }
 
 }  // namespace

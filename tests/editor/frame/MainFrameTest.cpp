@@ -7,6 +7,7 @@
 #include "CMysqlQuery.h"
 #include "CTamoZELK_MDIDoc.h"
 #include "FrameMessages.h"
+#include "FrameTestDatabase.h"
 #include "class_domain_info.h"
 #include "class_interface_info.h"
 #include "class_node_info.h"
@@ -267,6 +268,23 @@ TEST_F(MainFrameTest, ThePasswordChangeKeepsTheNewPasswordForTheExporters) {
     frame->SendMessage(WM_COMMAND, 32884, 0);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"이전 비밀번호가 맞지 않습니다."});
     EXPECT_STREQ(frame_test::EditorApp().m_LoginDlg.UserPassword(), "new");
+}
+
+// A server that answers the account query without a row: the dialog starts with an empty description.
+TEST_F(MainFrameTest, ThePasswordChangeWithoutAnAccountRowStartsEmpty) {
+    m_server = frame_test::SampleDatabase("frame_no_account_row");
+    TestDatabase::AdminQuery(m_server.database,
+                             "CREATE OR REPLACE PROCEDURE acountInfoAccessUser() CALL account_rows('-', 0)");
+    CMainFrame* frame = StartEditor();
+    ASSERT_NE(frame, nullptr);
+    driver.OnDialog(1010, [](CDialog& dialog) {
+        CString description;
+        dialog.GetDlgItemText(1010, description);
+        EXPECT_EQ(description, "");
+        TestDriver::Click(dialog, IDCANCEL);
+    });
+    frame->SendMessage(WM_COMMAND, 32884, 0);
+    EXPECT_TRUE(driver.MessageBoxes().empty());
 }
 
 TEST_F(MainFrameTest, ANewAccountOfTheServerAccountDialogLogsInAtOnce) {
