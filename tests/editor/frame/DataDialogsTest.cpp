@@ -10,9 +10,11 @@
 #include "CSearchDomainDlg.h"
 #include "DataTreeTestSupport.h"
 #include "DialogTestControls.h"
+#include "TreeItems.h"
 #include "class_copy_data_dialog.h"
 
 using namespace dialog_test;
+using frame_test::ChildWithText;
 using tamo::platform::TestDriver;
 
 namespace {
@@ -28,12 +30,6 @@ std::vector<std::string> Only(const std::vector<std::string>& entries, const std
     for (const std::string& entry : entries)
         if (std::find(wanted.begin(), wanted.end(), entry) != wanted.end()) kept.push_back(entry);
     return kept;
-}
-
-HTREEITEM FindChild(CTreeCtrl& tree, HTREEITEM parent, const std::string& text) {
-    for (HTREEITEM item = tree.GetChildItem(parent); item; item = tree.GetNextSiblingItem(item))
-        if (tree.GetItemText(item).str() == text) return item;
-    return nullptr;
 }
 
 std::multimap<int, class_domain_info> AllDataDomains(CMysqlQuery* db) {
@@ -186,14 +182,14 @@ TEST_F(DataDialogsTest, ChooserTicksThePreselectionAndReturnsTheTicksInTreeOrder
         CTreeCtrl& tree = chooser.m_ctrlTree;
         HTREEITEM root = tree.GetRootItem();
         EXPECT_EQ(tree.GetItemText(root), "dataDomain");
-        HTREEITEM nav = FindChild(tree, root, "Nav");
-        HTREEITEM pos = FindChild(tree, nav, "Pos");
-        HTREEITEM sensor = FindChild(tree, pos, "센서");
+        HTREEITEM nav = ChildWithText(tree, root, "Nav");
+        HTREEITEM pos = ChildWithText(tree, nav, "Pos");
+        HTREEITEM sensor = ChildWithText(tree, pos, "센서");
         ASSERT_TRUE(nav && pos && sensor);
         EXPECT_FALSE(tree.GetCheck(nav));
         EXPECT_TRUE(tree.GetCheck(pos));
         EXPECT_TRUE(tree.GetCheck(sensor));
-        HTREEITEM basic = FindChild(tree, root, "기본형");
+        HTREEITEM basic = ChildWithText(tree, root, "기본형");
         ASSERT_TRUE(basic);
         tree.SetCheck(basic, TRUE);
         TestDriver::Click(d, IDOK);
@@ -213,9 +209,9 @@ TEST_F(DataDialogsTest, ChooserStateIconClickInvertsEveryDescendant) {
     dialog.m_vecSelection = {DomainWithId(2)};
     driver.OnDialog(338, [](CDialog& d) {
         CTreeCtrl& tree = dynamic_cast<CSearchDomainDlg&>(d).m_ctrlTree;
-        HTREEITEM nav = FindChild(tree, tree.GetRootItem(), "Nav");
-        HTREEITEM pos = FindChild(tree, nav, "Pos");
-        HTREEITEM sensor = FindChild(tree, pos, "센서");
+        HTREEITEM nav = ChildWithText(tree, tree.GetRootItem(), "Nav");
+        HTREEITEM pos = ChildWithText(tree, nav, "Pos");
+        HTREEITEM sensor = ChildWithText(tree, pos, "센서");
         ASSERT_TRUE(nav && pos && sensor);
         TestDriver::ClickTreeCheckBox(tree, nav);
         EXPECT_TRUE(tree.GetCheck(nav));
@@ -254,14 +250,14 @@ TEST_F(DataDialogsTest, ChooserNewDomainRebuildsTheTreeWithThePreselection) {
     });
     driver.OnDialog(338, [&](CDialog& d) {
         CTreeCtrl& tree = dynamic_cast<CSearchDomainDlg&>(d).m_ctrlTree;
-        HTREEITEM pos = FindChild(tree, FindChild(tree, tree.GetRootItem(), "Nav"), "Pos");
+        HTREEITEM pos = ChildWithText(tree, ChildWithText(tree, tree.GetRootItem(), "Nav"), "Pos");
         ASSERT_TRUE(pos);
         tree.SetCheck(pos, FALSE);
         TestDriver::Click(d, 1115);
-        HTREEITEM fresh = FindChild(tree, tree.GetRootItem(), created);
+        HTREEITEM fresh = ChildWithText(tree, tree.GetRootItem(), created);
         ASSERT_TRUE(fresh);
         EXPECT_FALSE(tree.GetCheck(fresh));
-        EXPECT_TRUE(tree.GetCheck(FindChild(tree, FindChild(tree, tree.GetRootItem(), "Nav"), "Pos")));
+        EXPECT_TRUE(tree.GetCheck(ChildWithText(tree, ChildWithText(tree, tree.GetRootItem(), "Nav"), "Pos")));
         TestDriver::Click(d, IDCANCEL);
     });
     dialog.DoModal();

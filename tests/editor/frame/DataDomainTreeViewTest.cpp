@@ -9,6 +9,7 @@
 #include "CFrameWnd.h"
 #include "CTreeDataDomainControl.h"
 #include "DataTreeTestSupport.h"
+#include "TreeItems.h"
 
 using tamo::platform::TestDriver;
 
@@ -36,16 +37,9 @@ protected:
     CViewTree& Tree() { return pane.GetTreeCtrl(); }
     HTREEITEM Root() { return Tree().GetRootItem(); }
     HTREEITEM Child(HTREEITEM parent, const std::string& text) {
-        for (HTREEITEM item = Tree().GetChildItem(parent); item; item = Tree().GetNextSiblingItem(item))
-            if (Tree().GetItemText(item).str() == text) return item;
-        return nullptr;
+        return frame_test::ChildWithText(Tree(), parent, text);
     }
-    std::vector<std::string> Children(HTREEITEM parent) {
-        std::vector<std::string> names;
-        for (HTREEITEM item = Tree().GetChildItem(parent); item; item = Tree().GetNextSiblingItem(item))
-            names.push_back(Tree().GetItemText(item).str());
-        return names;
-    }
+    std::vector<std::string> Children(HTREEITEM parent) { return frame_test::ChildTexts(Tree(), parent); }
     TreeNodeData* Data(HTREEITEM item) { return reinterpret_cast<TreeNodeData*>(Tree().GetItemData(item)); }
     int Image(HTREEITEM item) {
         int image = -2, selected = -2;

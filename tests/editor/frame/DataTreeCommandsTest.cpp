@@ -11,6 +11,7 @@
 #include "CDataDomainTreeView.h"
 #include "CTamoZELK_MDIDoc.h"
 #include "Class_UmlControl.h"
+#include "TreeItems.h"
 #include "class_explan_dialog_data.h"
 
 namespace {
@@ -40,16 +41,9 @@ protected:
 
     CViewTree& Tree() { return MainFrame()->GetDataDomainView().GetTreeCtrl(); }
     HTREEITEM Child(HTREEITEM parent, const std::string& text) {
-        for (HTREEITEM item = Tree().GetChildItem(parent); item; item = Tree().GetNextSiblingItem(item))
-            if (Tree().GetItemText(item).str() == text) return item;
-        return nullptr;
+        return frame_test::ChildWithText(Tree(), parent, text);
     }
-    std::vector<std::string> Children(HTREEITEM parent) {
-        std::vector<std::string> names;
-        for (HTREEITEM item = Tree().GetChildItem(parent); item; item = Tree().GetNextSiblingItem(item))
-            names.push_back(Tree().GetItemText(item).str());
-        return names;
-    }
+    std::vector<std::string> Children(HTREEITEM parent) { return frame_test::ChildTexts(Tree(), parent); }
 
     std::string HelpText() {
         CMDIChildWnd* help = MainFrame()->FindHelpFrame();
