@@ -1,9 +1,10 @@
 #pragma once
 
 // The property grid: groups of rows with a name, a value, a description and item data. A row with options
-// offers them in a list (AllowEdit(FALSE): only the list). When the user changes a value the grid sends its
-// owner (the parent) the registered message AFX_WM_PROPERTY_CHANGED with the grid's id and the row
-// (CMFCPropertyGridProperty*) in lParam. The grid owns and deletes the properties it was given.
+// offers them in a list (AllowEdit(FALSE): only the list). When the user changes a value (an option as soon as
+// it is picked, a typed value when it is entered) the grid sends its owner (the parent) the registered message
+// AFX_WM_PROPERTY_CHANGED with the grid's id and the row (CMFCPropertyGridProperty*) in lParam; the owner may
+// rebuild the grid while it handles it. The grid owns and deletes the properties it was given.
 
 #include <vector>
 

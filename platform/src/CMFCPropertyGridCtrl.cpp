@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "CMFCPropertyGridCtrl.h"
+#include "PropertyGridImpl.h"
 #include "QtText.h"
-#include "WndImpl.h"
 
 using namespace tamo::platform;
 
@@ -61,11 +61,9 @@ bool COleVariant::operator==(const COleVariant& other) const {
 
 namespace tamo::platform {
 
-class PropertyGridImpl;
-
 namespace {
 
-// Edits the value column: a list of the row's options, or a line edit.
+// Edits the value column (the names are not edited): a list of the row's options, or a line edit.
 class ValueDelegate : public QStyledItemDelegate {
 public:
     ValueDelegate(PropertyGridImpl* grid, QObject* parent) : QStyledItemDelegate(parent), m_grid(grid) {}
@@ -74,133 +72,38 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
 private:
+    // An option picked from the list: the editor closes first, so that the owner may rebuild the grid while
+    // it hears of the change.
+    void OptionPicked(QComboBox* combo, const QPersistentModelIndex& cell);
+
     PropertyGridImpl* m_grid;
 };
 
-}  // namespace
-
-class PropertyGridImpl : public WndImpl {
-public:
-    using WndImpl::WndImpl;
-
-    void Build(const CREATESTRUCT&, QWidget* parentArea) override {
-        auto* area = new QWidget(parentArea);
-        auto* layout = new QVBoxLayout(area);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(0);
-        tree = new QTreeWidget(area);
-        tree->setColumnCount(2);
-        tree->setRootIsDecorated(true);
-        tree->setAlternatingRowColors(false);
-        tree->setUniformRowHeights(true);
-        tree->header()->setSectionResizeMode(0, QHeaderView::Interactive);
-        tree->header()->setStretchLastSection(true);
-        tree->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
-                              QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-        tree->setItemDelegateForColumn(1, new ValueDelegate(this, tree));
-        description = new QLabel(area);
-        description->setWordWrap(true);
-        description->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-        description->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        description->setMinimumHeight(48);
-        description->setTextFormat(Qt::RichText);
-        description->hide();
-        layout->addWidget(tree, 1);
-        layout->addWidget(description);
-        QObject::connect(tree, &QTreeWidget::currentItemChanged, this, [this] { ShowDescription(); });
-        outer = client = area;
-    }
-
-    void ApplyFont(const QFont& font) override {
-        tree->setFont(font);
-        description->setFont(font);
-    }
-
-    CMFCPropertyGridCtrl* Grid() const { return dynamic_cast<CMFCPropertyGridCtrl*>(owner); }
-
-    void Add(QTreeWidgetItem* container, CMFCPropertyGridProperty* property) {
-        auto* item = new QTreeWidgetItem;
-        items.insert(property, item);
-        properties.insert(item, property);
-        if (container)
-            container->addChild(item);
-        else
-            tree->addTopLevelItem(item);
-        Refresh(property);
-        for (int i = 0; i < property->GetSubItemsCount(); ++i) Add(item, property->GetSubItem(i));
-        item->setExpanded(property->IsExpanded());
-        item->setHidden(!property->IsVisible());
-    }
-
-    void Refresh(const CMFCPropertyGridProperty* property) {
-        QTreeWidgetItem* item = items.value(property, nullptr);
-        if (!item) return;
-        item->setText(0, ToQ(property->GetName()));
-        QFont font = tree->font();
-        if (property->IsGroup()) {
-            font.setBold(true);
-            item->setFont(0, font);
-            item->setFirstColumnSpanned(true);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            QBrush band(QColor(220, 220, 220));
-            item->setBackground(0, band);
-            return;
-        }
-        item->setText(1, ToQ(property->GetValue().ToString()));
-        font.setBold(Grid() && Grid()->IsMarkModifiedProperties() && property->IsModified());
-        item->setFont(1, font);
-        Qt::ItemFlags flags = Qt::ItemIsSelectable;
-        if (property->IsEnabled()) flags |= Qt::ItemIsEnabled | Qt::ItemIsEditable;
-        item->setFlags(flags);
-    }
-
-    void Rebuild(const std::vector<CMFCPropertyGridProperty*>& top) {
-        tree->clear();
-        items.clear();
-        properties.clear();
-        for (CMFCPropertyGridProperty* property : top) Add(nullptr, property);
-        ShowDescription();
-    }
-
-    CMFCPropertyGridProperty* Current() const { return properties.value(tree->currentItem(), nullptr); }
-
-    void ShowDescription() {
-        CMFCPropertyGridProperty* property = Current();
-        if (!property) {
-            description->clear();
-            return;
-        }
-        description->setText(
-            QStringLiteral("<b>%1</b><br>%2")
-                .arg(ToQ(property->GetName()).toHtmlEscaped(), ToQ(property->GetDescription()).toHtmlEscaped()));
-    }
-
-    // A value the user chose or typed.
-    void Changed(CMFCPropertyGridProperty* property, const QString& text) {
-        if (!property || ToQ(property->GetValue().ToString()) == text) return;
-        property->SetValue(COleVariant(FromQ(text)));
-        if (CMFCPropertyGridCtrl* grid = Grid()) grid->OnPropertyChanged(property);
-    }
-
-    QTreeWidget* tree = nullptr;
-    QLabel* description = nullptr;
-    QHash<const CMFCPropertyGridProperty*, QTreeWidgetItem*> items;
-    QHash<const QTreeWidgetItem*, CMFCPropertyGridProperty*> properties;
-};
-
-namespace {
+CMFCPropertyGridProperty* PropertyAt(const PropertyGridImpl* grid, const QModelIndex& index) {
+    return grid->properties.value(grid->tree->itemFromIndex(index), nullptr);
+}
 
 QWidget* ValueDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
-    CMFCPropertyGridProperty* property = m_grid->properties.value(m_grid->tree->itemFromIndex(index), nullptr);
+    CMFCPropertyGridProperty* property = index.column() == 1 ? PropertyAt(m_grid, index) : nullptr;
     if (!property || property->IsGroup() || !property->IsEnabled()) return nullptr;
     if (property->GetOptionCount() > 0) {
         auto* combo = new QComboBox(parent);
         combo->setEditable(property->IsAllowEdit());
         for (int i = 0; i < property->GetOptionCount(); ++i) combo->addItem(ToQ(property->GetOption(i)));
+        auto* self = const_cast<ValueDelegate*>(this);
+        QObject::connect(combo, &QComboBox::activated, combo,
+                         [self, combo, cell = QPersistentModelIndex(index)] { self->OptionPicked(combo, cell); });
         return combo;
     }
     if (!property->IsAllowEdit()) return nullptr;
     return new QLineEdit(parent);
+}
+
+void ValueDelegate::OptionPicked(QComboBox* combo, const QPersistentModelIndex& cell) {
+    CMFCPropertyGridProperty* property = cell.isValid() ? PropertyAt(m_grid, cell) : nullptr;
+    const QString text = combo->currentText();
+    emit closeEditor(combo, QAbstractItemDelegate::NoHint);
+    m_grid->Changed(property, text);
 }
 
 void ValueDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
@@ -219,7 +122,6 @@ void ValueDelegate::setEditorData(QWidget* editor, const QModelIndex& index) con
 }
 
 void ValueDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const {
-    CMFCPropertyGridProperty* property = m_grid->properties.value(m_grid->tree->itemFromIndex(index), nullptr);
     QString text;
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         if (!combo->isEditable() && combo->currentIndex() < 0) return;
@@ -227,10 +129,116 @@ void ValueDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QMo
     } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         text = line->text();
     }
-    m_grid->Changed(property, text);
+    m_grid->Changed(PropertyAt(m_grid, index), text);
 }
 
 }  // namespace
+
+void PropertyGridImpl::Build(const CREATESTRUCT&, QWidget* parentArea) {
+    auto* area = new QWidget(parentArea);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    tree = new QTreeWidget(area);
+    tree->setColumnCount(2);
+    tree->setRootIsDecorated(true);
+    tree->setAlternatingRowColors(false);
+    tree->setUniformRowHeights(true);
+    tree->header()->setSectionResizeMode(0, QHeaderView::Interactive);
+    tree->header()->setStretchLastSection(true);
+    tree->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
+                          QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    tree->setItemDelegate(new ValueDelegate(this, tree));
+    description = new QLabel(area);
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    description->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    description->setMinimumHeight(48);
+    description->setTextFormat(Qt::RichText);
+    description->hide();
+    layout->addWidget(tree, 1);
+    layout->addWidget(description);
+    QObject::connect(tree, &QTreeWidget::currentItemChanged, this, [this] { ShowDescription(); });
+    outer = client = area;
+}
+
+void PropertyGridImpl::ApplyFont(const QFont& font) {
+    tree->setFont(font);
+    description->setFont(font);
+}
+
+void PropertyGridImpl::Add(QTreeWidgetItem* container, CMFCPropertyGridProperty* property) {
+    auto* item = new QTreeWidgetItem;
+    items.insert(property, item);
+    properties.insert(item, property);
+    if (container)
+        container->addChild(item);
+    else
+        tree->addTopLevelItem(item);
+    Refresh(property);
+    for (int i = 0; i < property->GetSubItemsCount(); ++i) Add(item, property->GetSubItem(i));
+    item->setExpanded(property->IsExpanded());
+    item->setHidden(!property->IsVisible());
+}
+
+void PropertyGridImpl::Refresh(const CMFCPropertyGridProperty* property) {
+    QTreeWidgetItem* item = items.value(property, nullptr);
+    if (!item) return;
+    item->setText(0, ToQ(property->GetName()));
+    QFont font = tree->font();
+    if (property->IsGroup()) {
+        font.setBold(true);
+        item->setFont(0, font);
+        item->setFirstColumnSpanned(true);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        QBrush band(QColor(220, 220, 220));
+        item->setBackground(0, band);
+        return;
+    }
+    item->setText(1, ToQ(property->GetValue().ToString()));
+    font.setBold(Grid() && Grid()->IsMarkModifiedProperties() && property->IsModified());
+    item->setFont(1, font);
+    Qt::ItemFlags flags = Qt::ItemIsSelectable;
+    if (property->IsEnabled()) flags |= Qt::ItemIsEnabled | Qt::ItemIsEditable;
+    item->setFlags(flags);
+}
+
+void PropertyGridImpl::Rebuild(const std::vector<CMFCPropertyGridProperty*>& top) {
+    // The selected row stays selected when it is still there (the pointer is only compared: it may be gone).
+    const CMFCPropertyGridProperty* selected = Current();
+    tree->clear();
+    items.clear();
+    properties.clear();
+    for (CMFCPropertyGridProperty* property : top) Add(nullptr, property);
+    if (QTreeWidgetItem* item = items.value(selected, nullptr)) {
+        const QAbstractItemView::EditTriggers triggers = tree->editTriggers();
+        tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        tree->setCurrentItem(item, 1);
+        tree->setEditTriggers(triggers);
+    }
+    ShowDescription();
+}
+
+CMFCPropertyGridProperty* PropertyGridImpl::Current() const {
+    return properties.value(tree->currentItem(), nullptr);
+}
+
+void PropertyGridImpl::ShowDescription() {
+    CMFCPropertyGridProperty* property = Current();
+    if (!property) {
+        description->clear();
+        return;
+    }
+    description->setText(QStringLiteral("<b>%1</b><br>%2")
+                             .arg(ToQ(property->GetName()).toHtmlEscaped(),
+                                  ToQ(property->GetDescription()).toHtmlEscaped()));
+}
+
+void PropertyGridImpl::Changed(CMFCPropertyGridProperty* property, const QString& text) {
+    if (!property || ToQ(property->GetValue().ToString()) == text) return;
+    property->SetValue(COleVariant(FromQ(text)));
+    if (CMFCPropertyGridCtrl* grid = Grid()) grid->OnPropertyChanged(property);
+}
 
 WndImpl* CreatePropertyGridImpl(CWnd* owner) { return new PropertyGridImpl(owner); }
 

@@ -21,6 +21,7 @@
 
 #include "Controls.h"
 #include "DialogImpl.h"
+#include "PropertyGridImpl.h"
 #include "QtText.h"
 #include "TreeWidget.h"
 #include "WndImpl.h"
@@ -111,12 +112,15 @@ void PressKeyIn(CWnd& window, int key) {
 }
 
 // The offscreen platform's notes about what it cannot do (raise windows, size hints) are no news in tests.
+// Qt's other warnings are kept for the tests that want none.
 QtMessageHandler g_standardMessages = nullptr;
+std::vector<CString> g_qtWarnings;
 
 void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtWarningMsg && (message.startsWith(QStringLiteral("This plugin does not support")) ||
                                  message.contains(QStringLiteral("XDG_RUNTIME_DIR"))))
         return;
+    if (type != QtDebugMsg && type != QtInfoMsg) g_qtWarnings.push_back(FromQ(message));
     if (g_standardMessages) g_standardMessages(type, context, message);
 }
 
@@ -125,6 +129,7 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 TestDriver::TestDriver() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!g_standardMessages) g_standardMessages = qInstallMessageHandler(QuietOffscreenNotes);
+    g_qtWarnings.clear();
     EnsureApplication();
     m_previous = GetModalHooks();
     SetModalHooks(this);
@@ -205,6 +210,8 @@ bool TestDriver::StartProcess(ProcessCall& call) {
     m_processes.push_back(call);
     return true;
 }
+
+const std::vector<CString>& TestDriver::QtWarnings() { return g_qtWarnings; }
 
 void TestDriver::Unanswered(const CString& what) { ADD_FAILURE() << what.GetString(); }
 
@@ -373,19 +380,41 @@ void TestDriver::DoubleClickAt(CWnd& window, CPoint clientPoint) {
 }
 
 void TestDriver::ChooseProperty(CMFCPropertyGridCtrl& grid, CMFCPropertyGridProperty* property, LPCTSTR value) {
-    if (!property || property->IsGroup()) {
-        ADD_FAILURE() << "no property row to change";
+    auto* impl = ImplAs<PropertyGridImpl>(&grid);
+    QTreeWidgetItem* item = impl && property ? impl->items.value(property, nullptr) : nullptr;
+    if (!item || property->IsGroup()) {
+        ADD_FAILURE() << "no property row of the grid to change";
         return;
     }
-    bool offered = property->IsAllowEdit() && property->IsEnabled();
-    for (int i = 0; i < property->GetOptionCount(); ++i)
-        if (CString(property->GetOption(i)) == value) offered = property->IsEnabled();
-    if (!offered) {
-        ADD_FAILURE() << "the row \"" << property->GetName() << "\" does not take \"" << value << "\"";
+    // The user clicks the row's value, which opens its editor (F2 when the value was current already).
+    ShowTopLevel(grid);
+    QTreeWidget* view = impl->tree;
+    view->scrollToItem(item);
+    const QModelIndex cell = view->indexFromItem(item, 1);
+    if (view->currentIndex() != cell) MouseClick(view->viewport(), view->visualRect(cell).center());
+    if (!view->indexWidget(cell)) {
+        view->setFocus();
+        SendKey(view, Qt::Key_F2);
+    }
+    QWidget* editor = view->indexWidget(cell);
+    const QString text = ToQ(value);
+    auto* combo = qobject_cast<QComboBox*>(editor);
+    const int option = combo ? combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
+    if (option >= 0) {
+        combo->setCurrentIndex(option);
+        emit combo->activated(option);
         return;
     }
-    property->SetValue(COleVariant(value));
-    grid.OnPropertyChanged(property);
+    if (QLineEdit* line = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(editor)) {
+        line->selectAll();
+        line->insert(text);
+        SendKey(editor, Qt::Key_Return);
+        // The grid takes a value typed and entered once the key has been handled.
+        QCoreApplication::sendPostedEvents();
+        return;
+    }
+    ADD_FAILURE() << "the row \"" << property->GetName() << "\" does not take \"" << value << "\"";
+    if (editor) SendKey(editor, Qt::Key_Escape);
 }
 
 // Events and pictures

@@ -85,6 +85,8 @@ public:
     static void ClickAt(CWnd& window, CPoint clientPoint);
     static void RightClickAt(CWnd& window, CPoint clientPoint);
     static void DoubleClickAt(CWnd& window, CPoint clientPoint);
+    // Clicks the row's value and picks the option `value` from its list, or types `value` and presses Enter
+    // where the row takes typing: the grid's own notification follows.
     static void ChooseProperty(CMFCPropertyGridCtrl& grid, CMFCPropertyGridProperty* property, LPCTSTR value);
 
     // Events, pictures and drawing.
@@ -107,6 +109,8 @@ public:
     // Chooses the item of that path in the popup, as the user does after opening it; false when it is not there
     // or disabled.
     static bool ChooseMenuBarItem(CWnd& frame, LPCTSTR title, LPCTSTR path);
+    // Qt's warnings since this driver was made (the offscreen platform's notes left out).
+    static const std::vector<CString>& QtWarnings();
 
     // ModalHooks
     bool RunDialog(CDialog& dialog) override;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,7 @@ class GridPane : public CDockablePane {
 public:
     CMFCPropertyGridCtrl grid;
     std::vector<std::string> changes;
+    std::function<void(CMFCPropertyGridProperty&)> onChange;  // runs inside the notification
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpcs) {
@@ -124,7 +126,9 @@ protected:
         changes.push_back(std::to_string(wParam) + " " + row->GetName() + "=" +
                           static_cast<LPCTSTR>(static_cast<_bstr_t>(row->GetValue())) + " data " +
                           std::to_string(row->GetData()));
-        return row->GetData() ? -1 : 0;
+        const LRESULT answer = row->GetData() ? -1 : 0;
+        if (onChange) onChange(*row);  // may delete the row
+        return answer;
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -386,15 +390,20 @@ TEST_F(FrameTest, TheViewMenuListsToolbarsAndPanesInPlaceOfItsItem) {
     EXPECT_EQ(g_handled, std::vector<std::string>{"customize"});
 }
 
+// A chooser: a row with options that takes no typing.
+CMFCPropertyGridProperty* NewChooser(LPCTSTR name, DWORD_PTR data, std::initializer_list<LPCTSTR> options) {
+    auto* chooser = new CMFCPropertyGridProperty(name, (_variant_t) "선택하세요", "", data);
+    for (LPCTSTR option : options) chooser->AddOption(option);
+    chooser->AllowEdit(FALSE);
+    return chooser;
+}
+
 TEST_F(FrameTest, PropertyGridShowsGroupsAndReportsChoices) {
     CMFCPropertyGridCtrl& grid = frame->properties.grid;
     auto* group = new CMFCPropertyGridProperty("도메인 정보");
     group->AddSubItem(new CMFCPropertyGridProperty("도메인명", (_variant_t) "root\\a", "도메인 이름"));
     group->AddSubItem(new CMFCPropertyGridProperty("Port", (_variant_t)(unsigned short)65535, "포트"));
-    auto* chooser = new CMFCPropertyGridProperty("IP", (_variant_t) "IP를 선택하세요", "", 200);
-    chooser->AddOption("10.0.0.1");
-    chooser->AddOption("10.0.0.2");
-    chooser->AllowEdit(FALSE);
+    CMFCPropertyGridProperty* chooser = NewChooser("IP", 200, {"10.0.0.1", "10.0.0.2"});
     group->AddSubItem(chooser);
     EXPECT_EQ(grid.AddProperty(group), 0);
     EXPECT_EQ(grid.GetPropertyCount(), 1);
@@ -403,13 +412,59 @@ TEST_F(FrameTest, PropertyGridShowsGroupsAndReportsChoices) {
     EXPECT_STREQ(static_cast<LPCTSTR>(static_cast<_bstr_t>(group->GetSubItem(1)->GetValue())), "65535");
     EXPECT_EQ(grid.FindItemByData(200), chooser);
 
+    // Through the grid's own editors: the typed value counts on Enter, the picked option at once.
     TestDriver::ChooseProperty(grid, group->GetSubItem(0), "typed over");
     TestDriver::ChooseProperty(grid, chooser, "10.0.0.2");
     EXPECT_EQ(frame->properties.changes,
               (std::vector<std::string>{"2 도메인명=typed over data 0", "2 IP=10.0.0.2 data 200"}));
     EXPECT_TRUE(chooser->IsModified());
+    // Picking the option the row shows already is no change.
+    TestDriver::ChooseProperty(grid, chooser, "10.0.0.2");
+    EXPECT_EQ(frame->properties.changes.size(), 2u);
     grid.RemoveAll();
     EXPECT_EQ(grid.GetPropertyCount(), 0);
+}
+
+TEST_F(FrameTest, PropertyGridCanBeRebuiltWhileItReportsAChoice) {
+    GridPane& pane = frame->properties;
+    CMFCPropertyGridCtrl& grid = pane.grid;
+    CMFCPropertyGridProperty* detail = nullptr;
+    // A choice in the first chooser empties the grid and shows a second chooser; a choice there replaces
+    // the detail group below it.
+    pane.onChange = [&grid, &detail](CMFCPropertyGridProperty& row) {
+        if (row.GetData() == 200) {
+            grid.RemoveAll();
+            auto* group = new CMFCPropertyGridProperty("Interface 정보");
+            group->AddSubItem(NewChooser("interface_Info", 300, {"Steer", "Monitor"}));
+            grid.AddProperty(group);
+            detail = nullptr;
+        } else if (row.GetData() == 300) {
+            if (detail) grid.DeleteProperty(detail);
+            detail = new CMFCPropertyGridProperty("Method Domain");
+            detail->AddSubItem(new CMFCPropertyGridProperty("Method_Domain명", (_variant_t)row.GetValue(), ""));
+            grid.AddProperty(detail);
+        }
+    };
+    auto* group = new CMFCPropertyGridProperty("IP 정보");
+    group->AddSubItem(NewChooser("IP_Info", 200, {"10.0.0.1"}));
+    grid.AddProperty(group);
+
+    TestDriver::ChooseProperty(grid, grid.FindItemByData(200), "10.0.0.1");
+    ASSERT_NE(grid.FindItemByData(300), nullptr);
+    TestDriver::ChooseProperty(grid, grid.FindItemByData(300), "Steer");
+    TestDriver::ChooseProperty(grid, grid.FindItemByData(300), "Monitor");
+    TestDriver::PumpPostedMessages();
+
+    EXPECT_EQ(pane.changes, (std::vector<std::string>{"2 IP_Info=10.0.0.1 data 200",
+                                                      "2 interface_Info=Steer data 300",
+                                                      "2 interface_Info=Monitor data 300"}));
+    ASSERT_EQ(grid.GetPropertyCount(), 2);
+    EXPECT_STREQ(grid.GetProperty(1)->GetName(), "Method Domain");
+    EXPECT_EQ(grid.GetProperty(1)->GetSubItem(0)->GetValue().ToString(), "Monitor");
+    // The chooser stays selected (its description shown) while the groups around it change.
+    EXPECT_EQ(grid.GetCurSel(), grid.FindItemByData(300));
+    EXPECT_TRUE(TestDriver::QtWarnings().empty()) << TestDriver::QtWarnings().front().GetString();
+    pane.onChange = nullptr;
 }
 
 // Draws a box with its name, as a diagram element does.
