@@ -4,14 +4,22 @@
 
 #include "CMFCVisualManager.h"
 #include "CMysqlQuery.h"
-#include "account_row.h"
+#include "PropertyGroups.h"
+#include "SessionRecords.h"
+#include "TreeNodeData.h"
 
 namespace {
 
 const UINT kGridId = 2;
 
-CMFCPropertyGridProperty* Row(LPCTSTR name, const CString& value, LPCTSTR description) {
-    return new CMFCPropertyGridProperty(name, COleVariant(value), description);
+CMFCPropertyGridProperty* MakeRow(const PropertyRow& row) {
+    auto* property = new CMFCPropertyGridProperty(row.name.c_str(), COleVariant(row.value.c_str()),
+                                                  row.description.c_str(), row.data);
+    if (row.data != PROPERTY_PLAIN_ROW) {
+        for (const std::string& option : row.options) property->AddOption(option.c_str());
+        property->AllowEdit(FALSE);
+    }
+    return property;
 }
 
 }  // namespace
@@ -21,6 +29,7 @@ BEGIN_MESSAGE_MAP(CPropertiesWnd, CDockablePane)
     ON_WM_SIZE()
     ON_WM_SETFOCUS()
     ON_WM_SETTINGCHANGE()
+    ON_REGISTERED_MESSAGE(AFX_WM_PROPERTY_CHANGED, &CPropertiesWnd::OnPropertyChanged)
 END_MESSAGE_MAP()
 
 int CPropertiesWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
@@ -76,6 +85,27 @@ void CPropertiesWnd::OnSettingChange(UINT uFlags, LPCTSTR lpszSection) {
     RefreshGridFont();
 }
 
+// ---- Filling ----------------------------------------------------------------------------------------------
+
+void CPropertiesWnd::EmptyGrid() {
+    m_wndPropList.RemoveAll();
+    m_pIpDetailGroup = nullptr;
+    m_pMethodDomainGroup = nullptr;
+    m_pMemberMethodGroup = nullptr;
+}
+
+CMFCPropertyGridProperty* CPropertiesWnd::AddGroup(const PropertyGroup& group) {
+    auto* property = new CMFCPropertyGridProperty(group.name.c_str());
+    for (const PropertyRow& row : group.rows) property->AddSubItem(MakeRow(row));
+    m_wndPropList.AddProperty(property, TRUE, TRUE);
+    return property;
+}
+
+void CPropertiesWnd::RemoveGroup(CMFCPropertyGridProperty*& group) {
+    if (group) m_wndPropList.DeleteProperty(group, TRUE, TRUE);
+    group = nullptr;
+}
+
 void CPropertiesWnd::ShowUserProperties() {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<account_row> rows;
@@ -83,35 +113,129 @@ void CPropertiesWnd::ShowUserProperties() {
         db->ShowLastError();
         return;
     }
-
-    m_wndPropList.RemoveAll();
-    auto* group = new CMFCPropertyGridProperty("사용자 정보");
-    for (const account_row& row : rows) {
-        const bool mayCreateAccounts = row.may_create_account != "0";
-        const bool mayCreateDomains = row.may_create_domain != "0";
-        group->AddSubItem(Row("사용자ID", row.user_id, "사용자 ID입니다"));
-        group->AddSubItem(Row("관리자계정권한", row.administrator == "0" ? "일반사용자" : "관리자", ""));
-        group->AddSubItem(Row("신규계정권한", mayCreateAccounts ? "있음" : "없음",
-                              mayCreateAccounts ? "이 계정은 다른 계정을 생성할 수 있습니다"
-                                                : "이 계정은 다른 계정을 생성할 수 없습니다."));
-        group->AddSubItem(Row("도메인계정권한", mayCreateDomains ? "있음" : "없음",
-                              mayCreateDomains ? "이 계정은 도메인을 생성할 수 있습니다"
-                                               : "이 계정은 도메인을 생성할 수 없습니다."));
-    }
-    m_wndPropList.AddProperty(group, TRUE, TRUE);
+    EmptyGrid();
+    AddGroup(UserPropertyGroup(rows));
 }
 
-// The item fillers come with the properties pane; until then the grid keeps what it shows.
-void CPropertiesWnd::ShowDomainProperties(class_domain_info&) {}
-void CPropertiesWnd::ShowDataProperties(class_metadata_info&) {}
-void CPropertiesWnd::ShowDataFieldItemProperties(class_datafield_info&, TreeNodeData&) {}
-void CPropertiesWnd::ShowMethodProperties(class_method_info&) {}
-void CPropertiesWnd::ShowMethodItemProperties(class_membermethod_info&) {}
-void CPropertiesWnd::ShowInterfaceProperties(class_interface_info&) {}
-void CPropertiesWnd::ShowSwitchProperties(class_node_info&) {}
-void CPropertiesWnd::ShowNodeProperties(class_node_info&) {}
-void CPropertiesWnd::ShowComponentProperties(class_component_info&) {}
-void CPropertiesWnd::ShowProxyProperties(class_proxy_interface_relation_info&) {}
-void CPropertiesWnd::ShowStubProperties(class_stub_interface_relation_info&) {}
-void CPropertiesWnd::ShowDeployedComponentProperties(class_component_info&) {}
-void CPropertiesWnd::ShowComponentInterfaceProperties(class_custum_table&, TreeNodeData&) {}
+void CPropertiesWnd::ShowDomainProperties(class_domain_info& domain) {
+    EmptyGrid();
+    AddGroup(DomainPropertyGroup(domain));
+}
+
+void CPropertiesWnd::ShowDataProperties(class_metadata_info& data) {
+    // The server names the missing real domain of a root-level alias "root()"; the item keeps "NULL" instead.
+    if (data.real_domain_name == "root()") data.real_domain_name = "NULL";
+    EmptyGrid();
+    AddGroup(DataPropertyGroup(data));
+}
+
+void CPropertiesWnd::ShowDataFieldItemProperties(class_datafield_info& field, TreeNodeData& item) {
+    EmptyGrid();
+    AddGroup(DataFieldPropertyGroup(field, item.kind));
+}
+
+void CPropertiesWnd::ShowMethodProperties(class_method_info& method) {
+    EmptyGrid();
+    AddGroup(MethodPropertyGroup(method, MethodCodeDigits(method.code)));
+}
+
+void CPropertiesWnd::ShowMethodItemProperties(class_membermethod_info& member) {
+    // The method tree points the member at its method once the member's item exists; until then it shows nothing.
+    if (!member.method) return;
+    EmptyGrid();
+    AddGroup(MethodPropertyGroup(*member.method, MemberMethodCodeDigits(member.method->code)));
+}
+
+void CPropertiesWnd::ShowInterfaceProperties(class_interface_info& iface) {
+    EmptyGrid();
+    AddGroup(InterfacePropertyGroup(iface));
+}
+
+void CPropertiesWnd::ShowSwitchProperties(class_node_info& node) {
+    EmptyGrid();
+    AddGroup(SwitchPropertyGroup(node));
+}
+
+void CPropertiesWnd::ShowNodeProperties(class_node_info& node) {
+    EmptyGrid();
+    AddGroup(NodePropertyGroup(node));
+    ShowNodeIpList(node.id);
+}
+
+void CPropertiesWnd::ShowNodeIpList(int nodeId) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_network_info> addresses;
+    if (db->SelectNetworkList(db->FormatCall("call networkViewList(%d)", nodeId), addresses) == -1)
+        db->ShowLastError();
+    AddGroup(IpChooserGroup(addresses, m_mapNodeIps));
+}
+
+void CPropertiesWnd::ShowIpDetail(const CString& ip) {
+    const auto address = m_mapNodeIps.find(ip.str());
+    if (address == m_mapNodeIps.end()) return;
+    RemoveGroup(m_pIpDetailGroup);
+    m_pIpDetailGroup = AddGroup(IpDetailGroup(address->second));
+}
+
+void CPropertiesWnd::ShowComponentProperties(class_component_info& component) {
+    EmptyGrid();
+    AddGroup(ComponentPropertyGroup(component));
+}
+
+void CPropertiesWnd::ShowProxyProperties(class_proxy_interface_relation_info& proxy) {
+    EmptyGrid();
+    AddGroup(ProxyPropertyGroup(proxy));
+}
+
+void CPropertiesWnd::ShowStubProperties(class_stub_interface_relation_info& stub) {
+    EmptyGrid();
+    AddGroup(StubPropertyGroup(stub));
+}
+
+void CPropertiesWnd::ShowDeployedComponentProperties(class_component_info& component) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    // Without its bindings the component is shown all the same; their failure is not reported.
+    std::vector<class_network_info> bindings;
+    db->SelectDeployBindNetworkList(db->FormatCall("call deployments_bind_table_info(%d)", component.deployment_id),
+                                    bindings);
+    EmptyGrid();
+    AddGroup(DeployedComponentPropertyGroup(component, bindings));
+
+    std::vector<class_stub_interface_relation_info> interfaces;
+    if (db->SelectStubInterfaceList(
+            db->FormatCall("call deployComponentViewInterfaceinfo(%d)", component.component_id), interfaces) == -1)
+        db->ShowLastError();
+    AddGroup(InterfaceChooserGroup(interfaces, m_mapComponentInterfaces));
+}
+
+void CPropertiesWnd::ShowInterfaceMethods(const CString& interfaceName) {
+    const auto iface = m_mapComponentInterfaces.find(interfaceName.str());
+    if (iface == m_mapComponentInterfaces.end()) return;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_method_info> methods;
+    if (db->SelectMemberMethodList(db->FormatCall("call interfaceViewMemberMethodList(%d,'method','%s')",
+                                                  iface->second.method_domain_id, interfaceName),
+                                   methods) == -1) {
+        db->ShowLastError();
+        return;
+    }
+    RemoveGroup(m_pMemberMethodGroup);
+    RemoveGroup(m_pMethodDomainGroup);
+    m_pMethodDomainGroup = AddGroup(MethodDomainGroup(iface->second));
+    m_pMemberMethodGroup = AddGroup(MemberMethodGroup(methods));
+}
+
+void CPropertiesWnd::ShowComponentInterfaceProperties(class_custum_table& entry, TreeNodeData& item) {
+    EmptyGrid();
+    AddGroup(ComponentInterfacePropertyGroup(entry, item.kind));
+}
+
+LRESULT CPropertiesWnd::OnPropertyChanged(WPARAM, LPARAM lParam) {
+    auto* row = reinterpret_cast<CMFCPropertyGridProperty*>(lParam);
+    if (!row) return 0;
+    switch (row->GetData()) {
+    case PROPERTY_IP_CHOOSER: ShowIpDetail(row->GetValue().ToString()); return -1;
+    case PROPERTY_INTERFACE_CHOOSER: ShowInterfaceMethods(row->GetValue().ToString()); return -1;
+    default: return 0;
+    }
+}
