@@ -87,18 +87,19 @@ void CPropertiesWnd::OnSettingChange(UINT uFlags, LPCTSTR lpszSection) {
 
 // ---- Filling ----------------------------------------------------------------------------------------------
 
-void CPropertiesWnd::EmptyGrid() {
-    m_wndPropList.RemoveAll();
-    m_pIpDetailGroup = nullptr;
-    m_pMethodDomainGroup = nullptr;
-    m_pMemberMethodGroup = nullptr;
-}
-
 CMFCPropertyGridProperty* CPropertiesWnd::AddGroup(const PropertyGroup& group) {
     auto* property = new CMFCPropertyGridProperty(group.name.c_str());
     for (const PropertyRow& row : group.rows) property->AddSubItem(MakeRow(row));
     m_wndPropList.AddProperty(property, TRUE, TRUE);
     return property;
+}
+
+void CPropertiesWnd::ShowOnly(const PropertyGroup& group) {
+    m_wndPropList.RemoveAll();
+    m_pIpDetailGroup = nullptr;
+    m_pMethodDomainGroup = nullptr;
+    m_pMemberMethodGroup = nullptr;
+    AddGroup(group);
 }
 
 void CPropertiesWnd::RemoveGroup(CMFCPropertyGridProperty*& group) {
@@ -113,52 +114,43 @@ void CPropertiesWnd::ShowUserProperties() {
         db->ShowLastError();
         return;
     }
-    EmptyGrid();
-    AddGroup(UserPropertyGroup(rows));
+    ShowOnly(UserPropertyGroup(rows));
 }
 
 void CPropertiesWnd::ShowDomainProperties(class_domain_info& domain) {
-    EmptyGrid();
-    AddGroup(DomainPropertyGroup(domain));
+    ShowOnly(DomainPropertyGroup(domain));
 }
 
 void CPropertiesWnd::ShowDataProperties(class_metadata_info& data) {
-    // The server names the missing real domain of a root-level alias "root()"; the item keeps "NULL" instead.
+    // A real domain named "root()" stands for none: the item shows and keeps "NULL", as the lists give it.
     if (data.real_domain_name == "root()") data.real_domain_name = "NULL";
-    EmptyGrid();
-    AddGroup(DataPropertyGroup(data));
+    ShowOnly(DataPropertyGroup(data));
 }
 
 void CPropertiesWnd::ShowDataFieldItemProperties(class_datafield_info& field, TreeNodeData& item) {
-    EmptyGrid();
-    AddGroup(DataFieldPropertyGroup(field, item.kind));
+    ShowOnly(DataFieldPropertyGroup(field, item.kind));
 }
 
 void CPropertiesWnd::ShowMethodProperties(class_method_info& method) {
-    EmptyGrid();
-    AddGroup(MethodPropertyGroup(method, MethodCodeDigits(method.code)));
+    ShowOnly(MethodPropertyGroup(method, MethodCodeDigits(method.code)));
 }
 
 void CPropertiesWnd::ShowMethodItemProperties(class_membermethod_info& member) {
     // The method tree points the member at its method once the member's item exists; until then it shows nothing.
     if (!member.method) return;
-    EmptyGrid();
-    AddGroup(MethodPropertyGroup(*member.method, MemberMethodCodeDigits(member.method->code)));
+    ShowOnly(MethodPropertyGroup(*member.method, MemberMethodCodeDigits(member.method->code)));
 }
 
 void CPropertiesWnd::ShowInterfaceProperties(class_interface_info& iface) {
-    EmptyGrid();
-    AddGroup(InterfacePropertyGroup(iface));
+    ShowOnly(InterfacePropertyGroup(iface));
 }
 
 void CPropertiesWnd::ShowSwitchProperties(class_node_info& node) {
-    EmptyGrid();
-    AddGroup(SwitchPropertyGroup(node));
+    ShowOnly(SwitchPropertyGroup(node));
 }
 
 void CPropertiesWnd::ShowNodeProperties(class_node_info& node) {
-    EmptyGrid();
-    AddGroup(NodePropertyGroup(node));
+    ShowOnly(NodePropertyGroup(node));
     ShowNodeIpList(node.id);
 }
 
@@ -178,18 +170,15 @@ void CPropertiesWnd::ShowIpDetail(const CString& ip) {
 }
 
 void CPropertiesWnd::ShowComponentProperties(class_component_info& component) {
-    EmptyGrid();
-    AddGroup(ComponentPropertyGroup(component));
+    ShowOnly(ComponentPropertyGroup(component));
 }
 
 void CPropertiesWnd::ShowProxyProperties(class_proxy_interface_relation_info& proxy) {
-    EmptyGrid();
-    AddGroup(ProxyPropertyGroup(proxy));
+    ShowOnly(ProxyPropertyGroup(proxy));
 }
 
 void CPropertiesWnd::ShowStubProperties(class_stub_interface_relation_info& stub) {
-    EmptyGrid();
-    AddGroup(StubPropertyGroup(stub));
+    ShowOnly(StubPropertyGroup(stub));
 }
 
 void CPropertiesWnd::ShowDeployedComponentProperties(class_component_info& component) {
@@ -198,8 +187,7 @@ void CPropertiesWnd::ShowDeployedComponentProperties(class_component_info& compo
     std::vector<class_network_info> bindings;
     db->SelectDeployBindNetworkList(db->FormatCall("call deployments_bind_table_info(%d)", component.deployment_id),
                                     bindings);
-    EmptyGrid();
-    AddGroup(DeployedComponentPropertyGroup(component, bindings));
+    ShowOnly(DeployedComponentPropertyGroup(component, bindings));
 
     std::vector<class_stub_interface_relation_info> interfaces;
     if (db->SelectStubInterfaceList(
@@ -226,8 +214,7 @@ void CPropertiesWnd::ShowInterfaceMethods(const CString& interfaceName) {
 }
 
 void CPropertiesWnd::ShowComponentInterfaceProperties(class_custum_table& entry, TreeNodeData& item) {
-    EmptyGrid();
-    AddGroup(ComponentInterfacePropertyGroup(entry, item.kind));
+    ShowOnly(ComponentInterfacePropertyGroup(entry, item.kind));
 }
 
 LRESULT CPropertiesWnd::OnPropertyChanged(WPARAM, LPARAM lParam) {

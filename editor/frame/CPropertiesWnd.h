@@ -12,20 +12,11 @@
 #include "CDockablePane.h"
 #include "CFont.h"
 #include "CMFCPropertyGridCtrl.h"
+#include "PropertyGroups.h"
 #include "class_network_info.h"
 #include "class_stub_interface_relation_info.h"
 
-class class_component_info;
-class class_custum_table;
-class class_datafield_info;
-class class_domain_info;
-class class_interface_info;
 class class_membermethod_info;
-class class_metadata_info;
-class class_method_info;
-class class_node_info;
-class class_proxy_interface_relation_info;
-struct PropertyGroup;
 struct TreeNodeData;
 
 class CPropertiesWnd : public CDockablePane {
@@ -81,10 +72,10 @@ protected:
 private:
     void SetupGrid();
     void RefreshGridFont();
-    // Empties the grid, and with it the detail groups.
-    void EmptyGrid();
     // Adds the group to the grid below the groups shown; the grid owns it.
     CMFCPropertyGridProperty* AddGroup(const PropertyGroup& group);
+    // Empties the grid, forgetting the detail groups it held, and shows the group alone.
+    void ShowOnly(const PropertyGroup& group);
     // Takes the group out of the grid and forgets it; nothing when there is none.
     void RemoveGroup(CMFCPropertyGridProperty*& group);
 
