@@ -12,6 +12,7 @@
 #include "FrameTestDatabase.h"
 #include "PropertyGroups.h"
 #include "SessionRecords.h"
+#include "TreeItems.h"
 
 namespace {
 
@@ -190,13 +191,10 @@ TEST_F(PropertiesPaneTest, EveryItemKindShowsItsGroups) {
 TEST_F(PropertiesPaneTest, SelectingDataTreeItemsShowsTheirProperties) {
     CViewTree& tree = frame->GetDataDomainView().GetTreeCtrl();
     const auto select = [&tree](HTREEITEM parent, const std::string& text) {
-        for (HTREEITEM item = tree.GetChildItem(parent); item; item = tree.GetNextSiblingItem(item))
-            if (tree.GetItemText(item).str() == text) {
-                tree.SelectItem(item);
-                return item;
-            }
-        ADD_FAILURE() << "no tree item " << text;
-        return HTREEITEM{};
+        const HTREEITEM item = frame_test::ChildWithText(tree, parent, text);
+        EXPECT_NE(item, nullptr) << "no tree item " << text;
+        if (item) tree.SelectItem(item);
+        return item;
     };
     const HTREEITEM nav = select(tree.GetRootItem(), "Nav");
     EXPECT_EQ(GroupNames(), (std::vector<std::string>{"도메인 정보"}));
