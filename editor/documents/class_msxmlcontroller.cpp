@@ -1,0 +1,45 @@
+#include "class_msxmlcontroller.h"
+
+#include "CFileDialog.h"
+#include "class_xmlimport_dialog.h"
+
+class_msxmlcontroller* g_pMsXmlController = nullptr;
+
+namespace {
+
+const char* const kFilter = "Text files(*.xml)|*.xml|";
+const DWORD kFileDialogFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+
+}  // namespace
+
+int class_msxmlcontroller::export_xml_document(int domainId, const std::string& domainName,
+                                               const CString& domainPath) {
+    CFileDialog dialog(FALSE, nullptr, domainName.c_str(), kFileDialogFlags, kFilter, nullptr, 0, TRUE);
+    if (dialog.DoModal() != IDOK) return -1;
+    std::string path = dialog.GetPathName().str();
+    if (path.find(".xml") == std::string::npos) path += ".xml";
+    m_data.m_strExportPath = path;
+    m_data.m_strDomainPath = domainPath.str();
+
+    m_data.load_methoddomain(domainId);
+    const int result = m_data.export_xmldocument();
+    m_data.clear_export_lists();
+    return result;
+}
+
+int class_msxmlcontroller::import_xml_document() {
+    CFileDialog open(TRUE, nullptr, nullptr, kFileDialogFlags, kFilter, nullptr, 0, TRUE);
+    if (open.DoModal() != IDOK) return -1;
+    class_xmlimport_dialog mode;
+    if (mode.DoModal() != IDOK) return -1;
+    m_data.m_strImportPath = open.GetPathName().str();
+    m_data.m_nMode = mode.m_nMode;
+
+    int result = m_data.load_xmlfile();
+    if (result == 0) {
+        m_data.parse_xmldocument();
+        result = m_data.import_database();
+    }
+    m_data.clear_import_lists();
+    return result == 0 ? 0 : 1;
+}

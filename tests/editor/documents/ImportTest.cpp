@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "DocumentsDatabaseTest.h"
+
+namespace {
+
+using documents_test::DocumentsDatabaseTest;
+
+const int kNavService = 6;
+const int kMerge = class_xmldocumentdata::MODE_MERGE;
+const int kReplace = class_xmldocumentdata::MODE_REPLACE;
+const char* const kNothingChanged = "가져오기를 멈추고 모든 변경을 되돌렸습니다. 데이타베이스는 바뀌지 않았습니다.";
+
+std::string Row(const std::vector<std::pair<std::string, std::string>>& fields) {
+    std::string row = "<row>";
+    for (const auto& [name, value] : fields) row += "<" + name + ">" + value + "</" + name + ">";
+    return row + "</row>";
+}
+
+std::string MethodDomainRow(int id, const std::string& name, int port) {
+    return Row({{"path", "method\\" + name + "\\"}, {"id", std::to_string(id)}, {"upper_id", "0"}, {"name", name},
+                {"public", "1"}, {"standard_port", std::to_string(port)}, {"description", "가져온 도메인"}});
+}
+
+std::string MethodRow(int domainId, const std::string& name, const std::string& code, int outDomain = 0,
+                      const std::string& outData = "", const std::string& type = "EVENT") {
+    return Row({{"domain_id", std::to_string(domainId)}, {"name", name}, {"type", type}, {"code", code},
+                {"in_domain_id", "0"}, {"in_domain_name", ""}, {"in_data", ""},
+                {"out_domain_id", std::to_string(outDomain)}, {"out_domain_name", "x"}, {"out_data", outData},
+                {"description", ""}});
+}
+
+std::string InterfaceRow(int domainId, const std::string& name, const std::vector<std::string>& members) {
+    std::string memberRows;
+    for (const auto& member : members) memberRows += "<row><method_name>" + member + "</method_name></row>";
+    return "<row><domain_id>" + std::to_string(domainId) + "</domain_id><name>" + name +
+           "</name><description/><membermethod>" + memberRows + "</membermethod></row>";
+}
+
+std::string DataRow(int domainId, const std::string& name, const std::string& type, int realDomain,
+                    const std::string& realData, const std::string& description = "") {
+    return Row({{"domain_id", std::to_string(domainId)}, {"name", name}, {"type", type}, {"physical", ""},
+                {"real_domain_id", std::to_string(realDomain)}, {"real_domain_name", "ignored"},
+                {"real_data", realData}, {"scmin", ""}, {"scmax", ""}, {"description", description}});
+}
+
+std::string FieldRow(int domainId, const std::string& dataName, const std::string& member, const std::string& type,
+                     const std::string& physical = "") {
+    return Row({{"domain_id", std::to_string(domainId)}, {"data_name", dataName}, {"member_name", member},
+                {"real_domain_id", "0"}, {"real_domain_name", "NULL"}, {"real_data", "NULL"}, {"type", type},
+                {"physical", physical}, {"bitsize", "0"}, {"scmin", ""}, {"scmax", ""}, {"arraytype", "NO"},
+                {"arraysize", "0"}, {"description", ""}});
+}
+
+std::string DataDomainRow(int id, const std::string& name, const std::string& description = "") {
+    return Row({{"id", std::to_string(id)}, {"upper_id", "0"}, {"name", name}, {"public", "1"},
+                {"description", description}});
+}
+
+std::string Document(const std::string& methodDomainRows, const std::string& methods, const std::string& interfaces,
+                     const std::string& dataDomainRows, const std::string& data, const std::string& fields) {
+    return "<?xml version=\"1.0\"?><domainlist><methoddomain>" + methodDomainRows + "<method>" + methods +
+           "</method><interface>" + interfaces + "</interface></methoddomain><datadomain>" + dataDomainRows +
+           "<data>" + data + "<datafield>" + fields + "</datafield></data></datadomain></domainlist>";
+}
+
+// ---- The round trip on the sample ------------------------------------------------------------------------------
+
+class RoundTripTest : public DocumentsDatabaseTest {
+protected:
+    RoundTripTest() : DocumentsDatabaseTest("documents_roundtrip") {}
+};
+
+TEST_F(RoundTripTest, ExportImportExportGivesTheSameDocumentInEitherMode) {
+    const std::string first = Export(kNavService, "NavService\\");
+    ASSERT_FALSE(first.empty());
+
+    // Data that other domains use, and interfaces that components use, refuse their deletion (shown); the
+    // import then writes over them.
+    EXPECT_EQ(Import(first, kReplace), 0);
+    for (const auto& box : Boxes()) EXPECT_EQ(box.find("error()"), std::string::npos) << box;
+    EXPECT_EQ(Export(kNavService, "NavService\\"), first);
+
+    ClearBoxes();
+    EXPECT_EQ(Import(first, kMerge), 0);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(Export(kNavService, "NavService\\"), first);
+
+    // "NULL" stands for no reference in the document and stays none in the database.
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM data_item WHERE name = 'NULL' OR real_data_name = 'NULL'"), "0");
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM data_field WHERE real_data_name = 'NULL'"), "0");
+}
+
+// ---- Merge mode ------------------------------------------------------------------------------------------------
+
+class MergeImportTest : public DocumentsDatabaseTest {
+protected:
+    MergeImportTest() : DocumentsDatabaseTest("documents_merge") {}
+};
+
+TEST_F(MergeImportTest, WritesEveryRowUnderItsOwnIds) {
+    const std::string document = Document(
+        MethodDomainRow(900, "Imported", 12345),
+        MethodRow(900, "Hex", "0x000A", 901, "Speed") + MethodRow(900, "Plain", "10") +
+            MethodRow(900, "Quote's", "0x0100"),
+        InterfaceRow(900, "IImported", {"Hex", "Plain"}) + InterfaceRow(900, "INone", {}),
+        DataDomainRow(901, "ImportedData", "it's \\ data"),
+        DataRow(901, "Speed", "struct", 0, "NULL", "the ship's speed") + DataRow(901, "Knots", "alias", 901, "Speed"),
+        FieldRow(901, "Speed", "value", "int32_t", "m/s") + FieldRow(901, "Speed", "unit", "char_t"));
+    EXPECT_EQ(Import(document, kMerge), 0);
+    EXPECT_TRUE(Boxes().empty());
+
+    EXPECT_EQ(AdminRows("SELECT id, kind, name, standard_port, description FROM domain WHERE id IN (900, 901)"),
+              (std::vector<std::string>{"900\tmethod\tImported\t12345\t가져온 도메인",
+                                        "901\tdata\tImportedData\t0\tit's \\\\ data"}));
+    EXPECT_EQ(AdminRows("SELECT name, code, out_domain_id, out_data_name FROM method WHERE domain_id = 900 ORDER BY code"),
+              (std::vector<std::string>{"Hex\t10\t901\tSpeed", "Plain\t16\tNULL\tNULL", "Quote's\t256\tNULL\tNULL"}));
+    EXPECT_EQ(AdminRows("SELECT i.name, m.name FROM method_interface i LEFT JOIN interface_member im "
+                        "ON im.interface_id = i.id LEFT JOIN method m ON m.id = im.method_id "
+                        "WHERE i.domain_id = 900 ORDER BY i.name, im.seq"),
+              (std::vector<std::string>{"IImported\tHex", "IImported\tPlain", "INone\tNULL"}));
+    EXPECT_EQ(AdminRows("SELECT name, type, real_domain_id, real_data_name, description FROM data_item "
+                        "WHERE domain_id = 901 ORDER BY name"),
+              (std::vector<std::string>{"Knots\talias\t901\tSpeed\t", "Speed\tstruct\tNULL\tNULL\tthe ship's speed"}));
+    EXPECT_EQ(AdminRows("SELECT f.member_name, f.physical FROM data_field f JOIN data_item d ON d.id = f.data_id "
+                        "WHERE d.domain_id = 901 ORDER BY f.seq"),
+              (std::vector<std::string>{"value\tm/s", "unit\t"}));
+
+    // The same keys again update what the first import created.
+    const std::string changed = Document(MethodDomainRow(900, "Renamed", 12346), MethodRow(900, "Hex", "0x0B"), "",
+                                         "", "", "");
+    EXPECT_EQ(Import(changed, kMerge), 0);
+    EXPECT_EQ(AdminValue("SELECT CONCAT(name, ' ', standard_port) FROM domain WHERE id = 900"), "Renamed 12346");
+    EXPECT_EQ(AdminValue("SELECT code FROM method WHERE domain_id = 900 AND name = 'Hex'"), "11");
+}
+
+TEST_F(MergeImportTest, AFailureIsShownAndReportedAndTheStepGoesOnAsItsRuleSays) {
+    const std::string document = Document(
+        MethodDomainRow(902, "Failing", 12400), MethodRow(902, "M", "1"),
+        InterfaceRow(902, "IFailing", {"Missing", "M"}), DataDomainRow(903, "FailingData"),
+        // The first data item has no type: the rest of the data items are skipped; the fields go on.
+        DataRow(903, "NoType", "", 0, "") + DataRow(903, "Skipped", "int8_t", 0, ""),
+        FieldRow(903, "NoType", "f", "int8_t") + FieldRow(903, "Other", "g", "int8_t"));
+    EXPECT_EQ(Import(document, kMerge), -1);
+    const std::vector<std::string> boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 4u);
+    EXPECT_EQ(boxes[0], "데이타 타입이 비어 있습니다.");
+    EXPECT_EQ(boxes[3], "추가할 메서드가 없습니다.");  // the member method that names no method
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM data_item WHERE domain_id = 903"), "0");
+    // What did not fail was written: the method and its membership.
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM interface_member im JOIN method_interface i ON i.id = im.interface_id "
+                         "WHERE i.domain_id = 902"),
+              "1");
+
+    // A method that fails ends the import before the interfaces.
+    ClearBoxes();
+    EXPECT_EQ(Import(Document(MethodDomainRow(902, "Failing", 12400), MethodRow(902, "Bad", "0x1FFFF"),
+                              InterfaceRow(902, "INotWritten", {}), "", "", ""),
+                     kMerge),
+              -1);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"import method error()"});
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM method_interface WHERE domain_id = 902 AND name = 'INotWritten'"), "0");
+}
+
+TEST_F(MergeImportTest, AFileThatCannotBeReadOrParsedImportsNothing) {
+    class_xmldocumentdata data;
+    data.m_strImportPath = FilePath("missing.xml");
+    EXPECT_EQ(data.load_xmlfile(), -1);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"파일을 읽어 오는데 실패했습니다"});
+
+    ClearBoxes();
+    EXPECT_EQ(Import("<domainlist><methoddomain>" + MethodDomainRow(904, "Broken", 1) + "</domainlist>", kReplace),
+              -1);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].rfind("XML 문서의 형식이 올바르지 않습니다\n줄 1, ", 0), 0u) << Boxes()[0];
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM domain WHERE id = 904"), "0");
+}
+
+// ---- Replace mode ----------------------------------------------------------------------------------------------
+
+class ReplaceImportTest : public DocumentsDatabaseTest {
+protected:
+    ReplaceImportTest() : DocumentsDatabaseTest("documents_replace") {}
+};
+
+// Compares whole states of its database: no other test changes it.
+class ReplaceRollbackTest : public DocumentsDatabaseTest {
+protected:
+    ReplaceRollbackTest() : DocumentsDatabaseTest("documents_rollback") {}
+};
+
+TEST_F(ReplaceRollbackTest, AStopAnywhereLeavesTheDatabaseExactlyAsItWas) {
+    const std::string exported = Export(kNavService);
+    ASSERT_FALSE(exported.empty());
+    const std::string before = DesignSnapshot();
+
+    // The domain's deletions run before each of these, and the writing stops at the broken row: a method whose
+    // code is taken, a data item without a type, a member method that names no method.
+    const struct {
+        const char* what;
+        std::string after;      // inserted after this text of the document ...
+        std::string row;        // ... this row
+        std::string message;    // the message of the failure
+    } stops[] = {
+        {"method", "<method>", MethodRow(kNavService, "Clash", "0x0001"), "import method error()"},
+        {"data item", "<data>", DataRow(2, "NoType", "", 0, ""), "데이타 타입이 비어 있습니다."},
+        {"member method", "<membermethod>", "<row><method_name>Missing</method_name></row>", "추가할 메서드가 없습니다."},
+    };
+    for (const auto& stop : stops) {
+        ClearBoxes();
+        std::string document = exported;
+        const auto at = document.find(stop.after);
+        ASSERT_NE(at, std::string::npos) << stop.what;
+        document.insert(at + stop.after.size(), stop.row);
+        EXPECT_EQ(Import(document, kReplace), -1) << stop.what;
+        const std::vector<std::string> boxes = Boxes();
+        ASSERT_GE(boxes.size(), 2u) << stop.what;
+        EXPECT_EQ(boxes[boxes.size() - 2], stop.message) << stop.what;
+        EXPECT_EQ(boxes.back(), kNothingChanged) << stop.what;
+        EXPECT_EQ(DesignSnapshot(), before) << stop.what;
+    }
+}
+
+TEST_F(ReplaceImportTest, EachMethodDomainRowDeletesOnlyWhatItsDomainHolds) {
+    const std::string two = Document(MethodDomainRow(910, "First", 12500) + MethodDomainRow(911, "Second", 12501),
+                                     MethodRow(910, "A", "1") + MethodRow(911, "B", "1"),
+                                     InterfaceRow(910, "IA", {"A"}) + InterfaceRow(911, "IB", {"B"}), "", "", "");
+    ASSERT_EQ(Import(two, kMerge), 0);
+    ASSERT_EQ(AdminValue("SELECT COUNT(*) FROM method WHERE domain_id IN (910, 911)"), "2");
+
+    // Replacing with a document that renames A: the old A goes, B is deleted once and comes back.
+    std::string replaced = two;
+    replaced.replace(replaced.find("<name>A</name>"), 14, "<name>A2</name>");
+    replaced.replace(replaced.find("<method_name>A</method_name>"), 28, "<method_name>A2</method_name>");
+    EXPECT_EQ(Import(replaced, kReplace), 0);
+    EXPECT_TRUE(Boxes().empty()) << Boxes().front();
+    EXPECT_EQ(AdminRows("SELECT name FROM method WHERE domain_id IN (910, 911) ORDER BY name"),
+              (std::vector<std::string>{"A2", "B"}));
+
+    // A row whose domain the database does not hold deletes nothing and creates the domain.
+    EXPECT_EQ(Import(Document(MethodDomainRow(912, "New", 12502), "", "", "", "", ""), kReplace), 0);
+    EXPECT_EQ(AdminValue("SELECT name FROM domain WHERE id = 912"), "New");
+}
+
+}  // namespace
