@@ -17,6 +17,7 @@
 #include "SessionRecords.h"
 #include "account_row.h"
 #include "class_join_domainaccount_dlg.h"
+#include "class_msxmlcontroller.h"
 
 namespace {
 
@@ -34,6 +35,8 @@ enum : UINT {
     ID_CHANGE_PASSWORD = 32884,
     ID_REFRESH_DIAGRAMS = 32944,
     ID_XML_DOCUMENT_TO_DB = 32951,
+    ID_DATA_TREE_REFRESH = 32908,
+    ID_METHOD_TREE_REFRESH = 32913,
     ID_JOIN_PRIVATE_DOMAIN = 32958,
     ID_HELP_TAB = 33052,
     ID_DATA_DOMAIN_VIEW = 133,
@@ -70,7 +73,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWndEx)
     ON_COMMAND(ID_SERVER_ACCOUNTS, &CMainFrame::OnServerAccounts)
     ON_COMMAND(ID_CHANGE_PASSWORD, &CMainFrame::OnChangePassword)
     ON_COMMAND(ID_REFRESH_DIAGRAMS, &CMainFrame::OnRefreshDiagrams)
-    ON_UPDATE_COMMAND_UI(ID_XML_DOCUMENT_TO_DB, &CMainFrame::OnUpdateXmlDocumentToDb)
+    ON_COMMAND(ID_XML_DOCUMENT_TO_DB, &CMainFrame::OnXmlDocumentToDb)
     ON_COMMAND(ID_JOIN_PRIVATE_DOMAIN, &CMainFrame::OnJoinPrivateDomain)
     ON_MESSAGE(WM_SHOW_ITEM_PROPERTIES, &CMainFrame::OnPropertyUpdate)
     ON_MESSAGE(WM_SHOW_NODE_PROPERTIES, &CMainFrame::OnNodePropertyUpdate)
@@ -371,8 +374,18 @@ void CMainFrame::OnJoinPrivateDomain() {
         CMysqlQuery::GetInstance()->ShowLastError();
 }
 
-// The XML import comes with the document writers; until then its command stays disabled.
-void CMainFrame::OnUpdateXmlDocumentToDb(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+void CMainFrame::OnXmlDocumentToDb() {
+    if (!g_pMsXmlController) g_pMsXmlController = new class_msxmlcontroller;
+    const int result = g_pMsXmlController->import_xml_document();
+    if (result != -1) {
+        // The trees show what the import wrote, also when it stopped on a failure (already shown).
+        m_wndMethodDomainView.SendMessage(WM_COMMAND, ID_METHOD_TREE_REFRESH, 0);
+        m_wndDataDomainView.SendMessage(WM_COMMAND, ID_DATA_TREE_REFRESH, 0);
+        if (result == 0) MessageBox("완료 되었습니다", "완료");
+    }
+    delete g_pMsXmlController;
+    g_pMsXmlController = nullptr;
+}
 
 // ---- Shutdown ----------------------------------------------------------------------------------------------------
 

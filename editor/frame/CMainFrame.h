@@ -54,7 +54,7 @@ protected:
     afx_msg void OnServerAccounts();
     afx_msg void OnChangePassword();
     afx_msg void OnRefreshDiagrams();
-    afx_msg void OnUpdateXmlDocumentToDb(CCmdUI* pCmdUI);
+    afx_msg void OnXmlDocumentToDb();
     afx_msg void OnJoinPrivateDomain();
     afx_msg void OnHelpTab();
 

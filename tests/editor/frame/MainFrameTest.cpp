@@ -326,13 +326,13 @@ TEST_F(MainFrameTest, SavingAllDomainHeadersWritesBelowTheChosenFolder) {
     EXPECT_TRUE(std::filesystem::exists(folder / "Tamo" / "Method" / "NavService" / "NavService.h"));
 }
 
-TEST_F(MainFrameTest, TheXmlImportIsDisabledUntilItsIssueLands) {
+TEST_F(MainFrameTest, TheXmlImportAndServerAccountCommandsAreEnabled) {
     CMainFrame* frame = StartEditor();
     ASSERT_NE(frame, nullptr);
     CCmdUI state;
     state.m_nID = 32951;
     state.DoUpdate(frame, TRUE);
-    EXPECT_FALSE(state.m_bEnabled);
+    EXPECT_TRUE(state.m_bEnabled);
     state.m_nID = 32882;
     state.DoUpdate(frame, TRUE);
     EXPECT_TRUE(state.m_bEnabled);
