@@ -88,16 +88,20 @@ void ReadMemberMethods(XmlNode members, const class_interface_info& item,
     }
 }
 
+template <typename Record, std::size_t N>
+void ReadRowsByName(XmlNode root, std::initializer_list<const char*> path,
+                    const domainlist::Field<Record> (&fields)[N], std::vector<Record>& list) {
+    ForEachRow(root, path, [&](XmlNode row) { list.push_back(ReadRowByName(row, fields)); });
+}
+
 void read_methoddomain_rows(XmlNode root, class_xmlimport_lists& lists) {
     using namespace domainlist;
-    ForEachRow(root, {kMethodDomain, kRow},
-               [&](XmlNode row) { lists.method_domains.push_back(ReadRowByName(row, kMethodDomainFields)); });
+    ReadRowsByName(root, {kMethodDomain, kRow}, kMethodDomainFields, lists.method_domains);
 }
 
 void read_method_rows(XmlNode root, class_xmlimport_lists& lists) {
     using namespace domainlist;
-    ForEachRow(root, {kMethodDomain, kMethod, kRow},
-               [&](XmlNode row) { lists.methods.push_back(ReadRowByName(row, kMethodFields)); });
+    ReadRowsByName(root, {kMethodDomain, kMethod, kRow}, kMethodFields, lists.methods);
 }
 
 void read_interface_rows(XmlNode root, class_xmlimport_lists& lists) {
@@ -120,14 +124,12 @@ void read_datadomain_rows(XmlNode root, class_xmlimport_lists& lists) {
 
 void read_data_rows(XmlNode root, class_xmlimport_lists& lists) {
     using namespace domainlist;
-    ForEachRow(root, {kDataDomain, kData, kRow},
-               [&](XmlNode row) { lists.data_items.push_back(ReadRowByName(row, kDataFields)); });
+    ReadRowsByName(root, {kDataDomain, kData, kRow}, kDataFields, lists.data_items);
 }
 
 void read_datafield_rows(XmlNode root, class_xmlimport_lists& lists) {
     using namespace domainlist;
-    ForEachRow(root, {kDataDomain, kData, kDatafield, kRow},
-               [&](XmlNode row) { lists.fields.push_back(ReadRowByName(row, kDatafieldFields)); });
+    ReadRowsByName(root, {kDataDomain, kData, kDatafield, kRow}, kDatafieldFields, lists.fields);
 }
 
 }  // namespace

@@ -22,13 +22,5 @@ struct class_xmlexport_lists {
     std::map<DataItemKey, std::vector<class_metadata_info>> data_items;
     std::vector<class_datafield_info> fields;                              // in gathering order
 
-    void clear() {
-        method_domains.clear();
-        methods.clear();
-        interfaces.clear();
-        member_methods.clear();
-        data_domains.clear();
-        data_items.clear();
-        fields.clear();
-    }
+    void clear() { *this = class_xmlexport_lists(); }
 };

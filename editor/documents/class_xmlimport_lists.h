@@ -15,13 +15,5 @@ struct class_xmlimport_lists {
     std::vector<class_metadata_info> data_items;
     std::vector<class_datafield_info> fields;
 
-    void clear() {
-        method_domains.clear();
-        methods.clear();
-        interfaces.clear();
-        member_methods.clear();
-        data_domains.clear();
-        data_items.clear();
-        fields.clear();
-    }
+    void clear() { *this = class_xmlimport_lists(); }
 };
