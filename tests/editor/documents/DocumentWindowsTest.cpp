@@ -29,7 +29,7 @@ int ApplicationBox(LPCTSTR text, UINT type) { return AfxMessageBox(text, type); 
 
 class DocumentWindowsTest : public DocumentsDatabaseTest {
 protected:
-    DocumentWindowsTest() : DocumentsDatabaseTest("documents_windows") {}
+    DocumentWindowsTest() : DocumentsDatabaseTest("documents_import") {}
 
     void SetUp() override {
         DocumentsDatabaseTest::SetUp();

@@ -96,9 +96,10 @@ TEST_F(RoundTripTest, ExportImportExportGivesTheSameDocumentInEitherMode) {
 
 // ---- Merge mode ------------------------------------------------------------------------------------------------
 
+// The import tests of this file and of the windows share a database: each uses domain ids of its own.
 class MergeImportTest : public DocumentsDatabaseTest {
 protected:
-    MergeImportTest() : DocumentsDatabaseTest("documents_merge") {}
+    MergeImportTest() : DocumentsDatabaseTest("documents_import") {}
 };
 
 TEST_F(MergeImportTest, WritesEveryRowUnderItsOwnIds) {
@@ -183,7 +184,7 @@ TEST_F(MergeImportTest, AFileThatCannotBeReadOrParsedImportsNothing) {
 
 class ReplaceImportTest : public DocumentsDatabaseTest {
 protected:
-    ReplaceImportTest() : DocumentsDatabaseTest("documents_replace") {}
+    ReplaceImportTest() : DocumentsDatabaseTest("documents_import") {}
 };
 
 // Compares whole states of its database: no other test changes it.

@@ -31,8 +31,8 @@ class XmlImportCommandTest : public frame_test::EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
-        // A database of its own: the command changes the design.
-        m_server = frame_test::SampleDatabase("documents_frame");
+        // The import tests' database: the command changes the design (domain ids 960 and 961 are this test's).
+        m_server = frame_test::SampleDatabase("documents_import");
     }
 
     // Writes the document with the member rows and answers the open dialog and the mode dialog with it.
