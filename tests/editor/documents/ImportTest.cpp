@@ -75,8 +75,12 @@ protected:
 };
 
 TEST_F(RoundTripTest, ExportImportExportGivesTheSameDocumentInEitherMode) {
+    // A field's physical quantity (only a document import sets one) travels with the document.
+    AdminRows("UPDATE data_field SET physical = 'm' WHERE member_name = '고도'");
     const std::string first = Export(kNavService, "NavService\\");
     ASSERT_FALSE(first.empty());
+    EXPECT_NE(first.find("<member_name>고도</member_name>"), std::string::npos);
+    EXPECT_NE(first.find("<physical>m</physical>"), std::string::npos);
 
     // Data that other domains use, and interfaces that components use, refuse their deletion (shown); the
     // import then writes over them.
@@ -89,6 +93,7 @@ TEST_F(RoundTripTest, ExportImportExportGivesTheSameDocumentInEitherMode) {
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(Export(kNavService, "NavService\\"), first);
 
+    EXPECT_EQ(AdminValue("SELECT physical FROM data_field WHERE member_name = '고도'"), "m");
     // "NULL" stands for no reference in the document and stays none in the database.
     EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM data_item WHERE name = 'NULL' OR real_data_name = 'NULL'"), "0");
     EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM data_field WHERE real_data_name = 'NULL'"), "0");
