@@ -122,7 +122,8 @@ TEST_F(MergeImportTest, WritesEveryRowUnderItsOwnIds) {
     EXPECT_EQ(AdminRows("SELECT id, kind, name, standard_port, description FROM domain WHERE id IN (900, 901)"),
               (std::vector<std::string>{"900\tmethod\tImported\t12345\t가져온 도메인",
                                         "901\tdata\tImportedData\t0\tit's \\\\ data"}));
-    EXPECT_EQ(AdminRows("SELECT name, code, out_domain_id, out_data_name FROM method WHERE domain_id = 900 ORDER BY code"),
+    EXPECT_EQ(AdminRows("SELECT name, code, out_domain_id, out_data_name FROM method WHERE domain_id = 900 "
+                        "ORDER BY code"),
               (std::vector<std::string>{"Hex\t10\t901\tSpeed", "Plain\t16\tNULL\tNULL", "Quote's\t256\tNULL\tNULL"}));
     EXPECT_EQ(AdminRows("SELECT i.name, m.name FROM method_interface i LEFT JOIN interface_member im "
                         "ON im.interface_id = i.id LEFT JOIN method m ON m.id = im.method_id "

@@ -23,7 +23,8 @@ namespace {
 const char* const kTokens[] = {
     "<row>", "</row>", "<methoddomain>", "</methoddomain>", "<method>", "<interface>", "<membermethod>",
     "</membermethod>", "<datadomain>", "<data>", "<datafield>", "<id>", "<name>", "<code>0x", "</code>",
-    "<standard_port>", "&amp;", "&#x0;", "&#xD800;", "&lt;", "<![CDATA[", "]]>", "<!--", "-->", "<?xml version=\"1.0\"?>",
+    "<standard_port>", "&amp;", "&#x0;", "&#xD800;", "&lt;", "<![CDATA[", "]]>", "<!--", "-->",
+    "<?xml version=\"1.0\"?>",
     "<!DOCTYPE domainlist [<!ENTITY e \"ee\">]>", "&e;", "<?pi data?>", "\xEF\xBF\xBD", "\xED\xA0\x80", "\xFF",
     "99999999999999999999", "-2147483649", "0xFFFFFFFFFF", "'", "\"", "\\", "\n  ",
 };

@@ -4,15 +4,16 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "DomainListTestSupport.h"
 #include "XmlDocument.h"
 
 using tamo::documents::XmlDocument;
 using tamo::documents::XmlNode;
+using documents_test::ReadFile;
+using documents_test::WriteFile;
 
 namespace {
 
@@ -32,14 +33,6 @@ protected:
     }
 
     std::string Path(const std::string& name) const { return (m_folder / name).string(); }
-
-    static void Write(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
 
     // A document with the declaration, one instruction and a root holding one text element.
     static std::unique_ptr<XmlDocument> SmallDocument(const std::string& text) {
@@ -114,19 +107,19 @@ TEST_F(XmlDocumentTest, TellsAFileThatCannotBeReadFromOneThatDoesNotParse) {
         {"text only", "domainlist"},
     };
     for (const auto& file : broken) {
-        Write(Path("broken.xml"), file.bytes);
+        WriteFile(Path("broken.xml"), file.bytes);
         const auto loaded = XmlDocument::Load(Path("broken.xml"));
         EXPECT_EQ(loaded.status, XmlDocument::LoadStatus::does_not_parse) << file.name;
         EXPECT_FALSE(loaded.document) << file.name;
         EXPECT_FALSE(loaded.message.empty()) << file.name;
     }
-    Write(Path("broken.xml"), "<a>\n<b>\n</a>");
+    WriteFile(Path("broken.xml"), "<a>\n<b>\n</a>");
     EXPECT_EQ(XmlDocument::Load(Path("broken.xml")).message.rfind("줄 3, ", 0), 0u);
 }
 
 TEST_F(XmlDocumentTest, FetchesNoExternalEntityAndLimitsExpansion) {
     const std::string secret = Path("secret.txt");
-    Write(secret, "SECRET");
+    WriteFile(secret, "SECRET");
     const auto external = XmlDocument::Parse("<!DOCTYPE r [<!ENTITY x SYSTEM \"file://" + secret +
                                              "\">]><r>&x;</r>");
     if (external.status == XmlDocument::LoadStatus::loaded) {
@@ -158,10 +151,10 @@ TEST_F(XmlDocumentTest, DeepNestingIsReadWithoutExhaustingTheStack) {
 
 TEST_F(XmlDocumentTest, ASaveReplacesTheFileOnlyWhenItIsComplete) {
     const std::string path = Path("out.xml");
-    Write(path, "old");
+    WriteFile(path, "old");
     std::string error;
     ASSERT_TRUE(SmallDocument("new")->Save(path, error)) << error;
-    EXPECT_NE(Read(path).find("<item>new</item>"), std::string::npos);
+    EXPECT_NE(ReadFile(path).find("<item>new</item>"), std::string::npos);
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     const mode_t mask = ::umask(0);
@@ -176,7 +169,7 @@ TEST_F(XmlDocumentTest, ASaveReplacesTheFileOnlyWhenItIsComplete) {
         fs::permissions(m_folder, fs::perms::owner_read | fs::perms::owner_exec);
         EXPECT_FALSE(SmallDocument("newer")->Save(path, error));
         fs::permissions(m_folder, fs::perms::owner_all);
-        EXPECT_NE(Read(path).find("<item>new</item>"), std::string::npos);
+        EXPECT_NE(ReadFile(path).find("<item>new</item>"), std::string::npos);
     }
     for (const auto& entry : fs::directory_iterator(m_folder))
         EXPECT_EQ(entry.path().filename().string().rfind(".tamo-document-", 0), std::string::npos) << entry.path();
