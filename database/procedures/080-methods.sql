@@ -107,6 +107,14 @@ BEGIN
   IF NOT method_exists(p_domain_id, p_name) THEN
     CALL refuse('수정할 메서드가 없습니다.');
   END IF;
+  -- A member of a locked interface keeps what the generated code of the parent system depends on.
+  IF EXISTS (SELECT 1 FROM method m
+              WHERE m.domain_id = p_domain_id AND m.name = p_name AND sys_method_locked(m.id)
+                AND NOT (m.name <=> p_new_name AND m.type <=> p_type AND m.code <=> p_code
+                         AND m.in_domain_id <=> v_in_domain_id AND m.in_data_name <=> v_in_name
+                         AND m.out_domain_id <=> v_out_domain_id AND m.out_data_name <=> v_out_name)) THEN
+    CALL refuse('*수정 불가* Lock 상태인 System과 연결된 Interface의 멤버 메서드입니다. 설명만 바꿀 수 있습니다.');
+  END IF;
   CALL require_valid_method(p_domain_id, p_name, p_new_name, p_type, p_code, v_in_domain_id, v_in_name,
                             v_out_domain_id, v_out_name, p_check_data);
   UPDATE method m
@@ -130,7 +138,8 @@ BEGIN
   SELECT 1 AS test;
 END$$
 
--- Changes the method (p_domain_id, p_name); its interface memberships follow a rename.
+-- Changes the method (p_domain_id, p_name); its interface memberships follow a rename. A member of a locked
+-- interface may change its description only.
 CREATE PROCEDURE methodViewEditMethod(p_domain_id INT, p_name VARCHAR(256), p_type VARCHAR(64), p_code BIGINT,
                                       p_new_name VARCHAR(256), p_in_domain_id INT, p_in_data_name VARCHAR(256),
                                       p_out_domain_id INT, p_out_data_name VARCHAR(256), p_description TEXT)
@@ -142,13 +151,16 @@ BEGIN
   SELECT 1 AS test;
 END$$
 
--- Deletes the method with its interface memberships.
+-- Deletes the method with its interface memberships; a member of a locked interface stays.
 CREATE PROCEDURE methodViewDeleteMethod(p_domain_id INT, p_name VARCHAR(256))
   MODIFIES SQL DATA
 BEGIN
   CALL require_change_domain_content(p_domain_id);
   IF NOT method_exists(p_domain_id, p_name) THEN
     CALL refuse('삭제할 메서드가 없습니다.');
+  END IF;
+  IF EXISTS (SELECT 1 FROM method m WHERE m.domain_id = p_domain_id AND m.name = p_name AND sys_method_locked(m.id)) THEN
+    CALL refuse('*삭제 불가* Lock 상태인 System과 연결된 Interface의 멤버 메서드입니다.');
   END IF;
   DELETE FROM method WHERE domain_id = p_domain_id AND name = p_name;
   SELECT 1 AS test;

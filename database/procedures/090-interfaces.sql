@@ -104,7 +104,7 @@ BEGIN
 END$$
 
 -- Renames an interface and changes its description. What binds to the interface by its key follows the
--- rename through its foreign key.
+-- rename through its foreign key. A locked interface keeps its name; its description may change.
 CREATE PROCEDURE interfaceViewEditInterface(p_domain_id INT, p_name VARCHAR(256), p_new_name VARCHAR(256),
                                             p_description TEXT)
   MODIFIES SQL DATA
@@ -112,6 +112,9 @@ BEGIN
   CALL require_change_domain_content(p_domain_id);
   IF interface_id(p_domain_id, p_name) IS NULL THEN
     CALL refuse('수정할 인터페이스가 없습니다.');
+  END IF;
+  IF NOT (p_new_name <=> p_name) AND sys_interface_locked(p_domain_id, p_name) THEN
+    CALL refuse('*수정 불가* Lock 상태인 System과 연결된 Interface 입니다. 이름을 바꿀 수 없습니다.');
   END IF;
   CALL require_name(p_new_name, '인터페이스 이름을 입력하세요.');
   IF p_new_name <> p_name AND interface_id(p_domain_id, p_new_name) IS NOT NULL THEN
@@ -144,6 +147,14 @@ BEGIN
   SELECT 1 AS test;
 END$$
 
+-- The members of a locked interface stay as they are.
+CREATE PROCEDURE require_interface_unlocked(p_domain_id INT, p_name VARCHAR(256))
+BEGIN
+  IF sys_interface_locked(p_domain_id, p_name) THEN
+    CALL refuse('*수정 불가* Lock 상태인 System과 연결된 Interface 입니다. 멤버 메서드를 바꿀 수 없습니다.');
+  END IF;
+END$$
+
 -- Makes the method (p_method_domain_id, p_method_name) a member of the interface, at the end of its members.
 -- p_refuse_member: 1 refuses a method that is a member already, 0 lets it pass unchanged.
 CREATE PROCEDURE add_member_method(p_domain_id INT, p_name VARCHAR(256), p_method_domain_id INT,
@@ -168,6 +179,7 @@ BEGIN
       CALL refuse('이미 인터페이스의 멤버 메서드입니다.');
     END IF;
   ELSE
+    CALL require_interface_unlocked(p_domain_id, p_name);
     INSERT INTO interface_member (interface_id, method_id, member_text)
     VALUES (v_interface_id, v_method_id, LEFT(COALESCE(p_member_text, ''), 128));
   END IF;
@@ -197,6 +209,7 @@ BEGIN
      OR NOT EXISTS (SELECT 1 FROM interface_member m WHERE m.interface_id = v_interface_id AND m.method_id = v_method_id) THEN
     CALL refuse('인터페이스의 멤버 메서드가 아닙니다.');
   END IF;
+  CALL require_interface_unlocked(p_domain_id, p_name);
   DELETE FROM interface_member WHERE interface_id = v_interface_id AND method_id = v_method_id;
   SELECT 1 AS test;
 END$$

@@ -5,7 +5,8 @@
 -- what the parent uses of the domain it stands for:
 --   * the domain's own ports, and the links that reach them (the node port linked to an external port);
 --   * whatever is installed on the locked node itself: the components deployed there (also the clones of a
---     sub-system's public entries), their classes, objects and the interfaces those classes bind;
+--     sub-system's public entries), their classes, objects and the interfaces those classes bind (an
+--     interface's name and members, and of each member method everything but its description);
 --   * inside the locked domain, the public flag of installed entries and the stub address of public ones,
 --     since the parent sees them through their clones.
 DELIMITER $$
@@ -74,6 +75,19 @@ CREATE FUNCTION sys_class_locked(p_class_id INT) RETURNS TINYINT
                    JOIN deployment dp ON dp.id = e.deployment_id
                    JOIN node n ON n.id = dp.node_id
                   WHERE o.class_id = p_class_id AND n.lock_flag = 'Y' AND n.type IN ('sub_system', 'sensor'))$$
+
+-- 1 when a locked class binds the interface: the parent system uses it as it stands.
+CREATE FUNCTION sys_interface_locked(p_method_domain_id INT, p_interface_name VARCHAR(1024)) RETURNS TINYINT
+  READS SQL DATA
+  RETURN EXISTS (SELECT 1 FROM component_class a
+                  WHERE a.method_domain_id = p_method_domain_id AND a.interface_name = p_interface_name
+                    AND sys_class_locked(a.id))$$
+
+-- 1 when the method is a member of a locked interface.
+CREATE FUNCTION sys_method_locked(p_method_id INT) RETURNS TINYINT
+  READS SQL DATA
+  RETURN EXISTS (SELECT 1 FROM interface_member m JOIN method_interface i ON i.id = m.interface_id
+                  WHERE m.method_id = p_method_id AND sys_interface_locked(i.domain_id, i.name))$$
 
 -- 1 when the object is installed on a locked node.
 CREATE FUNCTION sys_object_locked(p_object_ref INT) RETURNS TINYINT

@@ -77,9 +77,7 @@ CREATE PROCEDURE check_system_lock_interface(p_method_domain_id INT, p_interface
   READS SQL DATA
 BEGIN
   CALL sys_require_login_quietly();
-  SELECT EXISTS (SELECT 1 FROM component_class a
-                  WHERE a.method_domain_id = p_method_domain_id AND a.interface_name = p_interface_name
-                    AND sys_class_locked(a.id)) AS locked;
+  SELECT sys_interface_locked(p_method_domain_id, p_interface_name) AS locked;
 END$$
 
 -- The public flag of the entries of a deployment (the entry's second id): fixed while a parent system
