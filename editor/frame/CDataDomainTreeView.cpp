@@ -170,15 +170,8 @@ void CDataDomainTreeView::OnContextMenu(CWnd* pWnd, CPoint point) {
         CDockablePane::OnContextMenu(pWnd, point);
         return;
     }
-    HTREEITEM hit = TreeItemAtMenuPoint(m_wndTree, point);
+    HTREEITEM hit = SelectItemAtMenuPoint(m_wndTree, point);
     if (hit == nullptr) return;
-    // The commands act on the current item, which an expansion elsewhere may have changed: the item under the
-    // menu becomes the current one also when it was selected already.
-    if (m_wndTree.GetSelectedItem() == hit)
-        OnSelectTreeItem(&hit);
-    else
-        m_wndTree.SelectItem(hit);
-    m_wndTree.SetFocus();
     const TreeNodeData* data = ItemData(hit);
     const UINT menu = data ? ContextMenuIdOfItem(*data, m_pCopiedItem != nullptr) : 0;
     if (menu != 0 && afxContextMenuManager) afxContextMenuManager->ShowPopupMenu(menu, point.x, point.y, this, TRUE);
@@ -245,39 +238,25 @@ void CDataDomainTreeView::LoadDomainList(int domainId) {
         db->ShowLastError();
 }
 
-std::string CDataDomainTreeView::ChildDomainPath(HTREEITEM hParent) const {
-    const TreeNodeData* parent = ItemData(hParent);
-    if (parent == nullptr || parent->path == kRootPath) return "";
-    return parent->path;
-}
-
 void CDataDomainTreeView::BuildDomainChildren(const DomainList& list, int parentId, HTREEITEM hParent, int depth) {
     // Paths carry every ancestor from the top level, also for domains built when their parent opens.
-    std::set<int> placed;
-    BuildDomainLevel(list, parentId, hParent, ChildDomainPath(hParent), depth, placed);
-}
-
-void CDataDomainTreeView::BuildDomainLevel(const DomainList& list, int parentId, HTREEITEM hParent,
-                                           const std::string& parentPath, int depth, std::set<int>& placed) {
-    const auto range = list.equal_range(parentId);
-    for (auto entry = range.first; entry != range.second; ++entry) {
-        const class_domain_info& row = entry->second;
-        // A parent chain that loops in the rows is not followed a second time.
-        if (!placed.insert(row.id).second) continue;
-        auto* domain = new class_domain_info(row);
-        m_domains.push_back(domain);
-        const std::string path = parentPath + row.name + "\\";
-        HTREEITEM hItem = m_wndTree.InsertItem(row.name.c_str(), IMAGE_DOMAIN, IMAGE_DOMAIN_SELECTED, hParent,
-                                               TVI_FIRST);
-        auto* data = new TreeNodeData(TREE_DATA_DOMAIN, hItem, domain, path);
-        m_itemData.push_back(data);
-        m_wndTree.SetItemData(hItem, reinterpret_cast<DWORD_PTR>(data));
-
-        if (depth != 0) BuildDomainLevel(list, row.id, hItem, path, depth - 1, placed);
-        LoadDataItems(row.id, "");
-        InsertDataItems(row.id, hItem, path, depth - 1 >= 0 ? 1 : 0);
-        m_mapDomainPath[row.id] = path;
-    }
+    BuildDomainLevels(
+        list, parentId, hParent, ChildDomainPath(ItemData(hParent)), depth,
+        [this](const class_domain_info& row, HTREEITEM parent, const std::string& path) {
+            auto* domain = new class_domain_info(row);
+            m_domains.push_back(domain);
+            HTREEITEM hItem = m_wndTree.InsertItem(row.name.c_str(), IMAGE_DOMAIN, IMAGE_DOMAIN_SELECTED, parent,
+                                                   TVI_FIRST);
+            auto* data = new TreeNodeData(TREE_DATA_DOMAIN, hItem, domain, path);
+            m_itemData.push_back(data);
+            m_wndTree.SetItemData(hItem, reinterpret_cast<DWORD_PTR>(data));
+            return hItem;
+        },
+        [this](const class_domain_info& row, HTREEITEM hItem, const std::string& path, int depthBelow) {
+            LoadDataItems(row.id, "");
+            InsertDataItems(row.id, hItem, path, depthBelow >= 0 ? 1 : 0);
+            m_mapDomainPath[row.id] = path;
+        });
 }
 
 void CDataDomainTreeView::LoadDataItems(int domainId, const CString& name) {

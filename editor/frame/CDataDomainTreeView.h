@@ -85,8 +85,6 @@ private:
     // Inserts the domains of `list` below `parentId` as the first children of the item, `depth` levels more
     // below them (0: none; negative: all), each with its data items.
     void BuildDomainChildren(const DomainList& list, int parentId, HTREEITEM hParent, int depth);
-    void BuildDomainLevel(const DomainList& list, int parentId, HTREEITEM hParent, const std::string& parentPath,
-                          int depth, std::set<int>& placed);
     // The loaded data items: every item of the domain (empty name), or the one of that name.
     void LoadDataItems(int domainId, const CString& name);
     void InsertDataItems(int domainId, HTREEITEM hParent, const std::string& path, int firstOnly);
@@ -102,8 +100,6 @@ private:
 
     HTREEITEM InsertTreeItem(const std::string& text, int image, HTREEITEM hParent, HTREEITEM hAfter, int kind,
                              void* record, const std::string& path);
-    // The path of the domain items below the item: the item's own path, without "root\" at the root.
-    std::string ChildDomainPath(HTREEITEM hParent) const;
     TreeNodeData* ItemData(HTREEITEM hItem) const;
     // After an item was deleted: the tree's selection, if any, becomes the current item again.
     void ResetSelectionAfterDelete();

@@ -2,7 +2,7 @@
 
 #include "CDataExchange.h"
 #include "CMysqlQuery.h"
-#include "CNewDomainDlg.h"
+#include "DomainCommands.h"
 
 namespace {
 
@@ -106,20 +106,8 @@ void CSearchDomainDlg::OnNMClickTree(NMHDR*, LRESULT* pResult) {
 void CSearchDomainDlg::OnBnClickedNewDomain() {
     CollectCheckedDomains(m_hRootItem);
 
-    CNewDomainDlg dialog(this);
-    dialog.m_nParentDomainId = 0;
-    dialog.m_strKind = m_strKind;
-    dialog.m_strPort = m_strKind == "method" ? "" : "false";
-    if (dialog.DoModal() != IDOK) return;
-
+    if (NewDomainThroughDialog(m_strKind, 0, this) == -1) return;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    const int newId = db->QueryNewId(db->FormatCall("call domainViewNewDomain('%s',%d,'%s', %d,'%s','%s')", m_strKind,
-                                                    0, dialog.m_strName, string_to_int(dialog.m_strPort),
-                                                    dialog.m_bPublic ? "1" : "0", dialog.m_strDescription));
-    if (newId == -1) {
-        db->ShowLastError();
-        return;
-    }
     std::multimap<int, class_domain_info> domains;
     if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainAllList('%%%%','%s')", m_strKind), domains) != 0) {
         db->ShowLastError();

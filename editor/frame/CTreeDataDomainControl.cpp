@@ -1,72 +1,16 @@
 #include "CTreeDataDomainControl.h"
 
-#include <ctime>
-#include <set>
-
 #include "CMysqlQuery.h"
-#include "CNewDomainDlg.h"
 #include "CNewMetadataDlg.h"
-#include "CSearchDomainDlg.h"
 #include "CUserViewDlg.h"
+#include "DomainCommands.h"
 #include "class_copy_data_dialog.h"
 
 CTreeDataDomainControl* g_pTreeDataDomainControl = nullptr;
 
-namespace {
+int CTreeDataDomainControl::NewDomain(class_domain_info* parent) { return NewDomainThroughDialog("data", parent->id); }
 
-std::string CurrentLocalTime() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    CString text;
-    text.Format("%4d-%02d-%02d %02d:%02d:%02d", local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                local.tm_min, local.tm_sec);
-    return text.str();
-}
-
-std::set<int> DomainIds(const std::vector<class_domain_info>& domains) {
-    std::set<int> ids;
-    for (const class_domain_info& domain : domains) ids.insert(domain.id);
-    return ids;
-}
-
-}  // namespace
-
-int CTreeDataDomainControl::NewDomain(class_domain_info* parent) {
-    CNewDomainDlg dialog;
-    dialog.m_nParentDomainId = parent->id;
-    dialog.m_strKind = "data";
-    if (dialog.DoModal() != IDOK) return -1;
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    const int newId = db->QueryNewId(db->FormatCall("call domainViewNewDomain('%s',%d,'%s', %d,'%s','%s')", "data",
-                                                    parent->id, dialog.m_strName, 0, dialog.m_bPublic ? "1" : "0",
-                                                    dialog.m_strDescription));
-    if (newId == -1) db->ShowLastError();
-    return newId;
-}
-
-int CTreeDataDomainControl::EditDomain(class_domain_info* domain) {
-    CNewDomainDlg dialog;
-    dialog.m_nDomainId = domain->id;
-    dialog.m_nParentDomainId = domain->upper_id;
-    dialog.m_strName = domain->name;
-    dialog.m_bPublic = domain->is_public == 1;
-    dialog.m_strDescription = domain->description;
-    dialog.m_strKind = "data";
-    if (dialog.DoModal() != IDOK) return -1;
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->ExecuteUpdate(db->FormatCall("call domainViewEditDomain(%d,'%s','%s', %d,'%s','%s')", domain->id, "data",
-                                         dialog.m_strName, 0, dialog.m_bPublic ? "1" : "0",
-                                         dialog.m_strDescription)) != 0) {
-        db->ShowLastError();
-        return -1;
-    }
-    domain->name = dialog.m_strName.str();
-    domain->last_update = CurrentLocalTime();
-    domain->is_public = dialog.m_bPublic ? 1 : 0;
-    domain->description = dialog.m_strDescription.str();
-    return 0;
-}
+int CTreeDataDomainControl::EditDomain(class_domain_info* domain) { return EditDomainThroughDialog("data", *domain); }
 
 int CTreeDataDomainControl::DeleteDomain(class_domain_info* domain) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
@@ -137,43 +81,10 @@ int CTreeDataDomainControl::DeleteMetadata(class_metadata_info* data) {
 }
 
 int CTreeDataDomainControl::EditParentDomains(int domainId) {
-    CSearchDomainDlg dialog;
-    dialog.m_strKind = "data";
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainAllList('%%%%','data')"), dialog.m_mapDomainList) !=
-            0 ||
-        db->SelectDataDomainList(db->FormatCall("call inheritance_data_dataViewDomainList(%d)", domainId), "data",
-                                 dialog.m_vecSelection) != 0) {
-        db->ShowLastError();
-        return -1;
-    }
-    const std::set<int> previous = DomainIds(dialog.m_vecSelection);
-    int result = 0;
-    if (dialog.DoModal() == IDOK) {
-        // The ticked parents in tree order, each once and without the domain itself.
-        std::vector<int> chosen;
-        std::set<int> chosenIds;
-        for (const class_domain_info& domain : dialog.m_vecSelection)
-            if (domain.id != domainId && chosenIds.insert(domain.id).second) chosen.push_back(domain.id);
-        // Only the difference is sent, so a refusal halfway loses no link that was meant to stay.
-        for (int parentId : previous) {
-            if (chosenIds.count(parentId) != 0) continue;
-            if (db->ExecuteProc(db->FormatCall("call domainViewDeleteParentDomain(%d, 'data', %d, 0)", domainId,
-                                               parentId)) != 0) {
-                result = -1;
-                break;
-            }
-        }
-        for (auto parent = chosen.begin(); result == 0 && parent != chosen.end(); ++parent) {
-            if (previous.count(*parent) != 0) continue;
-            if (db->ExecuteProc(db->FormatCall("call domainViewNewParentDomain(%d,'data', %d, 0)", domainId,
-                                               *parent)) != 0)
-                result = -1;
-        }
-        if (result != 0) db->ShowLastError();
-    }
-    dialog.DeleteOwnedItems();
-    return result;
+    std::vector<class_domain_info> parents;
+    const CString current = db->FormatCall("call inheritance_data_dataViewDomainList(%d)", domainId);
+    return EditDataDomainLinks(domainId, current, 0, parents) == -1 ? -1 : 0;
 }
 
 void CTreeDataDomainControl::ShowDomainAccounts(class_domain_info* domain) {

@@ -7,6 +7,8 @@ target_sources(tamo_frame PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CNewMetadataDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CSearchDomainDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CTreeDataDomainControl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CopyDialogSupport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DataDialogControls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DomainCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RunXmlExporter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/class_copy_data_dialog.cpp)

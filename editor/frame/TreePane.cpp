@@ -1,6 +1,9 @@
 #include "TreePane.h"
 
+#include <set>
+
 #include "CDC.h"
+#include "CTreeView.h"
 #include "class_domain_info.h"
 
 void LayoutPaneTree(CWnd& pane, CViewTree& tree) {
@@ -37,4 +40,48 @@ HTREEITEM TreeItemAtMenuPoint(CViewTree& tree, CPoint screenPoint) {
     tree.ScreenToClient(&treePoint);
     UINT flags = 0;
     return tree.HitTest(treePoint, &flags);
+}
+
+HTREEITEM SelectItemAtMenuPoint(CViewTree& tree, CPoint screenPoint) {
+    HTREEITEM hit = TreeItemAtMenuPoint(tree, screenPoint);
+    if (hit == nullptr) return nullptr;
+    if (tree.GetSelectedItem() != hit)
+        tree.SelectItem(hit);
+    else if (CTreeView* owner = tree.GetOwnerView())
+        owner->OnSelectTreeItem(&hit);
+    tree.SetFocus();
+    return hit;
+}
+
+std::string ChildDomainPath(const TreeNodeData* parent) {
+    if (parent == nullptr || parent->path == "root\\") return "";
+    return parent->path;
+}
+
+namespace {
+
+void BuildDomainLevel(
+    const std::multimap<int, class_domain_info>& list, int parentId, HTREEITEM hParent, const std::string& parentPath,
+    int depth, std::set<int>& placed,
+    const std::function<HTREEITEM(const class_domain_info&, HTREEITEM, const std::string&)>& insertDomain,
+    const std::function<void(const class_domain_info&, HTREEITEM, const std::string&, int)>& fillDomain) {
+    const auto range = list.equal_range(parentId);
+    for (auto entry = range.first; entry != range.second; ++entry) {
+        const class_domain_info& row = entry->second;
+        if (!placed.insert(row.id).second) continue;
+        const std::string path = parentPath + row.name + "\\";
+        HTREEITEM hItem = insertDomain(row, hParent, path);
+        if (depth != 0) BuildDomainLevel(list, row.id, hItem, path, depth - 1, placed, insertDomain, fillDomain);
+        fillDomain(row, hItem, path, depth - 1);
+    }
+}
+
+}  // namespace
+
+void BuildDomainLevels(
+    const std::multimap<int, class_domain_info>& list, int parentId, HTREEITEM hParent, const std::string& parentPath,
+    int depth, const std::function<HTREEITEM(const class_domain_info&, HTREEITEM, const std::string&)>& insertDomain,
+    const std::function<void(const class_domain_info&, HTREEITEM, const std::string&, int)>& fillDomain) {
+    std::set<int> placed;
+    BuildDomainLevel(list, parentId, hParent, parentPath, depth, placed, insertDomain, fillDomain);
 }

@@ -1,8 +1,12 @@
 #pragma once
 
 // What the three tree panes share: the tree fills the pane inside a one-pixel frame, the root item carries the
-// domain record "root", and a context menu asks for the item under the cursor.
+// domain record "root", a context menu acts on the item under the cursor, and the domain levels are built with
+// paths from the top level.
 
+#include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "CPoint.h"
@@ -25,3 +29,20 @@ bool AttachRootDomain(CViewTree& tree, HTREEITEM root, int kind, std::vector<cla
 // The item under a context menu's screen point; null for a menu called from the keyboard (-1, -1) or a point
 // beside every item.
 HTREEITEM TreeItemAtMenuPoint(CViewTree& tree, CPoint screenPoint);
+
+// The item under a context menu's screen point made the pane's current item (also when it was selected already:
+// an expansion elsewhere may have made another item current), with the focus on the tree; null for none.
+HTREEITEM SelectItemAtMenuPoint(CViewTree& tree, CPoint screenPoint);
+
+// The path that domain items below the item begin with: the item's own path, empty below the root ("root\").
+std::string ChildDomainPath(const TreeNodeData* parent);
+
+// Inserts the domains of `list` below `parentId` under `hParent`, depth first, each domain once (a parent chain
+// that loops in the rows is not followed again). `insertDomain` (row, parent item, path) inserts the item of one
+// domain, whose path is `parentPath` followed by its name and "\", and answers it; its sub-domains follow down to
+// `depth` more levels (0: none; negative: all); then `fillDomain` (row, item, path, depth - 1) adds what the domain
+// holds.
+void BuildDomainLevels(
+    const std::multimap<int, class_domain_info>& list, int parentId, HTREEITEM hParent, const std::string& parentPath,
+    int depth, const std::function<HTREEITEM(const class_domain_info&, HTREEITEM, const std::string&)>& insertDomain,
+    const std::function<void(const class_domain_info&, HTREEITEM, const std::string&, int)>& fillDomain);

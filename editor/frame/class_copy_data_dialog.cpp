@@ -2,6 +2,7 @@
 
 #include "CDataExchange.h"
 #include "CMysqlQuery.h"
+#include "CopyDialogSupport.h"
 
 namespace {
 
@@ -38,28 +39,8 @@ BOOL class_copy_data_dialog::OnInitDialog() {
     // An empty combo box would not tell why: the server's text is shown like in the other copy dialogs.
     if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainAllList('%%%%','data')"), m_mapDomains) != 0)
         db->ShowLastError();
-    std::string prefix;
-    std::set<int> placed;
-    FlattenDomains(0, prefix, 0, placed);
+    FillFlattenedDomainCombo(m_comboDomain, m_mapDomains, m_vecDomainCopies);
     return TRUE;
-}
-
-int class_copy_data_dialog::FlattenDomains(int parentId, std::string& prefix, int position, std::set<int>& placed) {
-    const auto range = m_mapDomains.equal_range(parentId);
-    for (auto entry = range.first; entry != range.second; ++entry) {
-        const class_domain_info& domain = entry->second;
-        if (!placed.insert(domain.id).second) continue;  // a looping parent chain is not followed
-        class_domain_info* copy = new class_domain_info(domain);
-        m_vecDomainCopies.push_back(copy);
-        const std::string text = prefix + domain.name;
-        const int index = m_comboDomain.InsertString(position, text.c_str());
-        m_comboDomain.SetItemDataPtr(index, copy);
-        position = index + 1;
-        prefix += '-';
-        position = FlattenDomains(domain.id, prefix, position, placed);
-        prefix.pop_back();
-    }
-    return position;
 }
 
 void class_copy_data_dialog::OnDomainChanged() {
@@ -106,11 +87,8 @@ void class_copy_data_dialog::OnBnClickedOk() {
         return;
     }
     m_vecChosenData.clear();
-    POSITION position = m_listData.GetFirstSelectedItemPosition();
-    while (position != nullptr) {
-        const int index = m_listData.GetNextSelectedItem(position);
-        m_vecChosenData.push_back(reinterpret_cast<class_metadata_info*>(m_listData.GetItemData(index)));
-    }
+    for (DWORD_PTR row : SelectedRowData(m_listData))
+        m_vecChosenData.push_back(reinterpret_cast<class_metadata_info*>(row));
     EndDialog(IDOK);
 }
 

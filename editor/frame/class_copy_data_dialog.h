@@ -5,7 +5,6 @@
 // records (id and name) and then calls free_item_data.
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -43,8 +42,4 @@ protected:
     afx_msg void OnRowChanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnBnClickedOk();
     DECLARE_MESSAGE_MAP()
-
-private:
-    // Inserts the domains below `parentId` at `position`, each level one "-" deeper; answers the next position.
-    int FlattenDomains(int parentId, std::string& prefix, int position, std::set<int>& placed);
 };
