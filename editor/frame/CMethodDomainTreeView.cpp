@@ -1,13 +1,66 @@
 #include "CMethodDomainTreeView.h"
 
+#include "CBitmap.h"
+#include "CCodeControl.h"
 #include "CContextMenuManager.h"
+#include "CInterfaceMemberViewDlg.h"
+#include "CMysqlQuery.h"
+#include "CTreeMethodDomainControl.h"
+#include "Class_UmlControl.h"
+#include "FrameMessages.h"
+#include "RunXmlExporter.h"
 #include "TreeContextMenu.h"
 #include "TreePane.h"
-#include "class_domain_info.h"
 
 namespace {
 
 const UINT kTreeId = 2;
+const UINT kTreeImages = 313;
+
+// Images of the strip (bitmap 313).
+const int IMAGE_DOMAIN = 1;
+const int IMAGE_DOMAIN_SELECTED = 2;
+const int IMAGE_ROOT = 5;
+const int IMAGE_ROOT_SELECTED = 6;
+const int IMAGE_INTERFACE = 27;
+
+// Commands of the context menus 374, 330, 332 and 333.
+enum : UINT {
+    ID_METHOD_ADD_DOMAIN = 32814,
+    ID_METHOD_EDIT_DOMAIN = 32815,
+    ID_METHOD_DELETE_DOMAIN = 32817,
+    ID_METHOD_ADD_INTERFACE = 32818,
+    ID_METHOD_EDIT_INTERFACE = 32823,
+    ID_METHOD_DELETE_INTERFACE = 32824,
+    ID_METHOD_ADD_METHOD = 32828,
+    ID_METHOD_EDIT_METHOD = 32829,
+    ID_METHOD_DELETE_METHOD = 32830,
+    ID_METHOD_MEMBER_METHODS = 32833,
+    ID_METHOD_HEADER_CODE = 32867,
+    ID_METHOD_SOURCE_CODE = 32881,
+    ID_METHOD_ROOT_ADD_DOMAIN = 32912,
+    ID_METHOD_REFRESH = 32913,
+    ID_METHOD_DOMAIN_ACCOUNTS = 32954,
+    ID_METHOD_IMPORT = 32976,
+    ID_METHOD_SORT_BY_NAME = 33034,
+    ID_METHOD_SORT_TEST = 33038,
+    ID_METHOD_COPY = 33066,
+    ID_METHOD_PASTE = 33068,
+    ID_METHOD_DOMAIN_XML = 33078,
+};
+
+// Help topics of the help window.
+const int HELP_METHOD_TREE_ITEM = 26;
+const int HELP_DOMAIN_ACCOUNTS = 31;
+
+const char* const kRootPath = "root\\";
+
+int SelectedImage(int image) { return image < 0 ? image : image + 1; }
+
+CTreeMethodDomainControl* MethodControl() {
+    if (g_pTreeMethodDomainControl == nullptr) g_pTreeMethodDomainControl = new CTreeMethodDomainControl;
+    return g_pTreeMethodDomainControl;
+}
 
 }  // namespace
 
@@ -18,33 +71,69 @@ BEGIN_MESSAGE_MAP(CMethodDomainTreeView, CDockablePane)
     ON_WM_SETFOCUS()
     ON_WM_CONTEXTMENU()
     ON_WM_DESTROY()
+    ON_COMMAND(ID_METHOD_ADD_DOMAIN, &CMethodDomainTreeView::OnAddDomain)
+    ON_COMMAND(ID_METHOD_ROOT_ADD_DOMAIN, &CMethodDomainTreeView::OnAddDomain)
+    ON_COMMAND(ID_METHOD_EDIT_DOMAIN, &CMethodDomainTreeView::OnEditDomain)
+    ON_COMMAND(ID_METHOD_DELETE_DOMAIN, &CMethodDomainTreeView::OnDeleteDomain)
+    ON_COMMAND(ID_METHOD_ADD_INTERFACE, &CMethodDomainTreeView::OnAddInterface)
+    ON_COMMAND(ID_METHOD_EDIT_INTERFACE, &CMethodDomainTreeView::OnEditInterface)
+    ON_COMMAND(ID_METHOD_DELETE_INTERFACE, &CMethodDomainTreeView::OnDeleteInterface)
+    ON_COMMAND(ID_METHOD_ADD_METHOD, &CMethodDomainTreeView::OnAddMethod)
+    ON_COMMAND(ID_METHOD_EDIT_METHOD, &CMethodDomainTreeView::OnEditMethod)
+    ON_COMMAND(ID_METHOD_DELETE_METHOD, &CMethodDomainTreeView::OnDeleteMethod)
+    ON_COMMAND(ID_METHOD_MEMBER_METHODS, &CMethodDomainTreeView::OnMemberMethods)
+    ON_COMMAND(ID_METHOD_HEADER_CODE, &CMethodDomainTreeView::OnDomainHeaderCode)
+    ON_COMMAND(ID_METHOD_SOURCE_CODE, &CMethodDomainTreeView::OnSourceCode)
+    ON_COMMAND(ID_METHOD_REFRESH, &CMethodDomainTreeView::OnRefresh)
+    ON_COMMAND(ID_METHOD_DOMAIN_XML, &CMethodDomainTreeView::OnMethodDomainXmlExport)
+    ON_COMMAND(ID_METHOD_DOMAIN_ACCOUNTS, &CMethodDomainTreeView::OnDomainAccounts)
+    ON_COMMAND(ID_METHOD_IMPORT, &CMethodDomainTreeView::OnImportMethods)
+    ON_COMMAND(ID_METHOD_SORT_BY_NAME, &CMethodDomainTreeView::OnSortByName)
+    ON_COMMAND(ID_METHOD_SORT_TEST, &CMethodDomainTreeView::OnSortTest)
+    ON_COMMAND(ID_METHOD_COPY, &CMethodDomainTreeView::OnCopyMethod)
+    ON_COMMAND(ID_METHOD_PASTE, &CMethodDomainTreeView::OnPasteMethod)
+    // "XML 문서 생성" (32949, OnXmlDocument) and "HML 문서 생성" (32960, OnHmlDocument) come with the method
+    // domain's documents; without a handler here their menu items stay disabled.
 END_MESSAGE_MAP()
+
+CMethodDomainTreeView::~CMethodDomainTreeView() { ReleaseItemData(); }
+
+int CMethodDomainTreeView::GetMethodKindImageIndex(const std::string& type) {
+    if (type == "CALL" || type == "CALLBACK") return 15;
+    if (type == "SIGNAL" || type == "SIGNALBACK") return 17;
+    if (type == "EVENT") return 19;
+    if (type == "INFORMATION") return 21;
+    if (type == "COMMAND") return 23;
+    if (type == "BROADCAST") return 25;
+    return -1;
+}
+
+// ---- Window ------------------------------------------------------------------------------------------------
 
 int CMethodDomainTreeView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (CDockablePane::OnCreate(lpCreateStruct) == -1) return -1;
 
-    const DWORD style = WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS | TVS_SHOWSELALWAYS;
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_HASLINES | TVS_LINESATROOT |
+                        TVS_HASBUTTONS | TVS_SHOWSELALWAYS;
     if (!m_wndTree.Create(style, CRect(0, 0, 0, 0), this, kTreeId)) return -1;
     m_wndTree.SetOwnerView(this);
+    LoadTreeImages();
 
-    HTREEITEM root = nullptr;
-    if (FillRootNode(root) == -1) {
-        AfxMessageBox("root 노드 생성 실패");
-        return -1;
-    }
-    m_wndTree.Expand(root, TVE_EXPAND);
+    OnRefresh();
+    if (m_wndTree.GetRootItem() == nullptr) return -1;
     AdjustLayout();
     return 0;
 }
 
-int CMethodDomainTreeView::FillRootNode(HTREEITEM& root) {
-    root = m_wndTree.InsertItem("Method_Domain", 5, 6, TVI_ROOT, TVI_LAST);
-    m_wndTree.SetItemState(root, TVIS_BOLD, TVIS_BOLD);
-    if (!AttachRootDomain(m_wndTree, root, TREE_METHOD_DOMAIN, m_domains, m_itemData)) {
-        AfxMessageBox("erro:CMethodDomainTreeView:FillRootNode()->setitemData");
-        return -1;
-    }
-    return 0;
+void CMethodDomainTreeView::LoadTreeImages() {
+    m_images.DeleteImageList();
+    CBitmap strip;
+    if (!strip.LoadBitmap(kTreeImages)) return;
+    BITMAP info{};
+    strip.GetBitmap(&info);
+    if (!m_images.Create(16, info.bmHeight, ILC_COLOR24 | ILC_MASK, 0, 0)) return;
+    m_images.Add(&strip, RGB(255, 0, 0));
+    m_wndTree.SetImageList(&m_images, TVSIL_NORMAL);
 }
 
 void CMethodDomainTreeView::AdjustLayout() { LayoutPaneTree(*this, m_wndTree); }
@@ -61,38 +150,482 @@ void CMethodDomainTreeView::OnSetFocus(CWnd* pOldWnd) {
     m_wndTree.SetFocus();
 }
 
-void CMethodDomainTreeView::OnSelectTreeItem(HTREEITEM* item) {
-    if (!item || !*item) return;
-    m_pSelectedItem = reinterpret_cast<TreeNodeData*>(m_wndTree.GetItemData(*item));
-}
-
-// The menu of the item under the cursor; its commands stay disabled until the method tree's handlers exist.
 void CMethodDomainTreeView::OnContextMenu(CWnd* pWnd, CPoint point) {
     if (pWnd != &m_wndTree) {
         CDockablePane::OnContextMenu(pWnd, point);
         return;
     }
-    HTREEITEM hit = TreeItemAtMenuPoint(m_wndTree, point);
-    if (!hit) return;
-    m_wndTree.SelectItem(hit);
-    const auto* data = reinterpret_cast<const TreeNodeData*>(m_wndTree.GetItemData(hit));
+    HTREEITEM hit = SelectItemAtMenuPoint(m_wndTree, point);
+    if (hit == nullptr) return;
+    const TreeNodeData* data = ItemData(hit);
     const UINT menu = data ? ContextMenuIdOfItem(*data, false) : 0;
-    m_wndTree.SetFocus();
-    if (menu != 0 && afxContextMenuManager)
-        afxContextMenuManager->ShowPopupMenu(menu, point.x, point.y, this, TRUE);
+    if (menu != 0 && afxContextMenuManager) afxContextMenuManager->ShowPopupMenu(menu, point.x, point.y, this, TRUE);
 }
-
-void CMethodDomainTreeView::SelectItemByPath(const std::string& line) { m_wndTree.SelectByReferenceLine(line, false); }
 
 void CMethodDomainTreeView::OnDestroy() {
     CDockablePane::OnDestroy();
     ReleaseItemData();
+    delete g_pTreeMethodDomainControl;
+    g_pTreeMethodDomainControl = nullptr;
 }
 
 void CMethodDomainTreeView::ReleaseItemData() {
+    for (class_method_info* method : m_methods) delete method;
+    m_methods.clear();
+    for (class_membermethod_info* member : m_memberMethods) delete member;
+    m_memberMethods.clear();
+    for (class_interface_info* iface : m_interfaces) delete iface;
+    m_interfaces.clear();
     for (class_domain_info* domain : m_domains) delete domain;
     m_domains.clear();
     for (TreeNodeData* data : m_itemData) delete data;
     m_itemData.clear();
     m_pSelectedItem = nullptr;
+    m_pSelectedDomain = nullptr;
+    m_pSelectedInterface = nullptr;
+    m_pSelectedMethod = nullptr;
+    m_pSelectedMemberMethod = nullptr;
+    m_pCopiedItem = nullptr;
+}
+
+void CMethodDomainTreeView::ShowHelp(int topic) { Class_UmlControl::get_instance()->set_explanation_text(topic); }
+
+void CMethodDomainTreeView::PublishDomainPaths() {
+    CMysqlQuery::GetInstance()->SetDomainIdList(m_mapDomainPath, m_strKind.c_str());
+}
+
+void CMethodDomainTreeView::SendToMainFrame(UINT message, void* record) {
+    if (CWnd* mainWindow = AfxGetMainWnd()) mainWindow->SendMessage(message, 1, reinterpret_cast<LPARAM>(record));
+}
+
+// ---- Items -------------------------------------------------------------------------------------------------
+
+TreeNodeData* CMethodDomainTreeView::ItemData(HTREEITEM hItem) const {
+    return hItem ? reinterpret_cast<TreeNodeData*>(m_wndTree.GetItemData(hItem)) : nullptr;
+}
+
+TreeNodeData* CMethodDomainTreeView::CurrentItemOfKind(int kind) const {
+    return m_pSelectedItem != nullptr && m_pSelectedItem->kind == kind ? m_pSelectedItem : nullptr;
+}
+
+HTREEITEM CMethodDomainTreeView::InsertTreeItem(const std::string& text, int image, int selectedImage,
+                                                HTREEITEM hParent, HTREEITEM hAfter, int kind, void* record,
+                                                const std::string& path) {
+    HTREEITEM hItem = m_wndTree.InsertItem(text.c_str(), image, selectedImage, hParent, hAfter);
+    auto* data = new TreeNodeData(kind, hItem, record, path);
+    m_itemData.push_back(data);
+    m_wndTree.SetItemData(hItem, reinterpret_cast<DWORD_PTR>(data));
+    return hItem;
+}
+
+int CMethodDomainTreeView::FillRootNode(HTREEITEM& root) {
+    root = m_wndTree.InsertItem("Method_Domain", IMAGE_ROOT, IMAGE_ROOT_SELECTED, TVI_ROOT, TVI_LAST);
+    m_wndTree.SetItemState(root, TVIS_BOLD, TVIS_BOLD);
+    if (!AttachRootDomain(m_wndTree, root, TREE_METHOD_DOMAIN, m_domains, m_itemData)) {
+        AfxMessageBox("erro:CMethodDomainTreeView:FillRootNode()->setitemData");
+        return -1;
+    }
+    return 0;
+}
+
+void CMethodDomainTreeView::LoadDomainList(int domainId) {
+    m_mapDomainList.clear();
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainList(%d, 'method')", domainId), m_mapDomainList) !=
+        0)
+        db->ShowLastError();
+}
+
+void CMethodDomainTreeView::InsertDomainItems(const DomainList& list, int parentId, HTREEITEM hParent, int depth) {
+    // Paths carry every ancestor from the top level, also for domains inserted when their parent opens.
+    BuildDomainLevels(
+        list, parentId, hParent, ChildDomainPath(ItemData(hParent)), depth,
+        [this](const class_domain_info& row, HTREEITEM parent, const std::string& path) {
+            auto* domain = new class_domain_info(row);
+            m_domains.push_back(domain);
+            return InsertTreeItem(row.name, IMAGE_DOMAIN, IMAGE_DOMAIN_SELECTED, parent, TVI_FIRST,
+                                  TREE_METHOD_DOMAIN, domain, path);
+        },
+        [this](const class_domain_info& row, HTREEITEM hItem, const std::string& path, int) {
+            // One interface and one method, so that the expand button shows; the lazy load replaces them.
+            if (row.id != 0) {
+                InsertInterfaceItems(row.id, hItem, path, true);
+                LoadMethodList(row.id, "");
+                InsertMethodItems(hItem, path, true);
+            }
+            m_mapDomainPath[row.id] = path;
+        });
+}
+
+int CMethodDomainTreeView::InsertInterfaceItems(int domainId, HTREEITEM hParent, const std::string& path,
+                                                bool firstOnly) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    m_vecInterfaceList.clear();
+    if (db->SelectInterfaceList(db->FormatCall("call interfaceViewInterfaceList('%d','method','%%')", domainId),
+                                m_vecInterfaceList) != 0) {
+        db->ShowLastError();
+        return -1;
+    }
+    for (const class_interface_info& row : m_vecInterfaceList) {
+        auto* iface = new class_interface_info(row);
+        m_interfaces.push_back(iface);
+        HTREEITEM hItem =
+            InsertTreeItem(row.name, IMAGE_INTERFACE, IMAGE_INTERFACE, hParent, TVI_LAST, TREE_INTERFACE, iface, path);
+        InsertMemberMethodItems(domainId, row.name, path, hItem, true);
+        if (firstOnly) break;
+    }
+    return 0;
+}
+
+int CMethodDomainTreeView::InsertMemberMethodItems(int domainId, const std::string& interfaceName,
+                                                   const std::string& path, HTREEITEM hParent, bool firstOnly) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_method_info> members;
+    if (db->SelectMemberMethodList(
+            db->FormatCall("call interfaceViewMemberMethodList(%d,'method','%s')", domainId, interfaceName),
+            members) != 0) {
+        db->ShowLastError();
+        return -1;
+    }
+    for (const class_method_info& row : members) {
+        auto* method = new class_method_info(row);
+        m_methods.push_back(method);
+        auto* member = new class_membermethod_info;
+        member->domain_id = domainId;
+        member->interface_name = interfaceName;
+        member->method = method;
+        m_memberMethods.push_back(member);
+        const int image = GetMethodKindImageIndex(row.type);
+        InsertTreeItem(row.name, image, SelectedImage(image), hParent, TVI_LAST, TREE_MEMBER_METHOD, member, path);
+        if (firstOnly) break;
+    }
+    return 0;
+}
+
+void CMethodDomainTreeView::LoadMethodList(int domainId, const std::string& name) {
+    m_vecMethodList.clear();
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    const CString call =
+        name.empty() ? db->FormatCall("call methodViewMethodList(%d,'method','ALL','%%','%%')", domainId)
+                     : db->FormatCall("call methodViewMethodList(%d,'method','ALL','%%','%s')", domainId, name);
+    if (db->SelectMethodList(call, m_vecMethodList) != 0) db->ShowLastError();
+}
+
+void CMethodDomainTreeView::InsertMethodItems(HTREEITEM hParent, const std::string& path, bool firstOnly) {
+    for (const class_method_info& row : m_vecMethodList) {
+        auto* method = new class_method_info(row);
+        m_methods.push_back(method);
+        const int image = GetMethodKindImageIndex(row.type);
+        InsertTreeItem(row.name, image, SelectedImage(image), hParent, TVI_LAST, TREE_METHOD, method, path);
+        if (firstOnly) break;
+    }
+}
+
+void CMethodDomainTreeView::DeleteChildItems(HTREEITEM hItem) {
+    while (HTREEITEM hChild = m_wndTree.GetChildItem(hItem)) m_wndTree.DeleteItem(hChild);
+}
+
+void CMethodDomainTreeView::DeleteChildItemsOfKind(HTREEITEM hItem, int kind) {
+    HTREEITEM hChild = m_wndTree.GetChildItem(hItem);
+    while (hChild != nullptr) {
+        HTREEITEM hNext = m_wndTree.GetNextSiblingItem(hChild);
+        const TreeNodeData* data = ItemData(hChild);
+        if (data != nullptr && data->kind == kind) m_wndTree.DeleteItem(hChild);
+        hChild = hNext;
+    }
+}
+
+void CMethodDomainTreeView::ResetSelectionAfterDelete() {
+    HTREEITEM hSelected = m_wndTree.GetSelectedItem();
+    if (hSelected != nullptr) {
+        OnSelectTreeItem(&hSelected);
+        return;
+    }
+    m_pSelectedItem = nullptr;
+}
+
+// ---- Selection ---------------------------------------------------------------------------------------------
+
+void CMethodDomainTreeView::OnSelectTreeItem(HTREEITEM* item) {
+    if (item == nullptr || *item == nullptr) return;
+    HTREEITEM hItem = *item;
+    TreeNodeData* data = ItemData(hItem);
+    if (data == nullptr) return;
+    m_pSelectedItem = data;
+
+    switch (data->kind) {
+    case TREE_METHOD_DOMAIN: {
+        auto* domain = static_cast<class_domain_info*>(data->record);
+        m_pSelectedDomain = domain;
+        m_nCurrentId = domain->id;
+        if (domain->loaded != 0) break;
+        DeleteChildItems(hItem);
+        LoadDomainList(domain->id);
+        InsertDomainItems(m_mapDomainList, domain->id, hItem, 2);
+        if (domain->id != 0) {
+            InsertInterfaceItems(domain->id, hItem, data->path, false);
+            LoadMethodList(domain->id, "");
+            InsertMethodItems(hItem, data->path, false);
+        }
+        domain->loaded = 1;
+        PublishDomainPaths();
+        break;
+    }
+    case TREE_INTERFACE: {
+        auto* iface = static_cast<class_interface_info*>(data->record);
+        m_pSelectedInterface = iface;
+        m_nCurrentId = iface->domain_id;
+        if (iface->loaded != 0) break;
+        DeleteChildItems(hItem);
+        InsertMemberMethodItems(iface->domain_id, iface->name, data->path, hItem, false);
+        iface->loaded = 1;
+        break;
+    }
+    case TREE_METHOD:
+        m_pSelectedMethod = static_cast<class_method_info*>(data->record);
+        m_nCurrentId = m_pSelectedMethod->domain_id;
+        break;
+    case TREE_MEMBER_METHOD:
+        m_pSelectedMemberMethod = static_cast<class_membermethod_info*>(data->record);
+        m_nCurrentId = m_pSelectedMemberMethod->domain_id;
+        break;
+    default:
+        break;
+    }
+    if (data->path != kRootPath) ShowHelp(HELP_METHOD_TREE_ITEM);
+}
+
+void CMethodDomainTreeView::OnOpenTreeItem() { AfxMessageBox("method_view_open"); }
+
+void CMethodDomainTreeView::SelectItemByPath(const std::string& line) { m_wndTree.SelectByReferenceLine(line, false); }
+
+// ---- Domain commands ---------------------------------------------------------------------------------------
+
+void CMethodDomainTreeView::OnAddDomain() {
+    TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD_DOMAIN);
+    if (selected == nullptr) return;
+    ShowHelp(selected->kind);
+    auto* domain = static_cast<class_domain_info*>(selected->record);
+    if (MethodControl()->NewDomain(domain) == -1) return;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    DomainList subtree;
+    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainList(%d,'method')", domain->id), subtree) != 0) {
+        db->ShowLastError();
+        return;
+    }
+    DeleteChildItemsOfKind(selected->item, TREE_METHOD_DOMAIN);
+    InsertDomainItems(subtree, domain->id, selected->item, 1);
+    PublishDomainPaths();
+    m_wndTree.Expand(selected->item, TVE_EXPAND);
+}
+
+void CMethodDomainTreeView::OnEditDomain() {
+    TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD_DOMAIN);
+    if (selected == nullptr) return;
+    auto* domain = static_cast<class_domain_info*>(selected->record);
+    if (MethodControl()->EditDomain(domain) != 0) return;
+    m_wndTree.SetItemText(selected->item, domain->name.c_str());
+    m_wndTree.SelectItem(selected->item);
+    SendToMainFrame(WM_SHOW_ITEM_PROPERTIES, selected);
+}
+
+void CMethodDomainTreeView::OnDeleteDomain() {
+    TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD_DOMAIN);
+    if (selected == nullptr) return;
+    if (MessageBox("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 메서드,인터페이스, 사용자가 "
+                   "삭제됩니다.\n그래도 삭제하시겠습니까?",
+                   "타모", MB_OKCANCEL) != IDOK)
+        return;
+    if (MethodControl()->DeleteDomain(static_cast<class_domain_info*>(selected->record)) != 0) return;
+    m_wndTree.DeleteItem(selected->item);
+    ResetSelectionAfterDelete();
+}
+
+void CMethodDomainTreeView::OnDomainHeaderCode() {
+    if (m_pSelectedItem == nullptr || m_pSelectedDomain == nullptr) return;
+    if (g_pCodeControl == nullptr) g_pCodeControl = new CCodeControl;
+    g_pCodeControl->ShowCodeView(m_pSelectedItem->kind, *m_pSelectedDomain);
+}
+
+void CMethodDomainTreeView::OnMethodDomainXmlExport() {
+    TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD_DOMAIN);
+    if (selected == nullptr) return;
+    const auto* domain = static_cast<const class_domain_info*>(selected->record);
+    RunXmlExporter(domain->name, "tools\\tembrel.exe", domain->id);
+}
+
+void CMethodDomainTreeView::OnDomainAccounts() {
+    if (m_pSelectedDomain == nullptr) return;
+    ShowHelp(HELP_DOMAIN_ACCOUNTS);
+    MethodControl()->ShowDomainAccounts(m_pSelectedDomain);
+}
+
+void CMethodDomainTreeView::OnRefresh() {
+    m_wndTree.DeleteAllItems();
+    m_pSelectedItem = nullptr;
+    HTREEITEM root = nullptr;
+    if (FillRootNode(root) == -1) {
+        AfxMessageBox("root 노드 생성 실패");
+        m_wndTree.DeleteAllItems();
+        return;
+    }
+    // The root's first expansion would load it again: it is filled as that load fills it, three levels deep,
+    // and marked loaded, so that nothing is asked of the server twice.
+    auto* rootDomain = static_cast<class_domain_info*>(ItemData(root)->record);
+    LoadDomainList(0);
+    InsertDomainItems(m_mapDomainList, 0, root, 2);
+    rootDomain->loaded = 1;
+    m_wndTree.Expand(root, TVE_EXPAND);
+    PublishDomainPaths();
+}
+
+void CMethodDomainTreeView::OnSortByName() {
+    if (m_pSelectedItem == nullptr) return;
+    m_wndTree.SortChildren(m_pSelectedItem->item);
+}
+
+int CALLBACK CMethodDomainTreeView::SortTestCompare(LPARAM lParam1, LPARAM lParam2, LPARAM) {
+    const int first = reinterpret_cast<const TreeNodeData*>(lParam1)->kind;
+    const int second = reinterpret_cast<const TreeNodeData*>(lParam2)->kind;
+    AfxMessageBox(std::to_string(first).c_str());
+    AfxMessageBox(std::to_string(second).c_str());
+    return first < second ? -1 : (first > second ? 1 : 0);
+}
+
+void CMethodDomainTreeView::OnSortTest() {
+    if (m_pSelectedItem == nullptr) return;
+    TVSORTCB sort{};
+    sort.hParent = m_pSelectedItem->item;
+    sort.lpfnCompare = &CMethodDomainTreeView::SortTestCompare;
+    sort.lParam = reinterpret_cast<LPARAM>(&m_wndTree);
+    m_wndTree.SortChildrenCB(&sort);
+}
+
+// ---- Interface commands ------------------------------------------------------------------------------------
+
+void CMethodDomainTreeView::OnAddInterface() {
+    TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD_DOMAIN);
+    if (selected == nullptr) return;
+    const int domainId = static_cast<class_domain_info*>(selected->record)->id;
+    if (MethodControl()->NewInterface(domainId) != 0) return;
+    DeleteChildItemsOfKind(selected->item, TREE_INTERFACE);
+    InsertInterfaceItems(domainId, selected->item, selected->path, false);
+}
+
+void CMethodDomainTreeView::OnEditInterface() {
+    TreeNodeData* selected = CurrentItemOfKind(TREE_INTERFACE);
+    if (selected == nullptr) return;
+    auto* iface = static_cast<class_interface_info*>(selected->record);
+    const std::string oldName = iface->name;
+    if (MethodControl()->EditInterface(iface) != 0 || iface->name == oldName) return;
+    m_wndTree.SetItemText(selected->item, iface->name.c_str());
+    m_wndTree.SelectItem(selected->item);
+    SendToMainFrame(WM_INTERFACE_CHANGED, iface);
+}
+
+void CMethodDomainTreeView::OnDeleteInterface() {
+    TreeNodeData* selected = CurrentItemOfKind(TREE_INTERFACE);
+    if (selected == nullptr) return;
+    if (MessageBox("인터페이스을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 그래도 삭제하시겠습니까?", "타모",
+                   MB_OKCANCEL) != IDOK)
+        return;
+    auto* iface = static_cast<class_interface_info*>(selected->record);
+    if (MethodControl()->DeleteInterface(iface) != 0) return;
+    m_wndTree.DeleteItem(selected->item);
+    SendToMainFrame(WM_INTERFACE_CHANGED, iface);
+    ResetSelectionAfterDelete();
+}
+
+void CMethodDomainTreeView::OnMemberMethods() {
+    TreeNodeData* selected = CurrentItemOfKind(TREE_INTERFACE);
+    if (selected == nullptr) return;
+    auto* iface = static_cast<class_interface_info*>(selected->record);
+    CInterfaceMemberViewDlg dialog;
+    dialog.m_pInterface = iface;
+    dialog.DoModal();
+    DeleteChildItems(selected->item);
+    InsertMemberMethodItems(iface->domain_id, iface->name, selected->path, selected->item, false);
+    if (dialog.m_nMethodCreated == 0) return;
+    const TreeNodeData* parent = ItemData(m_wndTree.GetParentItem(selected->item));
+    if (parent == nullptr) return;
+    DeleteChildItemsOfKind(parent->item, TREE_METHOD);
+    LoadMethodList(iface->domain_id, "");
+    InsertMethodItems(parent->item, parent->path, false);
+}
+
+void CMethodDomainTreeView::OnSourceCode() {
+    TreeNodeData* selected = CurrentItemOfKind(TREE_INTERFACE);
+    if (selected == nullptr) return;
+    const CString domainName = m_wndTree.GetItemText(m_wndTree.GetParentItem(selected->item));
+    if (g_pCodeControl == nullptr) g_pCodeControl = new CCodeControl;
+    g_pCodeControl->ShowSourceCode(*static_cast<class_interface_info*>(selected->record), domainName);
+}
+
+// ---- Method commands ---------------------------------------------------------------------------------------
+
+void CMethodDomainTreeView::OnAddMethod() {
+    if (m_pSelectedItem == nullptr) return;
+    const TreeNodeData* target = m_pSelectedItem;
+    if (target->kind == TREE_METHOD) target = ItemData(m_wndTree.GetParentItem(target->item));
+    if (target == nullptr || target->kind != TREE_METHOD_DOMAIN) return;
+    const int domainId = static_cast<class_domain_info*>(target->record)->id;
+    std::string name;
+    if (MethodControl()->NewMethod(domainId, name) != 0) return;
+    LoadMethodList(domainId, name);
+    InsertMethodItems(target->item, target->path, false);
+    m_wndTree.Expand(target->item, TVE_EXPAND);
+}
+
+void CMethodDomainTreeView::OnEditMethod() {
+    TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD);
+    if (selected == nullptr) return;
+    auto* method = static_cast<class_method_info*>(selected->record);
+    if (MethodControl()->EditMethod(method) != 0) return;
+    m_wndTree.SetItemText(selected->item, method->name.c_str());
+    m_wndTree.SelectItem(selected->item);
+    const int image = GetMethodKindImageIndex(method->type);
+    m_wndTree.SetItemImage(selected->item, image, SelectedImage(image));
+    if (CWnd* mainWindow = AfxGetMainWnd())
+        mainWindow->PostMessage(WM_SHOW_ITEM_PROPERTIES, 1, reinterpret_cast<LPARAM>(selected));
+}
+
+void CMethodDomainTreeView::OnDeleteMethod() {
+    TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD);
+    if (selected == nullptr) return;
+    if (MessageBox("메서드ㅡ을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 그래도 삭제하시겠습니까?", "타모",
+                   MB_OKCANCEL) != IDOK)
+        return;
+    if (MethodControl()->DeleteMethod(static_cast<class_method_info*>(selected->record)) != 0) return;
+    m_wndTree.DeleteItem(selected->item);
+    ResetSelectionAfterDelete();
+}
+
+void CMethodDomainTreeView::OnCopyMethod() {
+    if (TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD)) m_pCopiedItem = selected;
+}
+
+void CMethodDomainTreeView::OnPasteMethod() {
+    if (m_pCopiedItem == nullptr) {
+        AfxMessageBox("복사할 대상이 없습니다");
+        return;
+    }
+    TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD_DOMAIN);
+    if (selected == nullptr) return;
+    const int domainId = static_cast<class_domain_info*>(selected->record)->id;
+    // The copied item's record outlives its tree item: a delete or refresh since the copy changes nothing here.
+    const class_method_info copied = *static_cast<const class_method_info*>(m_pCopiedItem->record);
+    if (MethodControl()->InsertCopiedMethods(domainId, {copied}) != 0) return;
+    LoadMethodList(domainId, copied.name);
+    InsertMethodItems(selected->item, selected->path, false);
+}
+
+void CMethodDomainTreeView::OnImportMethods() {
+    TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD_DOMAIN);
+    if (selected == nullptr) return;
+    auto* domain = static_cast<class_domain_info*>(selected->record);
+    if (MethodControl()->CopyMethods(domain) != 0) return;
+    DeleteChildItemsOfKind(selected->item, TREE_METHOD);
+    LoadMethodList(domain->id, "");
+    InsertMethodItems(selected->item, selected->path, false);
+    m_wndTree.Expand(selected->item, TVE_EXPAND);
 }

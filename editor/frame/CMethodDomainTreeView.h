@@ -1,34 +1,75 @@
 #pragma once
 
-// The method-domain pane "MethodDomainView". For now it holds the tree's root item "Method_Domain"; the method
-// domains, interfaces, methods and member methods, and the commands of its context menus, come with the
-// method tree.
+// The method-domain pane "MethodDomainView": the tree of the method domains, and in each domain its interfaces
+// (with their member methods) and its methods. It loads lazily from the server, one domain or interface at a
+// time, keeps one TreeNodeData per item, and runs every change through the command object
+// CTreeMethodDomainControl.
+//
+// Every record an item shows is a copy that the pane owns; items deleted from the tree keep their TreeNodeData
+// and record until the pane is destroyed, so a record handed to the main frame or a dialog stays valid.
 
+#include <map>
 #include <string>
 #include <vector>
 
 #include "CDockablePane.h"
+#include "CImageList.h"
+#include "CString.h"
 #include "CTreeView.h"
 #include "CViewTree.h"
 #include "TreeNodeData.h"
-
-class class_domain_info;
+#include "class_domain_info.h"
+#include "class_interface_info.h"
+#include "class_membermethod_info.h"
+#include "class_method_info.h"
 
 class CMethodDomainTreeView : public CDockablePane, public CTreeView {
 public:
     CMethodDomainTreeView() = default;
-    ~CMethodDomainTreeView() override = default;
+    ~CMethodDomainTreeView() override;
+
+    // The image of a method type keyword (exact comparison); -1 for any other text. The selected image is the
+    // next one.
+    static int GetMethodKindImageIndex(const std::string& type);
 
     void AdjustLayout() override;
 
-    // CTreeView
+    // CTreeView: an item is selected or expanding.
     void OnSelectTreeItem(HTREEITEM* item) override;
-    void OnOpenTreeItem() override {}
+    void OnOpenTreeItem() override;
 
-    // Selects the item that a search result line names.
+    // Selects the item that a search result line names, loading every level on the way.
     void SelectItemByPath(const std::string& line);
 
     CViewTree& GetTreeCtrl() { return m_wndTree; }
+    TreeNodeData* GetSelectedItemData() const { return m_pSelectedItem; }
+    int GetCurrentId() const { return m_nCurrentId; }
+
+    // Commands (also called by the tests).
+    afx_msg void OnAddDomain();
+    afx_msg void OnEditDomain();
+    afx_msg void OnDeleteDomain();
+    afx_msg void OnAddInterface();
+    afx_msg void OnEditInterface();
+    afx_msg void OnDeleteInterface();
+    afx_msg void OnAddMethod();
+    afx_msg void OnEditMethod();
+    afx_msg void OnDeleteMethod();
+    afx_msg void OnMemberMethods();
+    afx_msg void OnDomainHeaderCode();
+    afx_msg void OnSourceCode();
+    afx_msg void OnRefresh();
+    afx_msg void OnMethodDomainXmlExport();
+    afx_msg void OnDomainAccounts();
+    afx_msg void OnImportMethods();
+    afx_msg void OnSortByName();
+    afx_msg void OnSortTest();
+    afx_msg void OnCopyMethod();
+    afx_msg void OnPasteMethod();
+
+    // The comparison of "정렬 test": shows the two items' kinds, then orders them by kind (domains, methods,
+    // interfaces, member methods). lParam1 and lParam2 are the items' TreeNodeData.
+    static int CALLBACK SortTestCompare(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -40,12 +81,57 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    using DomainList = std::multimap<int, class_domain_info>;
+
     // Inserts the root item "Method_Domain" with its record; 0, or -1 (shown) when its data cannot be set.
     int FillRootNode(HTREEITEM& root);
+    // Rebuilds the image list from the bitmap strip, red being transparent.
+    void LoadTreeImages();
+    // The domain list below the id (the whole subtree) from the server; a failure is shown.
+    void LoadDomainList(int domainId);
+    // Inserts the domains of `list` below `parentId` as the first children of the item, `depth` levels more
+    // below them, each with its first interface and first method so that it shows an expand button.
+    void InsertDomainItems(const DomainList& list, int parentId, HTREEITEM hParent, int depth);
+    // The domain's interfaces (each with its first member, or all members), or only the first one; 0 or -1.
+    int InsertInterfaceItems(int domainId, HTREEITEM hParent, const std::string& path, bool firstOnly);
+    int InsertMemberMethodItems(int domainId, const std::string& interfaceName, const std::string& path,
+                                HTREEITEM hParent, bool firstOnly);
+    // The method list: every method of the domain (empty name), or the one of that name.
+    void LoadMethodList(int domainId, const std::string& name);
+    // The loaded methods as the last children of the item; with `firstOnly` only the first.
+    void InsertMethodItems(HTREEITEM hParent, const std::string& path, bool firstOnly);
+    void DeleteChildItems(HTREEITEM hItem);
+    void DeleteChildItemsOfKind(HTREEITEM hItem, int kind);
     void ReleaseItemData();
 
-    std::vector<TreeNodeData*> m_itemData;       // owned: one per item ever inserted
-    std::vector<class_domain_info*> m_domains;   // owned: the records behind the domain items
+    HTREEITEM InsertTreeItem(const std::string& text, int image, int selectedImage, HTREEITEM hParent,
+                             HTREEITEM hAfter, int kind, void* record, const std::string& path);
+    TreeNodeData* ItemData(HTREEITEM hItem) const;
+    // The current item when it is of the kind; null otherwise.
+    TreeNodeData* CurrentItemOfKind(int kind) const;
+    // After an item was deleted: the tree's selection, if any, becomes the current item again.
+    void ResetSelectionAfterDelete();
+    void ShowHelp(int topic);
+    void PublishDomainPaths();
+    void SendToMainFrame(UINT message, void* record);
+
+    std::vector<TreeNodeData*> m_itemData;                     // owned: one per item ever inserted
+    std::vector<class_domain_info*> m_domains;                 // owned: the records of the domain items
+    std::vector<class_interface_info*> m_interfaces;           // owned: the records of the interface items
+    std::vector<class_method_info*> m_methods;                 // owned: methods, and the members' methods
+    std::vector<class_membermethod_info*> m_memberMethods;     // owned: the records of the member-method items
+    CImageList m_images;
+    TreeNodeData* m_pSelectedItem = nullptr;                   // the current item; one of m_itemData
+    int m_nCurrentId = 0;                                      // the current item's domain id
+    class_domain_info* m_pSelectedDomain = nullptr;            // the domain last selected
+    class_interface_info* m_pSelectedInterface = nullptr;      // the interface last selected
+    class_method_info* m_pSelectedMethod = nullptr;            // the method last selected
+    class_membermethod_info* m_pSelectedMemberMethod = nullptr;  // the member method last selected
     CViewTree m_wndTree;
-    TreeNodeData* m_pSelectedItem = nullptr;     // points into m_itemData
+    std::string m_strKind = "method";
+    TreeNodeData* m_pCopiedItem = nullptr;      // "메서드 복사": one of m_itemData, alive after deletes and refreshes
+    std::map<int, std::string> m_mapDomainPath;  // domain id -> path, for the session
+    DomainList m_mapDomainList;
+    std::vector<class_method_info> m_vecMethodList;
+    std::vector<class_interface_info> m_vecInterfaceList;
 };

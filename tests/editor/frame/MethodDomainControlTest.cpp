@@ -1,0 +1,253 @@
+// The method tree's command object on the sample design: domains, interfaces and methods created, edited and
+// deleted through their dialogs (names with an apostrophe and Korean text), the method code typed in hexadecimal,
+// the interface lock, the data domains a method domain uses, and the import of methods with clashing names and
+// codes.
+
+#include "CTreeMethodDomainControl.h"
+#include "CComboBox.h"
+#include "CListCtrl.h"
+#include "CTreeCtrl.h"
+#include "MethodTreeTestSupport.h"
+
+using tamo::platform::TestDriver;
+using namespace methodtree_test;
+
+namespace {
+
+class MethodDomainControlTest : public MethodTreeTest {
+protected:
+    MethodDomainControlTest() : MethodTreeTest("methodtree_control") {}
+
+    class_method_info StoredMethod(int domainId, const std::string& name) {
+        std::vector<class_method_info> methods;
+        EXPECT_EQ(db->SelectMethodList(db->FormatCall("call methodViewMethodList(%d,'method','ALL','%%','%s')",
+                                                      domainId, name),
+                                       methods),
+                  0);
+        return methods.empty() ? class_method_info() : methods.front();
+    }
+    class_interface_info Interface(int domainId, const std::string& name) {
+        class_interface_info iface;
+        iface.domain_id = domainId;
+        iface.name = name;
+        return iface;
+    }
+
+    CTreeMethodDomainControl control;
+};
+
+HTREEITEM ChildNamed(CTreeCtrl& tree, HTREEITEM parent, const char* text) {
+    for (HTREEITEM item = tree.GetChildItem(parent); item; item = tree.GetNextSiblingItem(item))
+        if (tree.GetItemText(item) == text) return item;
+    return nullptr;
+}
+
+TEST_F(MethodDomainControlTest, DomainsKeepTheirNamesAndShowWhyADeleteIsRefused) {
+    class_domain_info root;
+    driver.OnDialog(319, [](CDialog& d) {
+        TestDriver::Type(d, 1007, "도메인'하나");
+        TestDriver::Click(d, IDOK);
+    });
+    const std::string name = "도메인'하나";
+    class_domain_info domain;
+    domain.id = control.NewDomain(&root);
+    ASSERT_GT(domain.id, 0);
+    domain.name = name;
+    domain.standard_port = static_cast<uint16_t>(std::stoi(AdminValue(
+        "SELECT standard_port FROM domain WHERE id = " + std::to_string(domain.id))));
+    EXPECT_GE(domain.standard_port, 10000);  // proposed by the dialog
+
+    driver.OnDialog(319, [](CDialog& d) {
+        TestDriver::Type(d, 1007, "도메인'둘");
+        TestDriver::Type(d, 1008, "12345");
+        TestDriver::Click(d, IDOK);
+    });
+    driver.SetDefaultMessageBoxAnswer(IDOK);  // the port warnings, if 12345 is somebody's
+    ASSERT_EQ(control.EditDomain(&domain), 0);
+    EXPECT_EQ(domain.name, "도메인'둘");
+    EXPECT_EQ(domain.standard_port, 12345);
+    EXPECT_EQ(AdminValue("SELECT CONCAT(name, ' ', standard_port) FROM domain WHERE id = " + std::to_string(domain.id)),
+              "도메인'둘 12345");
+
+    ASSERT_EQ(control.DeleteDomain(&domain), 0);
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM domain WHERE id = " + std::to_string(domain.id)), "0");
+
+    // 위치서비스's interface is bound by a class of a system: the server says so below the fixed text.
+    class_domain_info bound;
+    bound.id = kPositionService;
+    EXPECT_EQ(control.DeleteDomain(&bound), -1);
+    EXPECT_EQ(BoxTexts().back(), "error(DeleteDataDomain())\n" + db->GetLastErrorText());
+    EXPECT_FALSE(db->GetLastErrorText().empty());
+}
+
+TEST_F(MethodDomainControlTest, MethodCodesAreTypedInHexadecimalAndKeptInDecimal) {
+    const int domain = NewMethodDomain(UniqueName());
+    driver.OnDialog(334, [](CDialog& d) {
+        auto* type = dynamic_cast<CComboBox*>(d.GetDlgItem(1011));
+        TestDriver::ChooseComboItem(d, 1011, type->FindStringExact(-1, "SIGNAL"));  // Pos comes up with its data
+        auto* data = dynamic_cast<CComboBox*>(d.GetDlgItem(1034));
+        TestDriver::ChooseComboItem(d, 1034, data->FindStringExact(-1, "위치"));
+        TestDriver::Type(d, 1038, "새'메서드");
+        TestDriver::Type(d, 1037, "2a");
+        TestDriver::Type(d, 1010, "설명'글");
+        TestDriver::Click(d, IDOK);
+    });
+    std::string name;
+    ASSERT_EQ(control.NewMethod(domain, name), 0);
+    EXPECT_EQ(name, "새'메서드");
+    class_method_info method = StoredMethod(domain, name);
+    EXPECT_EQ(method.code, "42");
+    EXPECT_EQ(method.in_data, "위치");
+    EXPECT_EQ(method.out_domain_id, 0);
+
+    // The edit shows the code as four hexadecimal digits; 00FF goes to the server as 255.
+    driver.OnDialog(334, [](CDialog& d) {
+        CString code;
+        d.GetDlgItemText(1037, code);
+        EXPECT_EQ(code, "002A");
+        CString data;
+        auto* list = dynamic_cast<CComboBox*>(d.GetDlgItem(1034));
+        list->GetLBText(list->GetCurSel(), data);
+        EXPECT_EQ(data, "위치");
+        TestDriver::Type(d, 1037, "00FF");
+        TestDriver::Type(d, 1038, "고친'메서드");
+        TestDriver::Click(d, 1040);  // no input any more
+        TestDriver::Click(d, IDOK);
+    });
+    ASSERT_EQ(control.EditMethod(&method), 0);
+    EXPECT_EQ(method.code, "255");
+    EXPECT_EQ(method.name, "고친'메서드");
+    EXPECT_EQ(method.in_domain_id, 0);
+    EXPECT_EQ(method.in_data, "");
+    EXPECT_EQ(StoredMethods(domain), std::vector<std::string>{"고친'메서드 255"});
+    EXPECT_EQ(StoredMethod(domain, "고친'메서드").in_domain_id, 0);
+
+    ASSERT_EQ(control.DeleteMethod(&method), 0);
+    EXPECT_TRUE(StoredMethods(domain).empty());
+}
+
+TEST_F(MethodDomainControlTest, InterfacesAreRenamedAndALockedOneIsNotDeleted) {
+    const int domain = NewMethodDomain(UniqueName());
+    driver.OnDialog(331, [](CDialog& d) {
+        TestDriver::Type(d, 1031, "I'원래");
+        TestDriver::Click(d, IDOK);
+    });
+    ASSERT_EQ(control.NewInterface(domain), 0);
+    class_interface_info iface = Interface(domain, "I'원래");
+    driver.OnDialog(331, [](CDialog& d) {
+        TestDriver::Type(d, 1031, "I'새이름");
+        TestDriver::Type(d, 1010, "한글'설명");
+        TestDriver::Click(d, IDOK);
+    });
+    ASSERT_EQ(control.EditInterface(&iface), 0);
+    EXPECT_EQ(iface.name, "I'새이름");
+    EXPECT_EQ(AdminValue("SELECT description FROM method_interface WHERE domain_id = " + std::to_string(domain)),
+              "한글'설명");
+    ASSERT_EQ(control.DeleteInterface(&iface), 0);
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM method_interface WHERE domain_id = " + std::to_string(domain)), "0");
+
+    class_interface_info locked = Interface(kPositionService, "I위치");
+    driver.AnswerMessageBox(IDOK);
+    EXPECT_EQ(control.DeleteInterface(&locked), -1);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"*System Domain에서 System과 연결된 Interface 입니다.*\n 현재 "
+                                                   "System이 Lock 상태 이므로 삭제 할 수 없습니다."});
+}
+
+TEST_F(MethodDomainControlTest, DataDomainLinksChangeByTheirDifference) {
+    const int domain = NewMethodDomain(UniqueName());
+    const std::string links = "SELECT GROUP_CONCAT(parent_id ORDER BY parent_id) FROM domain_parent WHERE flag = 1 "
+                              "AND domain_id = " + std::to_string(domain);
+    ASSERT_EQ(AdminValue(links), "2,3");
+    driver.OnDialog(338, [](CDialog& d) {
+        auto& tree = *dynamic_cast<CTreeCtrl*>(d.GetDlgItem(1057));
+        HTREEITEM root = tree.GetRootItem();
+        TestDriver::ClickTreeCheckBox(tree, ChildNamed(tree, root, "기본형"));  // untick
+        TestDriver::ClickTreeCheckBox(tree, ChildNamed(tree, root, "Secret"));  // tick
+        TestDriver::Click(d, IDOK);
+    });
+    std::vector<class_domain_info> used;
+    ASSERT_EQ(control.EditDataInheritance(domain, used), 0);
+    EXPECT_EQ(AdminValue(links), "2,5");
+    ASSERT_EQ(used.size(), 2u);
+    EXPECT_EQ(used[0].name, "Pos");
+    EXPECT_EQ(used[1].name, "Secret");
+
+    driver.OnDialog(338, [](CDialog& d) { TestDriver::Click(d, IDCANCEL); });
+    EXPECT_EQ(control.EditDataInheritance(domain, used), -1);
+    EXPECT_EQ(AdminValue(links), "2,5");
+}
+
+TEST_F(MethodDomainControlTest, ImportResolvesClashesOrInsertsNothing) {
+    const std::string sourceName = UniqueName("_원본");
+    const int source = NewMethodDomain(sourceName);
+    const int target = NewMethodDomain(UniqueName("_대상"));
+    NewMethod(source, "a", "CALL", 1);
+    NewMethod(source, "b", "EVENT", 2);
+    NewMethod(target, "a", "CALL", 5);
+    NewMethod(target, "c", "SIGNAL", 2);
+    class_domain_info targetRecord;
+    targetRecord.id = target;
+
+    auto chooseBoth = [sourceName](CDialog& d) {
+        auto* domains = dynamic_cast<CComboBox*>(d.GetDlgItem(1186));
+        TestDriver::ChooseComboItem(d, 1186, domains->FindStringExact(-1, sourceName.c_str()));
+        auto& list = *dynamic_cast<CListCtrl*>(d.GetDlgItem(1187));
+        TestDriver::ClickListRow(list, 0);
+        TestDriver::ClickListRow(list, 1, true);
+        TestDriver::Click(d, IDOK);
+    };
+
+    // The name clash of "a" is not resolved: nothing goes in.
+    driver.OnDialog(416, chooseBoth);
+    driver.AnswerMessageBox(IDCANCEL);
+    driver.AnswerMessageBox(IDOK);
+    EXPECT_EQ(control.CopyMethods(&targetRecord), -1);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Method Name값이 중복 되었습니다 변경 하시겠습니까?",
+                                                    "error(check_overlap_methodname())"}));
+    EXPECT_EQ(StoredMethods(target), (std::vector<std::string>{"c 2", "a 5"}));
+
+    // "a" is renamed, and "b" takes a new code typed in hexadecimal.
+    driver.OnDialog(416, chooseBoth);
+    driver.AnswerMessageBox(IDOK);
+    driver.OnDialog(395, [](CDialog& d) {
+        TestDriver::Type(d, 1148, "a'2");
+        TestDriver::Click(d, 1167);
+        TestDriver::Click(d, IDOK);
+    });
+    driver.AnswerMessageBox(IDOK);
+    driver.OnDialog(395, [](CDialog& d) {
+        CString value;
+        d.GetDlgItemText(1148, value);
+        EXPECT_EQ(value, "0002");
+        TestDriver::Type(d, 1148, "00FF");
+        TestDriver::Click(d, 1167);
+        TestDriver::Click(d, IDOK);
+    });
+    EXPECT_EQ(control.CopyMethods(&targetRecord), 0);
+    EXPECT_EQ(StoredMethods(target), (std::vector<std::string>{"a'2 1", "c 2", "a 5", "b 255"}));
+    EXPECT_EQ(BoxTexts().back(), "Method code값이 중복 되었습니다 변경 하시겠습니까?");
+}
+
+// A lock check that fails may hide a lock: the interface stays.
+class BrokenLockCheckTest : public MethodTreeTest {
+protected:
+    BrokenLockCheckTest() : MethodTreeTest("methodtree_broken_lock") {}
+};
+
+TEST_F(BrokenLockCheckTest, RefusesTheDelete) {
+    AdminRows("DROP PROCEDURE IF EXISTS check_system_lock_interface; "
+              "CREATE PROCEDURE check_system_lock_interface(p_domain_id INT, p_name VARCHAR(1024)) "
+              "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = '잠금을 확인하지 못했습니다.'");
+    const int domain = NewMethodDomain(UniqueName());
+    NewInterface(domain, "I");
+    class_interface_info iface;
+    iface.domain_id = domain;
+    iface.name = "I";
+    CTreeMethodDomainControl control;
+    driver.AnswerMessageBox(IDOK);
+    EXPECT_EQ(control.DeleteInterface(&iface), -1);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"잠금을 확인하지 못했습니다."});
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM method_interface WHERE domain_id = " + std::to_string(domain)), "1");
+}
+
+}  // namespace
