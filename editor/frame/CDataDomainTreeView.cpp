@@ -207,27 +207,17 @@ void CDataDomainTreeView::PublishDomainPaths() {
 
 // ---- Items -------------------------------------------------------------------------------------------------
 
-TreeNodeData* CDataDomainTreeView::ItemData(HTREEITEM hItem) const {
-    return hItem ? reinterpret_cast<TreeNodeData*>(m_wndTree.GetItemData(hItem)) : nullptr;
-}
+TreeNodeData* CDataDomainTreeView::ItemData(HTREEITEM hItem) const { return TreeItemData(m_wndTree, hItem); }
 
 HTREEITEM CDataDomainTreeView::InsertTreeItem(const std::string& text, int image, HTREEITEM hParent,
                                               HTREEITEM hAfter, int kind, void* record, const std::string& path) {
-    HTREEITEM hItem = m_wndTree.InsertItem(text.c_str(), image, image, hParent, hAfter);
-    auto* data = new TreeNodeData(kind, hItem, record, path);
-    m_itemData.push_back(data);
-    m_wndTree.SetItemData(hItem, reinterpret_cast<DWORD_PTR>(data));
-    return hItem;
+    return InsertTreeItemWithData(m_wndTree, m_itemData, text, image, image, hParent, hAfter, kind, record, path);
 }
 
 int CDataDomainTreeView::FillRootNode(HTREEITEM& root) {
-    root = m_wndTree.InsertItem("Data_Domain", IMAGE_ROOT, IMAGE_ROOT_SELECTED, TVI_ROOT, TVI_LAST);
-    m_wndTree.SetItemState(root, TVIS_BOLD, TVIS_BOLD);
-    if (!AttachRootDomain(m_wndTree, root, TREE_DATA_DOMAIN, m_domains, m_itemData)) {
-        AfxMessageBox("erro:CDataDomainTreeView:FillRootNode()->setitemData");
-        return -1;
-    }
-    return 0;
+    root = InsertRootDomainItem(m_wndTree, "Data_Domain", IMAGE_ROOT, IMAGE_ROOT_SELECTED, TREE_DATA_DOMAIN, m_domains,
+                                m_itemData, "erro:CDataDomainTreeView:FillRootNode()->setitemData");
+    return root ? 0 : -1;
 }
 
 void CDataDomainTreeView::LoadDomainList(int domainId) {
@@ -245,12 +235,8 @@ void CDataDomainTreeView::BuildDomainChildren(const DomainList& list, int parent
         [this](const class_domain_info& row, HTREEITEM parent, const std::string& path) {
             auto* domain = new class_domain_info(row);
             m_domains.push_back(domain);
-            HTREEITEM hItem = m_wndTree.InsertItem(row.name.c_str(), IMAGE_DOMAIN, IMAGE_DOMAIN_SELECTED, parent,
-                                                   TVI_FIRST);
-            auto* data = new TreeNodeData(TREE_DATA_DOMAIN, hItem, domain, path);
-            m_itemData.push_back(data);
-            m_wndTree.SetItemData(hItem, reinterpret_cast<DWORD_PTR>(data));
-            return hItem;
+            return InsertTreeItemWithData(m_wndTree, m_itemData, row.name, IMAGE_DOMAIN, IMAGE_DOMAIN_SELECTED, parent,
+                                          TVI_FIRST, TREE_DATA_DOMAIN, domain, path);
         },
         [this](const class_domain_info& row, HTREEITEM hItem, const std::string& path, int depthBelow) {
             LoadDataItems(row.id, "");
@@ -357,13 +343,7 @@ void CDataDomainTreeView::DeleteChildItems(HTREEITEM hItem) {
 }
 
 void CDataDomainTreeView::DeleteChildItemsOfKind(HTREEITEM hItem, int kind) {
-    HTREEITEM hChild = m_wndTree.GetChildItem(hItem);
-    while (hChild != nullptr) {
-        HTREEITEM hNext = m_wndTree.GetNextSiblingItem(hChild);
-        const TreeNodeData* data = ItemData(hChild);
-        if (data != nullptr && data->kind == kind) m_wndTree.DeleteItem(hChild);
-        hChild = hNext;
-    }
+    DeleteTreeChildrenOfKind(m_wndTree, hItem, kind);
 }
 
 void CDataDomainTreeView::ResetSelectionAfterDelete() {

@@ -200,9 +200,7 @@ void CMethodDomainTreeView::SendToMainFrame(UINT message, void* record) {
 
 // ---- Items -------------------------------------------------------------------------------------------------
 
-TreeNodeData* CMethodDomainTreeView::ItemData(HTREEITEM hItem) const {
-    return hItem ? reinterpret_cast<TreeNodeData*>(m_wndTree.GetItemData(hItem)) : nullptr;
-}
+TreeNodeData* CMethodDomainTreeView::ItemData(HTREEITEM hItem) const { return TreeItemData(m_wndTree, hItem); }
 
 TreeNodeData* CMethodDomainTreeView::CurrentItemOfKind(int kind) const {
     return m_pSelectedItem != nullptr && m_pSelectedItem->kind == kind ? m_pSelectedItem : nullptr;
@@ -211,21 +209,8 @@ TreeNodeData* CMethodDomainTreeView::CurrentItemOfKind(int kind) const {
 HTREEITEM CMethodDomainTreeView::InsertTreeItem(const std::string& text, int image, int selectedImage,
                                                 HTREEITEM hParent, HTREEITEM hAfter, int kind, void* record,
                                                 const std::string& path) {
-    HTREEITEM hItem = m_wndTree.InsertItem(text.c_str(), image, selectedImage, hParent, hAfter);
-    auto* data = new TreeNodeData(kind, hItem, record, path);
-    m_itemData.push_back(data);
-    m_wndTree.SetItemData(hItem, reinterpret_cast<DWORD_PTR>(data));
-    return hItem;
-}
-
-int CMethodDomainTreeView::FillRootNode(HTREEITEM& root) {
-    root = m_wndTree.InsertItem("Method_Domain", IMAGE_ROOT, IMAGE_ROOT_SELECTED, TVI_ROOT, TVI_LAST);
-    m_wndTree.SetItemState(root, TVIS_BOLD, TVIS_BOLD);
-    if (!AttachRootDomain(m_wndTree, root, TREE_METHOD_DOMAIN, m_domains, m_itemData)) {
-        AfxMessageBox("erro:CMethodDomainTreeView:FillRootNode()->setitemData");
-        return -1;
-    }
-    return 0;
+    return InsertTreeItemWithData(m_wndTree, m_itemData, text, image, selectedImage, hParent, hAfter, kind, record,
+                                  path);
 }
 
 void CMethodDomainTreeView::LoadDomainList(int domainId) {
@@ -326,13 +311,7 @@ void CMethodDomainTreeView::DeleteChildItems(HTREEITEM hItem) {
 }
 
 void CMethodDomainTreeView::DeleteChildItemsOfKind(HTREEITEM hItem, int kind) {
-    HTREEITEM hChild = m_wndTree.GetChildItem(hItem);
-    while (hChild != nullptr) {
-        HTREEITEM hNext = m_wndTree.GetNextSiblingItem(hChild);
-        const TreeNodeData* data = ItemData(hChild);
-        if (data != nullptr && data->kind == kind) m_wndTree.DeleteItem(hChild);
-        hChild = hNext;
-    }
+    DeleteTreeChildrenOfKind(m_wndTree, hItem, kind);
 }
 
 void CMethodDomainTreeView::ResetSelectionAfterDelete() {
@@ -463,8 +442,10 @@ void CMethodDomainTreeView::OnDomainAccounts() {
 void CMethodDomainTreeView::OnRefresh() {
     m_wndTree.DeleteAllItems();
     m_pSelectedItem = nullptr;
-    HTREEITEM root = nullptr;
-    if (FillRootNode(root) == -1) {
+    HTREEITEM root = InsertRootDomainItem(m_wndTree, "Method_Domain", IMAGE_ROOT, IMAGE_ROOT_SELECTED,
+                                          TREE_METHOD_DOMAIN, m_domains, m_itemData,
+                                          "erro:CMethodDomainTreeView:FillRootNode()->setitemData");
+    if (root == nullptr) {
         AfxMessageBox("root 노드 생성 실패");
         m_wndTree.DeleteAllItems();
         return;

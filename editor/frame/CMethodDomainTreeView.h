@@ -83,8 +83,6 @@ protected:
 private:
     using DomainList = std::multimap<int, class_domain_info>;
 
-    // Inserts the root item "Method_Domain" with its record; 0, or -1 (shown) when its data cannot be set.
-    int FillRootNode(HTREEITEM& root);
     // Rebuilds the image list from the bitmap strip, red being transparent.
     void LoadTreeImages();
     // The domain list below the id (the whole subtree) from the server; a failure is shown.

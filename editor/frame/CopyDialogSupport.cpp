@@ -3,6 +3,8 @@
 #include <set>
 #include <string>
 
+#include "CMysqlQuery.h"
+
 namespace {
 
 struct DomainComboFill {
@@ -41,4 +43,28 @@ std::vector<DWORD_PTR> SelectedRowData(CListCtrl& list) {
     POSITION position = list.GetFirstSelectedItemPosition();
     while (position != nullptr) rows.push_back(list.GetItemData(list.GetNextSelectedItem(position)));
     return rows;
+}
+
+void LoadCopyDomains(CComboBox& combo, const char* kind, std::multimap<int, class_domain_info>& domains,
+                     std::vector<class_domain_info*>& owned) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    domains.clear();
+    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainAllList('%%%%','%s')", kind), domains) != 0)
+        db->ShowLastError();
+    FillFlattenedDomainCombo(combo, domains, owned);
+}
+
+class_domain_info* ChosenCopyDomain(CComboBox& combo) {
+    const int selection = combo.GetCurSel();
+    if (selection == CB_ERR) {
+        combo.SetCurSel(-1);
+        return nullptr;
+    }
+    return static_cast<class_domain_info*>(combo.GetItemDataPtr(selection));
+}
+
+void SetUpCopyList(CListCtrl& list, std::initializer_list<CopyListColumn> columns) {
+    list.SetExtendedStyle(list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
+    int index = 0;
+    for (const CopyListColumn& column : columns) list.InsertColumn(index++, column.heading, LVCFMT_LEFT, column.width);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 // What the copy dialogs share: the combo box of every domain of a kind, flattened from the domain tree, and the
-// rows chosen in their item lists.
+// list of the chosen domain's items with the rows chosen in it.
 
+#include <initializer_list>
 #include <map>
 #include <vector>
 
@@ -15,6 +16,36 @@
 // chain that loops in the rows is followed once.
 void FillFlattenedDomainCombo(CComboBox& combo, const std::multimap<int, class_domain_info>& domains,
                               std::vector<class_domain_info*>& owned);
+
+// Every domain of the kind ("data", "method", "system"), flattened into the combo box; a failed load shows the
+// server's text.
+void LoadCopyDomains(CComboBox& combo, const char* kind, std::multimap<int, class_domain_info>& domains,
+                     std::vector<class_domain_info*>& owned);
+// The record of the selected domain entry; null, with the selection cleared, when there is none.
+class_domain_info* ChosenCopyDomain(CComboBox& combo);
+
+struct CopyListColumn {
+    const char* heading;
+    int width;
+};
+// Full-row selection and the columns, left-aligned.
+void SetUpCopyList(CListCtrl& list, std::initializer_list<CopyListColumn> columns);
+
+// Appends one row per record, in order: its name, its domain id and its type, with a copy of the record as the
+// row's item data, which `owned` keeps.
+template <class Record>
+void AppendCopyRows(CListCtrl& list, const std::vector<Record>& rows, std::vector<Record*>& owned) {
+    for (const Record& row : rows) {
+        auto* copy = new Record(row);
+        owned.push_back(copy);
+        const int index = list.InsertItem(list.GetItemCount(), row.name.c_str());
+        CString domainId;
+        domainId.Format("%d", row.domain_id);
+        list.SetItemText(index, 1, domainId);
+        list.SetItemText(index, 2, row.type.c_str());
+        list.SetItemData(index, reinterpret_cast<DWORD_PTR>(copy));
+    }
+}
 
 // The item data of every selected row, from the top.
 std::vector<DWORD_PTR> SelectedRowData(CListCtrl& list);

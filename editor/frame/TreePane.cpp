@@ -34,6 +34,40 @@ bool AttachRootDomain(CViewTree& tree, HTREEITEM root, int kind, std::vector<cla
     return tree.SetItemData(root, reinterpret_cast<DWORD_PTR>(data)) != FALSE;
 }
 
+HTREEITEM InsertRootDomainItem(CViewTree& tree, const char* text, int image, int selectedImage, int kind,
+                               std::vector<class_domain_info*>& domains, std::vector<TreeNodeData*>& itemData,
+                               const char* errorText) {
+    HTREEITEM root = tree.InsertItem(text, image, selectedImage, TVI_ROOT, TVI_LAST);
+    tree.SetItemState(root, TVIS_BOLD, TVIS_BOLD);
+    if (AttachRootDomain(tree, root, kind, domains, itemData)) return root;
+    AfxMessageBox(errorText);
+    return nullptr;
+}
+
+HTREEITEM InsertTreeItemWithData(CViewTree& tree, std::vector<TreeNodeData*>& itemData, const std::string& text,
+                                 int image, int selectedImage, HTREEITEM hParent, HTREEITEM hAfter, int kind,
+                                 void* record, const std::string& path) {
+    HTREEITEM hItem = tree.InsertItem(text.c_str(), image, selectedImage, hParent, hAfter);
+    auto* data = new TreeNodeData(kind, hItem, record, path);
+    itemData.push_back(data);
+    tree.SetItemData(hItem, reinterpret_cast<DWORD_PTR>(data));
+    return hItem;
+}
+
+TreeNodeData* TreeItemData(const CViewTree& tree, HTREEITEM hItem) {
+    return hItem ? reinterpret_cast<TreeNodeData*>(tree.GetItemData(hItem)) : nullptr;
+}
+
+void DeleteTreeChildrenOfKind(CViewTree& tree, HTREEITEM hItem, int kind) {
+    HTREEITEM hChild = tree.GetChildItem(hItem);
+    while (hChild != nullptr) {
+        HTREEITEM hNext = tree.GetNextSiblingItem(hChild);
+        const TreeNodeData* data = TreeItemData(tree, hChild);
+        if (data != nullptr && data->kind == kind) tree.DeleteItem(hChild);
+        hChild = hNext;
+    }
+}
+
 HTREEITEM TreeItemAtMenuPoint(CViewTree& tree, CPoint screenPoint) {
     if (screenPoint.x == -1 && screenPoint.y == -1) return nullptr;
     CPoint treePoint = screenPoint;

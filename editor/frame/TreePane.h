@@ -26,6 +26,21 @@ void PaintPaneTreeFrame(CWnd& pane, CViewTree& tree);
 bool AttachRootDomain(CViewTree& tree, HTREEITEM root, int kind, std::vector<class_domain_info*>& domains,
                       std::vector<TreeNodeData*>& itemData);
 
+// Inserts the bold root item of a domain tree with its record and TreeNodeData (AttachRootDomain); null after
+// `errorText` in a message box when its data cannot be set.
+HTREEITEM InsertRootDomainItem(CViewTree& tree, const char* text, int image, int selectedImage, int kind,
+                               std::vector<class_domain_info*>& domains, std::vector<TreeNodeData*>& itemData,
+                               const char* errorText);
+
+// Inserts an item with a new TreeNodeData (kind, record, path) as its data; `itemData` keeps it for the pane.
+HTREEITEM InsertTreeItemWithData(CViewTree& tree, std::vector<TreeNodeData*>& itemData, const std::string& text,
+                                 int image, int selectedImage, HTREEITEM hParent, HTREEITEM hAfter, int kind,
+                                 void* record, const std::string& path);
+// The item's TreeNodeData; null for none.
+TreeNodeData* TreeItemData(const CViewTree& tree, HTREEITEM hItem);
+// Deletes the item's children whose TreeNodeData is of the kind; the others stay.
+void DeleteTreeChildrenOfKind(CViewTree& tree, HTREEITEM hItem, int kind);
+
 // The item under a context menu's screen point; null for a menu called from the keyboard (-1, -1) or a point
 // beside every item.
 HTREEITEM TreeItemAtMenuPoint(CViewTree& tree, CPoint screenPoint);

@@ -29,27 +29,15 @@ void class_copy_data_dialog::DoDataExchange(CDataExchange* pDX) {
 
 BOOL class_copy_data_dialog::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_listData.SetExtendedStyle(m_listData.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
-    m_listData.InsertColumn(0, "DATA NAME", LVCFMT_LEFT, 150);
-    m_listData.InsertColumn(1, "DOMAIN ID", LVCFMT_LEFT, 0);
-    m_listData.InsertColumn(2, "DATA TYPE", LVCFMT_LEFT, 150);
-
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    m_mapDomains.clear();
+    SetUpCopyList(m_listData, {{"DATA NAME", 150}, {"DOMAIN ID", 0}, {"DATA TYPE", 150}});
     // An empty combo box would not tell why: the server's text is shown like in the other copy dialogs.
-    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainAllList('%%%%','data')"), m_mapDomains) != 0)
-        db->ShowLastError();
-    FillFlattenedDomainCombo(m_comboDomain, m_mapDomains, m_vecDomainCopies);
+    LoadCopyDomains(m_comboDomain, "data", m_mapDomains, m_vecDomainCopies);
     return TRUE;
 }
 
 void class_copy_data_dialog::OnDomainChanged() {
-    const int selection = m_comboDomain.GetCurSel();
-    if (selection == CB_ERR) {
-        m_comboDomain.SetCurSel(-1);
-        return;
-    }
-    m_pChosenDomain = static_cast<class_domain_info*>(m_comboDomain.GetItemDataPtr(selection));
+    m_pChosenDomain = ChosenCopyDomain(m_comboDomain);
+    if (m_pChosenDomain == nullptr) return;
     m_pSelectedRow = nullptr;
     m_listData.DeleteAllItems();
     m_vecRows.clear();
@@ -58,31 +46,17 @@ void class_copy_data_dialog::OnDomainChanged() {
         db->ShowLastError();
         return;
     }
-    for (const class_metadata_info& row : m_vecRows) {
-        class_metadata_info* copy = new class_metadata_info(row);
-        m_vecRowCopies.push_back(copy);
-        const int index = m_listData.InsertItem(m_listData.GetItemCount(), row.name.c_str());
-        CString domainId;
-        domainId.Format("%d", row.domain_id);
-        m_listData.SetItemText(index, 1, domainId);
-        m_listData.SetItemText(index, 2, row.type.c_str());
-        m_listData.SetItemData(index, reinterpret_cast<DWORD_PTR>(copy));
-    }
+    AppendCopyRows(m_listData, m_vecRows, m_vecRowCopies);
 }
 
 void class_copy_data_dialog::OnRowChanged(NMHDR*, LRESULT* pResult) {
-    POSITION position = m_listData.GetFirstSelectedItemPosition();
-    m_pSelectedRow = nullptr;
-    if (position != nullptr) {
-        const int index = m_listData.GetNextSelectedItem(position);
-        m_pSelectedRow = reinterpret_cast<class_metadata_info*>(m_listData.GetItemData(index));
-    }
+    const std::vector<DWORD_PTR> rows = SelectedRowData(m_listData);
+    m_pSelectedRow = rows.empty() ? nullptr : reinterpret_cast<class_metadata_info*>(rows.front());
     *pResult = 0;
 }
 
 void class_copy_data_dialog::OnBnClickedOk() {
-    if (m_comboDomain.GetCurSel() == CB_ERR) {
-        m_comboDomain.SetCurSel(-1);
+    if (ChosenCopyDomain(m_comboDomain) == nullptr) {
         AfxMessageBox("Domain 선택이 않되었습니다.");
         return;
     }

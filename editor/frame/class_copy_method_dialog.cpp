@@ -31,26 +31,14 @@ void class_copy_method_dialog::DoDataExchange(CDataExchange* pDX) {
 
 BOOL class_copy_method_dialog::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_listMethods.SetExtendedStyle(m_listMethods.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
-    m_listMethods.InsertColumn(0, "Method NAME", LVCFMT_LEFT, 160);
-    m_listMethods.InsertColumn(1, "DOMAIN ID", LVCFMT_LEFT, 0);
-    m_listMethods.InsertColumn(2, "Method Type", LVCFMT_LEFT, 100);
-
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    m_mapDomains.clear();
-    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainAllList('%%%%','method')"), m_mapDomains) != 0)
-        db->ShowLastError();
-    FillFlattenedDomainCombo(m_comboDomain, m_mapDomains, m_vecDomainCopies);
+    SetUpCopyList(m_listMethods, {{"Method NAME", 160}, {"DOMAIN ID", 0}, {"Method Type", 100}});
+    LoadCopyDomains(m_comboDomain, "method", m_mapDomains, m_vecDomainCopies);
     return TRUE;
 }
 
 void class_copy_method_dialog::OnDomainChanged() {
-    const int selection = m_comboDomain.GetCurSel();
-    if (selection == CB_ERR) {
-        m_comboDomain.SetCurSel(-1);
-        return;
-    }
-    m_pChosenDomain = static_cast<class_domain_info*>(m_comboDomain.GetItemDataPtr(selection));
+    m_pChosenDomain = ChosenCopyDomain(m_comboDomain);
+    if (m_pChosenDomain == nullptr) return;
     m_pSelectedRow = nullptr;
     m_listMethods.DeleteAllItems();
     m_vecRows.clear();
@@ -61,16 +49,7 @@ void class_copy_method_dialog::OnDomainChanged() {
         db->ShowLastError();
         return;
     }
-    for (const class_method_info& row : m_vecRows) {
-        auto* copy = new class_method_info(row);
-        m_vecRowCopies.push_back(copy);
-        const int index = m_listMethods.InsertItem(m_listMethods.GetItemCount(), row.name.c_str());
-        CString domainId;
-        domainId.Format("%d", row.domain_id);
-        m_listMethods.SetItemText(index, 1, domainId);
-        m_listMethods.SetItemText(index, 2, row.type.c_str());
-        m_listMethods.SetItemData(index, reinterpret_cast<DWORD_PTR>(copy));
-    }
+    AppendCopyRows(m_listMethods, m_vecRows, m_vecRowCopies);
 }
 
 void class_copy_method_dialog::OnRowChanged(NMHDR*, LRESULT* pResult) {
@@ -80,8 +59,7 @@ void class_copy_method_dialog::OnRowChanged(NMHDR*, LRESULT* pResult) {
 }
 
 void class_copy_method_dialog::OnBnClickedOk() {
-    if (m_comboDomain.GetCurSel() == CB_ERR) {
-        m_comboDomain.SetCurSel(-1);
+    if (ChosenCopyDomain(m_comboDomain) == nullptr) {
         AfxMessageBox("Domain 선택이 않되었습니다.");
         return;
     }

@@ -9,49 +9,17 @@
 #include "CFrameWnd.h"
 #include "CTreeDataDomainControl.h"
 #include "DataTreeTestSupport.h"
-#include "TreeItems.h"
+#include "TreePaneTestSupport.h"
 
 using tamo::platform::TestDriver;
 
 namespace {
 
-class DataDomainTreeViewTest : public datatree_test::DataTreeTest {
+class DataDomainTreeViewTest
+    : public tree_test::TreePaneTest<datatree_test::DataTreeTest, CDataDomainTreeView> {
 protected:
-    DataDomainTreeViewTest() : DataTreeTest("datatree_pane") {}
+    DataDomainTreeViewTest() : TreePaneTest("datatree_pane", "DataDomainView", 133) {}
 
-    void SetUp() override {
-        DataTreeTest::SetUp();
-        if (HasFatalFailure()) return;
-        host = new CFrameWnd;  // a frame window deletes itself when it is destroyed
-        ASSERT_TRUE(host->Create(nullptr, "host", WS_OVERLAPPEDWINDOW, CRect(0, 0, 500, 700)));
-        ASSERT_TRUE(pane.Create("DataDomainView", host, CRect(0, 0, 480, 680), TRUE, 133,
-                                WS_CHILD | WS_VISIBLE | CBRS_LEFT));
-        TestDriver::ShowTopLevel(pane);
-    }
-    void TearDown() override {
-        if (pane.GetSafeHwnd()) pane.DestroyWindow();
-        if (host && host->GetSafeHwnd()) host->DestroyWindow();
-        DataTreeTest::TearDown();
-    }
-
-    CViewTree& Tree() { return pane.GetTreeCtrl(); }
-    HTREEITEM Root() { return Tree().GetRootItem(); }
-    HTREEITEM Child(HTREEITEM parent, const std::string& text) {
-        return frame_test::ChildWithText(Tree(), parent, text);
-    }
-    std::vector<std::string> Children(HTREEITEM parent) { return frame_test::ChildTexts(Tree(), parent); }
-    TreeNodeData* Data(HTREEITEM item) { return reinterpret_cast<TreeNodeData*>(Tree().GetItemData(item)); }
-    int Image(HTREEITEM item) {
-        int image = -2, selected = -2;
-        Tree().GetItemImage(item, image, selected);
-        return image;
-    }
-    void Select(HTREEITEM item) {
-        ASSERT_NE(item, nullptr);
-        Tree().SelectItem(item);
-        ASSERT_EQ(pane.GetSelectedItemData(), Data(item))
-            << Tree().GetItemText(item).str() << " / selected " << Tree().GetItemText(Tree().GetSelectedItem()).str();
-    }
     // A data domain of the test's own at the top level, shown in the tree.
     HTREEITEM OwnDomain(const std::string& suffix, int* id = nullptr) {
         const std::string name = UniqueName(suffix);
@@ -64,9 +32,6 @@ protected:
         Call(db->FormatCall("call metadataViewNewMetadata(%d,'%s','%s',%d,'%s','%s','%s')", domainId, name, type, 0,
                             "", "", ""));
     }
-
-    CFrameWnd* host = nullptr;
-    CDataDomainTreeView pane;
 };
 
 std::vector<std::string> Only(const std::vector<std::string>& names, const std::vector<std::string>& wanted) {

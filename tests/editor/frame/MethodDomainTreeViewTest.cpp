@@ -10,6 +10,7 @@
 #include "CMysqlResult.h"
 #include "FrameMessages.h"
 #include "MethodTreeTestSupport.h"
+#include "TreePaneTestSupport.h"
 
 using tamo::platform::TestDriver;
 using namespace methodtree_test;
@@ -34,52 +35,17 @@ BEGIN_MESSAGE_MAP(RecordingFrame, CFrameWnd)
     ON_MESSAGE(WM_INTERFACE_CHANGED, &RecordingFrame::OnInterfaceChanged)
 END_MESSAGE_MAP()
 
-class MethodDomainTreeViewTest : public MethodTreeTest {
+class MethodDomainTreeViewTest : public tree_test::TreePaneTest<MethodTreeTest, CMethodDomainTreeView, RecordingFrame> {
 protected:
-    MethodDomainTreeViewTest() : MethodTreeTest("methodtree_pane") {}
+    MethodDomainTreeViewTest() : TreePaneTest("methodtree_pane", "MethodDomainView", 1) {}
 
-    void SetUp() override {
-        MethodTreeTest::SetUp();
-        if (HasFatalFailure()) return;
-        host = new RecordingFrame;  // a frame window deletes itself when it is destroyed
-        ASSERT_TRUE(host->Create(nullptr, "host", WS_OVERLAPPEDWINDOW, CRect(0, 0, 500, 700)));
-        AfxGetApp()->m_pMainWnd = host;
-        ASSERT_TRUE(pane.Create("MethodDomainView", host, CRect(0, 0, 480, 680), TRUE, 1,
-                                WS_CHILD | WS_VISIBLE | CBRS_LEFT));
-        TestDriver::ShowTopLevel(pane);
-    }
-    void TearDown() override {
-        if (pane.GetSafeHwnd()) pane.DestroyWindow();
+    // The pane sends the main frame its messages.
+    void BeforePaneCreated() override { AfxGetApp()->m_pMainWnd = host; }
+    void AfterPaneDestroyed() override {
         AfxGetApp()->m_pMainWnd = nullptr;
-        if (host && host->GetSafeHwnd()) host->DestroyWindow();
         TestDriver::PumpPostedMessages();
-        MethodTreeTest::TearDown();
     }
 
-    CViewTree& Tree() { return pane.GetTreeCtrl(); }
-    HTREEITEM Root() { return Tree().GetRootItem(); }
-    HTREEITEM Child(HTREEITEM parent, const std::string& text) {
-        for (HTREEITEM item = Tree().GetChildItem(parent); item; item = Tree().GetNextSiblingItem(item))
-            if (Tree().GetItemText(item).str() == text) return item;
-        return nullptr;
-    }
-    std::vector<std::string> Children(HTREEITEM parent) {
-        std::vector<std::string> names;
-        for (HTREEITEM item = Tree().GetChildItem(parent); item; item = Tree().GetNextSiblingItem(item))
-            names.push_back(Tree().GetItemText(item).str());
-        return names;
-    }
-    TreeNodeData* Data(HTREEITEM item) { return reinterpret_cast<TreeNodeData*>(Tree().GetItemData(item)); }
-    std::pair<int, int> Images(HTREEITEM item) {
-        int image = -2, selected = -2;
-        Tree().GetItemImage(item, image, selected);
-        return {image, selected};
-    }
-    void Select(HTREEITEM item) {
-        ASSERT_NE(item, nullptr);
-        Tree().SelectItem(item);
-        ASSERT_EQ(pane.GetSelectedItemData(), Data(item)) << Tree().GetItemText(item).str();
-    }
     // A method domain of the test's own at the top level, shown in the tree.
     HTREEITEM OwnDomain(const std::string& suffix, int* id = nullptr) {
         const std::string name = UniqueName(suffix);
@@ -118,9 +84,6 @@ protected:
         Tree().GetItemRect(item, &rect, TRUE);
         TestDriver::RightClickAt(Tree(), rect.CenterPoint());
     }
-
-    RecordingFrame* host = nullptr;
-    CMethodDomainTreeView pane;
 };
 
 TEST_F(MethodDomainTreeViewTest, ShowsTheSampleDomainsInterfacesMembersAndMethods) {
