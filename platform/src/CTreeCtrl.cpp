@@ -321,7 +321,9 @@ bool TreeImpl::Select(QTreeWidgetItem* item, UINT action) {
 }
 
 void TreeImpl::OnCurrentChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
-    if (selecting || dead) return;
+    // A tree whose window is going reports nothing: Qt makes an item current when the focus passes to a tree while
+    // the windows around it are destroyed, and their owners may have freed what the items' data point to.
+    if (selecting || dead || destroySent) return;
     // The user moved the selection with the keyboard: Qt changed it already, so it cannot be refused.
     if (current) current->setSelected(true);
     NotifyTree(TVN_SELCHANGING, TVC_BYKEYBOARD, previous, current);

@@ -200,4 +200,22 @@ TEST_F(MessageTest, ControlNotificationsAreReflectedToTheControlFirst) {
     host.DestroyWindow();
 }
 
+TEST_F(MessageTest, ATreeBeingDestroyedReportsNoSelection) {
+    // Windows gives a tree the focus without choosing an item for it; while its window goes, nothing of it
+    // reaches its parent any more, which may already have freed what the items' data point to.
+    TreeHost host;
+    CTreeCtrl focused;
+    CTreeCtrl other;
+    ASSERT_TRUE(host.CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
+    ASSERT_TRUE(focused.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 200), &host, 5));
+    ASSERT_TRUE(other.Create(WS_CHILD | WS_VISIBLE, CRect(100, 0, 200, 200), &host, 4));
+    focused.SelectItem(focused.InsertItem("first"));
+    other.InsertItem("never chosen");
+    TestDriver::ShowTopLevel(host);
+    focused.SetFocus();
+    log.clear();
+    host.DestroyWindow();
+    EXPECT_EQ(log, (std::vector<std::string>{"host WM_DESTROY", "host PostNcDestroy"}));
+}
+
 }  // namespace
