@@ -8,11 +8,13 @@
 #include "CListCtrl.h"
 #include "CNewInterfaceDlg.h"
 #include "CNewMethodDlg.h"
+#include "DialogTestControls.h"
 #include "MethodTreeTestSupport.h"
 #include "class_copy_method_dialog.h"
 #include "class_edit_overlap_method_dialog.h"
 
 using tamo::platform::TestDriver;
+using namespace dialog_test;
 using namespace methodtree_test;
 
 namespace {
@@ -22,20 +24,7 @@ protected:
     MethodDialogsTest() : MethodTreeTest("methodtree_dialogs") {}
 };
 
-CComboBox& Combo(CDialog& d, int id) { return *dynamic_cast<CComboBox*>(d.GetDlgItem(id)); }
-bool Enabled(CDialog& d, int id) { return d.GetDlgItem(id)->IsWindowEnabled() != FALSE; }
-bool Shown(CDialog& d, int id) { return d.GetDlgItem(id)->IsWindowVisible() != FALSE; }
 bool Ticked(CDialog& d, int id) { return d.IsDlgButtonChecked(id) == BST_CHECKED; }
-CString Selected(CDialog& d, int id) {
-    CString text;
-    if (Combo(d, id).GetCurSel() != CB_ERR) Combo(d, id).GetLBText(Combo(d, id).GetCurSel(), text);
-    return text;
-}
-void Choose(CDialog& d, int id, const char* text) {
-    const int index = Combo(d, id).FindStringExact(-1, text);
-    ASSERT_NE(index, CB_ERR) << text;
-    TestDriver::ChooseComboItem(d, id, index);
-}
 
 // Runs the method dialog on the domain with the script; answers its result and leaves its members for a look.
 int RunMethodDialog(TestDriver& driver, CNewMethodDlg& dialog, const std::function<void(CDialog&)>& script) {
@@ -156,26 +145,26 @@ TEST_F(MethodDialogsTest, DataListsShowFieldsAndConstantsOfTheChosenData) {
     dialog.m_nDomainId = kPositionService;
     driver.AnswerMessageBox(IDOK);
     RunMethodDialog(driver, dialog, [&](CDialog& d) {
-        EXPECT_FALSE(Shown(d, 1125) || Shown(d, 1126) || Shown(d, 1127) || Shown(d, 1128));
+        EXPECT_FALSE(Visible(d, 1125) || Visible(d, 1126) || Visible(d, 1127) || Visible(d, 1128));
         // No domain chosen yet: "입력데이타추가" puts a "NULL" entry in place, which carries no data.
         TestDriver::Click(d, 1118);
         EXPECT_EQ(Selected(d, 1034), "NULL");
         TestDriver::ChooseComboItem(d, 1034, 0);
-        EXPECT_FALSE(Shown(d, 1125) || Shown(d, 1126));
+        EXPECT_FALSE(Visible(d, 1125) || Visible(d, 1126));
 
         Choose(d, 1035, "Pos");
         Choose(d, 1036, "위치");
-        EXPECT_TRUE(Shown(d, 1127) && Enabled(d, 1127));
-        EXPECT_FALSE(Shown(d, 1128));
+        EXPECT_TRUE(Visible(d, 1127) && Enabled(d, 1127));
+        EXPECT_FALSE(Visible(d, 1128));
         Choose(d, 1035, "기본형");  // a domain change leaves the buttons of the last data
-        EXPECT_TRUE(Shown(d, 1127));
+        EXPECT_TRUE(Visible(d, 1127));
         Choose(d, 1036, "Mode16");
-        EXPECT_TRUE(Shown(d, 1128) && !Shown(d, 1127));
+        EXPECT_TRUE(Visible(d, 1128) && !Visible(d, 1127));
         Choose(d, 1036, "Int8");
-        EXPECT_FALSE(Shown(d, 1127) || Shown(d, 1128));
+        EXPECT_FALSE(Visible(d, 1127) || Visible(d, 1128));
         Choose(d, 1036, "Mode16");
         TestDriver::Click(d, 1041);  // Null: the side carries nothing, its buttons go
-        EXPECT_FALSE(Enabled(d, 1035) || Shown(d, 1128));
+        EXPECT_FALSE(Enabled(d, 1035) || Visible(d, 1128));
 
         TestDriver::Type(d, 1038, "널'입력");
         TestDriver::Type(d, 1037, "7ff0");
@@ -228,12 +217,7 @@ TEST_F(MethodDialogsTest, MemberDialogReloadsBothListsAfterEachChange) {
     iface.domain_id = domain;
     iface.name = "I'멤버";
 
-    auto rows = [](CDialog& d, int id) {
-        auto& list = *dynamic_cast<CListCtrl*>(d.GetDlgItem(id));
-        std::vector<std::string> names;
-        for (int row = 0; row < list.GetItemCount(); ++row) names.push_back(list.GetItemText(row, id == 1042 ? 1 : 0).str());
-        return names;
-    };
+    auto rows = [](CDialog& d, int id) { return ListColumn(List(d, id), id == 1042 ? 1 : 0); };
     CInterfaceMemberViewDlg dialog;
     dialog.m_pInterface = &iface;
     driver.AnswerMessageBox(IDCANCEL);
@@ -246,11 +230,11 @@ TEST_F(MethodDialogsTest, MemberDialogReloadsBothListsAfterEachChange) {
     driver.OnDialog(CInterfaceMemberViewDlg::IDD, [&](CDialog& d) {
         EXPECT_EQ(rows(d, 1042), std::vector<std::string>{"m1"});
         EXPECT_EQ(rows(d, 1046), (std::vector<std::string>{"m2", "m3"}));
-        auto& members = *dynamic_cast<CListCtrl*>(d.GetDlgItem(1042));
+        CListCtrl& members = List(d, 1042);
         EXPECT_EQ(members.GetItemText(0, 12), std::to_string(domain).c_str());
         EXPECT_EQ(members.GetItemText(0, 3), "0x0001");
 
-        TestDriver::ClickListRow(*dynamic_cast<CListCtrl*>(d.GetDlgItem(1046)), 1);
+        TestDriver::ClickListRow(List(d, 1046), 1);
         TestDriver::Click(d, 1045);
         EXPECT_EQ(rows(d, 1042), (std::vector<std::string>{"m1", "m3"}));
         EXPECT_EQ(rows(d, 1046), std::vector<std::string>{"m2"});
@@ -287,9 +271,7 @@ TEST_F(MethodDialogsTest, RenameDialogAcceptsOnlyACheckedValueWithoutClash) {
     names.m_vecMethods = {first, second};
     driver.SetDefaultMessageBoxAnswer(IDOK);
     driver.OnDialog(class_edit_overlap_method_dialog::IDD, [](CDialog& d) {
-        CString label;
-        d.GetDlgItemText(1149, label);
-        EXPECT_EQ(label, "Method Name :");
+        EXPECT_EQ(Text(d, 1149), "Method Name :");
         TestDriver::Click(d, IDOK);            // no check yet
         TestDriver::Type(d, 1148, "Pong");
         TestDriver::Click(d, 1167);            // a clash
@@ -313,9 +295,7 @@ TEST_F(MethodDialogsTest, RenameDialogAcceptsOnlyACheckedValueWithoutClash) {
     codes.m_strValue = "1";
     codes.m_vecMethods = {first, second};
     driver.OnDialog(class_edit_overlap_method_dialog::IDD, [](CDialog& d) {
-        CString value;
-        d.GetDlgItemText(1148, value);
-        EXPECT_EQ(value, "0001");
+        EXPECT_EQ(Text(d, 1148), "0001");
         TestDriver::Click(d, 1167);            // 1 is Ping's code
         TestDriver::Type(d, 1148, "10");       // 0x10 is Pong's
         TestDriver::Click(d, 1167);
@@ -338,16 +318,15 @@ TEST_F(MethodDialogsTest, CopyDialogHandsBackTheSelectedMethods) {
     class_copy_method_dialog dialog;
     driver.SetDefaultMessageBoxAnswer(IDOK);
     driver.OnDialog(class_copy_method_dialog::IDD, [](CDialog& d) {
-        CComboBox& domains = Combo(d, 1186);
-        const int navService = domains.FindStringExact(-1, "NavService");
-        ASSERT_NE(navService, CB_ERR);
-        CString next;
-        domains.GetLBText(navService + 1, next);
-        EXPECT_EQ(next, "-위치서비스");
+        // Sub-domains follow their parent, one "-" deeper.
+        const std::vector<std::string> domains = ComboEntries(d, 1186);
+        const auto navService = std::find(domains.begin(), domains.end(), "NavService");
+        ASSERT_TRUE(navService != domains.end() && navService + 1 != domains.end());
+        EXPECT_EQ(navService[1], "-위치서비스");
         TestDriver::Click(d, IDOK);  // no domain
-        TestDriver::ChooseComboItem(d, 1186, navService);
+        Choose(d, 1186, "NavService");
         TestDriver::Click(d, IDOK);  // no method
-        auto& list = *dynamic_cast<CListCtrl*>(d.GetDlgItem(1187));
+        CListCtrl& list = List(d, 1187);
         EXPECT_EQ(list.GetItemText(0, 0), "GetPosition");
         EXPECT_EQ(list.GetItemText(0, 2), "CALL");
         TestDriver::ClickListRow(list, 2);

@@ -4,12 +4,12 @@
 // codes.
 
 #include "CTreeMethodDomainControl.h"
-#include "CComboBox.h"
-#include "CListCtrl.h"
 #include "CTreeCtrl.h"
+#include "DialogTestControls.h"
 #include "MethodTreeTestSupport.h"
 
 using tamo::platform::TestDriver;
+using namespace dialog_test;
 using namespace methodtree_test;
 
 namespace {
@@ -83,10 +83,8 @@ TEST_F(MethodDomainControlTest, DomainsKeepTheirNamesAndShowWhyADeleteIsRefused)
 TEST_F(MethodDomainControlTest, MethodCodesAreTypedInHexadecimalAndKeptInDecimal) {
     const int domain = NewMethodDomain(UniqueName());
     driver.OnDialog(334, [](CDialog& d) {
-        auto* type = dynamic_cast<CComboBox*>(d.GetDlgItem(1011));
-        TestDriver::ChooseComboItem(d, 1011, type->FindStringExact(-1, "SIGNAL"));  // Pos comes up with its data
-        auto* data = dynamic_cast<CComboBox*>(d.GetDlgItem(1034));
-        TestDriver::ChooseComboItem(d, 1034, data->FindStringExact(-1, "위치"));
+        Choose(d, 1011, "SIGNAL");  // Pos comes up with its data
+        Choose(d, 1034, "위치");
         TestDriver::Type(d, 1038, "새'메서드");
         TestDriver::Type(d, 1037, "2a");
         TestDriver::Type(d, 1010, "설명'글");
@@ -102,13 +100,8 @@ TEST_F(MethodDomainControlTest, MethodCodesAreTypedInHexadecimalAndKeptInDecimal
 
     // The edit shows the code as four hexadecimal digits; 00FF goes to the server as 255.
     driver.OnDialog(334, [](CDialog& d) {
-        CString code;
-        d.GetDlgItemText(1037, code);
-        EXPECT_EQ(code, "002A");
-        CString data;
-        auto* list = dynamic_cast<CComboBox*>(d.GetDlgItem(1034));
-        list->GetLBText(list->GetCurSel(), data);
-        EXPECT_EQ(data, "위치");
+        EXPECT_EQ(Text(d, 1037), "002A");
+        EXPECT_EQ(Selected(d, 1034), "위치");
         TestDriver::Type(d, 1037, "00FF");
         TestDriver::Type(d, 1038, "고친'메서드");
         TestDriver::Click(d, 1040);  // no input any more
@@ -189,11 +182,9 @@ TEST_F(MethodDomainControlTest, ImportResolvesClashesOrInsertsNothing) {
     targetRecord.id = target;
 
     auto chooseBoth = [sourceName](CDialog& d) {
-        auto* domains = dynamic_cast<CComboBox*>(d.GetDlgItem(1186));
-        TestDriver::ChooseComboItem(d, 1186, domains->FindStringExact(-1, sourceName.c_str()));
-        auto& list = *dynamic_cast<CListCtrl*>(d.GetDlgItem(1187));
-        TestDriver::ClickListRow(list, 0);
-        TestDriver::ClickListRow(list, 1, true);
+        Choose(d, 1186, sourceName);
+        TestDriver::ClickListRow(List(d, 1187), 0);
+        TestDriver::ClickListRow(List(d, 1187), 1, true);
         TestDriver::Click(d, IDOK);
     };
 
@@ -216,9 +207,7 @@ TEST_F(MethodDomainControlTest, ImportResolvesClashesOrInsertsNothing) {
     });
     driver.AnswerMessageBox(IDOK);
     driver.OnDialog(395, [](CDialog& d) {
-        CString value;
-        d.GetDlgItemText(1148, value);
-        EXPECT_EQ(value, "0002");
+        EXPECT_EQ(Text(d, 1148), "0002");
         TestDriver::Type(d, 1148, "00FF");
         TestDriver::Click(d, 1167);
         TestDriver::Click(d, IDOK);

@@ -9,10 +9,12 @@
 #include "CMethodDomainTreeView.h"
 #include "CMysqlResult.h"
 #include "FrameMessages.h"
+#include "DialogTestControls.h"
 #include "MethodTreeTestSupport.h"
 #include "TreePaneTestSupport.h"
 
 using tamo::platform::TestDriver;
+using namespace dialog_test;
 using namespace methodtree_test;
 
 namespace {
@@ -202,8 +204,7 @@ TEST_F(MethodDomainTreeViewTest, CommandsCreateEditAndDeleteWithTheirNames) {
     // The method edited: text, images and record follow.
     Select(Child(domain, "메서드'1"));
     driver.OnDialog(334, [](CDialog& d) {
-        auto* type = dynamic_cast<CComboBox*>(d.GetDlgItem(1011));
-        TestDriver::ChooseComboItem(d, 1011, type->FindStringExact(-1, "BROADCAST"));
+        Choose(d, 1011, "BROADCAST");
         TestDriver::Type(d, 1038, "고친'메서드");
         TestDriver::Click(d, IDOK);
     });
@@ -264,7 +265,7 @@ TEST_F(MethodDomainTreeViewTest, InterfaceChangesReachTheMainFrameOnlyWhenTheNam
 
     // The member dialog: a method added to the interface, and a new method of the domain.
     driver.OnDialog(336, [](CDialog& d) {
-        TestDriver::ClickListRow(*dynamic_cast<CListCtrl*>(d.GetDlgItem(1046)), 0);  // m2
+        TestDriver::ClickListRow(List(d, 1046), 0);  // m2
         TestDriver::Click(d, 1045);
         TestDriver::Click(d, 1117);
         TestDriver::Click(d, IDOK);
@@ -376,9 +377,8 @@ TEST_F(MethodDomainTreeViewTest, ImportReloadsTheMethodsOfTheDomain) {
     NewMethod(targetId, "own", "CALL", 100);
     Select(target);
     driver.OnDialog(416, [](CDialog& d) {
-        auto* domains = dynamic_cast<CComboBox*>(d.GetDlgItem(1186));
-        TestDriver::ChooseComboItem(d, 1186, domains->FindStringExact(-1, "-위치서비스"));
-        TestDriver::ClickListRow(*dynamic_cast<CListCtrl*>(d.GetDlgItem(1187)), 1);  // 각도변경, 257
+        Choose(d, 1186, "-위치서비스");
+        TestDriver::ClickListRow(List(d, 1187), 1);  // 각도변경, 257
         TestDriver::Click(d, IDOK);
     });
     pane.OnImportMethods();
