@@ -64,6 +64,10 @@ TEST_F(MethodDialogsTest, TypeRulesDecideWhichSideCarriesData) {
                 EXPECT_EQ(Ticked(d, nullBox), !carries);
                 EXPECT_EQ(Enabled(d, nullBox), carries);
             }
+            // The first domain comes up with its own data, never with the data another domain left in the list.
+            if (rule.output) {
+                EXPECT_EQ(Selected(d, 1036), "Course");
+            }
         }
         TestDriver::Click(d, IDCANCEL);
     });
