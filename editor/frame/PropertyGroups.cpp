@@ -1,10 +1,8 @@
 #include "PropertyGroups.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <utility>
 
-#include "CMysqlResult.h"
 #include "SessionRecords.h"
 #include "TreeNodeData.h"
 
@@ -54,12 +52,6 @@ PropertyGroup InterfaceClassGroup(std::string name, const ClassRecord& relation)
 }
 
 }  // namespace
-
-std::string MethodCodeDigits(const std::string& decimalCode) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%04X", static_cast<unsigned>(string_to_int(decimalCode.c_str())));
-    return digits;
-}
 
 std::string MemberMethodCodeDigits(const std::string& hexCode) { return hexCode.size() > 2 ? hexCode.substr(2) : ""; }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "MethodRules.h"
 #include "WinDef.h"
 
 class class_component_info;
@@ -44,9 +45,7 @@ struct PropertyGroup {
     std::vector<PropertyRow> rows;
 };
 
-// The code row of a method: the stored decimal text read as a number (0 when it is none) in four or more
-// upper-case hexadecimal digits ("26" gives "001A").
-std::string MethodCodeDigits(const std::string& decimalCode);
+// The code row of a method: MethodCodeDigits (MethodRules.h) of its stored decimal text.
 // The code row of a member method, whose code the member list already wrote as "0x%04X": without the "0x".
 std::string MemberMethodCodeDigits(const std::string& hexCode);
 
