@@ -7,10 +7,12 @@
 --                              조타실 (locked) and the sensor 기관 센서 standing for 기관실; links between them
 --                              and from the router to the external port 3; components 항법 관리자 (a proxy
 --                              and a stub class) and 위치 표시기 (proxy classes only), installed with object
---                              ids and the stubs they call
+--                              ids and the stubs they call; the switch's management address clashes with
+--                              Captain's PC's
 --   10 조타실                  ports 1 and 2; a computer and a switch whose port 2 reaches the external port
---                              1; component 조타 제어기 serving I위치 publicly, so its entry is cloned onto
---                              조타실 시스템
+--                              1; component 조타 제어기 serving I위치 and calling IHeartbeat (one of its two
+--                              proxy objects) publicly, so both entries are cloned onto 조타실 시스템 (and
+--                              locked with it)
 --   11 기관실                  port 1; a computer linked to it; component 기관 감시기 serving IHeartbeat
 --                              publicly (cloned onto 기관 센서)
 --   12 Operator's Console      (private) one computer
@@ -98,6 +100,8 @@ CALL networkNewip(@router, '10.0.0.1', '255.0.0.0', '10.X.X.X', '0.0.0.0', '0.0.
 CALL networkNewip(@bridge_pc, '192.168.10.5', '255.255.255.0', '192.168.10.X', '192.168.10.1', '0.0.0.0', '1', '조타 LAN');
 CALL networkNewip(@bridge_switch, '192.168.1.30', '255.255.255.0', '192.168.1.X', '192.168.1.1', '0.0.0.0', '2', '선박 LAN 쪽');
 CALL networkNewip(@engine_pc, '192.168.1.40', '255.255.255.0', '192.168.1.X', '192.168.1.1', '0.0.0.0', '1', '기관 LAN');
+-- One address clash inside Ship: the switch's management port was given Captain's PC's address.
+CALL networkNewip(@switch, '192.168.1.20', '255.255.255.0', '192.168.1.X', '192.168.1.1', '0.0.0.0', '4', '관리 포트');
 SET @console_pc = (SELECT id FROM node WHERE domain_id = @console AND name = '콘솔 PC');
 CALL networkNewip(@console_pc, '172.16.0.5', '255.255.0.0', '172.16.X.X', '0.0.0.0', '0.0.0.0', '1', '콘솔');
 CALL select_network(@bridge_node);
@@ -119,6 +123,7 @@ CALL insertProxyInserfaceRelation(@ship, @display, @position_service, 'I위치',
 CALL insertProxyInserfaceRelation(@ship, @display, @nav_service, 'IWaypoint', 'class_Waypoint', 'object_proxy_wp');
 CALL insertStubInserfaceRelation(@bridge, @helm, @position_service, 'I위치', 'class_위치', 'object_stub_위치');
 CALL insertProxyInserfaceRelation(@bridge, @helm, @nav_service, 'IHeartbeat', 'class_Heartbeat', 'object_proxy_hb');
+CALL insertProxyInserfaceRelation(@bridge, @helm, @nav_service, 'IHeartbeat', 'class_Heartbeat', 'object_proxy_hb_public');
 CALL insertStubInserfaceRelation(@engine, @monitor, @nav_service, 'IHeartbeat', 'class_Heartbeat', 'object_stub_hb');
 
 -- Deployments; each gets an installed entry per object.
@@ -149,6 +154,10 @@ CALL coustum_ViewEditobjectid(@e, 301, 1, 1);
 SET @e = (SELECT e.id FROM custom_entry e JOIN class_object o ON o.id = e.object_ref
            WHERE o.component_id = @helm AND o.object_name = 'object_proxy_hb');
 CALL coustum_ViewEditobjectid(@e, 302, 0, 0);
+CALL nodeproxyViewNewstubinfo(@e, 401, '192.168.1.40');
+SET @e = (SELECT e.id FROM custom_entry e JOIN class_object o ON o.id = e.object_ref
+           WHERE o.component_id = @helm AND o.object_name = 'object_proxy_hb_public');
+CALL coustum_ViewEditobjectid(@e, 303, 0, 1);
 CALL nodeproxyViewNewstubinfo(@e, 401, '192.168.1.40');
 SET @e = (SELECT e.id FROM custom_entry e JOIN class_object o ON o.id = e.object_ref
            WHERE o.component_id = @monitor AND o.object_name = 'object_stub_hb');

@@ -2,7 +2,6 @@
 
 #include "CMysqlQuery.h"
 #include "CNewMetadataDlg.h"
-#include "CUserViewDlg.h"
 #include "DomainCommands.h"
 #include "class_copy_data_dialog.h"
 
@@ -12,14 +11,7 @@ int CTreeDataDomainControl::NewDomain(class_domain_info* parent) { return NewDom
 
 int CTreeDataDomainControl::EditDomain(class_domain_info* domain) { return EditDomainThroughDialog("data", *domain); }
 
-int CTreeDataDomainControl::DeleteDomain(class_domain_info* domain) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->ExecuteUpdate(db->FormatCall("call domainViewDeleteDomain(%d,'data')", domain->id)) != 0) {
-        db->ShowLastError();
-        return -1;
-    }
-    return 0;
-}
+int CTreeDataDomainControl::DeleteDomain(class_domain_info* domain) { return DeleteDomainOfKind("data", *domain); }
 
 int CTreeDataDomainControl::NewMetadata(int domainId, CString& name) {
     CNewMetadataDlg dialog;
@@ -88,10 +80,7 @@ int CTreeDataDomainControl::EditParentDomains(int domainId) {
 }
 
 void CTreeDataDomainControl::ShowDomainAccounts(class_domain_info* domain) {
-    CUserViewDlg dialog;
-    dialog.m_strKind = "data";
-    dialog.m_pDomain = domain;
-    dialog.DoModal();
+    ShowDomainAccountsOfKind("data", *domain);
 }
 
 int CTreeDataDomainControl::CopyMetadata(class_domain_info* target) {

@@ -6,6 +6,7 @@
 #include "CMysqlQuery.h"
 #include "CNewDomainDlg.h"
 #include "CSearchDomainDlg.h"
+#include "CUserViewDlg.h"
 
 namespace {
 
@@ -113,4 +114,20 @@ int EditDataDomainLinks(int domainId, const CString& linksCall, int flag, std::v
     }
     dialog.DeleteOwnedItems();
     return result;
+}
+
+int DeleteDomainOfKind(const std::string& kind, const class_domain_info& domain) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->ExecuteUpdate(db->FormatCall("call domainViewDeleteDomain(%d,'%s')", domain.id, kind)) != 0) {
+        db->ShowLastError();
+        return -1;
+    }
+    return 0;
+}
+
+void ShowDomainAccountsOfKind(const std::string& kind, class_domain_info& domain) {
+    CUserViewDlg dialog;
+    dialog.m_strKind = kind.c_str();
+    dialog.m_pDomain = &domain;
+    dialog.DoModal();
 }

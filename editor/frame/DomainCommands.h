@@ -1,7 +1,7 @@
 #pragma once
 
-// What the trees' command objects and the domain chooser share: creating and editing a domain through the domain
-// dialog, and choosing the data domains linked to a domain through the domain chooser.
+// What the trees' command objects and the domain chooser share: creating, editing and deleting a domain, its
+// accounts, and choosing the data domains linked to a domain through the domain chooser.
 
 #include <string>
 #include <vector>
@@ -26,3 +26,9 @@ int EditDomainThroughDialog(const std::string& kind, class_domain_info& domain);
 // added (the domain itself never); the first refusal ends it with the server's text shown. `ticked` receives the
 // ticked domains in tree order. IDOK, IDCANCEL, or -1 when a load or a change failed (its text shown).
 int EditDataDomainLinks(int domainId, const CString& linksCall, int flag, std::vector<class_domain_info>& ticked);
+
+// Deletes the domain with everything in it; the server's text is shown when it refuses. 0 or -1.
+int DeleteDomainOfKind(const std::string& kind, const class_domain_info& domain);
+
+// The members of the domain and their grades (the domain account dialog).
+void ShowDomainAccountsOfKind(const std::string& kind, class_domain_info& domain);

@@ -3,7 +3,6 @@
 #include "CMysqlQuery.h"
 #include "CNewInterfaceDlg.h"
 #include "CNewMethodDlg.h"
-#include "CUserViewDlg.h"
 #include "DomainCommands.h"
 #include "MethodRules.h"
 #include "class_copy_method_dialog.h"
@@ -90,10 +89,7 @@ int CTreeMethodDomainControl::DeleteDomain(class_domain_info* domain) {
 }
 
 void CTreeMethodDomainControl::ShowDomainAccounts(class_domain_info* domain) {
-    CUserViewDlg dialog;
-    dialog.m_strKind = "method";
-    dialog.m_pDomain = domain;
-    dialog.DoModal();
+    ShowDomainAccountsOfKind("method", *domain);
 }
 
 int CTreeMethodDomainControl::EditDataInheritance(int domainId, std::vector<class_domain_info>& domains) {

@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"call draw_deployComponentProxyInterfaceList(9, {node:Captain's PC}, {component:위치 표시기})", 13,
                    {}, 2},
         ReaderCase{"call setup_public_interface_to_subsystem({node:조타실 시스템}, 1)", 3, {}, 1},
-        ReaderCase{"call setup_public_interface_to_subsystem({node:조타실 시스템}, 0)", 3, {}, 0},
+        ReaderCase{"call setup_public_interface_to_subsystem({node:조타실 시스템}, 0)", 3, {}, 1},
         ReaderCase{"call nodeportViewNodeportInfo({node:조타실 시스템})", 4, {}, 2},
         ReaderCase{"call nodeViewNetworkPort(10,{node:조타실 시스템})", 2, {}, 2},
         ReaderCase{"call nodeViewNetworkPort(9,0)", 2, {}, 3},
@@ -167,13 +167,20 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"call check_system_lock_component(10, {component:조타 제어기})", 1, {{"1"}}},
         CheckCase{"call check_system_lock_component(11, {component:기관 감시기})", 1, {{"0"}}},
         CheckCase{"call check_system_lock_stub_class({class:조타 제어기/stub/class_위치})", 1, {{"1"}}},
-        CheckCase{"call check_system_lock_proxy_class({class:조타 제어기/proxy/class_Heartbeat})", 1, {{"0"}}},
+        CheckCase{"call check_system_lock_proxy_class({class:조타 제어기/proxy/class_Heartbeat})", 1, {{"1"}}},
+        CheckCase{"call check_system_lock_proxy_class({class:위치 표시기/proxy/class_위치})", 1, {{"0"}}},
         CheckCase{"call check_system_lock_stub_object({class:조타 제어기/stub/class_위치}, 'object_stub_위치')", 1,
                   {{"1"}}},
         CheckCase{"call check_system_lock_proxy_object({class:위치 표시기/proxy/class_위치}, 'object_proxy_위치')", 1,
                   {{"0"}}},
+        CheckCase{"call check_system_lock_proxy_object({class:조타 제어기/proxy/class_Heartbeat}, "
+                  "'object_proxy_hb_public')",
+                  1, {{"1"}}},
+        CheckCase{"call check_system_lock_proxy_object({class:조타 제어기/proxy/class_Heartbeat}, 'object_proxy_hb')", 1,
+                  {{"0"}}},
         CheckCase{"call check_system_lock_interface(7, 'I위치')", 1, {{"1"}}},
-        CheckCase{"call check_system_lock_interface(6, 'IHeartbeat')", 1, {{"0"}}},
+        CheckCase{"call check_system_lock_interface(6, 'IHeartbeat')", 1, {{"1"}}},
+        CheckCase{"call check_system_lock_interface(6, 'IWaypoint')", 1, {{"0"}}},
         CheckCase{"call check_system_lock_objct({deployment:조타 컴퓨터/조타 제어기})", 1, {{"1"}}},
         CheckCase{"call check_system_lock_objct({deployment:기관 컴퓨터/기관 감시기})", 1, {{"0"}}},
         CheckCase{"call check_system_lock_proxy_stub_ip({entry:조타 컴퓨터/object_stub_위치}, "
@@ -182,6 +189,9 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"call check_system_lock_proxy_stub_ip({entry:조타 컴퓨터/object_proxy_hb}, "
                   "{deployment:조타 컴퓨터/조타 제어기})",
                   1, {{"0"}}},
+        CheckCase{"call check_system_lock_proxy_stub_ip({entry:조타 컴퓨터/object_proxy_hb_public}, "
+                  "{deployment:조타 컴퓨터/조타 제어기})",
+                  1, {{"1"}}},
         CheckCase{"call check_clone_component(10, {component:조타 제어기})", 2, {{"Ship", "조타실 시스템"}}},
         CheckCase{"call check_clone_component(9, {component:항법 관리자})", 2, {}},
         CheckCase{"call check_overlap_ip(9, {node:항해 컴퓨터}, 1)", 5, {}}));

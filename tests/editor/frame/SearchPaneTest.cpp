@@ -83,8 +83,8 @@ TEST_F(SearchPaneTest, AnEmptyWordIsRefusedAndEachSearchReplacesTheLastOne) {
 TEST_F(SearchPaneTest, ADoubleClickSelectsTheResultInTheTreeThatWasSearched) {
     CSystemDomainTreeView& systemPane = m_frame->GetSystemDomainView();
     CViewTree& tree = systemPane.GetTreeCtrl();
-    HTREEITEM ship = ChildNamed(tree, tree.GetRootItem(), "Ship");
-    HTREEITEM room = ChildNamed(tree, ship, "조타실");
+    // Selecting Ship loads its sub-domains afresh, so 조타실 is looked up after each selection.
+    auto room = [&] { return ChildNamed(tree, ChildNamed(tree, tree.GetRootItem(), "Ship"), "조타실"); };
 
     Search(2, "조타실");
     const std::vector<std::string> lines = Lines();
@@ -100,11 +100,12 @@ TEST_F(SearchPaneTest, ADoubleClickSelectsTheResultInTheTreeThatWasSearched) {
     COutputList& list = m_frame->GetOutputWnd().GetResultList();
     TestDriver::DoubleClickListBoxRow(list, 0);
     EXPECT_FALSE(systemPane.IsActiveTab());
-    EXPECT_NE(tree.GetSelectedItem(), room);
+    EXPECT_NE(tree.GetItemText(tree.GetSelectedItem()), "조타실");
 
     TestDriver::DoubleClickListBoxRow(list, row);
     EXPECT_TRUE(systemPane.IsActiveTab());
-    EXPECT_EQ(tree.GetSelectedItem(), room);
+    ASSERT_NE(room(), nullptr);
+    EXPECT_EQ(tree.GetSelectedItem(), room());
 }
 
 }  // namespace

@@ -1,0 +1,813 @@
+#include "CSystemDomainTreeView.h"
+
+#include "CBitmap.h"
+#include "CCodeControl.h"
+#include "CContextMenuManager.h"
+#include "CMysqlQuery.h"
+#include "CTreeSystemDomainControl.h"
+#include "Class_UmlControl.h"
+#include "FrameMessages.h"
+#include "SystemTreeItems.h"
+#include "TreePane.h"
+
+namespace {
+
+const UINT kTreeId = 4;
+const UINT kTreeImages = 311;
+const char* const kRootPath = "root\\";
+
+// Commands of the context menus 339-424.
+enum : UINT {
+    ID_SYSTEM_ADD_DOMAIN = 32835,
+    ID_SYSTEM_EDIT_DOMAIN = 32839,
+    ID_SYSTEM_DELETE_DOMAIN = 32840,
+    ID_SYSTEM_DELETE_NODE = 32849,
+    ID_SYSTEM_DELETE_COMPONENT = 32855,
+    ID_SYSTEM_DELETE_PROXY_CLASS = 32890,
+    ID_SYSTEM_DELETE_STUB_CLASS = 32895,
+    ID_SYSTEM_REINSTALL = 32905,
+    ID_SYSTEM_REFRESH = 32924,
+    ID_SYSTEM_DELETE_PROXY_OBJECT = 33002,
+    ID_SYSTEM_DELETE_STUB_OBJECT = 33006,
+};
+
+// Help topics of the help window.
+const int HELP_SYSTEM_DOMAIN = 0;
+const int HELP_SYSTEM_SELECTION = 27;
+
+const char* const kObjectLocked = "*삭제 불가*\n 외부 시스템과 연결된 object 입니다. 현재 외부 시스템은 Lock 상태 입니다.";
+
+CTreeSystemDomainControl* SystemControl() {
+    if (g_pTreeSystemDomainControl == nullptr) g_pTreeSystemDomainControl = new CTreeSystemDomainControl;
+    return g_pTreeSystemDomainControl;
+}
+
+// A copy of the row, owned by the list.
+template <class Record>
+Record* Own(std::vector<std::unique_ptr<Record>>& list, const Record& row) {
+    list.push_back(std::make_unique<Record>(row));
+    return list.back().get();
+}
+
+// The class id and component id of a proxy or stub class item's record.
+std::pair<int, int> ClassIds(const TreeNodeData& classData) {
+    if (classData.kind == TREE_PROXY_CLASS) {
+        const auto* relation = static_cast<const class_proxy_interface_relation_info*>(classData.record);
+        return {relation->id, relation->component_id};
+    }
+    const auto* relation = static_cast<const class_stub_interface_relation_info*>(classData.record);
+    return {relation->id, relation->component_id};
+}
+
+bool HasInstalledComponents(const std::string& type) {
+    return type == "computer" || type == "sub_system" || type == "sensor";
+}
+
+// The component id of an installed component item's record.
+bool IsInstalledCopyOf(const TreeNodeData* data, int componentId) {
+    return data && data->kind == TREE_INSTALLED_COMPONENT && data->record &&
+           static_cast<const class_component_info*>(data->record)->component_id == componentId;
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CSystemDomainTreeView, CDockablePane)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_PAINT()
+    ON_WM_SETFOCUS()
+    ON_WM_CONTEXTMENU()
+    ON_WM_DESTROY()
+    ON_COMMAND(ID_SYSTEM_ADD_DOMAIN, &CSystemDomainTreeView::OnAddDomain)
+    ON_COMMAND(ID_SYSTEM_EDIT_DOMAIN, &CSystemDomainTreeView::OnEditDomain)
+    ON_COMMAND(ID_SYSTEM_DELETE_DOMAIN, &CSystemDomainTreeView::OnDeleteDomain)
+    ON_COMMAND(ID_SYSTEM_DELETE_NODE, &CSystemDomainTreeView::OnDeleteNode)
+    ON_COMMAND(ID_SYSTEM_DELETE_COMPONENT, &CSystemDomainTreeView::OnDeleteComponent)
+    ON_COMMAND(ID_SYSTEM_REINSTALL, &CSystemDomainTreeView::OnReinstall)
+    ON_COMMAND(ID_SYSTEM_DELETE_PROXY_CLASS, &CSystemDomainTreeView::OnDeleteProxyClass)
+    ON_COMMAND(ID_SYSTEM_DELETE_STUB_CLASS, &CSystemDomainTreeView::OnDeleteStubClass)
+    ON_COMMAND(ID_SYSTEM_DELETE_PROXY_OBJECT, &CSystemDomainTreeView::OnDeleteProxyObject)
+    ON_COMMAND(ID_SYSTEM_DELETE_STUB_OBJECT, &CSystemDomainTreeView::OnDeleteStubObject)
+    ON_COMMAND(ID_SYSTEM_REFRESH, &CSystemDomainTreeView::OnRefresh)
+    ON_COMMAND(ID_SAVE_ALL_DOMAIN_HEADERS, &CSystemDomainTreeView::OnSaveAllDomainHeaders)
+END_MESSAGE_MAP()
+
+CSystemDomainTreeView::~CSystemDomainTreeView() = default;
+
+// ---- Window ------------------------------------------------------------------------------------------------
+
+int CSystemDomainTreeView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    if (CDockablePane::OnCreate(lpCreateStruct) == -1) return -1;
+
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_HASBUTTONS | TVS_HASLINES |
+                        TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+    if (!m_wndTree.Create(style, CRect(0, 0, 0, 0), this, kTreeId)) return -1;
+    m_wndTree.SetOwnerView(this);
+    LoadTreeImages();
+    if (!BuildTree()) return -1;
+    AdjustLayout();
+    return 0;
+}
+
+void CSystemDomainTreeView::LoadTreeImages() {
+    m_images.DeleteImageList();
+    CBitmap strip;
+    if (!strip.LoadBitmap(kTreeImages)) return;
+    BITMAP size{};
+    strip.GetBitmap(&size);
+    if (!m_images.Create(16, size.bmHeight, ILC_MASK | ILC_COLOR24, 0, 0)) return;
+    m_images.Add(&strip, RGB(255, 0, 255));
+    m_wndTree.SetImageList(&m_images, TVSIL_NORMAL);
+}
+
+bool CSystemDomainTreeView::BuildTree() {
+    HTREEITEM root = nullptr;
+    if (FillRootNode(root) == -1) {
+        AfxMessageBox("root 노드 생성 실패");
+        return false;
+    }
+    LoadDomainList(0);
+    FillDomainLevel(m_mapDomainList, 0, root, 1, "");
+    m_wndTree.Expand(root, TVE_EXPAND);
+    return true;
+}
+
+void CSystemDomainTreeView::AdjustLayout() { LayoutPaneTree(*this, m_wndTree); }
+
+void CSystemDomainTreeView::OnSize(UINT nType, int cx, int cy) {
+    CDockablePane::OnSize(nType, cx, cy);
+    AdjustLayout();
+}
+
+void CSystemDomainTreeView::OnPaint() { PaintPaneTreeFrame(*this, m_wndTree); }
+
+void CSystemDomainTreeView::OnSetFocus(CWnd* pOldWnd) {
+    CDockablePane::OnSetFocus(pOldWnd);
+    m_wndTree.SetFocus();
+}
+
+void CSystemDomainTreeView::OnContextMenu(CWnd* pWnd, CPoint point) {
+    if (pWnd != &m_wndTree) {
+        CDockablePane::OnContextMenu(pWnd, point);
+        return;
+    }
+    HTREEITEM hit = TreeItemAtMenuPoint(m_wndTree, point);
+    if (hit == nullptr) return;
+    // The commands act on the current item, which an expansion elsewhere may have changed: the item under the
+    // menu becomes the current one also when it was selected already.
+    if (m_wndTree.GetSelectedItem() == hit)
+        OnSelectTreeItem(&hit);
+    else
+        m_wndTree.SelectItem(hit);
+    m_wndTree.SetFocus();
+    int image = -1, selectedImage = -1;
+    m_wndTree.GetItemImage(hit, image, selectedImage);
+    const UINT menu = ChooseContextMenu(m_wndTree.GetItemText(hit).str(), ItemData(hit), image);
+    if (menu != 0 && afxContextMenuManager) afxContextMenuManager->ShowPopupMenu(menu, point.x, point.y, this, TRUE);
+}
+
+void CSystemDomainTreeView::OnDestroy() {
+    CDockablePane::OnDestroy();
+    ReleaseItems();
+    delete g_pTreeSystemDomainControl;
+    g_pTreeSystemDomainControl = nullptr;
+    // The pane owns the diagram builder's single instance.
+    delete Class_UmlControl::get_instance();
+}
+
+void CSystemDomainTreeView::ReleaseItems() {
+    ClearCurrent();
+    m_objects.clear();
+    m_installedEntries.clear();
+    m_stubClasses.clear();
+    m_proxyClasses.clear();
+    m_components.clear();
+    m_nodes.clear();
+    m_domains.clear();
+    m_itemData.clear();
+}
+
+void CSystemDomainTreeView::ClearCurrent() {
+    m_pCurrentItem = nullptr;
+    m_pCurrentDomain = nullptr;
+    m_pCurrentNode = nullptr;
+    m_pCurrentComponent = nullptr;
+    m_pCurrentProxyClass = nullptr;
+    m_pCurrentStubClass = nullptr;
+    m_pCurrentInstalledEntry = nullptr;
+}
+
+void CSystemDomainTreeView::ShowHelp(int topic) { Class_UmlControl::get_instance()->set_explanation_text(topic); }
+
+void CSystemDomainTreeView::PostProperties(TreeNodeData* data) {
+    if (CWnd* mainWindow = AfxGetMainWnd())
+        mainWindow->PostMessage(WM_SHOW_ITEM_PROPERTIES, 1, reinterpret_cast<LPARAM>(data));
+}
+
+// ---- Items -------------------------------------------------------------------------------------------------
+
+TreeNodeData* CSystemDomainTreeView::ItemData(HTREEITEM item) const {
+    return item ? reinterpret_cast<TreeNodeData*>(m_wndTree.GetItemData(item)) : nullptr;
+}
+
+bool CSystemDomainTreeView::IsInTree(const TreeNodeData* data) const {
+    return data && data->item && ItemData(data->item) == data;
+}
+
+std::string CSystemDomainTreeView::ChildPath(const TreeNodeData* data) {
+    return data == nullptr || data->path == kRootPath ? std::string() : data->path;
+}
+
+HTREEITEM CSystemDomainTreeView::InsertDataItem(const std::string& text, int image, HTREEITEM parent,
+                                                HTREEITEM after, int kind, void* record, const std::string& path) {
+    const int selectedImage = image == SYSTEM_IMAGE_DOMAIN ? SYSTEM_IMAGE_DOMAIN_SELECTED : image;
+    HTREEITEM item = m_wndTree.InsertItem(text.c_str(), image, selectedImage, parent, after);
+    m_itemData.push_back(std::make_unique<TreeNodeData>(kind, item, record, path));
+    m_wndTree.SetItemData(item, reinterpret_cast<DWORD_PTR>(m_itemData.back().get()));
+    return item;
+}
+
+HTREEITEM CSystemDomainTreeView::InsertFolder(const char* text, int image, HTREEITEM parent) {
+    return m_wndTree.InsertItem(text, image, image, parent, TVI_LAST);
+}
+
+int CSystemDomainTreeView::FillRootNode(HTREEITEM& root) {
+    root = m_wndTree.InsertItem(kSystemRootText, SYSTEM_IMAGE_ROOT, SYSTEM_IMAGE_ROOT_SELECTED, TVI_ROOT, TVI_LAST);
+    std::vector<class_domain_info*> rootDomain;
+    std::vector<TreeNodeData*> rootData;
+    const bool attached = AttachRootDomain(m_wndTree, root, TREE_SYSTEM_DOMAIN, rootDomain, rootData);
+    for (class_domain_info* domain : rootDomain) m_domains.emplace_back(domain);
+    for (TreeNodeData* data : rootData) m_itemData.emplace_back(data);
+    if (!attached) {
+        AfxMessageBox("erro:CDataDomainTreeView:FillRootNode()->setitemData");
+        return -1;
+    }
+    return 0;
+}
+
+void CSystemDomainTreeView::LoadDomainList(int domainId) {
+    m_mapDomainList.clear();
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainList(%d,'system')", domainId), m_mapDomainList) !=
+        0)
+        db->ShowLastError();
+}
+
+int CSystemDomainTreeView::FillDomainLevel(const DomainList& list, int parentId, HTREEITEM parent, int depth,
+                                           const std::string& parentPath) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    const auto range = list.equal_range(parentId);
+    for (auto entry = range.first; entry != range.second; ++entry) {
+        const class_domain_info& row = entry->second;
+        const std::string path = parentPath + row.name + "\\";
+        HTREEITEM item =
+            InsertDataItem(row.name, SYSTEM_IMAGE_DOMAIN, parent, TVI_FIRST, TREE_SYSTEM_DOMAIN, Own(m_domains, row), path);
+        if (depth > 0) FillDomainLevel(list, row.id, item, depth - 1, path);
+        HTREEITEM nodes = AddNodesFolder(path, item);
+        FillNodes(LoadNodeList(db->FormatCall("call nodeViewList(%d)", row.id)), nodes, path);
+        FillComponents(path, row.id, AddComponentsFolder(path, item));
+    }
+    return 0;
+}
+
+HTREEITEM CSystemDomainTreeView::AddNodesFolder(const std::string& domainPath, HTREEITEM domainItem) {
+    return InsertDataItem(kNodesFolder, SYSTEM_IMAGE_NODES_FOLDER, domainItem, TVI_LAST, TREE_NODE, nullptr,
+                          domainPath + kNodesFolder);
+}
+
+HTREEITEM CSystemDomainTreeView::AddComponentsFolder(const std::string& domainPath, HTREEITEM domainItem) {
+    return InsertDataItem(kComponentsFolder, SYSTEM_IMAGE_COMPONENTS_FOLDER, domainItem, TVI_LAST,
+                          TREE_COMPONENTS_FOLDER, nullptr, domainPath + kComponentsFolder);
+}
+
+std::vector<class_node_info> CSystemDomainTreeView::LoadNodeList(const CString& call) {
+    std::vector<class_node_info> nodes;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->SelectNodeList(call, nodes) != 0) {
+        db->ShowLastError();
+        return {};
+    }
+    SortNodesByType(nodes);
+    return nodes;
+}
+
+void CSystemDomainTreeView::FillNodes(const std::vector<class_node_info>& nodes, HTREEITEM parent,
+                                      const std::string& domainPath) {
+    for (const class_node_info& node : nodes) {
+        const std::string path = domainPath + node.name;
+        HTREEITEM item = InsertDataItem(NodeLabel(node), NodeImageIndex(node.type), parent, TVI_LAST, TREE_NODE,
+                                        Own(m_nodes, node), path);
+        if (HasInstalledComponents(node.type)) FillInstalledComponents(path, node.domain_id, node.id, item);
+    }
+}
+
+void CSystemDomainTreeView::FillInstalledComponents(const std::string& nodePath, int domainId, int nodeId,
+                                                    HTREEITEM nodeItem) {
+    std::vector<class_component_info> installed;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->SelectInstalledComponentList(
+            db->FormatCall("call nodeDeploymentViewInstallList(%d, %d)", domainId, nodeId), installed) != 0) {
+        db->ShowLastError();
+        return;
+    }
+    for (const class_component_info& row : installed) {
+        HTREEITEM item = InsertDataItem(std::to_string(row.deployment_id) + ":" + row.name, SYSTEM_IMAGE_COMPONENT,
+                                        nodeItem, TVI_LAST, TREE_INSTALLED_COMPONENT, Own(m_components, row),
+                                        nodePath + "\\" + row.name);
+        AddInstalledFolders(nodeId, row.component_id, item);
+    }
+}
+
+void CSystemDomainTreeView::AddInstalledFolders(int nodeId, int componentId, HTREEITEM installedItem) {
+    if (FillInstalledProxies(nodeId, componentId,
+                             InsertFolder(kInstalledProxyFolder, SYSTEM_IMAGE_PROXY_FOLDER, installedItem)) != 0)
+        AfxMessageBox("error fill proxy Interface");
+    if (FillInstalledStubs(nodeId, componentId,
+                           InsertFolder(kInstalledStubFolder, SYSTEM_IMAGE_STUB_FOLDER, installedItem)) != 0)
+        AfxMessageBox("error fill stub Interface");
+}
+
+int CSystemDomainTreeView::FillInstalledProxies(int nodeId, int componentId, HTREEITEM folder) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    return FillInstalledEntries(&CMysqlQuery::SelectCustomProxyTable,
+                                db->FormatCall("call coustim_proxyViewlistinfo(%d, %d)", nodeId, componentId),
+                                TREE_INSTALLED_PROXY, folder);
+}
+
+int CSystemDomainTreeView::FillInstalledStubs(int nodeId, int componentId, HTREEITEM folder) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    return FillInstalledEntries(&CMysqlQuery::SelectCustomStubTable,
+                                db->FormatCall("call coustim_stubViewlistinfo(%d, %d)", nodeId, componentId),
+                                TREE_INSTALLED_STUB, folder);
+}
+
+int CSystemDomainTreeView::FillInstalledEntries(EntryLoader load, const CString& call, int kind, HTREEITEM folder) {
+    std::vector<class_custum_table> entries;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if ((db->*load)(call, entries) != 0) {
+        db->ShowLastError();
+        return -1;
+    }
+    for (const class_custum_table& entry : entries)
+        InsertDataItem(EntryLabel(entry, true), SYSTEM_IMAGE_PROXY_CLASS, folder, TVI_LAST, kind,
+                       Own(m_installedEntries, entry), "");
+    return 0;
+}
+
+int CSystemDomainTreeView::FillComponents(const std::string& domainPath, int domainId, HTREEITEM folder) {
+    std::vector<class_component_info> components;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->SelectComponentList(db->FormatCall("call componentViewList('%d')", domainId), components) != 0) {
+        db->ShowLastError();
+        return -1;
+    }
+    int result = 0;
+    for (const class_component_info& row : components) {
+        const std::string path = domainPath + row.name;
+        HTREEITEM item = InsertDataItem(row.name, SYSTEM_IMAGE_COMPONENT, folder, TVI_LAST, TREE_COMPONENT,
+                                        Own(m_components, row), path);
+        if (AddClassFolders(path, row.component_id, item) != 0) result = -1;
+    }
+    return result;
+}
+
+int CSystemDomainTreeView::AddClassFolders(const std::string& componentPath, int componentId,
+                                           HTREEITEM componentItem) {
+    int result = 0;
+    if (FillProxyClasses(componentPath, componentId,
+                         InsertFolder(kProxyFolder, SYSTEM_IMAGE_PROXY_FOLDER, componentItem)) != 0) {
+        AfxMessageBox("error fill proxy Interface");
+        result = -1;
+    }
+    if (FillStubClasses(componentPath, componentId, InsertFolder(kStubFolder, SYSTEM_IMAGE_STUB_FOLDER,
+                                                                 componentItem)) != 0) {
+        AfxMessageBox("error fill stub Interface");
+        result = -1;
+    }
+    return result;
+}
+
+int CSystemDomainTreeView::FillProxyClasses(const std::string& componentPath, int componentId, HTREEITEM folder) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    return FillClasses(&CMysqlQuery::SelectProxyInterfaceList,
+                       db->FormatCall("call proxyInterfaceViewList(%d)", componentId), m_proxyClasses, TREE_PROXY_CLASS,
+                       componentPath + "\\" + kProxyFolder + "\\", folder);
+}
+
+int CSystemDomainTreeView::FillStubClasses(const std::string& componentPath, int componentId, HTREEITEM folder) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    return FillClasses(&CMysqlQuery::SelectStubInterfaceList,
+                       db->FormatCall("call stubInterfaceViewList(%d)", componentId), m_stubClasses, TREE_STUB_CLASS,
+                       componentPath + "\\" + kStubFolder + "\\", folder);
+}
+
+template <class Relation>
+int CSystemDomainTreeView::FillClasses(int (CMysqlQuery::*load)(const CString&, std::vector<Relation>&),
+                                       const CString& call, std::vector<std::unique_ptr<Relation>>& owned, int kind,
+                                       const std::string& pathPrefix, HTREEITEM folder) {
+    std::vector<Relation> classes;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if ((db->*load)(call, classes) != 0) {
+        db->ShowLastError();
+        return -1;
+    }
+    const bool proxy = kind == TREE_PROXY_CLASS;
+    for (const Relation& row : classes) {
+        const std::string path = pathPrefix + row.interface_name;
+        HTREEITEM item = InsertDataItem(BuildClassLabel(row), proxy ? SYSTEM_IMAGE_PROXY_CLASS : SYSTEM_IMAGE_STUB_CLASS,
+                                        folder, TVI_LAST, kind, Own(owned, row), path);
+        if (proxy)
+            FillProxyObjects(path, row.id, item);
+        else
+            FillStubObjects(path, row.id, item);
+    }
+    return 0;
+}
+
+int CSystemDomainTreeView::FillProxyObjects(const std::string& classPath, int classId, HTREEITEM classItem) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    return FillObjects(db->FormatCall("call proxyInterfaceObjectViewList(%d)", classId), TREE_PROXY_OBJECT, classPath,
+                       classItem);
+}
+
+int CSystemDomainTreeView::FillStubObjects(const std::string& classPath, int classId, HTREEITEM classItem) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    return FillObjects(db->FormatCall("call stubInterfaceObjectViewList(%d)", classId), TREE_STUB_OBJECT, classPath,
+                       classItem);
+}
+
+int CSystemDomainTreeView::FillObjects(const CString& call, int kind, const std::string& classPath,
+                                       HTREEITEM classItem) {
+    std::vector<class_interface_object_info> objects;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->SelectInterfaceObjectList(call, objects) != 0) {
+        db->ShowLastError();
+        return -1;
+    }
+    for (const class_interface_object_info& row : objects)
+        InsertDataItem(row.object_name, SYSTEM_IMAGE_OBJECT, classItem, TVI_LAST, kind, Own(m_objects, row),
+                       classPath + "\\" + row.object_name);
+    return 0;
+}
+
+void CSystemDomainTreeView::DeleteChildItems(HTREEITEM item) { DeleteChildItemsOfKind(item, -1); }
+
+void CSystemDomainTreeView::DeleteChildItemsOfKind(HTREEITEM item, int kind) {
+    // A selection inside a deleted item moves on to a sibling or to the parent; that item is not loaded on the
+    // way, since the pane is about to delete or refill it.
+    const bool wasDeleting = m_bDeletingItems;
+    m_bDeletingItems = true;
+    HTREEITEM child = m_wndTree.GetChildItem(item);
+    while (child != nullptr) {
+        HTREEITEM next = m_wndTree.GetNextSiblingItem(child);
+        const TreeNodeData* data = ItemData(child);
+        if (kind == -1 || (data != nullptr && data->kind == kind)) m_wndTree.DeleteItem(child);
+        child = next;
+    }
+    m_bDeletingItems = wasDeleting;
+}
+
+HTREEITEM CSystemDomainTreeView::OwningDomainItem(HTREEITEM item) const {
+    for (HTREEITEM parent = m_wndTree.GetParentItem(item); parent; parent = m_wndTree.GetParentItem(parent)) {
+        const TreeNodeData* data = ItemData(parent);
+        if (data && data->kind == TREE_SYSTEM_DOMAIN) return parent;
+    }
+    return nullptr;
+}
+
+HTREEITEM CSystemDomainTreeView::FindDomainItem(HTREEITEM start, int domainId) const {
+    const std::vector<HTREEITEM> found = CollectItems(start, [domainId](HTREEITEM, const TreeNodeData* data) {
+        return data && data->kind == TREE_SYSTEM_DOMAIN && data->record &&
+               static_cast<const class_domain_info*>(data->record)->id == domainId;
+    });
+    return found.empty() ? nullptr : found.front();
+}
+
+// ---- Selection ---------------------------------------------------------------------------------------------
+
+void CSystemDomainTreeView::OnSelectTreeItem(HTREEITEM* item) {
+    if (item == nullptr || *item == nullptr) return;
+    HTREEITEM hItem = *item;
+    // A folder stands for the item it belongs to.
+    if (IsSystemFolderText(m_wndTree.GetItemText(hItem).str())) hItem = m_wndTree.GetParentItem(hItem);
+    TreeNodeData* data = ItemData(hItem);
+    if (data == nullptr) return;
+    m_pCurrentItem = data;
+
+    switch (data->kind) {
+    case TREE_SYSTEM_DOMAIN: {
+        auto* domain = static_cast<class_domain_info*>(data->record);
+        m_pCurrentDomain = domain;
+        if (domain && domain->loaded == 0 && domain->id != 0 && !m_bDeletingItems) {
+            DeleteChildItemsOfKind(hItem, TREE_SYSTEM_DOMAIN);
+            LoadDomainList(domain->id);
+            FillDomainLevel(m_mapDomainList, domain->id, hItem, 2, ChildPath(data));
+            domain->loaded = 1;
+        }
+        break;
+    }
+    case TREE_NODE:
+        m_pCurrentNode = static_cast<class_node_info*>(data->record);
+        break;
+    case TREE_COMPONENT:
+    case TREE_INSTALLED_COMPONENT:
+        m_pCurrentComponent = static_cast<class_component_info*>(data->record);
+        break;
+    case TREE_PROXY_CLASS:
+        m_pCurrentProxyClass = static_cast<class_proxy_interface_relation_info*>(data->record);
+        break;
+    case TREE_STUB_CLASS:
+        m_pCurrentStubClass = static_cast<class_stub_interface_relation_info*>(data->record);
+        break;
+    case TREE_INSTALLED_PROXY:
+    case TREE_INSTALLED_STUB:
+        m_pCurrentInstalledEntry = static_cast<class_custum_table*>(data->record);
+        break;
+    default:
+        m_pCurrentInstalledEntry = nullptr;
+        break;
+    }
+    if (data->path != kRootPath) ShowHelp(HELP_SYSTEM_SELECTION);
+}
+
+void CSystemDomainTreeView::OnRefresh() {
+    m_wndTree.DeleteAllItems();
+    ClearCurrent();
+    BuildTree();
+}
+
+// ---- Walks -------------------------------------------------------------------------------------------------
+
+std::vector<HTREEITEM> CSystemDomainTreeView::CollectItems(
+    HTREEITEM start, const std::function<bool(HTREEITEM, const TreeNodeData*)>& take) const {
+    std::vector<HTREEITEM> found;
+    if (start == nullptr) return found;
+    std::vector<HTREEITEM> pending = {start};
+    while (!pending.empty()) {
+        HTREEITEM item = pending.back();
+        pending.pop_back();
+        if (take(item, ItemData(item))) found.push_back(item);
+        // Children go on the stack last first, so that the first child is visited next.
+        std::vector<HTREEITEM> children;
+        for (HTREEITEM child = m_wndTree.GetChildItem(item); child; child = m_wndTree.GetNextSiblingItem(child))
+            children.push_back(child);
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    }
+    return found;
+}
+
+CSystemDomainTreeView::ItemWay CSystemDomainTreeView::WayTo(HTREEITEM item) const {
+    ItemWay way;
+    for (; item; item = m_wndTree.GetParentItem(item)) {
+        const TreeNodeData* data = ItemData(item);
+        way.insert(way.begin(), WayStep{m_wndTree.GetItemText(item).str(), data ? data->kind : -1});
+    }
+    return way;
+}
+
+HTREEITEM CSystemDomainTreeView::FollowWay(const ItemWay& way, const std::function<void(HTREEITEM)>& beforeDown) {
+    HTREEITEM item = nullptr;
+    for (const WayStep& step : way) {
+        HTREEITEM candidate = item ? m_wndTree.GetChildItem(item) : m_wndTree.GetRootItem();
+        for (; candidate; candidate = m_wndTree.GetNextSiblingItem(candidate)) {
+            const TreeNodeData* data = ItemData(candidate);
+            if ((data ? data->kind : -1) == step.kind && m_wndTree.GetItemText(candidate).str() == step.text) break;
+        }
+        if (candidate == nullptr) return nullptr;
+        item = candidate;
+        if (beforeDown) beforeDown(item);
+    }
+    return item;
+}
+
+void CSystemDomainTreeView::ExpandCheckedClassItems(HTREEITEM start, const class_interface_info& iface) {
+    // Expanding a domain may load its sub-domains afresh, which replaces the items below it: every class is
+    // reached again from the root, each domain on the way expanded (and so loaded) before the walk goes down.
+    std::vector<ItemWay> ways;
+    for (HTREEITEM item : CollectItems(start, [&iface](HTREEITEM, const TreeNodeData* data) {
+             if (data == nullptr || data->record == nullptr) return false;
+             if (data->kind == TREE_PROXY_CLASS) {
+                 const auto* relation = static_cast<const class_proxy_interface_relation_info*>(data->record);
+                 return relation->method_domain_id == iface.domain_id && relation->interface_name == iface.name;
+             }
+             if (data->kind == TREE_STUB_CLASS) {
+                 const auto* relation = static_cast<const class_stub_interface_relation_info*>(data->record);
+                 return relation->method_domain_id == iface.domain_id && relation->interface_name == iface.name;
+             }
+             return false;
+         }))
+        ways.push_back(WayTo(m_wndTree.GetParentItem(item)));
+    for (const ItemWay& way : ways) FollowWay(way, [this](HTREEITEM item) { m_wndTree.Expand(item, TVE_EXPAND); });
+}
+
+void CSystemDomainTreeView::RebuildInstalledFolders(HTREEITEM installedItem, int componentId) {
+    const TreeNodeData* nodeData = ItemData(m_wndTree.GetParentItem(installedItem));
+    if (nodeData == nullptr || nodeData->record == nullptr) return;
+    DeleteChildItems(installedItem);
+    AddInstalledFolders(static_cast<const class_node_info*>(nodeData->record)->id, componentId, installedItem);
+}
+
+void CSystemDomainTreeView::RefreshInstalledEntries(HTREEITEM start, int componentId, int classKind) {
+    // Selecting a folder opens the closed items above it, which may load (and so replace) the domains on the
+    // way: each installed copy is found again before it is rebuilt.
+    std::vector<ItemWay> ways;
+    for (HTREEITEM item : CollectItems(start, [componentId](HTREEITEM, const TreeNodeData* data) {
+             return IsInstalledCopyOf(data, componentId);
+         }))
+        ways.push_back(WayTo(item));
+    for (const ItemWay& way : ways) {
+        HTREEITEM item = FollowWay(way);
+        if (item == nullptr) continue;
+        RebuildInstalledFolders(item, componentId);
+        HTREEITEM folder = m_wndTree.GetChildItem(item);
+        if (folder && classKind == TREE_STUB_CLASS) folder = m_wndTree.GetNextSiblingItem(folder);
+        if (folder) m_wndTree.SelectItem(folder);
+    }
+}
+
+void CSystemDomainTreeView::RefillNodeInstallations(HTREEITEM nodeItem) {
+    const TreeNodeData* data = ItemData(nodeItem);
+    if (data == nullptr || data->record == nullptr) return;
+    const auto* node = static_cast<const class_node_info*>(data->record);
+    DeleteChildItems(nodeItem);
+    FillInstalledComponents(data->path, node->domain_id, node->id, nodeItem);
+}
+
+void CSystemDomainTreeView::RefreshNodesWithComponent(HTREEITEM start, int componentId) {
+    // Refilling a node replaces only its own children, so the other nodes found stay in the tree.
+    const std::vector<HTREEITEM> nodes = CollectItems(start, [this, componentId](HTREEITEM item,
+                                                                                const TreeNodeData* data) {
+        if (data == nullptr || data->kind != TREE_NODE || data->record == nullptr) return false;
+        for (HTREEITEM child = m_wndTree.GetChildItem(item); child; child = m_wndTree.GetNextSiblingItem(child))
+            if (IsInstalledCopyOf(ItemData(child), componentId)) return true;
+        return false;
+    });
+    for (HTREEITEM node : nodes) RefillNodeInstallations(node);
+}
+
+void CSystemDomainTreeView::RefreshSubsystemNodes(HTREEITEM start, int domainId) {
+    const std::vector<HTREEITEM> nodes = CollectItems(start, [domainId](HTREEITEM, const TreeNodeData* data) {
+        return data && data->kind == TREE_NODE && data->record &&
+               static_cast<const class_node_info*>(data->record)->sub_system_domain_id == domainId;
+    });
+    for (HTREEITEM node : nodes) RefillNodeInstallations(node);
+}
+
+// ---- Commands ----------------------------------------------------------------------------------------------
+
+TreeNodeData* CSystemDomainTreeView::CurrentItemOfKind(int kind) const {
+    if (m_pCurrentItem == nullptr || m_pCurrentItem->kind != kind || m_pCurrentItem->record == nullptr) return nullptr;
+    return IsInTree(m_pCurrentItem) ? m_pCurrentItem : nullptr;
+}
+
+void CSystemDomainTreeView::OnAddDomain() {
+    ShowHelp(HELP_SYSTEM_DOMAIN);
+    TreeNodeData* current = CurrentItemOfKind(TREE_SYSTEM_DOMAIN);
+    if (current == nullptr) return;
+    auto* domain = static_cast<class_domain_info*>(current->record);
+    if (SystemControl()->NewDomain(domain) == -1) return;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    DomainList subtree;
+    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainList(%d,'system')", domain->id), subtree) != 0) {
+        db->ShowLastError();
+        return;
+    }
+    DeleteChildItemsOfKind(current->item, TREE_SYSTEM_DOMAIN);
+    FillDomainLevel(subtree, domain->id, current->item, 1, ChildPath(current));
+    m_wndTree.Expand(current->item, TVE_EXPAND);
+}
+
+void CSystemDomainTreeView::OnEditDomain() {
+    TreeNodeData* current = CurrentItemOfKind(TREE_SYSTEM_DOMAIN);
+    if (current == nullptr) return;
+    auto* domain = static_cast<class_domain_info*>(current->record);
+    if (domain->id == 0 || SystemControl()->EditDomain(domain) != 0) return;
+    m_wndTree.SetItemText(current->item, domain->name.c_str());
+    m_wndTree.SelectItem(current->item);
+    PostProperties(current);
+}
+
+void CSystemDomainTreeView::OnDeleteDomain() {
+    TreeNodeData* current = CurrentItemOfKind(TREE_SYSTEM_DOMAIN);
+    if (current == nullptr || static_cast<class_domain_info*>(current->record)->id == 0) return;
+    if (MessageBox("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
+                   "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?",
+                   "타모", MB_OKCANCEL) != IDOK)
+        return;
+    if (SystemControl()->DeleteDomain(static_cast<class_domain_info*>(current->record)) != 0) return;
+    m_wndTree.DeleteItem(current->item);
+}
+
+void CSystemDomainTreeView::OnDeleteNode() {
+    TreeNodeData* current = CurrentItemOfKind(TREE_NODE);
+    if (current == nullptr) return;
+    if (MessageBox("NODE을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n그래도 삭제하시겠습니까?", "타모", MB_OKCANCEL) !=
+        IDOK)
+        return;
+    if (SystemControl()->DeleteNode(static_cast<class_node_info*>(current->record)) != 0) return;
+    m_wndTree.DeleteItem(current->item);
+}
+
+void CSystemDomainTreeView::OnDeleteComponent() {
+    TreeNodeData* current = CurrentItemOfKind(TREE_COMPONENT);
+    if (current == nullptr) return;
+    if (MessageBox("Component을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n그래도 삭제하시겠습니까?", "타모",
+                   MB_OKCANCEL) != IDOK)
+        return;
+    auto* component = static_cast<class_component_info*>(current->record);
+    if (SystemControl()->DeleteComponent(component) != 0) return;
+    HTREEITEM owningDomain = OwningDomainItem(current->item);
+    if (owningDomain == nullptr) {
+        AfxMessageBox("Component의 도메인을 찾지 못했습니다. TreeView를 확인 해주세요");
+        return;
+    }
+    m_wndTree.DeleteItem(current->item);
+    RefreshNodesWithComponent(owningDomain, component->component_id);
+}
+
+void CSystemDomainTreeView::OnReinstall() {
+    TreeNodeData* current = CurrentItemOfKind(TREE_INSTALLED_COMPONENT);
+    if (current == nullptr) return;
+    RebuildInstalledFolders(current->item, static_cast<class_component_info*>(current->record)->component_id);
+}
+
+void CSystemDomainTreeView::OnDeleteProxyClass() {
+    TreeNodeData* current = CurrentItemOfKind(TREE_PROXY_CLASS);
+    if (current == nullptr) return;
+    if (MessageBox("Class를 삭제하겠습니까?.\n", "타모", MB_OKCANCEL) != IDOK) return;
+    auto* relation = static_cast<class_proxy_interface_relation_info*>(current->record);
+    if (SystemControl()->DeleteProxyClass(relation) != 0) return;
+    HTREEITEM owningDomain = OwningDomainItem(current->item);
+    m_wndTree.DeleteItem(current->item);
+    if (owningDomain) RefreshInstalledEntries(owningDomain, relation->component_id, TREE_PROXY_CLASS);
+}
+
+void CSystemDomainTreeView::OnDeleteStubClass() {
+    TreeNodeData* current = CurrentItemOfKind(TREE_STUB_CLASS);
+    if (current == nullptr) return;
+    if (MessageBox("인터페이스을 삭제하겠습니까?.\n", "타모", MB_OKCANCEL) != IDOK) return;
+    auto* relation = static_cast<class_stub_interface_relation_info*>(current->record);
+    HTREEITEM owningDomain = OwningDomainItem(current->item);
+    if (SystemControl()->DeleteStubClass(relation) == 0) m_wndTree.DeleteItem(current->item);
+    if (owningDomain) RefreshInstalledEntries(owningDomain, relation->component_id, TREE_STUB_CLASS);
+}
+
+void CSystemDomainTreeView::OnDeleteProxyObject() { DeleteObject(TREE_PROXY_OBJECT); }
+
+void CSystemDomainTreeView::OnDeleteStubObject() { DeleteObject(TREE_STUB_OBJECT); }
+
+void CSystemDomainTreeView::DeleteObject(int objectKind) {
+    HTREEITEM objectItem = SelectedItem();
+    const TreeNodeData* objectData = ItemData(objectItem);
+    if (objectData == nullptr || objectData->kind != objectKind || objectData->record == nullptr) return;
+    HTREEITEM classItem = m_wndTree.GetParentItem(objectItem);
+    const TreeNodeData* classData = ItemData(classItem);
+    const int classKind = objectKind == TREE_PROXY_OBJECT ? TREE_PROXY_CLASS : TREE_STUB_CLASS;
+    if (classData == nullptr || classData->kind != classKind || classData->record == nullptr) return;
+    if (MessageBox("객체를 삭제하겠습니까?.\n", "타모", MB_OKCANCEL) != IDOK) return;
+
+    const auto* object = static_cast<const class_interface_object_info*>(objectData->record);
+    const bool proxy = objectKind == TREE_PROXY_OBJECT;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    const int locked = db->CheckSystemLock(
+        proxy ? db->FormatCall("call check_system_lock_proxy_object(%d, '%s')", object->relation_id, object->object_name)
+              : db->FormatCall("call check_system_lock_stub_object(%d, '%s')", object->relation_id,
+                               object->object_name));
+    if (locked == 1) {
+        AfxMessageBox(kObjectLocked);
+        return;
+    }
+    // A lock that cannot be asked refuses as well.
+    if (locked == -1) {
+        db->ShowLastError();
+        return;
+    }
+    const CString deletion =
+        proxy ? db->FormatCall("call proxyInterfaceObjectViewDelete(%d, '%s', %d)", object->relation_id,
+                               object->object_name, object->component_id)
+              : db->FormatCall("call stubInterfaceObjectViewDelete(%d, '%s', %d)", object->relation_id,
+                               object->object_name, object->component_id);
+    if (db->ExecuteProc(deletion) != 0) {
+        db->ShowLastError();
+        return;
+    }
+
+    const auto [classId, componentId] = ClassIds(*classData);
+    DeleteChildItems(classItem);
+    if (proxy)
+        FillProxyObjects(classData->path, classId, classItem);
+    else
+        FillStubObjects(classData->path, classId, classItem);
+    m_wndTree.Expand(classItem, TVE_EXPAND);
+    if (HTREEITEM owningDomain = OwningDomainItem(classItem))
+        RefreshInstalledEntries(owningDomain, componentId, classData->kind);
+}
+
+void CSystemDomainTreeView::OnSaveAllDomainHeaders() {
+    if (!g_pCodeControl) g_pCodeControl = new CCodeControl;
+    g_pCodeControl->SaveAllDomainHeaders();
+}
+
+void SelectSystemTreeItemByPath(CSystemDomainTreeView& pane, const std::string& line) {
+    pane.GetTreeCtrl().SelectByReferenceLine(line, true);
+}

@@ -1,0 +1,205 @@
+#pragma once
+
+// The system-domain pane "SystemDomainView": the tree of the system domains and, below each domain, a "Nodes"
+// folder (nodes, the components installed on computer, sub-system and sensor nodes, and their installed proxy
+// and stub entries) and a "Components" folder (components with their proxy and stub classes and the objects of
+// those classes). It loads lazily from the server: two domain levels at first, three more below a domain the
+// first time it is selected or expanded. Changes run through the command object CTreeSystemDomainControl; the
+// pane then brings its items up to date.
+//
+// Every record an item shows is a copy that the pane owns; items deleted from the tree keep their TreeNodeData
+// and record until the pane is destroyed, so the current selection and whatever the main frame was handed never
+// point at freed memory. Selecting or expanding a domain replaces its sub-domain items: the walks below find
+// their items again after every step that may reload, and never keep a handle across one.
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CDockablePane.h"
+#include "CImageList.h"
+#include "CMysqlQuery.h"
+#include "CString.h"
+#include "CTreeView.h"
+#include "CViewTree.h"
+#include "SessionRecords.h"
+#include "TreeNodeData.h"
+
+// The command of the pane's and the main frame's menus that saves the headers of all domains.
+#define ID_SAVE_ALL_DOMAIN_HEADERS 32872
+
+class CSystemDomainTreeView : public CDockablePane, public CTreeView {
+public:
+    CSystemDomainTreeView() = default;
+    ~CSystemDomainTreeView() override;
+
+    void AdjustLayout() override;
+
+    // CTreeView: an item is selected or expanding.
+    void OnSelectTreeItem(HTREEITEM* item) override;
+    void OnOpenTreeItem() override {}
+
+    // Deletes every item and builds the first two domain levels again.
+    afx_msg void OnRefresh();
+    // Expands the way from the root to every proxy or stub class item below `start` whose record names the
+    // interface (method domain id and interface name).
+    void ExpandCheckedClassItems(HTREEITEM start, const class_interface_info& iface);
+    // "All DomainHeader 코드 저장": the headers of all data and method domains into a chosen folder.
+    afx_msg void OnSaveAllDomainHeaders();
+
+    CViewTree& GetTreeCtrl() { return m_wndTree; }
+    // The current selection (null when there is none); records stay owned by the pane.
+    TreeNodeData* GetCurrentItem() const { return m_pCurrentItem; }
+    class_domain_info* GetCurrentDomain() const { return m_pCurrentDomain; }
+    class_node_info* GetCurrentNode() const { return m_pCurrentNode; }
+    class_component_info* GetCurrentComponent() const { return m_pCurrentComponent; }
+    class_proxy_interface_relation_info* GetCurrentProxyClass() const { return m_pCurrentProxyClass; }
+    class_stub_interface_relation_info* GetCurrentStubClass() const { return m_pCurrentStubClass; }
+    class_custum_table* GetCurrentInstalledEntry() const { return m_pCurrentInstalledEntry; }
+
+    // Commands of the context menus (also called by the tests).
+    afx_msg void OnAddDomain();
+    afx_msg void OnEditDomain();
+    afx_msg void OnDeleteDomain();
+    afx_msg void OnDeleteNode();
+    afx_msg void OnDeleteComponent();
+    afx_msg void OnReinstall();
+    afx_msg void OnDeleteProxyClass();
+    afx_msg void OnDeleteStubClass();
+    afx_msg void OnDeleteProxyObject();
+    afx_msg void OnDeleteStubObject();
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnPaint();
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg void OnDestroy();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    using DomainList = std::multimap<int, class_domain_info>;
+
+    // One step of the way from the root to an item: its text and its kind (-1 for the folders without data).
+    // Reloads replace items by new ones of the same text and kind, so a way finds an item again.
+    struct WayStep {
+        std::string text;
+        int kind = -1;
+    };
+    using ItemWay = std::vector<WayStep>;
+
+    // ---- Filling --------------------------------------------------------------------------------------------
+
+    void LoadTreeImages();
+    // Inserts the root item "SystemDomain" with its record; 0, or -1 (shown) when its data cannot be set.
+    int FillRootNode(HTREEITEM& root);
+    // The whole tree from the root: root item, two domain levels; false after "root 노드 생성 실패".
+    bool BuildTree();
+    // The domain list below the id (the whole subtree) from the server; a failure is shown.
+    void LoadDomainList(int domainId);
+    // Inserts the domains of `list` below `parentId` as the first children of the item, each with its folders,
+    // nodes and components, and `depth` more levels below them.
+    int FillDomainLevel(const DomainList& list, int parentId, HTREEITEM parent, int depth,
+                        const std::string& parentPath);
+    HTREEITEM AddNodesFolder(const std::string& domainPath, HTREEITEM domainItem);
+    HTREEITEM AddComponentsFolder(const std::string& domainPath, HTREEITEM domainItem);
+    // The nodes of a node list call, sorted by type; a failure is shown and gives none.
+    std::vector<class_node_info> LoadNodeList(const CString& call);
+    void FillNodes(const std::vector<class_node_info>& nodes, HTREEITEM parent, const std::string& domainPath);
+    void FillInstalledComponents(const std::string& nodePath, int domainId, int nodeId, HTREEITEM nodeItem);
+    // The "installed_proxy" and "installed_stub" folders of an installed component, filled.
+    void AddInstalledFolders(int nodeId, int componentId, HTREEITEM installedItem);
+    int FillInstalledProxies(int nodeId, int componentId, HTREEITEM folder);
+    int FillInstalledStubs(int nodeId, int componentId, HTREEITEM folder);
+    using EntryLoader = int (CMysqlQuery::*)(const CString&, std::vector<class_custum_table>&);
+    int FillInstalledEntries(EntryLoader load, const CString& call, int kind, HTREEITEM folder);
+    int FillComponents(const std::string& domainPath, int domainId, HTREEITEM folder);
+    // The "proxy" and "stub" folders of a component, filled; -1 when a class list failed.
+    int AddClassFolders(const std::string& componentPath, int componentId, HTREEITEM componentItem);
+    int FillProxyClasses(const std::string& componentPath, int componentId, HTREEITEM folder);
+    int FillStubClasses(const std::string& componentPath, int componentId, HTREEITEM folder);
+    // The classes of a class list call below the folder, each with its objects; paths are the prefix and the
+    // interface name.
+    template <class Relation>
+    int FillClasses(int (CMysqlQuery::*load)(const CString&, std::vector<Relation>&), const CString& call,
+                    std::vector<std::unique_ptr<Relation>>& owned, int kind, const std::string& pathPrefix,
+                    HTREEITEM folder);
+    int FillProxyObjects(const std::string& classPath, int classId, HTREEITEM classItem);
+    int FillStubObjects(const std::string& classPath, int classId, HTREEITEM classItem);
+    int FillObjects(const CString& call, int kind, const std::string& classPath, HTREEITEM classItem);
+
+    // ---- Items ----------------------------------------------------------------------------------------------
+
+    HTREEITEM InsertDataItem(const std::string& text, int image, HTREEITEM parent, HTREEITEM after, int kind,
+                             void* record, const std::string& path);
+    HTREEITEM InsertFolder(const char* text, int image, HTREEITEM parent);
+    TreeNodeData* ItemData(HTREEITEM item) const;
+    // True while the item record's item is in the tree and still carries it.
+    bool IsInTree(const TreeNodeData* data) const;
+    // The path below an item: its own path, empty for the root ("root\").
+    static std::string ChildPath(const TreeNodeData* data);
+    void DeleteChildItems(HTREEITEM item);
+    void DeleteChildItemsOfKind(HTREEITEM item, int kind);
+    // The item's parent, its parent, ... up to the first domain item; null when there is none.
+    HTREEITEM OwningDomainItem(HTREEITEM item) const;
+    HTREEITEM FindDomainItem(HTREEITEM start, int domainId) const;
+
+    // ---- Walks ------------------------------------------------------------------------------------------------
+
+    // The start item and every item below it, depth first, for which `take` answers true; nothing changes.
+    std::vector<HTREEITEM> CollectItems(HTREEITEM start,
+                                        const std::function<bool(HTREEITEM, const TreeNodeData*)>& take) const;
+    ItemWay WayTo(HTREEITEM item) const;
+    // Follows the way from the root; `beforeDown`, when given, runs on each item of the way before the walk
+    // goes down into its children (it may reload them). Null when a step is missing.
+    HTREEITEM FollowWay(const ItemWay& way, const std::function<void(HTREEITEM)>& beforeDown = {});
+    void RebuildInstalledFolders(HTREEITEM installedItem, int componentId);
+    void RefreshInstalledEntries(HTREEITEM start, int componentId, int classKind);
+    void RefreshNodesWithComponent(HTREEITEM start, int componentId);
+    void RefreshSubsystemNodes(HTREEITEM start, int domainId);
+    void RefillNodeInstallations(HTREEITEM nodeItem);
+
+    // ---- Commands ---------------------------------------------------------------------------------------------
+
+    // The current item when it is of the kind, still in the tree and carries a record; else null.
+    TreeNodeData* CurrentItemOfKind(int kind) const;
+    // The tree's selected item and its data (folders have none).
+    HTREEITEM SelectedItem() const { return m_wndTree.GetSelectedItem(); }
+    void DeleteObject(int objectKind);
+    void ShowHelp(int topic);
+    void PostProperties(TreeNodeData* data);
+    void ClearCurrent();
+    void ReleaseItems();
+
+    // Owned: every record an item ever showed, and one TreeNodeData per item with data.
+    std::vector<std::unique_ptr<TreeNodeData>> m_itemData;
+    std::vector<std::unique_ptr<class_domain_info>> m_domains;
+    std::vector<std::unique_ptr<class_node_info>> m_nodes;
+    std::vector<std::unique_ptr<class_component_info>> m_components;
+    std::vector<std::unique_ptr<class_proxy_interface_relation_info>> m_proxyClasses;
+    std::vector<std::unique_ptr<class_interface_object_info>> m_objects;
+    std::vector<std::unique_ptr<class_stub_interface_relation_info>> m_stubClasses;
+    std::vector<std::unique_ptr<class_custum_table>> m_installedEntries;
+    CImageList m_images;
+
+    // The current selection: point into the lists above, own nothing.
+    TreeNodeData* m_pCurrentItem = nullptr;
+    class_domain_info* m_pCurrentDomain = nullptr;
+    class_node_info* m_pCurrentNode = nullptr;
+    class_component_info* m_pCurrentComponent = nullptr;
+    class_proxy_interface_relation_info* m_pCurrentProxyClass = nullptr;
+    class_stub_interface_relation_info* m_pCurrentStubClass = nullptr;
+    class_custum_table* m_pCurrentInstalledEntry = nullptr;
+
+    CViewTree m_wndTree;
+    DomainList m_mapDomainList;
+    // Set while the pane deletes items itself: a selection that moves because of it loads nothing.
+    bool m_bDeletingItems = false;
+};
+
+// Selects, level by level, the system tree item that a search result line names (item texts compared before
+// their first ":"); each level is loaded by its selection before the walk goes down.
+void SelectSystemTreeItemByPath(CSystemDomainTreeView& pane, const std::string& line);

@@ -1,0 +1,7 @@
+# The system-domain tree: its pane, its command object and the texts and images of its items. The frame's
+# window library includes this file and takes the sources in (the main frame creates the pane).
+target_sources(tamo_frame PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CSystemDomainTreeView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CTreeSystemDomainControl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SystemTreeItems.cpp)
+target_include_directories(tamo_frame PUBLIC ${CMAKE_CURRENT_LIST_DIR})

@@ -1,0 +1,90 @@
+#include "SystemTreeItems.h"
+
+#include <algorithm>
+#include <map>
+
+#include "class_custum_table.h"
+#include "class_node_info.h"
+#include "class_proxy_interface_relation_info.h"
+#include "class_stub_interface_relation_info.h"
+
+bool IsSystemFolderText(const std::string& text) {
+    for (const char* folder : {kNodesFolder, kComponentsFolder, kProxyFolder, kStubFolder, kInstalledProxyFolder,
+                               kInstalledStubFolder})
+        if (text == folder) return true;
+    return false;
+}
+
+int NodeImageIndex(const std::string& type) {
+    static const std::map<std::string, int> images = {
+        {"switch", SYSTEM_IMAGE_SWITCH},       {"urouter", SYSTEM_IMAGE_ROUTER}, {"computer", SYSTEM_IMAGE_COMPUTER},
+        {"sub_system", SYSTEM_IMAGE_SUB_SYSTEM}, {"sensor", SYSTEM_IMAGE_SENSOR},
+    };
+    const auto found = images.find(type);
+    return found == images.end() ? -1 : found->second;
+}
+
+std::string NodeLabel(const class_node_info& node) {
+    if (node.sub_system_domain_id == 0) return node.name;
+    return node.name + ":" + node.sub_system_domain_name;
+}
+
+std::string BuildClassLabel(const std::string& first, const std::string& className, const std::string& interfaceName) {
+    std::string label = first.empty() ? std::string() : first + ":";
+    return label + className + ":" + interfaceName;
+}
+
+std::string BuildClassLabel(const class_proxy_interface_relation_info& relation) {
+    return BuildClassLabel(relation.extra_text, relation.class_name, relation.interface_name);
+}
+
+std::string BuildClassLabel(const class_stub_interface_relation_info& relation) {
+    return BuildClassLabel(relation.extra_text, relation.class_name, relation.interface_name);
+}
+
+std::string EntryLabel(const class_custum_table& entry, bool hideZero) {
+    std::string label = BuildClassLabel(entry.object_name, entry.class_name, entry.interface_name);
+    if (!entry.object_id.empty() && !(hideZero && entry.object_id == "0")) label += "(" + entry.object_id + ")";
+    return label;
+}
+
+void SortNodesByType(std::vector<class_node_info>& nodes) {
+    std::stable_sort(nodes.begin(), nodes.end(),
+                     [](const class_node_info& a, const class_node_info& b) { return a.type > b.type; });
+}
+
+UINT ChooseContextMenu(const std::string& text, const TreeNodeData* data, int image) {
+    if (text == kSystemRootText) return MENU_SYSTEM_ROOT;
+    if (text == kNodesFolder) return MENU_SYSTEM_NODES;
+    if (text == kComponentsFolder) return MENU_COMPONENTS;
+    if (text == kProxyFolder) return MENU_PROXY_FOLDER;
+    if (text == kStubFolder) return MENU_STUB_FOLDER;
+    if (text == kInstalledProxyFolder || text == kInstalledStubFolder || data == nullptr) return 0;
+    switch (data->kind) {
+    case TREE_SYSTEM_DOMAIN:
+        return MENU_SYSTEM_DOMAIN;
+    case TREE_NODE:
+        if (image == SYSTEM_IMAGE_COMPUTER || image == SYSTEM_IMAGE_ROUTER) return MENU_NODE;
+        if (image == SYSTEM_IMAGE_SUB_SYSTEM) return MENU_SUB_SYSTEM;
+        if (image == SYSTEM_IMAGE_SENSOR) return MENU_SENSOR;
+        return MENU_ROUTER_SWITCH;
+    case TREE_COMPONENT:
+        return MENU_COMPONENT;
+    case TREE_PROXY_CLASS:
+        return MENU_PROXY_CLASS;
+    case TREE_STUB_CLASS:
+        return MENU_STUB_CLASS;
+    case TREE_INSTALLED_COMPONENT:
+        return MENU_INSTALLED_COMPONENT;
+    case TREE_INSTALLED_PROXY:
+        return MENU_INSTALLED_PROXY;
+    case TREE_INSTALLED_STUB:
+        return MENU_INSTALLED_STUB;
+    case TREE_PROXY_OBJECT:
+        return MENU_PROXY_OBJECT;
+    case TREE_STUB_OBJECT:
+        return MENU_STUB_OBJECT;
+    default:
+        return 0;
+    }
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+// What the system tree shows of its records, without touching a window: the item texts, the image of a node
+// type, the order of a node list and the context menu of an item.
+
+#include <string>
+#include <vector>
+
+#include "TreeNodeData.h"
+#include "WinDef.h"
+
+class class_custum_table;
+class class_node_info;
+class class_proxy_interface_relation_info;
+class class_stub_interface_relation_info;
+
+// Images of the tree's strip (bitmap 311).
+enum : int {
+    SYSTEM_IMAGE_ROOT = 1,
+    SYSTEM_IMAGE_ROOT_SELECTED = 2,
+    SYSTEM_IMAGE_DOMAIN = 3,
+    SYSTEM_IMAGE_DOMAIN_SELECTED = 4,
+    SYSTEM_IMAGE_COMPUTER = 6,
+    SYSTEM_IMAGE_SWITCH = 7,
+    SYSTEM_IMAGE_ROUTER = 8,
+    SYSTEM_IMAGE_NODES_FOLDER = 10,
+    SYSTEM_IMAGE_OBJECT = 14,
+    SYSTEM_IMAGE_COMPONENTS_FOLDER = 15,
+    SYSTEM_IMAGE_PROXY_FOLDER = 16,
+    SYSTEM_IMAGE_COMPONENT = 17,
+    SYSTEM_IMAGE_STUB_FOLDER = 18,
+    SYSTEM_IMAGE_STUB_CLASS = 19,
+    SYSTEM_IMAGE_PROXY_CLASS = 20,  // also the installed entries
+    SYSTEM_IMAGE_SENSOR = 23,
+    SYSTEM_IMAGE_SUB_SYSTEM = 24,
+};
+
+// The popup menus of the system tree (registered by the application).
+enum : UINT {
+    MENU_SYSTEM_ROOT = 339,
+    MENU_SYSTEM_DOMAIN = 340,
+    MENU_SYSTEM_NODES = 342,
+    MENU_NODE = 344,
+    MENU_COMPONENTS = 347,
+    MENU_COMPONENT = 349,
+    MENU_PROXY_FOLDER = 354,
+    MENU_STUB_FOLDER = 357,
+    MENU_ROUTER_SWITCH = 359,
+    MENU_PROXY_CLASS = 368,
+    MENU_STUB_CLASS = 369,
+    MENU_INSTALLED_STUB = 371,
+    MENU_INSTALLED_COMPONENT = 373,
+    MENU_INSTALLED_PROXY = 396,
+    MENU_SUB_SYSTEM = 420,
+    MENU_SENSOR = 422,
+    MENU_PROXY_OBJECT = 423,
+    MENU_STUB_OBJECT = 424,
+};
+
+// The texts of the folder items and of the root.
+inline constexpr const char* kSystemRootText = "SystemDomain";
+inline constexpr const char* kNodesFolder = "Nodes";
+inline constexpr const char* kComponentsFolder = "Components";
+inline constexpr const char* kProxyFolder = "proxy";
+inline constexpr const char* kStubFolder = "stub";
+inline constexpr const char* kInstalledProxyFolder = "installed_proxy";
+inline constexpr const char* kInstalledStubFolder = "installed_stub";
+
+// True for the six folder texts: an item of such a text stands for its parent when it is selected.
+bool IsSystemFolderText(const std::string& text);
+
+// The image of a node type word (exact comparison); -1, no image, for any other word.
+int NodeImageIndex(const std::string& type);
+// The node name, followed by ":" and its sub-system domain's name when it stands for a domain.
+std::string NodeLabel(const class_node_info& node);
+// The first text and ":" when it is not empty, then the class name, ":" and the interface name.
+std::string BuildClassLabel(const std::string& first, const std::string& className, const std::string& interfaceName);
+std::string BuildClassLabel(const class_proxy_interface_relation_info& relation);
+std::string BuildClassLabel(const class_stub_interface_relation_info& relation);
+// An installed entry: object name, class name and interface name, then the object id in parentheses unless it
+// is empty or, with `hideZero`, "0".
+std::string EntryLabel(const class_custum_table& entry, bool hideZero);
+
+// The nodes by type word in descending byte order ("urouter", "switch", "sub_system", "sensor", "computer");
+// nodes of one type keep the server's order.
+void SortNodesByType(std::vector<class_node_info>& nodes);
+
+// The context menu of an item by its text, its data (null for the data-less folders) and its image; 0 for none.
+UINT ChooseContextMenu(const std::string& text, const TreeNodeData* data, int image);
