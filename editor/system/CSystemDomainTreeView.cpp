@@ -151,15 +151,8 @@ void CSystemDomainTreeView::OnContextMenu(CWnd* pWnd, CPoint point) {
         CDockablePane::OnContextMenu(pWnd, point);
         return;
     }
-    HTREEITEM hit = TreeItemAtMenuPoint(m_wndTree, point);
+    HTREEITEM hit = SelectItemAtMenuPoint(m_wndTree, point);
     if (hit == nullptr) return;
-    // The commands act on the current item, which an expansion elsewhere may have changed: the item under the
-    // menu becomes the current one also when it was selected already.
-    if (m_wndTree.GetSelectedItem() == hit)
-        OnSelectTreeItem(&hit);
-    else
-        m_wndTree.SelectItem(hit);
-    m_wndTree.SetFocus();
     int image = -1, selectedImage = -1;
     m_wndTree.GetItemImage(hit, image, selectedImage);
     const UINT menu = ChooseContextMenu(m_wndTree.GetItemText(hit).str(), ItemData(hit), image);

@@ -18,6 +18,22 @@ const char* const kComponentLocked =
 const char* const kClassLocked =
     "*삭제 불가*\n 외부 시스템과 연결된 Class 입니다. 현재 외수 시스템은 Lock 상태 입니다.";
 
+// Inserts a copy of every class of a class list with the call that `insertCall` formats for it. False when the
+// list cannot be read (shown); a class that cannot be inserted is shown and skipped.
+template <class Relation, class InsertCall>
+bool CopyClasses(int (CMysqlQuery::*load)(const CString&, std::vector<Relation>&), const CString& listCall,
+                 InsertCall insertCall) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<Relation> classes;
+    if ((db->*load)(listCall, classes) != 0) {
+        db->ShowLastError();
+        return false;
+    }
+    for (const Relation& relation : classes)
+        if (db->QueryNewId(insertCall(relation)) == -1) db->ShowLastError();
+    return true;
+}
+
 }  // namespace
 
 int CTreeSystemDomainControl::AskLock(const CString& lockCall, const char* refusal) {
@@ -162,29 +178,19 @@ int CTreeSystemDomainControl::CopyComponentInto(const class_component_info& sour
     component->name = source.name;
     component->description = source.description;
 
-    std::vector<class_proxy_interface_relation_info> proxies;
-    if (db->SelectProxyInterfaceList(db->FormatCall("call proxyInterfaceViewList(%d)", source.component_id),
-                                     proxies) != 0) {
-        db->ShowLastError();
-        return -1;
-    }
-    for (const class_proxy_interface_relation_info& relation : proxies) {
-        if (db->QueryNewId(db->FormatCall("call proxyInterfaceRalationViewNewInterface(%d, %d,'%s','%s')", newId,
-                                          relation.method_domain_id, relation.interface_name,
-                                          relation.class_name)) == -1)
-            db->ShowLastError();
-    }
-    std::vector<class_stub_interface_relation_info> stubs;
-    if (db->SelectStubInterfaceList(db->FormatCall("call stubInterfaceViewList(%d)", source.component_id), stubs) !=
-        0) {
-        db->ShowLastError();
-        return -1;
-    }
-    for (const class_stub_interface_relation_info& relation : stubs) {
-        if (db->QueryNewId(db->FormatCall("call stubInterfaceRalationViewNewInterface(%d, %d,'%s','%s')", newId,
-                                          relation.method_domain_id, relation.interface_name,
-                                          relation.class_name)) == -1)
-            db->ShowLastError();
-    }
-    return 0;
+    const bool proxiesCopied = CopyClasses(
+        &CMysqlQuery::SelectProxyInterfaceList,
+        db->FormatCall("call proxyInterfaceViewList(%d)", source.component_id),
+        [db, newId](const class_proxy_interface_relation_info& relation) {
+            return db->FormatCall("call proxyInterfaceRalationViewNewInterface(%d, %d,'%s','%s')", newId,
+                                  relation.method_domain_id, relation.interface_name, relation.class_name);
+        });
+    if (!proxiesCopied) return -1;
+    const bool stubsCopied = CopyClasses(
+        &CMysqlQuery::SelectStubInterfaceList, db->FormatCall("call stubInterfaceViewList(%d)", source.component_id),
+        [db, newId](const class_stub_interface_relation_info& relation) {
+            return db->FormatCall("call stubInterfaceRalationViewNewInterface(%d, %d,'%s','%s')", newId,
+                                  relation.method_domain_id, relation.interface_name, relation.class_name);
+        });
+    return stubsCopied ? 0 : -1;
 }
