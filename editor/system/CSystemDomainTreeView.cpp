@@ -21,19 +21,37 @@ enum : UINT {
     ID_SYSTEM_ADD_DOMAIN = 32835,
     ID_SYSTEM_EDIT_DOMAIN = 32839,
     ID_SYSTEM_DELETE_DOMAIN = 32840,
+    ID_SYSTEM_ADD_NODE = 32843,
+    ID_SYSTEM_EDIT_NODE = 32847,
     ID_SYSTEM_DELETE_NODE = 32849,
+    ID_SYSTEM_ADD_COMPONENT = 32851,
+    ID_SYSTEM_EDIT_COMPONENT = 32854,
     ID_SYSTEM_DELETE_COMPONENT = 32855,
+    ID_SYSTEM_ADD_PROXY_CLASS = 32857,
+    ID_SYSTEM_ADD_STUB_CLASS = 32859,
+    ID_SYSTEM_INSTALL_COMPONENTS = 32861,
     ID_SYSTEM_DELETE_PROXY_CLASS = 32890,
+    ID_SYSTEM_EDIT_PROXY_CLASS = 32891,
+    ID_SYSTEM_EDIT_STUB_CLASS = 32894,
     ID_SYSTEM_DELETE_STUB_CLASS = 32895,
+    ID_SYSTEM_OBJECT_ID = 32903,
     ID_SYSTEM_REINSTALL = 32905,
     ID_SYSTEM_REFRESH = 32924,
+    ID_SYSTEM_STUB_INFO = 32966,
+    ID_SYSTEM_ADD_PROXY_OBJECT = 32996,
+    ID_SYSTEM_ADD_STUB_OBJECT = 32998,
+    ID_SYSTEM_EDIT_PROXY_OBJECT = 33001,
     ID_SYSTEM_DELETE_PROXY_OBJECT = 33002,
+    ID_SYSTEM_EDIT_STUB_OBJECT = 33005,
     ID_SYSTEM_DELETE_STUB_OBJECT = 33006,
 };
 
 // Help topics of the help window.
 const int HELP_SYSTEM_DOMAIN = 0;
 const int HELP_SYSTEM_SELECTION = 27;
+const int HELP_NODE = 34;
+const int HELP_DEPLOYMENT = 36;
+const int HELP_COMPONENT = 38;
 
 const char* const kObjectLocked = "*삭제 불가*\n 외부 시스템과 연결된 object 입니다. 현재 외부 시스템은 Lock 상태 입니다.";
 
@@ -81,13 +99,28 @@ BEGIN_MESSAGE_MAP(CSystemDomainTreeView, CDockablePane)
     ON_COMMAND(ID_SYSTEM_ADD_DOMAIN, &CSystemDomainTreeView::OnAddDomain)
     ON_COMMAND(ID_SYSTEM_EDIT_DOMAIN, &CSystemDomainTreeView::OnEditDomain)
     ON_COMMAND(ID_SYSTEM_DELETE_DOMAIN, &CSystemDomainTreeView::OnDeleteDomain)
+    ON_COMMAND(ID_SYSTEM_ADD_NODE, &CSystemDomainTreeView::OnAddNode)
+    ON_COMMAND(ID_SYSTEM_EDIT_NODE, &CSystemDomainTreeView::OnEditNode)
     ON_COMMAND(ID_SYSTEM_DELETE_NODE, &CSystemDomainTreeView::OnDeleteNode)
+    ON_COMMAND(ID_SYSTEM_ADD_COMPONENT, &CSystemDomainTreeView::OnAddComponent)
+    ON_COMMAND(ID_SYSTEM_EDIT_COMPONENT, &CSystemDomainTreeView::OnEditComponent)
     ON_COMMAND(ID_SYSTEM_DELETE_COMPONENT, &CSystemDomainTreeView::OnDeleteComponent)
+    ON_COMMAND(ID_SYSTEM_INSTALL_COMPONENTS, &CSystemDomainTreeView::OnInstallComponents)
     ON_COMMAND(ID_SYSTEM_REINSTALL, &CSystemDomainTreeView::OnReinstall)
+    ON_COMMAND(ID_SYSTEM_ADD_PROXY_CLASS, &CSystemDomainTreeView::OnAddProxyClass)
+    ON_COMMAND(ID_SYSTEM_ADD_STUB_CLASS, &CSystemDomainTreeView::OnAddStubClass)
+    ON_COMMAND(ID_SYSTEM_EDIT_PROXY_CLASS, &CSystemDomainTreeView::OnEditProxyClass)
+    ON_COMMAND(ID_SYSTEM_EDIT_STUB_CLASS, &CSystemDomainTreeView::OnEditStubClass)
     ON_COMMAND(ID_SYSTEM_DELETE_PROXY_CLASS, &CSystemDomainTreeView::OnDeleteProxyClass)
     ON_COMMAND(ID_SYSTEM_DELETE_STUB_CLASS, &CSystemDomainTreeView::OnDeleteStubClass)
+    ON_COMMAND(ID_SYSTEM_ADD_PROXY_OBJECT, &CSystemDomainTreeView::OnAddProxyObject)
+    ON_COMMAND(ID_SYSTEM_ADD_STUB_OBJECT, &CSystemDomainTreeView::OnAddStubObject)
+    ON_COMMAND(ID_SYSTEM_EDIT_PROXY_OBJECT, &CSystemDomainTreeView::OnEditProxyObject)
+    ON_COMMAND(ID_SYSTEM_EDIT_STUB_OBJECT, &CSystemDomainTreeView::OnEditStubObject)
     ON_COMMAND(ID_SYSTEM_DELETE_PROXY_OBJECT, &CSystemDomainTreeView::OnDeleteProxyObject)
     ON_COMMAND(ID_SYSTEM_DELETE_STUB_OBJECT, &CSystemDomainTreeView::OnDeleteStubObject)
+    ON_COMMAND(ID_SYSTEM_OBJECT_ID, &CSystemDomainTreeView::OnObjectId)
+    ON_COMMAND(ID_SYSTEM_STUB_INFO, &CSystemDomainTreeView::OnStubInfo)
     ON_COMMAND(ID_SYSTEM_REFRESH, &CSystemDomainTreeView::OnRefresh)
     ON_COMMAND(ID_SAVE_ALL_DOMAIN_HEADERS, &CSystemDomainTreeView::OnSaveAllDomainHeaders)
 END_MESSAGE_MAP()
@@ -691,6 +724,43 @@ void CSystemDomainTreeView::OnDeleteDomain() {
     m_wndTree.DeleteItem(current->item);
 }
 
+HTREEITEM CSystemDomainTreeView::SelectedFolderOf(const TreeNodeData* current, const char* folderText) const {
+    HTREEITEM selected = SelectedItem();
+    if (current == nullptr || selected == nullptr || m_wndTree.GetParentItem(selected) != current->item ||
+        m_wndTree.GetItemText(selected) != folderText)
+        return nullptr;
+    return selected;
+}
+
+void CSystemDomainTreeView::OnAddNode() {
+    ShowHelp(HELP_NODE);
+    TreeNodeData* current = CurrentItemOfKind(TREE_SYSTEM_DOMAIN);
+    HTREEITEM folder = SelectedFolderOf(current, kNodesFolder);
+    if (folder == nullptr) return;
+    const int domainId = static_cast<class_domain_info*>(current->record)->id;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    for (;;) {
+        const int nodeId = SystemControl()->NewNode(domainId);
+        if (nodeId == -1) return;
+        FillNodes(LoadNodeList(db->FormatCall("call nodeViewListnodeKey(%d)", nodeId)), folder, ChildPath(current));
+        m_wndTree.SelectItem(folder);
+        if (MessageBox("새로은 Node를 계속 추가 하시겠습니까?", "Tamo", MB_OKCANCEL) != IDOK) return;
+    }
+}
+
+void CSystemDomainTreeView::OnEditNode() {
+    ShowHelp(HELP_NODE);
+    TreeNodeData* current = CurrentItemOfKind(TREE_NODE);
+    if (current == nullptr) return;
+    auto* node = static_cast<class_node_info*>(current->record);
+    if (SystemControl()->EditNode(node) == -1) return;
+    const int image = NodeImageIndex(node->type);
+    m_wndTree.SetItemImage(current->item, image, image);
+    m_wndTree.SetItemText(current->item, NodeLabel(*node).c_str());
+    m_wndTree.SelectItem(current->item);
+    PostProperties(current);
+}
+
 void CSystemDomainTreeView::OnDeleteNode() {
     TreeNodeData* current = CurrentItemOfKind(TREE_NODE);
     if (current == nullptr) return;
@@ -699,6 +769,33 @@ void CSystemDomainTreeView::OnDeleteNode() {
         return;
     if (SystemControl()->DeleteNode(static_cast<class_node_info*>(current->record)) != 0) return;
     m_wndTree.DeleteItem(current->item);
+}
+
+void CSystemDomainTreeView::OnAddComponent() {
+    ShowHelp(HELP_COMPONENT);
+    TreeNodeData* current = CurrentItemOfKind(TREE_SYSTEM_DOMAIN);
+    HTREEITEM folder = SelectedFolderOf(current, kComponentsFolder);
+    if (folder == nullptr) return;
+    class_component_info* component = Own(m_components, class_component_info());
+    if (SystemControl()->NewComponent(component, static_cast<class_domain_info*>(current->record)) == -1) return;
+    HTREEITEM item = InsertDataItem(component->name, SYSTEM_IMAGE_COMPONENT, folder, TVI_LAST, TREE_COMPONENT,
+                                    component, ChildPath(current) + component->name);
+    m_wndTree.Expand(folder, TVE_EXPAND);
+    InsertFolder(kProxyFolder, SYSTEM_IMAGE_PROXY_FOLDER, item);
+    InsertFolder(kStubFolder, SYSTEM_IMAGE_STUB_FOLDER, item);
+}
+
+void CSystemDomainTreeView::OnEditComponent() {
+    ShowHelp(HELP_COMPONENT);
+    TreeNodeData* current = CurrentItemOfKind(TREE_COMPONENT);
+    if (current == nullptr) return;
+    auto* component = static_cast<class_component_info*>(current->record);
+    if (SystemControl()->EditComponent(component) == -1) return;
+    m_wndTree.SetItemText(current->item, component->name.c_str());
+    m_wndTree.SelectItem(current->item);
+    PostProperties(current);
+    if (HTREEITEM owningDomain = OwningDomainItem(current->item))
+        RefreshNodesWithComponent(owningDomain, component->component_id);
 }
 
 void CSystemDomainTreeView::OnDeleteComponent() {
@@ -718,10 +815,78 @@ void CSystemDomainTreeView::OnDeleteComponent() {
     RefreshNodesWithComponent(owningDomain, component->component_id);
 }
 
+void CSystemDomainTreeView::OnInstallComponents() {
+    ShowHelp(HELP_DEPLOYMENT);
+    TreeNodeData* current = CurrentItemOfKind(TREE_NODE);
+    if (current == nullptr) return;
+    auto* node = static_cast<class_node_info*>(current->record);
+    // The tree is filled again from the server; the list of new installations is not needed.
+    std::vector<class_component_info> installed;
+    if (SystemControl()->InstallComponents(node, installed) != 0) return;
+    DeleteChildItems(current->item);
+    FillInstalledComponents(current->path, node->domain_id, node->id, current->item);
+    m_wndTree.SelectItem(current->item);
+}
+
 void CSystemDomainTreeView::OnReinstall() {
     TreeNodeData* current = CurrentItemOfKind(TREE_INSTALLED_COMPONENT);
     if (current == nullptr) return;
     RebuildInstalledFolders(current->item, static_cast<class_component_info*>(current->record)->component_id);
+}
+
+void CSystemDomainTreeView::OnAddProxyClass() { AddClasses(TREE_PROXY_CLASS); }
+
+void CSystemDomainTreeView::OnAddStubClass() { AddClasses(TREE_STUB_CLASS); }
+
+void CSystemDomainTreeView::AddClasses(int classKind) {
+    const bool proxy = classKind == TREE_PROXY_CLASS;
+    TreeNodeData* current = CurrentItemOfKind(TREE_COMPONENT);
+    HTREEITEM folder = SelectedFolderOf(current, proxy ? kProxyFolder : kStubFolder);
+    if (folder == nullptr) return;
+    auto* component = static_cast<class_component_info*>(current->record);
+    if (proxy)
+        SystemControl()->NewProxyClass(component);
+    else
+        SystemControl()->NewStubClass(component);
+    DeleteChildItems(folder);
+    if (proxy)
+        FillProxyClasses(current->path, component->component_id, folder);
+    else
+        FillStubClasses(current->path, component->component_id, folder);
+    m_wndTree.SelectItem(folder);
+    if (proxy) m_wndTree.Expand(folder, TVE_EXPAND);
+    HTREEITEM owningDomain = OwningDomainItem(current->item);
+    if (owningDomain == nullptr) return;
+    // Selecting the installed folders may load the domains above them: the class folder is found again.
+    const ItemWay wayToFolder = WayTo(folder);
+    RefreshInstalledEntries(owningDomain, component->component_id, current->kind);
+    if (proxy) {
+        if (HTREEITEM again = FollowWay(wayToFolder)) m_wndTree.SelectItem(again);
+    }
+}
+
+void CSystemDomainTreeView::OnEditProxyClass() {
+    TreeNodeData* current = CurrentItemOfKind(TREE_PROXY_CLASS);
+    if (current == nullptr) return;
+    auto* relation = static_cast<class_proxy_interface_relation_info*>(current->record);
+    if (SystemControl()->EditProxyClass(relation) != 0) return;
+    m_wndTree.SetItemText(current->item, BuildClassLabel(*relation).c_str());
+    m_wndTree.SelectItem(current->item);
+    if (HTREEITEM owningDomain = OwningDomainItem(current->item))
+        RefreshInstalledEntries(owningDomain, relation->component_id, TREE_PROXY_CLASS);
+    PostProperties(current);
+}
+
+void CSystemDomainTreeView::OnEditStubClass() {
+    TreeNodeData* current = CurrentItemOfKind(TREE_STUB_CLASS);
+    if (current == nullptr) return;
+    auto* relation = static_cast<class_stub_interface_relation_info*>(current->record);
+    if (SystemControl()->EditStubClass(relation) != 0) return;
+    m_wndTree.SetItemText(current->item, BuildClassLabel(*relation).c_str());
+    m_wndTree.SelectItem(current->item);
+    if (HTREEITEM owningDomain = OwningDomainItem(current->item))
+        RefreshInstalledEntries(owningDomain, relation->component_id, TREE_STUB_CLASS);
+    PostProperties(current);
 }
 
 void CSystemDomainTreeView::OnDeleteProxyClass() {
@@ -745,21 +910,75 @@ void CSystemDomainTreeView::OnDeleteStubClass() {
     if (owningDomain) RefreshInstalledEntries(owningDomain, relation->component_id, TREE_STUB_CLASS);
 }
 
+void CSystemDomainTreeView::OnAddProxyObject() { AddObject(TREE_PROXY_CLASS); }
+
+void CSystemDomainTreeView::OnAddStubObject() { AddObject(TREE_STUB_CLASS); }
+
+void CSystemDomainTreeView::AddObject(int classKind) {
+    TreeNodeData* current = CurrentItemOfKind(classKind);
+    if (current == nullptr) return;
+    const bool proxy = classKind == TREE_PROXY_CLASS;
+    std::string objectName;
+    const int added =
+        proxy ? SystemControl()->NewProxyObject(static_cast<class_proxy_interface_relation_info*>(current->record),
+                                                objectName)
+              : SystemControl()->NewStubObject(static_cast<class_stub_interface_relation_info*>(current->record),
+                                               objectName);
+    if (added == -1) return;
+    const auto [classId, componentId] = ClassIds(*current);
+    DeleteChildItems(current->item);
+    if (proxy)
+        FillProxyObjects(current->path, classId, current->item);
+    else
+        FillStubObjects(current->path, classId, current->item);
+    m_wndTree.Expand(current->item, TVE_EXPAND);
+    HTREEITEM owningDomain = OwningDomainItem(current->item);
+    if (owningDomain == nullptr) return;
+    const int domainId = static_cast<const class_domain_info*>(ItemData(owningDomain)->record)->id;
+    if (SystemControl()->AddObjectToDeployments(domainId, componentId, classId, classKind, objectName) != -1)
+        RefreshInstalledEntries(owningDomain, componentId, classKind);
+}
+
+class_interface_object_info* CSystemDomainTreeView::SelectedObject(int objectKind, HTREEITEM& classItem) const {
+    HTREEITEM objectItem = SelectedItem();
+    const TreeNodeData* objectData = ItemData(objectItem);
+    if (objectData == nullptr || objectData->kind != objectKind || objectData->record == nullptr) return nullptr;
+    classItem = m_wndTree.GetParentItem(objectItem);
+    const TreeNodeData* classData = ItemData(classItem);
+    const int classKind = objectKind == TREE_PROXY_OBJECT ? TREE_PROXY_CLASS : TREE_STUB_CLASS;
+    if (classData == nullptr || classData->kind != classKind || classData->record == nullptr) return nullptr;
+    return static_cast<class_interface_object_info*>(objectData->record);
+}
+
+void CSystemDomainTreeView::OnEditProxyObject() { EditObject(TREE_PROXY_OBJECT); }
+
+void CSystemDomainTreeView::OnEditStubObject() { EditObject(TREE_STUB_OBJECT); }
+
+void CSystemDomainTreeView::EditObject(int objectKind) {
+    HTREEITEM classItem = nullptr;
+    auto* object = SelectedObject(objectKind, classItem);
+    if (object == nullptr) return;
+    const TreeNodeData* classData = ItemData(classItem);
+    const bool proxy = objectKind == TREE_PROXY_OBJECT;
+    const int edited =
+        proxy ? SystemControl()->EditProxyObject(
+                    static_cast<class_proxy_interface_relation_info*>(classData->record), object)
+              : SystemControl()->EditStubObject(static_cast<class_stub_interface_relation_info*>(classData->record),
+                                                object);
+    if (edited == -1) return;
+    RefillObjects(classItem);
+}
+
 void CSystemDomainTreeView::OnDeleteProxyObject() { DeleteObject(TREE_PROXY_OBJECT); }
 
 void CSystemDomainTreeView::OnDeleteStubObject() { DeleteObject(TREE_STUB_OBJECT); }
 
 void CSystemDomainTreeView::DeleteObject(int objectKind) {
-    HTREEITEM objectItem = SelectedItem();
-    const TreeNodeData* objectData = ItemData(objectItem);
-    if (objectData == nullptr || objectData->kind != objectKind || objectData->record == nullptr) return;
-    HTREEITEM classItem = m_wndTree.GetParentItem(objectItem);
-    const TreeNodeData* classData = ItemData(classItem);
-    const int classKind = objectKind == TREE_PROXY_OBJECT ? TREE_PROXY_CLASS : TREE_STUB_CLASS;
-    if (classData == nullptr || classData->kind != classKind || classData->record == nullptr) return;
+    HTREEITEM classItem = nullptr;
+    const class_interface_object_info* object = SelectedObject(objectKind, classItem);
+    if (object == nullptr) return;
     if (MessageBox("객체를 삭제하겠습니까?.\n", "타모", MB_OKCANCEL) != IDOK) return;
 
-    const auto* object = static_cast<const class_interface_object_info*>(objectData->record);
     const bool proxy = objectKind == TREE_PROXY_OBJECT;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     const int locked = db->CheckSystemLock(
@@ -785,15 +1004,44 @@ void CSystemDomainTreeView::DeleteObject(int objectKind) {
         return;
     }
 
+    RefillObjects(classItem);
+}
+
+void CSystemDomainTreeView::RefillObjects(HTREEITEM classItem) {
+    const TreeNodeData* classData = ItemData(classItem);
     const auto [classId, componentId] = ClassIds(*classData);
     DeleteChildItems(classItem);
-    if (proxy)
+    if (classData->kind == TREE_PROXY_CLASS)
         FillProxyObjects(classData->path, classId, classItem);
     else
         FillStubObjects(classData->path, classId, classItem);
     m_wndTree.Expand(classItem, TVE_EXPAND);
     if (HTREEITEM owningDomain = OwningDomainItem(classItem))
         RefreshInstalledEntries(owningDomain, componentId, classData->kind);
+}
+
+void CSystemDomainTreeView::OnObjectId() {
+    TreeNodeData* current = m_pCurrentItem;
+    if (current == nullptr || (current->kind != TREE_INSTALLED_PROXY && current->kind != TREE_INSTALLED_STUB) ||
+        current->record == nullptr || !IsInTree(current))
+        return;
+    auto* entry = static_cast<class_custum_table*>(current->record);
+    const int kindFlag = current->kind == TREE_INSTALLED_STUB ? 1 : 0;
+    if (SystemControl()->EditObjectId(kindFlag, entry, entry->object_id) == -1) return;
+    m_wndTree.SetItemText(current->item, EntryLabel(*entry, false).c_str());
+    m_wndTree.SelectItem(current->item);
+    PostProperties(current);
+    // The copies of a public entry stand below the nodes that stand for the component's domain.
+    const TreeNodeData* installed = ItemData(m_wndTree.GetParentItem(m_wndTree.GetParentItem(current->item)));
+    if (installed && installed->record)
+        RefreshSubsystemNodes(m_wndTree.GetRootItem(),
+                              static_cast<const class_component_info*>(installed->record)->systemdomain_id);
+}
+
+void CSystemDomainTreeView::OnStubInfo() {
+    TreeNodeData* current = CurrentItemOfKind(TREE_INSTALLED_PROXY);
+    if (current == nullptr) return;
+    if (SystemControl()->EditStubInfo(static_cast<class_custum_table*>(current->record)) == 0) PostProperties(current);
 }
 
 void CSystemDomainTreeView::OnSaveAllDomainHeaders() {

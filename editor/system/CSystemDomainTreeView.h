@@ -63,13 +63,28 @@ public:
     afx_msg void OnAddDomain();
     afx_msg void OnEditDomain();
     afx_msg void OnDeleteDomain();
+    afx_msg void OnAddNode();
+    afx_msg void OnEditNode();
     afx_msg void OnDeleteNode();
+    afx_msg void OnAddComponent();
+    afx_msg void OnEditComponent();
     afx_msg void OnDeleteComponent();
+    afx_msg void OnInstallComponents();
     afx_msg void OnReinstall();
+    afx_msg void OnAddProxyClass();
+    afx_msg void OnAddStubClass();
+    afx_msg void OnEditProxyClass();
+    afx_msg void OnEditStubClass();
     afx_msg void OnDeleteProxyClass();
     afx_msg void OnDeleteStubClass();
+    afx_msg void OnAddProxyObject();
+    afx_msg void OnAddStubObject();
+    afx_msg void OnEditProxyObject();
+    afx_msg void OnEditStubObject();
     afx_msg void OnDeleteProxyObject();
     afx_msg void OnDeleteStubObject();
+    afx_msg void OnObjectId();
+    afx_msg void OnStubInfo();
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -168,7 +183,17 @@ private:
     TreeNodeData* CurrentItemOfKind(int kind) const;
     // The tree's selected item and its data (folders have none).
     HTREEITEM SelectedItem() const { return m_wndTree.GetSelectedItem(); }
+    // The folder item ("Nodes", "Components", "proxy", "stub") selected below the current item of the kind.
+    HTREEITEM SelectedFolderOf(const TreeNodeData* current, const char* folderText) const;
+    void AddClasses(int classKind);
+    void AddObject(int classKind);
+    // The record of the selected object item of the kind, and its class item; null when the selection is no
+    // such object below a class.
+    class_interface_object_info* SelectedObject(int objectKind, HTREEITEM& classItem) const;
+    void EditObject(int objectKind);
     void DeleteObject(int objectKind);
+    // The objects of a class item again from the server, and the installed entries of its component.
+    void RefillObjects(HTREEITEM classItem);
     void ShowHelp(int topic);
     void PostProperties(TreeNodeData* data);
     void ClearCurrent();

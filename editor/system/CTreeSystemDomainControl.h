@@ -12,11 +12,14 @@
 // null; the system pane deletes it when the pane is destroyed and clears the pointer.
 
 #include <string>
+#include <vector>
 
 #include "CString.h"
 
 class class_component_info;
+class class_custum_table;
 class class_domain_info;
+class class_interface_object_info;
 class class_node_info;
 class class_proxy_interface_relation_info;
 class class_stub_interface_relation_info;
@@ -41,10 +44,29 @@ public:
     int DeleteDomain(class_domain_info* domain);
     // The domain's members and their grades.
     void ShowDomainAccounts(class_domain_info* domain);
+    // The port design dialog for a copy of the domain, unless a parent system locks the domain's ports (the
+    // refusal or the failed check is shown).
+    void EditDomainPorts(class_domain_info* domain);
+    // The network link dialog for a copy of the domain.
+    void EditNetworkLinks(class_domain_info* domain);
 
     // ---- Nodes ---------------------------------------------------------------------------------------------
 
+    // A new node of the domain with its ports; a sub-system or sensor node also takes its addresses and the
+    // public entries of the domain it stands for. The new node's id, or -1.
+    int NewNode(int domainId);
+    // The node dialog preset from the record; the record follows on success (a "router" is kept as "urouter").
+    // 0 or -1.
+    int EditNode(class_node_info* node);
     int DeleteNode(class_node_info* node);
+    // The node's IP rows (the node IP dialog).
+    void EditNodeIps(class_node_info* node);
+    // The deployment dialog of the node; appends to `installed` the components it left installed that were not
+    // installed before. 0; -1 when the installed list could not be read (shown).
+    int InstallComponents(class_node_info* node, std::vector<class_component_info>& installed);
+    // The stub object id and stub IP of an installed proxy entry; the entry takes them only after the server
+    // accepted them. 0 or -1.
+    int EditStubInfo(class_custum_table* entry);
     // A copy of the node `source` (another domain's) in `domain`, with its IP rows: `node` takes the new node's
     // id, domain, name, type, description and sub-system domain. 0; -1 when the node could not be created or
     // its IP rows could not be read (each failure shown; the IP rows that fail are shown and skipped).
@@ -52,12 +74,30 @@ public:
 
     // ---- Components, classes and objects --------------------------------------------------------------------
 
+    // A new component of the domain; `component` takes its id, domain, name and description. The new id, or -1.
+    int NewComponent(class_component_info* component, class_domain_info* domain);
+    // Name and description (the dialog shows a component that a locked parent system uses read-only); the
+    // record follows on success. 0 or -1.
+    int EditComponent(class_component_info* component);
+
     // 0 deleted; 1 refused because a parent system locks it (shown); -1 failed, also when the lock itself could
     // not be asked (shown).
     int DeleteComponent(class_component_info* component);
     // 0 deleted; -1 locked, failed, or the lock could not be asked (each shown).
     int DeleteProxyClass(class_proxy_interface_relation_info* relation);
     int DeleteStubClass(class_stub_interface_relation_info* relation);
+    // The class dialog in its new-class mode, which inserts the classes itself.
+    void NewProxyClass(class_component_info* component);
+    void NewStubClass(class_component_info* component);
+    // Interface and class name of a class; the record follows on success. 0 or -1.
+    int EditProxyClass(class_proxy_interface_relation_info* relation);
+    int EditStubClass(class_stub_interface_relation_info* relation);
+    // A new object of the class; `objectName` receives its name. 0 or -1.
+    int NewProxyObject(class_proxy_interface_relation_info* relation, std::string& objectName);
+    int NewStubObject(class_stub_interface_relation_info* relation, std::string& objectName);
+    // A new name for an object of the class; the object record follows on success. 0 or -1.
+    int EditProxyObject(class_proxy_interface_relation_info* relation, class_interface_object_info* object);
+    int EditStubObject(class_stub_interface_relation_info* relation, class_interface_object_info* object);
     // After a new object of a class: an installed entry of the object in every deployment of the component
     // (`classKind` CLASS_KIND_PROXY or CLASS_KIND_STUB). Goes on after a failing entry; 0, or -1 when any call
     // failed (each shown).
@@ -70,7 +110,22 @@ public:
     int CopyComponentInto(const class_component_info& source, const class_domain_info& domain,
                           class_component_info* component);
 
+    // ---- Installed entries ----------------------------------------------------------------------------------
+
+    // The object id and Public flag of an installed entry (`kindFlag` 1 for a stub entry, 0 for a proxy entry),
+    // starting from `objectId`. Clearing Public asks first and removes the entry's copies from the sub-systems
+    // (Cancel keeps it public); setting it copies the entry onto them. The entry takes the id text and the flag.
+    // 0; -1 when cancelled or the id could not be stored (shown).
+    int EditObjectId(int kindFlag, class_custum_table* entry, const std::string& objectId);
+
 private:
+    template <class Relation>
+    int EditClass(Relation* relation, const char* kind);
+    template <class Relation>
+    int NewObject(Relation* relation, const char* kind, std::string& objectName);
+    template <class Relation>
+    int EditObject(Relation* relation, const char* kind, class_interface_object_info* object);
+
     // Asks a check_system_lock_ procedure: 1 locked (the refusal is shown), 0 free, -1 when it cannot be asked
     // (the server's text is shown).
     int AskLock(const CString& lockCall, const char* refusal);

@@ -5,3 +5,5 @@ target_sources(tamo_frame PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CTreeSystemDomainControl.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SystemTreeItems.cpp)
 target_include_directories(tamo_frame PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+# The dialogs the command object opens.
+target_link_libraries(tamo_frame PUBLIC tamo_system_dialogs)

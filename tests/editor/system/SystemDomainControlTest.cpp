@@ -132,4 +132,40 @@ TEST_F(SystemDomainControlTest, ARefusedNodeDeleteShowsTheServersText) {
     EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM node WHERE id = " + std::to_string(node)), "1");
 }
 
+TEST_F(SystemDomainControlTest, TheManagementDialogsOpenForTheirRecord) {
+    class_domain_info ship;
+    ship.id = 9;
+    ship.name = "Ship";
+    class_domain_info bridge;
+    bridge.id = 10;
+    bridge.name = "조타실";
+    std::vector<int> opened;
+    auto close = [&opened](int id, int button) {
+        return [&opened, id, button](CDialog& d) {
+            opened.push_back(id);
+            tamo::platform::TestDriver::Click(d, button);
+        };
+    };
+    driver.OnDialog(421, close(421, IDCANCEL));
+    control.EditDomainPorts(&ship);
+    // A parent system locks 조타실's ports: refused before the dialog.
+    driver.AnswerMessageBox(IDOK);
+    control.EditDomainPorts(&bridge);
+    driver.OnDialog(417, close(417, IDCANCEL));
+    control.EditNetworkLinks(&ship);
+    driver.OnDialog(361, close(361, IDOK));
+    control.ShowDomainAccounts(&ship);
+    class_node_info node = NodeRecord(std::stoi(AdminValue("SELECT id FROM node WHERE name = '스위치 A'")));
+    driver.OnDialog(345, [&opened](CDialog& d) {
+        opened.push_back(345);
+        CString name;
+        d.GetDlgItemText(1063, name);
+        EXPECT_EQ(name, "스위치 A");
+        tamo::platform::TestDriver::Click(d, 1075);
+    });
+    control.EditNodeIps(&node);
+    EXPECT_EQ(opened, (std::vector<int>{421, 417, 361, 345}));
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"상위 도메인의 Subsystem Node에 Lock이 설정되어있어,\n 수정할 수 없습니다."});
+}
+
 }  // namespace

@@ -11,6 +11,7 @@ if(TARGET tamo_frame AND TARGET tamo_platform_testing)
       SystemTreeTestSupport.cpp
       SystemDomainTreeViewTest.cpp
       SystemTreeCommandsTest.cpp
+      SystemTreeEditCommandsTest.cpp
       SystemDomainControlTest.cpp
     LIBS tamo_frame tamo_platform_testing)
   target_include_directories(system_tree_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/../frame)
