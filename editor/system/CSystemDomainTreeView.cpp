@@ -865,27 +865,27 @@ void CSystemDomainTreeView::AddClasses(int classKind) {
     }
 }
 
-void CSystemDomainTreeView::OnEditProxyClass() {
-    TreeNodeData* current = CurrentItemOfKind(TREE_PROXY_CLASS);
-    if (current == nullptr) return;
-    auto* relation = static_cast<class_proxy_interface_relation_info*>(current->record);
-    if (SystemControl()->EditProxyClass(relation) != 0) return;
-    m_wndTree.SetItemText(current->item, BuildClassLabel(*relation).c_str());
-    m_wndTree.SelectItem(current->item);
-    if (HTREEITEM owningDomain = OwningDomainItem(current->item))
-        RefreshInstalledEntries(owningDomain, relation->component_id, TREE_PROXY_CLASS);
-    PostProperties(current);
-}
+void CSystemDomainTreeView::OnEditProxyClass() { EditClass(TREE_PROXY_CLASS); }
 
-void CSystemDomainTreeView::OnEditStubClass() {
-    TreeNodeData* current = CurrentItemOfKind(TREE_STUB_CLASS);
+void CSystemDomainTreeView::OnEditStubClass() { EditClass(TREE_STUB_CLASS); }
+
+void CSystemDomainTreeView::EditClass(int classKind) {
+    TreeNodeData* current = CurrentItemOfKind(classKind);
     if (current == nullptr) return;
-    auto* relation = static_cast<class_stub_interface_relation_info*>(current->record);
-    if (SystemControl()->EditStubClass(relation) != 0) return;
-    m_wndTree.SetItemText(current->item, BuildClassLabel(*relation).c_str());
+    std::string label;
+    if (classKind == TREE_PROXY_CLASS) {
+        auto* relation = static_cast<class_proxy_interface_relation_info*>(current->record);
+        if (SystemControl()->EditProxyClass(relation) != 0) return;
+        label = BuildClassLabel(*relation);
+    } else {
+        auto* relation = static_cast<class_stub_interface_relation_info*>(current->record);
+        if (SystemControl()->EditStubClass(relation) != 0) return;
+        label = BuildClassLabel(*relation);
+    }
+    m_wndTree.SetItemText(current->item, label.c_str());
     m_wndTree.SelectItem(current->item);
     if (HTREEITEM owningDomain = OwningDomainItem(current->item))
-        RefreshInstalledEntries(owningDomain, relation->component_id, TREE_STUB_CLASS);
+        RefreshInstalledEntries(owningDomain, ClassIds(*current).second, classKind);
     PostProperties(current);
 }
 

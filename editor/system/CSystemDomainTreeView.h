@@ -186,6 +186,7 @@ private:
     // The folder item ("Nodes", "Components", "proxy", "stub") selected below the current item of the kind.
     HTREEITEM SelectedFolderOf(const TreeNodeData* current, const char* folderText) const;
     void AddClasses(int classKind);
+    void EditClass(int classKind);
     void AddObject(int classKind);
     // The record of the selected object item of the kind, and its class item; null when the selection is no
     // such object below a class.

@@ -320,17 +320,13 @@ int CTreeSystemDomainControl::DeleteStubClass(class_stub_interface_relation_info
     return 0;
 }
 
-void CTreeSystemDomainControl::NewProxyClass(class_component_info* component) {
-    CNewComponentInterfaceDlg dialog;
-    dialog.m_strKind = "proxy";
-    dialog.m_nComponentId = component->component_id;
-    dialog.m_nSystemDomainId = component->systemdomain_id;
-    dialog.DoModal();
-}
+void CTreeSystemDomainControl::NewProxyClass(class_component_info* component) { NewClasses(component, "proxy"); }
 
-void CTreeSystemDomainControl::NewStubClass(class_component_info* component) {
+void CTreeSystemDomainControl::NewStubClass(class_component_info* component) { NewClasses(component, "stub"); }
+
+void CTreeSystemDomainControl::NewClasses(class_component_info* component, const char* kind) {
     CNewComponentInterfaceDlg dialog;
-    dialog.m_strKind = "stub";
+    dialog.m_strKind = kind;
     dialog.m_nComponentId = component->component_id;
     dialog.m_nSystemDomainId = component->systemdomain_id;
     dialog.DoModal();

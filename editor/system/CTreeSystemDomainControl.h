@@ -119,6 +119,7 @@ public:
     int EditObjectId(int kindFlag, class_custum_table* entry, const std::string& objectId);
 
 private:
+    void NewClasses(class_component_info* component, const char* kind);
     template <class Relation>
     int EditClass(Relation* relation, const char* kind);
     template <class Relation>
