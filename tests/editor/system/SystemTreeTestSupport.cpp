@@ -1,6 +1,7 @@
 #include "SystemTreeTestSupport.h"
 
 #include "SystemTreeItems.h"
+#include "TreeItems.h"
 
 using tamo::platform::TestDriver;
 
@@ -23,9 +24,7 @@ void SystemTreeTest::TearDown() {
 }
 
 HTREEITEM SystemTreeTest::Child(HTREEITEM parent, const std::string& text) {
-    for (HTREEITEM item = Tree().GetChildItem(parent); item; item = Tree().GetNextSiblingItem(item))
-        if (Tree().GetItemText(item).str() == text) return item;
-    return nullptr;
+    return frame_test::ChildWithText(Tree(), parent, text);
 }
 
 HTREEITEM SystemTreeTest::ItemAt(const std::vector<std::string>& texts) {
@@ -37,12 +36,7 @@ HTREEITEM SystemTreeTest::ItemAt(const std::vector<std::string>& texts) {
     return item;
 }
 
-std::vector<std::string> SystemTreeTest::Children(HTREEITEM parent) {
-    std::vector<std::string> texts;
-    for (HTREEITEM item = Tree().GetChildItem(parent); item; item = Tree().GetNextSiblingItem(item))
-        texts.push_back(Tree().GetItemText(item).str());
-    return texts;
-}
+std::vector<std::string> SystemTreeTest::Children(HTREEITEM parent) { return frame_test::ChildTexts(Tree(), parent); }
 
 TreeNodeData* SystemTreeTest::Data(HTREEITEM item) {
     return item ? reinterpret_cast<TreeNodeData*>(Tree().GetItemData(item)) : nullptr;
