@@ -38,7 +38,9 @@ std::string FileBytes(const std::string& path) {
 }
 
 TEST_F(ConnectionSettingsDialogTest, TheSavedFileIsTheBuiltTextProxySectionsFirst) {
+    // 조타 제어기 calls IHeartbeat through two objects of class_Heartbeat (302 and the public 303).
     const std::string expected =
+        "[ class_Heartbeat ]\nType = proxy\nStub IP = 192.168.1.40\nStub ID = 401\n\n"
         "[ class_Heartbeat ]\nType = proxy\nStub IP = 192.168.1.40\nStub ID = 401\n\n"
         "[ class_위치 ]\nType = stub\nStub ID = 301\nMetho_Domain_Name = 위치서비스\nMetho_Domain_port = 10001\n\n";
     std::string shown = expected;
