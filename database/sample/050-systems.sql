@@ -7,8 +7,8 @@
 --                              조타실 (locked) and the sensor 기관 센서 standing for 기관실; links between them
 --                              and from the router to the external port 3; components 항법 관리자 (a proxy
 --                              and a stub class) and 위치 표시기 (proxy classes only), installed with object
---                              ids and the stubs they call; the switch's management address clashes with
---                              Captain's PC's
+--                              ids and the stubs they call; Captain's PC's spare address clashes with
+--                              항해 컴퓨터's
 --   10 조타실                  ports 1 and 2; a computer and a switch whose port 2 reaches the external port
 --                              1; component 조타 제어기 serving I위치 and calling IHeartbeat (one of its two
 --                              proxy objects) publicly, so both entries are cloned onto 조타실 시스템 (and
@@ -100,8 +100,8 @@ CALL networkNewip(@router, '10.0.0.1', '255.0.0.0', '10.X.X.X', '0.0.0.0', '0.0.
 CALL networkNewip(@bridge_pc, '192.168.10.5', '255.255.255.0', '192.168.10.X', '192.168.10.1', '0.0.0.0', '1', '조타 LAN');
 CALL networkNewip(@bridge_switch, '192.168.1.30', '255.255.255.0', '192.168.1.X', '192.168.1.1', '0.0.0.0', '2', '선박 LAN 쪽');
 CALL networkNewip(@engine_pc, '192.168.1.40', '255.255.255.0', '192.168.1.X', '192.168.1.1', '0.0.0.0', '1', '기관 LAN');
--- One address clash inside Ship: the switch's management port was given Captain's PC's address.
-CALL networkNewip(@switch, '192.168.1.20', '255.255.255.0', '192.168.1.X', '192.168.1.1', '0.0.0.0', '4', '관리 포트');
+-- One address clash inside Ship: Captain's PC's spare port was given 항해 컴퓨터's address.
+CALL networkNewip(@captain_pc, '192.168.1.10', '255.255.255.0', '192.168.1.X', '192.168.1.1', '0.0.0.0', '2', '예비 LAN');
 SET @console_pc = (SELECT id FROM node WHERE domain_id = @console AND name = '콘솔 PC');
 CALL networkNewip(@console_pc, '172.16.0.5', '255.255.0.0', '172.16.X.X', '0.0.0.0', '0.0.0.0', '1', '콘솔');
 CALL select_network(@bridge_node);

@@ -194,7 +194,9 @@ INSTANTIATE_TEST_SUITE_P(
                   1, {{"1"}}},
         CheckCase{"call check_clone_component(10, {component:조타 제어기})", 2, {{"Ship", "조타실 시스템"}}},
         CheckCase{"call check_clone_component(9, {component:항법 관리자})", 2, {}},
-        CheckCase{"call check_overlap_ip(9, {node:항해 컴퓨터}, 1)", 5, {}}));
+        CheckCase{"call check_overlap_ip(9, {node:항해 컴퓨터}, 1)", 5,
+                  {{"Captain's PC", "2", "192.168.1.10", "255.255.255.0", "예비 LAN"}}},
+        CheckCase{"call check_overlap_ip(9, {node:주 라우터}, 3)", 5, {}}));
 
 // The two statements that the editor runs without reading anything answer no result set at all.
 TEST(Statements, AnswerNoResultSet) {

@@ -133,20 +133,22 @@ TEST_F(SystemDomainControlTest, ARefusedNodeDeleteShowsTheServersText) {
 }
 
 TEST_F(SystemDomainControlTest, TheSamplesAddressClashIsReportedFromTheNodeIpDialog) {
-    // 스위치 A's management port has Captain's PC's address: storing its row again reports the clash.
-    class_node_info node = NodeRecord(std::stoi(AdminValue("SELECT id FROM node WHERE name = '스위치 A'")));
+    // Captain's PC's spare port has 항해 컴퓨터's address: storing that row again reports the clash.
+    class_node_info node = NodeRecord(std::stoi(AdminValue("SELECT id FROM node WHERE name = 'Captain''s PC'")));
     driver.AnswerMessageBox(IDOK);
     driver.OnDialog(345, [](CDialog& d) {
         auto* list = dynamic_cast<CListCtrl*>(d.GetDlgItem(1071));
-        ASSERT_EQ(list->GetItemCount(), 1);
-        tamo::platform::TestDriver::ClickListRow(*list, 0);
+        ASSERT_EQ(list->GetItemCount(), 2);
+        ASSERT_EQ(list->GetItemText(1, 1), "2");
+        tamo::platform::TestDriver::ClickListRow(*list, 1);
         tamo::platform::TestDriver::Click(d, 1073);  // 수정
         tamo::platform::TestDriver::Click(d, 1075);  // 종료
     });
     control.EditNodeIps(&node);
     ASSERT_EQ(driver.MessageBoxes().size(), 1u);
     EXPECT_EQ(driver.MessageBoxes()[0].caption, "IP 중복");
-    EXPECT_EQ(driver.MessageBoxes()[0].text, "Node 명 : Captain's PC / Port : 1 / IP : 192.168.1.20 / Mask : 255.255.255.0\n");
+    EXPECT_EQ(driver.MessageBoxes()[0].text,
+              "Node 명 : 항해 컴퓨터 / Port : 1 / IP : 192.168.1.10 / Mask : 255.255.255.0\n");
 }
 
 TEST_F(SystemDomainControlTest, TheManagementDialogsOpenForTheirRecord) {
