@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionViewItem>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <functional>
 
@@ -51,6 +52,23 @@ bool IsWithin(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor) {
     return false;
 }
 
+// A tree item shows its text on one line, as the Windows tree control draws it: line breaks in the text neither
+// break the line nor make the item (and with it every row of the tree) higher. The text itself keeps them.
+QString SingleLine(QString text) {
+    text.remove(u'\r');
+    text.remove(u'\n');
+    text.remove(QChar::LineSeparator);  // what the delegate makes of a line feed
+    return text;
+}
+
+class SingleLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& value, const QLocale& locale) const override {
+        return SingleLine(QStyledItemDelegate::displayText(value, locale));
+    }
+};
+
 QTreeWidgetItem* Sibling(QTreeWidgetItem* item, int offset) {
     QTreeWidgetItem* parent = item->parent();
     if (parent) {
@@ -69,7 +87,7 @@ QStyleOptionViewItem TreeWidget::OptionFor(const QModelIndex& index) const {
     initViewItemOption(&option);
     option.rect = visualRect(index);
     option.index = index;
-    option.text = index.data(Qt::DisplayRole).toString();
+    option.text = SingleLine(index.data(Qt::DisplayRole).toString());
     option.features |= QStyleOptionViewItem::HasDisplay;
     const QVariant check = index.data(Qt::CheckStateRole);
     if (check.isValid()) {
@@ -189,6 +207,7 @@ void TreeImpl::Build(const CREATESTRUCT& cs, QWidget* parentArea) {
     tree->setExpandsOnDoubleClick(false);
     tree->setSelectionMode(QAbstractItemView::SingleSelection);
     tree->setUniformRowHeights(true);
+    tree->setItemDelegate(new SingleLineDelegate(tree));
     tree->setRootIsDecorated(style & TVS_LINESATROOT);
     tree->setIndentation(19);
     tree->header()->setStretchLastSection(true);

@@ -4,9 +4,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <cstdio>
 #include <cstring>
 #include <map>
-#include <set>
 #include <string>
 
 #include "CButton.h"
@@ -21,6 +21,7 @@
 #include "Modal.h"
 #include "QtText.h"
 #include "ResourceTable.h"
+#include "Stacking.h"
 #include "Utf8.h"
 #include "WndImpl.h"
 
@@ -89,6 +90,32 @@ QWidget* ParentArea(WndImpl* parent, DWORD style) {
     if (!parent) return nullptr;
     if (style & WS_CHILD) return parent->ChildArea();
     return parent->outer ? parent->outer->window() : nullptr;
+}
+
+// The classes of AfxRegisterWndClass: their style and background brush (Qt::NoBrush: none).
+struct WindowClass {
+    UINT style;
+    QBrush background;
+};
+
+std::map<std::string, WindowClass>& WindowClasses() {
+    static auto* classes = new std::map<std::string, WindowClass>;
+    return *classes;
+}
+
+// A window of a registered class gets the class's background, and repaints all of itself when it is resized
+// only with CS_HREDRAW or CS_VREDRAW (else only what the resizing uncovers).
+void ApplyWindowClass(WndImpl& impl, const char* className) {
+    const auto found = className ? WindowClasses().find(className) : WindowClasses().end();
+    if (found == WindowClasses().end() || !impl.client) return;
+    const WindowClass& windowClass = found->second;
+    if (windowClass.background.style() != Qt::NoBrush) {
+        QPalette palette = impl.client->palette();
+        palette.setBrush(QPalette::Window, windowClass.background);
+        impl.client->setPalette(palette);
+        impl.client->setAutoFillBackground(true);
+    }
+    impl.client->setAttribute(Qt::WA_StaticContents, !(windowClass.style & (CS_HREDRAW | CS_VREDRAW)));
 }
 
 QRect GlobalRect(const QWidget* widget) {
@@ -167,6 +194,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     m_hWnd = impl->Handle();
 
     impl->Build(cs, ParentArea(parent, style));
+    ApplyWindowClass(*impl, cs.lpszClass);
     impl->Watch(impl->outer);
     if (impl->client != impl->outer) impl->Watch(impl->client);
     const bool defaultPlace = cs.x == CW_USEDEFAULT;
@@ -187,6 +215,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     impl = ImplOf(this);
     if (!impl) return FALSE;
     impl->created = true;
+    PlaceNewChild(*impl);
     impl->ReportSize();
     if (impl->style & WS_VISIBLE)
         impl->Show(true);
@@ -446,7 +475,9 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
     if (!(nFlags & SWP_NOZORDER)) {
         const HWND after = pWndInsertAfter ? pWndInsertAfter->m_hWnd : HWND_TOP;
         QWidget* outer = impl->outer;
-        if (after == HWND_BOTTOM) {
+        if (!outer->isWindow()) {
+            RestackChild(*impl, after);
+        } else if (after == HWND_BOTTOM) {
             outer->lower();
         } else if (after == HWND_TOP || after == HWND_TOPMOST || after == HWND_NOTOPMOST) {
             if (outer->isWindow() && after != HWND_TOP) {
@@ -526,13 +557,17 @@ void CWnd::MapDialogRect(LPRECT lpRect) const {
 int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) {
     WndImpl* impl = ImplOf(this);
     if (!impl || !impl->outer) return 0;
+    const QRegion before = VisibleShape(impl->outer);
     if (!hRgn) {
         impl->region.reset();
         impl->outer->clearMask();
     } else {
         impl->region = std::make_unique<QRegion>(RegionOf(hRgn));
-        impl->outer->setMask(*impl->region);
+        // An empty region leaves nothing of the window (Qt would take an empty mask for none at all).
+        impl->outer->setMask(impl->region->isEmpty() ? QRegion(-1, -1, 1, 1) : *impl->region);
     }
+    // The windows below paint what the new region uncovers of them.
+    if (!impl->outer->isWindow()) RepaintUncovered(impl->outer, before - VisibleShape(impl->outer));
     if (bRedraw) impl->outer->update();
     return 1;
 }
@@ -1049,7 +1084,11 @@ int GetSystemMetrics(int nIndex) {
     }
 }
 
-LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR, HBRUSH, HICON) {
-    static std::set<std::string> names;
-    return names.insert("AfxWnd:" + std::to_string(nClassStyle)).first->c_str();
+LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR, HBRUSH hbrBackground, HICON) {
+    // One class per style and background, as the frame library names them.
+    GdiObject* brush = GdiOf(hbrBackground);
+    WindowClass windowClass{nClassStyle, brush && brush->kind == GdiObject::Brush ? brush->brush : QBrush()};
+    char name[64];
+    std::snprintf(name, sizeof name, "AfxWnd:%x:%p", nClassStyle, static_cast<const void*>(hbrBackground));
+    return WindowClasses().try_emplace(name, windowClass).first->first.c_str();
 }

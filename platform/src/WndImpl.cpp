@@ -148,6 +148,7 @@ void WndImpl::Build(const CREATESTRUCT& cs, QWidget* parentArea) {
         flags = (cs.dwExStyle & WS_EX_TOOLWINDOW) ? Qt::Tool : Qt::Window;
         if (cs.dwExStyle & WS_EX_TOPMOST) flags |= Qt::WindowStaysOnTopHint;
     }
+    placedByFrame = flags != Qt::WindowFlags() && (cs.style & WS_POPUP);
     auto* widget = new WndWidget(this, parentArea, flags);
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
@@ -167,10 +168,24 @@ void WndImpl::ApplyFont(const QFont& qfont) {
 }
 
 void WndImpl::SetGeometry(const QRect& rect) {
-    if (outer) outer->setGeometry(rect);
+    if (!outer) return;
+    if (!placedByFrame) {
+        outer->setGeometry(rect);
+        return;
+    }
+    // The frame is known once the window exists.
+    if (!outer->testAttribute(Qt::WA_WState_Created)) outer->winId();
+    const QRect frame = outer->frameGeometry();
+    const QRect inner = outer->geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    outer->setGeometry(rect.marginsRemoved(margins));
 }
 
-QRect WndImpl::Geometry() const { return outer ? outer->geometry() : QRect(); }
+QRect WndImpl::Geometry() const {
+    if (!outer) return QRect();
+    return placedByFrame ? outer->frameGeometry() : outer->geometry();
+}
 
 void WndImpl::Show(bool show) {
     if (outer) outer->setVisible(show);

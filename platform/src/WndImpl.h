@@ -87,6 +87,10 @@ public:
     bool destroySent = false;
     bool dead = false;
     bool suppressNotifications = false;  // while the program changes a control
+    // A plain pop-up window is placed by its outer rectangle, frame and caption included, as Windows places
+    // it; the client area lies inside.
+    bool placedByFrame = false;
+    bool topmost = false;  // a child placed HWND_TOPMOST: it stays above its siblings that are not
     // When a test records the window's drawing: every drawing call of its paint contexts, in order.
     std::shared_ptr<std::vector<CString>> drawingLog;
 

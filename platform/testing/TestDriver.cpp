@@ -447,6 +447,16 @@ bool TestDriver::SaveWindowPng(CWnd& window, const CString& path) {
     return outer->grab().save(ToQ(path), "PNG");
 }
 
+COLORREF TestDriver::PixelAt(CWnd& window, CPoint clientPoint) {
+    QWidget* client = ClientOf(&window);
+    if (!client) return 0xFFFFFFFF;
+    ShowTopLevel(window);
+    QCoreApplication::processEvents();
+    const QImage image = client->grab().toImage();
+    const QPoint point = ToQPoint(clientPoint);
+    return image.rect().contains(point) ? FromQColor(image.pixelColor(point)) : 0xFFFFFFFF;
+}
+
 CString TestDriver::ArtifactPath(LPCTSTR name) {
     const QString folder = QDir::current().filePath(QStringLiteral("artifacts"));
     QDir().mkpath(folder);

@@ -95,6 +95,8 @@ public:
     // Shows the window's top-level window (offscreen) so that it is laid out and can be painted.
     static void ShowTopLevel(CWnd& window);
     static bool SaveWindowPng(CWnd& window, const CString& path);
+    // The colour the window shows at a point of its client area (children included).
+    static COLORREF PixelAt(CWnd& window, CPoint clientPoint);
     // A file name in the artifact folder of the test run (created when missing).
     static CString ArtifactPath(LPCTSTR name);
     static void RecordDrawing(CWnd& window);

@@ -138,4 +138,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, Utf8Cut,
                                            CutCase{"가나", 4, 3}, CutCase{"가나", 5, 3}, CutCase{"가나", 6, 6},
                                            CutCase{"a가", 2, 1}, CutCase{"가", 0, 0}, CutCase{"😀x", 3, 0}));
 
+TEST(CodePageLength, CountsOneForAsciiAndTwoForEveryOtherCharacter) {
+    using tamo::platform::CodePageLength;
+    EXPECT_EQ(CodePageLength(""), 0u);
+    EXPECT_EQ(CodePageLength("INavigation"), 11u);
+    EXPECT_EQ(CodePageLength("I위치"), 5u);
+    EXPECT_EQ(CodePageLength("항법 관리자"), 11u);
+    EXPECT_EQ(CodePageLength("é😀"), 4u);
+}
+
 }  // namespace

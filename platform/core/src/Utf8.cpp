@@ -14,4 +14,16 @@ std::size_t Utf8PrefixLength(std::string_view text, std::size_t maxBytes) {
     return length;
 }
 
+std::size_t CodePageLength(std::string_view text) {
+    std::size_t length = 0;
+    for (const char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte < 0x80)
+            length += 1;
+        else if (!IsContinuationByte(byte))
+            length += 2;
+    }
+    return length;
+}
+
 }  // namespace tamo::platform
