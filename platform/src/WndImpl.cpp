@@ -99,6 +99,16 @@ void EnsureApplication() {
 
 WndWidget::WndWidget(WndImpl* impl, QWidget* parent, Qt::WindowFlags flags) : QWidget(parent, flags), m_impl(impl) {}
 
+BorderWidget::BorderWidget(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+}
+
+void BorderWidget::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void BorderWidget::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+
 void WndWidget::paintEvent(QPaintEvent* event) {
     if (!m_impl || !PaintWindow(m_impl, this, event->rect())) QWidget::paintEvent(event);
 }
@@ -149,12 +159,17 @@ void WndImpl::Build(const CREATESTRUCT& cs, QWidget* parentArea) {
         if (cs.dwExStyle & WS_EX_TOPMOST) flags |= Qt::WindowStaysOnTopHint;
     }
     placedByFrame = flags != Qt::WindowFlags() && (cs.style & WS_POPUP);
-    auto* widget = new WndWidget(this, parentArea, flags);
+    // A child with WS_BORDER has a one-pixel black frame around its client area, which its children and
+    // its own painting cannot cover.
+    bordered = flags == Qt::WindowFlags() && (cs.style & WS_BORDER);
+    QWidget* frame = bordered ? new BorderWidget(parentArea) : nullptr;
+    auto* widget = new WndWidget(this, bordered ? frame : parentArea, flags);
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, Qt::white);
     widget->setPalette(palette);
-    outer = client = widget;
+    outer = bordered ? frame : widget;
+    client = widget;
 }
 
 CString WndImpl::GetText() const { return outer ? FromQ(outer->windowTitle()) : CString(); }
@@ -169,6 +184,11 @@ void WndImpl::ApplyFont(const QFont& qfont) {
 
 void WndImpl::SetGeometry(const QRect& rect) {
     if (!outer) return;
+    if (bordered && client) {
+        outer->setGeometry(rect);
+        client->setGeometry(1, 1, std::max(rect.width() - 2, 0), std::max(rect.height() - 2, 0));
+        return;
+    }
     if (!placedByFrame) {
         outer->setGeometry(rect);
         return;
@@ -334,7 +354,8 @@ void WndImpl::Release() {
         app->m_pMainWnd = nullptr;
         ::PostQuitMessage(0);
     }
-    if (auto* plain = dynamic_cast<WndWidget*>(outer.data())) plain->Forget();
+    for (QWidget* widget : {outer.data(), client.data()})
+        if (auto* plain = dynamic_cast<WndWidget*>(widget)) plain->Forget();
     if (outer) {
         outer->hide();
         outer->deleteLater();

@@ -90,6 +90,7 @@ public:
     // A plain pop-up window is placed by its outer rectangle, frame and caption included, as Windows places
     // it; the client area lies inside.
     bool placedByFrame = false;
+    bool bordered = false;  // a child with WS_BORDER: the outer widget is the frame around the client
     bool topmost = false;  // a child placed HWND_TOPMOST: it stays above its siblings that are not
     // When a test records the window's drawing: every drawing call of its paint contexts, in order.
     std::shared_ptr<std::vector<CString>> drawingLog;

@@ -29,4 +29,15 @@ private:
     WndImpl* m_impl;
 };
 
+// The one-pixel frame of a child window with WS_BORDER: it shows black around the client widget and keeps the
+// clicks on it.
+class BorderWidget : public QWidget {
+public:
+    explicit BorderWidget(QWidget* parent);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
 }  // namespace tamo::platform

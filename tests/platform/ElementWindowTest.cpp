@@ -139,6 +139,30 @@ TEST_F(ElementWindowTest, WindowCutToAnEmptyRegionShowsAndTakesNothing) {
     EXPECT_EQ(TestDriver::PixelAt(view, CPoint(100, 150)), RGB(255, 0, 0));
 }
 
+TEST_F(ElementWindowTest, ChildWithABorderKeepsItsFrameAroundItsClientArea) {
+    CWnd box;
+    ASSERT_TRUE(box.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(50, 60, 150, 120), &view, 3));
+    CRect client, outer;
+    box.GetClientRect(&client);
+    box.GetWindowRect(&outer);
+    view.ScreenToClient(&outer);
+    EXPECT_EQ(client, CRect(0, 0, 98, 58));
+    EXPECT_EQ(outer, CRect(50, 60, 150, 120));
+    // A child of the box that fills it leaves the frame showing.
+    RaisingBand inside("inside", CRect(0, 0, 100, 60));
+    ASSERT_TRUE(inside.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 60), &box, 1));
+    box.MoveWindow(50, 60, 120, 80);
+    box.GetClientRect(&client);
+    EXPECT_EQ(client, CRect(0, 0, 118, 78));
+    TestDriver::ShowTopLevel(view);
+    settle();
+    EXPECT_EQ(TestDriver::PixelAt(view, CPoint(50, 100)), RGB(0, 0, 0));
+    EXPECT_EQ(TestDriver::PixelAt(view, CPoint(100, 139)), RGB(0, 0, 0));
+    EXPECT_EQ(TestDriver::PixelAt(view, CPoint(100, 100)), RGB(255, 0, 0));
+    TestDriver::ClickAt(view, CPoint(100, 100));
+    EXPECT_EQ(clicks, std::vector<std::string>{"inside"});
+}
+
 // An interface box lists member methods under group items whose texts end in a line break.
 TEST_F(ElementWindowTest, TreeItemWithALineBreakShowsOnOneLine) {
     CTreeCtrl plain, grouped;
