@@ -10,9 +10,11 @@
 --                              ids and the stubs they call; Captain's PC's spare address clashes with
 --                              항해 컴퓨터's
 --   10 조타실                  ports 1 and 2; a computer and a switch whose port 2 reaches the external port
---                              1; component 조타 제어기 serving I위치 and calling IHeartbeat (one of its two
---                              proxy objects) publicly, so both entries are cloned onto 조타실 시스템 (and
---                              locked with it)
+--                              1, and the sensor 기관 감시 센서 standing for 기관실 (it takes the engine
+--                              computer's address 192.168.1.40 and a clone of the heartbeat stub that 조타
+--                              제어기 calls there); component 조타 제어기 serving I위치 and calling IHeartbeat
+--                              (one of its two proxy objects) publicly, so both entries are cloned onto 조타실
+--                              시스템 (and locked with it)
 --   11 기관실                  port 1; a computer linked to it; component 기관 감시기 serving IHeartbeat
 --                              publicly (cloned onto 기관 센서)
 --   12 Operator's Console      (private) one computer
@@ -70,6 +72,7 @@ SET @tamopassword = 'user';
 CALL nodeNewNodes(@ship, 'Captain''s PC', 'computer', '선장 PC', @template);
 SET @tamouser = 'admin';
 SET @tamopassword = 'admin';
+CALL nodeNewNodes(@bridge, '기관 감시 센서', 'sensor', '조타실에서 보는 기관실 생존 신호', @engine);
 
 SET @router = (SELECT id FROM node WHERE domain_id = @ship AND name = '주 라우터');
 SET @switch = (SELECT id FROM node WHERE domain_id = @ship AND name = '스위치 A');
@@ -80,8 +83,9 @@ SET @engine_sensor = (SELECT id FROM node WHERE domain_id = @ship AND name = '�
 SET @bridge_pc = (SELECT id FROM node WHERE domain_id = @bridge AND name = '조타 컴퓨터');
 SET @bridge_switch = (SELECT id FROM node WHERE domain_id = @bridge AND name = '조타 스위치');
 SET @engine_pc = (SELECT id FROM node WHERE domain_id = @engine AND name = '기관 컴퓨터');
+SET @bridge_sensor = (SELECT id FROM node WHERE domain_id = @bridge AND name = '기관 감시 센서');
 
--- Network links (the last of each domain leaves through an external port).
+-- Network links (each domain has one that leaves through an external port).
 CALL NetworklinkViewNewNetworkink(@bridge_pc, 0, 1, @bridge_switch, 0, 1);
 CALL NetworklinkViewNewNetworkink(@bridge_switch, 0, 2, 0, @bridge, 1);
 CALL NetworklinkViewNewNetworkink(@engine_pc, 0, 1, 0, @engine, 1);
@@ -91,6 +95,7 @@ CALL NetworklinkViewNewNetworkink(@bridge_node, @bridge, 1, @switch, 0, 3);
 CALL NetworklinkViewNewNetworkink(@switch, 0, 4, @router, 0, 1);
 CALL NetworklinkViewNewNetworkink(@engine_sensor, @engine, 1, @router, 0, 2);
 CALL NetworklinkViewNewNetworkink(@router, 0, 3, 0, @ship, 3);
+CALL NetworklinkViewNewNetworkink(@bridge_sensor, @engine, 1, @bridge_switch, 0, 3);
 
 -- IP rows; the sub-system and sensor nodes take theirs from their domains.
 CALL networkNewip(@nav_pc, '192.168.1.10', '255.255.255.0', '192.168.1.X', '192.168.1.1', '0.0.0.0', '1', '항해 LAN');
@@ -106,6 +111,7 @@ SET @console_pc = (SELECT id FROM node WHERE domain_id = @console AND name = '�
 CALL networkNewip(@console_pc, '172.16.0.5', '255.255.0.0', '172.16.X.X', '0.0.0.0', '0.0.0.0', '1', '콘솔');
 CALL select_network(@bridge_node);
 CALL select_network(@engine_sensor);
+CALL select_network(@bridge_sensor);
 
 -- Components with proxy and stub classes and their objects.
 CALL componentsNewcomponent(@ship, '항법 관리자', '항법 정보를 모으고 경로점을 받는다');
