@@ -5,12 +5,17 @@
 
 namespace band_region {
 
-void apply(CWnd& window, const std::vector<line_geometry::Band>& bands) {
+void apply(CWnd& window, const std::vector<line_geometry::Band>& bands, const std::vector<CRect>& boxes) {
     CRgn region;
     region.CreateRectRgn(0, 0, 0, 0);
     for (const line_geometry::Band& band : bands) {
         CRgn part;
         part.CreatePolygonRgn(band.data(), static_cast<int>(band.size()), WINDING);
+        region.CombineRgn(&region, &part, RGN_OR);
+    }
+    for (const CRect& box : boxes) {
+        CRgn part;
+        part.CreateRectRgnIndirect(&box);
         region.CombineRgn(&region, &part, RGN_OR);
     }
     window.SetWindowRgn(region, FALSE);

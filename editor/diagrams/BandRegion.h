@@ -16,8 +16,9 @@ namespace band_region {
 // down to the bands at once. False when the window cannot be created.
 bool create_window(CWnd& window, CWnd* parent, int growth, const std::vector<line_geometry::Band>& bands);
 
-// Replaces the window's region by the union of the bands (winding polygons combined with RGN_OR).
-void apply(CWnd& window, const std::vector<line_geometry::Band>& bands);
+// Replaces the window's region by the union of the bands (winding polygons combined with RGN_OR) and of the
+// boxes.
+void apply(CWnd& window, const std::vector<line_geometry::Band>& bands, const std::vector<CRect>& boxes = {});
 
 // Outlines each band with a white pen of width 1 (node, sub-system and out lines).
 void outline(CDC& dc, const std::vector<line_geometry::Band>& bands);

@@ -6,7 +6,9 @@
 #include "DiagramDocument.h"
 #include "DiagramMainFrame.h"
 #include "class_diagramscrollview.h"
+#include "class_component_diagram_builder.h"
 #include "class_explan_dialog_data.h"
+#include "class_network_diagram_builder.h"
 
 namespace {
 
@@ -66,11 +68,47 @@ void Class_UmlControl::set_explanation_text(int topic) {
     if (CView* view = helpFrame->GetActiveView()) view->Invalidate(TRUE);
 }
 
-void Class_UmlControl::set_diagram_builder(int kind, diagram_builder builder) {
-    m_builders[kind] = std::move(builder);
+void Class_UmlControl::draw_proxy_interface_diagram(const TreeNodeData& proxyClass) {
+    class_component_diagram_builder(*this).draw_interface(0, proxyClass);
+}
+
+void Class_UmlControl::draw_stub_interface_diagram(const TreeNodeData& stubClass) {
+    class_component_diagram_builder(*this).draw_interface(1, stubClass);
+}
+
+void Class_UmlControl::draw_component_interface_diagram(const TreeNodeData& component) {
+    class_component_diagram_builder(*this).draw_component_interfaces(component);
+}
+
+void Class_UmlControl::draw_domain_component_diagram(const TreeNodeData& componentsFolder) {
+    class_component_diagram_builder(*this).draw_domain_components(componentsFolder);
+}
+
+void Class_UmlControl::draw_node_component_deploy_diagram(const TreeNodeData& installedComponent,
+                                                          const TreeNodeData& node) {
+    class_component_diagram_builder(*this).draw_node_component_deploy(installedComponent, node);
+}
+
+void Class_UmlControl::draw_deploy_diagram(const TreeNodeData& systemDomain) {
+    class_component_diagram_builder(*this).draw_deployed_components(systemDomain);
+}
+
+void Class_UmlControl::draw_node_diagram(const TreeNodeData& node) { class_network_diagram_builder(*this).draw_node(node); }
+
+void Class_UmlControl::draw_system_diagram(const TreeNodeData& systemDomain) {
+    class_network_diagram_builder(*this).draw_network(systemDomain);
 }
 
 void Class_UmlControl::draw_diagram(int kind, const DiagramTreeItem& item, const DiagramTreeItem& second) {
-    const auto builder = m_builders.find(kind);
-    if (builder != m_builders.end() && builder->second) builder->second(*this, item, second);
+    switch (kind) {
+    case 0: draw_proxy_interface_diagram(item); break;
+    case 1: draw_stub_interface_diagram(item); break;
+    case 2: draw_component_interface_diagram(item); break;
+    case 3: draw_domain_component_diagram(item); break;
+    case 4: draw_node_component_deploy_diagram(item, second); break;
+    case 5: draw_node_diagram(item); break;
+    case 8: draw_system_diagram(item); break;
+    case 9: draw_deploy_diagram(item); break;
+    default: break;
+    }
 }

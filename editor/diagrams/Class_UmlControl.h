@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-#include <map>
 #include <string>
 
 #include "DiagramTreeItem.h"
@@ -19,13 +17,8 @@ class class_diagramscrollview;
 // of a system domain (6 and 7 are not used).
 class Class_UmlControl {
 public:
-    // Builds a diagram kind into the bound (active) window from a tree item (kind 4 also from the node item
-    // above it).
-    using diagram_builder =
-        std::function<void(Class_UmlControl& control, const DiagramTreeItem& item, const DiagramTreeItem& second)>;
-
     // The one instance, created with an empty binding on first use. Deleting it (the system pane does at
-    // shutdown) lets the next call create a new one.
+    // shutdown) lets the next call create a new one, which draws as the first did.
     static Class_UmlControl* get_instance();
     virtual ~Class_UmlControl();
     Class_UmlControl(const Class_UmlControl&) = delete;
@@ -42,9 +35,18 @@ public:
     // happens. It does not bind.
     void set_explanation_text(int topic);
 
-    // The builders of the diagram kinds register here; draw_diagram runs the one of a kind (no builder: nothing
-    // is drawn).
-    void set_diagram_builder(int kind, diagram_builder builder);
+    // The builders: each draws its diagram kind from the design database into the active diagram window
+    // (opened by create_childframe) for the tree item it is given.
+    void draw_proxy_interface_diagram(const TreeNodeData& proxyClass);                        // 0
+    void draw_stub_interface_diagram(const TreeNodeData& stubClass);                          // 1
+    void draw_component_interface_diagram(const TreeNodeData& component);                     // 2
+    void draw_domain_component_diagram(const TreeNodeData& componentsFolder);                 // 3
+    void draw_node_component_deploy_diagram(const TreeNodeData& installedComponent,
+                                            const TreeNodeData& node);                        // 4
+    void draw_node_diagram(const TreeNodeData& node);                                          // 5
+    void draw_system_diagram(const TreeNodeData& systemDomain);                                // 8
+    void draw_deploy_diagram(const TreeNodeData& systemDomain);                                // 9
+    // The builder of a kind (the redraw command); a kind without one draws nothing.
     void draw_diagram(int kind, const DiagramTreeItem& item, const DiagramTreeItem& second);
 
     CMDIFrameWnd* get_main_frame() const { return m_pMainFrame; }
@@ -57,5 +59,4 @@ private:
     CMDIFrameWnd* m_pMainFrame = nullptr;              // not owned
     DiagramDocument* m_pActiveDocument = nullptr;      // not owned
     class_diagramscrollview* m_pActiveView = nullptr;  // not owned
-    std::map<int, diagram_builder> m_builders;
 };

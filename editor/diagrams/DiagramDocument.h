@@ -4,6 +4,7 @@
 #include <vector>
 
 class CUmlEntity;
+class class_component_info;
 
 // The element store of a diagram window, as the diagram classes use it. The editor's document
 // (CTamoZELK_MDIDoc) implements it next to CDocument. The document keeps the elements in creation order and
@@ -28,17 +29,23 @@ public:
 
     // Factories: each creates one element of its class with its default constructor, sets its kind, makes it
     // the current element and appends it. No window is created.
-    virtual void AddLine() = 0;           // class_umlline, 1242
-    virtual void AddNodesLine() = 0;      // class_nodes_line, 1248
-    virtual void AddSubSystemLine() = 0;  // class_sub_system_line, 1249
-    virtual void AddPort() = 0;           // class_uml_port, 1251
-    virtual void AddOutLine() = 0;        // class_uml_out_line, 1252
-    // The network elements come with the node elements (class_switch 1245, class_uml_router 1246,
-    // class_uml_inside_pc 1247). Until the document creates them these leave the current element null and
-    // the view's operations that place them add nothing.
-    virtual void AddSwitch();
-    virtual void AddRouter();
-    virtual void AddInsidePc();
+    virtual void AddComponent() = 0;           // Class_ComponentEntity, 1234
+    virtual void AddProxyInterface() = 0;      // class_uml_proxyinterface, 1237
+    virtual void AddStubInterface() = 0;       // class_uml_stubinterface, 1238
+    virtual void AddLine() = 0;                // class_umlline, 1242
+    virtual void AddCircleStubInterface() = 0; // class_circle_stub_interface, 1243
+    virtual void AddNode() = 0;                // class_node, 1244
+    virtual void AddSwitch() = 0;              // class_switch, 1245
+    virtual void AddRouter() = 0;              // class_uml_router, 1246
+    virtual void AddInsidePc() = 0;            // class_uml_inside_pc, 1247
+    virtual void AddNodesLine() = 0;           // class_nodes_line, 1248
+    virtual void AddSubSystemLine() = 0;       // class_sub_system_line, 1249
+    virtual void AddPort() = 0;                // class_uml_port, 1251
+    virtual void AddOutLine() = 0;             // class_uml_out_line, 1252
+
+    // The first component element (1234) that shows the component of the record's component id; null when
+    // there is none.
+    CUmlEntity* FindComponentEntity(const class_component_info& component) const;
 };
 
 // What the view sets and reads of the elements that stand for a node of a network diagram (switch, router
@@ -53,9 +60,12 @@ public:
 };
 
 // What the view reads of a component element (Class_ComponentEntity implements it).
-class class_component_info;
 class DiagramComponentEntity {
 public:
     virtual ~DiagramComponentEntity() = default;
     virtual const class_component_info& get_component_info() const = 0;
 };
+
+// A new element of the class of an element kind (UML_*, CUmlEntity.h), its kind not yet set; null for a
+// number that is no element kind. The documents' factories make their elements with it.
+CUmlEntity* make_diagram_element(int kind);

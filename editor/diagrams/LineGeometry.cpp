@@ -15,6 +15,12 @@ int band_offset(double value) {
     return offset == 0 ? 1 : offset;
 }
 
+// The four corners around a segment, (ox, oy) to either side of it.
+Band offset_band(CPoint from, CPoint to, int ox, int oy) {
+    return {CPoint(from.x + ox, from.y + oy), CPoint(from.x - ox, from.y - oy), CPoint(to.x - ox, to.y - oy),
+            CPoint(to.x + ox, to.y + oy)};
+}
+
 struct Edge {
     CPoint from;
     CPoint to;
@@ -44,10 +50,13 @@ Band connector_band(CPoint from, CPoint to) {
         direction = std::atan(static_cast<double>(to.y - from.y) / (to.x - from.x)) / kDegree;
     if (direction < 0) direction += 360.0;
     direction += 90.0;
-    const int ox = band_offset(2 * std::cos(direction * kDegree));
-    const int oy = band_offset(2 * std::sin(direction * kDegree));
-    return {CPoint(from.x + ox, from.y + oy), CPoint(from.x - ox, from.y - oy), CPoint(to.x - ox, to.y - oy),
-            CPoint(to.x + ox, to.y + oy)};
+    return offset_band(from, to, band_offset(2 * std::cos(direction * kDegree)),
+                       band_offset(2 * std::sin(direction * kDegree)));
+}
+
+Band stick_band(CPoint from, CPoint to) {
+    const double direction = std::atan2(to.y - from.y, to.x - from.x) + 90.0 * kDegree;
+    return offset_band(from, to, static_cast<int>(2 * std::cos(direction)), static_cast<int>(2 * std::sin(direction)));
 }
 
 std::optional<CPoint> cross_point(CPoint p, CPoint c, CPoint e1, CPoint e2) {

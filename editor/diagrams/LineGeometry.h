@@ -36,6 +36,10 @@ Band axis_band(CPoint from, CPoint to);
 // 90 degrees, truncated toward zero and never 0.
 Band connector_band(CPoint from, CPoint to);
 
+// The band around the stick of a circle stub: as a connector's, but its offsets may be 0 (a horizontal stick
+// gets a band 2 above and 2 below it).
+Band stick_band(CPoint from, CPoint to);
+
 // Where the segment from p to c crosses the edge from e1 to e2, truncated toward zero; empty when the two do
 // not cross. Parallel segments are tested with a denominator of 0.1, as if nearly parallel; an edge of no length
 // is never crossed.

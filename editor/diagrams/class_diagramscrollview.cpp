@@ -64,10 +64,13 @@ void class_diagramscrollview::OnPaint() {
     dc.DrawText(m_strHelpText.c_str(), -1, &area, DT_END_ELLIPSIS);
 }
 
-void class_diagramscrollview::OnContextMenu(CWnd*, CPoint point) {
+void class_diagramscrollview::OnContextMenu(CWnd*, CPoint) {
+    // At the cursor: a menu asked for from the keyboard comes with the point (-1, -1).
+    CPoint cursor;
+    GetCursorPos(&cursor);
     CMenu menu;
     if (!menu.LoadMenu(kChildViewMenu)) return;
-    if (CMenu* popup = menu.GetSubMenu(0)) popup->TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, AfxGetMainWnd());
+    if (CMenu* popup = menu.GetSubMenu(0)) popup->TrackPopupMenu(TPM_RIGHTBUTTON, cursor.x, cursor.y, AfxGetMainWnd());
 }
 
 void class_diagramscrollview::OnRedrowDiagram() {
@@ -373,12 +376,7 @@ void class_diagramscrollview::add_component_line(int firstId, int secondId, std:
     };
     find_rect(firstId, first);
     find_rect(secondId, second);
-    auto* line = dynamic_cast<class_umlline*>(create_element(&DiagramDocument::AddLine));
-    if (!line) return;
-    const CPoint position = line_geometry::rect_centre(first);
-    line->SetPosition(position.x, position.y);
-    line->set_line_ends(first, second, line_geometry::rect_centre(second));
-    lines.push_back(line);
+    if (class_umlline* line = class_umlline::add_between(*document, first, second)) lines.push_back(line);
 }
 
 void class_diagramscrollview::create_entity_windows(const std::vector<CUmlEntity*>& first,

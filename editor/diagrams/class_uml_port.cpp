@@ -2,6 +2,7 @@
 
 #include "AfxRes.h"
 #include "CDC.h"
+#include "DiagramPaint.h"
 
 BEGIN_MESSAGE_MAP(class_uml_port, CUmlEntity)
     ON_WM_PAINT()
@@ -20,8 +21,7 @@ void class_uml_port::OnPaint() {
     CPaintDC dc(this);
     dc.Rectangle(0, 0, 12, 12);
     CFont font;
-    font.CreateFont(10, 0, 0, 0, 900, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                    DEFAULT_QUALITY, DEFAULT_PITCH, "궁서");
+    create_diagram_font(font, 10, "궁서", 900);
     CFont* old = dc.SelectObject(&font);
     dc.SetBkMode(TRANSPARENT);
     CRect text(0, 0, m_width, m_height);

@@ -4,11 +4,22 @@
 
 #include "BandRegion.h"
 #include "CDC.h"
+#include "DiagramDocument.h"
 
 BEGIN_MESSAGE_MAP(class_umlline, CUmlEntity)
     ON_WM_PAINT()
     ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
+
+class_umlline* class_umlline::add_between(DiagramDocument& document, const CRect& first, const CRect& second) {
+    document.AddLine();
+    auto* line = dynamic_cast<class_umlline*>(document.GetCurrentElement());
+    if (!line) return nullptr;
+    const CPoint position = line_geometry::rect_centre(first);
+    line->SetPosition(position.x, position.y);
+    line->set_line_ends(first, second, line_geometry::rect_centre(second));
+    return line;
+}
 
 void class_umlline::set_line_ends(const CRect& first, const CRect& second, CPoint secondCentre) {
     m_ends = {second, first, secondCentre};

@@ -5,12 +5,19 @@
 #include "CUmlEntity.h"
 #include "LineGeometry.h"
 
+class DiagramDocument;
+
 // The connector between a component and its interfaces or between components: a dotted line with an arrow
 // head at the second end. Its anchors are where the line between the two ends' centres leaves the first
 // element and enters the second; they are computed when the window is created.
 class class_umlline : public CUmlEntity {
 public:
     class_umlline() = default;
+
+    // A new connector of the document from the first rectangle to the second (its position the first's
+    // centre, its second end the second's centre); its window is not created yet. Null when the document
+    // makes no line.
+    static class_umlline* add_between(DiagramDocument& document, const CRect& first, const CRect& second);
 
     BOOL CreateEntityWindow(CWnd* parent) override;
     void UpdateEntity() override {}

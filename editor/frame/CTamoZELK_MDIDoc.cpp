@@ -1,12 +1,6 @@
 #include "CTamoZELK_MDIDoc.h"
 
 #include "CUmlEntity.h"
-#include "class_component_info.h"
-#include "class_nodes_line.h"
-#include "class_sub_system_line.h"
-#include "class_uml_out_line.h"
-#include "class_uml_port.h"
-#include "class_umlline.h"
 
 IMPLEMENT_DYNCREATE(CTamoZELK_MDIDoc, CDocument)
 
@@ -25,29 +19,24 @@ void CTamoZELK_MDIDoc::ClearElements() {
     m_elements.clear();
 }
 
-void CTamoZELK_MDIDoc::AppendElement(CUmlEntity* element, int kind) {
+void CTamoZELK_MDIDoc::AddElement(int kind) {
+    m_pCurrentElement = nullptr;
+    CUmlEntity* element = make_diagram_element(kind);
     element->SetEntityKind(kind);
     m_pCurrentElement = element;
     m_elements.push_back(element);
 }
 
-template <class Element>
-void CTamoZELK_MDIDoc::AddElement(int kind) {
-    m_pCurrentElement = nullptr;
-    AppendElement(new Element, kind);
-}
-
-void CTamoZELK_MDIDoc::AddLine() { AddElement<class_umlline>(UML_LINE); }
-void CTamoZELK_MDIDoc::AddNodesLine() { AddElement<class_nodes_line>(UML_NODES_LINE); }
-void CTamoZELK_MDIDoc::AddSubSystemLine() { AddElement<class_sub_system_line>(UML_SUB_SYSTEM_LINE); }
-void CTamoZELK_MDIDoc::AddPort() { AddElement<class_uml_port>(UML_PORT); }
-void CTamoZELK_MDIDoc::AddOutLine() { AddElement<class_uml_out_line>(UML_OUT_LINE); }
-
-CUmlEntity* CTamoZELK_MDIDoc::FindComponentEntity(const class_component_info& component) const {
-    for (CUmlEntity* element : m_elements) {
-        if (!element || element->GetEntityKind() != UML_COMPONENT) continue;
-        const auto* shown = dynamic_cast<const DiagramComponentEntity*>(element);
-        if (shown && shown->get_component_info().component_id == component.component_id) return element;
-    }
-    return nullptr;
-}
+void CTamoZELK_MDIDoc::AddComponent() { AddElement(UML_COMPONENT); }
+void CTamoZELK_MDIDoc::AddProxyInterface() { AddElement(UML_PROXY_INTERFACE); }
+void CTamoZELK_MDIDoc::AddStubInterface() { AddElement(UML_STUB_INTERFACE); }
+void CTamoZELK_MDIDoc::AddLine() { AddElement(UML_LINE); }
+void CTamoZELK_MDIDoc::AddCircleStubInterface() { AddElement(UML_CIRCLE_STUB_INTERFACE); }
+void CTamoZELK_MDIDoc::AddNode() { AddElement(UML_NODE); }
+void CTamoZELK_MDIDoc::AddSwitch() { AddElement(UML_SWITCH); }
+void CTamoZELK_MDIDoc::AddRouter() { AddElement(UML_ROUTER); }
+void CTamoZELK_MDIDoc::AddInsidePc() { AddElement(UML_INSIDE_PC); }
+void CTamoZELK_MDIDoc::AddNodesLine() { AddElement(UML_NODES_LINE); }
+void CTamoZELK_MDIDoc::AddSubSystemLine() { AddElement(UML_SUB_SYSTEM_LINE); }
+void CTamoZELK_MDIDoc::AddPort() { AddElement(UML_PORT); }
+void CTamoZELK_MDIDoc::AddOutLine() { AddElement(UML_OUT_LINE); }

@@ -6,8 +6,6 @@
 #include "CDocument.h"
 #include "DiagramDocument.h"
 
-class class_component_info;
-
 // The document of a diagram window (and of the help window "도움말"): its diagram name, the help text and the
 // diagram's elements in creation order. Nothing of it is saved or loaded. The elements are destroyed by
 // ClearElements, which the diagram view calls when it is destroyed and before it draws anew; the destructor
@@ -33,23 +31,24 @@ public:
 
     // Element factories: each makes a new element of its class the current element and appends it; the caller
     // sets its record, position and size and creates its window.
+    void AddComponent() override;
+    void AddProxyInterface() override;
+    void AddStubInterface() override;
     void AddLine() override;
+    void AddCircleStubInterface() override;
+    void AddNode() override;
+    void AddSwitch() override;
+    void AddRouter() override;
+    void AddInsidePc() override;
     void AddNodesLine() override;
     void AddSubSystemLine() override;
     void AddPort() override;
     void AddOutLine() override;
 
-    // The first component element (1234) that shows the component of the record's component id; null when
-    // there is none.
-    CUmlEntity* FindComponentEntity(const class_component_info& component) const;
-
 protected:
-    // The factories' last step: sets the new element's kind, makes it the current element and appends it.
-    void AppendElement(CUmlEntity* element, int kind);
     DECLARE_MESSAGE_MAP()
 
 private:
-    template <class Element>
     void AddElement(int kind);
 
     std::string m_strDiagramName;

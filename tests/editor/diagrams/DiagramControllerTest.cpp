@@ -83,89 +83,16 @@ TEST_F(DiagramControllerTest, FrameThatCannotBeMadeIsReportedAndNothingIsDrawn) 
     EXPECT_TRUE(frame->diagram_frames().empty());
 }
 
-TEST_F(DiagramControllerTest, RedrawClearsTheDiagramAndRunsTheBuilderOfItsKind) {
-    struct Call {
-        std::string item;
-        std::string second;
-        class_diagramscrollview* view;
-    };
-    std::vector<Call> calls;
-    Class_UmlControl::get_instance()->set_diagram_builder(
-        4, [&](Class_UmlControl& control, const DiagramTreeItem& item, const DiagramTreeItem& second) {
-            control.bind_active_frame();
-            calls.push_back({item.path, second.path, control.get_active_view()});
-            control.get_active_view()->add_port(42, CPoint(100, 100));
-        });
-
-    class_diagramscrollview* view = open_diagram("root\\sys\\Nodes\\pc\\comp");
-    ASSERT_NE(view, nullptr);
-    DiagramTreeItem item, node;
-    item.path = "root\\sys\\Nodes\\pc\\comp";
-    node.path = "root\\sys\\Nodes\\pc\\";
-    view->set_diagram_items(item, node);
-    view->set_diagram_kind(4);
-    view->add_port(7, CPoint(60, 60));
-    view->add_port(8, CPoint(80, 60));
-
-    // The command reaches the active view from the main window, as the context menu sends it.
-    frame->SendMessage(WM_COMMAND, REDROW_DIAGRAM);
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].item, item.path);
-    EXPECT_EQ(calls[0].second, node.path);
-    EXPECT_EQ(calls[0].view, view);
-    const auto& elements = document_of(view)->GetElements();
-    ASSERT_EQ(elements.size(), 1u);
-    EXPECT_EQ(dynamic_cast<class_uml_port*>(elements[0])->get_port_text(), "42");
-
-    // A kind without a builder is only cleared.
-    view->set_diagram_kind(6);
-    frame->SendMessage(WM_COMMAND, REDROW_DIAGRAM);
-    EXPECT_EQ(calls.size(), 1u);
-    EXPECT_TRUE(document_of(view)->GetElements().empty());
-}
-
 TEST_F(DiagramControllerTest, RedrawOfTheHelpWindowKeepsItAsItIs) {
-    bool built = false;
-    Class_UmlControl::get_instance()->set_diagram_builder(
-        0, [&](Class_UmlControl&, const DiagramTreeItem&, const DiagramTreeItem&) { built = true; });
     class_diagramscrollview* help = open_diagram("도움말");
     ASSERT_NE(help, nullptr);
     Class_UmlControl::get_instance()->set_explanation_text(30);
     help->add_port(1, CPoint(20, 20));
+    help->set_diagram_kind(5);
 
     frame->SendMessage(WM_COMMAND, REDROW_DIAGRAM);
-    EXPECT_FALSE(built);
     EXPECT_EQ(document_of(help)->GetElements().size(), 1u);
     EXPECT_EQ(document_of(help)->GetExplanationText(), help_text(30));
-}
-
-TEST_F(DiagramControllerTest, ContextMenuOffersTheRedrawCommand) {
-    int builds = 0;
-    Class_UmlControl::get_instance()->set_diagram_builder(
-        8, [&](Class_UmlControl&, const DiagramTreeItem&, const DiagramTreeItem&) { ++builds; });
-    class_diagramscrollview* view = open_diagram("root\\net\\");
-    ASSERT_NE(view, nullptr);
-    DiagramTreeItem item;
-    item.path = "root\\net\\";
-    view->set_diagram_items(item, DiagramTreeItem());
-    view->set_diagram_kind(8);
-
-    driver.AnswerPopupMenu(REDROW_DIAGRAM);
-    TestDriver::RightClickAt(*view, CPoint(300, 300));
-    ASSERT_EQ(driver.PopupMenus().size(), 1u);
-    const auto& menu = driver.PopupMenus()[0];
-    ASSERT_FALSE(menu.items.empty());
-    EXPECT_EQ(menu.items[0].id, static_cast<UINT>(REDROW_DIAGRAM));
-    EXPECT_TRUE(menu.items[0].enabled);
-    EXPECT_EQ(builds, 1);
-
-    // The popup is the first sub-menu of menu 431.
-    CMenu resource;
-    ASSERT_TRUE(resource.LoadMenu(431));
-    CString title;
-    resource.GetMenuString(0, title, MF_BYPOSITION);
-    EXPECT_EQ(title, "차일드뷰");
-    EXPECT_EQ(resource.GetSubMenu(0)->GetMenuItemID(0), static_cast<UINT>(REDROW_DIAGRAM));
 }
 
 TEST_F(DiagramControllerTest, DeletedBuilderStartsAfreshOnNextUse) {

@@ -2,12 +2,9 @@
 
 #include "CDC.h"
 #include "CDocTemplate.h"
+#include "FrameMessages.h"
+#include "TreeNodeData.h"
 #include "class_diagramscrollview.h"
-#include "class_nodes_line.h"
-#include "class_sub_system_line.h"
-#include "class_uml_out_line.h"
-#include "class_uml_port.h"
-#include "class_umlline.h"
 
 // --- Test elements -----------------------------------------------------------------------------------------
 
@@ -86,15 +83,26 @@ void TestDiagramDocument::add(CUmlEntity* element, int kind) {
     m_elements.push_back(element);
 }
 
-void TestDiagramDocument::AddLine() { add(new class_umlline, UML_LINE); }
-void TestDiagramDocument::AddNodesLine() { add(new class_nodes_line, UML_NODES_LINE); }
-void TestDiagramDocument::AddSubSystemLine() { add(new class_sub_system_line, UML_SUB_SYSTEM_LINE); }
-void TestDiagramDocument::AddPort() { add(new class_uml_port, UML_PORT); }
-void TestDiagramDocument::AddOutLine() { add(new class_uml_out_line, UML_OUT_LINE); }
-void TestDiagramDocument::AddSwitch() { add(new TestNodeEntity, UML_SWITCH); }
-void TestDiagramDocument::AddRouter() { add(new TestNodeEntity, UML_ROUTER); }
-void TestDiagramDocument::AddInsidePc() { add(new TestNodeEntity, UML_INSIDE_PC); }
-void TestDiagramDocument::AddComponent() { add(new TestComponentEntity, UML_COMPONENT); }
+template <class TestBox>
+void TestDiagramDocument::add_or_test_box(int kind) {
+    add(m_realElements ? make_diagram_element(kind) : new TestBox, kind);
+}
+
+void TestDiagramDocument::AddComponent() { add_or_test_box<TestComponentEntity>(UML_COMPONENT); }
+void TestDiagramDocument::AddProxyInterface() { add(make_diagram_element(UML_PROXY_INTERFACE), UML_PROXY_INTERFACE); }
+void TestDiagramDocument::AddStubInterface() { add(make_diagram_element(UML_STUB_INTERFACE), UML_STUB_INTERFACE); }
+void TestDiagramDocument::AddLine() { add(make_diagram_element(UML_LINE), UML_LINE); }
+void TestDiagramDocument::AddCircleStubInterface() {
+    add(make_diagram_element(UML_CIRCLE_STUB_INTERFACE), UML_CIRCLE_STUB_INTERFACE);
+}
+void TestDiagramDocument::AddNode() { add(make_diagram_element(UML_NODE), UML_NODE); }
+void TestDiagramDocument::AddSwitch() { add_or_test_box<TestNodeEntity>(UML_SWITCH); }
+void TestDiagramDocument::AddRouter() { add_or_test_box<TestNodeEntity>(UML_ROUTER); }
+void TestDiagramDocument::AddInsidePc() { add_or_test_box<TestNodeEntity>(UML_INSIDE_PC); }
+void TestDiagramDocument::AddNodesLine() { add(make_diagram_element(UML_NODES_LINE), UML_NODES_LINE); }
+void TestDiagramDocument::AddSubSystemLine() { add(make_diagram_element(UML_SUB_SYSTEM_LINE), UML_SUB_SYSTEM_LINE); }
+void TestDiagramDocument::AddPort() { add(make_diagram_element(UML_PORT), UML_PORT); }
+void TestDiagramDocument::AddOutLine() { add(make_diagram_element(UML_OUT_LINE), UML_OUT_LINE); }
 
 // --- Frames ------------------------------------------------------------------------------------------------
 
@@ -102,7 +110,20 @@ IMPLEMENT_DYNCREATE(TestChildFrame, CMDIChildWndEx)
 
 BEGIN_MESSAGE_MAP(TestMainFrame, CMDIFrameWndEx)
     ON_MESSAGE(WM_CREATE_DIAGRAM_FRAME, &TestMainFrame::OnCreateDiagramFrame)
+    ON_MESSAGE(WM_SHOW_ITEM_PROPERTIES, &TestMainFrame::OnShowItemProperties)
+    ON_MESSAGE(WM_SHOW_NODE_PROPERTIES, &TestMainFrame::OnShowNodeProperties)
 END_MESSAGE_MAP()
+
+LRESULT TestMainFrame::OnShowItemProperties(WPARAM, LPARAM lParam) {
+    const auto* item = reinterpret_cast<const TreeNodeData*>(lParam);
+    if (item) m_shownItems.emplace_back(item->kind, item->record);
+    return 0;
+}
+
+LRESULT TestMainFrame::OnShowNodeProperties(WPARAM, LPARAM lParam) {
+    m_shownNodes.push_back(reinterpret_cast<const class_node_info*>(lParam));
+    return 0;
+}
 
 TestMainFrame::TestMainFrame()
     : m_template(new CMultiDocTemplate(130, RUNTIME_CLASS(TestDiagramDocument), RUNTIME_CLASS(TestChildFrame),
@@ -115,6 +136,7 @@ LRESULT TestMainFrame::OnCreateDiagramFrame(WPARAM, LPARAM lParam) {
     m_requestedNames.push_back(name);
     if (m_refuseFrames) return -1;
     auto* document = new TestDiagramDocument;
+    document->m_realElements = m_realElements;
     CFrameWnd* frame = m_template->CreateNewFrame(document, nullptr);
     if (!frame) {
         delete document;

@@ -1,8 +1,8 @@
 #pragma once
 
 // A main frame, child frame and document of diagram windows for the tests, standing in for the editor's own:
-// they implement the diagram classes' two interfaces as the editor's frame does, with two test elements for
-// the kinds that come with the node and component elements.
+// they implement the diagram classes' two interfaces as the editor's frame does. Unless asked for the
+// editor's own elements, the documents make two test elements for components and for the network nodes.
 
 #include <string>
 #include <vector>
@@ -73,15 +73,23 @@ public:
     const std::vector<CUmlEntity*>& GetElements() const override { return m_elements; }
     void ClearElements() override;
 
+    void AddComponent() override;
+    void AddProxyInterface() override;
+    void AddStubInterface() override;
     void AddLine() override;
+    void AddCircleStubInterface() override;
+    void AddNode() override;
+    void AddSwitch() override;
+    void AddRouter() override;
+    void AddInsidePc() override;
     void AddNodesLine() override;
     void AddSubSystemLine() override;
     void AddPort() override;
     void AddOutLine() override;
-    void AddSwitch() override;
-    void AddRouter() override;
-    void AddInsidePc() override;
-    void AddComponent();
+
+    // The editor's own elements for every kind; else test boxes stand for components, switches, routers and
+    // PCs (they read nothing from a database).
+    bool m_realElements = false;
 
     // Every document that lives, for the tests to look at.
     static std::vector<TestDiagramDocument*> s_documents;
@@ -89,6 +97,9 @@ public:
 
 private:
     void add(CUmlEntity* element, int kind);
+    // The element of the kind, or the test box instead of it.
+    template <class TestBox>
+    void add_or_test_box(int kind);
 
     std::string m_name;
     std::string m_text;
@@ -112,10 +123,16 @@ public:
     std::vector<CMDIChildWnd*> diagram_frames() const;
 
     bool m_refuseFrames = false;  // answer WM_CREATE_DIAGRAM_FRAME with -1
+    bool m_realElements = false;  // the documents of new windows make the editor's own elements
     std::vector<std::string> m_requestedNames;
+    // What the elements asked the properties pane to show: the item's kind and record, and the node records.
+    std::vector<std::pair<int, const void*>> m_shownItems;
+    std::vector<const class_node_info*> m_shownNodes;
 
 protected:
     afx_msg LRESULT OnCreateDiagramFrame(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnShowItemProperties(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnShowNodeProperties(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:

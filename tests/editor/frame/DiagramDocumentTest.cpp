@@ -4,37 +4,10 @@
 
 #include "CTamoZELK_MDIDoc.h"
 #include "CUmlEntity.h"
+#include "Class_ComponentEntity.h"
 #include "class_component_info.h"
 
 namespace {
-
-// A component element as the diagram builders make them: it shows a copy of a component record.
-class TestComponent : public CUmlEntity, public DiagramComponentEntity {
-public:
-    explicit TestComponent(int componentId) { m_component.component_id = componentId; }
-    BOOL CreateEntityWindow(CWnd*) override { return FALSE; }
-    void UpdateEntity() override {}
-    void RefreshEntity() override {}
-    void SetEntityOption(int) override {}
-    void DeleteEntity() override {
-        ++s_deleted;
-        delete this;
-    }
-    const class_component_info& get_component_info() const override { return m_component; }
-
-    static int s_deleted;
-    class_component_info m_component;
-};
-int TestComponent::s_deleted = 0;
-
-// The document with a factory of test components, made the way the component factory makes its elements.
-class TestDocument : public CTamoZELK_MDIDoc {
-public:
-    CUmlEntity* AddTestComponent(int componentId) {
-        AppendElement(new TestComponent(componentId), UML_COMPONENT);
-        return GetCurrentElement();
-    }
-};
 
 class_component_info Component(int id) {
     class_component_info component;
@@ -57,16 +30,24 @@ TEST(DiagramDocumentTest, FactoriesMakeTheCurrentElementOfTheirKindAndClearingDe
         {&CTamoZELK_MDIDoc::AddSubSystemLine, UML_SUB_SYSTEM_LINE},
         {&CTamoZELK_MDIDoc::AddPort, UML_PORT},
         {&CTamoZELK_MDIDoc::AddOutLine, UML_OUT_LINE},
+        {&CTamoZELK_MDIDoc::AddProxyInterface, UML_PROXY_INTERFACE},
+        {&CTamoZELK_MDIDoc::AddStubInterface, UML_STUB_INTERFACE},
+        {&CTamoZELK_MDIDoc::AddCircleStubInterface, UML_CIRCLE_STUB_INTERFACE},
+        {&CTamoZELK_MDIDoc::AddNode, UML_NODE},
+        {&CTamoZELK_MDIDoc::AddSwitch, UML_SWITCH},
+        {&CTamoZELK_MDIDoc::AddRouter, UML_ROUTER},
+        {&CTamoZELK_MDIDoc::AddInsidePc, UML_INSIDE_PC},
     };
     for (const auto& entry : factories) {
         (document.*entry.factory)();
         ASSERT_NE(document.GetCurrentElement(), nullptr);
         EXPECT_EQ(document.GetCurrentElement()->GetEntityKind(), entry.kind);
+        EXPECT_EQ(document.GetCurrentElement()->GetRect(), CRect(0, 0, 0, 0));
         EXPECT_EQ(document.GetElements().back(), document.GetCurrentElement());
     }
-    EXPECT_EQ(document.GetElements().size(), 5u);
+    EXPECT_EQ(document.GetElements().size(), std::size(factories));
 
-    // Only lines and ports: no component.
+    // No component among them.
     EXPECT_EQ(document.FindComponentEntity(Component(0)), nullptr);
 
     CUmlEntity* current = document.GetCurrentElement();
@@ -75,21 +56,29 @@ TEST(DiagramDocumentTest, FactoriesMakeTheCurrentElementOfTheirKindAndClearingDe
     EXPECT_EQ(document.GetCurrentElement(), current);  // the current element is left as it was
 }
 
+// A component element made by the factory, showing the component of that id.
+CUmlEntity* AddComponent(CTamoZELK_MDIDoc& document, int componentId) {
+    document.AddComponent();
+    auto* component = dynamic_cast<Class_ComponentEntity*>(document.GetCurrentElement());
+    if (component) component->set_component_info(Component(componentId));
+    return component;
+}
+
 TEST(DiagramDocumentTest, TheFirstComponentElementWithTheIdIsFound) {
-    TestDocument document;
+    CTamoZELK_MDIDoc document;
     document.AddLine();
-    CUmlEntity* first = document.AddTestComponent(3);
-    CUmlEntity* twin = document.AddTestComponent(3);
-    CUmlEntity* other = document.AddTestComponent(5);
+    CUmlEntity* first = AddComponent(document, 3);
+    CUmlEntity* twin = AddComponent(document, 3);
+    CUmlEntity* other = AddComponent(document, 5);
+    ASSERT_NE(first, nullptr);
     ASSERT_NE(twin, first);
 
     EXPECT_EQ(document.FindComponentEntity(Component(3)), first);
     EXPECT_EQ(document.FindComponentEntity(Component(5)), other);
     EXPECT_EQ(document.FindComponentEntity(Component(4)), nullptr);
 
-    TestComponent::s_deleted = 0;
     document.ClearElements();
-    EXPECT_EQ(TestComponent::s_deleted, 3);
+    EXPECT_TRUE(document.GetElements().empty());
 }
 
 }  // namespace

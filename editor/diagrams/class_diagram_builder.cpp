@@ -1,0 +1,22 @@
+#include "class_diagram_builder.h"
+
+#include "Class_UmlControl.h"
+#include "class_diagramscrollview.h"
+
+bool class_diagram_builder::bind() {
+    m_control.bind_active_frame();
+    m_pView = m_control.get_active_view();
+    m_pDocument = m_control.get_active_document();
+    return m_pView && m_pDocument;
+}
+
+void class_diagram_builder::remember(int kind, const TreeNodeData& item, const TreeNodeData& second) {
+    m_pView->set_diagram_items(item, second);
+    m_pView->set_diagram_kind(kind);
+}
+
+TreeNodeData* class_diagram_builder::item() const { return const_cast<TreeNodeData*>(&m_pView->get_diagram_item()); }
+
+TreeNodeData* class_diagram_builder::second_item() const {
+    return const_cast<TreeNodeData*>(&m_pView->get_second_item());
+}

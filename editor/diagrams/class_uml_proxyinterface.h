@@ -1,0 +1,25 @@
+#pragma once
+
+#include "class_proxy_interface_relation_info.h"
+#include "class_uml_interface_box.h"
+
+// The box of a proxy interface class: "<< proxy_interface >>", the interface name and its CALL, SIGNAL, EVENT
+// and COMMAND members.
+class class_uml_proxyinterface : public class_uml_interface_box {
+public:
+    class_uml_proxyinterface() = default;
+
+    void set_relation(const class_proxy_interface_relation_info& relation) { m_relation = relation; }
+    const class_proxy_interface_relation_info& get_relation() const { return m_relation; }
+
+protected:
+    int relation_method_domain_id() const override { return m_relation.method_domain_id; }
+    const std::string& relation_interface_name() const override { return m_relation.interface_name; }
+    void copy_relation_from_item() override;
+    const char* title_prefix() const override { return "proxy_"; }
+    const char* load_error_text() const override { return "error( class_uml_proxyinterface::set_membermethodinfo()"; }
+    const std::vector<MemberMethodPass>& member_passes() const override { return proxy_member_passes(); }
+
+private:
+    class_proxy_interface_relation_info m_relation;
+};
