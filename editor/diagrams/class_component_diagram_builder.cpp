@@ -1,6 +1,7 @@
 #include "class_component_diagram_builder.h"
 
 #include <optional>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -70,6 +71,24 @@ void class_component_diagram_builder::draw_interface(int kind, const TreeNodeDat
 
 // --- Kind 2 ------------------------------------------------------------------------------------------------
 
+template <class Box, class Relation>
+void class_component_diagram_builder::add_interface_row(const std::vector<Relation>& relations,
+                                                        void (DiagramDocument::*factory)(), int y,
+                                                        int (*width)(const std::string&)) {
+    int x = 100;
+    for (const Relation& relation : relations) {
+        auto* box = add<Box>(factory);
+        if (!box) return;
+        box->SetPosition(x, y);
+        box->set_relation(relation);
+        box->SetSize(width(relation.interface_name), 50);
+        box->set_display_mode(2);
+        box->CreateEntityWindow(m_pView);
+        x += 200;
+        m_pView->grow_extent(x + 100, y + 200);
+    }
+}
+
 void class_component_diagram_builder::draw_component_interfaces(const TreeNodeData& component) {
     const auto* record = static_cast<const class_component_info*>(component.record);
     if (!record || !bind()) return;
@@ -80,18 +99,7 @@ void class_component_diagram_builder::draw_component_interfaces(const TreeNodeDa
     if (db->SelectProxyInterfaceList(db->FormatCall("call proxyInterfaceViewList(%d)", record->component_id),
                                      proxies) != 0)
         db->ShowLastError();
-    int x = 100;
-    for (const class_proxy_interface_relation_info& proxy : proxies) {
-        auto* box = add<class_uml_proxyinterface>(&DiagramDocument::AddProxyInterface);
-        if (!box) break;
-        box->SetPosition(x, 100);
-        box->set_relation(proxy);
-        box->SetSize(proxy_box_width(proxy.interface_name), 50);
-        box->set_display_mode(2);
-        box->CreateEntityWindow(m_pView);
-        x += 200;
-        m_pView->grow_extent(x + 100, 300);
-    }
+    add_interface_row<class_uml_proxyinterface>(proxies, &DiagramDocument::AddProxyInterface, 100, proxy_box_width);
 
     Class_ComponentEntity* central = add_component(*record, CPoint(300, 300), TREE_COMPONENT);
     if (!central) return;
@@ -100,18 +108,7 @@ void class_component_diagram_builder::draw_component_interfaces(const TreeNodeDa
     std::vector<class_stub_interface_relation_info> stubs;
     if (db->SelectStubInterfaceList(db->FormatCall("call stubInterfaceViewList(%d)", record->component_id), stubs) != 0)
         db->ShowLastError();
-    x = 100;
-    for (const class_stub_interface_relation_info& stub : stubs) {
-        auto* box = add<class_uml_stubinterface>(&DiagramDocument::AddStubInterface);
-        if (!box) break;
-        box->SetPosition(x, 500);
-        box->set_relation(stub);
-        box->SetSize(stub_box_width(stub.interface_name), 50);
-        box->set_display_mode(2);
-        box->CreateEntityWindow(m_pView);
-        x += 200;
-        m_pView->grow_extent(x + 100, 700);
-    }
+    add_interface_row<class_uml_stubinterface>(stubs, &DiagramDocument::AddStubInterface, 500, stub_box_width);
 
     const std::vector<CUmlEntity*> elements = m_pDocument->GetElements();
     for (CUmlEntity* element : elements) {
@@ -148,6 +145,17 @@ void class_component_diagram_builder::draw_domain_components(const TreeNodeData&
         m_pView->grow_extent(interfaceX + 100, 600);
         return static_cast<CUmlEntity*>(box);
     };
+    // Lines from a component to the boxes of its classes (Box: the box class of the relations' kind).
+    const auto link_interfaces = [&](auto* boxKind, const auto& relations, void (DiagramDocument::*factory)(),
+                                     int (*width)(const std::string&), int endKind, const CRect& from) {
+        using Box = std::remove_pointer_t<decltype(boxKind)>;
+        for (const auto& relation : relations) {
+            CUmlEntity*& shown = interfaces[{relation.method_domain_id, relation.interface_name}];
+            if (!shown)
+                if (auto* added = add<Box>(factory)) shown = place_interface(added, relation, width(relation.interface_name));
+            if (shown) connect(from, shown->GetRect(), endKind);
+        }
+    };
 
     for (const class_component_info& component : components) {
         Class_ComponentEntity* box = add_component(component, CPoint(componentX, componentY), TREE_COMPONENT);
@@ -167,25 +175,14 @@ void class_component_diagram_builder::draw_domain_components(const TreeNodeData&
         if (db->SelectProxyInterfaceList(db->FormatCall("call proxyInterfaceViewList(%d)", component.component_id),
                                          proxies) != 0)
             db->ShowLastError();
-        for (const class_proxy_interface_relation_info& proxy : proxies) {
-            CUmlEntity*& shown = interfaces[{proxy.method_domain_id, proxy.interface_name}];
-            if (!shown)
-                if (auto* added = add<class_uml_proxyinterface>(&DiagramDocument::AddProxyInterface))
-                    shown = place_interface(added, proxy, proxy_box_width(proxy.interface_name));
-            if (shown) connect(rect, shown->GetRect());
-        }
-
+        link_interfaces(static_cast<class_uml_proxyinterface*>(nullptr), proxies, &DiagramDocument::AddProxyInterface,
+                        proxy_box_width, 0, rect);
         std::vector<class_stub_interface_relation_info> stubs;
         if (db->SelectStubInterfaceList(db->FormatCall("call stubInterfaceViewList(%d)", component.component_id),
                                         stubs) != 0)
             db->ShowLastError();
-        for (const class_stub_interface_relation_info& stub : stubs) {
-            CUmlEntity*& shown = interfaces[{stub.method_domain_id, stub.interface_name}];
-            if (!shown)
-                if (auto* added = add<class_uml_stubinterface>(&DiagramDocument::AddStubInterface))
-                    shown = place_interface(added, stub, stub_box_width(stub.interface_name));
-            if (shown) connect(rect, shown->GetRect(), UML_STUB_INTERFACE);
-        }
+        link_interfaces(static_cast<class_uml_stubinterface*>(nullptr), stubs, &DiagramDocument::AddStubInterface,
+                        stub_box_width, UML_STUB_INTERFACE, rect);
     }
 }
 

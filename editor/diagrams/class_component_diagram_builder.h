@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "CRect.h"
 #include "class_diagram_builder.h"
@@ -28,6 +29,10 @@ public:
 private:
     // A component element of the record at a place, its window created, reporting `reportedKind` on a click.
     Class_ComponentEntity* add_component(const class_component_info& component, CPoint place, int reportedKind);
+    // The interface boxes of a component's classes in a row at y, 200 apart from x 100, without trees.
+    template <class Box, class Relation>
+    void add_interface_row(const std::vector<Relation>& relations, void (DiagramDocument::*factory)(), int y,
+                           int (*width)(const std::string&));
     // A connector from one rectangle to another, its window created.
     void connect(const CRect& from, const CRect& to, int endKind = 0);
     // A lollipop on the right edge of `carrier`, `offset` below its top, standing between `from` and the

@@ -344,6 +344,13 @@ TEST_F(ComponentDiagramTest, DeployedComponentWithTheComponentsItCallsAndThatCal
     EXPECT_EQ(linesB[3]->get_line_ends().second, circlesB[2]->get_head_box());
     EXPECT_TRUE(box_texts().empty());
     EXPECT_TRUE(TestDriver::SaveWindowPng(*viewB->GetParentFrame(), TestDriver::ArtifactPath("deployment_calls.png")));
+
+    // Once painted, the circles that bring themselves to the top in every paint and the lines they cross
+    // stay quiet.
+    for (CUmlEntity* element : document_of(viewB)->GetElements()) TestDriver::RecordDrawing(*element);
+    settle();
+    for (CUmlEntity* element : document_of(viewB)->GetElements())
+        EXPECT_TRUE(TestDriver::DrawingLog(*element).empty()) << element->GetEntityKind();
 }
 
 TEST_F(ComponentDiagramTest, CircleStubOpensTheInterfaceMembersAtTheCursorAndClosesThemAgain) {
