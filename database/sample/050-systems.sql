@@ -85,7 +85,7 @@ SET @bridge_switch = (SELECT id FROM node WHERE domain_id = @bridge AND name = '
 SET @engine_pc = (SELECT id FROM node WHERE domain_id = @engine AND name = '기관 컴퓨터');
 SET @bridge_sensor = (SELECT id FROM node WHERE domain_id = @bridge AND name = '기관 감시 센서');
 
--- Network links (each domain has one that leaves through an external port).
+-- Network links (the last of each domain leaves through an external port).
 CALL NetworklinkViewNewNetworkink(@bridge_pc, 0, 1, @bridge_switch, 0, 1);
 CALL NetworklinkViewNewNetworkink(@bridge_switch, 0, 2, 0, @bridge, 1);
 CALL NetworklinkViewNewNetworkink(@engine_pc, 0, 1, 0, @engine, 1);
@@ -95,7 +95,6 @@ CALL NetworklinkViewNewNetworkink(@bridge_node, @bridge, 1, @switch, 0, 3);
 CALL NetworklinkViewNewNetworkink(@switch, 0, 4, @router, 0, 1);
 CALL NetworklinkViewNewNetworkink(@engine_sensor, @engine, 1, @router, 0, 2);
 CALL NetworklinkViewNewNetworkink(@router, 0, 3, 0, @ship, 3);
-CALL NetworklinkViewNewNetworkink(@bridge_sensor, @engine, 1, @bridge_switch, 0, 3);
 
 -- IP rows; the sub-system and sensor nodes take theirs from their domains.
 CALL networkNewip(@nav_pc, '192.168.1.10', '255.255.255.0', '192.168.1.X', '192.168.1.1', '0.0.0.0', '1', '항해 LAN');

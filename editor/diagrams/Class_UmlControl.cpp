@@ -93,7 +93,9 @@ void Class_UmlControl::draw_deploy_diagram(const TreeNodeData& systemDomain) {
     class_component_diagram_builder(*this).draw_deployed_components(systemDomain);
 }
 
-void Class_UmlControl::draw_node_diagram(const TreeNodeData& node) { class_network_diagram_builder(*this).draw_node(node); }
+void Class_UmlControl::draw_node_diagram(const TreeNodeData& node) {
+    class_network_diagram_builder(*this).draw_node(node);
+}
 
 void Class_UmlControl::draw_system_diagram(const TreeNodeData& systemDomain) {
     class_network_diagram_builder(*this).draw_network(systemDomain);

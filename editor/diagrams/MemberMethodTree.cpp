@@ -6,25 +6,25 @@
 
 const std::vector<MemberMethodPass>& proxy_member_passes() {
     static const std::vector<MemberMethodPass> passes = {{"CALL", "<< call >> \n", ""},
-                                                          {"SIGNAL", "<< signal >> \n", ""},
-                                                          {"EVENT", "<< event >> \n", ""},
-                                                          {"COMMAND", "<< command >> \n", ""}};
+                                                         {"SIGNAL", "<< signal >> \n", ""},
+                                                         {"EVENT", "<< event >> \n", ""},
+                                                         {"COMMAND", "<< command >> \n", ""}};
     return passes;
 }
 
 const std::vector<MemberMethodPass>& stub_member_passes() {
     static const std::vector<MemberMethodPass> passes = {{"CALL", "<< call >> \n", ""},
-                                                          {"SIGNAL", "<< signal >> \n", ""},
-                                                          {"EVENT", "<< event >> \n", ""},
-                                                          {"INFORMATION", "<< information >> \n", ""}};
+                                                         {"SIGNAL", "<< signal >> \n", ""},
+                                                         {"EVENT", "<< event >> \n", ""},
+                                                         {"INFORMATION", "<< information >> \n", ""}};
     return passes;
 }
 
 const std::vector<MemberMethodPass>& popup_member_passes() {
     static const std::vector<MemberMethodPass> passes = {{"CALL", "<< call >> \n", "on_"},
-                                                          {"SIGNAL", "<< signal >> \n", "on_"},
-                                                          {"EVENT", "<< event >> \n", ""},
-                                                          {"INFORMATION", "<< information >> \n", ""}};
+                                                         {"SIGNAL", "<< signal >> \n", "on_"},
+                                                         {"EVENT", "<< event >> \n", ""},
+                                                         {"INFORMATION", "<< information >> \n", ""}};
     return passes;
 }
 

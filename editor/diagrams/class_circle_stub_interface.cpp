@@ -83,7 +83,9 @@ void class_circle_stub_interface::OnPaint() {
     dc.SelectObject(old);
 }
 
-void class_circle_stub_interface::redraw() { RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
+void class_circle_stub_interface::redraw() {
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
 
 void class_circle_stub_interface::OnLButtonDown(UINT nFlags, CPoint point) {
     if (m_bPopupShown) {

@@ -33,7 +33,7 @@ int stub_box_width(const std::string& name) {
 }  // namespace
 
 Class_ComponentEntity* class_component_diagram_builder::add_component(const class_component_info& component,
-                                                                       CPoint place, int reportedKind) {
+                                                                      CPoint place, int reportedKind) {
     auto* box = add<Class_ComponentEntity>(&DiagramDocument::AddComponent);
     if (!box) return nullptr;
     box->SetItemInfo(item());
@@ -60,8 +60,9 @@ void class_component_diagram_builder::grow_extent_below(const CRect& rect) {
 void class_component_diagram_builder::draw_interface(int kind, const TreeNodeData& interfaceClass) {
     if (!bind()) return;
     remember(kind, interfaceClass);
-    CUmlEntity* box = kind == 0 ? static_cast<CUmlEntity*>(add<class_uml_proxyinterface>(&DiagramDocument::AddProxyInterface))
-                                : add<class_uml_stubinterface>(&DiagramDocument::AddStubInterface);
+    CUmlEntity* box = kind == 0
+                          ? static_cast<CUmlEntity*>(add<class_uml_proxyinterface>(&DiagramDocument::AddProxyInterface))
+                          : add<class_uml_stubinterface>(&DiagramDocument::AddStubInterface);
     if (!box) return;
     box->SetItemInfo(item());
     box->SetPosition(100, 100);
@@ -152,7 +153,8 @@ void class_component_diagram_builder::draw_domain_components(const TreeNodeData&
         for (const auto& relation : relations) {
             CUmlEntity*& shown = interfaces[{relation.method_domain_id, relation.interface_name}];
             if (!shown)
-                if (auto* added = add<Box>(factory)) shown = place_interface(added, relation, width(relation.interface_name));
+                if (auto* added = add<Box>(factory))
+                    shown = place_interface(added, relation, width(relation.interface_name));
             if (shown) connect(from, shown->GetRect(), endKind);
         }
     };
@@ -198,8 +200,9 @@ class_circle_stub_interface* class_component_diagram_builder::add_lollipop(const
     circle->SetPosition(position.x, position.y);
     circle->set_line_ends(from, carrier, line_geometry::rect_centre(carrier));
     const int stickY = carrier.top + offset + 10;
-    circle->set_lollipop(CPoint(carrier.right, stickY), CPoint(carrier.right + 20, stickY),
-                         CRect(carrier.right + 20, carrier.top + offset, carrier.right + 40, carrier.top + offset + 20));
+    circle->set_lollipop(
+        CPoint(carrier.right, stickY), CPoint(carrier.right + 20, stickY),
+        CRect(carrier.right + 20, carrier.top + offset, carrier.right + 40, carrier.top + offset + 20));
     circle->set_mode(2);
     circle->set_interface_text(circleText);
     circle->set_interface_info(entry);
@@ -281,10 +284,10 @@ void class_component_diagram_builder::draw_node_component_deploy(const TreeNodeD
         if (!objectId) continue;
         std::vector<class_component_info> callers;
         class_custum_table callerEntry;
-        if (db->SelectProxyComponentList(db->FormatCall("call nodeComponentViewProxyComponentList(%d, %d, '%s', %d, %d)",
-                                                        nodeRecord->id, *objectId, stub.interface_name,
-                                                        nodeRecord->domain_id, component->component_id),
-                                         callers, &callerEntry) != 0)
+        if (db->SelectProxyComponentList(
+                db->FormatCall("call nodeComponentViewProxyComponentList(%d, %d, '%s', %d, %d)", nodeRecord->id,
+                               *objectId, stub.interface_name, nodeRecord->domain_id, component->component_id),
+                callers, &callerEntry) != 0)
             db->ShowLastError();
         CRect head;
         for (std::size_t i = 0; i < callers.size(); ++i) {
@@ -346,9 +349,9 @@ void class_component_diagram_builder::draw_deployed_components(const TreeNodeDat
                 box->set_reported_item_kind(TREE_INSTALLED_COMPONENT);
                 widest = std::max(widest, box->GetRect().Width());
                 std::vector<class_component_info> served;
-                db->SelectInstalledComponentList(db->FormatCall("call select_all_deploy_stub_component(%d, %d)",
-                                                                domain->id, component.component_id),
-                                                 served);
+                db->SelectInstalledComponentList(
+                    db->FormatCall("call select_all_deploy_stub_component(%d, %d)", domain->id, component.component_id),
+                    served);
                 for (const class_component_info& server : served) {
                     calls.emplace_back(component.component_id, server.component_id);
                     next.push_back(server);

@@ -37,7 +37,8 @@ void class_draw_uml_data::collect_nodes_by_type(const std::vector<class_node_inf
 }
 
 const class_node_info* class_draw_uml_data::find_node(int id, const std::vector<class_node_info>& nodes) const {
-    const auto found = std::find_if(nodes.rbegin(), nodes.rend(), [id](const class_node_info& node) { return node.id == id; });
+    const auto found =
+        std::find_if(nodes.rbegin(), nodes.rend(), [id](const class_node_info& node) { return node.id == id; });
     return found == nodes.rend() ? nullptr : &*found;
 }
 
@@ -89,7 +90,8 @@ void class_draw_uml_data::walk_network_links(int startId, std::vector<class_node
         }
         visited.emplace(neighbour, neighbourName);
         if (!visited.contains(startId)) walk_network_links(neighbour, order, visited, links, endDevices);
-        if (const class_node_info* device = find_node(neighbour, endDevices); device && !contains_node(order, neighbour))
+        if (const class_node_info* device = find_node(neighbour, endDevices);
+            device && !contains_node(order, neighbour))
             order.push_back(*device);
     }
 }
@@ -97,8 +99,8 @@ void class_draw_uml_data::walk_network_links(int startId, std::vector<class_node
 void class_draw_uml_data::next_sub_system_offsets(int& sourceOffset, int& destinationOffset,
                                                   const class_network_link_info& link,
                                                   std::vector<std::pair<int, int>>& pairs) const {
-    const auto sameSource = std::count_if(pairs.begin(), pairs.end(),
-                                          [&](const std::pair<int, int>& pair) { return pair.first == link.s_node_id; });
+    const auto sameSource = std::count_if(
+        pairs.begin(), pairs.end(), [&](const std::pair<int, int>& pair) { return pair.first == link.s_node_id; });
     const auto sameDestination = std::count_if(
         pairs.begin(), pairs.end(), [&](const std::pair<int, int>& pair) { return pair.second == link.d_node_id; });
     sourceOffset = 3 + 15 * static_cast<int>(sameSource);

@@ -35,7 +35,8 @@ public:
     // routers or switches; 0: anything else, or a node not found.
     int classify_links(int firstId, int secondId, const std::vector<class_node_info>& nodes) const;
     void build_node_map(node_map& map, const std::vector<class_network_link_info>& links,
-                        const std::vector<class_node_info>& nodes, const std::vector<class_node_info>& endDevices) const;
+                        const std::vector<class_node_info>& nodes,
+                        const std::vector<class_node_info>& endDevices) const;
     // Walks the links from a node, depth first, appending the end devices it reaches to the order (each once);
     // `visited` holds the nodes met (id to name) across all levels of one walk. A link is classified against
     // the end devices alone, so a link to a router or switch is walked as well.

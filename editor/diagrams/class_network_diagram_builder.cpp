@@ -73,29 +73,25 @@ void class_network_diagram_builder::draw_network(const TreeNodeData& systemDomai
             continue;
         }
         switch (data.classify_links(link.d_node_id, link.s_node_id, nodes)) {
-        case 1: {
-            // Every node line runs from the end device to its router or switch: a node line stands at the x of
-            // its first end, and only the end device's box puts it above that box (the bars span them all).
-            class_network_link_info reversed = link;
-            std::swap(reversed.s_node_id, reversed.d_node_id);
-            std::swap(reversed.s_node_name, reversed.d_node_name);
-            std::swap(reversed.s_port_id, reversed.d_port_id);
-            m_pView->add_nodes_line(reversed);
-            break;
-        }
-        case 2:
-            m_pView->add_nodes_line(link);
-            break;
-        case 3:
-            betweenNetworkDevices.push_back(link);
-            break;
-        default: {
-            int sourceOffset = 0, destinationOffset = 0, run = 10;
-            data.next_sub_system_offsets(sourceOffset, destinationOffset, link, subSystemPairs);
-            m_pView->add_sub_system_line(link, sourceOffset, destinationOffset, run);
-            deepestRun = std::max(deepestRun, run);
-            break;
-        }
+            case 1: {
+                // Every node line runs from the end device to its router or switch: a node line stands at the x of
+                // its first end, and only the end device's box puts it above that box (the bars span them all).
+                class_network_link_info reversed = link;
+                std::swap(reversed.s_node_id, reversed.d_node_id);
+                std::swap(reversed.s_node_name, reversed.d_node_name);
+                std::swap(reversed.s_port_id, reversed.d_port_id);
+                m_pView->add_nodes_line(reversed);
+                break;
+            }
+            case 2: m_pView->add_nodes_line(link); break;
+            case 3: betweenNetworkDevices.push_back(link); break;
+            default: {
+                int sourceOffset = 0, destinationOffset = 0, run = 10;
+                data.next_sub_system_offsets(sourceOffset, destinationOffset, link, subSystemPairs);
+                m_pView->add_sub_system_line(link, sourceOffset, destinationOffset, run);
+                deepestRun = std::max(deepestRun, run);
+                break;
+            }
         }
     }
     for (const class_network_link_info& link : betweenNetworkDevices) m_pView->add_network_link_line(link);

@@ -29,7 +29,9 @@ public:
     bool is_detailed() const { return m_bDetailed; }
     const std::vector<class_component_info>& get_installed_components() const { return m_installed; }
     // Texts shown with a network-form element (the router lists them; the node grows by them).
-    void add_text_entry(const std::string& text) { m_textEntries.emplace(text, static_cast<int>(m_textEntries.size())); }
+    void add_text_entry(const std::string& text) {
+        m_textEntries.emplace(text, static_cast<int>(m_textEntries.size()));
+    }
 
 protected:
     // The detailed form: 80 for every installed component and 200 besides.

@@ -7,8 +7,7 @@ void class_stub_circle_method_pop_up::set_names(const std::string& methodDomainN
     m_strInterfaceName = interfaceName;
 }
 
-BOOL class_stub_circle_method_pop_up::create_popup_window(const std::string& caption, const CRect& rect,
-                                                          CWnd* owner) {
+BOOL class_stub_circle_method_pop_up::create_popup_window(const std::string& caption, const CRect& rect, CWnd* owner) {
     const LPCTSTR className = AfxRegisterWndClass(CS_VREDRAW | CS_HREDRAW, nullptr, GetSysColorBrush(COLOR_WINDOW));
     CPoint cursor;
     GetCursorPos(&cursor);
@@ -19,9 +18,9 @@ BOOL class_stub_circle_method_pop_up::create_popup_window(const std::string& cap
 }
 
 void class_stub_circle_method_pop_up::fill_method_tree(const std::vector<class_method_info>& members) {
-    m_tree.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_HASBUTTONS | TVS_HASLINES |
-                      TVS_LINESATROOT,
-                  m_treeRect, this, 4);
+    m_tree.Create(
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
+        m_treeRect, this, 4);
     const std::string domainText = "[Metod_Domain] : " + m_strMethodDomainName;
     const std::string interfaceText = "[Interface] : " + m_strInterfaceName;
     HTREEITEM domain = m_tree.InsertItem(domainText.c_str(), TVI_ROOT);

@@ -25,9 +25,9 @@ BOOL class_uml_interface_box::CreateEntityWindow(CWnd* parent) {
         return FALSE;
     if (m_nDisplayMode == 1) {
         m_treeRect = CRect(10, 50, m_width - 20, m_height - 20);
-        m_tree.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_HASBUTTONS | TVS_HASLINES |
-                          TVS_LINESATROOT,
-                      m_treeRect, this, kTreeId);
+        m_tree.Create(
+            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
+            m_treeRect, this, kTreeId);
         make_membermethod_text();
     }
     return TRUE;
@@ -62,8 +62,7 @@ void class_uml_interface_box::OnPaint() {
     if (m_nDisplayMode == 1 && m_tree.GetSafeHwnd()) m_tree.MoveWindow(10, 50, m_width - 20, m_height - 20);
 
     dc.SetBkMode(TRANSPARENT);
-    const std::string title =
-        std::string("<< ") + (m_nDisplayMode == 3 ? "" : title_prefix()) + "interface >> \n";
+    const std::string title = std::string("<< ") + (m_nDisplayMode == 3 ? "" : title_prefix()) + "interface >> \n";
     CFont titleFont, nameFont;
     create_diagram_font(titleFont, 10, "신명조");
     create_diagram_font(nameFont, 11, "신명조");

@@ -41,8 +41,8 @@ protected:
     virtual const std::string& relation_interface_name() const = 0;
     // Display mode 1: the relation is the record of the element's tree item.
     virtual void copy_relation_from_item() = 0;
-    virtual const char* title_prefix() const = 0;      // "proxy_" or "stub_"
-    virtual const char* load_error_text() const = 0;   // the box shown when the member methods cannot be read
+    virtual const char* title_prefix() const = 0;     // "proxy_" or "stub_"
+    virtual const char* load_error_text() const = 0;  // the box shown when the member methods cannot be read
     virtual const std::vector<MemberMethodPass>& member_passes() const = 0;
 
     afx_msg void OnPaint();

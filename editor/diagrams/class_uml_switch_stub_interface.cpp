@@ -26,15 +26,14 @@ void class_uml_switch_stub_interface::set_switch_info_list(const std::vector<cla
     }
     for (const auto& [node, component, ip] : m_pairs) {
         std::vector<class_custum_table> stubs;
-        if (db->SelectCustomStubTable(db->FormatCall("call coustim_stubViewlistinfo(%d, %d)", node, component), stubs) !=
-            0) {
+        if (db->SelectCustomStubTable(db->FormatCall("call coustim_stubViewlistinfo(%d, %d)", node, component),
+                                      stubs) != 0) {
             db->ShowLastError();
             break;
         }
         for (const class_custum_table& stub : stubs) {
             m_lines.push_back("(IP)" + ip + " (Interface) " + stub.interface_name + "  : (ID) " + stub.object_id);
-            m_nLongestLine =
-                std::max(m_nLongestLine, static_cast<int>(tamo::platform::CodePageLength(m_lines.back())));
+            m_nLongestLine = std::max(m_nLongestLine, static_cast<int>(tamo::platform::CodePageLength(m_lines.back())));
         }
     }
     Invalidate();
@@ -55,6 +54,5 @@ void class_uml_switch_stub_interface::OnPaint() {
     CPen* old = dc.SelectObject(&blue);
     dc.Rectangle(0, 0, width, height);
     dc.SelectObject(old);
-    for (std::size_t i = 0; i < m_lines.size(); ++i)
-        dc.TextOut(10, 10 + 20 * static_cast<int>(i), m_lines[i].c_str());
+    for (std::size_t i = 0; i < m_lines.size(); ++i) dc.TextOut(10, 10 + 20 * static_cast<int>(i), m_lines[i].c_str());
 }

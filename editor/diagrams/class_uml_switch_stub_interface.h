@@ -19,7 +19,9 @@ public:
     class_uml_switch_stub_interface() = default;
 
     // Where the switch placed the window.
-    void set_place(const CRect& rect) { m_left = rect.left, m_top = rect.top, m_right = rect.right, m_bottom = rect.bottom; }
+    void set_place(const CRect& rect) {
+        m_left = rect.left, m_top = rect.top, m_right = rect.right, m_bottom = rect.bottom;
+    }
     // Copies the switch's network rows and reads the components installed on each row's node and their stub
     // entries into the lines.
     void set_switch_info_list(const std::vector<class_network_info>& rows);

@@ -17,8 +17,7 @@ std::vector<QWidget*> Siblings(const QWidget* widget) {
     const QWidget* parent = widget->parentWidget();
     if (!parent) return siblings;
     for (QObject* child : parent->children())
-        if (auto* sibling = qobject_cast<QWidget*>(child); sibling && !sibling->isWindow())
-            siblings.push_back(sibling);
+        if (auto* sibling = qobject_cast<QWidget*>(child); sibling && !sibling->isWindow()) siblings.push_back(sibling);
     return siblings;
 }
 

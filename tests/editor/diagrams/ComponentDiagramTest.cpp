@@ -440,7 +440,7 @@ TEST_F(ComponentDiagramTest, ComponentAtTheLeftEdgePaintsNothing) {
     auto* box = dynamic_cast<Class_ComponentEntity*>(document_of(view)->GetCurrentElement());
     class_component_info component;
     component.component_id = 1;
-    component.name = "가나다라마바사아자"; // 9 characters of 2: 180 wide
+    component.name = "가나다라마바사아자";  // 9 characters of 2: 180 wide
     box->set_component_info(component);
     EXPECT_EQ(box->GetSize(), CSize(180, 70));
     component.name = "abcdefghi";

@@ -47,7 +47,8 @@ class_domain_info DiagramBuilderTest::new_system_domain(const std::string& suffi
                                               domain.name, 0, "1", "diagram test"));
     EXPECT_GT(domain.id, 0) << db->GetLastErrorText();
     call(db->FormatCall("call domainLogicalPortViewNewPortGroup(%d, %d)", domain.id, 1));
-    for (int port : {1, 2}) call(db->FormatCall("call domainPortViewNewPort(%d, %d, %d, '%s')", domain.id, port, 1, "외부"));
+    for (int port : {1, 2})
+        call(db->FormatCall("call domainPortViewNewPort(%d, %d, %d, '%s')", domain.id, port, 1, "외부"));
     return domain;
 }
 
@@ -84,17 +85,16 @@ void DiagramBuilderTest::new_link(const class_node_info& source, int sourcePort,
                         destination ? destination->id : 0, destination ? 0 : source.domain_id, destinationPort));
 }
 
-void DiagramBuilderTest::new_class(const class_component_info& component, bool proxy,
-                                   const std::string& interfaceName, const std::string& objectName) {
+void DiagramBuilderTest::new_class(const class_component_info& component, bool proxy, const std::string& interfaceName,
+                                   const std::string& objectName) {
     const std::string className = "class_" + objectName;
     if (proxy)
         call(db->FormatCall("call insertProxyInserfaceRelation(%d, %d, %d, '%s', '%s', '%s')",
                             component.systemdomain_id, component.component_id, 6, interfaceName, className,
                             objectName));
     else
-        call(db->FormatCall("call insertStubInserfaceRelation(%d, %d, %d, '%s', '%s', '%s')",
-                            component.systemdomain_id, component.component_id, 6, interfaceName, className,
-                            objectName));
+        call(db->FormatCall("call insertStubInserfaceRelation(%d, %d, %d, '%s', '%s', '%s')", component.systemdomain_id,
+                            component.component_id, 6, interfaceName, className, objectName));
 }
 
 void DiagramBuilderTest::deploy(const class_node_info& node, const class_component_info& component) {
@@ -117,21 +117,19 @@ int entry_id(const std::vector<class_custum_table>& entries, const std::string& 
 void DiagramBuilderTest::set_stub_object(const class_node_info& node, const class_component_info& component,
                                          const std::string& objectName, int objectId) {
     std::vector<class_custum_table> entries;
-    ASSERT_EQ(db->SelectCustomStubTable(db->FormatCall("call coustim_stubViewlistinfo(%d, %d)", node.id,
-                                                       component.component_id),
-                                        entries),
+    ASSERT_EQ(db->SelectCustomStubTable(
+                  db->FormatCall("call coustim_stubViewlistinfo(%d, %d)", node.id, component.component_id), entries),
               0);
-    call(db->FormatCall("call coustum_ViewEditobjectid(%d, %d, %d, %d)", entry_id(entries, objectName), objectId, 1,
-                        0));
+    call(
+        db->FormatCall("call coustum_ViewEditobjectid(%d, %d, %d, %d)", entry_id(entries, objectName), objectId, 1, 0));
 }
 
 void DiagramBuilderTest::set_proxy_object(const class_node_info& node, const class_component_info& component,
                                           const std::string& objectName, int objectId, int stubObjectId,
                                           const std::string& stubIp) {
     std::vector<class_custum_table> entries;
-    ASSERT_EQ(db->SelectCustomProxyTable(db->FormatCall("call coustim_proxyViewlistinfo(%d, %d)", node.id,
-                                                        component.component_id),
-                                         entries),
+    ASSERT_EQ(db->SelectCustomProxyTable(
+                  db->FormatCall("call coustim_proxyViewlistinfo(%d, %d)", node.id, component.component_id), entries),
               0);
     const int entry = entry_id(entries, objectName);
     call(db->FormatCall("call coustum_ViewEditobjectid(%d, %d, %d, %d)", entry, objectId, 0, 0));

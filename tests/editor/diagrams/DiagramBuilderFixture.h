@@ -32,7 +32,8 @@ protected:
     // A node with the ports 1 to 4 of the sample's port template.
     class_node_info new_node(const class_domain_info& domain, const std::string& name, const char* type);
     void new_ip(const class_node_info& node, const std::string& ip);
-    void new_link(const class_node_info& source, int sourcePort, const class_node_info* destination, int destinationPort);
+    void new_link(const class_node_info& source, int sourcePort, const class_node_info* destination,
+                  int destinationPort);
     // A proxy or stub class of the component bound to an interface of the sample's NavService (6), with its
     // object.
     void new_class(const class_component_info& component, bool proxy, const std::string& interfaceName,

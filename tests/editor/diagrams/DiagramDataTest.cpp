@@ -42,8 +42,8 @@ TEST(NetworkDiagramData, LinksAreClassifiedByTheTypesOfTheirNodes) {
     const class_draw_uml_data data;
     const struct {
         int first, second, expected;
-    } cases[] = {{3, 2, 1}, {4, 1, 1}, {5, 2, 1}, {2, 3, 2}, {1, 6, 2}, {1, 2, 3}, {2, 2, 3},
-                 {3, 6, 0}, {5, 4, 0}, {3, 99, 0}, {99, 2, 0}, {0, 2, 0}};
+    } cases[] = {{3, 2, 1}, {4, 1, 1}, {5, 2, 1}, {2, 3, 2},  {1, 6, 2},  {1, 2, 3},
+                 {2, 2, 3}, {3, 6, 0}, {5, 4, 0}, {3, 99, 0}, {99, 2, 0}, {0, 2, 0}};
     for (const auto& c : cases)
         EXPECT_EQ(data.classify_links(c.first, c.second, kNodes), c.expected) << c.first << " " << c.second;
     EXPECT_EQ(data.node_type_by_id(4, kNodes), "sensor");
@@ -103,9 +103,16 @@ TEST(StubObjectId, OnlyADecimalNumberIsAnObjectId) {
     const struct {
         const char* text;
         std::optional<int> expected;
-    } cases[] = {{"301", 301}, {"0", 0}, {"-4", -4}, {"", std::nullopt}, {"30a", std::nullopt},
-                 {" 301", std::nullopt}, {"301 ", std::nullopt}, {"1.5", std::nullopt},
-                 {"99999999999", std::nullopt}, {"301); call x(1", std::nullopt}};
+    } cases[] = {{"301", 301},
+                 {"0", 0},
+                 {"-4", -4},
+                 {"", std::nullopt},
+                 {"30a", std::nullopt},
+                 {" 301", std::nullopt},
+                 {"301 ", std::nullopt},
+                 {"1.5", std::nullopt},
+                 {"99999999999", std::nullopt},
+                 {"301); call x(1", std::nullopt}};
     for (const auto& c : cases) EXPECT_EQ(parse_stub_object_id(c.text), c.expected) << c.text;
 }
 

@@ -137,11 +137,20 @@ TEST_F(NetworkDiagramTest, BarsRowLinksPortsAndFrameOfASystemNetwork) {
 
     // Every line carries its two port numbers.
     using Ports = std::vector<std::pair<std::string, CPoint>>;
-    EXPECT_EQ(ports(view), (Ports{{"1", CPoint(167, 480)}, {"1", CPoint(167, 430)}, {"1", CPoint(247, 480)},
-                                  {"2", CPoint(247, 430)}, {"2", CPoint(197, 730)}, {"2", CPoint(233, 730)},
-                                  {"4", CPoint(152, 370)}, {"1", CPoint(152, 50)}, {"3", CPoint(262, 480)},
-                                  {"2", CPoint(262, 50)}, {"1", CPoint(172, 210)}, {"3", CPoint(172, 370)},
-                                  {"1", CPoint(192, 260)}, {"2", CPoint(192, 210)}}));
+    EXPECT_EQ(ports(view), (Ports{{"1", CPoint(167, 480)},
+                                  {"1", CPoint(167, 430)},
+                                  {"1", CPoint(247, 480)},
+                                  {"2", CPoint(247, 430)},
+                                  {"2", CPoint(197, 730)},
+                                  {"2", CPoint(233, 730)},
+                                  {"4", CPoint(152, 370)},
+                                  {"1", CPoint(152, 50)},
+                                  {"3", CPoint(262, 480)},
+                                  {"2", CPoint(262, 50)},
+                                  {"1", CPoint(172, 210)},
+                                  {"3", CPoint(172, 370)},
+                                  {"1", CPoint(192, 260)},
+                                  {"2", CPoint(192, 210)}}));
 
     // The red frame round it all; the ports of the links leaving the system sit on its edge, above it.
     auto* frameLine = elements<class_uml_out_line>(view, UML_OUT_LINE).at(0);

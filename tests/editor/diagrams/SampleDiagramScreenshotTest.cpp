@@ -50,9 +50,9 @@ TEST_F(SampleDiagramScreenshotTest, EveryDiagramKindOfTheSample) {
     class_node_info bridgePc = sample_node(10, "조타 컴퓨터");
 
     std::vector<class_proxy_interface_relation_info> proxies;
-    ASSERT_EQ(db->SelectProxyInterfaceList(db->FormatCall("call proxyInterfaceViewList(%d)", manager.component_id),
-                                           proxies),
-              0);
+    ASSERT_EQ(
+        db->SelectProxyInterfaceList(db->FormatCall("call proxyInterfaceViewList(%d)", manager.component_id), proxies),
+        0);
     std::vector<class_stub_interface_relation_info> stubs;
     ASSERT_EQ(db->SelectStubInterfaceList(db->FormatCall("call stubInterfaceViewList(%d)", helm.component_id), stubs),
               0);
