@@ -1,6 +1,7 @@
 #include "CMysqlQuery.h"
 
 #include "CrtCompat.h"
+#include "DatabaseClient.h"
 #include "SessionMessageBox.h"
 
 namespace {
@@ -59,6 +60,7 @@ CString CMysqlQuery::Connect(const CLoginValues& login) {
     int port = 0;
     sscanf_s(login.Port(), "%d", &port);
     MYSQL* mysql = Handle();
+    tamo::database::SetConnectionTimeouts(mysql);
     if (!mysql_real_connect(mysql, login.ServerAddress(), login.DatabaseId(), login.DatabasePassword(),
                             login.DatabaseName(), static_cast<unsigned>(port), nullptr, CONNECT_FLAGS)) {
         m_pConnection->m_bConnected = false;
@@ -67,15 +69,11 @@ CString CMysqlQuery::Connect(const CLoginValues& login) {
     m_pConnection->m_bConnected = true;
     mysql_set_character_set(mysql, "utf8mb4");
 
-    const CString statements[] = {FormatCall("Set @tamouser='%s'", login.UserId()),
-                                  FormatCall("Set @tamopassword='%s'", login.UserPassword()),
-                                  CString("call loginResult()")};
-    for (const CString& statement : statements) {
-        if (Query(statement) != 0) {
-            const CString error(m_strLastError);
-            Close();
-            return error;
-        }
+    m_strLastError = tamo::database::SetLoginVariables(mysql, login.UserId(), login.UserPassword());
+    if (!m_strLastError.empty() || Query("call loginResult()") != 0) {
+        const CString error(m_strLastError);
+        Close();
+        return error;
     }
     CMysqlResult answer(StoreCurrent());
     const bool accepted = answer.FetchRow() && answer.GetInt(0) == 1;

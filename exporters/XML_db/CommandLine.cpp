@@ -1,11 +1,21 @@
 #include "CommandLine.h"
 
+#include <string>
+
 namespace tamo::exporters {
 
 int CommandLine::used_arguments(int argc) { return argc - 1 >= 9 ? 9 : argc - 1; }
 
+bool CommandLine::is_port(const std::string& text) {
+    if (text.empty() || text.size() > 5) return false;
+    for (const char c : text)
+        if (c < '0' || c > '9') return false;
+    const long port = std::stol(text);
+    return port >= 1 && port <= 65535;
+}
+
 std::optional<CommandLine> CommandLine::parse(int argc, const char* const argv[]) {
-    if (argc - 1 < 8) return std::nullopt;
+    if (argc - 1 < 8 || !is_port(argv[2])) return std::nullopt;
     CommandLine line;
     line.host = argv[1];
     line.port = argv[2];

@@ -15,9 +15,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <new>
 #include <vector>
 
+#include "DatabaseClient.h"
 #include "ExportError.h"
 
 namespace tamo::exporters {
@@ -65,12 +67,60 @@ mode_t file_mode_for_new_files() {
     return 0666 & ~mask;
 }
 
-// Writes `text` to a temporary file beside `path` and renames it onto `path`; on any failure the temporary
-// file is removed and the error names the reason.
+std::string joined(const std::string& folder, const std::string& name) {
+    if (!name.empty() && name.front() == '/') return name;
+    return folder == "/" ? "/" + name : folder + "/" + name;
+}
+
+// The file a path names once its symbolic links are followed (at most 40, as the kernel does); the path itself
+// when it is no link. The file need not exist: a link may name a file still to be written.
+std::string link_target(const std::string& path, const std::function<void(const std::string&)>& fail) {
+    std::string target = path;
+    for (int links = 0;; ++links) {
+        struct stat status {};
+        if (lstat(target.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return target;
+        if (links == 40) fail(std::strerror(ELOOP));
+        std::vector<char> name(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 255) + 1);
+        const ssize_t length = readlink(target.c_str(), name.data(), name.size());
+        if (length < 0) fail(system_error_text());
+        if (static_cast<std::size_t>(length) >= name.size()) fail("the link changed while it was read");
+        target = joined(folder_of(target), std::string(name.data(), static_cast<std::size_t>(length)));
+    }
+}
+
+// What the file that a save replaces must keep.
+struct Replaced {
+    bool exists = false;
+    struct stat status {};
+};
+
+// An existing target must be a regular file that the caller may write; anything else (a folder, a device, a
+// FIFO, a read-only file) is refused before a byte is written. A file without any write permission is
+// write-protected also for the superuser, as rm treats it.
+Replaced check_target(const std::string& target, const std::function<void(const std::string&)>& fail) {
+    Replaced replaced;
+    if (stat(target.c_str(), &replaced.status) != 0) {
+        if (errno != ENOENT) fail(system_error_text());
+        return replaced;
+    }
+    replaced.exists = true;
+    if (!S_ISREG(replaced.status.st_mode)) fail("not a regular file");
+    if (access(target.c_str(), W_OK) != 0) fail(system_error_text());
+    if ((replaced.status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) fail("the file is write-protected");
+    return replaced;
+}
+
+// Writes `text` to a temporary file beside the file that `path` names and renames it onto that file; on any
+// failure the temporary file is removed and the error names the reason. A symbolic link is written through,
+// and an existing file keeps its permissions and, where the caller may give it, its owner.
 void write_file_replacing(const std::string& path, const std::string& text) {
-    auto fail = [&path](const std::string& reason) { throw ExportError("failed to save " + path + ": " + reason); };
+    const std::function<void(const std::string&)> fail = [&path](const std::string& reason) {
+        throw ExportError("failed to save " + path + ": " + reason);
+    };
     if (path.empty() || path.back() == '/') fail("not a file name");
-    std::string temporary = folder_of(path) + "/.tamo-export-XXXXXX";
+    const std::string target = link_target(path, fail);
+    const Replaced replaced = check_target(target, fail);
+    std::string temporary = folder_of(target) + "/.tamo-export-XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0) fail(system_error_text());
 
@@ -86,9 +136,11 @@ void write_file_replacing(const std::string& path, const std::string& text) {
             left -= static_cast<std::size_t>(written);
         }
     }
-    if (reason.empty() && fchmod(fd, file_mode_for_new_files()) != 0) reason = system_error_text();
+    const mode_t mode = replaced.exists ? replaced.status.st_mode & 07777 : file_mode_for_new_files();
+    if (replaced.exists) (void)!fchown(fd, replaced.status.st_uid, replaced.status.st_gid);
+    if (reason.empty() && fchmod(fd, mode) != 0) reason = system_error_text();
     if (close(fd) != 0 && reason.empty()) reason = system_error_text();
-    if (reason.empty() && std::rename(temporary.c_str(), path.c_str()) != 0) reason = system_error_text();
+    if (reason.empty() && std::rename(temporary.c_str(), target.c_str()) != 0) reason = system_error_text();
     if (!reason.empty()) {
         unlink(temporary.c_str());
         fail(reason);
@@ -126,6 +178,7 @@ XML_db_core::~XML_db_core() {
 const char* XML_db_core::connect(const std::string& host, const std::string& port, const std::string& dbname,
                                  const std::string& user, const std::string& password) {
     const auto port_number = static_cast<unsigned>(std::strtoll(port.c_str(), nullptr, 10));
+    tamo::database::SetConnectionTimeouts(mysql);
     if (!mysql_real_connect(mysql, host.c_str(), user.c_str(), password.c_str(), dbname.c_str(), port_number,
                             nullptr, connect_flags))
         return mysql_error(mysql);
@@ -177,8 +230,7 @@ const char* XML_db_core::query(ResultSets& results, const std::string& text) {
 
 void XML_db_core::log_in(const std::string& user, const std::string& password) {
     ResultSets results;
-    if (query(results, "Set @tamouser=" + quoted(user))) throw ExportError("query err");
-    if (query(results, "Set @tamopassword=" + quoted(password))) throw ExportError("query err");
+    if (!tamo::database::SetLoginVariables(mysql, user, password).empty()) throw ExportError("query err");
     if (query(results, "call loginResult()")) throw ExportError("query err");
     if (!results.status_ok()) throw ExportError("login error");
 }

@@ -1,0 +1,50 @@
+#include "DatabaseClient.h"
+
+#include <mysql.h>
+
+#include <array>
+#include <memory>
+
+namespace tamo::database {
+
+namespace {
+
+// A compound statement: the server never puts parameter values into the text of one, not even for its general
+// and slow query logs, where it would expand a plain prepared SET.
+constexpr std::string_view LOGIN_STATEMENT = "BEGIN NOT ATOMIC SET @tamouser = ?; SET @tamopassword = ?; END";
+
+struct StatementClose {
+    void operator()(MYSQL_STMT* statement) const { mysql_stmt_close(statement); }
+};
+
+MYSQL_BIND TextParameter(std::string_view text, unsigned long& length) {
+    MYSQL_BIND bind{};
+    length = static_cast<unsigned long>(text.size());
+    bind.buffer_type = MYSQL_TYPE_STRING;
+    bind.buffer = const_cast<char*>(text.data());
+    bind.buffer_length = length;
+    bind.length = &length;
+    return bind;
+}
+
+}  // namespace
+
+void SetConnectionTimeouts(MYSQL* mysql) {
+    mysql_options(mysql, MYSQL_OPT_CONNECT_TIMEOUT, &CONNECT_TIMEOUT_SECONDS);
+    mysql_options(mysql, MYSQL_OPT_READ_TIMEOUT, &READ_TIMEOUT_SECONDS);
+    mysql_options(mysql, MYSQL_OPT_WRITE_TIMEOUT, &WRITE_TIMEOUT_SECONDS);
+}
+
+std::string SetLoginVariables(MYSQL* mysql, std::string_view user, std::string_view password) {
+    std::unique_ptr<MYSQL_STMT, StatementClose> statement(mysql_stmt_init(mysql));
+    if (!statement) return mysql_error(mysql);
+    std::array<unsigned long, 2> lengths{};
+    std::array<MYSQL_BIND, 2> parameters{TextParameter(user, lengths[0]), TextParameter(password, lengths[1])};
+    if (mysql_stmt_prepare(statement.get(), LOGIN_STATEMENT.data(), LOGIN_STATEMENT.size()) != 0 ||
+        mysql_stmt_bind_param(statement.get(), parameters.data()) ||
+        mysql_stmt_execute(statement.get()) != 0)
+        return mysql_stmt_error(statement.get());
+    return {};
+}
+
+}  // namespace tamo::database
