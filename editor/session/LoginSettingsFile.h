@@ -11,14 +11,15 @@
 
 inline constexpr const char* LOGIN_SETTINGS_FILE = "./login.cfg";
 
-// Fills `values` from the file at `path`. A file that cannot be opened gives the first-run values silently.
+// Fills `values` from the file at `path`. A file that cannot be opened, or is no regular file (a FIFO, a device,
+// a folder), gives the first-run values silently.
 // Returns the texts to show, in order: "err(fread)" when the file is shorter than the block (the fields keep
 // what was read, the rest stays empty), "err(fclose" when closing fails.
 std::vector<CString> LoadLoginSettings(const char* path, CLoginValues& values);
 
 // Writes the block to `path`, with fields 3 and 4 zeroed unless the database account is remembered and
-// fields 5 and 6 zeroed unless the application account is remembered. A file that cannot be created is
-// silently not written. Returns the texts to show: "err(fwrite)" after a short write, "err(fclose" when
+// fields 5 and 6 zeroed unless the application account is remembered. A file that cannot be created, or that
+// is a symbolic link or no regular file, is silently not written. Returns the texts to show: "err(fwrite)" after a short write, "err(fclose" when
 // closing fails.
 std::vector<CString> StoreLoginSettings(const char* path, const CLoginValues& values, bool rememberDbAccount,
                                         bool rememberUserAccount);
