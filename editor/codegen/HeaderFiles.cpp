@@ -22,14 +22,28 @@ struct SaveTexts {
 const SaveTexts kMethodTexts{"method", " 디렉토리 생성 실패", "파일 닫기 싶패"};
 const SaveTexts kDataTexts{"data", "디렉토리 생성 실패", "파일 닫기 실패"};
 
+// Whether a path relative to the chosen folder stays below it: the names come from the server, and one
+// that is empty, "." or ".." would put the header somewhere else.
+bool StaysBelowFolder(const std::string& relativePath) {
+    std::size_t begin = 0;
+    for (;;) {
+        const std::size_t slash = relativePath.find('/', begin);
+        const std::string name = relativePath.substr(begin, slash == std::string::npos ? slash : slash - begin);
+        if (name.empty() || name == "." || name == "..") return false;
+        if (slash == std::string::npos) return true;
+        begin = slash + 1;
+    }
+}
+
 void SaveHeader(CMysqlQuery& session, const std::string& folder, const class_domain_info& domain,
                 const SaveTexts& texts) {
     std::string header;
     MakeDomainHeader(header, texts.kind, session, domain);
     std::string directory = HeaderPath(session, texts.kind, domain.id);
     ReplaceAll(directory, "/");
+    const bool below = StaysBelowFolder(directory + domain.name + ".h");
     directory = folder + "/" + directory;
-    if (MakeDirectory(directory) != 1) {
+    if (!below || MakeDirectory(directory) != 1) {
         ShowCodegenMessage(directory + texts.directoryFailed);
         return;
     }
