@@ -10,13 +10,14 @@ CREATE FUNCTION new_salt() RETURNS CHAR(32)
   NOT DETERMINISTIC
   RETURN SUBSTRING(SHA2(CONCAT(RAND(), UUID(), SYSDATE(6)), 256), 1, 32)$$
 
--- 1 when @tamouser names an account whose password is @tamopassword, else 0.
+-- 1 when @tamouser names an account whose password is @tamopassword, else 0. The name is compared byte for
+-- byte: the collation ignores trailing blanks, and "admin " must not act as "admin".
 CREATE FUNCTION session_is_authenticated() RETURNS TINYINT
   READS SQL DATA
 BEGIN
   DECLARE v_ok TINYINT DEFAULT 0;
   SELECT COUNT(*) INTO v_ok FROM account a
-   WHERE a.user_id = @tamouser
+   WHERE a.user_id = @tamouser AND BINARY a.user_id = BINARY @tamouser
      AND a.password_hash = password_hash_of(a.salt, COALESCE(@tamopassword, ''));
   RETURN IF(v_ok = 1, 1, 0);
 END$$

@@ -83,9 +83,13 @@ BEGIN
   SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = p_message;
 END$$
 
+-- The checks that readers pass through read with SELECT ... INTO: a consistent read, which never waits for a
+-- row that another session's open transaction holds. (An IF or SET that reads a table takes a shared lock.)
 CREATE PROCEDURE require_login()
 BEGIN
-  IF session_account() IS NULL THEN
+  DECLARE v_user VARCHAR(64);
+  SELECT session_account() INTO v_user;
+  IF v_user IS NULL THEN
     CALL refuse('로그인 정보가 올바르지 않습니다.');
   END IF;
 END$$
@@ -109,8 +113,11 @@ END$$
 -- Reading an unknown domain is no error: readers then answer an empty list.
 CREATE PROCEDURE require_read_domain(p_domain_id INT)
 BEGIN
+  DECLARE v_refused TINYINT;
   CALL require_login();
-  IF can_read_domain(p_domain_id) = 0 AND EXISTS (SELECT 1 FROM domain d WHERE d.id = p_domain_id) THEN
+  SELECT can_read_domain(p_domain_id) = 0 AND EXISTS (SELECT 1 FROM domain d WHERE d.id = p_domain_id)
+    INTO v_refused;
+  IF v_refused THEN
     CALL refuse('비공개 도메인입니다. 도메인에 가입한 사용자만 볼 수 있습니다.');
   END IF;
 END$$
@@ -191,19 +198,121 @@ BEGIN
   END IF;
 END$$
 
--- The refusal for a statement that the server itself rejected inside a change: the reasons users can act on
--- get a Korean text, anything else keeps the server's own.
+-- The reason told for a statement that the server itself rejected inside a change: the reasons users can act
+-- on get a Korean text, anything else keeps the server's own.
+CREATE FUNCTION database_error_text(p_errno INT, p_text VARCHAR(512)) RETURNS VARCHAR(512)
+  DETERMINISTIC
+  RETURN CASE
+           WHEN p_errno IN (1451, 1217) THEN '다른 곳에서 사용하고 있어 지우거나 바꿀 수 없습니다.'
+           WHEN p_errno IN (1452, 1216) THEN '참조하는 항목이 없습니다.'
+           WHEN p_errno IN (1062, 1586) THEN '같은 이름이 이미 있습니다.'
+           WHEN p_errno = 1406 THEN '입력한 값이 너무 깁니다.'
+           WHEN p_errno = 1366 THEN '입력한 값에 쓸 수 없는 문자가 있습니다.'
+           -- 1467: a deadlock met while waiting for a table's auto-increment lock.
+           WHEN p_errno IN (1213, 1205, 1467) THEN '다른 사용자의 변경과 겹쳐 처리하지 못했습니다. 다시 해 주세요.'
+           ELSE p_text
+         END$$
+
 CREATE PROCEDURE refuse_database_error(p_errno INT, p_text VARCHAR(512))
+  CALL refuse(database_error_text(p_errno, p_text))$$
+
+-- The answer to a statement that failed inside a procedure: a refusal goes on as it is (its status row has
+-- gone out already), an error of the server becomes a refusal; quietly, without a status row, for the
+-- procedures that answer none.
+CREATE PROCEDURE answer_failure(p_errno INT, p_state CHAR(5), p_text VARCHAR(512), p_quietly TINYINT)
 BEGIN
-  CASE
-    WHEN p_errno IN (1451, 1217) THEN CALL refuse('다른 곳에서 사용하고 있어 지우거나 바꿀 수 없습니다.');
-    WHEN p_errno IN (1452, 1216) THEN CALL refuse('참조하는 항목이 없습니다.');
-    WHEN p_errno IN (1062, 1586) THEN CALL refuse('같은 이름이 이미 있습니다.');
-    WHEN p_errno = 1406 THEN CALL refuse('입력한 값이 너무 깁니다.');
-    -- 1467: a deadlock met while waiting for a table's auto-increment lock.
-    WHEN p_errno IN (1213, 1205, 1467) THEN CALL refuse('다른 사용자의 변경과 겹쳐 처리하지 못했습니다. 다시 해 주세요.');
-    ELSE CALL refuse(p_text);
-  END CASE;
+  DECLARE v_reason VARCHAR(512) DEFAULT database_error_text(p_errno, p_text);
+  IF p_state = '45000' THEN
+    SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = p_text;
+  ELSEIF p_quietly THEN
+    SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = v_reason;
+  ELSE
+    CALL refuse_database_error(p_errno, p_text);
+  END IF;
+END$$
+
+-- The handler of the procedures that the programs call, for what no check of their own caught (a text too
+-- long for its column, a name that a concurrent session took first, a deadlock):
+--   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+-- It must be the handler's first statement, as it reads the handled condition.
+CREATE PROCEDURE refuse_failure()
+BEGIN
+  DECLARE v_errno INT;
+  DECLARE v_state CHAR(5);
+  DECLARE v_text VARCHAR(512);
+  GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_state = RETURNED_SQLSTATE, v_text = MESSAGE_TEXT;
+  CALL answer_failure(v_errno, v_state, v_text, 0);
+END$$
+
+CREATE PROCEDURE refuse_failure_quietly()
+BEGIN
+  DECLARE v_errno INT;
+  DECLARE v_state CHAR(5);
+  DECLARE v_text VARCHAR(512);
+  GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_state = RETURNED_SQLSTATE, v_text = MESSAGE_TEXT;
+  CALL answer_failure(v_errno, v_state, v_text, 1);
+END$$
+
+-- The handler of a change that runs as one unit: undoes it, then answers as refuse_failure does.
+--   DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+--   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
+--   CALL change_begin(v_own_transaction);  checks, changes  CALL change_commit(v_own_transaction);
+CREATE PROCEDURE change_failed(p_own_transaction TINYINT)
+BEGIN
+  DECLARE v_errno INT;
+  DECLARE v_state CHAR(5);
+  DECLARE v_text VARCHAR(512);
+  GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_state = RETURNED_SQLSTATE, v_text = MESSAGE_TEXT;
+  CALL change_abort(p_own_transaction);
+  CALL answer_failure(v_errno, v_state, v_text, 0);
+END$$
+
+-- Changes that must not run beside each other (each checks what the others change: the last administrator,
+-- the cycles of the domain links, the references between data) take the guard row of their topic first
+-- thing in their transaction. A guard is a row that they write, so that they wait for each other on one
+-- server and conflict on a cluster, where the losing one is undone and refused.
+CREATE PROCEDURE take_guard(p_topic VARCHAR(32))
+  MODIFIES SQL DATA
+  UPDATE change_guard SET changes = changes + 1 WHERE topic = p_topic$$
+
+-- Texts. A procedure that the programs call takes its text arguments as bytes (b_name LONGBLOB) and turns them
+-- into the texts its body uses (p_name) with take_text, so that the server cannot refuse them with its own
+-- error before the procedure runs. A text must be UTF-8 that XML can carry (no NUL, no control character
+-- but tab, line feed and carriage return, no surrogate, no U+FFFE or U+FFFF), and no longer than the
+-- largest text column (65535 bytes).
+CREATE FUNCTION text_fault(p_bytes LONGBLOB) RETURNS VARCHAR(128)
+  DETERMINISTIC
+  RETURN CASE
+           WHEN p_bytes IS NULL THEN NULL
+           WHEN OCTET_LENGTH(p_bytes) > 65535 THEN '입력한 값이 너무 깁니다.'
+           WHEN p_bytes NOT REGEXP CAST(CONCAT(
+                  '^(?:[\\t\\n\\r\\x20-\\x7F]',
+                  '|[\\xC2-\\xDF][\\x80-\\xBF]',
+                  '|\\xE0[\\xA0-\\xBF][\\x80-\\xBF]|[\\xE1-\\xEC\\xEE][\\x80-\\xBF]{2}',
+                  '|\\xED[\\x80-\\x9F][\\x80-\\xBF]',
+                  '|\\xEF(?:[\\x80-\\xBE][\\x80-\\xBF]|\\xBF[\\x80-\\xBD])',
+                  '|\\xF0[\\x90-\\xBF][\\x80-\\xBF]{2}|[\\xF1-\\xF3][\\x80-\\xBF]{3}|\\xF4[\\x80-\\x8F][\\x80-\\xBF]{2}',
+                  ')*+$') AS BINARY) THEN '입력한 값에 쓸 수 없는 문자가 있습니다.'
+           ELSE NULL
+         END$$
+
+CREATE PROCEDURE take_text(p_bytes LONGBLOB, OUT p_text LONGTEXT)
+BEGIN
+  DECLARE v_fault VARCHAR(128) DEFAULT text_fault(p_bytes);
+  IF v_fault IS NOT NULL THEN
+    CALL refuse(v_fault);
+  END IF;
+  SET p_text = p_bytes;
+END$$
+
+-- For the procedures that answer no status set: the reason alone.
+CREATE PROCEDURE take_text_quietly(p_bytes LONGBLOB, OUT p_text LONGTEXT)
+BEGIN
+  DECLARE v_fault VARCHAR(128) DEFAULT text_fault(p_bytes);
+  IF v_fault IS NOT NULL THEN
+    SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = v_fault;
+  END IF;
+  SET p_text = p_bytes;
 END$$
 
 DELIMITER ;

@@ -37,6 +37,25 @@ BEGIN
   END IF;
 END$$
 
+-- What no name may be, whatever it names: the names of the design become folder and file names (the headers,
+-- the component sources) and XML texts. NULL for a usable name, else the reason. The characters that XML
+-- cannot carry at all are refused for every text already (take_text).
+CREATE FUNCTION name_fault(p_name TEXT) RETURNS VARCHAR(128)
+  DETERMINISTIC
+  RETURN CASE
+           WHEN p_name IN ('.', '..') THEN '이름으로 . 이나 .. 은 쓸 수 없습니다.'
+           WHEN p_name REGEXP '[\\x{0}-\\x{1F}\\x{7F}-\\x{9F}]' THEN '이름에는 제어 문자를 쓸 수 없습니다.'
+           ELSE NULL
+         END$$
+
+CREATE PROCEDURE require_usable_name(p_name TEXT)
+BEGIN
+  DECLARE v_fault VARCHAR(128) DEFAULT name_fault(p_name);
+  IF v_fault IS NOT NULL THEN
+    CALL refuse(v_fault);
+  END IF;
+END$$
+
 -- Names are path components: of the tree, of header folders and of name spaces.
 CREATE PROCEDURE require_domain_name(p_name VARCHAR(1024))
 BEGIN
@@ -46,6 +65,7 @@ BEGIN
   IF CHAR_LENGTH(p_name) > 128 THEN
     CALL refuse('도메인 이름은 128자까지 쓸 수 있습니다.');
   END IF;
+  CALL require_usable_name(p_name);
   IF LOCATE('\\', p_name) > 0 OR LOCATE('/', p_name) > 0 THEN
     CALL refuse('도메인 이름에는 \\ 와 / 를 쓸 수 없습니다.');
   END IF;
@@ -88,90 +108,114 @@ END$$
 
 -- Every domain of a kind whose name matches the pattern, keyed by parent (the domain choosers, the port
 -- proposal, the header export). Ascending by name within a parent: the choosers list rows in this order.
-CREATE PROCEDURE mainViewDomainAllList(p_pattern VARCHAR(1024), p_kind VARCHAR(32))
+CREATE PROCEDURE mainViewDomainAllList(b_pattern LONGBLOB, b_kind LONGBLOB)
   READS SQL DATA
 BEGIN
-  DECLARE v_user VARCHAR(64);
-  DECLARE v_administrator TINYINT;
-  CALL require_login();
-  SET v_user = session_account();
-  SET v_administrator = account_is_administrator();
-  SELECT 1 AS test;
-  SELECT d.id, d.name, d.upper_id, d.user_id, d.public, d.standard_port, d.create_date, d.last_update,
-         d.description
-    FROM domain d
-    LEFT JOIN domain_member m ON m.domain_id = d.id AND m.user_id = v_user
-   WHERE d.kind = p_kind AND d.name LIKE COALESCE(p_pattern, '%')
-     AND readable(v_administrator, d.public, grade_rank(m.grade))
-   ORDER BY d.upper_id, d.name;
+  DECLARE p_pattern, p_kind LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_pattern, p_pattern);
+  CALL take_text(b_kind, p_kind);
+  BEGIN
+    DECLARE v_user VARCHAR(64);
+    DECLARE v_administrator TINYINT;
+    CALL require_login();
+    SELECT session_account(), account_is_administrator() INTO v_user, v_administrator;
+    SELECT 1 AS test;
+    SELECT d.id, d.name, d.upper_id, d.user_id, d.public, d.standard_port, d.create_date, d.last_update,
+           d.description
+      FROM domain d
+      LEFT JOIN domain_member m ON m.domain_id = d.id AND m.user_id = v_user
+     WHERE d.kind = p_kind AND d.name LIKE COALESCE(p_pattern, '%')
+       AND readable(v_administrator, d.public, grade_rank(m.grade))
+     ORDER BY d.upper_id, d.name;
+  END;
 END$$
 
 -- Every domain of a kind below a domain (0: the whole tree), at any depth, each with its parent id. The trees
 -- insert the rows of one parent at the top one after another, so descending names show ascending.
-CREATE PROCEDURE mainViewDomainList(p_id INT, p_kind VARCHAR(32))
+CREATE PROCEDURE mainViewDomainList(p_id INT, b_kind LONGBLOB)
   READS SQL DATA
 BEGIN
-  DECLARE v_user VARCHAR(64);
-  DECLARE v_administrator TINYINT;
-  CALL require_read_domain(p_id);
-  SET v_user = session_account();
-  SET v_administrator = account_is_administrator();
-  SELECT 1 AS test;
-  WITH RECURSIVE below (id) AS (
-    SELECT d.id FROM domain d WHERE d.kind = p_kind AND d.upper_id = COALESCE(p_id, 0)
-    UNION
-    SELECT d.id FROM below b JOIN domain d ON d.kind = p_kind AND d.upper_id = b.id
-  )
-  SELECT d.id, d.name, d.upper_id, d.user_id, d.public, d.standard_port, d.create_date, d.last_update,
-         d.description
-    FROM below b
-    JOIN domain d ON d.id = b.id
-    LEFT JOIN domain_member m ON m.domain_id = d.id AND m.user_id = v_user
-   WHERE readable(v_administrator, d.public, grade_rank(m.grade))
-   ORDER BY d.upper_id, d.name DESC;
+  DECLARE p_kind LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
+  BEGIN
+    DECLARE v_user VARCHAR(64);
+    DECLARE v_administrator TINYINT;
+    CALL require_read_domain(p_id);
+    SELECT session_account(), account_is_administrator() INTO v_user, v_administrator;
+    SELECT 1 AS test;
+    WITH RECURSIVE below (id) AS (
+      SELECT d.id FROM domain d WHERE d.kind = p_kind AND d.upper_id = COALESCE(p_id, 0)
+      UNION
+      SELECT d.id FROM below b JOIN domain d ON d.kind = p_kind AND d.upper_id = b.id
+    )
+    SELECT d.id, d.name, d.upper_id, d.user_id, d.public, d.standard_port, d.create_date, d.last_update,
+           d.description
+      FROM below b
+      JOIN domain d ON d.id = b.id
+      LEFT JOIN domain_member m ON m.domain_id = d.id AND m.user_id = v_user
+     WHERE readable(v_administrator, d.public, grade_rank(m.grade))
+     ORDER BY d.upper_id, d.name DESC;
+  END;
 END$$
 
 -- One data domain's row (no port column). The exporters read it by the keys domain_data.<column>.
-CREATE PROCEDURE domainDataInfo(p_id INT, p_kind VARCHAR(32))
+CREATE PROCEDURE domainDataInfo(p_id INT, b_kind LONGBLOB)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain(p_id);
-  SELECT 1 AS test;
-  SELECT domain_data.id, domain_data.upper_id, domain_data.name, domain_data.user_id, domain_data.public,
-         domain_data.create_date, domain_data.last_update, domain_data.description
-    FROM domain domain_data
-   WHERE domain_data.id = p_id AND domain_data.kind = 'data';
-END$$
-
--- One method domain's row with its standard port (keys domain_method.<column>). Asked with the kind word
--- "data" it answers a data domain's row in the layout of domainDataInfo.
-CREATE PROCEDURE domainMethodInfo(p_id INT, p_kind VARCHAR(32))
-  READS SQL DATA
-BEGIN
-  CALL require_read_domain(p_id);
-  SELECT 1 AS test;
-  IF p_kind = 'data' THEN
+  DECLARE p_kind LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
+  BEGIN
+    CALL require_read_domain(p_id);
+    SELECT 1 AS test;
     SELECT domain_data.id, domain_data.upper_id, domain_data.name, domain_data.user_id, domain_data.public,
            domain_data.create_date, domain_data.last_update, domain_data.description
       FROM domain domain_data
      WHERE domain_data.id = p_id AND domain_data.kind = 'data';
-  ELSE
-    SELECT domain_method.id, domain_method.upper_id, domain_method.name, domain_method.user_id,
-           domain_method.public, domain_method.standard_port, domain_method.create_date,
-           domain_method.last_update, domain_method.description
-      FROM domain domain_method
-     WHERE domain_method.id = p_id AND domain_method.kind = 'method';
-  END IF;
+  END;
+END$$
+
+-- One method domain's row with its standard port (keys domain_method.<column>). Asked with the kind word
+-- "data" it answers a data domain's row in the layout of domainDataInfo.
+CREATE PROCEDURE domainMethodInfo(p_id INT, b_kind LONGBLOB)
+  READS SQL DATA
+BEGIN
+  DECLARE p_kind LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
+  BEGIN
+    CALL require_read_domain(p_id);
+    SELECT 1 AS test;
+    IF p_kind = 'data' THEN
+      SELECT domain_data.id, domain_data.upper_id, domain_data.name, domain_data.user_id, domain_data.public,
+             domain_data.create_date, domain_data.last_update, domain_data.description
+        FROM domain domain_data
+       WHERE domain_data.id = p_id AND domain_data.kind = 'data';
+    ELSE
+      SELECT domain_method.id, domain_method.upper_id, domain_method.name, domain_method.user_id,
+             domain_method.public, domain_method.standard_port, domain_method.create_date,
+             domain_method.last_update, domain_method.description
+        FROM domain domain_method
+       WHERE domain_method.id = p_id AND domain_method.kind = 'method';
+    END IF;
+  END;
 END$$
 
 -- The path of a domain for the generated headers: its ancestors, each followed by "\"; one row, none for an
 -- unknown domain.
-CREATE PROCEDURE get_domain_path(p_id INT, p_kind VARCHAR(32))
+CREATE PROCEDURE get_domain_path(p_id INT, b_kind LONGBLOB)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain(p_id);
-  SELECT 1 AS test;
-  SELECT domain_path(d.id) AS path FROM domain d WHERE d.id = p_id;
+  DECLARE p_kind LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
+  BEGIN
+    CALL require_read_domain(p_id);
+    SELECT 1 AS test;
+    SELECT domain_path(d.id) AS path FROM domain d WHERE d.id = p_id;
+  END;
 END$$
 
 -- The checks and rows of a new domain; the creator becomes its manager.
@@ -194,63 +238,80 @@ BEGIN
 END$$
 
 -- A new domain. Answers the new id.
-CREATE PROCEDURE domainViewNewDomain(p_kind VARCHAR(32), p_upper_id INT, p_name VARCHAR(1024), p_port INT,
-                                     p_public VARCHAR(16), p_description TEXT)
+CREATE PROCEDURE domainViewNewDomain(b_kind LONGBLOB, p_upper_id INT, b_name LONGBLOB, p_port INT,
+                                     b_public LONGBLOB, b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_id INT;
-  DECLARE v_attempt INT DEFAULT 1;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000'
+  DECLARE p_kind, p_name, p_public, p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_public, p_public);
+  CALL take_text(b_description, p_description);
   BEGIN
-    CALL change_abort(v_own_transaction);
-    RESIGNAL;
-  END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
-  END;
-  -- Concurrent inserts into the same part of the tree index can deadlock; the server then undoes the whole
-  -- transaction, which this procedure repeats, after a short pause, when it is its own.
-  WHILE v_id IS NULL DO
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE v_id INT;
+    DECLARE v_attempt INT DEFAULT 1;
+    DECLARE v_errno INT;
+    DECLARE v_text VARCHAR(512);
+    DECLARE EXIT HANDLER FOR SQLSTATE '45000'
     BEGIN
-      DECLARE EXIT HANDLER FOR 1213
-        IF v_own_transaction AND v_attempt < 5 THEN
-          SET v_attempt = v_attempt + 1, v_id = NULL;
-          DO SLEEP(0.01 * v_attempt);
-        ELSE
-          RESIGNAL;
-        END IF;
-      CALL change_begin(v_own_transaction);
-      CALL insert_domain(p_kind, p_upper_id, p_name, p_port, p_public, p_description, v_id);
-      CALL change_commit(v_own_transaction);
+      CALL change_abort(v_own_transaction);
+      RESIGNAL;
     END;
-  END WHILE;
-  SELECT 1 AS test;
-  SELECT v_id AS id;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION
+    BEGIN
+      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+      CALL change_abort(v_own_transaction);
+      CALL refuse_database_error(v_errno, v_text);
+    END;
+    -- Concurrent inserts into the same part of the tree index can deadlock; the server then undoes the whole
+    -- transaction, which this procedure repeats, after a short pause, when it is its own.
+    WHILE v_id IS NULL DO
+      BEGIN
+        DECLARE EXIT HANDLER FOR 1213
+          IF v_own_transaction AND v_attempt < 5 THEN
+            SET v_attempt = v_attempt + 1, v_id = NULL;
+            DO SLEEP(0.01 * v_attempt);
+          ELSE
+            RESIGNAL;
+          END IF;
+        CALL change_begin(v_own_transaction);
+        CALL take_guard('domains');
+        CALL insert_domain(p_kind, p_upper_id, p_name, p_port, p_public, p_description, v_id);
+        CALL change_commit(v_own_transaction);
+      END;
+    END WHILE;
+    SELECT 1 AS test;
+    SELECT v_id AS id;
+  END;
 END$$
 
 -- Name, standard port (method domains), public flag and description; the parent stays.
-CREATE PROCEDURE domainViewEditDomain(p_id INT, p_kind VARCHAR(32), p_name VARCHAR(1024), p_port INT,
-                                      p_public VARCHAR(16), p_description TEXT)
+CREATE PROCEDURE domainViewEditDomain(p_id INT, b_kind LONGBLOB, b_name LONGBLOB, p_port INT, b_public LONGBLOB,
+                                      b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_upper_id INT;
-  CALL require_manage_domain(p_id);
-  CALL require_domain_of_kind(p_id, p_kind);
-  CALL require_domain_name(p_name);
-  CALL require_standard_port(p_kind, p_port);
-  SET v_upper_id = (SELECT d.upper_id FROM domain d WHERE d.id = p_id);
-  CALL require_free_domain_name(p_id, p_kind, v_upper_id, p_name);
-  UPDATE domain
-     SET name = p_name, standard_port = IF(p_kind = 'method', COALESCE(p_port, 0), 0),
-         public = public_flag(p_public), description = COALESCE(p_description, ''), last_update = NOW()
-   WHERE id = p_id;
-  SELECT 1 AS test;
+  DECLARE p_kind, p_name, p_public, p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_public, p_public);
+  CALL take_text(b_description, p_description);
+  BEGIN
+    DECLARE v_upper_id INT;
+    CALL require_manage_domain(p_id);
+    CALL require_domain_of_kind(p_id, p_kind);
+    CALL require_domain_name(p_name);
+    CALL require_standard_port(p_kind, p_port);
+    SET v_upper_id = (SELECT d.upper_id FROM domain d WHERE d.id = p_id);
+    CALL require_free_domain_name(p_id, p_kind, v_upper_id, p_name);
+    UPDATE domain
+       SET name = p_name, standard_port = IF(p_kind = 'method', COALESCE(p_port, 0), 0),
+           public = public_flag(p_public), description = COALESCE(p_description, ''), last_update = NOW()
+     WHERE id = p_id;
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- What outside a data domain and its sub-domains refers to their data: the first such item as a text
@@ -339,67 +400,85 @@ END$$
 -- their domain with ON DELETE CASCADE). Data still used from outside, a system that a locked sub-system node
 -- of a parent system stands for, or content that another table's foreign key still holds on to, makes it
 -- refuse, and then nothing is deleted.
-CREATE PROCEDURE domainViewDeleteDomain(p_id INT, p_kind VARCHAR(32))
+CREATE PROCEDURE domainViewDeleteDomain(p_id INT, b_kind LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_attempt INT DEFAULT 1;
-  DECLARE v_deleted TINYINT DEFAULT 0;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000'
+  DECLARE p_kind LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
   BEGIN
-    CALL change_abort(v_own_transaction);
-    RESIGNAL;
-  END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
-  END;
-  WHILE NOT v_deleted DO
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE v_attempt INT DEFAULT 1;
+    DECLARE v_deleted TINYINT DEFAULT 0;
+    DECLARE v_errno INT;
+    DECLARE v_text VARCHAR(512);
+    DECLARE EXIT HANDLER FOR SQLSTATE '45000'
     BEGIN
-      DECLARE EXIT HANDLER FOR 1213
-        IF v_own_transaction AND v_attempt < 5 THEN
-          SET v_attempt = v_attempt + 1;
-          DO SLEEP(0.01 * v_attempt);
-        ELSE
-          RESIGNAL;
-        END IF;
-      CALL change_begin(v_own_transaction);
-      CALL delete_domain_subtree(p_id, p_kind);
-      CALL change_commit(v_own_transaction);
-      SET v_deleted = 1;
+      CALL change_abort(v_own_transaction);
+      RESIGNAL;
     END;
-  END WHILE;
-  SELECT 1 AS test;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION
+    BEGIN
+      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+      CALL change_abort(v_own_transaction);
+      CALL refuse_database_error(v_errno, v_text);
+    END;
+    WHILE NOT v_deleted DO
+      BEGIN
+        DECLARE EXIT HANDLER FOR 1213
+          IF v_own_transaction AND v_attempt < 5 THEN
+            SET v_attempt = v_attempt + 1;
+            DO SLEEP(0.01 * v_attempt);
+          ELSE
+            RESIGNAL;
+          END IF;
+        CALL change_begin(v_own_transaction);
+        CALL take_guard('domains');
+        -- A deleted data domain must not leave references to its data that another session just made.
+        CALL take_guard('data');
+        CALL delete_domain_subtree(p_id, p_kind);
+        CALL change_commit(v_own_transaction);
+        SET v_deleted = 1;
+      END;
+    END WHILE;
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- Moves a domain below another domain of its kind (0: to the top level). A move below itself or below one
 -- of its own sub-domains would make a cycle and is refused.
-CREATE PROCEDURE domainViewEditUpperIDDomain(p_id INT, p_upper_id INT, p_kind VARCHAR(32))
+CREATE PROCEDURE domainViewEditUpperIDDomain(p_id INT, p_upper_id INT, b_kind LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_upper_id INT DEFAULT COALESCE(p_upper_id, 0);
-  DECLARE v_walk INT DEFAULT v_upper_id;
-  DECLARE v_depth INT DEFAULT 0;
-  DECLARE v_name VARCHAR(128);
-  CALL require_manage_domain(p_id);
-  CALL require_domain_of_kind(p_id, p_kind);
-  CALL require_create_domain_under(v_upper_id);
-  CALL require_parent_of_kind(v_upper_id, p_kind);
-  WHILE v_walk <> 0 AND v_depth < 256 DO
-    IF v_walk = p_id THEN
-      CALL refuse('도메인을 자기 자신이나 자신의 하위 도메인 아래로 옮길 수 없습니다.');
-    END IF;
-    SET v_walk = COALESCE((SELECT d.upper_id FROM domain d WHERE d.id = v_walk), 0);
-    SET v_depth = v_depth + 1;
-  END WHILE;
-  SET v_name = (SELECT d.name FROM domain d WHERE d.id = p_id);
-  CALL require_free_domain_name(p_id, p_kind, v_upper_id, v_name);
-  UPDATE domain SET upper_id = v_upper_id, last_update = NOW() WHERE id = p_id;
-  SELECT 1 AS test;
+  DECLARE p_kind LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
+  BEGIN
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE v_upper_id INT DEFAULT COALESCE(p_upper_id, 0);
+    DECLARE v_walk INT DEFAULT v_upper_id;
+    DECLARE v_depth INT DEFAULT 0;
+    DECLARE v_name VARCHAR(128);
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
+    CALL change_begin(v_own_transaction);
+    CALL take_guard('domains');
+    CALL require_manage_domain(p_id);
+    CALL require_domain_of_kind(p_id, p_kind);
+    CALL require_create_domain_under(v_upper_id);
+    CALL require_parent_of_kind(v_upper_id, p_kind);
+    WHILE v_walk <> 0 AND v_depth < 256 DO
+      IF v_walk = p_id THEN
+        CALL refuse('도메인을 자기 자신이나 자신의 하위 도메인 아래로 옮길 수 없습니다.');
+      END IF;
+      SET v_walk = COALESCE((SELECT d.upper_id FROM domain d WHERE d.id = v_walk), 0);
+      SET v_depth = v_depth + 1;
+    END WHILE;
+    SET v_name = (SELECT d.name FROM domain d WHERE d.id = p_id);
+    CALL require_free_domain_name(p_id, p_kind, v_upper_id, v_name);
+    UPDATE domain SET upper_id = v_upper_id, last_update = NOW() WHERE id = p_id;
+    CALL change_commit(v_own_transaction);
+    SELECT 1 AS test;
+  END;
 END$$
 
 DELIMITER ;

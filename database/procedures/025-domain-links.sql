@@ -9,41 +9,56 @@ CREATE FUNCTION link_kinds_fit(p_domain_kind VARCHAR(32), p_parent_kind VARCHAR(
   RETURN (p_flag = 0 AND p_domain_kind = p_parent_kind AND p_domain_kind IN ('data', 'method'))
       OR (p_flag = 1 AND p_domain_kind = 'method' AND p_parent_kind = 'data')$$
 
-CREATE PROCEDURE domainViewNewParentDomain(p_domain_id INT, p_kind VARCHAR(32), p_parent_id INT, p_flag INT)
+CREATE PROCEDURE domainViewNewParentDomain(p_domain_id INT, b_kind LONGBLOB, p_parent_id INT, p_flag INT)
   MODIFIES SQL DATA
 BEGIN
-  CALL require_change_domain_content(p_domain_id);
-  IF NOT EXISTS (SELECT 1 FROM domain d WHERE d.id = p_parent_id) OR can_read_domain(p_parent_id) = 0 THEN
-    CALL refuse('부모 도메인이 없습니다.');
-  END IF;
-  IF p_parent_id = p_domain_id THEN
-    CALL refuse('도메인 자신을 부모 도메인으로 정할 수 없습니다.');
-  END IF;
-  IF NOT link_kinds_fit((SELECT d.kind FROM domain d WHERE d.id = p_domain_id),
-                        (SELECT d.kind FROM domain d WHERE d.id = p_parent_id), p_flag) THEN
-    CALL refuse('이 두 도메인은 종류가 맞지 않아 연결할 수 없습니다.');
-  END IF;
-  -- A parent that already reaches this domain through its own parents would close a cycle.
-  IF p_flag = 0 AND EXISTS (
-       WITH RECURSIVE ancestors (id) AS (
-         SELECT p_parent_id
-         UNION
-         SELECT l.parent_id FROM ancestors a JOIN domain_parent l ON l.domain_id = a.id AND l.flag = 0
-       )
-       SELECT 1 FROM ancestors WHERE id = p_domain_id) THEN
-    CALL refuse('부모 도메인 관계가 순환하게 되어 연결할 수 없습니다.');
-  END IF;
-  INSERT IGNORE INTO domain_parent (domain_id, parent_id, flag) VALUES (p_domain_id, p_parent_id, p_flag);
-  SELECT 1 AS test;
+  DECLARE p_kind LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
+  BEGIN
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
+    CALL change_begin(v_own_transaction);
+    CALL take_guard('domains');
+    CALL require_change_domain_content(p_domain_id);
+    IF NOT EXISTS (SELECT 1 FROM domain d WHERE d.id = p_parent_id) OR can_read_domain(p_parent_id) = 0 THEN
+      CALL refuse('부모 도메인이 없습니다.');
+    END IF;
+    IF p_parent_id = p_domain_id THEN
+      CALL refuse('도메인 자신을 부모 도메인으로 정할 수 없습니다.');
+    END IF;
+    IF NOT link_kinds_fit((SELECT d.kind FROM domain d WHERE d.id = p_domain_id),
+                          (SELECT d.kind FROM domain d WHERE d.id = p_parent_id), p_flag) THEN
+      CALL refuse('이 두 도메인은 종류가 맞지 않아 연결할 수 없습니다.');
+    END IF;
+    -- A parent that already reaches this domain through its own parents would close a cycle.
+    IF p_flag = 0 AND EXISTS (
+         WITH RECURSIVE ancestors (id) AS (
+           SELECT p_parent_id
+           UNION
+           SELECT l.parent_id FROM ancestors a JOIN domain_parent l ON l.domain_id = a.id AND l.flag = 0
+         )
+         SELECT 1 FROM ancestors WHERE id = p_domain_id) THEN
+      CALL refuse('부모 도메인 관계가 순환하게 되어 연결할 수 없습니다.');
+    END IF;
+    INSERT IGNORE INTO domain_parent (domain_id, parent_id, flag) VALUES (p_domain_id, p_parent_id, p_flag);
+    CALL change_commit(v_own_transaction);
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- Removing a link that does not exist is no error.
-CREATE PROCEDURE domainViewDeleteParentDomain(p_domain_id INT, p_kind VARCHAR(32), p_parent_id INT, p_flag INT)
+CREATE PROCEDURE domainViewDeleteParentDomain(p_domain_id INT, b_kind LONGBLOB, p_parent_id INT, p_flag INT)
   MODIFIES SQL DATA
 BEGIN
-  CALL require_change_domain_content(p_domain_id);
-  DELETE FROM domain_parent WHERE domain_id = p_domain_id AND parent_id = p_parent_id AND flag = p_flag;
-  SELECT 1 AS test;
+  DECLARE p_kind LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
+  BEGIN
+    CALL require_change_domain_content(p_domain_id);
+    DELETE FROM domain_parent WHERE domain_id = p_domain_id AND parent_id = p_parent_id AND flag = p_flag;
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- The linked domains of one domain in the order the links were made, in the data-domain layout (id, parent,
@@ -51,8 +66,9 @@ END$$
 CREATE PROCEDURE linked_domain_rows(p_domain_id INT, p_flag INT)
   READS SQL DATA
 BEGIN
-  DECLARE v_user VARCHAR(64) DEFAULT session_account();
-  DECLARE v_administrator TINYINT DEFAULT account_is_administrator();
+  DECLARE v_user VARCHAR(64);
+  DECLARE v_administrator TINYINT;
+  SELECT session_account(), account_is_administrator() INTO v_user, v_administrator;
   SELECT 1 AS test;
   SELECT d.id, d.upper_id, d.name, d.user_id, d.public, d.create_date, d.last_update, d.description
     FROM domain_parent l
@@ -86,8 +102,7 @@ BEGIN
   DECLARE v_user VARCHAR(64);
   DECLARE v_administrator TINYINT;
   CALL require_read_domain(p_domain_id);
-  SET v_user = session_account();
-  SET v_administrator = account_is_administrator();
+  SELECT session_account(), account_is_administrator() INTO v_user, v_administrator;
   SELECT 1 AS test;
   SELECT d.id, d.upper_id, d.name, d.user_id, d.public, d.create_date, d.last_update, d.description
     FROM (SELECT u.id, MIN(u.link_group) AS link_group, MIN(u.link_order) AS link_order

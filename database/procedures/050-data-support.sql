@@ -15,6 +15,7 @@ BEGIN
   IF CHAR_LENGTH(p_name) > 128 THEN
     CALL refuse('이름이 너무 깁니다. 128자까지 쓸 수 있습니다.');
   END IF;
+  CALL require_usable_name(p_name);
 END$$
 
 -- Refuses an empty type keyword, and one longer than the type columns hold.

@@ -23,72 +23,84 @@ CREATE FUNCTION data_type_has_fields(p_type VARCHAR(32)) RETURNS TINYINT
 -- or its alias fields, because the header generator writes them in this order. Columns:
 -- 0 id, 1 domain id, 2 name, 3 author, 4 type, 5 real domain id, 6 real data name, 7 minimum, 8 maximum,
 -- 9 description, 10 real domain name, 11 real data id (5, 6, 10 and 11 NULL when the item is no alias).
-CREATE PROCEDURE metadataViewMetadataList(p_domain_id INT, p_name TEXT, p_kind VARCHAR(16))
+CREATE PROCEDURE metadataViewMetadataList(p_domain_id INT, b_name LONGBLOB, b_kind LONGBLOB)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain(p_domain_id);
-  SELECT 1 AS test;
-  IF LOCATE('%', COALESCE(p_name, '%')) = 0 THEN
-    SELECT a.id AS id, a.domain_id AS domain_id, a.name AS name, a.user_id AS user_id, a.type AS type,
-           b.real_domain_id AS real_domain_id, b.real_data_name AS real_data_name,
-           a.scmin AS scmin, a.scmax AS scmax, a.description AS description,
-           c.name AS real_domain_name, r.id AS real_data_id
-      FROM data_item a
-      JOIN data_item b ON b.id = a.id
-      LEFT JOIN domain c ON c.id = b.real_domain_id
-      LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
-     WHERE a.domain_id = p_domain_id AND a.name = p_name;
-  ELSE
-    WITH RECURSIVE uses (data_id, used_id) AS (
-      SELECT u.id, r.id
-        FROM data_item u
-        JOIN data_item r ON r.domain_id = u.real_domain_id AND r.name = u.real_data_name
-       WHERE u.domain_id = p_domain_id AND u.real_domain_id = p_domain_id
-      UNION
-      SELECT u.id, r.id
-        FROM data_item u
-        JOIN data_field f ON f.data_id = u.id
-        JOIN data_item r ON r.domain_id = f.real_domain_id AND r.name = f.real_data_name
-       WHERE u.domain_id = p_domain_id AND f.real_domain_id = p_domain_id
-    ), chain (data_id, at_id, depth) AS (
-      SELECT u.id, u.id, 0 FROM data_item u WHERE u.domain_id = p_domain_id
-      UNION
-      SELECT chain.data_id, uses.used_id, chain.depth + 1
-        FROM chain JOIN uses ON uses.data_id = chain.at_id
-       WHERE chain.depth < data_depth_limit()
-    ), levels (data_id, level) AS (
-      SELECT chain.data_id, MAX(chain.depth) FROM chain GROUP BY chain.data_id
-    )
-    SELECT a.id AS id, a.domain_id AS domain_id, a.name AS name, a.user_id AS user_id, a.type AS type,
-           b.real_domain_id AS real_domain_id, b.real_data_name AS real_data_name,
-           a.scmin AS scmin, a.scmax AS scmax, a.description AS description,
-           c.name AS real_domain_name, r.id AS real_data_id
-      FROM data_item a
-      JOIN data_item b ON b.id = a.id
-      JOIN levels ON levels.data_id = a.id
-      LEFT JOIN domain c ON c.id = b.real_domain_id
-      LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
-     WHERE a.domain_id = p_domain_id AND a.name LIKE COALESCE(p_name, '%')
-     ORDER BY levels.level, a.id;
-  END IF;
+  DECLARE p_name, p_kind LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_kind, p_kind);
+  BEGIN
+    CALL require_read_domain(p_domain_id);
+    SELECT 1 AS test;
+    IF LOCATE('%', COALESCE(p_name, '%')) = 0 THEN
+      SELECT a.id AS id, a.domain_id AS domain_id, a.name AS name, a.user_id AS user_id, a.type AS type,
+             b.real_domain_id AS real_domain_id, b.real_data_name AS real_data_name,
+             a.scmin AS scmin, a.scmax AS scmax, a.description AS description,
+             c.name AS real_domain_name, r.id AS real_data_id
+        FROM data_item a
+        JOIN data_item b ON b.id = a.id
+        LEFT JOIN domain c ON c.id = b.real_domain_id
+        LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
+       WHERE a.domain_id = p_domain_id AND a.name = p_name;
+    ELSE
+      WITH RECURSIVE uses (data_id, used_id) AS (
+        SELECT u.id, r.id
+          FROM data_item u
+          JOIN data_item r ON r.domain_id = u.real_domain_id AND r.name = u.real_data_name
+         WHERE u.domain_id = p_domain_id AND u.real_domain_id = p_domain_id
+        UNION
+        SELECT u.id, r.id
+          FROM data_item u
+          JOIN data_field f ON f.data_id = u.id
+          JOIN data_item r ON r.domain_id = f.real_domain_id AND r.name = f.real_data_name
+         WHERE u.domain_id = p_domain_id AND f.real_domain_id = p_domain_id
+      ), chain (data_id, at_id, depth) AS (
+        SELECT u.id, u.id, 0 FROM data_item u WHERE u.domain_id = p_domain_id
+        UNION
+        SELECT chain.data_id, uses.used_id, chain.depth + 1
+          FROM chain JOIN uses ON uses.data_id = chain.at_id
+         WHERE chain.depth < data_depth_limit()
+      ), levels (data_id, level) AS (
+        SELECT chain.data_id, MAX(chain.depth) FROM chain GROUP BY chain.data_id
+      )
+      SELECT a.id AS id, a.domain_id AS domain_id, a.name AS name, a.user_id AS user_id, a.type AS type,
+             b.real_domain_id AS real_domain_id, b.real_data_name AS real_data_name,
+             a.scmin AS scmin, a.scmax AS scmax, a.description AS description,
+             c.name AS real_domain_name, r.id AS real_data_id
+        FROM data_item a
+        JOIN data_item b ON b.id = a.id
+        JOIN levels ON levels.data_id = a.id
+        LEFT JOIN domain c ON c.id = b.real_domain_id
+        LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
+       WHERE a.domain_id = p_domain_id AND a.name LIKE COALESCE(p_name, '%')
+       ORDER BY levels.level, a.id;
+    END IF;
+  END;
 END$$
 
 -- The same list ordered by type keyword (in the order of the type lists, unknown keywords last), then name.
-CREATE PROCEDURE metadataViewMetadataListByTypeSort(p_domain_id INT, p_name TEXT, p_kind VARCHAR(16))
+CREATE PROCEDURE metadataViewMetadataListByTypeSort(p_domain_id INT, b_name LONGBLOB, b_kind LONGBLOB)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain(p_domain_id);
-  SELECT 1 AS test;
-  SELECT a.id AS id, a.domain_id AS domain_id, a.name AS name, a.user_id AS user_id, a.type AS type,
-         b.real_domain_id AS real_domain_id, b.real_data_name AS real_data_name,
-         a.scmin AS scmin, a.scmax AS scmax, a.description AS description,
-         c.name AS real_domain_name, r.id AS real_data_id
-    FROM data_item a
-    JOIN data_item b ON b.id = a.id
-    LEFT JOIN domain c ON c.id = b.real_domain_id
-    LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
-   WHERE a.domain_id = p_domain_id AND name_matches(a.name, p_name)
-   ORDER BY data_type_order(a.type) = 0, data_type_order(a.type), a.name;
+  DECLARE p_name, p_kind LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_kind, p_kind);
+  BEGIN
+    CALL require_read_domain(p_domain_id);
+    SELECT 1 AS test;
+    SELECT a.id AS id, a.domain_id AS domain_id, a.name AS name, a.user_id AS user_id, a.type AS type,
+           b.real_domain_id AS real_domain_id, b.real_data_name AS real_data_name,
+           a.scmin AS scmin, a.scmax AS scmax, a.description AS description,
+           c.name AS real_domain_name, r.id AS real_data_id
+      FROM data_item a
+      JOIN data_item b ON b.id = a.id
+      LEFT JOIN domain c ON c.id = b.real_domain_id
+      LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
+     WHERE a.domain_id = p_domain_id AND name_matches(a.name, p_name)
+     ORDER BY data_type_order(a.type) = 0, data_type_order(a.type), a.name;
+  END;
 END$$
 
 -- Domains whose data an alias of the domain may use: the domain itself, then its parent data domains in link
@@ -152,46 +164,67 @@ END$$
 -- The alias check of the data dialogs: answers no result set when the item (p_domain_id, p_name) may refer to
 -- the data item p_real_data_id, and one row naming the real data when that would close a loop (or nest too
 -- deep). Real data id 0, or one that does not exist, refers to nothing and passes.
-CREATE PROCEDURE check_child_depth_limit_loop(p_domain_id INT, p_name VARCHAR(128), p_real_data_id INT)
+CREATE PROCEDURE check_child_depth_limit_loop(p_domain_id INT, b_name LONGBLOB, p_real_data_id INT)
   READS SQL DATA
 BEGIN
-  DECLARE v_real_domain_id INT;
-  DECLARE v_real_name VARCHAR(128);
-  CALL require_login();
-  SET v_real_domain_id = (SELECT r.domain_id FROM data_item r WHERE r.id = p_real_data_id);
-  SET v_real_name = (SELECT r.name FROM data_item r WHERE r.id = p_real_data_id);
-  IF data_reference_loops(p_domain_id, p_name, v_real_domain_id, v_real_name) THEN
-    SELECT v_real_name AS loop_through;
-  END IF;
+  DECLARE p_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure_quietly();
+  CALL take_text_quietly(b_name, p_name);
+  BEGIN
+    DECLARE v_real_domain_id INT;
+    DECLARE v_real_name VARCHAR(128);
+    DECLARE v_loops TINYINT;
+    CALL require_login();
+    SELECT (SELECT r.domain_id FROM data_item r WHERE r.id = p_real_data_id),
+           (SELECT r.name FROM data_item r WHERE r.id = p_real_data_id)
+      INTO v_real_domain_id, v_real_name;
+    SELECT data_reference_loops(p_domain_id, p_name, v_real_domain_id, v_real_name) INTO v_loops;
+    IF v_loops THEN
+      SELECT v_real_name AS loop_through;
+    END IF;
+  END;
 END$$
 
 -- A new data item. For an alias the real data is given by its id; the item keeps its key (domain, name).
-CREATE PROCEDURE metadataViewNewMetadata(p_domain_id INT, p_name VARCHAR(256), p_type VARCHAR(64),
-                                         p_real_data_id INT, p_scmin VARCHAR(256), p_scmax VARCHAR(256),
-                                         p_description TEXT)
+CREATE PROCEDURE metadataViewNewMetadata(p_domain_id INT, b_name LONGBLOB, b_type LONGBLOB, p_real_data_id INT,
+                                         b_scmin LONGBLOB, b_scmax LONGBLOB, b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_real_domain_id INT;
-  DECLARE v_real_name VARCHAR(128);
-  CALL require_change_domain_content(p_domain_id);
-  CALL require_domain_of_kind(p_domain_id, 'data');
-  CALL require_name(p_name, '데이타 이름을 입력하세요.');
-  CALL require_type_keyword(p_type, '데이타 타입을 선택하세요.');
-  IF data_item_exists(p_domain_id, p_name) THEN
-    CALL refuse('같은 이름의 데이타가 이미 있습니다.');
-  END IF;
-  IF p_type = 'alias' AND COALESCE(p_real_data_id, 0) <> 0 THEN
-    SET v_real_domain_id = (SELECT r.domain_id FROM data_item r WHERE r.id = p_real_data_id);
-    SET v_real_name = (SELECT r.name FROM data_item r WHERE r.id = p_real_data_id);
-    IF v_real_name IS NULL THEN
-      CALL refuse('선택한 실제 데이타가 없습니다.');
+  DECLARE p_name, p_type, p_scmin, p_scmax, p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_type, p_type);
+  CALL take_text(b_scmin, p_scmin);
+  CALL take_text(b_scmax, p_scmax);
+  CALL take_text(b_description, p_description);
+  BEGIN
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE v_real_domain_id INT;
+    DECLARE v_real_name VARCHAR(128);
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
+    CALL change_begin(v_own_transaction);
+    CALL take_guard('data');
+    CALL require_change_domain_content(p_domain_id);
+    CALL require_domain_of_kind(p_domain_id, 'data');
+    CALL require_name(p_name, '데이타 이름을 입력하세요.');
+    CALL require_type_keyword(p_type, '데이타 타입을 선택하세요.');
+    IF data_item_exists(p_domain_id, p_name) THEN
+      CALL refuse('같은 이름의 데이타가 이미 있습니다.');
     END IF;
-    CALL require_no_data_loop(p_domain_id, p_name, v_real_domain_id, v_real_name);
-  END IF;
-  INSERT INTO data_item (domain_id, name, user_id, type, real_domain_id, real_data_name, scmin, scmax, description)
-  VALUES (p_domain_id, p_name, session_account(), p_type, v_real_domain_id, v_real_name,
-          COALESCE(p_scmin, ''), COALESCE(p_scmax, ''), COALESCE(p_description, ''));
-  SELECT 1 AS test;
+    IF p_type = 'alias' AND COALESCE(p_real_data_id, 0) <> 0 THEN
+      SET v_real_domain_id = (SELECT r.domain_id FROM data_item r WHERE r.id = p_real_data_id);
+      SET v_real_name = (SELECT r.name FROM data_item r WHERE r.id = p_real_data_id);
+      IF v_real_name IS NULL THEN
+        CALL refuse('선택한 실제 데이타가 없습니다.');
+      END IF;
+      CALL require_no_data_loop(p_domain_id, p_name, v_real_domain_id, v_real_name);
+    END IF;
+    INSERT INTO data_item (domain_id, name, user_id, type, real_domain_id, real_data_name, scmin, scmax, description)
+    VALUES (p_domain_id, p_name, session_account(), p_type, v_real_domain_id, v_real_name,
+            COALESCE(p_scmin, ''), COALESCE(p_scmax, ''), COALESCE(p_description, ''));
+    CALL change_commit(v_own_transaction);
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- Renames the references to a data item along with it: aliases, alias fields, method input and output.
@@ -208,56 +241,67 @@ BEGIN
    WHERE m.out_domain_id = p_domain_id AND m.out_data_name = p_old_name;
 END$$
 
-CREATE PROCEDURE metadataViewEditMetadata(p_domain_id INT, p_name VARCHAR(256), p_new_name VARCHAR(256),
-                                          p_type VARCHAR(64), p_real_data_id INT, p_scmin VARCHAR(256),
-                                          p_scmax VARCHAR(256), p_description TEXT)
+CREATE PROCEDURE metadataViewEditMetadata(p_domain_id INT, b_name LONGBLOB, b_new_name LONGBLOB, b_type LONGBLOB,
+                                          p_real_data_id INT, b_scmin LONGBLOB, b_scmax LONGBLOB,
+                                          b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE v_real_domain_id INT;
-  DECLARE v_real_name VARCHAR(128);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000'
+  DECLARE p_name, p_new_name, p_type, p_scmin, p_scmax, p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_new_name, p_new_name);
+  CALL take_text(b_type, p_type);
+  CALL take_text(b_scmin, p_scmin);
+  CALL take_text(b_scmax, p_scmax);
+  CALL take_text(b_description, p_description);
   BEGIN
-    CALL change_abort(v_own_transaction);
-    RESIGNAL;
-  END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
-  END;
-  CALL change_begin(v_own_transaction);
-  CALL require_change_domain_content(p_domain_id);
-  IF NOT data_item_exists(p_domain_id, p_name) THEN
-    CALL refuse('수정할 데이타가 없습니다.');
-  END IF;
-  CALL require_name(p_new_name, '데이타 이름을 입력하세요.');
-  CALL require_type_keyword(p_type, '데이타 타입을 선택하세요.');
-  IF p_new_name <> p_name AND data_item_exists(p_domain_id, p_new_name) THEN
-    CALL refuse('같은 이름의 데이타가 이미 있습니다.');
-  END IF;
-  IF p_type = 'alias' AND COALESCE(p_real_data_id, 0) <> 0 THEN
-    SET v_real_domain_id = (SELECT r.domain_id FROM data_item r WHERE r.id = p_real_data_id);
-    SET v_real_name = (SELECT r.name FROM data_item r WHERE r.id = p_real_data_id);
-    IF v_real_name IS NULL THEN
-      CALL refuse('선택한 실제 데이타가 없습니다.');
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE v_errno INT;
+    DECLARE v_text VARCHAR(512);
+    DECLARE v_real_domain_id INT;
+    DECLARE v_real_name VARCHAR(128);
+    DECLARE EXIT HANDLER FOR SQLSTATE '45000'
+    BEGIN
+      CALL change_abort(v_own_transaction);
+      RESIGNAL;
+    END;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION
+    BEGIN
+      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+      CALL change_abort(v_own_transaction);
+      CALL refuse_database_error(v_errno, v_text);
+    END;
+    CALL change_begin(v_own_transaction);
+    CALL take_guard('data');
+    CALL require_change_domain_content(p_domain_id);
+    IF NOT data_item_exists(p_domain_id, p_name) THEN
+      CALL refuse('수정할 데이타가 없습니다.');
     END IF;
-    CALL require_no_data_loop(p_domain_id, p_name, v_real_domain_id, v_real_name);
-    CALL require_no_data_loop(p_domain_id, p_new_name, v_real_domain_id, v_real_name);
-  END IF;
-  UPDATE data_item d
-     SET d.name = p_new_name, d.type = p_type, d.real_domain_id = v_real_domain_id,
-         d.real_data_name = v_real_name, d.scmin = COALESCE(p_scmin, ''), d.scmax = COALESCE(p_scmax, ''),
-         d.description = COALESCE(p_description, ''), d.last_update = NOW()
-   WHERE d.domain_id = p_domain_id AND d.name = p_name;
-  IF p_new_name <> p_name THEN
-    CALL rename_data_references(p_domain_id, p_name, p_new_name);
-  END IF;
-  CALL change_commit(v_own_transaction);
-  SELECT 1 AS test;
+    CALL require_name(p_new_name, '데이타 이름을 입력하세요.');
+    CALL require_type_keyword(p_type, '데이타 타입을 선택하세요.');
+    IF p_new_name <> p_name AND data_item_exists(p_domain_id, p_new_name) THEN
+      CALL refuse('같은 이름의 데이타가 이미 있습니다.');
+    END IF;
+    IF p_type = 'alias' AND COALESCE(p_real_data_id, 0) <> 0 THEN
+      SET v_real_domain_id = (SELECT r.domain_id FROM data_item r WHERE r.id = p_real_data_id);
+      SET v_real_name = (SELECT r.name FROM data_item r WHERE r.id = p_real_data_id);
+      IF v_real_name IS NULL THEN
+        CALL refuse('선택한 실제 데이타가 없습니다.');
+      END IF;
+      CALL require_no_data_loop(p_domain_id, p_name, v_real_domain_id, v_real_name);
+      CALL require_no_data_loop(p_domain_id, p_new_name, v_real_domain_id, v_real_name);
+    END IF;
+    UPDATE data_item d
+       SET d.name = p_new_name, d.type = p_type, d.real_domain_id = v_real_domain_id,
+           d.real_data_name = v_real_name, d.scmin = COALESCE(p_scmin, ''), d.scmax = COALESCE(p_scmax, ''),
+           d.description = COALESCE(p_description, ''), d.last_update = NOW()
+     WHERE d.domain_id = p_domain_id AND d.name = p_name;
+    IF p_new_name <> p_name THEN
+      CALL rename_data_references(p_domain_id, p_name, p_new_name);
+    END IF;
+    CALL change_commit(v_own_transaction);
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- Who uses a data item, for the refusal of its deletion: another item's alias, a field of another item, or a
@@ -287,20 +331,30 @@ BEGIN
 END$$
 
 -- Deletes a data item with its fields or constants; refused while other items, fields or methods use it.
-CREATE PROCEDURE metadataViewDeleteMetadata(p_domain_id INT, p_name VARCHAR(256))
+CREATE PROCEDURE metadataViewDeleteMetadata(p_domain_id INT, b_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_user VARCHAR(300);
-  CALL require_change_domain_content(p_domain_id);
-  IF NOT data_item_exists(p_domain_id, p_name) THEN
-    CALL refuse('삭제할 데이타가 없습니다.');
-  END IF;
-  SET v_user = data_item_user(p_domain_id, p_name);
-  IF v_user IS NOT NULL THEN
-    CALL refuse(CONCAT('다른 곳에서 사용하는 데이타는 삭제할 수 없습니다. 사용하는 곳: ', v_user));
-  END IF;
-  DELETE FROM data_item WHERE domain_id = p_domain_id AND name = p_name;
-  SELECT 1 AS test;
+  DECLARE p_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  BEGIN
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE v_user VARCHAR(300);
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
+    CALL change_begin(v_own_transaction);
+    CALL take_guard('data');
+    CALL require_change_domain_content(p_domain_id);
+    IF NOT data_item_exists(p_domain_id, p_name) THEN
+      CALL refuse('삭제할 데이타가 없습니다.');
+    END IF;
+    SET v_user = data_item_user(p_domain_id, p_name);
+    IF v_user IS NOT NULL THEN
+      CALL refuse(CONCAT('다른 곳에서 사용하는 데이타는 삭제할 수 없습니다. 사용하는 곳: ', v_user));
+    END IF;
+    DELETE FROM data_item WHERE domain_id = p_domain_id AND name = p_name;
+    CALL change_commit(v_own_transaction);
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- Copies a data item with its fields or constants into another data domain under the same name.
@@ -325,6 +379,7 @@ BEGIN
     CALL refuse_database_error(v_errno, v_text);
   END;
   CALL change_begin(v_own_transaction);
+  CALL take_guard('data');
   SET v_source_domain_id = (SELECT d.domain_id FROM data_item d WHERE d.id = p_data_id);
   SET v_name = (SELECT d.name FROM data_item d WHERE d.id = p_data_id);
   IF v_name IS NULL THEN

@@ -16,22 +16,28 @@ CREATE FUNCTION data_field_exists(p_data_id INT, p_member_name VARCHAR(256)) RET
 -- 3 real domain id, 4 real domain name, 5 real data name (3-5 NULL unless the field is an alias),
 -- 6 physical quantity, 7 type, 8 bit size, 9 minimum (a constant's value), 10 maximum, 11 array type,
 -- 12 array size, 13 last update, 14 description.
-CREATE PROCEDURE metadataViewMetafieldList(p_domain_id INT, p_name VARCHAR(256), p_kind VARCHAR(16))
+CREATE PROCEDURE metadataViewMetafieldList(p_domain_id INT, b_name LONGBLOB, b_kind LONGBLOB)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain(p_domain_id);
-  SELECT 1 AS test;
-  SELECT d.domain_id AS domain_id, d.name AS data_name, a.member_name AS member_name,
-         i.real_domain_id AS real_domain_id, b.name AS real_domain_name, i.real_data_name AS real_data_name,
-         a.physical AS physical, a.type AS type, a.bitsize AS bitsize, a.scmin AS scimin, a.scmax AS scimax,
-         a.arraytype AS arraytype, a.arraysize AS arraysize, a.last_update AS last_update,
-         a.description AS description
-    FROM data_item d
-    JOIN data_field a ON a.data_id = d.id
-    JOIN data_field i ON i.id = a.id
-    LEFT JOIN domain b ON b.id = i.real_domain_id
-   WHERE d.domain_id = p_domain_id AND d.name = p_name
-   ORDER BY a.seq;
+  DECLARE p_name, p_kind LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_kind, p_kind);
+  BEGIN
+    CALL require_read_domain(p_domain_id);
+    SELECT 1 AS test;
+    SELECT d.domain_id AS domain_id, d.name AS data_name, a.member_name AS member_name,
+           i.real_domain_id AS real_domain_id, b.name AS real_domain_name, i.real_data_name AS real_data_name,
+           a.physical AS physical, a.type AS type, a.bitsize AS bitsize, a.scmin AS scimin, a.scmax AS scimax,
+           a.arraytype AS arraytype, a.arraysize AS arraysize, a.last_update AS last_update,
+           a.description AS description
+      FROM data_item d
+      JOIN data_field a ON a.data_id = d.id
+      JOIN data_field i ON i.id = a.id
+      LEFT JOIN domain b ON b.id = i.real_domain_id
+     WHERE d.domain_id = p_domain_id AND d.name = p_name
+     ORDER BY a.seq;
+  END;
 END$$
 
 -- Checks what a new or changed field must satisfy; the owner (p_data_id) exists.
@@ -73,9 +79,13 @@ CREATE PROCEDURE append_field(p_domain_id INT, p_data_name VARCHAR(256), p_membe
                               p_arraytype VARCHAR(64), p_arraysize INT, p_description TEXT, p_check_real TINYINT)
   MODIFIES SQL DATA
 BEGIN
+  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
   DECLARE v_data_id INT DEFAULT data_item_id(p_domain_id, p_data_name);
   DECLARE v_real_domain_id INT DEFAULT reference_domain(p_type, p_real_domain_id, p_real_name);
   DECLARE v_real_name VARCHAR(128) DEFAULT reference_name(p_type, p_real_domain_id, p_real_name);
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
+  CALL change_begin(v_own_transaction);
+  CALL take_guard('data');
   CALL require_field_owner(v_data_id, (SELECT d.type FROM data_item d WHERE d.id = v_data_id));
   CALL require_valid_field(p_domain_id, p_data_name, p_member_name, p_type, p_arraytype, p_arraysize,
                            v_real_domain_id, v_real_name, p_check_real);
@@ -89,6 +99,7 @@ BEGIN
          IF(COALESCE(p_arraytype, '') = '', 'NO', p_arraytype), COALESCE(p_arraysize, 0),
          COALESCE(p_description, '')
     FROM data_field f WHERE f.data_id = v_data_id;
+  CALL change_commit(v_own_transaction);
 END$$
 
 -- Changes a field in place: (p_member_name) identifies it, its position stays.
@@ -99,9 +110,13 @@ CREATE PROCEDURE change_field(p_domain_id INT, p_data_name VARCHAR(256), p_membe
                               p_description TEXT, p_check_real TINYINT)
   MODIFIES SQL DATA
 BEGIN
+  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
   DECLARE v_data_id INT DEFAULT data_item_id(p_domain_id, p_data_name);
   DECLARE v_real_domain_id INT DEFAULT reference_domain(p_type, p_real_domain_id, p_real_name);
   DECLARE v_real_name VARCHAR(128) DEFAULT reference_name(p_type, p_real_domain_id, p_real_name);
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
+  CALL change_begin(v_own_transaction);
+  CALL take_guard('data');
   IF v_data_id IS NULL THEN
     CALL refuse('필드를 가진 데이타가 없습니다.');
   END IF;
@@ -122,83 +137,124 @@ BEGIN
          f.arraysize = COALESCE(p_arraysize, 0), f.description = COALESCE(p_description, ''),
          f.last_update = NOW()
    WHERE f.data_id = v_data_id AND f.member_name = p_member_name;
+  CALL change_commit(v_own_transaction);
 END$$
 
-CREATE PROCEDURE metadataViewNewMetafield(p_domain_id INT, p_data_name VARCHAR(256), p_member_name VARCHAR(256),
-                                          p_bitsize INT, p_type VARCHAR(64), p_real_domain_id INT,
-                                          p_real_name VARCHAR(256), p_scmin VARCHAR(256), p_scmax VARCHAR(256),
-                                          p_arraytype VARCHAR(64), p_arraysize INT, p_description TEXT)
+CREATE PROCEDURE metadataViewNewMetafield(p_domain_id INT, b_data_name LONGBLOB, b_member_name LONGBLOB,
+                                          p_bitsize INT, b_type LONGBLOB, p_real_domain_id INT,
+                                          b_real_name LONGBLOB, b_scmin LONGBLOB, b_scmax LONGBLOB,
+                                          b_arraytype LONGBLOB, p_arraysize INT, b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL require_change_domain_content(p_domain_id);
-  CALL append_field(p_domain_id, p_data_name, p_member_name, p_bitsize, p_type, '', p_real_domain_id, p_real_name,
-                    p_scmin, p_scmax, p_arraytype, p_arraysize, p_description, 1);
-  SELECT 1 AS test;
+  DECLARE p_data_name, p_member_name, p_type, p_real_name, p_scmin, p_scmax, p_arraytype, p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_data_name, p_data_name);
+  CALL take_text(b_member_name, p_member_name);
+  CALL take_text(b_type, p_type);
+  CALL take_text(b_real_name, p_real_name);
+  CALL take_text(b_scmin, p_scmin);
+  CALL take_text(b_scmax, p_scmax);
+  CALL take_text(b_arraytype, p_arraytype);
+  CALL take_text(b_description, p_description);
+  BEGIN
+    CALL require_change_domain_content(p_domain_id);
+    CALL append_field(p_domain_id, p_data_name, p_member_name, p_bitsize, p_type, '', p_real_domain_id, p_real_name,
+                      p_scmin, p_scmax, p_arraytype, p_arraysize, p_description, 1);
+    SELECT 1 AS test;
+  END;
 END$$
 
-CREATE PROCEDURE metadataViewEditMetafield(p_domain_id INT, p_data_name VARCHAR(256), p_member_name VARCHAR(256),
-                                           p_new_member_name VARCHAR(256), p_bitsize INT, p_type VARCHAR(64),
-                                           p_real_domain_id INT, p_real_name VARCHAR(256), p_scmin VARCHAR(256),
-                                           p_scmax VARCHAR(256), p_arraytype VARCHAR(64), p_arraysize INT,
-                                           p_description TEXT)
+CREATE PROCEDURE metadataViewEditMetafield(p_domain_id INT, b_data_name LONGBLOB, b_member_name LONGBLOB,
+                                           b_new_member_name LONGBLOB, p_bitsize INT, b_type LONGBLOB,
+                                           p_real_domain_id INT, b_real_name LONGBLOB, b_scmin LONGBLOB,
+                                           b_scmax LONGBLOB, b_arraytype LONGBLOB, p_arraysize INT,
+                                           b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL require_change_domain_content(p_domain_id);
-  CALL change_field(p_domain_id, p_data_name, p_member_name, p_new_member_name, p_bitsize, p_type, NULL,
-                    p_real_domain_id, p_real_name, p_scmin, p_scmax, p_arraytype, p_arraysize, p_description, 1);
-  SELECT 1 AS test;
+  DECLARE p_data_name, p_member_name, p_new_member_name, p_type, p_real_name, p_scmin, p_scmax, p_arraytype,
+          p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_data_name, p_data_name);
+  CALL take_text(b_member_name, p_member_name);
+  CALL take_text(b_new_member_name, p_new_member_name);
+  CALL take_text(b_type, p_type);
+  CALL take_text(b_real_name, p_real_name);
+  CALL take_text(b_scmin, p_scmin);
+  CALL take_text(b_scmax, p_scmax);
+  CALL take_text(b_arraytype, p_arraytype);
+  CALL take_text(b_description, p_description);
+  BEGIN
+    CALL require_change_domain_content(p_domain_id);
+    CALL change_field(p_domain_id, p_data_name, p_member_name, p_new_member_name, p_bitsize, p_type, NULL,
+                      p_real_domain_id, p_real_name, p_scmin, p_scmax, p_arraytype, p_arraysize, p_description, 1);
+    SELECT 1 AS test;
+  END;
 END$$
 
-CREATE PROCEDURE metadataViewDeleteMetafield(p_domain_id INT, p_data_name VARCHAR(256), p_member_name VARCHAR(256))
+CREATE PROCEDURE metadataViewDeleteMetafield(p_domain_id INT, b_data_name LONGBLOB, b_member_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_data_id INT DEFAULT data_item_id(p_domain_id, p_data_name);
-  CALL require_change_domain_content(p_domain_id);
-  IF p_member_name IS NULL OR p_member_name = '' THEN
-    CALL refuse('삭제할 필드를 선택하세요.');
-  END IF;
-  IF v_data_id IS NULL OR NOT data_field_exists(v_data_id, p_member_name) THEN
-    CALL refuse('삭제할 필드가 없습니다.');
-  END IF;
-  DELETE FROM data_field WHERE data_id = v_data_id AND member_name = p_member_name;
-  SELECT 1 AS test;
+  DECLARE p_data_name, p_member_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_data_name, p_data_name);
+  CALL take_text(b_member_name, p_member_name);
+  BEGIN
+    DECLARE v_data_id INT DEFAULT data_item_id(p_domain_id, p_data_name);
+    CALL require_change_domain_content(p_domain_id);
+    IF p_member_name IS NULL OR p_member_name = '' THEN
+      CALL refuse('삭제할 필드를 선택하세요.');
+    END IF;
+    IF v_data_id IS NULL OR NOT data_field_exists(v_data_id, p_member_name) THEN
+      CALL refuse('삭제할 필드가 없습니다.');
+    END IF;
+    DELETE FROM data_field WHERE data_id = v_data_id AND member_name = p_member_name;
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- Swaps the positions of two members of one item (move up, move down).
-CREATE PROCEDURE metadataViewEditMetafieldSeq(p_domain_id INT, p_kind VARCHAR(16), p_data_name VARCHAR(256),
-                                              p_member_name VARCHAR(256), p_other_name VARCHAR(256))
+CREATE PROCEDURE metadataViewEditMetafieldSeq(p_domain_id INT, b_kind LONGBLOB, b_data_name LONGBLOB,
+                                              b_member_name LONGBLOB, b_other_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE v_data_id INT;
-  DECLARE v_seq INT;
-  DECLARE v_other_seq INT;
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000'
+  DECLARE p_kind, p_data_name, p_member_name, p_other_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
+  CALL take_text(b_data_name, p_data_name);
+  CALL take_text(b_member_name, p_member_name);
+  CALL take_text(b_other_name, p_other_name);
   BEGIN
-    CALL change_abort(v_own_transaction);
-    RESIGNAL;
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE v_errno INT;
+    DECLARE v_text VARCHAR(512);
+    DECLARE v_data_id INT;
+    DECLARE v_seq INT;
+    DECLARE v_other_seq INT;
+    DECLARE EXIT HANDLER FOR SQLSTATE '45000'
+    BEGIN
+      CALL change_abort(v_own_transaction);
+      RESIGNAL;
+    END;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION
+    BEGIN
+      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+      CALL change_abort(v_own_transaction);
+      CALL refuse_database_error(v_errno, v_text);
+    END;
+    CALL change_begin(v_own_transaction);
+    CALL require_change_domain_content(p_domain_id);
+    SET v_data_id = data_item_id(p_domain_id, p_data_name);
+    SET v_seq = (SELECT f.seq FROM data_field f WHERE f.data_id = v_data_id AND f.member_name = p_member_name);
+    SET v_other_seq = (SELECT f.seq FROM data_field f WHERE f.data_id = v_data_id AND f.member_name = p_other_name);
+    IF v_seq IS NULL OR v_other_seq IS NULL THEN
+      CALL refuse('순서를 바꿀 필드가 없습니다.');
+    END IF;
+    UPDATE data_field f SET f.seq = 0 WHERE f.data_id = v_data_id AND f.seq = v_seq;
+    UPDATE data_field f SET f.seq = v_seq WHERE f.data_id = v_data_id AND f.seq = v_other_seq;
+    UPDATE data_field f SET f.seq = v_other_seq WHERE f.data_id = v_data_id AND f.seq = 0;
+    CALL change_commit(v_own_transaction);
+    SELECT 1 AS test;
   END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
-  END;
-  CALL change_begin(v_own_transaction);
-  CALL require_change_domain_content(p_domain_id);
-  SET v_data_id = data_item_id(p_domain_id, p_data_name);
-  SET v_seq = (SELECT f.seq FROM data_field f WHERE f.data_id = v_data_id AND f.member_name = p_member_name);
-  SET v_other_seq = (SELECT f.seq FROM data_field f WHERE f.data_id = v_data_id AND f.member_name = p_other_name);
-  IF v_seq IS NULL OR v_other_seq IS NULL THEN
-    CALL refuse('순서를 바꿀 필드가 없습니다.');
-  END IF;
-  UPDATE data_field f SET f.seq = 0 WHERE f.data_id = v_data_id AND f.seq = v_seq;
-  UPDATE data_field f SET f.seq = v_seq WHERE f.data_id = v_data_id AND f.seq = v_other_seq;
-  UPDATE data_field f SET f.seq = v_other_seq WHERE f.data_id = v_data_id AND f.seq = 0;
-  CALL change_commit(v_own_transaction);
-  SELECT 1 AS test;
 END$$
 
 DELIMITER ;

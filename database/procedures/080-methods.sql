@@ -13,38 +13,52 @@ CREATE FUNCTION method_exists(p_domain_id INT, p_name VARCHAR(256)) RETURNS TINY
 -- Columns: 0 type, 1 code, 2 name, 3 input domain id, 4 input data name, 5 output domain id,
 -- 6 output data name, 7 author, 8 description, 9 domain id, 10 input domain name, 11 output domain name
 -- (3, 4, 10 NULL without input data; 5, 6, 11 NULL without output data).
-CREATE PROCEDURE methodViewMethodList(p_domain_id INT, p_kind VARCHAR(16), p_type VARCHAR(64), p_filter TEXT,
-                                      p_name TEXT)
+CREATE PROCEDURE methodViewMethodList(p_domain_id INT, b_kind LONGBLOB, b_type LONGBLOB, b_filter LONGBLOB,
+                                      b_name LONGBLOB)
   READS SQL DATA
 BEGIN
-  DECLARE v_all_types TINYINT DEFAULT p_type IS NULL OR p_type IN ('ALL', '', '%');
-  CALL require_read_domain(p_domain_id);
-  SELECT 1 AS test;
-  SELECT a.type AS type, a.code AS code, a.name AS method_name,
-         i.in_domain_id AS in_domain_id, i.in_data_name AS in_data_name,
-         o.out_domain_id AS out_domain_id, o.out_data_name AS out_data_name,
-         a.user_id AS user_id, a.description AS description, a.domain_id AS domain_id,
-         b.name AS in_domain_name, c.name AS out_domain_name
-    FROM method a
-    JOIN method i ON i.id = a.id
-    JOIN method o ON o.id = a.id
-    LEFT JOIN domain b ON b.id = i.in_domain_id
-    LEFT JOIN domain c ON c.id = o.out_domain_id
-   WHERE a.domain_id = p_domain_id AND name_matches(a.name, p_name) AND (v_all_types OR a.type = p_type)
-   ORDER BY a.code, a.name;
+  DECLARE p_kind, p_type, p_filter, p_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
+  CALL take_text(b_type, p_type);
+  CALL take_text(b_filter, p_filter);
+  CALL take_text(b_name, p_name);
+  BEGIN
+    DECLARE v_all_types TINYINT DEFAULT p_type IS NULL OR p_type IN ('ALL', '', '%');
+    CALL require_read_domain(p_domain_id);
+    SELECT 1 AS test;
+    SELECT a.type AS type, a.code AS code, a.name AS method_name,
+           i.in_domain_id AS in_domain_id, i.in_data_name AS in_data_name,
+           o.out_domain_id AS out_domain_id, o.out_data_name AS out_data_name,
+           a.user_id AS user_id, a.description AS description, a.domain_id AS domain_id,
+           b.name AS in_domain_name, c.name AS out_domain_name
+      FROM method a
+      JOIN method i ON i.id = a.id
+      JOIN method o ON o.id = a.id
+      LEFT JOIN domain b ON b.id = i.in_domain_id
+      LEFT JOIN domain c ON c.id = o.out_domain_id
+     WHERE a.domain_id = p_domain_id AND name_matches(a.name, p_name) AND (v_all_types OR a.type = p_type)
+     ORDER BY a.code, a.name;
+  END;
 END$$
 
 -- The other methods of the domain that use the code (the method being edited, p_previous_name, is left out);
 -- one row per clash, naming the method. The type does not narrow the clash: a code is one message of the domain.
-CREATE PROCEDURE check_method_code(p_domain_id INT, p_code BIGINT, p_type VARCHAR(64), p_previous_name VARCHAR(256))
+CREATE PROCEDURE check_method_code(p_domain_id INT, p_code BIGINT, b_type LONGBLOB, b_previous_name LONGBLOB)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain(p_domain_id);
-  SELECT 1 AS test;
-  SELECT CONCAT(m.name, ' (', m.type, ', 0x', LPAD(HEX(m.code), 4, '0'), ')') AS clash
-    FROM method m
-   WHERE m.domain_id = p_domain_id AND m.code = p_code AND m.name <> COALESCE(p_previous_name, '')
-   ORDER BY m.name;
+  DECLARE p_type, p_previous_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_type, p_type);
+  CALL take_text(b_previous_name, p_previous_name);
+  BEGIN
+    CALL require_read_domain(p_domain_id);
+    SELECT 1 AS test;
+    SELECT CONCAT(m.name, ' (', m.type, ', 0x', LPAD(HEX(m.code), 4, '0'), ')') AS clash
+      FROM method m
+     WHERE m.domain_id = p_domain_id AND m.code = p_code AND m.name <> COALESCE(p_previous_name, '')
+     ORDER BY m.name;
+  END;
 END$$
 
 -- What a new or changed method must satisfy. p_name is the method being changed (NULL for a new one).
@@ -83,16 +97,21 @@ CREATE PROCEDURE insert_method(p_domain_id INT, p_name VARCHAR(256), p_type VARC
                                p_out_data_name VARCHAR(256), p_description TEXT, p_check_data TINYINT)
   MODIFIES SQL DATA
 BEGIN
+  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
   DECLARE v_in_domain_id INT DEFAULT method_data_domain(p_in_domain_id, p_in_data_name);
   DECLARE v_in_name VARCHAR(128) DEFAULT method_data_name(p_in_domain_id, p_in_data_name);
   DECLARE v_out_domain_id INT DEFAULT method_data_domain(p_out_domain_id, p_out_data_name);
   DECLARE v_out_name VARCHAR(128) DEFAULT method_data_name(p_out_domain_id, p_out_data_name);
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
+  CALL change_begin(v_own_transaction);
+  CALL take_guard('data');
   CALL require_valid_method(p_domain_id, NULL, p_name, p_type, p_code, v_in_domain_id, v_in_name,
                             v_out_domain_id, v_out_name, p_check_data);
   INSERT INTO method (domain_id, name, type, code, in_domain_id, in_data_name, out_domain_id, out_data_name,
                       user_id, description)
   VALUES (p_domain_id, p_name, p_type, p_code, v_in_domain_id, v_in_name, v_out_domain_id, v_out_name,
           session_account(), COALESCE(p_description, ''));
+  CALL change_commit(v_own_transaction);
 END$$
 
 CREATE PROCEDURE update_method(p_domain_id INT, p_name VARCHAR(256), p_new_name VARCHAR(256), p_type VARCHAR(64),
@@ -100,10 +119,14 @@ CREATE PROCEDURE update_method(p_domain_id INT, p_name VARCHAR(256), p_new_name 
                                p_out_data_name VARCHAR(256), p_description TEXT, p_check_data TINYINT)
   MODIFIES SQL DATA
 BEGIN
+  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
   DECLARE v_in_domain_id INT DEFAULT method_data_domain(p_in_domain_id, p_in_data_name);
   DECLARE v_in_name VARCHAR(128) DEFAULT method_data_name(p_in_domain_id, p_in_data_name);
   DECLARE v_out_domain_id INT DEFAULT method_data_domain(p_out_domain_id, p_out_data_name);
   DECLARE v_out_name VARCHAR(128) DEFAULT method_data_name(p_out_domain_id, p_out_data_name);
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
+  CALL change_begin(v_own_transaction);
+  CALL take_guard('data');
   IF NOT method_exists(p_domain_id, p_name) THEN
     CALL refuse('수정할 메서드가 없습니다.');
   END IF;
@@ -123,47 +146,72 @@ BEGIN
          m.out_domain_id = v_out_domain_id, m.out_data_name = v_out_name,
          m.description = COALESCE(p_description, ''), m.last_update = NOW()
    WHERE m.domain_id = p_domain_id AND m.name = p_name;
+  CALL change_commit(v_own_transaction);
 END$$
 
 -- A new method; its input and output data are given by (domain id, name), 0 and '' or 'NULL' for none.
-CREATE PROCEDURE methodViewNewMethod(p_domain_id INT, p_type VARCHAR(64), p_code BIGINT, p_name VARCHAR(256),
-                                     p_in_domain_id INT, p_in_data_name VARCHAR(256), p_out_domain_id INT,
-                                     p_out_data_name VARCHAR(256), p_description TEXT)
+CREATE PROCEDURE methodViewNewMethod(p_domain_id INT, b_type LONGBLOB, p_code BIGINT, b_name LONGBLOB,
+                                     p_in_domain_id INT, b_in_data_name LONGBLOB, p_out_domain_id INT,
+                                     b_out_data_name LONGBLOB, b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL require_change_domain_content(p_domain_id);
-  CALL require_domain_of_kind(p_domain_id, 'method');
-  CALL insert_method(p_domain_id, p_name, p_type, p_code, p_in_domain_id, p_in_data_name, p_out_domain_id,
-                     p_out_data_name, p_description, 1);
-  SELECT 1 AS test;
+  DECLARE p_type, p_name, p_in_data_name, p_out_data_name, p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_type, p_type);
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_in_data_name, p_in_data_name);
+  CALL take_text(b_out_data_name, p_out_data_name);
+  CALL take_text(b_description, p_description);
+  BEGIN
+    CALL require_change_domain_content(p_domain_id);
+    CALL require_domain_of_kind(p_domain_id, 'method');
+    CALL insert_method(p_domain_id, p_name, p_type, p_code, p_in_domain_id, p_in_data_name, p_out_domain_id,
+                       p_out_data_name, p_description, 1);
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- Changes the method (p_domain_id, p_name); its interface memberships follow a rename. A member of a locked
 -- interface may change its description only.
-CREATE PROCEDURE methodViewEditMethod(p_domain_id INT, p_name VARCHAR(256), p_type VARCHAR(64), p_code BIGINT,
-                                      p_new_name VARCHAR(256), p_in_domain_id INT, p_in_data_name VARCHAR(256),
-                                      p_out_domain_id INT, p_out_data_name VARCHAR(256), p_description TEXT)
+CREATE PROCEDURE methodViewEditMethod(p_domain_id INT, b_name LONGBLOB, b_type LONGBLOB, p_code BIGINT,
+                                      b_new_name LONGBLOB, p_in_domain_id INT, b_in_data_name LONGBLOB,
+                                      p_out_domain_id INT, b_out_data_name LONGBLOB, b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL require_change_domain_content(p_domain_id);
-  CALL update_method(p_domain_id, p_name, p_new_name, p_type, p_code, p_in_domain_id, p_in_data_name,
-                     p_out_domain_id, p_out_data_name, p_description, 1);
-  SELECT 1 AS test;
+  DECLARE p_name, p_type, p_new_name, p_in_data_name, p_out_data_name, p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_type, p_type);
+  CALL take_text(b_new_name, p_new_name);
+  CALL take_text(b_in_data_name, p_in_data_name);
+  CALL take_text(b_out_data_name, p_out_data_name);
+  CALL take_text(b_description, p_description);
+  BEGIN
+    CALL require_change_domain_content(p_domain_id);
+    CALL update_method(p_domain_id, p_name, p_new_name, p_type, p_code, p_in_domain_id, p_in_data_name,
+                       p_out_domain_id, p_out_data_name, p_description, 1);
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- Deletes the method with its interface memberships; a member of a locked interface stays.
-CREATE PROCEDURE methodViewDeleteMethod(p_domain_id INT, p_name VARCHAR(256))
+CREATE PROCEDURE methodViewDeleteMethod(p_domain_id INT, b_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL require_change_domain_content(p_domain_id);
-  IF NOT method_exists(p_domain_id, p_name) THEN
-    CALL refuse('삭제할 메서드가 없습니다.');
-  END IF;
-  IF EXISTS (SELECT 1 FROM method m WHERE m.domain_id = p_domain_id AND m.name = p_name AND sys_method_locked(m.id)) THEN
-    CALL refuse('*삭제 불가* Lock 상태인 System과 연결된 Interface의 멤버 메서드입니다.');
-  END IF;
-  DELETE FROM method WHERE domain_id = p_domain_id AND name = p_name;
-  SELECT 1 AS test;
+  DECLARE p_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  BEGIN
+    CALL require_change_domain_content(p_domain_id);
+    IF NOT method_exists(p_domain_id, p_name) THEN
+      CALL refuse('삭제할 메서드가 없습니다.');
+    END IF;
+    IF EXISTS (SELECT 1 FROM method m WHERE m.domain_id = p_domain_id AND m.name = p_name AND sys_method_locked(m.id)) THEN
+      CALL refuse('*삭제 불가* Lock 상태인 System과 연결된 Interface의 멤버 메서드입니다.');
+    END IF;
+    DELETE FROM method WHERE domain_id = p_domain_id AND name = p_name;
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- The data domains a method domain uses (its links of flag 1), for the method dialog's data choosers.

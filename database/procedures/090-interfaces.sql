@@ -9,98 +9,129 @@ CREATE FUNCTION interface_id(p_domain_id INT, p_name VARCHAR(256)) RETURNS INT
   RETURN (SELECT i.id FROM method_interface i WHERE i.domain_id = p_domain_id AND i.name = p_name)$$
 
 -- The interfaces of a domain, parents before their children, else by name. Columns: 0 name, 1 author, 2 description, 3 domain id, 4 last update.
-CREATE PROCEDURE interfaceViewInterfaceList(p_domain_id INT, p_kind VARCHAR(16), p_name TEXT)
+CREATE PROCEDURE interfaceViewInterfaceList(p_domain_id INT, b_kind LONGBLOB, b_name LONGBLOB)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain(p_domain_id);
-  SELECT 1 AS test;
-  -- A parent interface of the same domain comes before its children: the header declares them in this order.
-  WITH RECURSIVE chain (interface_id, at_id, depth) AS (
-    SELECT i.id, i.id, 0 FROM method_interface i WHERE i.domain_id = p_domain_id
-    UNION
-    SELECT chain.interface_id, p.parent_id, chain.depth + 1
-      FROM chain
-      JOIN interface_parent p ON p.interface_id = chain.at_id
-      JOIN method_interface parent ON parent.id = p.parent_id AND parent.domain_id = p_domain_id
-     WHERE chain.depth < 64
-  ), levels (interface_id, level) AS (
-    SELECT chain.interface_id, MAX(chain.depth) FROM chain GROUP BY chain.interface_id
-  )
-  SELECT interface.name AS name, interface.user_id AS user_id, interface.description AS description,
-         interface.domain_id AS domain_id, interface.last_update AS seq
-    FROM method_interface interface
-    JOIN levels ON levels.interface_id = interface.id
-   WHERE interface.domain_id = p_domain_id AND name_matches(interface.name, p_name)
-   ORDER BY levels.level, interface.name;
+  DECLARE p_kind, p_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
+  CALL take_text(b_name, p_name);
+  BEGIN
+    CALL require_read_domain(p_domain_id);
+    SELECT 1 AS test;
+    -- A parent interface of the same domain comes before its children: the header declares them in this order.
+    WITH RECURSIVE chain (interface_id, at_id, depth) AS (
+      SELECT i.id, i.id, 0 FROM method_interface i WHERE i.domain_id = p_domain_id
+      UNION
+      SELECT chain.interface_id, p.parent_id, chain.depth + 1
+        FROM chain
+        JOIN interface_parent p ON p.interface_id = chain.at_id
+        JOIN method_interface parent ON parent.id = p.parent_id AND parent.domain_id = p_domain_id
+       WHERE chain.depth < 64
+    ), levels (interface_id, level) AS (
+      SELECT chain.interface_id, MAX(chain.depth) FROM chain GROUP BY chain.interface_id
+    )
+    SELECT interface.name AS name, interface.user_id AS user_id, interface.description AS description,
+           interface.domain_id AS domain_id, interface.last_update AS seq
+      FROM method_interface interface
+      JOIN levels ON levels.interface_id = interface.id
+     WHERE interface.domain_id = p_domain_id AND name_matches(interface.name, p_name)
+     ORDER BY levels.level, interface.name;
+  END;
 END$$
 
 -- The member methods of an interface, in member order. Columns: 0 qualifier of the method's domain,
 -- 1 name, 2 type, 3 code, 4 input domain id (NULL for none), 5 input domain name, 6 input data name,
 -- 7 output domain id (NULL for none), 8 output domain name, 9 output data name, 10 author, 11 description,
 -- 12 the method's domain id. The texts 5, 6, 8 and 9 are '' when there is no such data.
-CREATE PROCEDURE interfaceViewMemberMethodList(p_domain_id INT, p_kind VARCHAR(16), p_name VARCHAR(256))
+CREATE PROCEDURE interfaceViewMemberMethodList(p_domain_id INT, b_kind LONGBLOB, b_name LONGBLOB)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain(p_domain_id);
-  SELECT 1 AS test;
-  SELECT method_domain_qualifier(a.domain_id) AS qualifier, a.name AS method_name, a.type AS type,
-         a.code AS code, a.in_domain_id AS in_domain_id, COALESCE(b.name, '') AS in_domain_name,
-         COALESCE(a.in_data_name, '') AS in_data_name, a.out_domain_id AS out_domain_id,
-         COALESCE(c.name, '') AS out_domain_name, COALESCE(a.out_data_name, '') AS out_data_name,
-         a.user_id AS user_id, a.description AS description, a.domain_id AS domain_id
-    FROM method_interface f
-    JOIN interface_member m ON m.interface_id = f.id
-    JOIN method a ON a.id = m.method_id
-    LEFT JOIN domain b ON b.id = a.in_domain_id
-    LEFT JOIN domain c ON c.id = a.out_domain_id
-   WHERE f.domain_id = p_domain_id AND f.name = p_name
-   ORDER BY m.seq;
+  DECLARE p_kind, p_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
+  CALL take_text(b_name, p_name);
+  BEGIN
+    CALL require_read_domain(p_domain_id);
+    SELECT 1 AS test;
+    SELECT method_domain_qualifier(a.domain_id) AS qualifier, a.name AS method_name, a.type AS type,
+           a.code AS code, a.in_domain_id AS in_domain_id, COALESCE(b.name, '') AS in_domain_name,
+           COALESCE(a.in_data_name, '') AS in_data_name, a.out_domain_id AS out_domain_id,
+           COALESCE(c.name, '') AS out_domain_name, COALESCE(a.out_data_name, '') AS out_data_name,
+           a.user_id AS user_id, a.description AS description, a.domain_id AS domain_id
+      FROM method_interface f
+      JOIN interface_member m ON m.interface_id = f.id
+      JOIN method a ON a.id = m.method_id
+      LEFT JOIN domain b ON b.id = a.in_domain_id
+      LEFT JOIN domain c ON c.id = a.out_domain_id
+     WHERE f.domain_id = p_domain_id AND f.name = p_name
+     ORDER BY m.seq;
+  END;
 END$$
 
 -- The direct parent interfaces, in base order. Columns: 0 qualifier of the parent's domain, 1 parent name,
 -- 2 parent's domain id.
-CREATE PROCEDURE interfaceViewParentInterfaceList(p_domain_id INT, p_kind VARCHAR(16), p_name VARCHAR(256))
+CREATE PROCEDURE interfaceViewParentInterfaceList(p_domain_id INT, b_kind LONGBLOB, b_name LONGBLOB)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain(p_domain_id);
-  SELECT 1 AS test;
-  SELECT method_domain_qualifier(p.domain_id) AS qualifier, p.name AS name, p.domain_id AS domain_id
-    FROM method_interface f
-    JOIN interface_parent l ON l.interface_id = f.id
-    JOIN method_interface p ON p.id = l.parent_id
-   WHERE f.domain_id = p_domain_id AND f.name = p_name
-   ORDER BY l.seq;
+  DECLARE p_kind, p_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
+  CALL take_text(b_name, p_name);
+  BEGIN
+    CALL require_read_domain(p_domain_id);
+    SELECT 1 AS test;
+    SELECT method_domain_qualifier(p.domain_id) AS qualifier, p.name AS name, p.domain_id AS domain_id
+      FROM method_interface f
+      JOIN interface_parent l ON l.interface_id = f.id
+      JOIN method_interface p ON p.id = l.parent_id
+     WHERE f.domain_id = p_domain_id AND f.name = p_name
+     ORDER BY l.seq;
+  END;
 END$$
 
 -- The methods of domain p_method_domain_id that are not yet members of the interface, by name.
 -- Columns: 0 domain id, 1 name, 2 type.
 CREATE PROCEDURE interfaceViewNewMemberMethodRealmethodList(p_domain_id INT, p_method_domain_id INT,
-                                                            p_name VARCHAR(256))
+                                                            b_name LONGBLOB)
   READS SQL DATA
 BEGIN
-  DECLARE v_interface_id INT DEFAULT interface_id(p_domain_id, p_name);
-  CALL require_read_domain(p_method_domain_id);
-  SELECT 1 AS test;
-  SELECT a.domain_id AS domain_id, a.name AS name, a.type AS type
-    FROM method a
-   WHERE a.domain_id = p_method_domain_id
-     AND NOT EXISTS (SELECT 1 FROM interface_member m WHERE m.interface_id = v_interface_id AND m.method_id = a.id)
-   ORDER BY a.name;
+  DECLARE p_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  BEGIN
+    DECLARE v_interface_id INT;
+    CALL require_read_domain(p_method_domain_id);
+    SELECT interface_id(p_domain_id, p_name) INTO v_interface_id;
+    SELECT 1 AS test;
+    SELECT a.domain_id AS domain_id, a.name AS name, a.type AS type
+      FROM method a
+     WHERE a.domain_id = p_method_domain_id
+       AND NOT EXISTS (SELECT 1 FROM interface_member m WHERE m.interface_id = v_interface_id AND m.method_id = a.id)
+     ORDER BY a.name;
+  END;
 END$$
 
-CREATE PROCEDURE interfaceViewNewInterface(p_domain_id INT, p_kind VARCHAR(16), p_name VARCHAR(256),
-                                           p_description TEXT)
+CREATE PROCEDURE interfaceViewNewInterface(p_domain_id INT, b_kind LONGBLOB, b_name LONGBLOB,
+                                           b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL require_change_domain_content(p_domain_id);
-  CALL require_domain_of_kind(p_domain_id, 'method');
-  CALL require_name(p_name, '인터페이스 이름을 입력하세요.');
-  IF interface_id(p_domain_id, p_name) IS NOT NULL THEN
-    CALL refuse('같은 이름의 인터페이스가 이미 있습니다.');
-  END IF;
-  INSERT INTO method_interface (domain_id, name, user_id, description)
-  VALUES (p_domain_id, p_name, session_account(), COALESCE(p_description, ''));
-  SELECT 1 AS test;
+  DECLARE p_kind, p_name, p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_kind, p_kind);
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_description, p_description);
+  BEGIN
+    CALL require_change_domain_content(p_domain_id);
+    CALL require_domain_of_kind(p_domain_id, 'method');
+    CALL require_name(p_name, '인터페이스 이름을 입력하세요.');
+    IF interface_id(p_domain_id, p_name) IS NOT NULL THEN
+      CALL refuse('같은 이름의 인터페이스가 이미 있습니다.');
+    END IF;
+    INSERT INTO method_interface (domain_id, name, user_id, description)
+    VALUES (p_domain_id, p_name, session_account(), COALESCE(p_description, ''));
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- Renames an interface and changes its description. What binds to the interface by its key follows the
@@ -128,23 +159,28 @@ END$$
 
 -- Deletes an interface with its member links and parent links. An interface that a class of a component
 -- still binds to is refused by the class's foreign key, and the server's refusal is told in Korean.
-CREATE PROCEDURE interfaceViewDeleteInterface(p_domain_id INT, p_name VARCHAR(256))
+CREATE PROCEDURE interfaceViewDeleteInterface(p_domain_id INT, b_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
+  DECLARE p_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
   BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
+    DECLARE v_errno INT;
+    DECLARE v_text VARCHAR(512);
+    DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION
+    BEGIN
+      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+      CALL refuse_database_error(v_errno, v_text);
+    END;
+    CALL require_change_domain_content(p_domain_id);
+    IF interface_id(p_domain_id, p_name) IS NULL THEN
+      CALL refuse('삭제할 인터페이스가 없습니다.');
+    END IF;
+    DELETE FROM method_interface WHERE domain_id = p_domain_id AND name = p_name;
+    SELECT 1 AS test;
   END;
-  CALL require_change_domain_content(p_domain_id);
-  IF interface_id(p_domain_id, p_name) IS NULL THEN
-    CALL refuse('삭제할 인터페이스가 없습니다.');
-  END IF;
-  DELETE FROM method_interface WHERE domain_id = p_domain_id AND name = p_name;
-  SELECT 1 AS test;
 END$$
 
 -- The members of a locked interface stay as they are.

@@ -147,9 +147,42 @@ END$$
 
 CREATE PROCEDURE sys_require_login_quietly()
 BEGIN
-  IF session_account() IS NULL THEN
+  DECLARE v_user VARCHAR(64);
+  SELECT session_account() INTO v_user;
+  IF v_user IS NULL THEN
     CALL sys_fail('로그인 정보가 올바르지 않습니다.');
   END IF;
+END$$
+
+-- The read checks of the system lists, by the node, component, class or deployment they list. Each takes the
+-- domain with SELECT ... INTO, which does not wait for other sessions (see require_login).
+CREATE PROCEDURE require_read_node(p_node_id INT)
+BEGIN
+  DECLARE v_domain_id INT;
+  SELECT (SELECT n.domain_id FROM node n WHERE n.id = p_node_id) INTO v_domain_id;
+  CALL require_read_domain(v_domain_id);
+END$$
+
+CREATE PROCEDURE require_read_component(p_component_id INT)
+BEGIN
+  DECLARE v_domain_id INT;
+  SELECT (SELECT c.systemdomain_id FROM component c WHERE c.id = p_component_id) INTO v_domain_id;
+  CALL require_read_domain(v_domain_id);
+END$$
+
+CREATE PROCEDURE require_read_class(p_class_id INT)
+BEGIN
+  DECLARE v_domain_id INT;
+  SELECT sys_class_domain(p_class_id) INTO v_domain_id;
+  CALL require_read_domain(v_domain_id);
+END$$
+
+CREATE PROCEDURE require_read_deployment(p_deployment_id INT)
+BEGIN
+  DECLARE v_domain_id INT;
+  SELECT (SELECT n.domain_id FROM deployment dp JOIN node n ON n.id = dp.node_id WHERE dp.id = p_deployment_id)
+    INTO v_domain_id;
+  CALL require_read_domain(v_domain_id);
 END$$
 
 CREATE PROCEDURE sys_require_system_domain(p_domain_id INT)
@@ -168,6 +201,7 @@ BEGIN
   IF CHAR_LENGTH(p_name) > 128 THEN
     CALL refuse(CONCAT(p_what, ' 이름은 128자까지 쓸 수 있습니다.'));
   END IF;
+  CALL require_usable_name(p_name);
 END$$
 
 DELIMITER ;

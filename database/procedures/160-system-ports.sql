@@ -89,75 +89,85 @@ BEGIN
   SELECT 1 AS test;
 END$$
 
-CREATE PROCEDURE domainPortViewNewPort(p_domain_id INT, p_port INT, p_group INT, p_description TEXT)
+CREATE PROCEDURE domainPortViewNewPort(p_domain_id INT, p_port INT, p_group INT, b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
+  DECLARE p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_description, p_description);
   BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE v_errno INT;
+    DECLARE v_text VARCHAR(512);
+    DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION
+    BEGIN
+      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+      CALL change_abort(v_own_transaction);
+      CALL refuse_database_error(v_errno, v_text);
+    END;
+    CALL sys_require_port_change(p_domain_id);
+    CALL sys_require_port_number(p_port, p_group);
+    IF EXISTS (SELECT 1 FROM domain_system_port p WHERE p.domain_id = p_domain_id AND p.port_num = p_port) THEN
+      CALL refuse(CONCAT('포트 ', p_port, '은(는) 이미 있습니다.'));
+    END IF;
+    CALL change_begin(v_own_transaction);
+    INSERT INTO domain_system_port (domain_id, port_num, port_group, description)
+    VALUES (p_domain_id, p_port, p_group, COALESCE(p_description, ''));
+    INSERT IGNORE INTO domain_logical_port (domain_id, port_group) VALUES (p_domain_id, p_group);
+    INSERT INTO node_port (node_id, port_num, port_group, description)
+    SELECT n.id, p_port, p_group, COALESCE(p_description, '')
+      FROM node n
+     WHERE n.sub_system_domain_id = p_domain_id
+       AND NOT EXISTS (SELECT 1 FROM node_port np WHERE np.node_id = n.id AND np.port_num = p_port);
+    CALL change_commit(v_own_transaction);
+    SELECT 1 AS test;
   END;
-  CALL sys_require_port_change(p_domain_id);
-  CALL sys_require_port_number(p_port, p_group);
-  IF EXISTS (SELECT 1 FROM domain_system_port p WHERE p.domain_id = p_domain_id AND p.port_num = p_port) THEN
-    CALL refuse(CONCAT('포트 ', p_port, '은(는) 이미 있습니다.'));
-  END IF;
-  CALL change_begin(v_own_transaction);
-  INSERT INTO domain_system_port (domain_id, port_num, port_group, description)
-  VALUES (p_domain_id, p_port, p_group, COALESCE(p_description, ''));
-  INSERT IGNORE INTO domain_logical_port (domain_id, port_group) VALUES (p_domain_id, p_group);
-  INSERT INTO node_port (node_id, port_num, port_group, description)
-  SELECT n.id, p_port, p_group, COALESCE(p_description, '')
-    FROM node n
-   WHERE n.sub_system_domain_id = p_domain_id
-     AND NOT EXISTS (SELECT 1 FROM node_port np WHERE np.node_id = n.id AND np.port_num = p_port);
-  CALL change_commit(v_own_transaction);
-  SELECT 1 AS test;
 END$$
 
 -- Changes the port (domain, old port). A port that a link uses keeps its number.
 CREATE PROCEDURE domainPortViewEditPort(p_domain_id INT, p_old_port INT, p_new_port INT, p_group INT,
-                                        p_description TEXT)
+                                        b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
+  DECLARE p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_description, p_description);
   BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE v_errno INT;
+    DECLARE v_text VARCHAR(512);
+    DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION
+    BEGIN
+      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+      CALL change_abort(v_own_transaction);
+      CALL refuse_database_error(v_errno, v_text);
+    END;
+    CALL sys_require_port_change(p_domain_id);
+    CALL sys_require_port_number(p_new_port, p_group);
+    IF NOT EXISTS (SELECT 1 FROM domain_system_port p WHERE p.domain_id = p_domain_id AND p.port_num = p_old_port) THEN
+      CALL refuse(CONCAT('포트 ', COALESCE(p_old_port, ''), '이(가) 없습니다.'));
+    END IF;
+    IF p_new_port <> p_old_port THEN
+      IF EXISTS (SELECT 1 FROM domain_system_port p WHERE p.domain_id = p_domain_id AND p.port_num = p_new_port) THEN
+        CALL refuse(CONCAT('포트 ', p_new_port, '은(는) 이미 있습니다.'));
+      END IF;
+      IF sys_domain_port_linked(p_domain_id, p_old_port) THEN
+        CALL refuse(CONCAT('포트 ', p_old_port, '은(는) 네트워크 링크에 연결되어 있어 번호를 바꿀 수 없습니다.'));
+      END IF;
+    END IF;
+    CALL change_begin(v_own_transaction);
+    UPDATE domain_system_port p
+       SET p.port_num = p_new_port, p.port_group = p_group, p.description = COALESCE(p_description, '')
+     WHERE p.domain_id = p_domain_id AND p.port_num = p_old_port;
+    INSERT IGNORE INTO domain_logical_port (domain_id, port_group) VALUES (p_domain_id, p_group);
+    UPDATE node_port np JOIN node n ON n.id = np.node_id
+       SET np.port_num = p_new_port, np.port_group = p_group, np.description = COALESCE(p_description, '')
+     WHERE n.sub_system_domain_id = p_domain_id AND np.port_num = p_old_port;
+    CALL change_commit(v_own_transaction);
+    SELECT 1 AS test;
   END;
-  CALL sys_require_port_change(p_domain_id);
-  CALL sys_require_port_number(p_new_port, p_group);
-  IF NOT EXISTS (SELECT 1 FROM domain_system_port p WHERE p.domain_id = p_domain_id AND p.port_num = p_old_port) THEN
-    CALL refuse(CONCAT('포트 ', COALESCE(p_old_port, ''), '이(가) 없습니다.'));
-  END IF;
-  IF p_new_port <> p_old_port THEN
-    IF EXISTS (SELECT 1 FROM domain_system_port p WHERE p.domain_id = p_domain_id AND p.port_num = p_new_port) THEN
-      CALL refuse(CONCAT('포트 ', p_new_port, '은(는) 이미 있습니다.'));
-    END IF;
-    IF sys_domain_port_linked(p_domain_id, p_old_port) THEN
-      CALL refuse(CONCAT('포트 ', p_old_port, '은(는) 네트워크 링크에 연결되어 있어 번호를 바꿀 수 없습니다.'));
-    END IF;
-  END IF;
-  CALL change_begin(v_own_transaction);
-  UPDATE domain_system_port p
-     SET p.port_num = p_new_port, p.port_group = p_group, p.description = COALESCE(p_description, '')
-   WHERE p.domain_id = p_domain_id AND p.port_num = p_old_port;
-  INSERT IGNORE INTO domain_logical_port (domain_id, port_group) VALUES (p_domain_id, p_group);
-  UPDATE node_port np JOIN node n ON n.id = np.node_id
-     SET np.port_num = p_new_port, np.port_group = p_group, np.description = COALESCE(p_description, '')
-   WHERE n.sub_system_domain_id = p_domain_id AND np.port_num = p_old_port;
-  CALL change_commit(v_own_transaction);
-  SELECT 1 AS test;
 END$$
 
 -- Drops a logical port once no port of the domain belongs to it; while one does, nothing changes (the port
@@ -213,7 +223,7 @@ END$$
 CREATE PROCEDURE nodeportViewNodeportInfo(p_node_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain((SELECT n.domain_id FROM node n WHERE n.id = p_node_id));
+  CALL require_read_node(p_node_id);
   SELECT 1 AS test;
   SELECT np.id, np.node_id, np.port_num, np.port_group
     FROM node_port np WHERE np.node_id = p_node_id ORDER BY np.port_num;
@@ -272,7 +282,7 @@ BEGIN
     GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
     CALL refuse_database_error(v_errno, v_text);
   END;
-  CALL require_read_domain((SELECT n.domain_id FROM node n WHERE n.id = p_old_node_id));
+  CALL require_read_node(p_old_node_id);
   CALL sys_require_node_change(p_new_node_id);
   INSERT INTO node_port (node_id, port_num, port_group, description)
   SELECT p_new_node_id, np.port_num, np.port_group, np.description
@@ -293,7 +303,7 @@ BEGIN
     SELECT p.port_num, COALESCE(NULLIF(p.description, ''), CONCAT('그룹 ', p.port_group)) AS port_name
       FROM domain_system_port p WHERE p.domain_id = p_domain_id ORDER BY p.port_num;
   ELSE
-    CALL require_read_domain((SELECT n.domain_id FROM node n WHERE n.id = p_node_id));
+    CALL require_read_node(p_node_id);
     SELECT 1 AS test;
     SELECT np.port_num, COALESCE(NULLIF(np.description, ''), CONCAT('그룹 ', np.port_group)) AS port_name
       FROM node_port np WHERE np.node_id = p_node_id ORDER BY np.port_num;

@@ -22,7 +22,7 @@ END$$
 CREATE PROCEDURE nodeViewListnodeKey(p_node_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain((SELECT n.domain_id FROM node n WHERE n.id = p_node_id));
+  CALL require_read_node(p_node_id);
   SELECT 1 AS test;
   SELECT xxx.id AS Id, xxx.domain_id, xxx.name AS aname, xxx.type, xxx.description, xxx.sub_system_domain_id,
          s.name AS sub_system_name, xxx.lock_flag
@@ -35,7 +35,7 @@ END$$
 CREATE PROCEDURE nodeViewnodeinfo(p_node_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain((SELECT n.domain_id FROM node n WHERE n.id = p_node_id));
+  CALL require_read_node(p_node_id);
   SELECT 1 AS test;
   SELECT xxx.id AS Id, xxx.domain_id, xxx.name AS aname, xxx.type, xxx.description, xxx.sub_system_domain_id,
          s.name AS sub_system_name, xxx.lock_flag
@@ -76,83 +76,97 @@ END$$
 
 -- A new node; answers its id. The node gets the ports of the given system domain; a sub-system or sensor
 -- node also stands for that domain (for the other types the domain only lends its ports).
-CREATE PROCEDURE nodeNewNodes(p_domain_id INT, p_name VARCHAR(1024), p_type VARCHAR(64), p_description TEXT,
+CREATE PROCEDURE nodeNewNodes(p_domain_id INT, b_name LONGBLOB, b_type LONGBLOB, b_description LONGBLOB,
                               p_sub_domain_id INT)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_type VARCHAR(16) DEFAULT sys_node_type(p_type);
-  DECLARE v_id INT;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
+  DECLARE p_name, p_type, p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_type, p_type);
+  CALL take_text(b_description, p_description);
   BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE v_type VARCHAR(16) DEFAULT sys_node_type(p_type);
+    DECLARE v_id INT;
+    DECLARE v_errno INT;
+    DECLARE v_text VARCHAR(512);
+    DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION
+    BEGIN
+      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+      CALL change_abort(v_own_transaction);
+      CALL refuse_database_error(v_errno, v_text);
+    END;
+    CALL require_change_domain_content(p_domain_id);
+    CALL sys_require_system_domain(p_domain_id);
+    CALL sys_require_node_values(NULL, p_domain_id, p_name, p_type, p_sub_domain_id);
+    CALL change_begin(v_own_transaction);
+    INSERT INTO node (domain_id, name, type, description, sub_system_domain_id)
+    VALUES (p_domain_id, p_name, v_type, COALESCE(p_description, ''),
+            IF(sys_stands_for_domain(v_type), NULLIF(p_sub_domain_id, 0), NULL));
+    SET v_id = LAST_INSERT_ID();
+    CALL sys_add_node_ports(v_id, NULLIF(p_sub_domain_id, 0));
+    CALL change_commit(v_own_transaction);
+    SELECT 1 AS test;
+    SELECT v_id AS id;
   END;
-  CALL require_change_domain_content(p_domain_id);
-  CALL sys_require_system_domain(p_domain_id);
-  CALL sys_require_node_values(NULL, p_domain_id, p_name, p_type, p_sub_domain_id);
-  CALL change_begin(v_own_transaction);
-  INSERT INTO node (domain_id, name, type, description, sub_system_domain_id)
-  VALUES (p_domain_id, p_name, v_type, COALESCE(p_description, ''),
-          IF(sys_stands_for_domain(v_type), NULLIF(p_sub_domain_id, 0), NULL));
-  SET v_id = LAST_INSERT_ID();
-  CALL sys_add_node_ports(v_id, NULLIF(p_sub_domain_id, 0));
-  CALL change_commit(v_own_transaction);
-  SELECT 1 AS test;
-  SELECT v_id AS id;
 END$$
 
 -- Changes a node. A sub-system or sensor node that changes the domain it stands for takes that domain's
 -- ports; that is refused while links or installed components hang on the node. Only those two types keep a
 -- lock. Answers the status alone (the editor's runner also accepts a second row with 2 for a refusal; a
 -- refusal here is the status 0 and the reason).
-CREATE PROCEDURE NodeViewEditNode(p_node_id INT, p_domain_id INT, p_name VARCHAR(1024), p_type VARCHAR(64),
-                                  p_description TEXT, p_sub_domain_id INT, p_lock INT)
+CREATE PROCEDURE NodeViewEditNode(p_node_id INT, p_domain_id INT, b_name LONGBLOB, b_type LONGBLOB,
+                                  b_description LONGBLOB, p_sub_domain_id INT, p_lock INT)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_type VARCHAR(16) DEFAULT sys_node_type(p_type);
-  DECLARE v_old_sub INT;
-  DECLARE v_new_sub INT;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
+  DECLARE p_name, p_type, p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_type, p_type);
+  CALL take_text(b_description, p_description);
   BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
-  END;
-  CALL sys_require_node_change(p_node_id);
-  IF NOT EXISTS (SELECT 1 FROM node n WHERE n.id = p_node_id AND n.domain_id = p_domain_id) THEN
-    CALL refuse('노드가 그 도메인에 없습니다.');
-  END IF;
-  CALL sys_require_node_values(p_node_id, p_domain_id, p_name, p_type, p_sub_domain_id);
-  SET v_old_sub = (SELECT n.sub_system_domain_id FROM node n WHERE n.id = p_node_id);
-  SET v_new_sub = IF(sys_stands_for_domain(v_type), NULLIF(p_sub_domain_id, 0), NULL);
-  IF NOT (v_old_sub <=> v_new_sub) AND v_new_sub IS NOT NULL THEN
-    IF EXISTS (SELECT 1 FROM network_link l WHERE l.s_node_id = p_node_id)
-       OR EXISTS (SELECT 1 FROM network_link l WHERE l.d_node_id = p_node_id)
-       OR EXISTS (SELECT 1 FROM deployment dp WHERE dp.node_id = p_node_id) THEN
-      CALL refuse('링크나 설치된 컴포넌트가 있는 노드는 서브시스템 도메인을 바꿀 수 없습니다.');
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE v_type VARCHAR(16) DEFAULT sys_node_type(p_type);
+    DECLARE v_old_sub INT;
+    DECLARE v_new_sub INT;
+    DECLARE v_errno INT;
+    DECLARE v_text VARCHAR(512);
+    DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION
+    BEGIN
+      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+      CALL change_abort(v_own_transaction);
+      CALL refuse_database_error(v_errno, v_text);
+    END;
+    CALL sys_require_node_change(p_node_id);
+    IF NOT EXISTS (SELECT 1 FROM node n WHERE n.id = p_node_id AND n.domain_id = p_domain_id) THEN
+      CALL refuse('노드가 그 도메인에 없습니다.');
     END IF;
-  END IF;
-  CALL change_begin(v_own_transaction);
-  UPDATE node n
-     SET n.name = p_name, n.type = v_type, n.description = COALESCE(p_description, ''),
-         n.sub_system_domain_id = v_new_sub,
-         n.lock_flag = IF(sys_stands_for_domain(v_type) AND COALESCE(p_lock, 0) = 1, 'Y', 'N')
-   WHERE n.id = p_node_id;
-  IF NOT (v_old_sub <=> v_new_sub) AND v_new_sub IS NOT NULL THEN
-    DELETE FROM node_port WHERE node_id = p_node_id;
-    CALL sys_add_node_ports(p_node_id, v_new_sub);
-  END IF;
-  CALL change_commit(v_own_transaction);
-  SELECT 1 AS test;
+    CALL sys_require_node_values(p_node_id, p_domain_id, p_name, p_type, p_sub_domain_id);
+    SET v_old_sub = (SELECT n.sub_system_domain_id FROM node n WHERE n.id = p_node_id);
+    SET v_new_sub = IF(sys_stands_for_domain(v_type), NULLIF(p_sub_domain_id, 0), NULL);
+    IF NOT (v_old_sub <=> v_new_sub) AND v_new_sub IS NOT NULL THEN
+      IF EXISTS (SELECT 1 FROM network_link l WHERE l.s_node_id = p_node_id)
+         OR EXISTS (SELECT 1 FROM network_link l WHERE l.d_node_id = p_node_id)
+         OR EXISTS (SELECT 1 FROM deployment dp WHERE dp.node_id = p_node_id) THEN
+        CALL refuse('링크나 설치된 컴포넌트가 있는 노드는 서브시스템 도메인을 바꿀 수 없습니다.');
+      END IF;
+    END IF;
+    CALL change_begin(v_own_transaction);
+    UPDATE node n
+       SET n.name = p_name, n.type = v_type, n.description = COALESCE(p_description, ''),
+           n.sub_system_domain_id = v_new_sub,
+           n.lock_flag = IF(sys_stands_for_domain(v_type) AND COALESCE(p_lock, 0) = 1, 'Y', 'N')
+     WHERE n.id = p_node_id;
+    IF NOT (v_old_sub <=> v_new_sub) AND v_new_sub IS NOT NULL THEN
+      DELETE FROM node_port WHERE node_id = p_node_id;
+      CALL sys_add_node_ports(p_node_id, v_new_sub);
+    END IF;
+    CALL change_commit(v_own_transaction);
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- Deletes the node with its ports, IP rows, links, deployments and installed entries (and their clones in

@@ -7,7 +7,7 @@ DELIMITER $$
 CREATE PROCEDURE networkViewList(p_node_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain((SELECT n.domain_id FROM node n WHERE n.id = p_node_id));
+  CALL require_read_node(p_node_id);
   SELECT 1 AS test;
   SELECT ip.ip, ip.mask, ip.gateway, ip.dns, ip.port, ip.description, n.name AS node_name,
          ip.linked_domain, ip.linked_node, ip.linked_port, ip.pattern
@@ -48,88 +48,116 @@ BEGIN
   END IF;
 END$$
 
-CREATE PROCEDURE networkNewip(p_node_id INT, p_ip VARCHAR(1024), p_mask VARCHAR(1024), p_pattern VARCHAR(1024),
-                              p_gateway VARCHAR(1024), p_dns VARCHAR(1024), p_port VARCHAR(1024),
-                              p_description TEXT)
+CREATE PROCEDURE networkNewip(p_node_id INT, b_ip LONGBLOB, b_mask LONGBLOB, b_pattern LONGBLOB, b_gateway LONGBLOB,
+                              b_dns LONGBLOB, b_port LONGBLOB, b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
+  DECLARE p_ip, p_mask, p_pattern, p_gateway, p_dns, p_port, p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_ip, p_ip);
+  CALL take_text(b_mask, p_mask);
+  CALL take_text(b_pattern, p_pattern);
+  CALL take_text(b_gateway, p_gateway);
+  CALL take_text(b_dns, p_dns);
+  CALL take_text(b_port, p_port);
+  CALL take_text(b_description, p_description);
   BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
+    DECLARE v_errno INT;
+    DECLARE v_text VARCHAR(512);
+    DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION
+    BEGIN
+      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+      CALL refuse_database_error(v_errno, v_text);
+    END;
+    CALL sys_require_node_change(p_node_id);
+    CALL sys_require_ip_values(p_ip, p_mask, p_pattern, p_gateway, p_dns, p_port);
+    CALL sys_require_node_port_unlocked(p_node_id, p_port);
+    IF EXISTS (SELECT 1 FROM node_ip ip WHERE ip.node_id = p_node_id AND ip.ip = p_ip AND ip.port = COALESCE(p_port, '')) THEN
+      CALL refuse('이 노드의 같은 포트에 같은 IP가 이미 있습니다.');
+    END IF;
+    INSERT INTO node_ip (node_id, ip, mask, pattern, gateway, dns, port, description)
+    VALUES (p_node_id, p_ip, p_mask, COALESCE(p_pattern, ''), COALESCE(p_gateway, ''), COALESCE(p_dns, ''),
+            COALESCE(p_port, ''), COALESCE(p_description, ''));
+    SELECT 1 AS test;
   END;
-  CALL sys_require_node_change(p_node_id);
-  CALL sys_require_ip_values(p_ip, p_mask, p_pattern, p_gateway, p_dns, p_port);
-  CALL sys_require_node_port_unlocked(p_node_id, p_port);
-  IF EXISTS (SELECT 1 FROM node_ip ip WHERE ip.node_id = p_node_id AND ip.ip = p_ip AND ip.port = COALESCE(p_port, '')) THEN
-    CALL refuse('이 노드의 같은 포트에 같은 IP가 이미 있습니다.');
-  END IF;
-  INSERT INTO node_ip (node_id, ip, mask, pattern, gateway, dns, port, description)
-  VALUES (p_node_id, p_ip, p_mask, COALESCE(p_pattern, ''), COALESCE(p_gateway, ''), COALESCE(p_dns, ''),
-          COALESCE(p_port, ''), COALESCE(p_description, ''));
-  SELECT 1 AS test;
 END$$
 
 -- Changes the row (node, old IP, old port).
-CREATE PROCEDURE networkViewEditip(p_node_id INT, p_old_ip VARCHAR(1024), p_ip VARCHAR(1024), p_mask VARCHAR(1024),
-                                   p_pattern VARCHAR(1024), p_gateway VARCHAR(1024), p_dns VARCHAR(1024),
-                                   p_old_port VARCHAR(1024), p_port VARCHAR(1024), p_description TEXT)
+CREATE PROCEDURE networkViewEditip(p_node_id INT, b_old_ip LONGBLOB, b_ip LONGBLOB, b_mask LONGBLOB,
+                                   b_pattern LONGBLOB, b_gateway LONGBLOB, b_dns LONGBLOB, b_old_port LONGBLOB,
+                                   b_port LONGBLOB, b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_row INT;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
+  DECLARE p_old_ip, p_ip, p_mask, p_pattern, p_gateway, p_dns, p_old_port, p_port, p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_old_ip, p_old_ip);
+  CALL take_text(b_ip, p_ip);
+  CALL take_text(b_mask, p_mask);
+  CALL take_text(b_pattern, p_pattern);
+  CALL take_text(b_gateway, p_gateway);
+  CALL take_text(b_dns, p_dns);
+  CALL take_text(b_old_port, p_old_port);
+  CALL take_text(b_port, p_port);
+  CALL take_text(b_description, p_description);
   BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
+    DECLARE v_row INT;
+    DECLARE v_errno INT;
+    DECLARE v_text VARCHAR(512);
+    DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION
+    BEGIN
+      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+      CALL refuse_database_error(v_errno, v_text);
+    END;
+    CALL sys_require_node_change(p_node_id);
+    SET v_row = (SELECT ip.id FROM node_ip ip
+                  WHERE ip.node_id = p_node_id AND ip.ip = p_old_ip AND ip.port = COALESCE(p_old_port, ''));
+    IF v_row IS NULL THEN
+      CALL refuse('바꿀 IP가 없습니다. 목록에서 IP를 선택하세요.');
+    END IF;
+    CALL sys_require_ip_values(p_ip, p_mask, p_pattern, p_gateway, p_dns, p_port);
+    CALL sys_require_node_port_unlocked(p_node_id, p_old_port);
+    CALL sys_require_node_port_unlocked(p_node_id, p_port);
+    IF EXISTS (SELECT 1 FROM node_ip ip WHERE ip.node_id = p_node_id AND ip.ip = p_ip AND ip.port = COALESCE(p_port, '')
+                  AND ip.id <> v_row) THEN
+      CALL refuse('이 노드의 같은 포트에 같은 IP가 이미 있습니다.');
+    END IF;
+    UPDATE node_ip ip
+       SET ip.ip = p_ip, ip.mask = p_mask, ip.pattern = COALESCE(p_pattern, ''), ip.gateway = COALESCE(p_gateway, ''),
+           ip.dns = COALESCE(p_dns, ''), ip.port = COALESCE(p_port, ''), ip.description = COALESCE(p_description, '')
+     WHERE ip.id = v_row;
+    SELECT 1 AS test;
   END;
-  CALL sys_require_node_change(p_node_id);
-  SET v_row = (SELECT ip.id FROM node_ip ip
-                WHERE ip.node_id = p_node_id AND ip.ip = p_old_ip AND ip.port = COALESCE(p_old_port, ''));
-  IF v_row IS NULL THEN
-    CALL refuse('바꿀 IP가 없습니다. 목록에서 IP를 선택하세요.');
-  END IF;
-  CALL sys_require_ip_values(p_ip, p_mask, p_pattern, p_gateway, p_dns, p_port);
-  CALL sys_require_node_port_unlocked(p_node_id, p_old_port);
-  CALL sys_require_node_port_unlocked(p_node_id, p_port);
-  IF EXISTS (SELECT 1 FROM node_ip ip WHERE ip.node_id = p_node_id AND ip.ip = p_ip AND ip.port = COALESCE(p_port, '')
-                AND ip.id <> v_row) THEN
-    CALL refuse('이 노드의 같은 포트에 같은 IP가 이미 있습니다.');
-  END IF;
-  UPDATE node_ip ip
-     SET ip.ip = p_ip, ip.mask = p_mask, ip.pattern = COALESCE(p_pattern, ''), ip.gateway = COALESCE(p_gateway, ''),
-         ip.dns = COALESCE(p_dns, ''), ip.port = COALESCE(p_port, ''), ip.description = COALESCE(p_description, '')
-   WHERE ip.id = v_row;
-  SELECT 1 AS test;
 END$$
 
 -- Deletes the node's rows with that IP.
-CREATE PROCEDURE networkViewDeleteip(p_node_id INT, p_ip VARCHAR(1024))
+CREATE PROCEDURE networkViewDeleteip(p_node_id INT, b_ip LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
+  DECLARE p_ip LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_ip, p_ip);
   BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
+    DECLARE v_errno INT;
+    DECLARE v_text VARCHAR(512);
+    DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION
+    BEGIN
+      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+      CALL refuse_database_error(v_errno, v_text);
+    END;
+    CALL sys_require_node_change(p_node_id);
+    IF NOT EXISTS (SELECT 1 FROM node_ip ip WHERE ip.node_id = p_node_id AND ip.ip = p_ip) THEN
+      CALL refuse('지울 IP가 없습니다. 목록에서 IP를 선택하세요.');
+    END IF;
+    IF EXISTS (SELECT 1 FROM node_ip ip WHERE ip.node_id = p_node_id AND ip.ip = p_ip
+                  AND sys_node_port_locked(p_node_id, sys_port_number(ip.port))) THEN
+      CALL refuse('*삭제 불가* 이 IP의 Node port는 상위 System과 연결되어 있고, System은 Lock 상태입니다.');
+    END IF;
+    DELETE FROM node_ip WHERE node_id = p_node_id AND ip = p_ip;
+    SELECT 1 AS test;
   END;
-  CALL sys_require_node_change(p_node_id);
-  IF NOT EXISTS (SELECT 1 FROM node_ip ip WHERE ip.node_id = p_node_id AND ip.ip = p_ip) THEN
-    CALL refuse('지울 IP가 없습니다. 목록에서 IP를 선택하세요.');
-  END IF;
-  IF EXISTS (SELECT 1 FROM node_ip ip WHERE ip.node_id = p_node_id AND ip.ip = p_ip
-                AND sys_node_port_locked(p_node_id, sys_port_number(ip.port))) THEN
-    CALL refuse('*삭제 불가* 이 IP의 Node port는 상위 System과 연결되어 있고, System은 Lock 상태입니다.');
-  END IF;
-  DELETE FROM node_ip WHERE node_id = p_node_id AND ip = p_ip;
-  SELECT 1 AS test;
 END$$
 
 -- The addresses elsewhere in the domain that equal an address of the node port (no status set: the rows
@@ -188,8 +216,7 @@ END$$
 CREATE PROCEDURE deployments_bind_table_info(p_deployment_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain((SELECT n.domain_id FROM deployment dp JOIN node n ON n.id = dp.node_id
-                             WHERE dp.id = p_deployment_id));
+  CALL require_read_deployment(p_deployment_id);
   SELECT 1 AS test;
   SELECT dp.id, ip.port, ip.ip
     FROM deployment dp

@@ -135,23 +135,26 @@ END$$
 CREATE PROCEDURE netWorkLinkViewDeleteNetWorkLink(p_s_node_id INT, p_s_port INT)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_link_id INT;
-  DECLARE v_domain_id INT;
-  DECLARE v_d_node_id INT;
-  DECLARE v_d_port INT;
-  SELECT l.id, l.domain_id, l.d_node_id, l.d_port INTO v_link_id, v_domain_id, v_d_node_id, v_d_port
-    FROM network_link l WHERE l.s_node_id = p_s_node_id AND l.s_port = p_s_port;
-  IF v_link_id IS NULL THEN
-    CALL require_login();
-    CALL refuse('지울 링크가 없습니다.');
-  END IF;
-  CALL require_change_domain_content(v_domain_id);
-  IF sys_link_end_locked(p_s_node_id, p_s_port, v_domain_id)
-     OR sys_link_end_locked(v_d_node_id, v_d_port, v_domain_id) THEN
-    CALL refuse('상위 Subsystem Node가 LOCK 상태라 Networklink를 지울 수 없습니다.');
-  END IF;
-  DELETE FROM network_link WHERE id = v_link_id;
-  SELECT 1 AS test;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  BEGIN
+    DECLARE v_link_id INT;
+    DECLARE v_domain_id INT;
+    DECLARE v_d_node_id INT;
+    DECLARE v_d_port INT;
+    SELECT l.id, l.domain_id, l.d_node_id, l.d_port INTO v_link_id, v_domain_id, v_d_node_id, v_d_port
+      FROM network_link l WHERE l.s_node_id = p_s_node_id AND l.s_port = p_s_port;
+    IF v_link_id IS NULL THEN
+      CALL require_login();
+      CALL refuse('지울 링크가 없습니다.');
+    END IF;
+    CALL require_change_domain_content(v_domain_id);
+    IF sys_link_end_locked(p_s_node_id, p_s_port, v_domain_id)
+       OR sys_link_end_locked(v_d_node_id, v_d_port, v_domain_id) THEN
+      CALL refuse('상위 Subsystem Node가 LOCK 상태라 Networklink를 지울 수 없습니다.');
+    END IF;
+    DELETE FROM network_link WHERE id = v_link_id;
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- Run by the link dialog after an add. The links themselves are all the design needs, so there is nothing
@@ -167,7 +170,7 @@ END$$
 CREATE PROCEDURE networkLinkViewConnectSwitch(p_switch_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain((SELECT n.domain_id FROM node n WHERE n.id = p_switch_id));
+  CALL require_read_node(p_switch_id);
   SELECT 1 AS test;
   SELECT e.node_id, COALESCE(ip.ip, '') AS ip, COALESCE(ip.mask, '') AS mask, CAST(e.port AS CHAR) AS port,
          n.name

@@ -17,7 +17,7 @@ END$$
 CREATE PROCEDURE componentEntityViewcomponentinfoList(p_component_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain((SELECT c.systemdomain_id FROM component c WHERE c.id = p_component_id));
+  CALL require_read_component(p_component_id);
   SELECT 1 AS test;
   SELECT component.id, component.systemdomain_id, component.name, component.last_update AS seq,
          component.description
@@ -55,47 +55,59 @@ BEGIN
 END$$
 
 -- A new component; answers its id.
-CREATE PROCEDURE componentsNewcomponent(p_domain_id INT, p_name VARCHAR(1024), p_description TEXT)
+CREATE PROCEDURE componentsNewcomponent(p_domain_id INT, b_name LONGBLOB, b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
+  DECLARE p_name, p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_description, p_description);
   BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
+    DECLARE v_errno INT;
+    DECLARE v_text VARCHAR(512);
+    DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION
+    BEGIN
+      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+      CALL refuse_database_error(v_errno, v_text);
+    END;
+    CALL require_change_domain_content(p_domain_id);
+    CALL sys_require_system_domain(p_domain_id);
+    CALL sys_require_component_name(NULL, p_domain_id, p_name);
+    INSERT INTO component (systemdomain_id, name, description) VALUES (p_domain_id, p_name, COALESCE(p_description, ''));
+    SELECT 1 AS test;
+    SELECT LAST_INSERT_ID() AS id;
   END;
-  CALL require_change_domain_content(p_domain_id);
-  CALL sys_require_system_domain(p_domain_id);
-  CALL sys_require_component_name(NULL, p_domain_id, p_name);
-  INSERT INTO component (systemdomain_id, name, description) VALUES (p_domain_id, p_name, COALESCE(p_description, ''));
-  SELECT 1 AS test;
-  SELECT LAST_INSERT_ID() AS id;
 END$$
 
-CREATE PROCEDURE ComponentViewEditComponent(p_component_id INT, p_domain_id INT, p_name VARCHAR(1024),
-                                            p_description TEXT)
+CREATE PROCEDURE ComponentViewEditComponent(p_component_id INT, p_domain_id INT, b_name LONGBLOB,
+                                            b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_domain_id INT;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
+  DECLARE p_name, p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_description, p_description);
   BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
+    DECLARE v_domain_id INT;
+    DECLARE v_errno INT;
+    DECLARE v_text VARCHAR(512);
+    DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION
+    BEGIN
+      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+      CALL refuse_database_error(v_errno, v_text);
+    END;
+    CALL sys_require_component_change(p_component_id, v_domain_id);
+    IF v_domain_id <> p_domain_id THEN
+      CALL refuse('컴포넌트가 그 도메인에 없습니다.');
+    END IF;
+    CALL sys_require_component_unlocked(p_component_id);
+    CALL sys_require_component_name(p_component_id, v_domain_id, p_name);
+    UPDATE component c SET c.name = p_name, c.description = COALESCE(p_description, ''), c.last_update = NOW()
+     WHERE c.id = p_component_id;
+    SELECT 1 AS test;
   END;
-  CALL sys_require_component_change(p_component_id, v_domain_id);
-  IF v_domain_id <> p_domain_id THEN
-    CALL refuse('컴포넌트가 그 도메인에 없습니다.');
-  END IF;
-  CALL sys_require_component_unlocked(p_component_id);
-  CALL sys_require_component_name(p_component_id, v_domain_id, p_name);
-  UPDATE component c SET c.name = p_name, c.description = COALESCE(p_description, ''), c.last_update = NOW()
-   WHERE c.id = p_component_id;
-  SELECT 1 AS test;
 END$$
 
 -- Deletes the component with its classes, objects, deployments and installed entries (and their clones).
@@ -126,7 +138,7 @@ END$$
 -- 3 interface name, 4 method domain name, 5 class name (keys a.<column>, b.method_domain_name).
 CREATE PROCEDURE sys_class_rows(p_component_id INT, p_kind VARCHAR(5))
 BEGIN
-  CALL require_read_domain((SELECT c.systemdomain_id FROM component c WHERE c.id = p_component_id));
+  CALL require_read_component(p_component_id);
   SELECT 1 AS test;
   SELECT a.id, a.method_domain_id, a.component_id, a.interface_name, b.name AS method_domain_name, a.class_name
     FROM component_class a
@@ -158,7 +170,7 @@ END$$
 CREATE PROCEDURE sys_class_name_rows(p_component_id INT, p_kind VARCHAR(5), p_method_domain_id INT,
                                      p_interface_name VARCHAR(1024))
 BEGIN
-  CALL require_read_domain((SELECT c.systemdomain_id FROM component c WHERE c.id = p_component_id));
+  CALL require_read_component(p_component_id);
   SELECT 1 AS test;
   SELECT a.class_name
     FROM component_class a
@@ -168,17 +180,27 @@ BEGIN
 END$$
 
 CREATE PROCEDURE proxyInterfaceRelationViewClassNameList(p_component_id INT, p_method_domain_id INT,
-                                                         p_interface_name VARCHAR(1024))
+                                                         b_interface_name LONGBLOB)
   READS SQL DATA
 BEGIN
-  CALL sys_class_name_rows(p_component_id, 'proxy', p_method_domain_id, p_interface_name);
+  DECLARE p_interface_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_interface_name, p_interface_name);
+  BEGIN
+    CALL sys_class_name_rows(p_component_id, 'proxy', p_method_domain_id, p_interface_name);
+  END;
 END$$
 
 CREATE PROCEDURE stubInterfaceRelationViewClassNameList(p_component_id INT, p_method_domain_id INT,
-                                                        p_interface_name VARCHAR(1024))
+                                                        b_interface_name LONGBLOB)
   READS SQL DATA
 BEGIN
-  CALL sys_class_name_rows(p_component_id, 'stub', p_method_domain_id, p_interface_name);
+  DECLARE p_interface_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_interface_name, p_interface_name);
+  BEGIN
+    CALL sys_class_name_rows(p_component_id, 'stub', p_method_domain_id, p_interface_name);
+  END;
 END$$
 
 -- The interface exists and the account may read its method domain.
@@ -237,17 +259,29 @@ BEGIN
 END$$
 
 CREATE PROCEDURE proxyInterfaceRalationViewNewInterface(p_component_id INT, p_method_domain_id INT,
-                                                        p_interface_name VARCHAR(1024), p_class_name VARCHAR(1024))
+                                                        b_interface_name LONGBLOB, b_class_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_new_class(p_component_id, 'proxy', p_method_domain_id, p_interface_name, p_class_name);
+  DECLARE p_interface_name, p_class_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_interface_name, p_interface_name);
+  CALL take_text(b_class_name, p_class_name);
+  BEGIN
+    CALL sys_new_class(p_component_id, 'proxy', p_method_domain_id, p_interface_name, p_class_name);
+  END;
 END$$
 
 CREATE PROCEDURE stubInterfaceRalationViewNewInterface(p_component_id INT, p_method_domain_id INT,
-                                                       p_interface_name VARCHAR(1024), p_class_name VARCHAR(1024))
+                                                       b_interface_name LONGBLOB, b_class_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_new_class(p_component_id, 'stub', p_method_domain_id, p_interface_name, p_class_name);
+  DECLARE p_interface_name, p_class_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_interface_name, p_interface_name);
+  CALL take_text(b_class_name, p_class_name);
+  BEGIN
+    CALL sys_new_class(p_component_id, 'stub', p_method_domain_id, p_interface_name, p_class_name);
+  END;
 END$$
 
 -- Rebinds a class (to another interface, under another name) unless a lock holds it.
@@ -276,17 +310,29 @@ BEGIN
 END$$
 
 CREATE PROCEDURE proxyInterfaceRalationViewEditInterface(p_class_id INT, p_method_domain_id INT,
-                                                         p_interface_name VARCHAR(1024), p_class_name VARCHAR(1024))
+                                                         b_interface_name LONGBLOB, b_class_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_edit_class(p_class_id, 'proxy', p_method_domain_id, p_interface_name, p_class_name);
+  DECLARE p_interface_name, p_class_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_interface_name, p_interface_name);
+  CALL take_text(b_class_name, p_class_name);
+  BEGIN
+    CALL sys_edit_class(p_class_id, 'proxy', p_method_domain_id, p_interface_name, p_class_name);
+  END;
 END$$
 
 CREATE PROCEDURE stubInterfaceRalationViewEditInterface(p_class_id INT, p_method_domain_id INT,
-                                                        p_interface_name VARCHAR(1024), p_class_name VARCHAR(1024))
+                                                        b_interface_name LONGBLOB, b_class_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_edit_class(p_class_id, 'stub', p_method_domain_id, p_interface_name, p_class_name);
+  DECLARE p_interface_name, p_class_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_interface_name, p_interface_name);
+  CALL take_text(b_class_name, p_class_name);
+  BEGIN
+    CALL sys_edit_class(p_class_id, 'stub', p_method_domain_id, p_interface_name, p_class_name);
+  END;
 END$$
 
 -- Deletes a class with its objects and their installed entries, unless a lock holds it.
@@ -317,13 +363,19 @@ END$$
 CREATE PROCEDURE proxyInterfaceRalationDeleteInterface(p_class_id INT)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_delete_class(p_class_id, 'proxy');
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  BEGIN
+    CALL sys_delete_class(p_class_id, 'proxy');
+  END;
 END$$
 
 CREATE PROCEDURE stubInterfaceRalationDeleteInterface(p_class_id INT)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_delete_class(p_class_id, 'stub');
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  BEGIN
+    CALL sys_delete_class(p_class_id, 'stub');
+  END;
 END$$
 
 -- The objects of a class, by id: 0 class id, 1 object name, 2 component id (keys <prefix>.<column>, the
@@ -331,7 +383,7 @@ END$$
 CREATE PROCEDURE proxyInterfaceObjectViewList(p_class_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain(sys_class_domain(p_class_id));
+  CALL require_read_class(p_class_id);
   SELECT 1 AS test;
   SELECT proxy_interface_object.class_id AS proxy_interface_id, proxy_interface_object.object_name,
          proxy_interface_object.component_id
@@ -344,7 +396,7 @@ END$$
 CREATE PROCEDURE stubInterfaceObjectViewList(p_class_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain(sys_class_domain(p_class_id));
+  CALL require_read_class(p_class_id);
   SELECT 1 AS test;
   SELECT stub_interface_object.class_id AS stub_interface_id, stub_interface_object.object_name,
          stub_interface_object.component_id
@@ -385,16 +437,26 @@ BEGIN
   SELECT 1 AS test;
 END$$
 
-CREATE PROCEDURE proxyInterfaceObjectViewNewObjectName(p_class_id INT, p_object_name VARCHAR(1024), p_component_id INT)
+CREATE PROCEDURE proxyInterfaceObjectViewNewObjectName(p_class_id INT, b_object_name LONGBLOB, p_component_id INT)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_new_object(p_class_id, 'proxy', p_object_name, p_component_id);
+  DECLARE p_object_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_object_name, p_object_name);
+  BEGIN
+    CALL sys_new_object(p_class_id, 'proxy', p_object_name, p_component_id);
+  END;
 END$$
 
-CREATE PROCEDURE stubInterfaceObjectViewNewObjectName(p_class_id INT, p_object_name VARCHAR(1024), p_component_id INT)
+CREATE PROCEDURE stubInterfaceObjectViewNewObjectName(p_class_id INT, b_object_name LONGBLOB, p_component_id INT)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_new_object(p_class_id, 'stub', p_object_name, p_component_id);
+  DECLARE p_object_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_object_name, p_object_name);
+  BEGIN
+    CALL sys_new_object(p_class_id, 'stub', p_object_name, p_component_id);
+  END;
 END$$
 
 -- The object (class, name) of a class of that kind; refuses when there is none or a lock holds it.
@@ -433,18 +495,30 @@ BEGIN
   SELECT 1 AS test;
 END$$
 
-CREATE PROCEDURE proxyInterfaceObjectViewEditObjectName(p_class_id INT, p_object_name VARCHAR(1024),
-                                                        p_component_id INT, p_new_name VARCHAR(1024))
+CREATE PROCEDURE proxyInterfaceObjectViewEditObjectName(p_class_id INT, b_object_name LONGBLOB, p_component_id INT,
+                                                        b_new_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_rename_object(p_class_id, 'proxy', p_object_name, p_component_id, p_new_name);
+  DECLARE p_object_name, p_new_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_object_name, p_object_name);
+  CALL take_text(b_new_name, p_new_name);
+  BEGIN
+    CALL sys_rename_object(p_class_id, 'proxy', p_object_name, p_component_id, p_new_name);
+  END;
 END$$
 
-CREATE PROCEDURE stubInterfaceObjectViewEditObjectName(p_class_id INT, p_object_name VARCHAR(1024),
-                                                       p_component_id INT, p_new_name VARCHAR(1024))
+CREATE PROCEDURE stubInterfaceObjectViewEditObjectName(p_class_id INT, b_object_name LONGBLOB, p_component_id INT,
+                                                       b_new_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_rename_object(p_class_id, 'stub', p_object_name, p_component_id, p_new_name);
+  DECLARE p_object_name, p_new_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_object_name, p_object_name);
+  CALL take_text(b_new_name, p_new_name);
+  BEGIN
+    CALL sys_rename_object(p_class_id, 'stub', p_object_name, p_component_id, p_new_name);
+  END;
 END$$
 
 -- Deletes an object with its installed entries (and their clones).
@@ -469,16 +543,26 @@ BEGIN
   SELECT 1 AS test;
 END$$
 
-CREATE PROCEDURE proxyInterfaceObjectViewDelete(p_class_id INT, p_object_name VARCHAR(1024), p_component_id INT)
+CREATE PROCEDURE proxyInterfaceObjectViewDelete(p_class_id INT, b_object_name LONGBLOB, p_component_id INT)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_delete_object(p_class_id, 'proxy', p_object_name, p_component_id);
+  DECLARE p_object_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_object_name, p_object_name);
+  BEGIN
+    CALL sys_delete_object(p_class_id, 'proxy', p_object_name, p_component_id);
+  END;
 END$$
 
-CREATE PROCEDURE stubInterfaceObjectViewDelete(p_class_id INT, p_object_name VARCHAR(1024), p_component_id INT)
+CREATE PROCEDURE stubInterfaceObjectViewDelete(p_class_id INT, b_object_name LONGBLOB, p_component_id INT)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_delete_object(p_class_id, 'stub', p_object_name, p_component_id);
+  DECLARE p_object_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_object_name, p_object_name);
+  BEGIN
+    CALL sys_delete_object(p_class_id, 'stub', p_object_name, p_component_id);
+  END;
 END$$
 
 DELIMITER ;

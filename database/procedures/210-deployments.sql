@@ -22,7 +22,7 @@ END$$
 CREATE PROCEDURE nodeDeploymentViewInstallList(p_domain_id INT, p_node_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain((SELECT n.domain_id FROM node n WHERE n.id = p_node_id));
+  CALL require_read_node(p_node_id);
   SELECT 1 AS test;
   SELECT A.id, A.component_id, A.systemdomain_id, A.name, A.seq, A.description
     FROM (SELECT dp.id, dp.component_id, c.systemdomain_id, c.name, c.last_update AS seq, c.description
@@ -36,7 +36,7 @@ END$$
 CREATE PROCEDURE deploymentsViewDeploymentslist(p_domain_id INT, p_component_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain((SELECT c.systemdomain_id FROM component c WHERE c.id = p_component_id));
+  CALL require_read_component(p_component_id);
   SELECT 1 AS test;
   SELECT dp.id FROM deployment dp
    WHERE dp.component_id = p_component_id AND dp.source_deployment_id IS NULL
@@ -47,7 +47,7 @@ END$$
 CREATE PROCEDURE switchSubComponentInfo(p_node_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain((SELECT n.domain_id FROM node n WHERE n.id = p_node_id));
+  CALL require_read_node(p_node_id);
   SELECT 1 AS test;
   SELECT dp.component_id FROM deployment dp WHERE dp.node_id = p_node_id
    GROUP BY dp.component_id ORDER BY MIN(dp.id);
@@ -205,21 +205,35 @@ BEGIN
 END$$
 
 CREATE PROCEDURE insertProxyInserfaceRelation(p_domain_id INT, p_component_id INT, p_method_domain_id INT,
-                                              p_interface_name VARCHAR(1024), p_class_name VARCHAR(1024),
-                                              p_object_name VARCHAR(1024))
+                                              b_interface_name LONGBLOB, b_class_name LONGBLOB,
+                                              b_object_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_insert_relation(p_domain_id, p_component_id, 'proxy', p_method_domain_id, p_interface_name, p_class_name,
-                           p_object_name);
+  DECLARE p_interface_name, p_class_name, p_object_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_interface_name, p_interface_name);
+  CALL take_text(b_class_name, p_class_name);
+  CALL take_text(b_object_name, p_object_name);
+  BEGIN
+    CALL sys_insert_relation(p_domain_id, p_component_id, 'proxy', p_method_domain_id, p_interface_name, p_class_name,
+                             p_object_name);
+  END;
 END$$
 
 CREATE PROCEDURE insertStubInserfaceRelation(p_domain_id INT, p_component_id INT, p_method_domain_id INT,
-                                             p_interface_name VARCHAR(1024), p_class_name VARCHAR(1024),
-                                             p_object_name VARCHAR(1024))
+                                             b_interface_name LONGBLOB, b_class_name LONGBLOB,
+                                             b_object_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_insert_relation(p_domain_id, p_component_id, 'stub', p_method_domain_id, p_interface_name, p_class_name,
-                           p_object_name);
+  DECLARE p_interface_name, p_class_name, p_object_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_interface_name, p_interface_name);
+  CALL take_text(b_class_name, p_class_name);
+  CALL take_text(b_object_name, p_object_name);
+  BEGIN
+    CALL sys_insert_relation(p_domain_id, p_component_id, 'stub', p_method_domain_id, p_interface_name, p_class_name,
+                             p_object_name);
+  END;
 END$$
 
 -- The installed proxy entries of a component on a node, by object id: 0 entry id, 1 deployment id,
@@ -227,7 +241,7 @@ END$$
 -- name, 9 method domain id, 10 its standard port, 11 object name, 12 public flag.
 CREATE PROCEDURE sys_proxy_entry_rows(p_node_id INT, p_component_id INT)
 BEGIN
-  CALL require_read_domain((SELECT n.domain_id FROM node n WHERE n.id = p_node_id));
+  CALL require_read_node(p_node_id);
   SELECT 1 AS test;
   SELECT a.id, a.deployment_id, a.class_id, b.interface_name, b.class_name, a.object_id, a.stub_object_id,
          a.stub_ip, c.name, c.id, c.standard_port, a.object_name, a.public
@@ -262,7 +276,7 @@ END$$
 CREATE PROCEDURE coustim_stubViewlistinfo(p_node_id INT, p_component_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain((SELECT n.domain_id FROM node n WHERE n.id = p_node_id));
+  CALL require_read_node(p_node_id);
   SELECT 1 AS test;
   SELECT a.id, a.deployment_id, a.class_id, a.object_id, b.interface_name, b.class_name, c.name, c.id,
          c.standard_port, a.object_name, a.public
@@ -327,17 +341,27 @@ BEGIN
 END$$
 
 CREATE PROCEDURE coustum_proxyViewNewobjectid(p_deployment_id INT, p_class_id INT, p_object_id INT,
-                                              p_object_name VARCHAR(1024))
+                                              b_object_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_new_entry(p_deployment_id, p_class_id, 'proxy', p_object_id, p_object_name);
+  DECLARE p_object_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_object_name, p_object_name);
+  BEGIN
+    CALL sys_new_entry(p_deployment_id, p_class_id, 'proxy', p_object_id, p_object_name);
+  END;
 END$$
 
 CREATE PROCEDURE coustum_stubViewNewobjectid(p_deployment_id INT, p_class_id INT, p_object_id INT,
-                                             p_object_name VARCHAR(1024))
+                                             b_object_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_new_entry(p_deployment_id, p_class_id, 'stub', p_object_id, p_object_name);
+  DECLARE p_object_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_object_name, p_object_name);
+  BEGIN
+    CALL sys_new_entry(p_deployment_id, p_class_id, 'stub', p_object_id, p_object_name);
+  END;
 END$$
 
 -- Clones a public entry onto every sub-system or sensor node that stands for the domain of its node: a
@@ -430,29 +454,34 @@ END$$
 
 -- The stub an installed proxy entry calls: its object id and IP. A public entry keeps them while a parent
 -- system locks its domain.
-CREATE PROCEDURE nodeproxyViewNewstubinfo(p_entry_id INT, p_stub_object_id INT, p_stub_ip VARCHAR(1024))
+CREATE PROCEDURE nodeproxyViewNewstubinfo(p_entry_id INT, p_stub_object_id INT, b_stub_ip LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_deployment_id INT;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
+  DECLARE p_stub_ip LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_stub_ip, p_stub_ip);
   BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
+    DECLARE v_deployment_id INT;
+    DECLARE v_errno INT;
+    DECLARE v_text VARCHAR(512);
+    DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION
+    BEGIN
+      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+      CALL refuse_database_error(v_errno, v_text);
+    END;
+    CALL sys_require_entry_change(p_entry_id, 'proxy', v_deployment_id);
+    IF NOT sys_is_ip(p_stub_ip) THEN
+      CALL refuse('STUB IP 주소가 올바르지 않습니다.');
+    END IF;
+    IF (SELECT e.public FROM custom_entry e WHERE e.id = p_entry_id) = 1
+       AND sys_deployment_domain_locked(v_deployment_id) THEN
+      CALL refuse('*상위 system과 연동 되어 있습니다* 현재 상위 system이 Lock 상태 입니다.');
+    END IF;
+    UPDATE custom_entry e SET e.stub_object_id = COALESCE(p_stub_object_id, 0), e.stub_ip = p_stub_ip
+     WHERE e.id = p_entry_id;
+    SELECT 1 AS test;
   END;
-  CALL sys_require_entry_change(p_entry_id, 'proxy', v_deployment_id);
-  IF NOT sys_is_ip(p_stub_ip) THEN
-    CALL refuse('STUB IP 주소가 올바르지 않습니다.');
-  END IF;
-  IF (SELECT e.public FROM custom_entry e WHERE e.id = p_entry_id) = 1
-     AND sys_deployment_domain_locked(v_deployment_id) THEN
-    CALL refuse('*상위 system과 연동 되어 있습니다* 현재 상위 system이 Lock 상태 입니다.');
-  END IF;
-  UPDATE custom_entry e SET e.stub_object_id = COALESCE(p_stub_object_id, 0), e.stub_ip = p_stub_ip
-   WHERE e.id = p_entry_id;
-  SELECT 1 AS test;
 END$$
 
 -- Removes the clones of an entry from the sub-systems; the entry is then no longer public.
@@ -545,13 +574,19 @@ END$$
 CREATE PROCEDURE insert_subsystem_public_proxy_interface_loop(p_domain_id INT)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_clone_public_entries(p_domain_id, 'proxy');
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  BEGIN
+    CALL sys_clone_public_entries(p_domain_id, 'proxy');
+  END;
 END$$
 
 CREATE PROCEDURE insert_subsystem_public_stub_interface_loop(p_domain_id INT)
   MODIFIES SQL DATA
 BEGIN
-  CALL sys_clone_public_entries(p_domain_id, 'stub');
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  BEGIN
+    CALL sys_clone_public_entries(p_domain_id, 'stub');
+  END;
 END$$
 
 -- After a whole domain was copied: for a new node, the public entries (pass 0 proxy, pass 1 stub) that

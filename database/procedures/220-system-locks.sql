@@ -56,28 +56,43 @@ BEGIN
   SELECT sys_class_locked(p_class_id) AS locked;
 END$$
 
-CREATE PROCEDURE check_system_lock_proxy_object(p_class_id INT, p_object_name VARCHAR(1024))
+CREATE PROCEDURE check_system_lock_proxy_object(p_class_id INT, b_object_name LONGBLOB)
   READS SQL DATA
 BEGIN
-  CALL sys_require_login_quietly();
-  SELECT COALESCE((SELECT sys_object_locked(o.id) FROM class_object o
-                    WHERE o.class_id = p_class_id AND o.object_name = p_object_name), 0) AS locked;
+  DECLARE p_object_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure_quietly();
+  CALL take_text_quietly(b_object_name, p_object_name);
+  BEGIN
+    CALL sys_require_login_quietly();
+    SELECT COALESCE((SELECT sys_object_locked(o.id) FROM class_object o
+                      WHERE o.class_id = p_class_id AND o.object_name = p_object_name), 0) AS locked;
+  END;
 END$$
 
-CREATE PROCEDURE check_system_lock_stub_object(p_class_id INT, p_object_name VARCHAR(1024))
+CREATE PROCEDURE check_system_lock_stub_object(p_class_id INT, b_object_name LONGBLOB)
   READS SQL DATA
 BEGIN
-  CALL sys_require_login_quietly();
-  SELECT COALESCE((SELECT sys_object_locked(o.id) FROM class_object o
-                    WHERE o.class_id = p_class_id AND o.object_name = p_object_name), 0) AS locked;
+  DECLARE p_object_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure_quietly();
+  CALL take_text_quietly(b_object_name, p_object_name);
+  BEGIN
+    CALL sys_require_login_quietly();
+    SELECT COALESCE((SELECT sys_object_locked(o.id) FROM class_object o
+                      WHERE o.class_id = p_class_id AND o.object_name = p_object_name), 0) AS locked;
+  END;
 END$$
 
 -- An interface is locked when a class that binds it is.
-CREATE PROCEDURE check_system_lock_interface(p_method_domain_id INT, p_interface_name VARCHAR(1024))
+CREATE PROCEDURE check_system_lock_interface(p_method_domain_id INT, b_interface_name LONGBLOB)
   READS SQL DATA
 BEGIN
-  CALL sys_require_login_quietly();
-  SELECT sys_interface_locked(p_method_domain_id, p_interface_name) AS locked;
+  DECLARE p_interface_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure_quietly();
+  CALL take_text_quietly(b_interface_name, p_interface_name);
+  BEGIN
+    CALL sys_require_login_quietly();
+    SELECT sys_interface_locked(p_method_domain_id, p_interface_name) AS locked;
+  END;
 END$$
 
 -- The public flag of the entries of a deployment (the entry's second id): fixed while a parent system

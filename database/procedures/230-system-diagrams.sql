@@ -50,46 +50,55 @@ END$$
 -- The component that serves a stub object at an IP in the domain (at most one row): 0 entry id,
 -- 1 deployment id, 2 class id, 3 object name, 4 component id, 5 its domain, 6 name, 7 last update,
 -- 8 description, 9 deployment id, 10 the node it is installed on.
-CREATE PROCEDURE nodecomponentViewstubcomponentlist(p_stub_object_id INT, p_stub_ip VARCHAR(1024), p_domain_id INT)
+CREATE PROCEDURE nodecomponentViewstubcomponentlist(p_stub_object_id INT, b_stub_ip LONGBLOB, p_domain_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain(p_domain_id);
-  SELECT 1 AS test;
-  SELECT t.id, dp.id AS deployment_id, o.class_id, o.object_name, c.id AS component_id, c.systemdomain_id, c.name,
-         c.last_update, c.description, dp.id AS installed_deployment_id, n.id AS node_id
-    FROM custom_entry t
-    JOIN deployment dp ON dp.id = t.deployment_id
-    JOIN node n ON n.id = dp.node_id AND n.domain_id = p_domain_id
-    JOIN class_object o ON o.id = t.object_ref
-    JOIN component c ON c.id = dp.component_id
-   WHERE t.object_id = p_stub_object_id AND p_stub_object_id <> 0 AND t.kind = 'stub'
-     AND EXISTS (SELECT 1 FROM node_ip ip WHERE ip.node_id = n.id AND ip.ip = p_stub_ip)
-   ORDER BY t.id
-   LIMIT 1;
+  DECLARE p_stub_ip LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_stub_ip, p_stub_ip);
+  BEGIN
+    CALL require_read_domain(p_domain_id);
+    SELECT 1 AS test;
+    SELECT t.id, dp.id AS deployment_id, o.class_id, o.object_name, c.id AS component_id, c.systemdomain_id, c.name,
+           c.last_update, c.description, dp.id AS installed_deployment_id, n.id AS node_id
+      FROM custom_entry t
+      JOIN deployment dp ON dp.id = t.deployment_id
+      JOIN node n ON n.id = dp.node_id AND n.domain_id = p_domain_id
+      JOIN class_object o ON o.id = t.object_ref
+      JOIN component c ON c.id = dp.component_id
+     WHERE t.object_id = p_stub_object_id AND p_stub_object_id <> 0 AND t.kind = 'stub'
+       AND EXISTS (SELECT 1 FROM node_ip ip WHERE ip.node_id = n.id AND ip.ip = p_stub_ip)
+     ORDER BY t.id
+     LIMIT 1;
+  END;
 END$$
 
 -- The components that call a stub object (object id and interface) served on the node: one row per
 -- calling proxy entry in the domain: 0 component id, 1 its domain, 2 name, 3 last update, 4 description,
 -- 5 the stub IP it calls, 6 the stub object id, 7 its deployment id, 8 the node it is installed on.
-CREATE PROCEDURE nodeComponentViewProxyComponentList(p_node_id INT, p_stub_object_id INT,
-                                                     p_interface_name VARCHAR(1024), p_domain_id INT,
-                                                     p_component_id INT)
+CREATE PROCEDURE nodeComponentViewProxyComponentList(p_node_id INT, p_stub_object_id INT, b_interface_name LONGBLOB,
+                                                     p_domain_id INT, p_component_id INT)
   READS SQL DATA
 BEGIN
-  CALL require_read_domain(p_domain_id);
-  SELECT 1 AS test;
-  SELECT c.id, c.systemdomain_id, c.name, c.last_update, c.description, e.stub_ip, e.stub_object_id,
-         dp.id AS deployment_id, n.id AS node_id
-    FROM node_ip sip
-    JOIN custom_entry e ON e.stub_object_id = p_stub_object_id AND e.stub_ip = sip.ip AND e.kind = 'proxy'
-    JOIN class_object o ON o.id = e.object_ref
-    JOIN component_class a ON a.id = o.class_id AND a.interface_name = p_interface_name
-    JOIN deployment dp ON dp.id = e.deployment_id
-    JOIN node n ON n.id = dp.node_id AND n.domain_id = p_domain_id
-    JOIN component c ON c.id = dp.component_id
-   WHERE sip.node_id = p_node_id AND p_stub_object_id <> 0
-   GROUP BY e.id
-   ORDER BY e.id;
+  DECLARE p_interface_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_interface_name, p_interface_name);
+  BEGIN
+    CALL require_read_domain(p_domain_id);
+    SELECT 1 AS test;
+    SELECT c.id, c.systemdomain_id, c.name, c.last_update, c.description, e.stub_ip, e.stub_object_id,
+           dp.id AS deployment_id, n.id AS node_id
+      FROM node_ip sip
+      JOIN custom_entry e ON e.stub_object_id = p_stub_object_id AND e.stub_ip = sip.ip AND e.kind = 'proxy'
+      JOIN class_object o ON o.id = e.object_ref
+      JOIN component_class a ON a.id = o.class_id AND a.interface_name = p_interface_name
+      JOIN deployment dp ON dp.id = e.deployment_id
+      JOIN node n ON n.id = dp.node_id AND n.domain_id = p_domain_id
+      JOIN component c ON c.id = dp.component_id
+     WHERE sip.node_id = p_node_id AND p_stub_object_id <> 0
+     GROUP BY e.id
+     ORDER BY e.id;
+  END;
 END$$
 
 DELIMITER ;
