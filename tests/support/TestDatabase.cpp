@@ -76,22 +76,34 @@ std::string TestDatabase::AdminQuery(const std::string& database, const std::str
 }
 
 ConnectionValues TestDatabase::Prepare(const std::string& name, bool withSample) {
+    return PrepareWithAccount(name, withSample, "tamo", "tamo");
+}
+
+ConnectionValues TestDatabase::PrepareWithAccount(const std::string& name, bool withSample,
+                                                  const std::string& account, const std::string& password) {
     const std::string database = "t_" + name + (withSample ? "_sample" : "");
     const std::string marker = ServerDir() + "/" + database + ".ready";
     {
         FileLock lock(ServerDir() + "/" + database + ".lock");
         if (access(marker.c_str(), F_OK) != 0) {
-            RunCommand("'" + Tool() + "' create '" + ServerDir() + "' " + database + (withSample ? " --sample" : ""));
+            RunCommand("TAMO_DB_ACCOUNT='" + account + "' TAMO_DB_ACCOUNT_PASSWORD='" + password + "' '" + Tool() +
+                       "' create '" + ServerDir() + "' " + database + (withSample ? " --sample" : ""));
             std::ofstream(marker) << "ready\n";
         }
     }
     ConnectionValues values;
     values.port = ServerPort();
-    values.user = "tamo";
-    values.password = "tamo";
+    values.user = account;
+    values.password = password;
     values.database = database;
     return values;
 }
+
+void TestDatabase::GrantExecute(const std::string& database, const std::string& procedure) {
+    AdminQuery(database, "GRANT EXECUTE ON PROCEDURE `" + database + "`.`" + procedure + "` TO 'tamo'@'%'");
+}
+
+std::string TestDatabase::RunTool(const std::string& arguments) { return RunCommand("'" + Tool() + "' " + arguments); }
 
 TestConnection::TestConnection(const ConnectionValues& values) : mysql_(mysql_init(nullptr)) {
     const unsigned long flags = CLIENT_FOUND_ROWS | CLIENT_MULTI_STATEMENTS | CLIENT_MULTI_RESULTS;

@@ -24,6 +24,9 @@ struct ConnectionValues {
 class TestDatabase {
 public:
     static ConnectionValues Prepare(const std::string& name, bool withSample);
+    // As Prepare, with a database account of its own (made by tamo-db create like the usual one).
+    static ConnectionValues PrepareWithAccount(const std::string& name, bool withSample, const std::string& account,
+                                               const std::string& password);
 
     // The data directory of the running test server, and the tamo-db tool.
     static std::string ServerDir();
@@ -33,6 +36,11 @@ public:
     // Runs SQL as the server's administrator in the database (tab-separated rows, no headings); for tests
     // that look past the procedures, which the database account cannot do.
     static std::string AdminQuery(const std::string& database, const std::string& sql);
+    // Lets the database account of the test databases execute a routine that it may not run otherwise (one
+    // that a test adds, or one that no program calls).
+    static void GrantExecute(const std::string& database, const std::string& procedure);
+    // Runs the tamo-db tool with these arguments (the server directory is not added); its output.
+    static std::string RunTool(const std::string& arguments);
 };
 
 // One result set as the client library reports it: field keys ("table.name", or the bare name of an

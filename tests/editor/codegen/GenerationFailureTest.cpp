@@ -58,8 +58,7 @@ protected:
         TestDatabase::AdminQuery(
             database,
             "DELIMITER $$\n"
-            "DROP PROCEDURE interfaceViewParentInterfaceList$$\n"
-            "CREATE PROCEDURE interfaceViewParentInterfaceList(p_domain_id INT, p_kind VARCHAR(16), "
+            "CREATE OR REPLACE PROCEDURE interfaceViewParentInterfaceList(p_domain_id INT, p_kind VARCHAR(16), "
             "p_name VARCHAR(256))\n"
             "BEGIN\n"
             "  IF p_name = 'Broken' THEN\n"
@@ -74,8 +73,7 @@ protected:
             "   WHERE f.domain_id = p_domain_id AND f.name = p_name\n"
             "   ORDER BY l.seq;\n"
             "END$$\n"
-            "DROP PROCEDURE domainMethodInfo$$\n"
-            "CREATE PROCEDURE domainMethodInfo(p_id INT, p_kind VARCHAR(32))\n"
+            "CREATE OR REPLACE PROCEDURE domainMethodInfo(p_id INT, p_kind VARCHAR(32))\n"
             "BEGIN\n"
             "  SELECT 0 AS test;\n"
             "  SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = '" + kDomainInfoFailure + "';\n"

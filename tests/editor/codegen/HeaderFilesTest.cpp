@@ -141,3 +141,40 @@ TEST_F(HeaderFiles, ClassFilesThatCannotBeWrittenAreReported) {
                                                        missing + "/Beat.cpp Proxy파일 생성에 실패했습니다!",
                                                        "Proxy 파일생성 완료되었습니다."}));
 }
+
+// Domain names that lead out of the chosen folder, as a database from before the server refused them may hold:
+// their headers are not written anywhere, the other domains' are.
+TEST(HeaderFilesGuard, SaveAllWritesOnlyInsideTheChosenFolder) {
+    using tamo::testing::TestDatabase;
+    const tamo::testing::ConnectionValues server = TestDatabase::Prepare("codegen_escape", false);
+    auto insert = [&](const std::string& kind, const std::string& parent, const std::string& name) {
+        return TestDatabase::AdminQuery(server.database,
+                                        "INSERT IGNORE INTO domain (kind, upper_id, name, user_id, description) VALUES "
+                                        "('" + kind + "', " + parent + ", '" + name + "', 'admin', ''); "
+                                        "SELECT id FROM domain WHERE kind = '" + kind + "' AND upper_id = " + parent +
+                                        " AND name = '" + name + "'");
+    };
+    std::string parent = "0";
+    for (int level = 0; level < 4; ++level) {
+        parent = insert("data", parent, "..");
+        parent.pop_back();
+    }
+    insert("data", parent, "Escaped");
+    insert("method", "0", ".");
+    insert("data", "0", "Kept");
+    ASSERT_EQ(ConnectSession(server), "");
+    MessageBoxRecorder boxes;
+
+    const std::string outer = FreshFolder("save_all_escape");
+    const std::string folder = outer + "/a/b/chosen";
+    fs::create_directories(folder);
+    SaveDomainHeadersBelow(*CMysqlQuery::GetInstance(), folder);
+    CMysqlQuery::GetInstance()->Close();
+
+    std::vector<std::string> written;
+    for (const auto& entry : fs::recursive_directory_iterator(outer))
+        if (entry.is_regular_file()) written.push_back(fs::relative(entry.path(), outer).string());
+    EXPECT_EQ(written, std::vector<std::string>{"a/b/chosen/Tamo/Data/Kept/Kept.h"});
+    EXPECT_EQ(boxes.Texts().back(), "저장을 완료했습니다");
+    EXPECT_EQ(boxes.Texts().size(), 7u);
+}

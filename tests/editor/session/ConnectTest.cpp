@@ -104,7 +104,7 @@ TEST_F(ConnectTest, AServerWithoutTheLoginProcedureGivesTheServersText) {
     const auto server = session_test::ChangedDatabase("session_bare", "DROP PROCEDURE loginResult");
     for (int attempt = 0; attempt < 2; ++attempt) {
         EXPECT_EQ(db->Connect(LoginFor(server, "admin", "admin")),
-                  "PROCEDURE t_session_bare.loginResult does not exist");
+                  "execute command denied to user 'tamo'@'%' for routine 't_session_bare.loginResult'");
         EXPECT_FALSE(db->IsConnected());
     }
 }

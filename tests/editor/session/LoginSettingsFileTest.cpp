@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <cstring>
 #include <filesystem>
@@ -136,8 +140,48 @@ TEST_F(LoginSettingsFileTest, AFileThatCannotBeCreatedIsSilentlyNotWritten) {
 }
 
 TEST_F(LoginSettingsFileTest, AFailedWriteIsReported) {
-    // The device refuses the block when it is written; the close that follows has nothing left to fail on.
-    EXPECT_EQ(StoreLoginSettings("/dev/full", AllValues(), true, true), std::vector<CString>{"err(fwrite)"});
+    // The file may not grow: the block is refused when it is written; the close has nothing left to fail on.
+    struct rlimit previous {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const struct rlimit small {100, previous.rlim_max};
+    const auto handler = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::vector<CString> messages = StoreLoginSettings(path_.c_str(), AllValues(), true, true);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    signal(SIGXFSZ, handler);
+    EXPECT_EQ(messages, std::vector<CString>{"err(fwrite)"});
+}
+
+// A FIFO would block the reader and take the passwords to whoever reads it; a link would carry them into the
+// file it names. Neither is a settings file.
+TEST_F(LoginSettingsFileTest, OnlyARegularFileIsReadOrWritten) {
+    ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0);
+    CLoginValues values;
+    EXPECT_TRUE(LoadLoginSettings(path_.c_str(), values).empty());
+    EXPECT_STREQ(values.ServerAddress(), "127.0.0.1");
+    const int reader = open(path_.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_TRUE(StoreLoginSettings(path_.c_str(), AllValues(), true, true).empty());
+    char byte;
+    EXPECT_LE(read(reader, &byte, 1), 0);
+    close(reader);
+    fs::remove(path_);
+
+    const std::string other = (dir_ / "other").string();
+    std::ofstream(other) << "someone else's file";
+    fs::create_symlink(other, path_);
+    EXPECT_TRUE(StoreLoginSettings(path_.c_str(), AllValues(), true, true).empty());
+    EXPECT_TRUE(fs::is_symlink(path_));
+    std::ifstream kept(other);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "someone else's file");
+
+    // Reading through a link to a settings file does no harm.
+    const std::string real = (dir_ / "real.cfg").string();
+    EXPECT_TRUE(StoreLoginSettings(real.c_str(), AllValues(), true, true).empty());
+    fs::remove(path_);
+    fs::create_symlink(real, path_);
+    EXPECT_TRUE(LoadLoginSettings(path_.c_str(), values).empty());
+    EXPECT_STREQ(values.UserPassword(), "비밀");
 }
 
 }  // namespace

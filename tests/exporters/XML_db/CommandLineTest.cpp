@@ -44,6 +44,15 @@ TEST(CommandLine, EightArgumentsLeaveThePasswordEmptyAndTenIgnoreTheLast) {
     EXPECT_FALSE(Parse({}));
 }
 
+// A port text that the client library would read as another port (its default for "", the digits before
+// the junk, the number modulo 65536) is no port.
+TEST(CommandLine, APortThatIsNoNumberFromOneTo65535IsRefused) {
+    for (const char* port : {"", "-0", "0", "abc", "3306x", " 3306", "+3306", "65536", "101842", "99999999999999999999"})
+        EXPECT_FALSE(Parse({"h", port, "u", "p", "db", "user", "pw", "12", "out.xml"})) << "'" << port << "'";
+    for (const char* port : {"1", "3306", "03306", "65535"})
+        EXPECT_TRUE(Parse({"h", port, "u", "p", "db", "user", "pw", "12", "out.xml"})) << port;
+}
+
 TEST(CommandLine, UsageTextBeginsWithALineBreak) {
     EXPECT_EQ(CommandLine::usage("vandrel"),
               "\n usage : vandrel host port dbuser dbpasswd dbname tzel_user tzel_passwd component_id save_path\n"

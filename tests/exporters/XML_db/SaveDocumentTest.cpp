@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 
@@ -87,6 +88,56 @@ TEST(SaveDocument, FailuresLeaveNoFileBehindAndKeepTheOldOne) {
         EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"kept.xml"}) << c.what;
     }
     EXPECT_EQ(ReadFile(folder.file("kept.xml")), "kept");
+}
+
+// What stands at the path already decides: only a regular file that the caller may write is replaced, in
+// place of a link the file that the link names, and the replaced file keeps its permissions.
+TEST(SaveDocument, AnExistingTargetMustBeAWritableRegularFile) {
+    ScratchFolder folder;
+    ASSERT_EQ(mkfifo(folder.file("fifo").c_str(), 0600), 0);
+    ASSERT_EQ(symlink("/dev/null", folder.file("device").c_str()), 0);
+    std::ofstream(folder.file("read-only.xml")) << "kept";
+    ASSERT_EQ(chmod(folder.file("read-only.xml").c_str(), 0444), 0);
+    ASSERT_EQ(mkdir(folder.file("folder").c_str(), 0700), 0);
+    for (const char* target : {"fifo", "device", "read-only.xml", "folder"}) {
+        XML_db_core db;
+        try {
+            db.save_document(SmallDocument(db, "x").get(), folder.file(target));
+            ADD_FAILURE() << target << ": saved";
+        } catch (const ExportError& error) {
+            EXPECT_EQ(std::string(error.what()).rfind("failed to save " + folder.file(target) + ": ", 0), 0u)
+                << error.what();
+        }
+    }
+    struct stat status {};
+    ASSERT_EQ(lstat(folder.file("fifo").c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    ASSERT_EQ(lstat(folder.file("device").c_str(), &status), 0);
+    EXPECT_TRUE(S_ISLNK(status.st_mode));
+    EXPECT_EQ(ReadFile(folder.file("read-only.xml")), "kept");
+    EXPECT_EQ(FolderEntries(folder.path()), (std::vector<std::string>{"device", "fifo", "folder", "read-only.xml"}));
+}
+
+TEST(SaveDocument, ALinkIsWrittenThroughAndTheFileKeepsItsPermissions) {
+    ScratchFolder folder;
+    ASSERT_EQ(mkdir(folder.file("real").c_str(), 0700), 0);
+    std::ofstream(folder.file("real/out.xml")) << "old";
+    ASSERT_EQ(chmod(folder.file("real/out.xml").c_str(), 0640), 0);
+    ASSERT_EQ(symlink("real/out.xml", folder.file("link.xml").c_str()), 0);
+    ASSERT_EQ(symlink("link.xml", folder.file("link-to-link.xml").c_str()), 0);
+    ASSERT_EQ(symlink("real/new.xml", folder.file("dangling.xml").c_str()), 0);
+    XML_db_core db;
+    db.save_document(SmallDocument(db, "through").get(), folder.file("link-to-link.xml"));
+    db.save_document(SmallDocument(db, "new").get(), folder.file("dangling.xml"));
+
+    struct stat status {};
+    ASSERT_EQ(lstat(folder.file("link-to-link.xml").c_str(), &status), 0);
+    EXPECT_TRUE(S_ISLNK(status.st_mode));
+    EXPECT_EQ(Values(ReadFile(folder.file("real/out.xml")), "component/name"), std::vector<std::string>{"through"});
+    ASSERT_EQ(stat(folder.file("real/out.xml").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    EXPECT_EQ(Values(ReadFile(folder.file("real/new.xml")), "component/name"), std::vector<std::string>{"new"});
+    EXPECT_EQ(FolderEntries(folder.file("real")), (std::vector<std::string>{"new.xml", "out.xml"}));
 }
 
 TEST(SaveDocument, TextThatIsNotUtf8EndsTheRunWithAnError) {

@@ -13,7 +13,7 @@ using tamo::testing::ConnectionValues;
 using tamo::testing::RunResult;
 using tamo::testing::TestDatabase;
 
-DesignBuilder::DesignBuilder(const ConnectionValues& values) : db_(values) {
+DesignBuilder::DesignBuilder(const ConnectionValues& values) : database_(values.database), db_(values) {
     if (!db_.connected()) throw std::runtime_error("cannot connect: " + db_.connectError());
     if (!db_.Login("admin", "admin")) throw std::runtime_error("admin cannot log in");
 }
@@ -25,6 +25,8 @@ RunResult DesignBuilder::Call(const std::string& statement) {
 }
 
 std::string DesignBuilder::Text(const std::string& text) { return "'" + db_.Escape(text) + "'"; }
+
+void DesignBuilder::Admin(const std::string& sql) { TestDatabase::AdminQuery(database_, sql); }
 
 std::string DesignBuilder::NewDomain(const std::string& kind, const std::string& upper_id, const std::string& name,
                                      const std::string& description) {
