@@ -252,19 +252,7 @@ BEGIN
     DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
     DECLARE v_id INT;
     DECLARE v_attempt INT DEFAULT 1;
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000'
-    BEGIN
-      CALL change_abort(v_own_transaction);
-      RESIGNAL;
-    END;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL change_abort(v_own_transaction);
-      CALL refuse_database_error(v_errno, v_text);
-    END;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     -- Concurrent inserts into the same part of the tree index can deadlock; the server then undoes the whole
     -- transaction, which this procedure repeats, after a short pause, when it is its own.
     WHILE v_id IS NULL DO
@@ -410,19 +398,7 @@ BEGIN
     DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
     DECLARE v_attempt INT DEFAULT 1;
     DECLARE v_deleted TINYINT DEFAULT 0;
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000'
-    BEGIN
-      CALL change_abort(v_own_transaction);
-      RESIGNAL;
-    END;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL change_abort(v_own_transaction);
-      CALL refuse_database_error(v_errno, v_text);
-    END;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     WHILE NOT v_deleted DO
       BEGIN
         DECLARE EXIT HANDLER FOR 1213

@@ -256,21 +256,9 @@ BEGIN
   CALL take_text(b_description, p_description);
   BEGIN
     DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
     DECLARE v_real_domain_id INT;
     DECLARE v_real_name VARCHAR(128);
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000'
-    BEGIN
-      CALL change_abort(v_own_transaction);
-      RESIGNAL;
-    END;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL change_abort(v_own_transaction);
-      CALL refuse_database_error(v_errno, v_text);
-    END;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL change_begin(v_own_transaction);
     CALL take_guard('data');
     CALL require_change_domain_content(p_domain_id);
@@ -362,22 +350,10 @@ CREATE PROCEDURE metadataViewCopyData(p_data_id INT, p_target_domain_id INT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
   DECLARE v_source_domain_id INT;
   DECLARE v_name VARCHAR(128);
   DECLARE v_new_id INT;
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000'
-  BEGIN
-    CALL change_abort(v_own_transaction);
-    RESIGNAL;
-  END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL change_begin(v_own_transaction);
   CALL take_guard('data');
   SET v_source_domain_id = (SELECT d.domain_id FROM data_item d WHERE d.id = p_data_id);

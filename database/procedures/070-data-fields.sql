@@ -225,22 +225,10 @@ BEGIN
   CALL take_text(b_other_name, p_other_name);
   BEGIN
     DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
     DECLARE v_data_id INT;
     DECLARE v_seq INT;
     DECLARE v_other_seq INT;
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000'
-    BEGIN
-      CALL change_abort(v_own_transaction);
-      RESIGNAL;
-    END;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL change_abort(v_own_transaction);
-      CALL refuse_database_error(v_errno, v_text);
-    END;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL change_begin(v_own_transaction);
     CALL require_change_domain_content(p_domain_id);
     SET v_data_id = data_item_id(p_domain_id, p_data_name);

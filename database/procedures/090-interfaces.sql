@@ -166,14 +166,6 @@ BEGIN
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL take_text(b_name, p_name);
   BEGIN
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL refuse_database_error(v_errno, v_text);
-    END;
     CALL require_change_domain_content(p_domain_id);
     IF interface_id(p_domain_id, p_name) IS NULL THEN
       CALL refuse('삭제할 인터페이스가 없습니다.');

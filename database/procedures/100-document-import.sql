@@ -18,21 +18,9 @@ BEGIN
   CALL take_text(b_description, p_description);
   BEGIN
     DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
     DECLARE v_kind VARCHAR(16);
     DECLARE v_upper_id INT;
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000'
-    BEGIN
-      CALL change_abort(v_own_transaction);
-      RESIGNAL;
-    END;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL change_abort(v_own_transaction);
-      CALL refuse_database_error(v_errno, v_text);
-    END;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL change_begin(v_own_transaction);
     CALL take_guard('domains');
     CALL require_login();

@@ -62,14 +62,7 @@ END$$
 CREATE PROCEDURE domainLogicalPortViewNewPortGroup(p_domain_id INT, p_group INT)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL sys_require_port_change(p_domain_id);
   CALL sys_require_port_number(0, p_group);
   IF EXISTS (SELECT 1 FROM domain_logical_port g WHERE g.domain_id = p_domain_id AND g.port_group = p_group) THEN
@@ -97,15 +90,7 @@ BEGIN
   CALL take_text(b_description, p_description);
   BEGIN
     DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL change_abort(v_own_transaction);
-      CALL refuse_database_error(v_errno, v_text);
-    END;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL sys_require_port_change(p_domain_id);
     CALL sys_require_port_number(p_port, p_group);
     IF EXISTS (SELECT 1 FROM domain_system_port p WHERE p.domain_id = p_domain_id AND p.port_num = p_port) THEN
@@ -135,15 +120,7 @@ BEGIN
   CALL take_text(b_description, p_description);
   BEGIN
     DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL change_abort(v_own_transaction);
-      CALL refuse_database_error(v_errno, v_text);
-    END;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL sys_require_port_change(p_domain_id);
     CALL sys_require_port_number(p_new_port, p_group);
     IF NOT EXISTS (SELECT 1 FROM domain_system_port p WHERE p.domain_id = p_domain_id AND p.port_num = p_old_port) THEN
@@ -175,14 +152,7 @@ END$$
 CREATE PROCEDURE domainLogicalPortViewDeletePort(p_domain_id INT, p_group INT)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL sys_require_port_change(p_domain_id);
   DELETE FROM domain_logical_port
    WHERE domain_id = p_domain_id AND port_group = p_group
@@ -195,15 +165,7 @@ CREATE PROCEDURE domainPortViewDeletePort(p_domain_id INT, p_port INT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL sys_require_port_change(p_domain_id);
   IF NOT EXISTS (SELECT 1 FROM domain_system_port p WHERE p.domain_id = p_domain_id AND p.port_num = p_port) THEN
     CALL refuse(CONCAT('포트 ', COALESCE(p_port, ''), '이(가) 없습니다.'));
@@ -253,14 +215,7 @@ END$$
 CREATE PROCEDURE nodeportViewNewNode(p_node_id INT, p_domain_id INT, p_port_domain_id INT)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL sys_require_node_change(p_node_id);
   IF COALESCE(p_port_domain_id, 0) <> 0 THEN
     CALL sys_require_system_domain(p_port_domain_id);
@@ -274,14 +229,7 @@ CREATE PROCEDURE copy_node_port_talble(p_old_node_id INT, p_old_domain_id INT, p
                                        p_new_node_id INT, p_new_domain_id INT)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL require_read_node(p_old_node_id);
   CALL sys_require_node_change(p_new_node_id);
   INSERT INTO node_port (node_id, port_num, port_group, description)

@@ -89,15 +89,7 @@ BEGIN
     DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
     DECLARE v_type VARCHAR(16) DEFAULT sys_node_type(p_type);
     DECLARE v_id INT;
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL change_abort(v_own_transaction);
-      CALL refuse_database_error(v_errno, v_text);
-    END;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL require_change_domain_content(p_domain_id);
     CALL sys_require_system_domain(p_domain_id);
     CALL sys_require_node_values(NULL, p_domain_id, p_name, p_type, p_sub_domain_id);
@@ -131,15 +123,7 @@ BEGIN
     DECLARE v_type VARCHAR(16) DEFAULT sys_node_type(p_type);
     DECLARE v_old_sub INT;
     DECLARE v_new_sub INT;
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL change_abort(v_own_transaction);
-      CALL refuse_database_error(v_errno, v_text);
-    END;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL sys_require_node_change(p_node_id);
     IF NOT EXISTS (SELECT 1 FROM node n WHERE n.id = p_node_id AND n.domain_id = p_domain_id) THEN
       CALL refuse('노드가 그 도메인에 없습니다.');
@@ -174,14 +158,7 @@ END$$
 CREATE PROCEDURE nodeDeleteNodes(p_node_id INT)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL sys_require_node_change(p_node_id);
   IF sys_node_locked(p_node_id) THEN
     CALL refuse('상위 시스템의 Subsystem Node가 Lock 상태라 이 노드를 지울 수 없습니다.');

@@ -62,14 +62,6 @@ BEGIN
   CALL take_text(b_port, p_port);
   CALL take_text(b_description, p_description);
   BEGIN
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL refuse_database_error(v_errno, v_text);
-    END;
     CALL sys_require_node_change(p_node_id);
     CALL sys_require_ip_values(p_ip, p_mask, p_pattern, p_gateway, p_dns, p_port);
     CALL sys_require_node_port_unlocked(p_node_id, p_port);
@@ -102,14 +94,6 @@ BEGIN
   CALL take_text(b_description, p_description);
   BEGIN
     DECLARE v_row INT;
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL refuse_database_error(v_errno, v_text);
-    END;
     CALL sys_require_node_change(p_node_id);
     SET v_row = (SELECT ip.id FROM node_ip ip
                   WHERE ip.node_id = p_node_id AND ip.ip = p_old_ip AND ip.port = COALESCE(p_old_port, ''));
@@ -139,14 +123,6 @@ BEGIN
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL take_text(b_ip, p_ip);
   BEGIN
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL refuse_database_error(v_errno, v_text);
-    END;
     CALL sys_require_node_change(p_node_id);
     IF NOT EXISTS (SELECT 1 FROM node_ip ip WHERE ip.node_id = p_node_id AND ip.ip = p_ip) THEN
       CALL refuse('지울 IP가 없습니다. 목록에서 IP를 선택하세요.');

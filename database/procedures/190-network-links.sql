@@ -69,14 +69,7 @@ CREATE PROCEDURE NetworklinkViewNewNetworkink(p_s_node_id INT, p_s_sub_domain_id
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_domain_id INT;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL sys_require_link_ends(p_s_node_id, p_s_port, p_d_node_id, p_d_port, v_domain_id);
   IF EXISTS (SELECT 1 FROM network_link l WHERE l.s_node_id = p_s_node_id AND l.s_port = p_s_port) THEN
     CALL refuse(CONCAT('시작 노드의 포트 ', p_s_port, '에는 이미 링크가 있습니다.'));
@@ -98,14 +91,7 @@ BEGIN
   DECLARE v_old_d_node_id INT;
   DECLARE v_old_d_port INT;
   DECLARE v_domain_id INT;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   SELECT l.id, l.domain_id, l.d_node_id, l.d_port INTO v_link_id, v_old_domain_id, v_old_d_node_id, v_old_d_port
     FROM network_link l WHERE l.s_node_id = p_old_s_node_id AND l.s_port = p_old_s_port;
   IF v_link_id IS NULL THEN

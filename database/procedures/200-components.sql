@@ -63,14 +63,6 @@ BEGIN
   CALL take_text(b_name, p_name);
   CALL take_text(b_description, p_description);
   BEGIN
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL refuse_database_error(v_errno, v_text);
-    END;
     CALL require_change_domain_content(p_domain_id);
     CALL sys_require_system_domain(p_domain_id);
     CALL sys_require_component_name(NULL, p_domain_id, p_name);
@@ -90,14 +82,6 @@ BEGIN
   CALL take_text(b_description, p_description);
   BEGIN
     DECLARE v_domain_id INT;
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL refuse_database_error(v_errno, v_text);
-    END;
     CALL sys_require_component_change(p_component_id, v_domain_id);
     IF v_domain_id <> p_domain_id THEN
       CALL refuse('컴포넌트가 그 도메인에 없습니다.');
@@ -115,14 +99,7 @@ CREATE PROCEDURE componentViewDeletecomponent(p_component_id INT, p_domain_id IN
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_domain_id INT;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL sys_require_component_change(p_component_id, v_domain_id);
   IF v_domain_id <> p_domain_id THEN
     CALL refuse('컴포넌트가 그 도메인에 없습니다.');
@@ -241,14 +218,7 @@ CREATE PROCEDURE sys_new_class(p_component_id INT, p_kind VARCHAR(5), p_method_d
                                p_interface_name VARCHAR(1024), p_class_name VARCHAR(1024))
 BEGIN
   DECLARE v_domain_id INT;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL sys_require_component_change(p_component_id, v_domain_id);
   CALL sys_require_interface(p_method_domain_id, p_interface_name);
   CALL sys_require_free_class_name(NULL, p_component_id, p_kind, p_class_name);
@@ -288,14 +258,7 @@ END$$
 CREATE PROCEDURE sys_edit_class(p_class_id INT, p_kind VARCHAR(5), p_method_domain_id INT,
                                 p_interface_name VARCHAR(1024), p_class_name VARCHAR(1024))
 BEGIN
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL sys_require_class_change(p_class_id, p_kind);
   IF sys_class_locked(p_class_id) THEN
     CALL refuse('*수정 불가* 외부 시스템과 연결된 Class 입니다. 현재 외부 시스템은 Lock 상태 입니다.');
@@ -340,15 +303,7 @@ CREATE PROCEDURE sys_delete_class(p_class_id INT, p_kind VARCHAR(5))
 BEGIN
   DECLARE v_component_id INT DEFAULT (SELECT a.component_id FROM component_class a WHERE a.id = p_class_id);
   DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL sys_require_class_change(p_class_id, p_kind);
   IF sys_class_locked(p_class_id) THEN
     CALL refuse('*삭제 불가* 외부 시스템과 연결된 Class 입니다. 현재 외부 시스템은 Lock 상태 입니다.');
@@ -419,14 +374,7 @@ END$$
 CREATE PROCEDURE sys_new_object(p_class_id INT, p_kind VARCHAR(5), p_object_name VARCHAR(1024), p_component_id INT)
 BEGIN
   DECLARE v_component_id INT DEFAULT (SELECT a.component_id FROM component_class a WHERE a.id = p_class_id);
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL sys_require_class_change(p_class_id, p_kind);
   IF COALESCE(p_component_id, 0) <> v_component_id THEN
     CALL refuse('클래스가 그 컴포넌트에 없습니다.');
@@ -481,14 +429,7 @@ CREATE PROCEDURE sys_rename_object(p_class_id INT, p_kind VARCHAR(5), p_object_n
                                    p_component_id INT, p_new_name VARCHAR(1024))
 BEGIN
   DECLARE v_object_ref INT;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL sys_require_object_change(p_class_id, p_kind, p_object_name, p_component_id, 0, v_object_ref);
   CALL sys_require_free_object_name(v_object_ref, p_class_id, p_new_name);
   UPDATE class_object o SET o.object_name = p_new_name WHERE o.id = v_object_ref;
@@ -526,15 +467,7 @@ CREATE PROCEDURE sys_delete_object(p_class_id INT, p_kind VARCHAR(5), p_object_n
 BEGIN
   DECLARE v_object_ref INT;
   DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL sys_require_object_change(p_class_id, p_kind, p_object_name, p_component_id, 1, v_object_ref);
   CALL change_begin(v_own_transaction);
   DELETE FROM class_object WHERE id = v_object_ref;

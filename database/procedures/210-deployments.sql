@@ -83,15 +83,7 @@ CREATE PROCEDURE nodeDeploymentViewNewcomponent(p_node_id INT, p_component_id IN
 BEGIN
   DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
   DECLARE v_deployment_id INT;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL sys_require_node_change(p_node_id);
   IF NOT EXISTS (SELECT 1 FROM component c WHERE c.id = p_component_id) THEN
     CALL refuse('설치할 컴포넌트를 선택하세요.');
@@ -131,14 +123,7 @@ CREATE PROCEDURE nodeDeploymentViewDeleteComponent(p_deployment_id INT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_node_id INT DEFAULT (SELECT dp.node_id FROM deployment dp WHERE dp.id = p_deployment_id);
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   IF v_node_id IS NULL THEN
     CALL require_login();
     CALL refuse('설치된 컴포넌트가 없습니다.');
@@ -165,15 +150,7 @@ BEGIN
   DECLARE v_class_id INT;
   DECLARE v_object_ref INT;
   DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL sys_require_component_change(p_component_id, v_domain_id);
   IF v_domain_id <> p_domain_id THEN
     CALL refuse('컴포넌트가 그 도메인에 없습니다.');
@@ -309,14 +286,7 @@ CREATE PROCEDURE sys_new_entry(p_deployment_id INT, p_class_id INT, p_kind VARCH
 BEGIN
   DECLARE v_node_id INT DEFAULT (SELECT dp.node_id FROM deployment dp WHERE dp.id = p_deployment_id);
   DECLARE v_object_ref INT;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   IF v_node_id IS NULL THEN
     CALL require_login();
     CALL refuse('설치된 컴포넌트가 없습니다.');
@@ -417,15 +387,7 @@ BEGIN
   DECLARE v_source_id INT;
   DECLARE v_public TINYINT DEFAULT COALESCE(p_public, 0) <> 0;
   DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL sys_require_entry_change(p_entry_id, v_kind, v_deployment_id);
   SELECT e.public, e.object_id, e.source_entry_id INTO v_was_public, v_old_object_id, v_source_id
     FROM custom_entry e WHERE e.id = p_entry_id;
@@ -462,14 +424,6 @@ BEGIN
   CALL take_text(b_stub_ip, p_stub_ip);
   BEGIN
     DECLARE v_deployment_id INT;
-    DECLARE v_errno INT;
-    DECLARE v_text VARCHAR(512);
-    DECLARE EXIT HANDLER FOR SQLSTATE '45000' RESIGNAL;
-    DECLARE EXIT HANDLER FOR SQLEXCEPTION
-    BEGIN
-      GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-      CALL refuse_database_error(v_errno, v_text);
-    END;
     CALL sys_require_entry_change(p_entry_id, 'proxy', v_deployment_id);
     IF NOT sys_is_ip(p_stub_ip) THEN
       CALL refuse('STUB IP 주소가 올바르지 않습니다.');
@@ -490,15 +444,7 @@ CREATE PROCEDURE delete_subsystem_object(p_entry_id INT, p_deployment_id INT, p_
 BEGIN
   DECLARE v_deployment_id INT;
   DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL sys_require_entry_change(p_entry_id, IF(p_kind_flag = 1, 'stub', 'proxy'), v_deployment_id);
   IF sys_deployment_domain_locked(v_deployment_id) THEN
     CALL refuse('*수정 불가* 상위 System이 Lock 상태라 서브시스템에 설치된 object를 지울 수 없습니다.');
@@ -517,15 +463,7 @@ CREATE PROCEDURE insert_subsystem_custum_interface_loop(p_entry_id INT, p_deploy
 BEGIN
   DECLARE v_deployment_id INT;
   DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL sys_require_entry_change(p_entry_id, NULL, v_deployment_id);
   CALL change_begin(v_own_transaction);
   CALL sys_clone_entry(p_entry_id);
@@ -540,8 +478,6 @@ BEGIN
   DECLARE v_entry_id INT;
   DECLARE v_done TINYINT DEFAULT 0;
   DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-  DECLARE v_errno INT;
-  DECLARE v_text VARCHAR(512);
   DECLARE entries CURSOR FOR
     SELECT e.id FROM node n
       JOIN deployment dp ON dp.node_id = n.id
@@ -549,13 +485,7 @@ BEGIN
      WHERE n.domain_id = p_domain_id AND e.public = 1 AND e.kind = p_kind
      ORDER BY e.id;
   DECLARE CONTINUE HANDLER FOR NOT FOUND SET v_done = 1;
-  DECLARE EXIT HANDLER FOR SQLSTATE '45000' BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION
-  BEGIN
-    GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
-    CALL change_abort(v_own_transaction);
-    CALL refuse_database_error(v_errno, v_text);
-  END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL require_read_domain(p_domain_id);
   CALL change_begin(v_own_transaction);
   OPEN entries;
