@@ -204,4 +204,13 @@ BEGIN
   CALL require_usable_name(p_name);
 END$$
 
+-- Components and classes also name the folders and files of the generated sources: no "\" or "/" either.
+CREATE PROCEDURE sys_require_file_name(p_name VARCHAR(1024), p_what VARCHAR(64))
+BEGIN
+  CALL sys_require_name(p_name, p_what);
+  IF LOCATE('\\', p_name) > 0 OR LOCATE('/', p_name) > 0 THEN
+    CALL refuse(CONCAT(p_what, ' 이름에는 \\ 와 / 를 쓸 수 없습니다.'));
+  END IF;
+END$$
+
 DELIMITER ;

@@ -157,7 +157,7 @@ BEGIN
   END IF;
   CALL sys_require_component_unlocked(p_component_id);
   CALL sys_require_interface(p_method_domain_id, p_interface_name);
-  CALL sys_require_name(p_class_name, '클래스');
+  CALL sys_require_file_name(p_class_name, '클래스');
   SET v_class_id = (SELECT a.id FROM component_class a
                      WHERE a.component_id = p_component_id AND a.kind = p_kind AND a.class_name = p_class_name);
   IF v_class_id IS NOT NULL AND NOT EXISTS (SELECT 1 FROM component_class a WHERE a.id = v_class_id

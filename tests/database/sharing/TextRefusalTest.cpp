@@ -146,6 +146,10 @@ TEST(Texts, NamesThatCannotBeAFileNameOrXmlAreRefused) {
             EXPECT_TRUE(RefusedProperly(db.Run(call))) << creation << " with " << ::testing::PrintToString(name);
         }
     }
+    // Components and classes name folders and files of the generated sources.
+    for (const std::string name : {"a/b", "a\\b"})
+        EXPECT_TRUE(Refused(db.Run("call componentsNewcomponent(9, '" + db.Escape(name) + "', '')"),
+                            "컴포넌트 이름에는 \\ 와 / 를 쓸 수 없습니다."));
     EXPECT_EQ(TestDatabase::AdminQuery(server.database, kTables), before);
 
     for (const std::string& description : {std::string("a\x01" "b"), std::string("a\xef\xbf\xbf" "b"),
