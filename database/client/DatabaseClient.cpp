@@ -9,9 +9,10 @@ namespace tamo::database {
 
 namespace {
 
-// A compound statement: the server never puts parameter values into the text of one, not even for its general
-// and slow query logs, where it would expand a plain prepared SET.
-constexpr std::string_view LOGIN_STATEMENT = "BEGIN NOT ATOMIC SET @tamouser = ?; SET @tamopassword = ?; END";
+// The process list shows a prepared statement with its placeholders. (Only while the server's general or slow
+// query log is on does it write the values into the text, for the log. A compound statement would keep its
+// placeholders even then, but its inner statements show the bound value in the list while they are cleaned up.)
+constexpr std::string_view LOGIN_STATEMENT = "SET @tamouser = ?, @tamopassword = ?";
 
 struct StatementClose {
     void operator()(MYSQL_STMT* statement) const { mysql_stmt_close(statement); }

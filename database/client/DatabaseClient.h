@@ -23,7 +23,8 @@ void SetConnectionTimeouts(st_mysql* mysql);
 
 // Sets the session variables @tamouser and @tamopassword of the login protocol. The two values travel as
 // bound parameters of a prepared statement, so they never appear in a statement text that the process list
-// or the server's logs show to other sessions. Empty on success, else the client library's error text.
+// shows to other sessions (unless the server keeps a general or slow query log, for which it writes the values
+// into the text). Empty on success, else the client library's error text.
 std::string SetLoginVariables(st_mysql* mysql, std::string_view user, std::string_view password);
 
 }  // namespace tamo::database

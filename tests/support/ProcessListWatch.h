@@ -15,6 +15,8 @@ class ProcessListWatch {
 public:
     // Starts polling the process list for statements that hold `secret`.
     ProcessListWatch(const ConnectionValues& server, const std::string& secret);
+    // Makes the application account `user` with the password `secret` (as admin/admin), then watches for it.
+    static void AddAccount(const ConnectionValues& server, const std::string& user, const std::string& secret);
     ~ProcessListWatch();
     ProcessListWatch(const ProcessListWatch&) = delete;
     ProcessListWatch& operator=(const ProcessListWatch&) = delete;

@@ -11,17 +11,12 @@ namespace {
 
 using session_test::LoginFor;
 using tamo::testing::ConnectionValues;
-using tamo::testing::TestConnection;
 using tamo::testing::TestDatabase;
 
 TEST(LoginSecrecy, ThePasswordNeverShowsInTheProcessList) {
     const ConnectionValues server = TestDatabase::Prepare("session_secrecy", false);
     const std::string password = "pw-only-the-login-knows-7f3a";
-    {
-        TestConnection admin(server);
-        ASSERT_TRUE(admin.Login("admin", "admin"));
-        admin.Run("call acountlistViewNewAcount('secretive', '" + password + "', '')");
-    }
+    tamo::testing::ProcessListWatch::AddAccount(server, "secretive", password);
     tamo::testing::ProcessListWatch watch(server, password);
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     // At least 200 logins, and as many more (within bounds) as the watch needs to read the list 200 times.

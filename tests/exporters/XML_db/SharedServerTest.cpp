@@ -22,7 +22,6 @@ using tamo::exporters::testing::ProgramRun;
 using tamo::exporters::testing::RunTool;
 using tamo::exporters::testing::ScratchFolder;
 using tamo::testing::ConnectionValues;
-using tamo::testing::TestConnection;
 using tamo::testing::TestDatabase;
 
 namespace {
@@ -32,11 +31,7 @@ const char* const kPrograms[] = {"pelvane", "quorrin", "skarrow"};
 TEST(SharedServer, TheLoginPasswordNeverShowsInTheProcessList) {
     const ConnectionValues server = TestDatabase::Prepare("exporter_secrecy", false);
     const std::string password = "exporter-pw-only-the-run-knows-2c9d";
-    {
-        TestConnection admin(server);
-        ASSERT_TRUE(admin.Login("admin", "admin"));
-        admin.Run("call acountlistViewNewAcount('exporting', '" + password + "', '')");
-    }
+    tamo::testing::ProcessListWatch::AddAccount(server, "exporting", password);
     tamo::testing::ProcessListWatch watch(server, password);
     // At least 200 logins, and as many more (within bounds) as the watch needs to read the list 200 times.
     for (int run = 0; run < 200 || (watch.Polls() < 200 && run < 5000); ++run) {
