@@ -2,6 +2,8 @@
 // on a busy day. Afterwards the design must still hold together, and no session may have seen a raw error of
 // the server: every failure is a refusal in the usual form.
 
+#include <unistd.h>
+
 #include <chrono>
 #include <map>
 #include <mutex>
@@ -20,6 +22,10 @@ constexpr int kSessions = 16;
 constexpr auto kDuration = std::chrono::seconds(3);
 
 ConnectionValues Design() { return TestDatabase::Prepare("sharing_load", true); }
+
+// Names of this test process, so that a second run on the same database meets none of the first's.
+std::string RunName(const std::string& stem) { return stem + std::to_string(getpid() % 100000); }
+std::string SessionAccount(int session) { return RunName("load") + "_s" + std::to_string(session); }
 
 // The rows of an administrator's query, each split at its tabs.
 std::vector<std::vector<std::string>> Rows(const std::string& database, const std::string& sql) {
@@ -153,7 +159,8 @@ private:
                      ItemName(std::stoi(domain)) + "', 0, '', '')");
                 break;
             case 14: {
-                const std::string target = Pick(4) == 0 ? "admin" : "load_s" + std::to_string(Pick(kSessions));
+                // The sessions take each other's administrator right.
+                const std::string target = SessionAccount(Pick(kSessions));
                 Call(Pick(2) ? "call acountlistViewToggleSupermanager('" + target + "')"
                              : "call acountlistViewDeleteAcount('" + target + "')");
                 break;
@@ -175,7 +182,8 @@ TEST(Load, SixteenSessionsLeaveADesignThatHoldsTogether) {
     TestConnection admin(server);
     ASSERT_TRUE(admin.Login("admin", "admin"));
     Pool pool;
-    const int root = NewDomainId(admin.Run("call domainViewNewDomain('data', 0, 'LoadRoot', 0, '1', '')"));
+    const int root = NewDomainId(admin.Run("call domainViewNewDomain('data', 0, '" + RunName("LoadRoot") +
+                                           "', 0, '1', '')"));
     ASSERT_GT(root, 0);
     pool.AddDomain(root);
     for (int i = 0; i < 8; ++i) {
@@ -186,11 +194,12 @@ TEST(Load, SixteenSessionsLeaveADesignThatHoldsTogether) {
         ASSERT_TRUE(Succeeded(admin.Run("call metadataViewNewMetadata(" + std::to_string(id) +
                                         ", 'S', 'struct', 0, '', '', '')")));
     }
-    const int methods = NewDomainId(admin.Run("call domainViewNewDomain('method', 0, 'LoadService', 0, '1', '')"));
+    const int methods = NewDomainId(admin.Run("call domainViewNewDomain('method', 0, '" + RunName("LoadService") +
+                                              "', 0, '1', '')"));
     ASSERT_GT(methods, 0);
     std::vector<std::string> accounts;
     for (int i = 0; i < kSessions; ++i) {
-        accounts.push_back("load_s" + std::to_string(i));
+        accounts.push_back(SessionAccount(i));
         ASSERT_TRUE(Succeeded(admin.Run("call acountlistViewNewAcount('" + accounts.back() + "','" + accounts.back() +
                                         "','')")));
         ASSERT_TRUE(Succeeded(admin.Run("call acountlistViewToggleSupermanager('" + accounts.back() + "')")));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <fstream>
 #include <regex>
 #include <set>
@@ -109,9 +111,10 @@ TEST(ApplicationAccount, NamesAreComparedExactly) {
     EXPECT_FALSE(db.Login("admin\t", "admin"));
 
     ASSERT_TRUE(db.Login("admin", "admin"));
-    ASSERT_TRUE(Succeeded(db.Run("call acountlistViewNewAcount('second_admin','second_admin','')")));
-    ASSERT_TRUE(Succeeded(db.Run("call acountlistViewToggleSupermanager('second_admin')")));
-    ASSERT_TRUE(db.Login("second_admin", "second_admin"));
+    const std::string second = "second" + std::to_string(getpid() % 100000);
+    ASSERT_TRUE(Succeeded(db.Run("call acountlistViewNewAcount('" + second + "','" + second + "','')")));
+    ASSERT_TRUE(Succeeded(db.Run("call acountlistViewToggleSupermanager('" + second + "')")));
+    ASSERT_TRUE(db.Login(second, second));
     for (const char* command : {"call acountlistViewDeleteAcount('admin ')", "call acountlistViewToggleSupermanager('admin ')",
                                 "call acountlistViewToggleNewDomain('user ')"})
         EXPECT_TRUE(Refused(db.Run(command), "계정이 없습니다.")) << command;

@@ -1,6 +1,8 @@
 // Texts the columns cannot hold: too long, not UTF-8, or characters that no file name or XML document can
 // carry. Every procedure that the programs call refuses them in its usual form, and nothing changes.
 
+#include <unistd.h>
+
 #include <map>
 #include <set>
 
@@ -152,12 +154,13 @@ TEST(Texts, NamesThatCannotBeAFileNameOrXmlAreRefused) {
                             "컴포넌트 이름에는 \\ 와 / 를 쓸 수 없습니다."));
     EXPECT_EQ(TestDatabase::AdminQuery(server.database, kTables), before);
 
+    const std::string described = "IDescribed" + std::to_string(getpid() % 100000);
     for (const std::string& description : {std::string("a\x01" "b"), std::string("a\xef\xbf\xbf" "b"),
                                            std::string("a\xed\xbf\xbf" "b"), std::string("a\0b", 3)})
-        EXPECT_TRUE(Refused(db.Run("call interfaceViewNewInterface(6, 'method', 'IDescribed', '" +
+        EXPECT_TRUE(Refused(db.Run("call interfaceViewNewInterface(6, 'method', '" + described + "', '" +
                                    db.Escape(description) + "')"),
                             "입력한 값에 쓸 수 없는 문자가 있습니다."));
-    EXPECT_TRUE(Succeeded(db.Run("call interfaceViewNewInterface(6, 'method', 'IDescribed', '" +
+    EXPECT_TRUE(Succeeded(db.Run("call interfaceViewNewInterface(6, 'method', '" + described + "', '" +
                                  db.Escape("여러 줄\n\t들여쓴 줄\r\n끝 😀") + "')")));
 }
 
