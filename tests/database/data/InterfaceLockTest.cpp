@@ -63,10 +63,10 @@ TEST(InterfaceLock, LeavesTheDescriptionsAndUnlockedInterfacesFree) {
     ASSERT_EQ(methods.rows.size(), 1u);
     EXPECT_EQ(Cell(methods, 0, 8), "설명만");
 
-    // NavService's interfaces bind no locked class: their members come and go.
-    ExpectDone(db.Run("call interfaceViewNewMemberMethod(6,'IHeartbeat',6,'NavInfo','')"));
-    ExpectDone(db.Run("call interfaceViewDeleteMemberMethod(6,'IHeartbeat',6,'NavInfo')"));
-    const RunResult check = db.Run("call check_system_lock_interface(6, 'IHeartbeat')");
+    // IWaypoint binds no locked class: its members come and go.
+    ExpectDone(db.Run("call interfaceViewNewMemberMethod(6,'IWaypoint',6,'NavInfo','')"));
+    ExpectDone(db.Run("call interfaceViewDeleteMemberMethod(6,'IWaypoint',6,'NavInfo')"));
+    const RunResult check = db.Run("call check_system_lock_interface(6, 'IWaypoint')");
     ASSERT_EQ(check.sets.size(), 1u) << check.error;
     EXPECT_EQ(Cell(check.sets[0], 0, 0), "0");
 }

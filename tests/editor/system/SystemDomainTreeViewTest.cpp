@@ -118,7 +118,7 @@ TEST_F(SystemDomainTreeViewTest, TheFirstFillShowsTheSampleInThePanesOrder) {
 
     // The second level has its folders too.
     EXPECT_EQ(Children(ItemAt({"Ship", "조타실", "Nodes"})),
-              (std::vector<std::string>{"조타 스위치", "조타 컴퓨터"}));
+              (std::vector<std::string>{"조타 스위치", "기관 감시 센서:기관실", "조타 컴퓨터"}));
     EXPECT_EQ(Children(ItemAt({"Ship", "조타실", "Components"})), std::vector<std::string>{"조타 제어기"});
     EXPECT_TRUE(driver.MessageBoxes().empty());
 }
