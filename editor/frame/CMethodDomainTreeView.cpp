@@ -11,6 +11,7 @@
 #include "RunXmlExporter.h"
 #include "TreeContextMenu.h"
 #include "TreePane.h"
+#include "class_msxmlcontroller.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ enum : UINT {
     ID_METHOD_SOURCE_CODE = 32881,
     ID_METHOD_ROOT_ADD_DOMAIN = 32912,
     ID_METHOD_REFRESH = 32913,
+    ID_METHOD_XML_DOCUMENT = 32949,
     ID_METHOD_DOMAIN_ACCOUNTS = 32954,
     ID_METHOD_IMPORT = 32976,
     ID_METHOD_SORT_BY_NAME = 33034,
@@ -92,8 +94,9 @@ BEGIN_MESSAGE_MAP(CMethodDomainTreeView, CDockablePane)
     ON_COMMAND(ID_METHOD_SORT_TEST, &CMethodDomainTreeView::OnSortTest)
     ON_COMMAND(ID_METHOD_COPY, &CMethodDomainTreeView::OnCopyMethod)
     ON_COMMAND(ID_METHOD_PASTE, &CMethodDomainTreeView::OnPasteMethod)
-    // "XML 문서 생성" (32949, OnXmlDocument) and "HML 문서 생성" (32960, OnHmlDocument) come with the method
-    // domain's documents; without a handler here their menu items stay disabled.
+    ON_COMMAND(ID_METHOD_XML_DOCUMENT, &CMethodDomainTreeView::OnXmlDocument)
+    // "HML 문서 생성" (32960, OnHmlDocument) comes with the method domain's HWPML document; without a handler
+    // here its menu item stays disabled.
 END_MESSAGE_MAP()
 
 CMethodDomainTreeView::~CMethodDomainTreeView() { ReleaseItemData(); }
@@ -431,6 +434,17 @@ void CMethodDomainTreeView::OnMethodDomainXmlExport() {
     if (selected == nullptr) return;
     const auto* domain = static_cast<const class_domain_info*>(selected->record);
     RunXmlExporter(domain->name, "tools\\tembrel.exe", domain->id);
+}
+
+void CMethodDomainTreeView::OnXmlDocument() {
+    if (m_pSelectedItem == nullptr || m_pSelectedDomain == nullptr) return;
+    const CString path = m_pSelectedItem->path.c_str();
+    if (g_pMsXmlController == nullptr) g_pMsXmlController = new class_msxmlcontroller;
+    const int result =
+        g_pMsXmlController->export_xml_document(m_pSelectedDomain->id, m_pSelectedDomain->name, path);
+    MessageBox(result != 0 ? "XML문서를 생성하지 못했습니다" : "XML문서를 생성 했습니다", "");
+    delete g_pMsXmlController;
+    g_pMsXmlController = nullptr;
 }
 
 void CMethodDomainTreeView::OnDomainAccounts() {

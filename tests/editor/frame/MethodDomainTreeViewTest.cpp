@@ -3,10 +3,14 @@
 // item was deleted, search paths that name missing items, and the sorts.
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "CContextMenuManager.h"
 #include "CFrameWnd.h"
 #include "CMethodDomainTreeView.h"
+#include "class_msxmlcontroller.h"
 #include "CMysqlResult.h"
 #include "FrameMessages.h"
 #include "DialogTestControls.h"
@@ -318,11 +322,11 @@ TEST_F(MethodDomainTreeViewTest, ContextMenuActsOnTheItemUnderTheCursor) {
     EXPECT_EQ(popups[1].menuId, 330u);
     EXPECT_EQ(popups[2].menuId, 374u);
     EXPECT_EQ(popups[3].menuId, 332u);
-    // Every command of the menus works, but the two documents that come later.
+    // Every command of the menus works, but the HWPML document that comes later.
     for (const auto& popup : popups) {
         for (const auto& item : popup.items) {
             if (item.id == 0) continue;
-            const bool later = item.id == 32949 || item.id == 32960;
+            const bool later = item.id == 32960;
             EXPECT_EQ(item.enabled, !later) << item.text.str();
         }
     }
@@ -425,3 +429,24 @@ TEST_F(MethodDomainTreeViewTest, SortsOrderByNameOrByKind) {
 }
 
 }  // namespace
+
+TEST_F(MethodDomainTreeViewTest, XmlDocumentCommandWritesTheDomainAndSaysHowItWent) {
+    HTREEITEM nav = Child(Root(), "NavService");
+    ASSERT_TRUE(nav);
+    Select(nav);
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / (UniqueName("_xml") + ".xml");
+    driver.AnswerFileDialog(file.string().c_str());
+    driver.AnswerMessageBox(IDOK);
+    pane.SendMessage(WM_COMMAND, 32949, 0);
+    std::ifstream written(file);
+    const std::string text((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("NavService"), std::string::npos);
+    std::filesystem::remove(file);
+
+    driver.AnswerFileDialog("");
+    driver.AnswerMessageBox(IDOK);
+    pane.SendMessage(WM_COMMAND, 32949, 0);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"XML문서를 생성 했습니다", "XML문서를 생성하지 못했습니다"}));
+    EXPECT_EQ(g_pMsXmlController, nullptr);
+}
