@@ -1,5 +1,7 @@
 #include "CNewComponentInterfaceDlg.h"
 
+#include "CTreeMethodDomainControl.h"
+
 #include "CDataExchange.h"
 #include "CMysqlQuery.h"
 #include "ComponentNameRules.h"
@@ -16,11 +18,6 @@ const int IDC_OBJECT_NAME = 1208;
 const int IDC_CLASS_NAME = 1209;
 const int IDC_ENTERED_OBJECTS = 1225;
 
-CNewComponentInterfaceDlg::NewInterfaceCommand& RegisteredNewInterfaceCommand() {
-    static CNewComponentInterfaceDlg::NewInterfaceCommand command;
-    return command;
-}
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CNewComponentInterfaceDlg, CDialogEx)
@@ -31,9 +28,6 @@ BEGIN_MESSAGE_MAP(CNewComponentInterfaceDlg, CDialogEx)
     ON_BN_CLICKED(IDOK, &CNewComponentInterfaceDlg::OnBnClickedOk)
 END_MESSAGE_MAP()
 
-void CNewComponentInterfaceDlg::SetNewInterfaceCommand(NewInterfaceCommand command) {
-    RegisteredNewInterfaceCommand() = std::move(command);
-}
 
 CNewComponentInterfaceDlg::CNewComponentInterfaceDlg(CWnd* pParent) : CDialogEx(IDD, pParent) {}
 
@@ -47,7 +41,6 @@ void CNewComponentInterfaceDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CNewComponentInterfaceDlg::OnInitDialog() {
     CDialogEx::OnInitDialog();
-    if (!RegisteredNewInterfaceCommand()) GetDlgItem(IDC_NEW_INTERFACE)->EnableWindow(FALSE);
     if (!m_strMethodDomainName.IsEmpty()) {
         m_comboDomain.InsertString(0, m_strMethodDomainName);
         m_comboDomain.SetItemData(0, static_cast<DWORD_PTR>(m_nMethodDomainId));
@@ -179,8 +172,9 @@ void CNewComponentInterfaceDlg::OnBnClickedSearch() {
 }
 
 void CNewComponentInterfaceDlg::OnBnClickedNewInterface() {
-    const NewInterfaceCommand& command = RegisteredNewInterfaceCommand();
-    if (command && command(static_cast<int>(GetComboSelectionData(m_comboDomain))) == 0) LoadInterfaces();
+    if (g_pTreeMethodDomainControl == nullptr) g_pTreeMethodDomainControl = new CTreeMethodDomainControl;
+    if (g_pTreeMethodDomainControl->NewInterface(static_cast<int>(GetComboSelectionData(m_comboDomain))) == 0)
+        LoadInterfaces();
 }
 
 void CNewComponentInterfaceDlg::OnBnClickedOk() {

@@ -9,7 +9,6 @@
 //   edited when the caller presets its name.
 // Classes and objects that a locked parent system uses are shown read-only.
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,11 +24,6 @@ public:
     enum { IDD = 367 };
 
     explicit CNewComponentInterfaceDlg(CWnd* pParent = nullptr);
-
-    // "NewInterface 생성": the method tree's new-interface command for a method domain, answering 0 when an
-    // interface was made. The method tree registers it; until then the button stays disabled.
-    using NewInterfaceCommand = std::function<int(int methodDomainId)>;
-    static void SetNewInterfaceCommand(NewInterfaceCommand command);
 
     // Set by the caller; the names and the method domain id are read back after OK.
     BOOL m_bObjectMode = FALSE;

@@ -203,7 +203,7 @@ TEST_F(ComponentDialogsTest, NewClassModeInsertsEachClassAndListsItNewestFirst) 
     driver.AnswerMessageBox(IDOK);
     driver.AnswerMessageBox(IDOK);
     driver.OnDialog(367, [&](CDialog& d) {
-        EXPECT_FALSE(Enabled(d, IDC_NEW_INTERFACE));  // nothing registered the method tree's command
+        EXPECT_TRUE(Enabled(d, IDC_NEW_INTERFACE));
         TestDriver::Click(d, IDC_SEARCH);
         EXPECT_EQ(ComboEntries(d, IDC_METHOD_DOMAIN), std::vector<std::string>{methodDomainName});
         EXPECT_EQ(Text(d, IDC_CLASS_NAME), DefaultClassName(Selected(d, IDC_INTERFACE)));
@@ -246,22 +246,20 @@ TEST_F(ComponentDialogsTest, NewClassModeInsertsEachClassAndListsItNewestFirst) 
     EXPECT_EQ(names, (std::vector<std::string>{"info_if class_nfo", "nav_if class_nav", "nav_if class_nav2"}));
 }
 
-TEST_F(ComponentDialogsTest, NewInterfaceRunsTheRegisteredCommandAndReloadsTheInterfaces) {
+TEST_F(ComponentDialogsTest, NewInterfaceMakesTheInterfaceThroughTheMethodTreeAndReloadsTheInterfaces) {
     const std::string methodDomainName = UniqueName("_M");
     const int methodDomain = db->QueryNewId(db->FormatCall("call domainViewNewDomain('%s',%d,'%s', %d,'%s','%s')",
                                                            "method", 0, methodDomainName, 0, "1", ""));
     ASSERT_GT(methodDomain, 0) << db->GetLastErrorText();
-    std::vector<int> asked;
-    CNewComponentInterfaceDlg::SetNewInterfaceCommand([&](int domainId) {
-        asked.push_back(domainId);
-        Call(db->FormatCall("call interfaceViewNewInterface('%d', 'method', '%s', '%s')", domainId, "made_if", ""));
-        return 0;
-    });
     CNewComponentInterfaceDlg dialog;
     dialog.m_strKind = "stub";
     dialog.m_nComponentId = ComponentId("항법 관리자");
     dialog.m_nMethodDomainId = methodDomain;
     dialog.m_strMethodDomainName = methodDomainName.c_str();
+    driver.OnDialog(331, [](CDialog& named) {  // the method tree's interface dialog
+        TestDriver::Type(named, 1031, "made_if");
+        TestDriver::Click(named, IDOK);
+    });
     driver.OnDialog(367, [](CDialog& d) {
         EXPECT_TRUE(ComboEntries(d, IDC_INTERFACE).empty());
         TestDriver::Click(d, IDC_NEW_INTERFACE);
@@ -269,8 +267,6 @@ TEST_F(ComponentDialogsTest, NewInterfaceRunsTheRegisteredCommandAndReloadsTheIn
         TestDriver::Click(d, IDCANCEL);
     });
     dialog.DoModal();
-    CNewComponentInterfaceDlg::SetNewInterfaceCommand(nullptr);
-    EXPECT_EQ(asked, std::vector<int>{methodDomain});
 }
 
 // ---- The object id dialog ---------------------------------------------------------------------------------
