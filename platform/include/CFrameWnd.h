@@ -48,6 +48,14 @@ public:
     BOOL m_bAutoMenuEnable = TRUE;
     UINT m_nIDHelp = 0;
 
+    // The first pane of the frame's status bar (AFX_IDW_STATUS_BAR) shows the text; nothing without a bar.
+    void SetMessageText(LPCTSTR lpszText);
+    // ... the prompt of the command nID (AFX_IDS_IDLEMESSAGE: the idle message; 0: nothing).
+    void SetMessageText(UINT nID);
+    // The prompt of a command: its string up to the first line feed (empty without one); for
+    // AFX_IDS_IDLEMESSAGE the idle message ("준비" without that string).
+    virtual void GetMessageString(UINT nID, CString& rMessage) const;
+
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     // Runs the update handlers of the frame's menus and toolbars.
     void UpdateCommandUI();

@@ -3,6 +3,7 @@
 // What the window layer asks before it shows anything modal or starts anything outside the program. The
 // test driver (platform/testing) answers these; without it the real dialogs, boxes, menus and processes run.
 
+#include <functional>
 #include <vector>
 
 #include "CPoint.h"
@@ -53,6 +54,9 @@ struct PopupMenuCall {
     CPoint point;     // screen coordinates
     std::vector<PopupMenuItem> items;
     UINT answer = 0;  // the chosen command, 0 when dismissed
+    // While the menu is open: the mouse rests on the item of a command, so the status bar shows its prompt
+    // (0: an item without one). The menu's closing brings the idle message back.
+    std::function<void(UINT)> hover;
 };
 
 struct ShellOpenCall {

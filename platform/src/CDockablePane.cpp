@@ -214,8 +214,11 @@ void ShowPaneList(QMenu* menu, HWND frameHandle) {
             entry = action;
     if (!entry) return;
     entry->setVisible(false);
-    const auto insert = [menu, entry](QAction* action) {
+    // Every entry shows its prompt while hovered: a pane's entry has none, so the status bar goes empty.
+    const auto insert = [menu, entry, frameHandle](QAction* action) {
         action->setProperty(kPaneListEntry, true);
+        const UINT id = action->data().toUInt();
+        QObject::connect(action, &QAction::hovered, menu, [frameHandle, id] { ShowMenuPrompt(frameHandle, id); });
         menu->insertAction(entry, action);
     };
     for (CBasePane* pane : ListedPanes(frame)) {
@@ -256,14 +259,21 @@ void MenuBarImpl::Fill(HMENU handle) {
     for (MenuNode::Item& item : node->items) {
         if (!item.popup) continue;
         QMenu* popup = bar->addMenu(ToQ(item.text));
-        FillQMenu(popup, item.popup.get(), frame, autoDisable,
-                  [target](UINT id) { ::SendMessage(target, WM_COMMAND, MAKEWPARAM(id, 0), 0); });
+        FillQMenu(
+            popup, item.popup.get(), frame, autoDisable,
+            [target](UINT id) { ::SendMessage(target, WM_COMMAND, MAKEWPARAM(id, 0), 0); }, target);
         // After the update handlers (connected first) the pane list takes the place of its item.
         QList<QMenu*> menus = popup->findChildren<QMenu*>();
         menus.prepend(popup);
         for (QMenu* menu : menus)
             QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, target] { ShowPaneList(menu, target); });
     }
+}
+
+CString IdleMessage() {
+    CString text;
+    if (!text.LoadString(AFX_IDS_IDLEMESSAGE)) text = "준비";
+    return text;
 }
 
 void StatusBarImpl::Build(const CREATESTRUCT&, QWidget* parentArea) {
@@ -534,7 +544,7 @@ BOOL CMFCStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount) {
         const UINT id = lpIDArray[i];
         CString text;
         if (id == ID_SEPARATOR) {
-            if (!text.LoadString(AFX_IDS_IDLEMESSAGE)) text = "준비";
+            text = IdleMessage();
         } else if (!text.LoadString(id)) {
             text = id == ID_INDICATOR_CAPS   ? "CAP"
                    : id == ID_INDICATOR_NUM  ? "NUM"

@@ -12,6 +12,7 @@
 #include "CFrameWnd.h"
 #include "CMDIChildWnd.h"
 #include "CMDIFrameWnd.h"
+#include "CMFCToolBar.h"
 #include "CMenu.h"
 #include "CScrollView.h"
 #include "CView.h"
@@ -19,6 +20,7 @@
 #include "FrameImpls.h"
 #include "GdiImpl.h"
 #include "ListPosition.h"
+#include "PaneImpls.h"
 #include "QtText.h"
 #include "ResourceTable.h"
 #include "WndWidget.h"
@@ -391,6 +393,28 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
     if (GetParentFrame()) return FALSE;
     CWinApp* app = AfxGetApp();
     return app && app->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+void CFrameWnd::SetMessageText(LPCTSTR lpszText) {
+    if (auto* bar = dynamic_cast<CMFCStatusBar*>(GetDescendantWindow(AFX_IDW_STATUS_BAR)))
+        bar->SetPaneText(0, lpszText ? lpszText : "");
+}
+
+void CFrameWnd::SetMessageText(UINT nID) {
+    CString message;
+    if (nID != 0) GetMessageString(nID, message);
+    SetMessageText(message);
+}
+
+void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const {
+    if (nID == AFX_IDS_IDLEMESSAGE) {
+        rMessage = IdleMessage();
+        return;
+    }
+    rMessage.Empty();
+    if (!rMessage.LoadString(nID)) return;
+    const int lineFeed = rMessage.Find('\n');
+    if (lineFeed >= 0) rMessage = rMessage.Left(lineFeed);
 }
 
 void CFrameWnd::EnableDocking(DWORD) {}

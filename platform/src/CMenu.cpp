@@ -30,6 +30,12 @@ QSet<const MenuNode*>& LiveMenus() {
     return *menus;
 }
 
+// The frames whose status bar shows the prompt of an open menu's item.
+QSet<HWND>& PromptingFrames() {
+    static auto* frames = new QSet<HWND>;
+    return *frames;
+}
+
 QHash<UINT, QPixmap>& CommandImages() {
     static auto* images = new QHash<UINT, QPixmap>;
     return *images;
@@ -137,7 +143,7 @@ void UpdateMenu(MenuNode& node, CCmdTarget* target, bool autoDisable) {
 }
 
 void FillQMenu(QMenu* menu, MenuNode* node, CCmdTarget* target, bool autoDisable,
-               const std::function<void(UINT)>& onCommand) {
+               const std::function<void(UINT)>& onCommand, HWND promptFrame) {
     menu->clear();
     // The action of each command item, so that the update below finds it also when others were inserted.
     std::vector<std::pair<MenuNode::Item*, QAction*>> commands;
@@ -147,7 +153,8 @@ void FillQMenu(QMenu* menu, MenuNode* node, CCmdTarget* target, bool autoDisable
         } else if (item.popup) {
             QMenu* sub = menu->addMenu(ToQ(item.text));
             MenuNode* subNode = item.popup.get();
-            FillQMenu(sub, subNode, target, autoDisable, onCommand);
+            FillQMenu(sub, subNode, target, autoDisable, onCommand, promptFrame);
+            QObject::connect(sub->menuAction(), &QAction::hovered, menu, [promptFrame] { ShowMenuPrompt(promptFrame, 0); });
         } else {
             QAction* action = menu->addAction(ToQ(item.text));
             action->setData(item.id);
@@ -156,6 +163,7 @@ void FillQMenu(QMenu* menu, MenuNode* node, CCmdTarget* target, bool autoDisable
             action->setChecked(item.checked);
             const UINT id = item.id;
             QObject::connect(action, &QAction::triggered, menu, [onCommand, id] { onCommand(id); });
+            QObject::connect(action, &QAction::hovered, menu, [promptFrame, id] { ShowMenuPrompt(promptFrame, id); });
             commands.emplace_back(&item, action);
         }
     }
@@ -174,17 +182,41 @@ void FillQMenu(QMenu* menu, MenuNode* node, CCmdTarget* target, bool autoDisable
     };
     refresh(false);
     QObject::connect(menu, &QMenu::aboutToShow, menu, [refresh] { refresh(true); });
+    QObject::connect(menu, &QMenu::aboutToHide, menu, [promptFrame] { EndMenuPrompt(promptFrame); });
+}
+
+void ShowMenuPrompt(HWND frame, UINT id) {
+    auto* window = dynamic_cast<CFrameWnd*>(CWnd::FromHandle(frame));
+    if (!window) return;
+    PromptingFrames().insert(frame);
+    window->SetMessageText(id);
+}
+
+void EndMenuPrompt(HWND frame) {
+    if (!PromptingFrames().remove(frame)) return;
+    if (auto* window = dynamic_cast<CFrameWnd*>(CWnd::FromHandle(frame))) window->SetMessageText(AFX_IDS_IDLEMESSAGE);
+}
+
+HWND PromptFrameOf(CCmdTarget* target) {
+    auto* window = dynamic_cast<CWnd*>(target);
+    CFrameWnd* frame = window ? window->GetTopLevelFrame() : nullptr;
+    CWnd* shown = frame ? frame : AfxGetMainWnd();
+    return shown ? shown->m_hWnd : nullptr;
 }
 
 UINT RunPopupMenu(MenuNode* popup, UINT menuId, CPoint point, CCmdTarget* target, bool autoDisable) {
     if (!popup) return 0;
     UpdateMenu(*popup, target, autoDisable);
+    const HWND promptFrame = PromptFrameOf(target);
     if (ModalHooks* hooks = GetModalHooks()) {
         PopupMenuCall call;
         call.menuId = menuId;
         call.point = point;
         Collect(*popup, QString(), call.items);
-        if (!hooks->PopupMenu(call)) {
+        call.hover = [promptFrame](UINT id) { ShowMenuPrompt(promptFrame, id); };
+        const bool answered = hooks->PopupMenu(call);
+        EndMenuPrompt(promptFrame);
+        if (!answered) {
             hooks->Unanswered(CString("no script answers popup menu ") + std::to_string(menuId).c_str());
             return 0;
         }
@@ -197,7 +229,7 @@ UINT RunPopupMenu(MenuNode* popup, UINT menuId, CPoint point, CCmdTarget* target
     }
     QMenu menu;
     UINT chosen = 0;
-    FillQMenu(&menu, popup, nullptr, false, [&chosen](UINT id) { chosen = id; });
+    FillQMenu(&menu, popup, nullptr, false, [&chosen](UINT id) { chosen = id; }, promptFrame);
     menu.exec(ToQPoint(point));
     return chosen;
 }

@@ -41,9 +41,17 @@ std::unique_ptr<MenuNode> MenuFromResource(UINT id);
 void UpdateMenu(MenuNode& node, CCmdTarget* target, bool autoDisable);
 
 // Fills a Qt menu with the node's items; a chosen command calls onCommand. Before the menu shows, the
-// update handlers run along `target`.
+// update handlers run along `target`. While it is open the status bar of `promptFrame` (none when null) shows
+// the prompt of the hovered command.
 void FillQMenu(QMenu* menu, MenuNode* node, CCmdTarget* target, bool autoDisable,
-               const std::function<void(UINT)>& onCommand);
+               const std::function<void(UINT)>& onCommand, HWND promptFrame);
+
+// The prompts of an open menu, as the frame library shows them: the hovered command's prompt (0, a popup item:
+// nothing) in the frame's status bar, and the idle message again when the menu closes after a prompt.
+void ShowMenuPrompt(HWND frame, UINT id);
+void EndMenuPrompt(HWND frame);
+// The frame whose status bar shows the prompts of a menu for `target`: its top-level frame, else the main window.
+HWND PromptFrameOf(CCmdTarget* target);
 
 // Shows a popup menu at screen coordinates (or lets the test driver choose); answers the command or 0.
 UINT RunPopupMenu(MenuNode* popup, UINT menuId, CPoint point, CCmdTarget* target, bool autoDisable);

@@ -17,6 +17,9 @@ namespace tamo::platform {
 
 QMainWindow* MainWindowOf(WndImpl* impl);
 
+// What the status bar's first pane shows while nothing else is said: string AFX_IDS_IDLEMESSAGE, else "준비".
+CString IdleMessage();
+
 class DockPaneImpl : public WndImpl {
 public:
     using WndImpl::WndImpl;

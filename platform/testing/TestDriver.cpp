@@ -30,7 +30,7 @@ namespace tamo::platform {
 
 namespace {
 
-// Answers a file dialog, folder dialog or popup menu with the next queued answer, if there is one, and records
+// Answers a file dialog or folder dialog with the next queued answer, if there is one, and records
 // the call (with the answer it got).
 template <class Call, class Answer>
 bool AnswerFromQueue(std::deque<Answer>& answers, std::vector<Call>& calls, Call& call) {
@@ -142,7 +142,7 @@ TestDriver::~TestDriver() {
     if (!m_boxAnswers.empty()) ADD_FAILURE() << m_boxAnswers.size() << " message box answer(s) never used";
     if (!m_fileAnswers.empty()) ADD_FAILURE() << m_fileAnswers.size() << " file dialog answer(s) never used";
     if (!m_folderAnswers.empty()) ADD_FAILURE() << m_folderAnswers.size() << " folder answer(s) never used";
-    if (!m_popupAnswers.empty()) ADD_FAILURE() << m_popupAnswers.size() << " popup menu answer(s) never used";
+    if (!m_popupScripts.empty()) ADD_FAILURE() << m_popupScripts.size() << " popup menu answer(s) never used";
     PumpPostedMessages();
 }
 
@@ -158,7 +158,11 @@ void TestDriver::WrongDialogClass(CDialog& dialog) {
 void TestDriver::AnswerMessageBox(int answer) { m_boxAnswers.push_back(answer); }
 void TestDriver::AnswerFileDialog(const CString& path) { m_fileAnswers.push_back(path); }
 void TestDriver::AnswerFolderDialog(const CString& path) { m_folderAnswers.push_back(path); }
-void TestDriver::AnswerPopupMenu(UINT command) { m_popupAnswers.push_back(command); }
+void TestDriver::AnswerPopupMenu(UINT command) {
+    OnPopupMenu([command](PopupMenuCall& call) { call.answer = command; });
+}
+
+void TestDriver::OnPopupMenu(PopupMenuScript script) { m_popupScripts.push_back(std::move(script)); }
 
 bool TestDriver::RunDialog(CDialog& dialog) {
     auto scripts = m_dialogScripts.find(dialog.GetTemplateId());
@@ -194,7 +198,16 @@ bool TestDriver::FolderDialog(FolderDialogCall& call) {
     return AnswerFromQueue(m_folderAnswers, m_folderDialogs, call);
 }
 
-bool TestDriver::PopupMenu(PopupMenuCall& call) { return AnswerFromQueue(m_popupAnswers, m_popups, call); }
+bool TestDriver::PopupMenu(PopupMenuCall& call) {
+    const bool answered = !m_popupScripts.empty();
+    if (answered) {
+        PopupMenuScript script = std::move(m_popupScripts.front());
+        m_popupScripts.pop_front();
+        script(call);
+    }
+    m_popups.push_back(call);
+    return answered;
+}
 
 bool TestDriver::ShellOpen(ShellOpenCall& call) {
     m_shellOpens.push_back(call);
@@ -515,6 +528,15 @@ void CollectShown(QMenu* menu, const QString& path, std::vector<std::pair<PopupM
     }
 }
 
+// Opens the popup and finds the command item of the path; null when there is none.
+QAction* ShownAction(QMenu* popup, LPCTSTR path) {
+    std::vector<std::pair<PopupMenuItem, QAction*>> shown;
+    CollectShown(popup, QString(), shown);
+    for (const auto& [item, action] : shown)
+        if (item.text == path) return action;
+    return nullptr;
+}
+
 }  // namespace
 
 std::vector<PopupMenuItem> TestDriver::OpenMenuBarPopup(CWnd& frame, LPCTSTR title) {
@@ -532,16 +554,20 @@ std::vector<PopupMenuItem> TestDriver::OpenMenuBarPopup(CWnd& frame, LPCTSTR tit
 
 bool TestDriver::ChooseMenuBarItem(CWnd& frame, LPCTSTR title, LPCTSTR path) {
     QMenu* popup = MenuBarPopup(frame, title);
-    if (!popup) return false;
-    std::vector<std::pair<PopupMenuItem, QAction*>> shown;
-    CollectShown(popup, QString(), shown);
-    for (const auto& [item, action] : shown) {
-        if (item.text != path) continue;
-        if (!item.enabled) return false;
-        action->trigger();
-        return true;
-    }
-    return false;
+    QAction* action = popup ? ShownAction(popup, path) : nullptr;
+    if (!action || !action->isEnabled()) return false;
+    // As with a real menu, the popup closes before the command runs.
+    emit popup->aboutToHide();
+    action->trigger();
+    return true;
+}
+
+bool TestDriver::HoverMenuBarItem(CWnd& frame, LPCTSTR title, LPCTSTR path) {
+    QMenu* popup = MenuBarPopup(frame, title);
+    QAction* action = popup ? ShownAction(popup, path) : nullptr;
+    if (!action) return false;
+    emit action->hovered();
+    return true;
 }
 
 }  // namespace tamo::platform

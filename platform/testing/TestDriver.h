@@ -56,6 +56,10 @@ public:
 
     // Popup menus: the command to choose; 0 dismisses the menu.
     void AnswerPopupMenu(UINT command);
+    // Or a script that runs while the next popup menu is open: it may rest the mouse on items (call.hover) and
+    // chooses by setting call.answer.
+    using PopupMenuScript = std::function<void(PopupMenuCall&)>;
+    void OnPopupMenu(PopupMenuScript script);
     const std::vector<PopupMenuCall>& PopupMenus() const { return m_popups; }
 
     // The shell and programs.
@@ -111,6 +115,9 @@ public:
     // Chooses the item of that path in the popup, as the user does after opening it; false when it is not there
     // or disabled.
     static bool ChooseMenuBarItem(CWnd& frame, LPCTSTR title, LPCTSTR path);
+    // Opens the popup and rests the mouse on the item of that path (the status bar shows its prompt); false when
+    // it is not there. The popup stays open until an item is chosen.
+    static bool HoverMenuBarItem(CWnd& frame, LPCTSTR title, LPCTSTR path);
     // Qt's warnings since this driver was made (the offscreen platform's notes left out).
     static const std::vector<CString>& QtWarnings();
 
@@ -132,7 +139,7 @@ private:
     int m_defaultBoxAnswer = 0;
     std::deque<CString> m_fileAnswers;
     std::deque<CString> m_folderAnswers;
-    std::deque<UINT> m_popupAnswers;
+    std::deque<PopupMenuScript> m_popupScripts;
     bool m_runProcesses = false;
     int m_exitCode = 0;
     std::vector<MessageBoxCall> m_boxes;

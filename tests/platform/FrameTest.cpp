@@ -390,6 +390,39 @@ TEST_F(FrameTest, TheViewMenuListsToolbarsAndPanesInPlaceOfItsItem) {
     EXPECT_EQ(g_handled, std::vector<std::string>{"customize"});
 }
 
+// While a menu is open the status bar shows the prompt of the hovered command (its string up to the line feed;
+// nothing for a command without a string); the idle message comes back when the menu closes.
+TEST_F(FrameTest, TheStatusBarShowsThePromptOfTheHoveredMenuCommand) {
+    ASSERT_TRUE(afxContextMenuManager->AddMenu("편집", kPopupMenu));
+    std::vector<CString> shown;
+    driver.OnPopupMenu([&](tamo::platform::PopupMenuCall& call) {
+        call.hover(kHandledCommand);
+        shown.push_back(frame->statusBar.GetPaneText(0));
+        call.hover(kUnhandledCommand);
+        shown.push_back(frame->statusBar.GetPaneText(0));
+        call.hover(kHandledCommand);
+    });
+    afxContextMenuManager->ShowPopupMenu(kPopupMenu, 100, 120, &frame->data, TRUE);
+    shown.push_back(frame->statusBar.GetPaneText(0));
+    EXPECT_EQ(shown, (std::vector<CString>{"처리되는 명령", "", "준비"}));
+
+    // A menu closed without a hovered item leaves what the program said.
+    frame->SetMessageText("작업 중");
+    driver.AnswerPopupMenu(0);
+    afxContextMenuManager->ShowPopupMenu(kPopupMenu, 100, 120, &frame->data, TRUE);
+    EXPECT_EQ(frame->statusBar.GetPaneText(0), "작업 중");
+
+    // The menu bar's popups: the prompt while the mouse rests on the item, the idle message once it is chosen.
+    const std::string search = "도구 모음 및 도킹 창(&T)/찾기";
+    EXPECT_TRUE(TestDriver::HoverMenuBarItem(*frame, "파일(&F)", "처리되는 명령"));
+    EXPECT_EQ(frame->statusBar.GetPaneText(0), "처리되는 명령");
+    EXPECT_TRUE(TestDriver::HoverMenuBarItem(*frame, "보기(&V)", search.c_str()));
+    EXPECT_EQ(frame->statusBar.GetPaneText(0), "");
+    EXPECT_TRUE(TestDriver::ChooseMenuBarItem(*frame, "보기(&V)", search.c_str()));
+    EXPECT_EQ(frame->statusBar.GetPaneText(0), "준비");
+    EXPECT_FALSE(frame->search.IsPaneVisible());
+}
+
 // A chooser: a row with options that takes no typing.
 CMFCPropertyGridProperty* NewChooser(LPCTSTR name, DWORD_PTR data, std::initializer_list<LPCTSTR> options) {
     auto* chooser = new CMFCPropertyGridProperty(name, (_variant_t) "선택하세요", "", data);
