@@ -1,6 +1,7 @@
 #include "class_msxmlcontroller.h"
 
 #include "CFileDialog.h"
+#include "DocumentPath.h"
 #include "class_xmlimport_dialog.h"
 
 class_msxmlcontroller* g_pMsXmlController = nullptr;
@@ -16,9 +17,7 @@ int class_msxmlcontroller::export_xml_document(int domainId, const std::string& 
                                                const CString& domainPath) {
     CFileDialog dialog(FALSE, nullptr, domainName.c_str(), kFileDialogFlags, kFilter, nullptr, 0, TRUE);
     if (dialog.DoModal() != IDOK) return -1;
-    std::string path = dialog.GetPathName().str();
-    if (path.find(".xml") == std::string::npos) path += ".xml";
-    m_data.m_strExportPath = path;
+    m_data.m_strExportPath = DocumentPath(dialog.GetPathName().str(), ".xml");
     m_data.m_strDomainPath = domainPath.str();
 
     m_data.load_methoddomain(domainId);

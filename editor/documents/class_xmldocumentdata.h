@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "MethodDomainGathering.h"
 #include "XmlDocument.h"
 #include "class_xmlexport_lists.h"
 #include "class_xmlimport_lists.h"
@@ -64,10 +65,7 @@ public:
     class_xmlimport_lists m_import;
 
 private:
-    // Ensures the data domain `id` (not 0) has its entry; `showFailure`: a failed lookup is shown.
-    void GatherDataDomain(int id, bool showFailure);
-    // The input or output data of a method.
-    void GatherMethodData(int domainId, const std::string& name);
+    MethodDomainGathering Gathering();
 
     std::unique_ptr<tamo::documents::XmlDocument> m_pDocument;  // the last document built or loaded
 };

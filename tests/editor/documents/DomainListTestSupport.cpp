@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "DomainListWriter.h"
@@ -24,6 +25,23 @@ void ExpectMatchesGolden(const std::string& name, const std::string& text) {
     const char* update = std::getenv("TAMO_UPDATE_GOLDEN");
     if (update && std::string(update) == "1") WriteFile(path, text);
     EXPECT_EQ(ReadFile(path), text) << "golden file " << path;
+}
+
+std::string WithoutSpaceBetweenElements(const std::string& text) {
+    static const std::regex between(">[ \t\r\n]+<");
+    return std::regex_replace(text, between, "><");
+}
+
+void ExpectMatchesGoldenElements(const std::string& name, const std::string& text) {
+    const std::string path = std::string(TAMO_DOCUMENTS_TEST_DIR) + "/golden/" + name;
+    const char* update = std::getenv("TAMO_UPDATE_GOLDEN");
+    if (update && std::string(update) == "1") WriteFile(path, text);
+    EXPECT_EQ(WithoutSpaceBetweenElements(ReadFile(path)), WithoutSpaceBetweenElements(text)) << "golden file " << path;
+}
+
+bool WellFormed(const std::string& path) {
+    const std::string command = "xmllint --noout '" + path + "' 2>/dev/null";
+    return std::system(command.c_str()) == 0;
 }
 
 std::string WrittenDocument(const class_xmlexport_lists& lists, const std::string& domainPath) {

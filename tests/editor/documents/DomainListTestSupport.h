@@ -15,6 +15,13 @@ void WriteFile(const std::string& path, const std::string& text);
 // Compares `text` with golden/`name`; with TAMO_UPDATE_GOLDEN=1 in the environment it writes the file instead.
 void ExpectMatchesGolden(const std::string& name, const std::string& text);
 
+// The text with the whitespace between elements taken out (indentation and line breaks of the serializer).
+std::string WithoutSpaceBetweenElements(const std::string& text);
+// As ExpectMatchesGolden, comparing both texts without the whitespace between elements.
+void ExpectMatchesGoldenElements(const std::string& name, const std::string& text);
+// True when xmllint finds the file a well-formed XML document.
+bool WellFormed(const std::string& path);
+
 // The domain list document of the lists as the writer saves it.
 std::string WrittenDocument(const class_xmlexport_lists& lists, const std::string& domainPath);
 

@@ -1,0 +1,17 @@
+#include "class_hmlcontroller.h"
+
+#include "CFileDialog.h"
+#include "DocumentPath.h"
+
+class_hmlcontroller* g_pHmlController = nullptr;
+
+int class_hmlcontroller::create_hml_document(int domainId, const std::string& domainName) {
+    CFileDialog dialog(FALSE, nullptr, domainName.c_str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                       "HWPML files(*.hml)|*.hml|", nullptr, 0, TRUE);
+    if (dialog.DoModal() != IDOK) return -1;
+    m_data.m_strOutputPath = DocumentPath(dialog.GetPathName().str(), ".hml");
+    m_data.gather_method_domain(domainId);
+    const int result = m_data.build_document();
+    m_data.clear();
+    return result;
+}
