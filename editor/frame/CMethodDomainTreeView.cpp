@@ -12,6 +12,7 @@
 #include "TreeContextMenu.h"
 #include "TreePane.h"
 #include "class_msxmlcontroller.h"
+#include "class_hmlcontroller.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ enum : UINT {
     ID_METHOD_REFRESH = 32913,
     ID_METHOD_XML_DOCUMENT = 32949,
     ID_METHOD_DOMAIN_ACCOUNTS = 32954,
+    ID_METHOD_HML_DOCUMENT = 32960,
     ID_METHOD_IMPORT = 32976,
     ID_METHOD_SORT_BY_NAME = 33034,
     ID_METHOD_SORT_TEST = 33038,
@@ -95,8 +97,7 @@ BEGIN_MESSAGE_MAP(CMethodDomainTreeView, CDockablePane)
     ON_COMMAND(ID_METHOD_COPY, &CMethodDomainTreeView::OnCopyMethod)
     ON_COMMAND(ID_METHOD_PASTE, &CMethodDomainTreeView::OnPasteMethod)
     ON_COMMAND(ID_METHOD_XML_DOCUMENT, &CMethodDomainTreeView::OnXmlDocument)
-    // "HML 문서 생성" (32960, OnHmlDocument) comes with the method domain's HWPML document; without a handler
-    // here its menu item stays disabled.
+    ON_COMMAND(ID_METHOD_HML_DOCUMENT, &CMethodDomainTreeView::OnHmlDocument)
 END_MESSAGE_MAP()
 
 CMethodDomainTreeView::~CMethodDomainTreeView() { ReleaseItemData(); }
@@ -170,6 +171,8 @@ void CMethodDomainTreeView::OnDestroy() {
     ReleaseItemData();
     delete g_pTreeMethodDomainControl;
     g_pTreeMethodDomainControl = nullptr;
+    delete g_pHmlController;
+    g_pHmlController = nullptr;
 }
 
 void CMethodDomainTreeView::ReleaseItemData() {
@@ -445,6 +448,16 @@ void CMethodDomainTreeView::OnXmlDocument() {
     MessageBox(result != 0 ? "XML문서를 생성하지 못했습니다" : "XML문서를 생성 했습니다", "");
     delete g_pMsXmlController;
     g_pMsXmlController = nullptr;
+}
+
+void CMethodDomainTreeView::OnHmlDocument() {
+    TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD_DOMAIN);
+    if (selected == nullptr) return;
+    const auto* domain = static_cast<const class_domain_info*>(selected->record);
+    // The controller is kept for the session's later documents; the pane deletes it when it is destroyed.
+    if (g_pHmlController == nullptr) g_pHmlController = new class_hmlcontroller;
+    if (g_pHmlController->create_hml_document(domain->id, domain->name) == 0)
+        AfxMessageBox("hml문서가 생성 되었습니다.");
 }
 
 void CMethodDomainTreeView::OnDomainAccounts() {

@@ -61,6 +61,7 @@ public:
     afx_msg void OnRefresh();
     afx_msg void OnMethodDomainXmlExport();
     afx_msg void OnXmlDocument();
+    afx_msg void OnHmlDocument();
     afx_msg void OnDomainAccounts();
     afx_msg void OnImportMethods();
     afx_msg void OnSortByName();
