@@ -10,7 +10,9 @@
 #include "EditorResources.h"
 #include "SessionMessageBox.h"
 #include "TestDriver.h"
+#include "class_hmlcontroller.h"
 #include "class_msxmlcontroller.h"
+#include "class_sdd_print_controller.h"
 #include "class_xmlimport_dialog.h"
 
 namespace {
@@ -21,6 +23,7 @@ using documents_test::WriteFile;
 using tamo::platform::TestDriver;
 
 enum : int { IDD_XML_IMPORT = 391, IDC_DATABASE = 1159, IDC_XML_DOCUMENT = 1160, IDC_RULES = 1161 };
+enum : int { IDD_SDD_CHOICE = 426, IDC_SDD_SUMMARY = 1210, IDC_SDD_DETAILED = 1211 };
 
 const char* const kFilter = "Text files(*.xml)|*.xml|";
 
@@ -163,6 +166,95 @@ TEST_F(DocumentWindowsTest, TheImportAsksForTheFileAndTheModeAndTellsHowItWent) 
     driver.AnswerMessageBox(IDOK);
     EXPECT_EQ(controller.import_xml_document(), 1);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"파일을 읽어 오는데 실패했습니다"});
+}
+
+TEST_F(DocumentWindowsTest, TheMethodDomainDocumentAsksForTheFileAndAppendsTheExtension) {
+    class_hmlcontroller controller;
+    driver.AnswerFileDialog("");
+    EXPECT_EQ(controller.create_hml_document(6, "NavService"), -1);
+    ASSERT_EQ(driver.FileDialogs().size(), 1u);
+    const auto& asked = driver.FileDialogs()[0];
+    EXPECT_FALSE(asked.open);
+    EXPECT_EQ(asked.filter, "HWPML files(*.hml)|*.hml|");
+    EXPECT_EQ(asked.initialName, "NavService");
+    EXPECT_EQ(asked.defaultExtension, "");
+    EXPECT_EQ(asked.flags & (OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT), DWORD(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
+
+    const struct {
+        std::string chosen;
+        std::string written;
+    } paths[] = {{"plan", "plan.hml"}, {"plan.hml.bak", "plan.hml.bak"}, {"PLAN.HML", "PLAN.HML.hml"}};
+    for (const auto& path : paths) {
+        driver.AnswerFileDialog(FilePath(path.chosen).c_str());
+        EXPECT_EQ(controller.create_hml_document(6, "NavService"), 0) << path.chosen;
+        EXPECT_TRUE(documents_test::WellFormed(FilePath(path.written))) << path.chosen;
+        EXPECT_TRUE(controller.GetDocumentData().m_lists.methods.empty());  // emptied after each document
+    }
+    EXPECT_TRUE(BoxTexts().empty());
+}
+
+TEST_F(DocumentWindowsTest, TheDesignDescriptionAsksForTheKindThenTheFile) {
+    const int helm = std::stoi(AdminValue("SELECT id FROM component WHERE name = '조타 제어기'"));
+    class_component_info component;
+    component.component_id = helm;
+    class_sdd_print_controller controller;
+
+    // "저장" without a choice keeps the dialog open; "취소" ends without a file dialog.
+    std::vector<std::string> shown;
+    driver.OnDialog(IDD_SDD_CHOICE, [&](CDialog& dialog) {
+        CString caption;
+        dialog.GetWindowText(caption);
+        shown.push_back(caption.str());
+        EXPECT_FALSE(dialog.IsDlgButtonChecked(IDC_SDD_SUMMARY) || dialog.IsDlgButtonChecked(IDC_SDD_DETAILED));
+        TestDriver::Click(dialog, IDOK);
+        EXPECT_TRUE(dialog.IsWindowVisible());
+        TestDriver::Click(dialog, IDCANCEL);
+    });
+    driver.AnswerMessageBox(IDOK);
+    EXPECT_EQ(controller.print_sdd_document(component, "조타 제어기"), -1);
+    EXPECT_EQ(shown, std::vector<std::string>{"SDD 문서 출력"});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"출력할 Type을 선택해 주세요."});
+    EXPECT_TRUE(driver.FileDialogs().empty());
+
+    const auto choose = [this](int button) {
+        driver.OnDialog(IDD_SDD_CHOICE, [button](CDialog& dialog) {
+            TestDriver::Click(dialog, button);
+            TestDriver::Click(dialog, IDOK);
+        });
+    };
+    choose(IDC_SDD_SUMMARY);
+    driver.AnswerFileDialog("");
+    EXPECT_EQ(controller.print_sdd_document(component, "조타 제어기"), -1);
+    ASSERT_EQ(driver.FileDialogs().size(), 1u);
+    EXPECT_EQ(driver.FileDialogs()[0].filter, "HWPML files(*.hml)|*.hml|");
+    EXPECT_EQ(driver.FileDialogs()[0].initialName, "");
+    EXPECT_EQ(driver.FileDialogs()[0].flags & OFN_OVERWRITEPROMPT, DWORD(OFN_OVERWRITEPROMPT));
+
+    // Summary: the four member methods of IHeartbeat and I위치; detailed: their member functions as well, and
+    // the BROADCAST Heartbeat is told to have none.
+    choose(IDC_SDD_SUMMARY);
+    driver.AnswerFileDialog(FilePath("summary").c_str());
+    EXPECT_EQ(controller.print_sdd_document(component, "조타 제어기"), 0);
+    EXPECT_TRUE(documents_test::WellFormed(FilePath("summary.hml")));
+    const std::string summary = ReadFile(FilePath("summary.hml"));
+    EXPECT_NE(summary.find("<CHAR>조타 제어기 Component Interface 함수 목록(CSU 함수 목록)</CHAR>"), std::string::npos);
+    EXPECT_NE(summary.find("RowCount=\"5\""), std::string::npos);
+
+    choose(IDC_SDD_DETAILED);
+    driver.AnswerFileDialog(FilePath("detailed").c_str());
+    driver.AnswerMessageBox(IDOK);
+    EXPECT_EQ(controller.print_sdd_document(component, "조타 제어기"), 0);
+    EXPECT_TRUE(documents_test::WellFormed(FilePath("detailed.hml")));
+    // 4 × 3 own and object rows, SIGNAL 2, CALL 2, EVENT 4.
+    EXPECT_NE(ReadFile(FilePath("detailed.hml")).find("RowCount=\"21\""), std::string::npos);
+    EXPECT_EQ(BoxTexts().back(), "class_sdd_document_data_417\n(tamo method 타입 분류 실패)");
+
+    // A file that cannot be written is no success.
+    choose(IDC_SDD_SUMMARY);
+    driver.AnswerFileDialog(FilePath("no/such/folder/out.hml").c_str());
+    driver.AnswerMessageBox(IDOK);
+    EXPECT_EQ(controller.print_sdd_document(component, "조타 제어기"), -1);
+    EXPECT_NE(BoxTexts().back().find(FilePath("no/such/folder/out.hml")), std::string::npos);
 }
 
 }  // namespace
