@@ -11,24 +11,10 @@
 
 namespace documents_test {
 
-namespace {
-
-std::vector<std::string>& RecordedBoxes() {
-    static std::vector<std::string> texts;
-    return texts;
-}
-
-int RecordBox(LPCTSTR text, UINT) {
-    RecordedBoxes().emplace_back(text ? text : "");
-    return IDOK;
-}
-
-}  // namespace
-
 void DocumentsDatabaseTest::SetUp() {
     m_server = tamo::testing::TestDatabase::Prepare(m_database, true);
     RecordedBoxes().clear();
-    SetSessionMessageBoxHandler(RecordBox);
+    SetSessionMessageBoxHandler(RecordSessionBox);
     db = CMysqlQuery::GetInstance();
     db->Close();
     db = CMysqlQuery::GetInstance();

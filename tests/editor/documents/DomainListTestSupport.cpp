@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "DomainListWriter.h"
+#include "SessionMessageBox.h"
 
 namespace documents_test {
 
@@ -42,6 +43,16 @@ void ExpectMatchesGoldenElements(const std::string& name, const std::string& tex
 bool WellFormed(const std::string& path) {
     const std::string command = "xmllint --noout '" + path + "' 2>/dev/null";
     return std::system(command.c_str()) == 0;
+}
+
+std::vector<std::string>& RecordedBoxes() {
+    static std::vector<std::string> texts;
+    return texts;
+}
+
+int RecordSessionBox(const char* text, unsigned) {
+    RecordedBoxes().emplace_back(text ? text : "");
+    return IDOK;
 }
 
 std::string WrittenDocument(const class_xmlexport_lists& lists, const std::string& domainPath) {

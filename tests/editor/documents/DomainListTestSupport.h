@@ -3,6 +3,7 @@
 // What the document tests share: texts of files and the golden files of this folder.
 
 #include <string>
+#include <vector>
 
 #include "XmlDocument.h"
 #include "class_xmlexport_lists.h"
@@ -21,6 +22,11 @@ std::string WithoutSpaceBetweenElements(const std::string& text);
 void ExpectMatchesGoldenElements(const std::string& name, const std::string& text);
 // True when xmllint finds the file a well-formed XML document.
 bool WellFormed(const std::string& path);
+
+// The session's message boxes as a test records them: RecordSessionBox is the handler to install (it answers
+// IDOK); RecordedBoxes holds the texts shown since the test emptied it.
+std::vector<std::string>& RecordedBoxes();
+int RecordSessionBox(const char* text, unsigned type);
 
 // The domain list document of the lists as the writer saves it.
 std::string WrittenDocument(const class_xmlexport_lists& lists, const std::string& domainPath);

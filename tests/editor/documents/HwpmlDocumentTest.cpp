@@ -17,6 +17,7 @@
 #include "class_sdd_document_data.h"
 
 using documents_test::ReadFile;
+using documents_test::RecordedBoxes;
 using documents_test::WellFormed;
 using documents_test::WithoutSpaceBetweenElements;
 using documents_test::WriteFile;
@@ -24,16 +25,6 @@ using documents_test::WriteFile;
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string>& Boxes() {
-    static std::vector<std::string> texts;
-    return texts;
-}
-
-int RecordBox(LPCTSTR text, UINT) {
-    Boxes().emplace_back(text ? text : "");
-    return IDOK;
-}
 
 // The parts of `text` from each `open` to the next `close` (inclusive).
 std::vector<std::string> Parts(const std::string& text, const std::string& open, const std::string& close) {
@@ -143,8 +134,8 @@ protected:
                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
-        Boxes().clear();
-        SetSessionMessageBoxHandler(RecordBox);
+        RecordedBoxes().clear();
+        SetSessionMessageBoxHandler(documents_test::RecordSessionBox);
     }
     void TearDown() override {
         SetSessionMessageBoxHandler(nullptr);
@@ -175,7 +166,7 @@ TEST_F(HwpmlDocumentTest, ADomainWithoutMethodsIsTheSkeletonWithBothTitlesAndAnE
     EXPECT_EQ(Attribute(tables[0].element, "RowCount"), "1");
     EXPECT_EQ(tables[0].rows, (std::vector<std::vector<std::string>>{{"메서드타입", "코드", "메서드", "설명"}}));
     EXPECT_EQ(Lines(text), (std::vector<std::string>{"(2) 운용스테이션 운용 메시지 식별", "(3) 메시지 상세 정의"}));
-    EXPECT_TRUE(Boxes().empty());
+    EXPECT_TRUE(RecordedBoxes().empty());
 }
 
 TEST_F(HwpmlDocumentTest, MethodBlocksShowTheDeclaredDataAndTheFieldsOfTheAliasTarget) {
@@ -246,8 +237,8 @@ TEST_F(HwpmlDocumentTest, AFailedSaveIsShownWithThePathAndReportedAsFailure) {
     class_hmldocumentdata document;
     document.m_strOutputPath = Path("no-such-folder/out.hml");
     EXPECT_EQ(document.build_document(), -1);
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_NE(Boxes()[0].find(document.m_strOutputPath), std::string::npos) << Boxes()[0];
+    ASSERT_EQ(RecordedBoxes().size(), 1u);
+    EXPECT_NE(RecordedBoxes()[0].find(document.m_strOutputPath), std::string::npos) << RecordedBoxes()[0];
 
     // A file that stands stays as it was.
     WriteFile(Path("kept.hml"), "old");
@@ -321,7 +312,7 @@ TEST_F(SddDocumentTest, TheDetailedKindListsTheGeneratedMemberFunctionsUnderEach
     }
     // The same-named interface of the other method domain follows; its methods are not lost.
     EXPECT_EQ(functions.back(), "on_Other");
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"class_sdd_document_data_417\n(CALLBACK method 타입 지원 불가)",
+    EXPECT_EQ(RecordedBoxes(), (std::vector<std::string>{"class_sdd_document_data_417\n(CALLBACK method 타입 지원 불가)",
                                                  "class_sdd_document_data_417\n(SIGNALBACK method 타입 지원 불가)",
                                                  "class_sdd_document_data_417\n(tamo method 타입 분류 실패)"}));
 }
@@ -338,7 +329,7 @@ TEST_F(SddDocumentTest, TheSummaryKindListsOnlyTheMethodsAndRefusesNothing) {
     for (std::size_t i = 1; i < tables[0].rows.size(); ++i) methods.push_back(tables[0].rows[i][2]);
     EXPECT_EQ(methods, (std::vector<std::string>{"Get", "Moved", "Info", "Set", "Dgram", "Reset", "Back", "Ack",
                                                  "Beat", "Other"}));
-    EXPECT_TRUE(Boxes().empty());
+    EXPECT_TRUE(RecordedBoxes().empty());
 
     class_sdd_document_data empty;
     empty.m_nOutputKind = SDD_DETAILED;
