@@ -11,8 +11,8 @@
 #include "RunXmlExporter.h"
 #include "TreeContextMenu.h"
 #include "TreePane.h"
-#include "class_msxmlcontroller.h"
 #include "class_hmlcontroller.h"
+#include "class_msxmlcontroller.h"
 
 namespace {
 

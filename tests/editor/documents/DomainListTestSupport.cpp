@@ -55,6 +55,12 @@ int RecordSessionBox(const char* text, unsigned) {
     return IDOK;
 }
 
+std::vector<class_xmlexport_lists::DataItemKey> DataItemKeys(const class_xmlexport_lists& lists) {
+    std::vector<class_xmlexport_lists::DataItemKey> keys;
+    for (const auto& [key, items] : lists.data_items) keys.push_back(key);
+    return keys;
+}
+
 std::string WrittenDocument(const class_xmlexport_lists& lists, const std::string& domainPath) {
     auto document = tamo::documents::XmlDocument::Create();
     EXPECT_TRUE(document);

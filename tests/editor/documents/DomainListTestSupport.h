@@ -28,6 +28,9 @@ bool WellFormed(const std::string& path);
 std::vector<std::string>& RecordedBoxes();
 int RecordSessionBox(const char* text, unsigned type);
 
+// The keys of the gathered data items, in the map's order.
+std::vector<class_xmlexport_lists::DataItemKey> DataItemKeys(const class_xmlexport_lists& lists);
+
 // The domain list document of the lists as the writer saves it.
 std::string WrittenDocument(const class_xmlexport_lists& lists, const std::string& domainPath);
 

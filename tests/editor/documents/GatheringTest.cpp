@@ -6,20 +6,16 @@
 #include <vector>
 
 #include "DocumentsDatabaseTest.h"
+#include "DomainListTestSupport.h"
 #include "SessionLogin.h"
 
 namespace {
 
+using documents_test::DataItemKeys;
 using documents_test::DocumentsDatabaseTest;
 using Key = class_xmlexport_lists::DataItemKey;
 
 const int kNavService = 6;
-
-std::vector<Key> DataItemKeys(const class_xmlexport_lists& lists) {
-    std::vector<Key> keys;
-    for (const auto& [key, items] : lists.data_items) keys.push_back(key);
-    return keys;
-}
 
 std::vector<int> DataDomainIds(const class_xmlexport_lists& lists) {
     std::vector<int> ids;

@@ -14,18 +14,13 @@
 
 namespace {
 
+using documents_test::DataItemKeys;
 using documents_test::DocumentsDatabaseTest;
 using documents_test::ReadFile;
 using documents_test::WellFormed;
 using Key = class_xmlexport_lists::DataItemKey;
 
 const int kNavService = 6;
-
-std::vector<Key> DataItemKeys(const class_xmlexport_lists& lists) {
-    std::vector<Key> keys;
-    for (const auto& [key, items] : lists.data_items) keys.push_back(key);
-    return keys;
-}
 
 std::vector<std::string> MethodNames(const std::vector<class_method_info>& methods) {
     std::vector<std::string> names;
