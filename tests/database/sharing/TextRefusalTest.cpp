@@ -123,8 +123,7 @@ TEST(Texts, ATextLongerThanItsColumnIsRefused) {
     EXPECT_EQ(TestDatabase::AdminQuery(server.database, kTables), before);
 }
 
-// Names that cannot be a file name or an XML text, for each kind of named thing; descriptions refuse only what
-// XML cannot carry.
+// Names that cannot be a file name or an XML text, for each kind of named thing.
 TEST(Texts, NamesThatCannotBeAFileNameOrXmlAreRefused) {
     const ConnectionValues server = Design();
     TestConnection db(server);
@@ -153,7 +152,14 @@ TEST(Texts, NamesThatCannotBeAFileNameOrXmlAreRefused) {
         EXPECT_TRUE(Refused(db.Run("call componentsNewcomponent(9, '" + db.Escape(name) + "', '')"),
                             "컴포넌트 이름에는 \\ 와 / 를 쓸 수 없습니다."));
     EXPECT_EQ(TestDatabase::AdminQuery(server.database, kTables), before);
+}
 
+// A description that XML carries is stored. It runs in a database of its own: the other tests here compare the
+// tables before and after, and they run at the same time.
+TEST(Texts, DescriptionsRefuseOnlyWhatXmlCannotCarry) {
+    const ConnectionValues server = TestDatabase::Prepare("sharing_texts_described", true);
+    TestConnection db(server);
+    ASSERT_TRUE(db.Login("admin", "admin"));
     const std::string described = "IDescribed" + std::to_string(getpid() % 100000);
     for (const std::string& description : {std::string("a\x01" "b"), std::string("a\xef\xbf\xbf" "b"),
                                            std::string("a\xed\xbf\xbf" "b"), std::string("a\0b", 3)})
