@@ -26,6 +26,15 @@ void WriteClassFile(class_sourceFile& file, const std::string& text, const std::
     if (!file.write_text_file(text, path)) ShowCodegenMessage(path + failure);
 }
 
+// A domain's header below the component's folder, where the includes of the generated sources look for it
+// (Tamo/Method/<server path><name>.h, Tamo/Data/...): the layout of saving all headers.
+std::string ComponentHeaderPath(CMysqlQuery& session, const std::string& basePath, const std::string& componentName,
+                                const char* kind, const class_domain_info& domain) {
+    std::string directory = HeaderPath(session, kind, domain.id);
+    ReplaceAll(directory, "/");
+    return basePath + "/" + componentName + "/" + directory + domain.name + ".h";
+}
+
 }  // namespace
 
 void GenerateInterfaceSources(CMysqlQuery& session, const SourceRequest& request, InterfaceInfoMap& memberMethods,
@@ -91,8 +100,7 @@ void WriteComponentMethodHeaders(CMysqlQuery& session, const std::string& basePa
         std::vector<class_domain_info> records;
         if (LoadDomainRecord(session, domainId, "method", records) != 0 || records.empty()) continue;
         const class_domain_info& domain = records.front();
-        const std::string path =
-            basePath + "/" + componentName + "/Tamo/Method/" + domain.name + "/" + domain.name + ".h";
+        const std::string path = ComponentHeaderPath(session, basePath, componentName, "method", domain);
         if (MakeDirectory(path) != 1) continue;
         std::string header;
         MakeDomainHeader(header, "method", session, domain);
@@ -111,7 +119,7 @@ void WriteComponentDataHeaders(CMysqlQuery& session, const std::string& basePath
         }
         if (records.empty()) continue;
         const class_domain_info& domain = records.front();
-        const std::string path = basePath + "/" + componentName + "/Tamo/Data/" + domain.name + "/" + domain.name + ".h";
+        const std::string path = ComponentHeaderPath(session, basePath, componentName, "data", domain);
         MakeDirectory(path);
         std::string header;
         MakeDomainHeader(header, "data", session, domain);

@@ -33,8 +33,8 @@ void GenerateInterfaceSources(CMysqlQuery& session, const SourceRequest& request
 // and their parent domains, until nothing new is found.
 void AddAliasDomains(CMysqlQuery& session, DomainIdMap& dataDomains);
 
-// Write the header of every domain of the map as <base>/<component>/Tamo/Method/<name>/<name>.h (or
-// .../Tamo/Data/...).
+// Write the header of every domain of the map as <base>/<component>/Tamo/Method/<server path><name>.h (or
+// .../Tamo/Data/...), where the includes of the generated sources find it.
 void WriteComponentMethodHeaders(CMysqlQuery& session, const std::string& basePath, const std::string& componentName,
                                  const DomainIdMap& methodDomains);
 void WriteComponentDataHeaders(CMysqlQuery& session, const std::string& basePath, const std::string& componentName,

@@ -27,6 +27,8 @@
 #include "SessionRecords.h"
 #include "TreeNodeData.h"
 
+class Class_UmlControl;
+
 // The command of the pane's and the main frame's menus that saves the headers of all domains.
 #define ID_SAVE_ALL_DOMAIN_HEADERS 32872
 
@@ -85,6 +87,28 @@ public:
     afx_msg void OnDeleteStubObject();
     afx_msg void OnObjectId();
     afx_msg void OnStubInfo();
+
+    // Tool commands: dialogs that change no item, code, exports and diagrams of the clicked item.
+    afx_msg void OnDomainAccounts();
+    afx_msg void OnDomainPorts();
+    afx_msg void OnNetworkLinks();
+    afx_msg void OnRegisteredIps();
+    afx_msg void OnConnectionIni();
+    afx_msg void OnProxyMemberFunctions();
+    afx_msg void OnStubMemberFunctions();
+    afx_msg void OnComponentSourceCode();
+    afx_msg void OnProxySourceCode();
+    afx_msg void OnStubSourceCode();
+    afx_msg void OnSystemDomainXmlExport();
+    afx_msg void OnComponentXmlExport();
+    afx_msg void OnDomainComponentDiagram();
+    afx_msg void OnProxyClassDiagram();
+    afx_msg void OnStubClassDiagram();
+    afx_msg void OnComponentDiagram();
+    afx_msg void OnInstalledComponentDiagram();
+    afx_msg void OnNodeDiagram();
+    afx_msg void OnSystemDiagram();
+    afx_msg void OnDeployDiagram();
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -195,6 +219,18 @@ private:
     void DeleteObject(int objectKind);
     // The objects of a class item again from the server, and the installed entries of its component.
     void RefillObjects(HTREEITEM classItem);
+    // ---- Tool commands ------------------------------------------------------------------------------------------
+
+    // The selected item's data when it is of the kind and carries a record (a folder's kind is enough).
+    TreeNodeData* SelectedItemOfKind(int kind, bool needsRecord = true) const;
+    // A real system domain of the current item (the root's record has none); else null.
+    class_domain_info* CurrentSystemDomain() const;
+    // Opens (or activates) the diagram window of the name; `draw` builds it only in a new window.
+    void OpenDiagram(const std::string& name, const std::function<void(Class_UmlControl&)>& draw);
+    // The texts of the item and of each item above it below the root, each followed by a backslash.
+    std::string TextsUpToRoot(HTREEITEM item) const;
+    void ShowMemberFunctions(int methodDomainId, const std::string& interfaceName);
+
     void ShowHelp(int topic);
     void PostProperties(TreeNodeData* data);
     void ClearCurrent();

@@ -253,7 +253,8 @@ TEST_F(CodeWindows, SourceDialogForAClassFixesSideAndName) {
 
 // Component mode: "ALL" fixes side and class; an empty path is refused before anything is written; otherwise
 // every proxy and stub class goes below Proxy/ and Stub/ of the component's folder, followed by the headers of
-// the method domains of their interfaces (ancestors included) and of every data domain their methods use.
+// the method domains of their interfaces (ancestors included) and of every data domain their methods use, each
+// where the includes of the generated sources look for it (Tamo/Data/Nav/Pos/Pos.h).
 TEST_F(CodeWindows, SourceDialogForAComponent) {
     class_component_info component;
     component.component_id = std::stoi(AdminValue("SELECT id FROM component WHERE name = '항법 관리자'"));
@@ -288,7 +289,7 @@ TEST_F(CodeWindows, SourceDialogForAComponent) {
     const std::vector<std::string> files = FilesBelow(base);
     for (const char* file : {"Proxy/class_Navigation.cpp", "Proxy/class_Navigation.h", "Stub/class_Waypoint.cpp",
                              "Stub/class_Waypoint.h", "Tamo/Method/NavService/NavService.h", "Tamo/Data/Nav/Nav.h",
-                             "Tamo/Data/Pos/Pos.h"}) {
+                             "Tamo/Data/Nav/Pos/Pos.h"}) {
         EXPECT_NE(std::find(files.begin(), files.end(), std::string("항법 관리자/") + file), files.end()) << file;
     }
     for (const std::string& file : files) {
@@ -298,7 +299,7 @@ TEST_F(CodeWindows, SourceDialogForAComponent) {
     }
     EXPECT_EQ(WithoutTimes(ReadFile(base + "/항법 관리자/Tamo/Method/NavService/NavService.h")),
               SampleGolden("sample/method_6.h.txt"));
-    EXPECT_EQ(WithoutTimes(ReadFile(base + "/항법 관리자/Tamo/Data/Pos/Pos.h")), SampleGolden("sample/data_2.h.txt"));
+    EXPECT_EQ(WithoutTimes(ReadFile(base + "/항법 관리자/Tamo/Data/Nav/Pos/Pos.h")), SampleGolden("sample/data_2.h.txt"));
     const std::string proxyHeader = ReadFile(base + "/항법 관리자/Proxy/class_Navigation.h");
     EXPECT_EQ(proxyHeader.rfind("#include <Tamo/Method/NavService/NavService.h>", 0), 0u) << proxyHeader;
 }
