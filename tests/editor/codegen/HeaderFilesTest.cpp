@@ -111,8 +111,9 @@ TEST_F(HeaderFiles, ComponentSourcesAndTheirDomainHeaders) {
     WriteComponentMethodHeaders(*db, base, "Bridge", methodDomains);
     WriteComponentDataHeaders(*db, base, "Bridge", dataDomains);
     EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
-    for (const char* header : {"Tamo/Method/NavService/NavService.h", "Tamo/Method/위치서비스/위치서비스.h",
-                               "Tamo/Data/Nav/Nav.h", "Tamo/Data/Pos/Pos.h", "Tamo/Data/기본형/기본형.h"}) {
+    // Each header stands where the generated includes name it, below its parent domains.
+    for (const char* header : {"Tamo/Method/NavService/NavService.h", "Tamo/Method/NavService/위치서비스/위치서비스.h",
+                               "Tamo/Data/Nav/Nav.h", "Tamo/Data/Nav/Pos/Pos.h", "Tamo/Data/기본형/기본형.h"}) {
         EXPECT_TRUE(fs::is_regular_file(base + "/Bridge/" + header)) << header;
     }
 }
