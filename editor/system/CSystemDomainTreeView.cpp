@@ -13,6 +13,7 @@
 #include "SystemTreeItems.h"
 #include "TreePane.h"
 #include "class_ini_dialog.h"
+#include "class_sdd_print_controller.h"
 
 namespace {
 
@@ -176,7 +177,7 @@ BEGIN_MESSAGE_MAP(CSystemDomainTreeView, CDockablePane)
     ON_COMMAND(ID_SYSTEM_COMPONENT_SOURCE, &CSystemDomainTreeView::OnComponentSourceCode)
     ON_COMMAND(ID_SYSTEM_PROXY_SOURCE, &CSystemDomainTreeView::OnProxySourceCode)
     ON_COMMAND(ID_SYSTEM_STUB_SOURCE, &CSystemDomainTreeView::OnStubSourceCode)
-    // ID_SYSTEM_SDD_DOCUMENT ("SDD 문서 출력") stays disabled until the design description writer is built.
+    ON_COMMAND(ID_SYSTEM_SDD_DOCUMENT, &CSystemDomainTreeView::OnSddDocument)
     ON_COMMAND(ID_SYSTEM_DOMAIN_XML, &CSystemDomainTreeView::OnSystemDomainXmlExport)
     ON_COMMAND(ID_SYSTEM_COMPONENT_XML, &CSystemDomainTreeView::OnComponentXmlExport)
     ON_COMMAND(ID_SYSTEM_DOMAIN_COMPONENT_DIAGRAM, &CSystemDomainTreeView::OnDomainComponentDiagram)
@@ -1197,6 +1198,15 @@ void CSystemDomainTreeView::OnProxySourceCode() {
 void CSystemDomainTreeView::OnStubSourceCode() {
     if (TreeNodeData* current = CurrentItemOfKind(TREE_STUB_CLASS))
         CodeControl()->ShowStubSourceCode(*static_cast<const class_stub_interface_relation_info*>(current->record));
+}
+
+void CSystemDomainTreeView::OnSddDocument() {
+    const TreeNodeData* selected = SelectedItemOfKind(TREE_COMPONENT);
+    if (selected == nullptr) return;
+    const auto* component = static_cast<const class_component_info*>(selected->record);
+    // A controller serves one document: the next command makes a new one.
+    class_sdd_print_controller controller;
+    if (controller.print_sdd_document(*component, component->name) != -1) AfxMessageBox("SDD 파일을 생성 했습니다.");
 }
 
 void CSystemDomainTreeView::OnSystemDomainXmlExport() {

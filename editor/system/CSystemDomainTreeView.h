@@ -99,6 +99,7 @@ public:
     afx_msg void OnComponentSourceCode();
     afx_msg void OnProxySourceCode();
     afx_msg void OnStubSourceCode();
+    afx_msg void OnSddDocument();
     afx_msg void OnSystemDomainXmlExport();
     afx_msg void OnComponentXmlExport();
     afx_msg void OnDomainComponentDiagram();

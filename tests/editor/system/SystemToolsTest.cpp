@@ -365,19 +365,40 @@ TEST_F(SystemToolsTest, ThePortsOfADomainThatALockedSubSystemUsesAreRefused) {
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"상위 도메인의 Subsystem Node에 Lock이 설정되어있어,\n 수정할 수 없습니다."});
 }
 
-TEST_F(SystemToolsTest, EveryToolCommandIsEnabledButTheDesignDescription) {
+TEST_F(SystemToolsTest, EveryToolCommandIsEnabled) {
     const UINT commands[] = {32956, 32988, 32979, 33022, 32984, 32907, 32923, 32897, 32899, 32901, 32872,
-                             33073, 33072, 33010, 33012, 33015, 33017, 33019, 33021, 32990, 33048};
+                             32994, 33073, 33072, 33010, 33012, 33015, 33017, 33019, 33021, 32990, 33048};
     for (const UINT id : commands) {
         CCmdUI state;
         state.m_nID = id;
         state.DoUpdate(&Pane(), TRUE);
         EXPECT_TRUE(state.m_bEnabled) << id;
     }
-    CCmdUI sdd;
-    sdd.m_nID = 32994;
-    sdd.DoUpdate(&Pane(), TRUE);
-    EXPECT_FALSE(sdd.m_bEnabled);
+}
+
+// ---- Design description -------------------------------------------------------------------------------------
+
+TEST_F(SystemToolsTest, TheDesignDescriptionOfTheClickedComponentIsWrittenAndTold) {
+    const int IDD_SDD_CHOICE = 426;
+    const int IDC_SDD_SUMMARY = 1210;
+    ASSERT_TRUE(SelectPath({"Ship", "Components", "항법 관리자"}));
+    // Cancelled: nothing is written and nothing told.
+    driver.OnDialog(IDD_SDD_CHOICE, [](CDialog& dialog) { TestDriver::Click(dialog, IDCANCEL); });
+    Pane().OnSddDocument();
+    EXPECT_TRUE(BoxTexts().empty());
+
+    const fs::path output = fs::path(tamo::codegen::testing::FreshFolder("system_tools_sdd")) / "항법";
+    driver.OnDialog(IDD_SDD_CHOICE, [IDC_SDD_SUMMARY](CDialog& dialog) {
+        TestDriver::Click(dialog, IDC_SDD_SUMMARY);
+        TestDriver::Click(dialog, IDOK);
+    });
+    driver.AnswerFileDialog(output.string().c_str());
+    driver.AnswerMessageBox(IDOK);
+    Pane().OnSddDocument();
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"SDD 파일을 생성 했습니다."});
+    std::stringstream written;
+    written << std::ifstream(output.string() + ".hml").rdbuf();
+    EXPECT_NE(written.str().find("항법 관리자 Component Interface 함수 목록(CSU 함수 목록)"), std::string::npos);
 }
 
 }  // namespace
