@@ -199,6 +199,8 @@ TEST_F(SystemDomainTreeViewTest, ARightClickShowsTheMenuOfTheItemUnderIt) {
     // No menu on an installed entries folder or beside every item.
     HTREEITEM installed = Tree().GetChildItem(navPc);
     rightClick(Child(installed, "installed_proxy"));
+    // Below the last item: with the root collapsed nothing reaches the bottom of the pane.
+    Tree().Expand(Root(), TVE_COLLAPSE);
     CRect client;
     Tree().GetClientRect(client);
     TestDriver::RightClickAt(Tree(), CPoint(client.right - 2, client.bottom - 2));
