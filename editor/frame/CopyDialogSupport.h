@@ -47,5 +47,21 @@ void AppendCopyRows(CListCtrl& list, const std::vector<Record>& rows, std::vecto
     }
 }
 
+// One row per record: its name and its id (`idOf`), with a copy of the record as the row's item data, which
+// `owned` keeps. Each row goes to the top (the list shows the records reversed) when `atTop`, else to the end.
+template <class Record, class IdOf>
+void InsertNameIdRows(CListCtrl& list, const std::vector<Record>& rows, std::vector<Record*>& owned, IdOf idOf,
+                      bool atTop) {
+    for (const Record& row : rows) {
+        auto* copy = new Record(row);
+        owned.push_back(copy);
+        const int index = list.InsertItem(atTop ? 0 : list.GetItemCount(), row.name.c_str());
+        CString id;
+        id.Format("%d", idOf(row));
+        list.SetItemText(index, 1, id);
+        list.SetItemData(index, reinterpret_cast<DWORD_PTR>(copy));
+    }
+}
+
 // The item data of every selected row, from the top.
 std::vector<DWORD_PTR> SelectedRowData(CListCtrl& list);

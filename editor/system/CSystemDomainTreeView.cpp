@@ -49,6 +49,9 @@ enum : UINT {
     ID_SYSTEM_DELETE_PROXY_OBJECT = 33002,
     ID_SYSTEM_EDIT_STUB_OBJECT = 33005,
     ID_SYSTEM_DELETE_STUB_OBJECT = 33006,
+    ID_SYSTEM_MOVE_OR_COPY_DOMAIN = 33008,
+    ID_SYSTEM_IMPORT_NODE = 32972,
+    ID_SYSTEM_IMPORT_COMPONENT = 32968,
 };
 
 // The tool commands of the context menus: dialogs, code, exports and diagrams.
@@ -79,6 +82,7 @@ enum : UINT {
 // Help topics of the help window.
 const int HELP_SYSTEM_DOMAIN = 0;
 const int HELP_SYSTEM_SELECTION = 27;
+const int HELP_MOVE_OR_COPY_DOMAIN = 33;
 const int HELP_NODE = 34;
 const int HELP_DEPLOYMENT = 36;
 const int HELP_COMPONENT = 38;
@@ -143,6 +147,9 @@ BEGIN_MESSAGE_MAP(CSystemDomainTreeView, CDockablePane)
     ON_COMMAND(ID_SYSTEM_ADD_DOMAIN, &CSystemDomainTreeView::OnAddDomain)
     ON_COMMAND(ID_SYSTEM_EDIT_DOMAIN, &CSystemDomainTreeView::OnEditDomain)
     ON_COMMAND(ID_SYSTEM_DELETE_DOMAIN, &CSystemDomainTreeView::OnDeleteDomain)
+    ON_COMMAND(ID_SYSTEM_MOVE_OR_COPY_DOMAIN, &CSystemDomainTreeView::OnMoveOrCopyDomain)
+    ON_COMMAND(ID_SYSTEM_IMPORT_NODE, &CSystemDomainTreeView::OnImportNode)
+    ON_COMMAND(ID_SYSTEM_IMPORT_COMPONENT, &CSystemDomainTreeView::OnImportComponent)
     ON_COMMAND(ID_SYSTEM_ADD_NODE, &CSystemDomainTreeView::OnAddNode)
     ON_COMMAND(ID_SYSTEM_EDIT_NODE, &CSystemDomainTreeView::OnEditNode)
     ON_COMMAND(ID_SYSTEM_DELETE_NODE, &CSystemDomainTreeView::OnDeleteNode)
@@ -789,6 +796,37 @@ void CSystemDomainTreeView::OnDeleteDomain() {
     m_wndTree.DeleteItem(current->item);
 }
 
+void CSystemDomainTreeView::OnMoveOrCopyDomain() {
+    ShowHelp(HELP_MOVE_OR_COPY_DOMAIN);
+    TreeNodeData* current = CurrentItemOfKind(TREE_SYSTEM_DOMAIN);
+    if (current == nullptr) return;
+    class_domain_info receiver = *static_cast<class_domain_info*>(current->record);
+    const int result = SystemControl()->MoveOrCopyDomain(&receiver);
+    if (result == -1) return;
+    if (receiver.id == 0) {
+        OnRefresh();
+        return;
+    }
+    // A move leaves its old place (never above the receiver: the dialog refuses moving an ancestor).
+    if (result != 0) {
+        if (HTREEITEM moved = FindDomainItem(m_wndTree.GetRootItem(), result)) m_wndTree.DeleteItem(moved);
+    }
+    m_mapDomainList.clear();
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainList('%d','system')", receiver.id),
+                                m_mapDomainList) != 0) {
+        db->ShowLastError();
+        return;
+    }
+    HTREEITEM item = current->item;
+    const std::string path = ChildPath(current);
+    DeleteChildItems(item);
+    FillNodes(LoadNodeList(db->FormatCall("call nodeViewList(%d)", receiver.id)), AddNodesFolder(path, item), path);
+    FillComponents(path, receiver.id, AddComponentsFolder(path, item));
+    FillDomainLevel(m_mapDomainList, receiver.id, item, 1, path);
+    m_wndTree.Expand(item, TVE_EXPAND);
+}
+
 HTREEITEM CSystemDomainTreeView::SelectedFolderOf(const TreeNodeData* current, const char* folderText) const {
     HTREEITEM selected = SelectedItem();
     if (current == nullptr || selected == nullptr || m_wndTree.GetParentItem(selected) != current->item ||
@@ -836,6 +874,18 @@ void CSystemDomainTreeView::OnDeleteNode() {
     m_wndTree.DeleteItem(current->item);
 }
 
+void CSystemDomainTreeView::OnImportNode() {
+    TreeNodeData* current = CurrentItemOfKind(TREE_SYSTEM_DOMAIN);
+    HTREEITEM folder = SelectedFolderOf(current, kNodesFolder);
+    if (folder == nullptr) return;
+    class_node_info copy;
+    if (SystemControl()->ImportNode(&copy, static_cast<class_domain_info*>(current->record)) == -1) return;
+    class_node_info* node = Own(m_nodes, copy);
+    InsertDataItem(node->name, NodeImageIndex(node->type), folder, TVI_LAST, TREE_NODE, node,
+                   ChildPath(current) + node->name);
+    m_wndTree.Expand(folder, TVE_EXPAND);
+}
+
 void CSystemDomainTreeView::OnAddComponent() {
     ShowHelp(HELP_COMPONENT);
     TreeNodeData* current = CurrentItemOfKind(TREE_SYSTEM_DOMAIN);
@@ -848,6 +898,20 @@ void CSystemDomainTreeView::OnAddComponent() {
     m_wndTree.Expand(folder, TVE_EXPAND);
     InsertFolder(kProxyFolder, SYSTEM_IMAGE_PROXY_FOLDER, item);
     InsertFolder(kStubFolder, SYSTEM_IMAGE_STUB_FOLDER, item);
+}
+
+void CSystemDomainTreeView::OnImportComponent() {
+    TreeNodeData* current = CurrentItemOfKind(TREE_SYSTEM_DOMAIN);
+    HTREEITEM folder = SelectedFolderOf(current, kComponentsFolder);
+    if (folder == nullptr) return;
+    class_component_info copy;
+    if (SystemControl()->ImportComponent(&copy, static_cast<class_domain_info*>(current->record)) == -1) return;
+    class_component_info* component = Own(m_components, copy);
+    const std::string path = ChildPath(current) + component->name;
+    HTREEITEM item =
+        InsertDataItem(component->name, SYSTEM_IMAGE_COMPONENT, folder, TVI_LAST, TREE_COMPONENT, component, path);
+    m_wndTree.Expand(folder, TVE_EXPAND);
+    AddClassFolders(path, component->component_id, item);
 }
 
 void CSystemDomainTreeView::OnEditComponent() {

@@ -65,6 +65,9 @@ public:
     afx_msg void OnAddDomain();
     afx_msg void OnEditDomain();
     afx_msg void OnDeleteDomain();
+    afx_msg void OnMoveOrCopyDomain();
+    afx_msg void OnImportNode();
+    afx_msg void OnImportComponent();
     afx_msg void OnAddNode();
     afx_msg void OnEditNode();
     afx_msg void OnDeleteNode();

@@ -14,6 +14,10 @@
 #include "CWnd.h"
 #include "DomainCommands.h"
 #include "SessionRecords.h"
+#include "class_copy_component_dlg.h"
+#include "class_copy_node_dialog.h"
+#include "class_copy_system_domain_data.h"
+#include "class_copy_system_domain_dialog.h"
 #include "class_network_link_dialog.h"
 #include "class_nodeproxy_stubinfo_dlg.h"
 #include "class_port_disign_dialog.h"
@@ -99,6 +103,21 @@ void CTreeSystemDomainControl::EditNetworkLinks(class_domain_info* domain) {
     class_network_link_dialog dialog;
     dialog.m_DomainInfo = *domain;
     dialog.DoModal();
+}
+
+int CTreeSystemDomainControl::MoveOrCopyDomain(class_domain_info* domain) {
+    class_copy_system_domain_dialog dialog;
+    dialog.m_nDestinationDomainId = domain->id;
+    if (dialog.DoModal() != IDOK || dialog.m_pChosenDomain == nullptr) return -1;
+    const class_domain_info chosen = *dialog.m_pChosenDomain;
+    class_copy_system_domain_data copier;
+    if (dialog.m_nMove != 0) return copier.relink_upper_domain(*domain, chosen) == 0 ? chosen.id : -1;
+    class_copy_system_domain_data::DomainIdMap domainIds;
+    copier.copy_domain(dialog.m_mapSnapshot, chosen.upper_id, domain->id, domainIds);
+    copier.copy_ports(domainIds);
+    copier.copy_components(domainIds);
+    copier.copy_network(domainIds);
+    return 0;
 }
 
 // ---- Nodes -------------------------------------------------------------------------------------------------
@@ -234,18 +253,13 @@ int CTreeSystemDomainControl::CopyNodeInto(const class_node_info& source, const 
     node->sub_system_domain_id = source.sub_system_domain_id;
     node->sub_system_domain_name = source.sub_system_domain_name;
 
-    std::vector<class_network_info> addresses;
-    if (db->SelectNetworkList(db->FormatCall("call networkViewList(%d)", source.id), addresses) != 0) {
-        db->ShowLastError();
-        return -1;
-    }
-    for (const class_network_info& row : addresses) {
-        if (db->ExecuteProc(db->FormatCall("call networkNewip(%d, '%s','%s','%s','%s','%s','%s','%s')", newId, row.ip,
-                                           row.mask, row.network, row.gateway, row.dns, row.port,
-                                           row.description)) != 0)
-            db->ShowLastError();
-    }
-    return 0;
+    return class_copy_system_domain_data::copy_node_networks(source.id, newId);
+}
+
+int CTreeSystemDomainControl::ImportNode(class_node_info* node, class_domain_info* domain) {
+    class_copy_node_dialog dialog;
+    if (dialog.DoModal() != IDOK || dialog.m_pSelectedNode == nullptr) return -1;
+    return CopyNodeInto(*dialog.m_pSelectedNode, *domain, node);
 }
 
 // ---- Components, classes and objects ------------------------------------------------------------------------
@@ -479,6 +493,12 @@ int CTreeSystemDomainControl::CopyComponentInto(const class_component_info& sour
                                   relation.method_domain_id, relation.interface_name, relation.class_name);
         });
     return stubsCopied ? 0 : -1;
+}
+
+int CTreeSystemDomainControl::ImportComponent(class_component_info* component, class_domain_info* domain) {
+    class_copy_component_dlg dialog;
+    if (dialog.DoModal() != IDOK || dialog.m_pSelectedComponent == nullptr) return -1;
+    return CopyComponentInto(*dialog.m_pSelectedComponent, *domain, component);
 }
 
 // ---- Installed entries ---------------------------------------------------------------------------------------

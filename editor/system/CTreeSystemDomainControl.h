@@ -49,6 +49,10 @@ public:
     void EditDomainPorts(class_domain_info* domain);
     // The network link dialog for a copy of the domain.
     void EditNetworkLinks(class_domain_info* domain);
+    // The move and copy dialog for the receiving domain: the chosen domain is moved below it, or copied with
+    // everything in it. -1 when cancelled or the move failed (shown); 0 after a copy (each failing step is
+    // shown and the copy goes on); the moved domain's id after a move.
+    int MoveOrCopyDomain(class_domain_info* domain);
 
     // ---- Nodes ---------------------------------------------------------------------------------------------
 
@@ -71,6 +75,8 @@ public:
     // id, domain, name, type, description and sub-system domain. 0; -1 when the node could not be created or
     // its IP rows could not be read (each failure shown; the IP rows that fail are shown and skipped).
     int CopyNodeInto(const class_node_info& source, const class_domain_info& domain, class_node_info* node);
+    // The node copy dialog, then CopyNodeInto with the chosen node. 0; -1 when cancelled or the copy failed.
+    int ImportNode(class_node_info* node, class_domain_info* domain);
 
     // ---- Components, classes and objects --------------------------------------------------------------------
 
@@ -109,6 +115,9 @@ public:
     // a class that cannot be copied is shown and skipped.
     int CopyComponentInto(const class_component_info& source, const class_domain_info& domain,
                           class_component_info* component);
+    // The component copy dialog, then CopyComponentInto with the chosen component. 0; -1 when cancelled or the
+    // copy failed.
+    int ImportComponent(class_component_info* component, class_domain_info* domain);
 
     // ---- Installed entries ----------------------------------------------------------------------------------
 
