@@ -63,7 +63,7 @@ class_domain_info* ChosenCopyDomain(CComboBox& combo) {
     return static_cast<class_domain_info*>(combo.GetItemDataPtr(selection));
 }
 
-void SetUpCopyList(CListCtrl& list, std::initializer_list<CopyListColumn> columns) {
+void SetUpCopyList(CListCtrl& list, const std::vector<CopyListColumn>& columns) {
     list.SetExtendedStyle(list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     int index = 0;
     for (const CopyListColumn& column : columns) list.InsertColumn(index++, column.heading, LVCFMT_LEFT, column.width);

@@ -3,7 +3,6 @@
 // What the copy dialogs share: the combo box of every domain of a kind, flattened from the domain tree, and the
 // list of the chosen domain's items with the rows chosen in it.
 
-#include <initializer_list>
 #include <map>
 #include <vector>
 
@@ -29,7 +28,7 @@ struct CopyListColumn {
     int width;
 };
 // Full-row selection and the columns, left-aligned.
-void SetUpCopyList(CListCtrl& list, std::initializer_list<CopyListColumn> columns);
+void SetUpCopyList(CListCtrl& list, const std::vector<CopyListColumn>& columns);
 
 // Appends one row per record, in order: its name, its domain id and its type, with a copy of the record as the
 // row's item data, which `owned` keeps.

@@ -7,6 +7,7 @@ target_sources(tamo_frame PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CNewMetadataDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CSearchDomainDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CTreeDataDomainControl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CCopyDialogBase.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CopyDialogSupport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DataDialogControls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DomainCommands.cpp

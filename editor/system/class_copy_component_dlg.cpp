@@ -1,8 +1,6 @@
 #include "class_copy_component_dlg.h"
 
-#include "CDataExchange.h"
 #include "CMysqlQuery.h"
-#include "CopyDialogSupport.h"
 
 namespace {
 
@@ -11,63 +9,38 @@ const int IDC_COMPONENT_LIST = 1180;
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(class_copy_component_dlg, CDialog)
+BEGIN_MESSAGE_MAP(class_copy_component_dlg, CCopyDialogBase)
     ON_CBN_SELCHANGE(IDC_DOMAIN_COMBO, &class_copy_component_dlg::OnDomainChanged)
     ON_NOTIFY(LVN_ITEMCHANGED, IDC_COMPONENT_LIST, &class_copy_component_dlg::OnRowChanged)
     ON_BN_CLICKED(IDOK, &class_copy_component_dlg::OnBnClickedOk)
 END_MESSAGE_MAP()
 
-class_copy_component_dlg::class_copy_component_dlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+class_copy_component_dlg::class_copy_component_dlg(CWnd* pParent)
+    : CCopyDialogBase(IDD, IDC_DOMAIN_COMBO, IDC_COMPONENT_LIST, "system",
+                      {{"COMPONET NAME", 150}, {"COMPONET ID", 0}}, pParent) {}
 
 class_copy_component_dlg::~class_copy_component_dlg() {
-    for (class_domain_info* copy : m_vecDomainCopies) delete copy;
     for (class_component_info* copy : m_vecRowCopies) delete copy;
 }
 
-void class_copy_component_dlg::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_DOMAIN_COMBO, m_comboDomain);
-    DDX_Control(pDX, IDC_COMPONENT_LIST, m_listComponents);
-}
-
-BOOL class_copy_component_dlg::OnInitDialog() {
-    CDialog::OnInitDialog();
-    SetUpCopyList(m_listComponents, {{"COMPONET NAME", 150}, {"COMPONET ID", 0}});
-    LoadCopyDomains(m_comboDomain, "system", m_mapDomains, m_vecDomainCopies);
-    return TRUE;
-}
-
-void class_copy_component_dlg::OnDomainChanged() {
-    m_pChosenDomain = ChosenCopyDomain(m_comboDomain);
-    if (m_pChosenDomain == nullptr) return;
-    m_nChosenDomainId = m_pChosenDomain->id;
-    m_pSelectedComponent = nullptr;
-    m_listComponents.DeleteAllItems();
+int class_copy_component_dlg::FillRows(int domainId) {
+    m_nChosenDomainId = domainId;
     m_vecRows.clear();
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->SelectComponentList(db->FormatCall("call componentViewList(%d)", m_nChosenDomainId), m_vecRows) != 0) {
-        db->ShowLastError();
-        return;
-    }
+    if (db->SelectComponentList(db->FormatCall("call componentViewList(%d)", domainId), m_vecRows) != 0) return -1;
+    // Each row goes to the top: the list shows the components in the reverse of the server's order.
     InsertNameIdRows(
-        m_listComponents, m_vecRows, m_vecRowCopies,
+        m_listRows, m_vecRows, m_vecRowCopies,
         [](const class_component_info& component) { return component.component_id; }, true);
+    return 0;
 }
 
-void class_copy_component_dlg::OnRowChanged(NMHDR*, LRESULT* pResult) {
-    const std::vector<DWORD_PTR> rows = SelectedRowData(m_listComponents);
-    m_pSelectedComponent = rows.empty() ? nullptr : reinterpret_cast<class_component_info*>(rows.front());
-    *pResult = 0;
+void class_copy_component_dlg::RowSelected(DWORD_PTR row) {
+    m_pSelectedComponent = reinterpret_cast<class_component_info*>(row);
 }
 
-void class_copy_component_dlg::OnBnClickedOk() {
-    if (ChosenCopyDomain(m_comboDomain) == nullptr) {
-        AfxMessageBox("Domain 선택이 않되었습니다.");
-        return;
-    }
-    if (SelectedRowData(m_listComponents).empty()) {
-        AfxMessageBox("Component가 선택이 않되었습니다.");
-        return;
-    }
-    EndDialog(IDOK);
+bool class_copy_component_dlg::AcceptRows(const std::vector<DWORD_PTR>& rows) {
+    if (!rows.empty()) return true;
+    AfxMessageBox("Component가 선택이 않되었습니다.");
+    return false;
 }

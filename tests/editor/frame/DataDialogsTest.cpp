@@ -545,10 +545,10 @@ TEST_F(DataDialogsTest, CopyDialogListsDomainsByLevelAndReturnsSelectedRows) {
         TestDriver::Click(d, IDOK);  // no domain chosen
         EXPECT_TRUE(d.IsModalRunning());
         Choose(d, 1184, "--센서");
-        EXPECT_EQ(ListNames(copy.m_listData), std::vector<std::string>{"SensorReading"});
+        EXPECT_EQ(ListNames(copy.m_listRows), std::vector<std::string>{"SensorReading"});
         Choose(d, 1184, "Nav");
-        EXPECT_EQ(ListNames(copy.m_listData), std::vector<std::string>{"Waypoint"});
-        EXPECT_EQ(copy.m_listData.GetItemText(0, 2), "struct");
+        EXPECT_EQ(ListNames(copy.m_listRows), std::vector<std::string>{"Waypoint"});
+        EXPECT_EQ(copy.m_listRows.GetItemText(0, 2), "struct");
         TestDriver::Click(d, IDOK);  // no row: an empty choice
     });
     ASSERT_EQ(dialog.DoModal(), IDOK);
@@ -559,10 +559,10 @@ TEST_F(DataDialogsTest, CopyDialogListsDomainsByLevelAndReturnsSelectedRows) {
     driver.OnDialog(415, [](CDialog& d) {
         auto& copy = dynamic_cast<class_copy_data_dialog&>(d);
         Choose(d, 1184, "기본형");
-        const std::vector<std::string> names = ListNames(copy.m_listData);
+        const std::vector<std::string> names = ListNames(copy.m_listRows);
         ASSERT_GT(names.size(), 3u);
-        TestDriver::ClickListRow(copy.m_listData, 3);
-        TestDriver::ClickListRow(copy.m_listData, 1, true);
+        TestDriver::ClickListRow(copy.m_listRows, 3);
+        TestDriver::ClickListRow(copy.m_listRows, 1, true);
         TestDriver::Click(d, IDOK);
     });
     ASSERT_EQ(second.DoModal(), IDOK);

@@ -160,8 +160,8 @@ TEST_F(DataDomainControlTest, CopyReportsEachDuplicateAndGoesOn) {
     driver.OnDialog(415, [&](CDialog& d) {
         auto& copy = dynamic_cast<class_copy_data_dialog&>(d);
         dialog_test::Choose(d, 1184, sourceName);
-        ASSERT_EQ(copy.m_listData.GetItemCount(), 3);
-        for (int row = 0; row < 3; ++row) TestDriver::ClickListRow(copy.m_listData, row, row > 0);
+        ASSERT_EQ(copy.m_listRows.GetItemCount(), 3);
+        for (int row = 0; row < 3; ++row) TestDriver::ClickListRow(copy.m_listRows, row, row > 0);
         TestDriver::Click(d, IDOK);
     });
     EXPECT_EQ(control.CopyMetadata(&targetRecord), -1);

@@ -105,10 +105,10 @@ TEST_F(SystemCopyDialogsTest, ComponentAndNodeDialogsListDomainsByLevelAndHandBa
         TestDriver::Click(d, IDOK);  // no domain
         Choose(d, 1178, s.aName);
         // The procedure's first row is shown last.
-        EXPECT_EQ(ListNames(dialog.m_listComponents), (Rows{"comp2", "comp"}));
-        EXPECT_EQ(dialog.m_listComponents.GetItemText(1, 1), std::to_string(s.comp));
+        EXPECT_EQ(ListNames(dialog.m_listRows), (Rows{"comp2", "comp"}));
+        EXPECT_EQ(dialog.m_listRows.GetItemText(1, 1), std::to_string(s.comp));
         TestDriver::Click(d, IDOK);  // no row
-        TestDriver::ClickListRow(dialog.m_listComponents, 1);
+        TestDriver::ClickListRow(dialog.m_listRows, 1);
         TestDriver::Click(d, IDOK);
     });
     ASSERT_EQ(components.DoModal(), IDOK);
@@ -120,16 +120,16 @@ TEST_F(SystemCopyDialogsTest, ComponentAndNodeDialogsListDomainsByLevelAndHandBa
     driver.OnDialog(414, [&s](CDialog& d) {
         auto& dialog = dynamic_cast<class_copy_node_dialog&>(d);
         Choose(d, 1182, s.aName);
-        EXPECT_EQ(ListNames(dialog.m_listNodes), (Rows{"pc", "sub_b", "sub_x"}));
-        TestDriver::ClickListRow(dialog.m_listNodes, 0);
+        EXPECT_EQ(ListNames(dialog.m_listRows), (Rows{"pc", "sub_b", "sub_x"}));
+        TestDriver::ClickListRow(dialog.m_listRows, 0);
         // The sub-domain B right below A: another domain replaces the rows and the choice.
         const Rows entries = ComboEntries(d, 1182);
         const auto a = std::find(entries.begin(), entries.end(), s.aName);
         TestDriver::ChooseComboItem(d, 1182, static_cast<int>(a - entries.begin()) + 1);
-        EXPECT_EQ(ListNames(dialog.m_listNodes), Rows{"pc_b"});
+        EXPECT_EQ(ListNames(dialog.m_listRows), Rows{"pc_b"});
         EXPECT_EQ(dialog.m_pSelectedNode, nullptr);
         TestDriver::Click(d, IDOK);
-        TestDriver::ClickListRow(dialog.m_listNodes, 0);
+        TestDriver::ClickListRow(dialog.m_listRows, 0);
         TestDriver::Click(d, IDOK);
     });
     ASSERT_EQ(nodes.DoModal(), IDOK);
@@ -164,7 +164,7 @@ TEST_F(SystemCopyDialogsTest, TheTreeMovesCopiesAndImports) {
     Select(ItemAt({receiverName, "Nodes"}));
     driver.OnDialog(414, [&s](CDialog& d) {
         Choose(d, 1182, s.aName);
-        TestDriver::ClickListRow(dynamic_cast<class_copy_node_dialog&>(d).m_listNodes, 0);
+        TestDriver::ClickListRow(dynamic_cast<class_copy_node_dialog&>(d).m_listRows, 0);
         TestDriver::Click(d, IDOK);
     });
     pane.OnImportNode();
@@ -176,7 +176,7 @@ TEST_F(SystemCopyDialogsTest, TheTreeMovesCopiesAndImports) {
     Select(ItemAt({receiverName, "Components"}));
     driver.OnDialog(413, [&s](CDialog& d) {
         Choose(d, 1178, s.aName);
-        TestDriver::ClickListRow(dynamic_cast<class_copy_component_dlg&>(d).m_listComponents, 0);
+        TestDriver::ClickListRow(dynamic_cast<class_copy_component_dlg&>(d).m_listRows, 0);
         TestDriver::Click(d, IDOK);
     });
     pane.OnImportComponent();

@@ -213,7 +213,7 @@ TEST_F(SystemDomainTreeViewTest, ARightClickShowsTheMenuOfTheItemUnderIt) {
     std::vector<std::string> enabled;
     for (const auto& item : driver.PopupMenus()[0].items)
         if (item.enabled) enabled.push_back(item.text.str());
-    EXPECT_EQ(enabled, (std::vector<std::string>{"도메인 추가", "새로 고침"}));
+    EXPECT_EQ(enabled, (std::vector<std::string>{"도메인 추가", "새로 고침", "도메인 이동및복사"}));
 }
 
 TEST_F(SystemDomainTreeViewTest, SelectingByPathLoadsEachLevelOnTheWay) {
