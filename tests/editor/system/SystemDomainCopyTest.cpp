@@ -150,7 +150,7 @@ TEST_F(SystemDomainCopyTest, FailuresAreShownAndSkippedAndTheCopyGoesOn) {
     EXPECT_EQ(InstalledComponents(NodeOf(ids[s.a], "pc")), Rows{"comp"});
 }
 
-TEST_F(SystemDomainCopyTest, ACopyIntoItsOwnSubDomainCopiesTheSnapshotOnce) {
+TEST_F(SystemDomainCopyTest, ACopyIntoItsOwnSubDomainCopiesTheSnapshotOnceAndAMoveIsRefused) {
     const ThreeLevels s = BuildThreeLevels();
     class_copy_system_domain_data::DomainIdMap ids = CopyInto(Snapshot(s.a), s.c);
     EXPECT_EQ(BoxTexts(), Rows{});
@@ -160,6 +160,15 @@ TEST_F(SystemDomainCopyTest, ACopyIntoItsOwnSubDomainCopiesTheSnapshotOnce) {
     EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM domain WHERE kind = 'system' AND name = " +
                          datatree_test::SqlText(s.aName)),
               "2");
+
+    // A move there is one call, which the server refuses; the failure is shown and reported.
+    class_domain_info a, c;
+    a.id = s.a;
+    c.id = s.c;
+    driver.SetDefaultMessageBoxAnswer(IDOK);
+    EXPECT_EQ(class_copy_system_domain_data().relink_upper_domain(c, a), -1);
+    EXPECT_EQ(BoxTexts(), Rows{"도메인을 자기 자신이나 자신의 하위 도메인 아래로 옮길 수 없습니다."});
+    EXPECT_EQ(AdminValue("SELECT upper_id FROM domain WHERE id = " + Id(s.a)), "0");
 }
 
 // ---- Acceptance: the sample's Ship and its copy, exported ------------------------------------------------
