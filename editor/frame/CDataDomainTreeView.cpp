@@ -143,10 +143,7 @@ int CDataDomainTreeView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
         AfxMessageBox("root 노드 생성 실패");
         return -1;
     }
-    LoadDomainList(0);
-    BuildDomainChildren(m_mapDomainList, 0, root, 1);
-    m_wndTree.Expand(root, TVE_EXPAND);
-    PublishDomainPaths();
+    FillFromRoot(root);
     AdjustLayout();
     return 0;
 }
@@ -220,6 +217,34 @@ int CDataDomainTreeView::FillRootNode(HTREEITEM& root) {
     return root ? 0 : -1;
 }
 
+void CDataDomainTreeView::FillFromRoot(HTREEITEM root) {
+    LoadDomainList(0);
+    // Expanding the root loads it afresh, two levels deep, in place of a first level built before it: with
+    // domains to show, the root is loaded from this list right away (what its expansion would do), and the
+    // expansion finds it loaded. Without any, the root stays unloaded and closed.
+    if (m_mapDomainList.count(0) != 0) {
+        TreeNodeData* data = ItemData(root);
+        m_pSelectedItem = data;
+        m_pSelectedDomain = static_cast<class_domain_info*>(data->record);
+        LoadDomainLevel(root, *data, false);
+    }
+    m_wndTree.Expand(root, TVE_EXPAND);
+    PublishDomainPaths();
+}
+
+void CDataDomainTreeView::LoadDomainLevel(HTREEITEM hItem, const TreeNodeData& data, bool loadList) {
+    auto* domain = static_cast<class_domain_info*>(data.record);
+    DeleteChildItems(hItem);
+    if (loadList) LoadDomainList(domain->id);
+    BuildDomainChildren(m_mapDomainList, domain->id, hItem, 2);
+    if (domain->id != 0) {
+        LoadDataItems(domain->id, "");
+        InsertDataItems(domain->id, hItem, data.path, 0);
+    }
+    domain->loaded = 1;
+    PublishDomainPaths();
+}
+
 void CDataDomainTreeView::LoadDomainList(int domainId) {
     m_mapDomainList.clear();
     CMysqlQuery* db = CMysqlQuery::GetInstance();
@@ -229,6 +254,12 @@ void CDataDomainTreeView::LoadDomainList(int domainId) {
 }
 
 void CDataDomainTreeView::BuildDomainChildren(const DomainList& list, int parentId, HTREEITEM hParent, int depth) {
+    // Every domain's data list in one round trip; the build then takes them in its own order.
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<CString> calls;
+    for (const auto& [domain, depthBelow] : DomainLevelFillOrder(list, parentId, depth))
+        calls.push_back(db->MetadataListCall(domain->id, ""));
+    CMysqlReadAhead ahead(calls);
     // Paths carry every ancestor from the top level, also for domains built when their parent opens.
     BuildDomainLevels(
         list, parentId, hParent, ChildDomainPath(ItemData(hParent)), depth,
@@ -251,6 +282,13 @@ void CDataDomainTreeView::LoadDataItems(int domainId, const CString& name) {
 }
 
 void CDataDomainTreeView::InsertDataItems(int, HTREEITEM hParent, const std::string& path, int firstOnly) {
+    // The first field or constant of every item in one round trip (only a full list gives them).
+    std::vector<CString> calls;
+    if (firstOnly != 1)
+        for (const class_metadata_info& row : m_vecLoadedData)
+            if (row.type == "struct" || IsEnumerationType(row.type))
+                calls.push_back(FieldListCall(row.domain_id, row.name));
+    CMysqlReadAhead ahead(calls);
     for (const class_metadata_info& row : m_vecLoadedData) {
         auto* data = new class_metadata_info(row);
         m_dataItems.push_back(data);
@@ -265,11 +303,15 @@ void CDataDomainTreeView::InsertDataItems(int, HTREEITEM hParent, const std::str
     }
 }
 
+CString CDataDomainTreeView::FieldListCall(int domainId, const std::string& name) {
+    return CMysqlQuery::GetInstance()->FormatCall("call metadataViewMetafieldList(%d,'%s','data')", domainId, name);
+}
+
 int CDataDomainTreeView::LoadStructFields(const std::string& name, int domainId, HTREEITEM hParent,
                                           const std::string& path, int firstOnly) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     m_vecLoadedFields.clear();
-    if (db->SelectDatafieldList(db->FormatCall("call metadataViewMetafieldList(%d,'%s','data')", domainId, name),
+    if (db->SelectDatafieldList(FieldListCall(domainId, name),
                                 m_vecLoadedFields) != 0) {
         db->ShowLastError();
         return -1;
@@ -295,8 +337,7 @@ int CDataDomainTreeView::LoadAliasFields(int realDomainId, const std::string& re
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<class_datafield_info> fields;
     int result = 0;
-    if (db->SelectDatafieldList(db->FormatCall("call metadataViewMetafieldList(%d,'%s','data')", realDomainId,
-                                               realData),
+    if (db->SelectDatafieldList(FieldListCall(realDomainId, realData),
                                 fields) != 0) {
         db->ShowLastError();
         result = -1;
@@ -317,8 +358,7 @@ int CDataDomainTreeView::LoadEnumConstants(const std::string& name, int domainId
                                            const std::string& path, int firstOnly) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     m_vecLoadedFields.clear();
-    if (db->SelectDatafieldSummaryList(db->FormatCall("call metadataViewMetafieldList(%d,'%s','data')", domainId,
-                                                      name),
+    if (db->SelectDatafieldSummaryList(FieldListCall(domainId, name),
                                        m_vecLoadedFields) != 0) {
         db->ShowLastError();
         return -1;
@@ -369,17 +409,7 @@ void CDataDomainTreeView::OnSelectTreeItem(HTREEITEM* item) {
     if (data->kind == TREE_DATA_DOMAIN) {
         auto* domain = static_cast<class_domain_info*>(data->record);
         m_pSelectedDomain = domain;
-        if (domain->loaded == 0) {
-            DeleteChildItems(hItem);
-            LoadDomainList(domain->id);
-            BuildDomainChildren(m_mapDomainList, domain->id, hItem, 2);
-            if (domain->id != 0) {
-                LoadDataItems(domain->id, "");
-                InsertDataItems(domain->id, hItem, data->path, 0);
-            }
-            domain->loaded = 1;
-            PublishDomainPaths();
-        }
+        if (domain->loaded == 0) LoadDomainLevel(hItem, *data, true);
         if (data->path != kRootPath) ShowHelp(HELP_DATA_DOMAIN);
         return;
     }
@@ -559,10 +589,7 @@ void CDataDomainTreeView::OnRefresh() {
         AfxMessageBox("root 노드 생성 실패");
         return;
     }
-    LoadDomainList(0);
-    BuildDomainChildren(m_mapDomainList, 0, root, 1);
-    m_wndTree.Expand(root, TVE_EXPAND);
-    PublishDomainPaths();
+    FillFromRoot(root);
 }
 
 void CDataDomainTreeView::OnSortByName() {

@@ -80,6 +80,11 @@ private:
 
     // Inserts the root item "Data_Domain" with its record; 0, or -1 (shown) when its data cannot be set.
     int FillRootNode(HTREEITEM& root);
+    // The domain list of the top level, the root loaded from it, the root expanded, the paths published.
+    void FillFromRoot(HTREEITEM root);
+    // The first load of a domain item: its children rebuilt two levels deep, then its data items; marks it
+    // loaded. `loadList` false: the domain list holds the domain's subtree already.
+    void LoadDomainLevel(HTREEITEM hItem, const TreeNodeData& data, bool loadList);
     // The domain list below the id (the whole subtree) from the server; a failure is shown.
     void LoadDomainList(int domainId);
     // Inserts the domains of `list` below `parentId` as the first children of the item, `depth` levels more
@@ -88,6 +93,8 @@ private:
     // The loaded data items: every item of the domain (empty name), or the one of that name.
     void LoadDataItems(int domainId, const CString& name);
     void InsertDataItems(int domainId, HTREEITEM hParent, const std::string& path, int firstOnly);
+    // The call that lists the fields (or constants) of a data item.
+    static CString FieldListCall(int domainId, const std::string& name);
     int LoadStructFields(const std::string& name, int domainId, HTREEITEM hParent, const std::string& path,
                          int firstOnly);
     int LoadAliasFields(int realDomainId, const std::string& realData, HTREEITEM hParent,

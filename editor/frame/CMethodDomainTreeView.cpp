@@ -228,6 +228,14 @@ void CMethodDomainTreeView::LoadDomainList(int domainId) {
 }
 
 void CMethodDomainTreeView::InsertDomainItems(const DomainList& list, int parentId, HTREEITEM hParent, int depth) {
+    // Every domain's interface and method lists in one round trip; the build takes them in its own order.
+    std::vector<CString> calls;
+    for (const auto& [domain, depthBelow] : DomainLevelFillOrder(list, parentId, depth)) {
+        if (domain->id == 0) continue;
+        calls.push_back(InterfaceListCall(domain->id));
+        calls.push_back(MethodListCall(domain->id, ""));
+    }
+    CMysqlReadAhead ahead(calls);
     // Paths carry every ancestor from the top level, also for domains inserted when their parent opens.
     BuildDomainLevels(
         list, parentId, hParent, ChildDomainPath(ItemData(hParent)), depth,
@@ -252,11 +260,16 @@ int CMethodDomainTreeView::InsertInterfaceItems(int domainId, HTREEITEM hParent,
                                                 bool firstOnly) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     m_vecInterfaceList.clear();
-    if (db->SelectInterfaceList(db->FormatCall("call interfaceViewInterfaceList('%d','method','%%')", domainId),
-                                m_vecInterfaceList) != 0) {
+    if (db->SelectInterfaceList(InterfaceListCall(domainId), m_vecInterfaceList) != 0) {
         db->ShowLastError();
         return -1;
     }
+    // The member methods of every interface in one round trip.
+    std::vector<CString> calls;
+    if (!firstOnly)
+        for (const class_interface_info& row : m_vecInterfaceList)
+            calls.push_back(MemberMethodListCall(domainId, row.name));
+    CMysqlReadAhead ahead(calls);
     for (const class_interface_info& row : m_vecInterfaceList) {
         auto* iface = new class_interface_info(row);
         m_interfaces.push_back(iface);
@@ -272,9 +285,7 @@ int CMethodDomainTreeView::InsertMemberMethodItems(int domainId, const std::stri
                                                    const std::string& path, HTREEITEM hParent, bool firstOnly) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<class_method_info> members;
-    if (db->SelectMemberMethodList(
-            db->FormatCall("call interfaceViewMemberMethodList(%d,'method','%s')", domainId, interfaceName),
-            members) != 0) {
+    if (db->SelectMemberMethodList(MemberMethodListCall(domainId, interfaceName), members) != 0) {
         db->ShowLastError();
         return -1;
     }
@@ -296,10 +307,22 @@ int CMethodDomainTreeView::InsertMemberMethodItems(int domainId, const std::stri
 void CMethodDomainTreeView::LoadMethodList(int domainId, const std::string& name) {
     m_vecMethodList.clear();
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    const CString call =
-        name.empty() ? db->FormatCall("call methodViewMethodList(%d,'method','ALL','%%','%%')", domainId)
-                     : db->FormatCall("call methodViewMethodList(%d,'method','ALL','%%','%s')", domainId, name);
-    if (db->SelectMethodList(call, m_vecMethodList) != 0) db->ShowLastError();
+    if (db->SelectMethodList(MethodListCall(domainId, name), m_vecMethodList) != 0) db->ShowLastError();
+}
+
+CString CMethodDomainTreeView::InterfaceListCall(int domainId) {
+    return CMysqlQuery::GetInstance()->FormatCall("call interfaceViewInterfaceList('%d','method','%%')", domainId);
+}
+
+CString CMethodDomainTreeView::MemberMethodListCall(int domainId, const std::string& interfaceName) {
+    return CMysqlQuery::GetInstance()->FormatCall("call interfaceViewMemberMethodList(%d,'method','%s')", domainId,
+                                                  interfaceName);
+}
+
+CString CMethodDomainTreeView::MethodListCall(int domainId, const std::string& name) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    return name.empty() ? db->FormatCall("call methodViewMethodList(%d,'method','ALL','%%','%%')", domainId)
+                        : db->FormatCall("call methodViewMethodList(%d,'method','ALL','%%','%s')", domainId, name);
 }
 
 void CMethodDomainTreeView::InsertMethodItems(HTREEITEM hParent, const std::string& path, bool firstOnly) {

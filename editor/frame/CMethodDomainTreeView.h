@@ -98,6 +98,10 @@ private:
                                 HTREEITEM hParent, bool firstOnly);
     // The method list: every method of the domain (empty name), or the one of that name.
     void LoadMethodList(int domainId, const std::string& name);
+    // The calls of the lists above, also for reading them ahead.
+    static CString InterfaceListCall(int domainId);
+    static CString MemberMethodListCall(int domainId, const std::string& interfaceName);
+    static CString MethodListCall(int domainId, const std::string& name);
     // The loaded methods as the last children of the item; with `firstOnly` only the first.
     void InsertMethodItems(HTREEITEM hParent, const std::string& path, bool firstOnly);
     void DeleteChildItems(HTREEITEM hItem);

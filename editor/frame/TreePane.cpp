@@ -119,3 +119,15 @@ void BuildDomainLevels(
     std::set<int> placed;
     BuildDomainLevel(list, parentId, hParent, parentPath, depth, placed, insertDomain, fillDomain);
 }
+
+std::vector<std::pair<const class_domain_info*, int>> DomainLevelFillOrder(
+    const std::multimap<int, class_domain_info>& list, int parentId, int depth) {
+    std::vector<std::pair<const class_domain_info*, int>> order;
+    BuildDomainLevels(
+        list, parentId, nullptr, "", depth,
+        [](const class_domain_info&, HTREEITEM, const std::string&) -> HTREEITEM { return nullptr; },
+        [&order](const class_domain_info& row, HTREEITEM, const std::string&, int depthBelow) {
+            order.emplace_back(&row, depthBelow);
+        });
+    return order;
+}

@@ -378,3 +378,101 @@ void CMysqlQuery::GetDomainPath(LPCTSTR kind, int domainId, std::string& path) {
     DrainResults();
     ShowLastError();
 }
+
+// ---- Read-ahead ---------------------------------------------------------------------------------------------
+
+namespace {
+
+// A batch stays well below the smallest packet limit a server is configured with.
+constexpr size_t READ_AHEAD_BATCH_BYTES = 256 * 1024;
+
+}  // namespace
+
+void CMysqlQuery::SendReadAhead(const std::vector<CString>& texts, std::vector<CMysqlReadAhead::Answer>& answers) {
+    if (!Handle() || !IsConnected() || texts.size() < 2) return;
+    DrainResults();
+    size_t next = 0;
+    while (next < texts.size()) {
+        const size_t first = next;
+        std::string batch;
+        while (next < texts.size() &&
+               (batch.empty() || batch.size() + 1 + texts[next].GetLength() <= READ_AHEAD_BATCH_BYTES)) {
+            if (!batch.empty()) batch += ';';
+            batch.append(texts[next].GetString(), texts[next].GetLength());
+            ++next;
+        }
+        if (!SendReadAheadBatch(batch, texts, first, next, answers)) break;
+    }
+    m_bResultPending = false;
+}
+
+bool CMysqlQuery::SendReadAheadBatch(const std::string& batch, const std::vector<CString>& texts, size_t first,
+                                     size_t last, std::vector<CMysqlReadAhead::Answer>& answers) {
+    MYSQL* mysql = Handle();
+    size_t call = first;
+    answers.push_back({std::string(texts[call].GetString(), texts[call].GetLength()), {}, {}, false});
+    if (mysql_real_query(mysql, batch.data(), static_cast<unsigned long>(batch.size())) != 0) {
+        answers.back().error = mysql_error(mysql);
+        return false;
+    }
+    bool callEnded = false;
+    for (;;) {
+        if (callEnded) {
+            // The results that follow the end of a call belong to the next text of the batch.
+            if (++call == last) break;
+            answers.push_back({std::string(texts[call].GetString(), texts[call].GetLength()), {}, {}, false});
+            callEnded = false;
+        }
+        if (mysql_field_count(mysql) != 0) {
+            MYSQL_RES* stored = mysql_store_result(mysql);
+            if (!stored) {
+                answers.back().error = mysql_error(mysql);
+                DrainResults();
+                return false;
+            }
+            answers.back().results.push_back(stored);
+        } else {
+            // A result without a set ends a CALL (and any other statement).
+            answers.back().results.push_back(nullptr);
+            callEnded = true;
+        }
+        if (!mysql_more_results(mysql)) break;
+        const int status = mysql_next_result(mysql);
+        if (status > 0) {
+            if (callEnded && call + 1 < last) {
+                answers.push_back({std::string(texts[call + 1].GetString(), texts[call + 1].GetLength()), {}, {},
+                                   false});
+            }
+            answers.back().error = mysql_error(mysql);
+            return false;
+        }
+        if (status != 0) break;
+    }
+    return true;
+}
+
+CMysqlReadAhead::Answer* CMysqlQuery::TakeReadAhead(const CString& text) {
+    if (m_readAheads.empty()) return nullptr;
+    const std::string key(text.GetString(), text.GetLength());
+    for (CMysqlReadAhead* ahead : m_readAheads)
+        if (CMysqlReadAhead::Answer* answer = ahead->Take(key)) return answer;
+    return nullptr;
+}
+
+MYSQL_RES* CMysqlQuery::OpenReadAheadRows(CMysqlReadAhead::Answer& answer, bool withStatus) {
+    std::vector<MYSQL_RES*>& results = answer.results;
+    size_t next = 0;
+    auto take = [&]() -> MYSQL_RES* { return next < results.size() ? results[next++] : nullptr; };
+    MYSQL_RES* data = nullptr;
+    bool statusPassed = !results.empty();
+    if (statusPassed && withStatus) {
+        CMysqlResult status(take());
+        statusPassed = status.HasResult() && status.FetchRow() && status.GetInt(0) >= 1;
+    }
+    if (statusPassed) data = take();
+    for (; next < results.size(); ++next)
+        if (results[next]) mysql_free_result(results[next]);
+    results.clear();
+    if (!data) m_strLastError = answer.error;
+    return data;
+}

@@ -16,6 +16,7 @@
 #include "CCallFormat.h"
 #include "CLoginValues.h"
 #include "CMysqlConnection.h"
+#include "CMysqlReadAhead.h"
 #include "CMysqlResult.h"
 #include "CString.h"
 #include "SessionRecords.h"
@@ -124,6 +125,8 @@ public:
     int SelectDomainInfoList(const CString& text, LPCTSTR kind, std::vector<class_domain_info>& list);
     // Clears. Builds its own call: the item named `name` of the domain, or every item when `name` is empty.
     int SelectMetadataList(int domainId, LPCTSTR name, std::vector<class_metadata_info>& list);
+    // The call text SelectMetadataList sends (for a read-ahead of it).
+    CString MetadataListCall(int domainId, LPCTSTR name);
     // Clears. Every item of the domain, ordered by type.
     int SelectMetadataListByTypeSort(int domainId, std::vector<class_metadata_info>& list);
     int SelectRealDomainList(const CString& text, std::vector<class_domain_info>& list);
@@ -169,6 +172,7 @@ public:
     int SelectDomainLogicalList(const CString& text, std::vector<int>& list);
 
 private:
+    friend class CMysqlReadAhead;
     CMysqlQuery() = default;
 
     template <typename T>
@@ -204,6 +208,19 @@ private:
     template <typename ReadRow>
     int LoadRows(const CString& text, ReadRow&& readRow, bool withStatus = true);
 
+    // Sends the texts in as few round trips as fit the connection's packets and stores every result of each
+    // call into `answers`, in order; stops after the first call that fails (the server runs none after it).
+    // Fewer than two texts, or no connection: nothing is sent.
+    void SendReadAhead(const std::vector<CString>& texts, std::vector<CMysqlReadAhead::Answer>& answers);
+    // One multi-statement text of texts[first, last); false when a call failed.
+    bool SendReadAheadBatch(const std::string& batch, const std::vector<CString>& texts, size_t first, size_t last,
+                            std::vector<CMysqlReadAhead::Answer>& answers);
+    // The answer a read-ahead holds for the text, taken; null when none does.
+    CMysqlReadAhead::Answer* TakeReadAhead(const CString& text);
+    // The data set of a read-ahead answer as LoadRows reads it live: after the status set (unless
+    // `withStatus` is false). Frees the answer's other results; null with the call's error text on failure.
+    MYSQL_RES* OpenReadAheadRows(CMysqlReadAhead::Answer& answer, bool withStatus);
+
     // Status set, data set, column 0 of the first row.
     int QueryFirstInt(const CString& text);
     // Shared by QueryReferenceList and CountResultRows: send, status set, data set; shows a failure.
@@ -219,10 +236,18 @@ private:
     std::string m_strLastError;
     bool m_bResultPending = false;     // the statement is positioned on a result set that nobody stored yet
     std::string m_strStatementError;   // the error an advance of the current statement met
+    std::vector<CMysqlReadAhead*> m_readAheads;  // the live read-aheads, not owned (each removes itself)
 };
 
 template <typename ReadRow>
 int CMysqlQuery::LoadRows(const CString& text, ReadRow&& readRow, bool withStatus) {
+    if (CMysqlReadAhead::Answer* answer = TakeReadAhead(text)) {
+        MYSQL_RES* data = OpenReadAheadRows(*answer, withStatus);
+        if (!data) return -1;
+        CMysqlResult rows(data);
+        while (rows.FetchRow()) readRow(rows);
+        return 0;
+    }
     int result = -1;
     MYSQL_RES* stored = nullptr;
     if (Query(text) == 0 && (!withStatus || CheckResult()) && StoreResult(&stored) == 0) {

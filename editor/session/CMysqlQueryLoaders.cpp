@@ -113,13 +113,15 @@ int CMysqlQuery::SelectDomainInfoList(const CString& text, LPCTSTR kind, std::ve
     });
 }
 
+CString CMysqlQuery::MetadataListCall(int domainId, LPCTSTR name) {
+    const char* search = name ? name : "";
+    if (*search) return FormatCall("call metadataViewMetadataList(%d,'%s', 'data')", domainId, search);
+    return FormatCall("call metadataViewMetadataList(%d,'%%%s%%', 'data')", domainId, search);
+}
+
 int CMysqlQuery::SelectMetadataList(int domainId, LPCTSTR name, std::vector<class_metadata_info>& list) {
     list.clear();
-    const char* search = name ? name : "";
-    if (*search)
-        m_strQuery = FormatCall("call metadataViewMetadataList(%d,'%s', 'data')", domainId, search);
-    else
-        m_strQuery = FormatCall("call metadataViewMetadataList(%d,'%%%s%%', 'data')", domainId, search);
+    m_strQuery = MetadataListCall(domainId, name);
     return LoadRows(m_strQuery, [&](const CMysqlResult& row) { list.push_back(ReadMetadata(row)); });
 }
 

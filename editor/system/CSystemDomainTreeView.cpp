@@ -353,19 +353,45 @@ void CSystemDomainTreeView::LoadDomainList(int domainId) {
 
 int CSystemDomainTreeView::FillDomainLevel(const DomainList& list, int parentId, HTREEITEM parent, int depth,
                                            const std::string& parentPath) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    // The node and component lists of every domain of these levels in one round trip.
+    std::vector<CString> calls;
+    CollectDomainLevelCalls(list, parentId, depth, calls);
+    CMysqlReadAhead ahead(calls);
+    return FillDomainItems(list, parentId, parent, depth, parentPath);
+}
+
+int CSystemDomainTreeView::FillDomainItems(const DomainList& list, int parentId, HTREEITEM parent, int depth,
+                                           const std::string& parentPath) {
     const auto range = list.equal_range(parentId);
     for (auto entry = range.first; entry != range.second; ++entry) {
         const class_domain_info& row = entry->second;
         const std::string path = parentPath + row.name + "\\";
         HTREEITEM item =
             InsertDataItem(row.name, SYSTEM_IMAGE_DOMAIN, parent, TVI_FIRST, TREE_SYSTEM_DOMAIN, Own(m_domains, row), path);
-        if (depth > 0) FillDomainLevel(list, row.id, item, depth - 1, path);
+        if (depth > 0) FillDomainItems(list, row.id, item, depth - 1, path);
         HTREEITEM nodes = AddNodesFolder(path, item);
-        FillNodes(LoadNodeList(db->FormatCall("call nodeViewList(%d)", row.id)), nodes, path);
+        FillNodes(LoadNodeList(NodeListCall(row.id)), nodes, path);
         FillComponents(path, row.id, AddComponentsFolder(path, item));
     }
     return 0;
+}
+
+void CSystemDomainTreeView::CollectDomainLevelCalls(const DomainList& list, int parentId, int depth,
+                                                    std::vector<CString>& calls) {
+    const auto range = list.equal_range(parentId);
+    for (auto entry = range.first; entry != range.second; ++entry) {
+        if (depth > 0) CollectDomainLevelCalls(list, entry->second.id, depth - 1, calls);
+        calls.push_back(NodeListCall(entry->second.id));
+        calls.push_back(ComponentListCall(entry->second.id));
+    }
+}
+
+CString CSystemDomainTreeView::NodeListCall(int domainId) {
+    return CMysqlQuery::GetInstance()->FormatCall("call nodeViewList(%d)", domainId);
+}
+
+CString CSystemDomainTreeView::ComponentListCall(int domainId) {
+    return CMysqlQuery::GetInstance()->FormatCall("call componentViewList('%d')", domainId);
 }
 
 HTREEITEM CSystemDomainTreeView::AddNodesFolder(const std::string& domainPath, HTREEITEM domainItem) {
@@ -391,6 +417,11 @@ std::vector<class_node_info> CSystemDomainTreeView::LoadNodeList(const CString& 
 
 void CSystemDomainTreeView::FillNodes(const std::vector<class_node_info>& nodes, HTREEITEM parent,
                                       const std::string& domainPath) {
+    // The installations of every node in one round trip.
+    std::vector<CString> calls;
+    for (const class_node_info& node : nodes)
+        if (HasInstalledComponents(node.type)) calls.push_back(InstallListCall(node.domain_id, node.id));
+    CMysqlReadAhead ahead(calls);
     for (const class_node_info& node : nodes) {
         const std::string path = domainPath + node.name;
         HTREEITEM item = InsertDataItem(NodeLabel(node), NodeImageIndex(node.type), parent, TVI_LAST, TREE_NODE,
@@ -403,17 +434,35 @@ void CSystemDomainTreeView::FillInstalledComponents(const std::string& nodePath,
                                                     HTREEITEM nodeItem) {
     std::vector<class_component_info> installed;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->SelectInstalledComponentList(
-            db->FormatCall("call nodeDeploymentViewInstallList(%d, %d)", domainId, nodeId), installed) != 0) {
+    if (db->SelectInstalledComponentList(InstallListCall(domainId, nodeId), installed) != 0) {
         db->ShowLastError();
         return;
     }
+    // The proxy and stub entries of every installed component in one round trip.
+    std::vector<CString> calls;
+    for (const class_component_info& row : installed) {
+        calls.push_back(InstalledProxiesCall(nodeId, row.component_id));
+        calls.push_back(InstalledStubsCall(nodeId, row.component_id));
+    }
+    CMysqlReadAhead ahead(calls);
     for (const class_component_info& row : installed) {
         HTREEITEM item = InsertDataItem(std::to_string(row.deployment_id) + ":" + row.name, SYSTEM_IMAGE_COMPONENT,
                                         nodeItem, TVI_LAST, TREE_INSTALLED_COMPONENT, Own(m_components, row),
                                         nodePath + "\\" + row.name);
         AddInstalledFolders(nodeId, row.component_id, item);
     }
+}
+
+CString CSystemDomainTreeView::InstallListCall(int domainId, int nodeId) {
+    return CMysqlQuery::GetInstance()->FormatCall("call nodeDeploymentViewInstallList(%d, %d)", domainId, nodeId);
+}
+
+CString CSystemDomainTreeView::InstalledProxiesCall(int nodeId, int componentId) {
+    return CMysqlQuery::GetInstance()->FormatCall("call coustim_proxyViewlistinfo(%d, %d)", nodeId, componentId);
+}
+
+CString CSystemDomainTreeView::InstalledStubsCall(int nodeId, int componentId) {
+    return CMysqlQuery::GetInstance()->FormatCall("call coustim_stubViewlistinfo(%d, %d)", nodeId, componentId);
 }
 
 void CSystemDomainTreeView::AddInstalledFolders(int nodeId, int componentId, HTREEITEM installedItem) {
@@ -426,16 +475,12 @@ void CSystemDomainTreeView::AddInstalledFolders(int nodeId, int componentId, HTR
 }
 
 int CSystemDomainTreeView::FillInstalledProxies(int nodeId, int componentId, HTREEITEM folder) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    return FillInstalledEntries(&CMysqlQuery::SelectCustomProxyTable,
-                                db->FormatCall("call coustim_proxyViewlistinfo(%d, %d)", nodeId, componentId),
+    return FillInstalledEntries(&CMysqlQuery::SelectCustomProxyTable, InstalledProxiesCall(nodeId, componentId),
                                 TREE_INSTALLED_PROXY, folder);
 }
 
 int CSystemDomainTreeView::FillInstalledStubs(int nodeId, int componentId, HTREEITEM folder) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    return FillInstalledEntries(&CMysqlQuery::SelectCustomStubTable,
-                                db->FormatCall("call coustim_stubViewlistinfo(%d, %d)", nodeId, componentId),
+    return FillInstalledEntries(&CMysqlQuery::SelectCustomStubTable, InstalledStubsCall(nodeId, componentId),
                                 TREE_INSTALLED_STUB, folder);
 }
 
@@ -455,10 +500,17 @@ int CSystemDomainTreeView::FillInstalledEntries(EntryLoader load, const CString&
 int CSystemDomainTreeView::FillComponents(const std::string& domainPath, int domainId, HTREEITEM folder) {
     std::vector<class_component_info> components;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->SelectComponentList(db->FormatCall("call componentViewList('%d')", domainId), components) != 0) {
+    if (db->SelectComponentList(ComponentListCall(domainId), components) != 0) {
         db->ShowLastError();
         return -1;
     }
+    // The proxy and stub classes of every component in one round trip.
+    std::vector<CString> calls;
+    for (const class_component_info& row : components) {
+        calls.push_back(ProxyClassesCall(row.component_id));
+        calls.push_back(StubClassesCall(row.component_id));
+    }
+    CMysqlReadAhead ahead(calls);
     int result = 0;
     for (const class_component_info& row : components) {
         const std::string path = domainPath + row.name;
@@ -486,17 +538,23 @@ int CSystemDomainTreeView::AddClassFolders(const std::string& componentPath, int
 }
 
 int CSystemDomainTreeView::FillProxyClasses(const std::string& componentPath, int componentId, HTREEITEM folder) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    return FillClasses(&CMysqlQuery::SelectProxyInterfaceList,
-                       db->FormatCall("call proxyInterfaceViewList(%d)", componentId), m_proxyClasses, TREE_PROXY_CLASS,
+    return FillClasses(&CMysqlQuery::SelectProxyInterfaceList, ProxyClassesCall(componentId), m_proxyClasses,
+                       TREE_PROXY_CLASS,
                        componentPath + "\\" + kProxyFolder + "\\", folder);
 }
 
 int CSystemDomainTreeView::FillStubClasses(const std::string& componentPath, int componentId, HTREEITEM folder) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    return FillClasses(&CMysqlQuery::SelectStubInterfaceList,
-                       db->FormatCall("call stubInterfaceViewList(%d)", componentId), m_stubClasses, TREE_STUB_CLASS,
+    return FillClasses(&CMysqlQuery::SelectStubInterfaceList, StubClassesCall(componentId), m_stubClasses,
+                       TREE_STUB_CLASS,
                        componentPath + "\\" + kStubFolder + "\\", folder);
+}
+
+CString CSystemDomainTreeView::ProxyClassesCall(int componentId) {
+    return CMysqlQuery::GetInstance()->FormatCall("call proxyInterfaceViewList(%d)", componentId);
+}
+
+CString CSystemDomainTreeView::StubClassesCall(int componentId) {
+    return CMysqlQuery::GetInstance()->FormatCall("call stubInterfaceViewList(%d)", componentId);
 }
 
 template <class Relation>
@@ -510,6 +568,10 @@ int CSystemDomainTreeView::FillClasses(int (CMysqlQuery::*load)(const CString&, 
         return -1;
     }
     const bool proxy = kind == TREE_PROXY_CLASS;
+    // The objects of every class in one round trip.
+    std::vector<CString> calls;
+    for (const Relation& row : classes) calls.push_back(proxy ? ProxyObjectsCall(row.id) : StubObjectsCall(row.id));
+    CMysqlReadAhead ahead(calls);
     for (const Relation& row : classes) {
         const std::string path = pathPrefix + row.interface_name;
         HTREEITEM item = InsertDataItem(BuildClassLabel(row), proxy ? SYSTEM_IMAGE_PROXY_CLASS : SYSTEM_IMAGE_STUB_CLASS,
@@ -523,15 +585,19 @@ int CSystemDomainTreeView::FillClasses(int (CMysqlQuery::*load)(const CString&, 
 }
 
 int CSystemDomainTreeView::FillProxyObjects(const std::string& classPath, int classId, HTREEITEM classItem) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    return FillObjects(db->FormatCall("call proxyInterfaceObjectViewList(%d)", classId), TREE_PROXY_OBJECT, classPath,
-                       classItem);
+    return FillObjects(ProxyObjectsCall(classId), TREE_PROXY_OBJECT, classPath, classItem);
 }
 
 int CSystemDomainTreeView::FillStubObjects(const std::string& classPath, int classId, HTREEITEM classItem) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    return FillObjects(db->FormatCall("call stubInterfaceObjectViewList(%d)", classId), TREE_STUB_OBJECT, classPath,
-                       classItem);
+    return FillObjects(StubObjectsCall(classId), TREE_STUB_OBJECT, classPath, classItem);
+}
+
+CString CSystemDomainTreeView::ProxyObjectsCall(int classId) {
+    return CMysqlQuery::GetInstance()->FormatCall("call proxyInterfaceObjectViewList(%d)", classId);
+}
+
+CString CSystemDomainTreeView::StubObjectsCall(int classId) {
+    return CMysqlQuery::GetInstance()->FormatCall("call stubInterfaceObjectViewList(%d)", classId);
 }
 
 int CSystemDomainTreeView::FillObjects(const CString& call, int kind, const std::string& classPath,

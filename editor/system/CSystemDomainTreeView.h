@@ -147,6 +147,21 @@ private:
     // nodes and components, and `depth` more levels below them.
     int FillDomainLevel(const DomainList& list, int parentId, HTREEITEM parent, int depth,
                         const std::string& parentPath);
+    // FillDomainLevel without reading ahead (the level's calls are read ahead already).
+    int FillDomainItems(const DomainList& list, int parentId, HTREEITEM parent, int depth,
+                        const std::string& parentPath);
+    // The node and component list calls of the domains FillDomainLevel fills.
+    static void CollectDomainLevelCalls(const DomainList& list, int parentId, int depth, std::vector<CString>& calls);
+    // The calls of the lists the levels show, also for reading them ahead.
+    static CString NodeListCall(int domainId);
+    static CString ComponentListCall(int domainId);
+    static CString InstallListCall(int domainId, int nodeId);
+    static CString InstalledProxiesCall(int nodeId, int componentId);
+    static CString InstalledStubsCall(int nodeId, int componentId);
+    static CString ProxyClassesCall(int componentId);
+    static CString StubClassesCall(int componentId);
+    static CString ProxyObjectsCall(int classId);
+    static CString StubObjectsCall(int classId);
     HTREEITEM AddNodesFolder(const std::string& domainPath, HTREEITEM domainItem);
     HTREEITEM AddComponentsFolder(const std::string& domainPath, HTREEITEM domainItem);
     // The nodes of a node list call, sorted by type; a failure is shown and gives none.

@@ -3,6 +3,7 @@
 // paths that name missing items, and alias loops in stored data.
 
 #include <algorithm>
+#include <map>
 
 #include "CContextMenuManager.h"
 #include "CDataDomainTreeView.h"
@@ -89,6 +90,42 @@ TEST_F(DataDomainTreeViewTest, FirstFillIsLazyAndCarriesFullPaths) {
     Select(nav);
     Select(waypoint);
     EXPECT_EQ(Tree().GetChildItem(waypoint), firstField);
+}
+
+// Every item below `parent`: its text, image, kind and path, indented by depth.
+std::vector<std::string> DumpTree(CTreeCtrl& tree, HTREEITEM parent, int depth = 0) {
+    std::vector<std::string> lines;
+    for (HTREEITEM item = tree.GetChildItem(parent); item; item = tree.GetNextSiblingItem(item)) {
+        int image = 0, selected = 0;
+        tree.GetItemImage(item, image, selected);
+        const auto* data = reinterpret_cast<TreeNodeData*>(tree.GetItemData(item));
+        lines.push_back(std::string(depth * 2, ' ') + tree.GetItemText(item).str() + " " + std::to_string(image) +
+                        "/" + std::to_string(selected) + " " + (data ? std::to_string(data->kind) + " " + data->path
+                                                                     : std::string("-")));
+        for (std::string& line : DumpTree(tree, item, depth + 1)) lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+TEST_F(DataDomainTreeViewTest, TheFirstFillIsWhatTheRootsOwnLoadShows) {
+    // The pane fills the tree as the root's first load fills it (two levels deep, the third level's structures
+    // with their first field) and marks the root loaded: loading the root again changes nothing.
+    HTREEITEM root = Root();
+    const std::vector<std::string> first = DumpTree(Tree(), root);
+    const std::map<int, std::string> paths = db->GetDomainIdList("data");
+    ASSERT_FALSE(first.empty());
+    EXPECT_TRUE(Tree().GetItemState(root, TVIS_EXPANDED) & TVIS_EXPANDED);
+    auto* rootDomain = static_cast<class_domain_info*>(Data(root)->record);
+    EXPECT_EQ(rootDomain->loaded, 1);
+
+    rootDomain->loaded = 0;
+    pane.OnSelectTreeItem(&root);
+    EXPECT_EQ(DumpTree(Tree(), root), first);
+    EXPECT_EQ(db->GetDomainIdList("data"), paths);
+
+    // "새로고침" fills it the same way again.
+    pane.OnRefresh();
+    EXPECT_EQ(DumpTree(Tree(), Root()), first);
 }
 
 TEST_F(DataDomainTreeViewTest, AddDataAppendsTheItemAndARefusalLeavesTheTree) {

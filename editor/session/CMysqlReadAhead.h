@@ -1,0 +1,45 @@
+#pragma once
+
+// Calls sent ahead: the answers of read-only calls that do not depend on each other, fetched in one round trip
+// (a multi-statement text) and handed to the session's loaders when they run the same call text.
+//
+//     {
+//         CMysqlReadAhead ahead(texts);     // one round trip for all of them
+//         for (...) db->SelectXxx(text, list);   // each loader takes its answer instead of sending
+//     }                                     // answers nobody took are freed here
+//
+// Only CALL texts of the loaders belong here (procedures that change nothing). A loader whose text is not
+// among the answers sends it as always. When one call of the batch fails, the server runs none after it:
+// that call's loader gets its error exactly as if it had sent it, and the calls after it are sent again by
+// their loaders. Read-aheads may nest; the answers live until the object that fetched them is destroyed.
+
+#include <mysql.h>
+
+#include <string>
+#include <vector>
+
+#include "CString.h"
+
+class CMysqlReadAhead {
+public:
+    // The answer of one call: its results in order (null for a result without a set, such as the end of a
+    // CALL), and the error the call met, if any.
+    struct Answer {
+        std::string text;
+        std::vector<MYSQL_RES*> results;
+        std::string error;
+        bool taken = false;
+    };
+
+    explicit CMysqlReadAhead(const std::vector<CString>& texts);
+    ~CMysqlReadAhead();
+    CMysqlReadAhead(const CMysqlReadAhead&) = delete;
+    CMysqlReadAhead& operator=(const CMysqlReadAhead&) = delete;
+
+    // The first answer of this text that no loader took yet, marked taken; null when there is none. The
+    // caller frees the answer's results.
+    Answer* Take(const std::string& text);
+
+private:
+    std::vector<Answer> m_answers;
+};

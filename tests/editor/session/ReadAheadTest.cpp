@@ -1,0 +1,126 @@
+// Calls read ahead in one round trip: each loader that takes an answer sees exactly what the server would have
+// answered it alone (rows, failure, error text), every call runs once, a failed call's successors are sent by
+// their own loaders, and the connection stays in sync.
+//
+// The answers are anonymous compound statements, as in RunnerTest.cpp: each counts its runs in @runs.
+
+#include <functional>
+
+#include "SessionTestSupport.h"
+
+namespace {
+
+using session_test::SessionTest;
+
+constexpr const char* REFUSAL = "미리 읽기 시험: 거부";
+
+// A procedure answer: counts its run, then the status set (none for "none"), optionally a refusal, and
+// optionally one data row whose column 0 is `id`.
+std::string Answer(const std::string& status, int id, bool refuse = false) {
+    std::string body = "SET @runs = @runs + 1;";
+    if (status != "none") body += " SELECT " + status + " AS test;";
+    if (refuse) body += std::string(" SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = '") + REFUSAL + "';";
+    if (id != 0) body += " SELECT " + std::to_string(id) + " AS id;";
+    return "BEGIN NOT ATOMIC " + body + " END";
+}
+
+struct Loaded {
+    int result = 0;
+    std::vector<int> ids;
+    std::string error;
+    bool operator==(const Loaded&) const = default;
+};
+
+Loaded Load(CMysqlQuery* db, const std::string& text) {
+    Loaded loaded;
+    loaded.result = db->SelectIdList(CString(text), loaded.ids);
+    loaded.error = loaded.result == 0 ? "" : db->GetLastErrorText();
+    return loaded;
+}
+
+class ReadAheadTest : public SessionTest {
+protected:
+    void ResetRuns() { ASSERT_EQ(db->Execute("SET @runs = 0"), 0); }
+    int Runs() { return db->QueryInt("BEGIN NOT ATOMIC SELECT 1 AS test; SELECT @runs AS runs; END"); }
+};
+
+TEST_F(ReadAheadTest, EachLoaderSeesWhatTheServerAnswersItAlone) {
+    const struct {
+        const char* what;
+        std::string text;
+    } cases[] = {
+        {"rows", Answer("1", 42)},
+        {"status 0", Answer("0", 42)},
+        {"status 1 without a data set", Answer("1", 0)},
+        {"no status set", Answer("none", 42)},
+        {"refused after its status", Answer("0", 0, true)},
+        {"missing procedure", "call fx_no_such_procedure(1)"},
+    };
+    const std::string next = Answer("1", 7);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Loaded alone = Load(db, c.text);
+        const Loaded nextAlone = Load(db, next);
+        ResetRuns();
+        {
+            CMysqlReadAhead ahead({CString(c.text), CString(next)});
+            EXPECT_EQ(Load(db, c.text), alone);
+            EXPECT_EQ(Load(db, next), nextAlone);
+        }
+        // Each ran once: in the batch, or (after a failure stopped it) sent again by its loader.
+        EXPECT_EQ(Runs(), c.text.starts_with("call") ? 1 : 2);
+        EXPECT_EQ(Load(db, next), nextAlone) << "the connection is in sync";
+    }
+}
+
+TEST_F(ReadAheadTest, AFailedCallStopsTheBatchAndItsSuccessorsAreSentByTheirLoaders) {
+    ResetRuns();
+    const std::string first = Answer("1", 1), refused = Answer("0", 0, true), third = Answer("1", 3);
+    {
+        CMysqlReadAhead ahead({CString(first), CString(refused), CString(third)});
+        EXPECT_EQ(Runs(), 2) << "the server stops the batch at the refusal";
+        EXPECT_EQ(Load(db, first), (Loaded{0, {1}, ""}));
+        EXPECT_EQ(Load(db, refused), (Loaded{-1, {}, REFUSAL}));
+        EXPECT_EQ(Load(db, third), (Loaded{0, {3}, ""}));
+    }
+    EXPECT_EQ(Runs(), 3);
+}
+
+TEST_F(ReadAheadTest, AnswersAreTakenOnceInAnyOrderAndNestedReadAheadsServeToo) {
+    ResetRuns();
+    const std::string a = Answer("1", 1), b = Answer("1", 2), c = Answer("1", 3);
+    {
+        CMysqlReadAhead outer({CString(a), CString(b), CString(a)});
+        EXPECT_EQ(Load(db, b), (Loaded{0, {2}, ""}));
+        {
+            CMysqlReadAhead inner({CString(c), CString(c)});
+            EXPECT_EQ(Load(db, a), (Loaded{0, {1}, ""}));
+            EXPECT_EQ(Load(db, c), (Loaded{0, {3}, ""}));
+        }
+        EXPECT_EQ(Runs(), 5);
+        EXPECT_EQ(Load(db, a), (Loaded{0, {1}, ""}));  // the second answer of the same text
+        EXPECT_EQ(Runs(), 5);
+        EXPECT_EQ(Load(db, b), (Loaded{0, {2}, ""}));  // taken already: sent again
+        EXPECT_EQ(Runs(), 6);
+    }
+    // Nobody took the inner read-ahead's second answer: it was freed with it, and nothing is served afterwards.
+    EXPECT_EQ(Load(db, c), (Loaded{0, {3}, ""}));
+    EXPECT_EQ(Runs(), 7);
+}
+
+TEST_F(ReadAheadTest, OneCallOrNoConnectionSendsNothingAhead) {
+    ResetRuns();
+    {
+        CMysqlReadAhead ahead({CString(Answer("1", 1))});
+        EXPECT_EQ(Runs(), 0);
+    }
+    db->Close();
+    {
+        CMysqlReadAhead ahead({CString(Answer("1", 1)), CString(Answer("1", 2))});
+        std::vector<int> ids;
+        EXPECT_EQ(db->SelectIdList(CString(Answer("1", 1)), ids), -1);
+        EXPECT_TRUE(ids.empty());
+    }
+}
+
+}  // namespace
