@@ -388,8 +388,12 @@ constexpr size_t READ_AHEAD_BATCH_BYTES = 256 * 1024;
 
 }  // namespace
 
-void CMysqlQuery::SendReadAhead(const std::vector<CString>& texts, std::vector<CMysqlReadAhead::Answer>& answers) {
-    if (!Handle() || !IsConnected() || texts.size() < 2) return;
+void CMysqlQuery::SendReadAhead(const std::vector<CString>& all, std::vector<CMysqlReadAhead::Answer>& answers) {
+    if (!Handle() || !IsConnected()) return;
+    std::vector<CString> texts;
+    for (const CString& text : all)
+        if (!HasReadAhead(std::string(text.GetString(), text.GetLength()))) texts.push_back(text);
+    if (texts.size() < 2) return;
     DrainResults();
     size_t next = 0;
     while (next < texts.size()) {
@@ -455,24 +459,26 @@ CMysqlReadAhead::Answer* CMysqlQuery::TakeReadAhead(const CString& text) {
     if (m_readAheads.empty()) return nullptr;
     const std::string key(text.GetString(), text.GetLength());
     for (CMysqlReadAhead* ahead : m_readAheads)
-        if (CMysqlReadAhead::Answer* answer = ahead->Take(key)) return answer;
+        if (CMysqlReadAhead::Answer* answer = ahead->Find(key, !m_peeking)) return answer;
     return nullptr;
 }
 
+bool CMysqlQuery::HasReadAhead(const std::string& text) {
+    for (CMysqlReadAhead* ahead : m_readAheads)
+        if (ahead->Find(text, false)) return true;
+    return false;
+}
+
 MYSQL_RES* CMysqlQuery::OpenReadAheadRows(CMysqlReadAhead::Answer& answer, bool withStatus) {
-    std::vector<MYSQL_RES*>& results = answer.results;
+    const std::vector<MYSQL_RES*>& results = answer.results;
     size_t next = 0;
-    auto take = [&]() -> MYSQL_RES* { return next < results.size() ? results[next++] : nullptr; };
-    MYSQL_RES* data = nullptr;
     bool statusPassed = !results.empty();
     if (statusPassed && withStatus) {
-        CMysqlResult status(take());
+        CMysqlResult status(results[next++]);
         statusPassed = status.HasResult() && status.FetchRow() && status.GetInt(0) >= 1;
+        status.Release();
     }
-    if (statusPassed) data = take();
-    for (; next < results.size(); ++next)
-        if (results[next]) mysql_free_result(results[next]);
-    results.clear();
+    MYSQL_RES* data = statusPassed && next < results.size() ? results[next] : nullptr;
     if (!data) m_strLastError = answer.error;
     return data;
 }

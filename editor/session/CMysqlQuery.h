@@ -215,10 +215,12 @@ private:
     // One multi-statement text of texts[first, last); false when a call failed.
     bool SendReadAheadBatch(const std::string& batch, const std::vector<CString>& texts, size_t first, size_t last,
                             std::vector<CMysqlReadAhead::Answer>& answers);
-    // The answer a read-ahead holds for the text, taken; null when none does.
+    // The answer a read-ahead holds for the text, taken (unless peeking); null when none does.
     CMysqlReadAhead::Answer* TakeReadAhead(const CString& text);
+    // Whether a live read-ahead holds an answer of the text that nobody took yet.
+    bool HasReadAhead(const std::string& text);
     // The data set of a read-ahead answer as LoadRows reads it live: after the status set (unless
-    // `withStatus` is false). Frees the answer's other results; null with the call's error text on failure.
+    // `withStatus` is false); the answer keeps it. Null with the call's error text on failure.
     MYSQL_RES* OpenReadAheadRows(CMysqlReadAhead::Answer& answer, bool withStatus);
 
     // Status set, data set, column 0 of the first row.
@@ -237,6 +239,7 @@ private:
     bool m_bResultPending = false;     // the statement is positioned on a result set that nobody stored yet
     std::string m_strStatementError;   // the error an advance of the current statement met
     std::vector<CMysqlReadAhead*> m_readAheads;  // the live read-aheads, not owned (each removes itself)
+    bool m_peeking = false;                      // loaders read read-ahead answers without taking them
 };
 
 template <typename ReadRow>
@@ -246,8 +249,10 @@ int CMysqlQuery::LoadRows(const CString& text, ReadRow&& readRow, bool withStatu
         if (!data) return -1;
         CMysqlResult rows(data);
         while (rows.FetchRow()) readRow(rows);
+        rows.Release();
         return 0;
     }
+    if (m_peeking) return -1;
     int result = -1;
     MYSQL_RES* stored = nullptr;
     if (Query(text) == 0 && (!withStatus || CheckResult()) && StoreResult(&stored) == 0) {

@@ -11,6 +11,15 @@ void CMysqlResult::Reset(MYSQL_RES* result) {
     m_lengths = nullptr;
 }
 
+MYSQL_RES* CMysqlResult::Release() {
+    MYSQL_RES* result = m_pResult;
+    if (result) mysql_data_seek(result, 0);
+    m_pResult = nullptr;
+    m_row = nullptr;
+    m_lengths = nullptr;
+    return result;
+}
+
 my_ulonglong CMysqlResult::RowCount() const { return m_pResult ? mysql_num_rows(m_pResult) : 0; }
 
 bool CMysqlResult::FetchRow() {

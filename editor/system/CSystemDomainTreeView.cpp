@@ -353,11 +353,81 @@ void CSystemDomainTreeView::LoadDomainList(int domainId) {
 
 int CSystemDomainTreeView::FillDomainLevel(const DomainList& list, int parentId, HTREEITEM parent, int depth,
                                            const std::string& parentPath) {
-    // The node and component lists of every domain of these levels in one round trip.
+    // Every list these levels show, in three round trips, one per step of what names what: the node and
+    // component lists of the domains, then the installations and classes those list, then the installed
+    // entries and objects these list. The fill below takes each answer where it needs it.
+    std::vector<int> domainIds;
+    CollectLevelDomainIds(list, parentId, depth, domainIds);
     std::vector<CString> calls;
-    CollectDomainLevelCalls(list, parentId, depth, calls);
-    CMysqlReadAhead ahead(calls);
+    for (int id : domainIds) {
+        calls.push_back(NodeListCall(id));
+        calls.push_back(ComponentListCall(id));
+    }
+    CMysqlReadAhead domainLists(calls);
+    std::vector<std::pair<int, int>> installNodes;  // (domain id, node id) of the nodes with installations
+    CMysqlReadAhead namedLists(PeekNamedListCalls(domainIds, installNodes));
+    CMysqlReadAhead entryLists(PeekEntryListCalls(domainIds, installNodes));
     return FillDomainItems(list, parentId, parent, depth, parentPath);
+}
+
+void CSystemDomainTreeView::CollectLevelDomainIds(const DomainList& list, int parentId, int depth,
+                                                  std::vector<int>& ids) {
+    const auto range = list.equal_range(parentId);
+    for (auto entry = range.first; entry != range.second; ++entry) {
+        if (depth > 0) CollectLevelDomainIds(list, entry->second.id, depth - 1, ids);
+        ids.push_back(entry->second.id);
+    }
+}
+
+std::vector<CString> CSystemDomainTreeView::PeekNamedListCalls(const std::vector<int>& domainIds,
+                                                               std::vector<std::pair<int, int>>& installNodes) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    CMysqlReadAhead::Peeking peeking;
+    std::vector<CString> calls;
+    for (int id : domainIds) {
+        std::vector<class_node_info> nodes;
+        db->SelectNodeList(NodeListCall(id), nodes);
+        for (const class_node_info& node : nodes) {
+            if (!HasInstalledComponents(node.type)) continue;
+            installNodes.emplace_back(node.domain_id, node.id);
+            calls.push_back(InstallListCall(node.domain_id, node.id));
+        }
+        std::vector<class_component_info> components;
+        db->SelectComponentList(ComponentListCall(id), components);
+        for (const class_component_info& component : components) {
+            calls.push_back(ProxyClassesCall(component.component_id));
+            calls.push_back(StubClassesCall(component.component_id));
+        }
+    }
+    return calls;
+}
+
+std::vector<CString> CSystemDomainTreeView::PeekEntryListCalls(const std::vector<int>& domainIds,
+                                                               const std::vector<std::pair<int, int>>& installNodes) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    CMysqlReadAhead::Peeking peeking;
+    std::vector<CString> calls;
+    for (const auto& [domainId, nodeId] : installNodes) {
+        std::vector<class_component_info> installed;
+        db->SelectInstalledComponentList(InstallListCall(domainId, nodeId), installed);
+        for (const class_component_info& row : installed) {
+            calls.push_back(InstalledProxiesCall(nodeId, row.component_id));
+            calls.push_back(InstalledStubsCall(nodeId, row.component_id));
+        }
+    }
+    for (int id : domainIds) {
+        std::vector<class_component_info> components;
+        db->SelectComponentList(ComponentListCall(id), components);
+        for (const class_component_info& component : components) {
+            std::vector<class_proxy_interface_relation_info> proxies;
+            db->SelectProxyInterfaceList(ProxyClassesCall(component.component_id), proxies);
+            for (const auto& row : proxies) calls.push_back(ProxyObjectsCall(row.id));
+            std::vector<class_stub_interface_relation_info> stubs;
+            db->SelectStubInterfaceList(StubClassesCall(component.component_id), stubs);
+            for (const auto& row : stubs) calls.push_back(StubObjectsCall(row.id));
+        }
+    }
+    return calls;
 }
 
 int CSystemDomainTreeView::FillDomainItems(const DomainList& list, int parentId, HTREEITEM parent, int depth,
@@ -374,16 +444,6 @@ int CSystemDomainTreeView::FillDomainItems(const DomainList& list, int parentId,
         FillComponents(path, row.id, AddComponentsFolder(path, item));
     }
     return 0;
-}
-
-void CSystemDomainTreeView::CollectDomainLevelCalls(const DomainList& list, int parentId, int depth,
-                                                    std::vector<CString>& calls) {
-    const auto range = list.equal_range(parentId);
-    for (auto entry = range.first; entry != range.second; ++entry) {
-        if (depth > 0) CollectDomainLevelCalls(list, entry->second.id, depth - 1, calls);
-        calls.push_back(NodeListCall(entry->second.id));
-        calls.push_back(ComponentListCall(entry->second.id));
-    }
 }
 
 CString CSystemDomainTreeView::NodeListCall(int domainId) {

@@ -150,8 +150,15 @@ private:
     // FillDomainLevel without reading ahead (the level's calls are read ahead already).
     int FillDomainItems(const DomainList& list, int parentId, HTREEITEM parent, int depth,
                         const std::string& parentPath);
-    // The node and component list calls of the domains FillDomainLevel fills.
-    static void CollectDomainLevelCalls(const DomainList& list, int parentId, int depth, std::vector<CString>& calls);
+    // The ids of the domains FillDomainLevel fills.
+    static void CollectLevelDomainIds(const DomainList& list, int parentId, int depth, std::vector<int>& ids);
+    // From the read-ahead node and component lists of the domains: the calls of the installations of their
+    // nodes (whose (domain id, node id) go to `installNodes`) and of the classes of their components.
+    static std::vector<CString> PeekNamedListCalls(const std::vector<int>& domainIds,
+                                                   std::vector<std::pair<int, int>>& installNodes);
+    // From the read-ahead installations and class lists: the calls of the installed entries and the objects.
+    static std::vector<CString> PeekEntryListCalls(const std::vector<int>& domainIds,
+                                                   const std::vector<std::pair<int, int>>& installNodes);
     // The calls of the lists the levels show, also for reading them ahead.
     static CString NodeListCall(int domainId);
     static CString ComponentListCall(int domainId);

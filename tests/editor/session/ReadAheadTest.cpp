@@ -124,3 +124,28 @@ TEST_F(ReadAheadTest, OneCallOrNoConnectionSendsNothingAhead) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ReadAheadTest, PeekingReadsAnswersWithoutTakingThemAndSendsNothing) {
+    ResetRuns();
+    const std::string a = Answer("1", 1), refused = Answer("0", 0, true), unknown = Answer("1", 9);
+    {
+        CMysqlReadAhead ahead({CString(a), CString(Answer("1", 2))});
+        {
+            CMysqlReadAhead::Peeking peeking;
+            EXPECT_EQ(Load(db, a), (Loaded{0, {1}, ""}));
+            EXPECT_EQ(Load(db, a), (Loaded{0, {1}, ""}));
+            EXPECT_EQ(Load(db, unknown).result, -1);
+        }
+        // A nested read-ahead does not send again what the outer one holds.
+        CMysqlReadAhead nested({CString(a), CString(Answer("1", 2)), CString(refused), CString(unknown)});
+        EXPECT_EQ(Runs(), 3) << "the outer two, and the refusal that stopped the nested batch";
+        EXPECT_EQ(Load(db, a), (Loaded{0, {1}, ""}));
+        EXPECT_EQ(Load(db, refused), (Loaded{-1, {}, REFUSAL}));
+        EXPECT_EQ(Load(db, unknown), (Loaded{0, {9}, ""}));
+        EXPECT_EQ(Runs(), 4);
+    }
+}
+
+}  // namespace
