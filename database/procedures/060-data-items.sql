@@ -33,21 +33,13 @@ BEGIN
   BEGIN
     CALL require_read_domain(p_domain_id);
     SELECT 1 AS test;
-    IF LOCATE('%', COALESCE(p_name, '%')) = 0 THEN
-      SELECT a.id AS id, a.domain_id AS domain_id, a.name AS name, a.user_id AS user_id, a.type AS type,
-             b.real_domain_id AS real_domain_id, b.real_data_name AS real_data_name,
-             a.scmin AS scmin, a.scmax AS scmax, a.description AS description,
-             c.name AS real_domain_name, r.id AS real_data_id
-        FROM data_item a
-        JOIN data_item b ON b.id = a.id
-        LEFT JOIN domain c ON c.id = b.real_domain_id
-        LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
-       WHERE a.domain_id = p_domain_id AND a.name = p_name;
-    ELSEIF NOT EXISTS (SELECT 1 FROM data_item u
+    IF LOCATE('%', COALESCE(p_name, '%')) = 0
+       OR NOT (EXISTS (SELECT 1 FROM data_item u
                         WHERE u.domain_id = p_domain_id AND u.real_domain_id = p_domain_id)
-           AND NOT EXISTS (SELECT 1 FROM data_item u JOIN data_field f ON f.data_id = u.id
-                            WHERE u.domain_id = p_domain_id AND f.real_domain_id = p_domain_id) THEN
-      -- No item of the domain uses another of it: every item is on level 0, so the order is the ids'.
+               OR EXISTS (SELECT 1 FROM data_item u JOIN data_field f ON f.data_id = u.id
+                           WHERE u.domain_id = p_domain_id AND f.real_domain_id = p_domain_id)) THEN
+      -- One item by its exact name; or a domain none of whose items uses another of it, where every item is
+      -- on level 0 and the order is the ids'.
       SELECT a.id AS id, a.domain_id AS domain_id, a.name AS name, a.user_id AS user_id, a.type AS type,
              b.real_domain_id AS real_domain_id, b.real_data_name AS real_data_name,
              a.scmin AS scmin, a.scmax AS scmax, a.description AS description,
@@ -56,7 +48,8 @@ BEGIN
         JOIN data_item b ON b.id = a.id
         LEFT JOIN domain c ON c.id = b.real_domain_id
         LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
-       WHERE a.domain_id = p_domain_id AND a.name LIKE COALESCE(p_name, '%')
+       WHERE a.domain_id = p_domain_id
+         AND IF(LOCATE('%', COALESCE(p_name, '%')) = 0, a.name = p_name, a.name LIKE COALESCE(p_name, '%'))
        ORDER BY a.id;
     ELSE
       WITH RECURSIVE uses (data_id, used_id) AS (
