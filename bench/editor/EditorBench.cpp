@@ -22,23 +22,12 @@
 #include "CMysqlQuery.h"
 #include "CTamoZELK_MDIApp.h"
 #include "EditorResources.h"
+#include "LoginDialogIds.h"
 #include "TestDriver.h"
 
 namespace {
 
 using tamo::platform::TestDriver;
-
-// The login dialog and its edits.
-enum : int {
-    IDD_LOGIN = 310,
-    IDC_SERVER_EDIT = 1000,
-    IDC_PORT_EDIT = 1001,
-    IDC_DB_ID_EDIT = 1002,
-    IDC_DB_PASSWORD_EDIT = 1003,
-    IDC_USER_ID_EDIT = 1004,
-    IDC_USER_PASSWORD_EDIT = 1005,
-    IDC_DB_NAME_EDIT = 1007,
-};
 
 long long NowNs() {
     timespec now{};

@@ -2,24 +2,13 @@
 
 #include "CDataExchange.h"
 #include "CWinApp.h"
+#include "LoginDialogIds.h"
 #include "LoginSettingsFile.h"
 #include "SessionMessageBox.h"
 
 namespace {
 
-enum : int {
-    IDC_SERVER_EDIT = 1000,
-    IDC_PORT_EDIT = 1001,
-    IDC_DB_ID_EDIT = 1002,
-    IDC_DB_PASSWORD_EDIT = 1003,
-    IDC_USER_ID_EDIT = 1004,
-    IDC_USER_PASSWORD_EDIT = 1005,
-    IDC_DEFAULT_CONNECT = 1006,
-    IDC_DB_NAME_EDIT = 1007,
-    IDC_REMEMBER_DB_CHECK = 1213,
-    IDC_REMEMBER_USER_CHECK = 1214,
-    IDR_PROGRAM_ICON = 128,
-};
+enum : int { IDR_PROGRAM_ICON = 128 };
 
 // The edit of each login field, in field order.
 constexpr int FIELD_EDITS[LOGIN_FIELD_COUNT] = {IDC_SERVER_EDIT,  IDC_PORT_EDIT,        IDC_DB_NAME_EDIT,

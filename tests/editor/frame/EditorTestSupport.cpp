@@ -8,21 +8,11 @@
 #include "CMysqlQuery.h"
 #include "EditorResources.h"
 #include "FrameTestDatabase.h"
+#include "LoginDialogIds.h"
 
 namespace frame_test {
 
 namespace {
-
-enum : int {
-    IDD_LOGIN = 310,
-    IDC_SERVER_EDIT = 1000,
-    IDC_PORT_EDIT = 1001,
-    IDC_DB_ID_EDIT = 1002,
-    IDC_DB_PASSWORD_EDIT = 1003,
-    IDC_USER_ID_EDIT = 1004,
-    IDC_USER_PASSWORD_EDIT = 1005,
-    IDC_DB_NAME_EDIT = 1007,
-};
 
 std::filesystem::path g_folder;
 std::filesystem::path g_testFolder;  // where the test started: the artifacts go there
