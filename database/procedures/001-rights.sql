@@ -11,14 +11,16 @@
 -- database/README.md documents the rules as a table; keep the two in step.
 DELIMITER $$
 
--- The session account is taken into a variable before a lookup: compared inside a WHERE, a stored function
--- would be evaluated row by row instead of once through the index.
+-- The session account is authenticated once per check and passed on: every lookup of session_account()
+-- checks the password hash again. It is taken into a variable before a lookup: compared inside a WHERE, a
+-- stored function would be evaluated row by row instead of once through the index.
 CREATE FUNCTION account_is_administrator() RETURNS TINYINT
   READS SQL DATA
-BEGIN
-  DECLARE v_user VARCHAR(64) DEFAULT session_account();
-  RETURN COALESCE((SELECT a.is_administrator FROM account a WHERE a.user_id = v_user), 0);
-END$$
+  RETURN user_is_administrator(session_account())$$
+
+CREATE FUNCTION user_is_administrator(p_user VARCHAR(64)) RETURNS TINYINT
+  READS SQL DATA
+  RETURN COALESCE((SELECT a.is_administrator FROM account a WHERE a.user_id = p_user), 0)$$
 
 CREATE FUNCTION account_may_create_account() RETURNS TINYINT
   READS SQL DATA
@@ -42,11 +44,12 @@ CREATE FUNCTION grade_rank(p_grade VARCHAR(16)) RETURNS TINYINT
 -- The session account's grade rank in a domain.
 CREATE FUNCTION domain_grade(p_domain_id INT) RETURNS TINYINT
   READS SQL DATA
-BEGIN
-  DECLARE v_user VARCHAR(64) DEFAULT session_account();
+  RETURN user_domain_grade(session_account(), p_domain_id)$$
+
+CREATE FUNCTION user_domain_grade(p_user VARCHAR(64), p_domain_id INT) RETURNS TINYINT
+  READS SQL DATA
   RETURN COALESCE((SELECT grade_rank(m.grade) FROM domain_member m
-                    WHERE m.domain_id = p_domain_id AND m.user_id = v_user), 0);
-END$$
+                    WHERE m.domain_id = p_domain_id AND m.user_id = p_user), 0)$$
 
 -- The reading rule itself, from values looked up by the caller. Lists apply it row by row with the
 -- administrator flag taken once and the grade joined from domain_member, so a long list costs no more
@@ -55,20 +58,34 @@ CREATE FUNCTION readable(p_is_administrator TINYINT, p_public TINYINT, p_grade_r
   DETERMINISTIC
   RETURN COALESCE(p_is_administrator, 0) = 1 OR COALESCE(p_public, 0) <> 0 OR COALESCE(p_grade_rank, 0) >= 1$$
 
+-- The reading rule for one domain and an authenticated account (NULL: nobody, reads nothing), in one lookup.
+CREATE FUNCTION user_reads_domain(p_user VARCHAR(64), p_domain_id INT) RETURNS TINYINT
+  READS SQL DATA
+  RETURN p_user IS NOT NULL
+     AND COALESCE((SELECT readable(a.is_administrator, d.public, grade_rank(m.grade))
+                      FROM account a
+                      LEFT JOIN domain d ON d.id = p_domain_id
+                      LEFT JOIN domain_member m ON m.domain_id = p_domain_id AND m.user_id = p_user
+                     WHERE a.user_id = p_user), 0)$$
+
 CREATE FUNCTION can_read_domain(p_domain_id INT) RETURNS TINYINT
   READS SQL DATA
-  RETURN session_account() IS NOT NULL
-     AND readable(account_is_administrator(),
-                  (SELECT d.public FROM domain d WHERE d.id = p_domain_id),
-                  domain_grade(p_domain_id))$$
+  RETURN user_reads_domain(session_account(), p_domain_id)$$
+
+CREATE FUNCTION user_changes_domain_content(p_user VARCHAR(64), p_domain_id INT) RETURNS TINYINT
+  READS SQL DATA
+  RETURN user_is_administrator(p_user) = 1 OR user_domain_grade(p_user, p_domain_id) >= 2$$
 
 CREATE FUNCTION can_change_domain_content(p_domain_id INT) RETURNS TINYINT
   READS SQL DATA
-  RETURN account_is_administrator() = 1 OR domain_grade(p_domain_id) >= 2$$
+  RETURN user_changes_domain_content(session_account(), p_domain_id)$$
 
 CREATE FUNCTION can_manage_domain(p_domain_id INT) RETURNS TINYINT
   READS SQL DATA
-  RETURN account_is_administrator() = 1 OR domain_grade(p_domain_id) >= 3$$
+BEGIN
+  DECLARE v_user VARCHAR(64) DEFAULT session_account();
+  RETURN user_is_administrator(v_user) = 1 OR user_domain_grade(v_user, p_domain_id) >= 3;
+END$$
 
 -- A new domain at the top level needs the account right; below a parent, the right to change the
 -- parent's content.
@@ -88,8 +105,14 @@ END$$
 CREATE PROCEDURE require_login()
 BEGIN
   DECLARE v_user VARCHAR(64);
-  SELECT session_account() INTO v_user;
-  IF v_user IS NULL THEN
+  CALL require_login_as(v_user);
+END$$
+
+-- require_login that answers the account, for checks that go on with it.
+CREATE PROCEDURE require_login_as(OUT p_user VARCHAR(64))
+BEGIN
+  SELECT session_account() INTO p_user;
+  IF p_user IS NULL THEN
     CALL refuse('로그인 정보가 올바르지 않습니다.');
   END IF;
 END$$
@@ -110,13 +133,18 @@ BEGIN
   END IF;
 END$$
 
--- Reading an unknown domain is no error: readers then answer an empty list.
+-- Reading an unknown domain is no error: readers then answer an empty list. Every list of the trees passes
+-- here, so it authenticates once and decides in one lookup.
 CREATE PROCEDURE require_read_domain(p_domain_id INT)
 BEGIN
+  DECLARE v_user VARCHAR(64);
   DECLARE v_refused TINYINT;
-  CALL require_login();
-  SELECT can_read_domain(p_domain_id) = 0 AND EXISTS (SELECT 1 FROM domain d WHERE d.id = p_domain_id)
-    INTO v_refused;
+  CALL require_login_as(v_user);
+  SELECT NOT readable(a.is_administrator, d.public, grade_rank(m.grade)) INTO v_refused
+    FROM domain d
+    JOIN account a ON a.user_id = v_user
+    LEFT JOIN domain_member m ON m.domain_id = d.id AND m.user_id = v_user
+   WHERE d.id = p_domain_id;
   IF v_refused THEN
     CALL refuse('비공개 도메인입니다. 도메인에 가입한 사용자만 볼 수 있습니다.');
   END IF;
