@@ -10,21 +10,22 @@ CREATE FUNCTION new_salt() RETURNS CHAR(32)
   NOT DETERMINISTIC
   RETURN SUBSTRING(SHA2(CONCAT(RAND(), UUID(), SYSDATE(6)), 256), 1, 32)$$
 
--- 1 when @tamouser names an account whose password is @tamopassword, else 0. The name is compared byte for
--- byte: the collation ignores trailing blanks, and "admin " must not act as "admin".
-CREATE FUNCTION session_is_authenticated() RETURNS TINYINT
+-- The account the session acts for: @tamouser when it names an account whose password is @tamopassword, else
+-- NULL. The name is compared byte for byte: the collation ignores trailing blanks, and "admin " must not act
+-- as "admin". Every call of every procedure passes here, so the test is one statement.
+CREATE FUNCTION session_account() RETURNS VARCHAR(64)
   READS SQL DATA
 BEGIN
   DECLARE v_ok TINYINT DEFAULT 0;
   SELECT COUNT(*) INTO v_ok FROM account a
    WHERE a.user_id = @tamouser AND BINARY a.user_id = BINARY @tamouser
      AND a.password_hash = password_hash_of(a.salt, COALESCE(@tamopassword, ''));
-  RETURN IF(v_ok = 1, 1, 0);
+  RETURN IF(v_ok = 1, @tamouser, NULL);
 END$$
 
--- The account the session acts for, or NULL when the session variables do not name a valid account.
-CREATE FUNCTION session_account() RETURNS VARCHAR(64)
+-- 1 when the session variables name a valid account and its password, else 0.
+CREATE FUNCTION session_is_authenticated() RETURNS TINYINT
   READS SQL DATA
-  RETURN IF(session_is_authenticated() = 1, @tamouser, NULL)$$
+  RETURN session_account() IS NOT NULL$$
 
 DELIMITER ;
