@@ -428,16 +428,16 @@ bool CMysqlQuery::SendReadAheadBatch(const std::string& batch, const std::vector
             callEnded = false;
         }
         if (mysql_field_count(mysql) != 0) {
-            MYSQL_RES* stored = mysql_store_result(mysql);
-            if (!stored) {
+            CMysqlRows rows;
+            if (!rows.ReadFrom(mysql)) {
                 answers.back().error = mysql_error(mysql);
                 DrainResults();
                 return false;
             }
-            answers.back().results.push_back(stored);
+            answers.back().results.push_back(std::move(rows));
         } else {
             // A result without a set ends a CALL (and any other statement).
-            answers.back().results.push_back(nullptr);
+            answers.back().results.emplace_back();
             callEnded = true;
         }
         if (!mysql_more_results(mysql)) break;
@@ -469,16 +469,16 @@ bool CMysqlQuery::HasReadAhead(const std::string& text) {
     return false;
 }
 
-MYSQL_RES* CMysqlQuery::OpenReadAheadRows(CMysqlReadAhead::Answer& answer, bool withStatus) {
-    const std::vector<MYSQL_RES*>& results = answer.results;
+const CMysqlRows* CMysqlQuery::OpenReadAheadRows(const CMysqlReadAhead::Answer& answer, bool withStatus) {
+    const auto& results = answer.results;
     size_t next = 0;
     bool statusPassed = !results.empty();
     if (statusPassed && withStatus) {
-        CMysqlResult status(results[next++]);
+        const std::optional<CMysqlRows>& statusSet = results[next++];
+        CMysqlResult status(statusSet ? &*statusSet : nullptr);
         statusPassed = status.HasResult() && status.FetchRow() && status.GetInt(0) >= 1;
-        status.Release();
     }
-    MYSQL_RES* data = statusPassed && next < results.size() ? results[next] : nullptr;
+    const CMysqlRows* data = statusPassed && next < results.size() && results[next] ? &*results[next] : nullptr;
     if (!data) m_strLastError = answer.error;
     return data;
 }

@@ -127,6 +127,9 @@ public:
     int SelectMetadataList(int domainId, LPCTSTR name, std::vector<class_metadata_info>& list);
     // The call text SelectMetadataList sends (for a read-ahead of it).
     CString MetadataListCall(int domainId, LPCTSTR name);
+    // Clears. The first item of the domain's whole list alone (none when the domain has no item).
+    int SelectFirstMetadata(int domainId, std::vector<class_metadata_info>& list);
+    CString FirstMetadataCall(int domainId);
     // Clears. Every item of the domain, ordered by type.
     int SelectMetadataListByTypeSort(int domainId, std::vector<class_metadata_info>& list);
     int SelectRealDomainList(const CString& text, std::vector<class_domain_info>& list);
@@ -221,7 +224,7 @@ private:
     bool HasReadAhead(const std::string& text);
     // The data set of a read-ahead answer as LoadRows reads it live: after the status set (unless
     // `withStatus` is false); the answer keeps it. Null with the call's error text on failure.
-    MYSQL_RES* OpenReadAheadRows(CMysqlReadAhead::Answer& answer, bool withStatus);
+    const CMysqlRows* OpenReadAheadRows(const CMysqlReadAhead::Answer& answer, bool withStatus);
 
     // Status set, data set, column 0 of the first row.
     int QueryFirstInt(const CString& text);
@@ -245,11 +248,10 @@ private:
 template <typename ReadRow>
 int CMysqlQuery::LoadRows(const CString& text, ReadRow&& readRow, bool withStatus) {
     if (CMysqlReadAhead::Answer* answer = TakeReadAhead(text)) {
-        MYSQL_RES* data = OpenReadAheadRows(*answer, withStatus);
+        const CMysqlRows* data = OpenReadAheadRows(*answer, withStatus);
         if (!data) return -1;
         CMysqlResult rows(data);
         while (rows.FetchRow()) readRow(rows);
-        rows.Release();
         return 0;
     }
     if (m_peeking) return -1;

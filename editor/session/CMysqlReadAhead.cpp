@@ -16,9 +16,6 @@ CMysqlReadAhead::CMysqlReadAhead(const std::vector<CString>& texts) {
 CMysqlReadAhead::~CMysqlReadAhead() {
     auto& active = CMysqlQuery::GetInstance()->m_readAheads;
     std::erase(active, this);
-    for (Answer& answer : m_answers)
-        for (MYSQL_RES* result : answer.results)
-            if (result) mysql_free_result(result);
 }
 
 CMysqlReadAhead::Answer* CMysqlReadAhead::Find(const std::string& text, bool take) {

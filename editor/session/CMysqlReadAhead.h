@@ -17,21 +17,21 @@
 // While a `Peeking` object lives, the loaders read the answers without taking them and send nothing: a fill
 // looks at what a level's lists hold to read the next level's lists ahead before it builds anything.
 
-#include <mysql.h>
-
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "CMysqlRows.h"
 #include "CString.h"
 
 class CMysqlReadAhead {
 public:
-    // The answer of one call: its results in order (null for a result without a set, such as the end of a
+    // The answer of one call: its results in order (empty for a result without a set, such as the end of a
     // CALL), and the error the call met, if any.
     struct Answer {
         std::string text;
-        std::vector<MYSQL_RES*> results;
+        std::vector<std::optional<CMysqlRows>> results;
         std::string error;
         bool taken = false;
     };
@@ -51,7 +51,7 @@ public:
     CMysqlReadAhead& operator=(const CMysqlReadAhead&) = delete;
 
     // The first answer of this text that no loader took yet, marked taken when `take`; null when there is
-    // none. The answer keeps its results (rewound after each reading) until the read-ahead is destroyed.
+    // none. The answer keeps its results until the read-ahead is destroyed.
     Answer* Find(const std::string& text, bool take);
 
 private:

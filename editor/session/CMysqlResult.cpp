@@ -1,5 +1,6 @@
 #include "CMysqlResult.h"
 
+#include "CMysqlRows.h"
 #include "CrtCompat.h"
 
 CMysqlResult::~CMysqlResult() { Reset(); }
@@ -9,6 +10,8 @@ void CMysqlResult::Reset(MYSQL_RES* result) {
     m_pResult = result;
     m_row = nullptr;
     m_lengths = nullptr;
+    m_pRows = nullptr;
+    m_nextRow = 0;
 }
 
 MYSQL_RES* CMysqlResult::Release() {
@@ -17,12 +20,18 @@ MYSQL_RES* CMysqlResult::Release() {
     m_pResult = nullptr;
     m_row = nullptr;
     m_lengths = nullptr;
+    m_pRows = nullptr;
+    m_nextRow = 0;
     return result;
 }
 
-my_ulonglong CMysqlResult::RowCount() const { return m_pResult ? mysql_num_rows(m_pResult) : 0; }
+my_ulonglong CMysqlResult::RowCount() const {
+    if (m_pRows) return m_pRows->RowCount();
+    return m_pResult ? mysql_num_rows(m_pResult) : 0;
+}
 
 bool CMysqlResult::FetchRow() {
+    if (m_pRows) return m_nextRow++ < m_pRows->RowCount();
     if (!m_pResult) return false;
     m_row = mysql_fetch_row(m_pResult);
     m_lengths = m_row ? mysql_fetch_lengths(m_pResult) : nullptr;
@@ -30,6 +39,8 @@ bool CMysqlResult::FetchRow() {
 }
 
 const char* CMysqlResult::Cell(int column) const {
+    if (m_pRows)
+        return m_nextRow == 0 || column < 0 ? nullptr : m_pRows->Cell(m_nextRow - 1, static_cast<unsigned>(column));
     if (!m_row || column < 0 || static_cast<unsigned>(column) >= mysql_num_fields(m_pResult)) return nullptr;
     return m_row[column];
 }

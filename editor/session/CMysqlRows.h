@@ -1,0 +1,29 @@
+#pragma once
+
+#include <mysql.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// A result set copied out of the connection: every cell of every row as a NUL-terminated text in one buffer.
+// The read-ahead keeps its answers this way rather than as stored MYSQL_RES sets, each of which holds blocks
+// of its own: a tree level's thousands of small sets cost the allocator far more than their rows.
+class CMysqlRows {
+public:
+    // Reads the connection's current result set row by row and releases it. False, with the set released,
+    // when reading failed (the connection's error tells why).
+    bool ReadFrom(MYSQL* mysql);
+
+    size_t RowCount() const { return m_columns == 0 ? 0 : m_cells.size() / m_columns; }
+    unsigned ColumnCount() const { return m_columns; }
+    // The cell up to its terminator, as MYSQL_ROW gives it; null for NULL.
+    const char* Cell(size_t row, unsigned column) const;
+
+private:
+    static constexpr size_t NULL_CELL = static_cast<size_t>(-1);
+
+    unsigned m_columns = 0;
+    std::string m_text;          // the cells' bytes, each followed by a NUL
+    std::vector<size_t> m_cells;  // per cell, row by row: its offset in m_text, or NULL_CELL
+};
