@@ -18,11 +18,71 @@ CREATE FUNCTION data_type_has_fields(p_type VARCHAR(32)) RETURNS TINYINT
   DETERMINISTIC
   RETURN p_type IN ('struct', 'enum8_t', 'enum16_t', 'enum32_t', 'enum64_t')$$
 
--- The data items of a domain. An exact name gives that item (0 or 1 row); a pattern gives every matching
--- item in dependency order: an item comes after the items of the same domain that it uses through its alias
--- or its alias fields, because the header generator writes them in this order. Columns:
+-- The data items of a domain, at most p_limit of them. An exact name gives that item (0 or 1 row); a pattern
+-- gives every matching item in dependency order: an item comes after the items of the same domain that it uses
+-- through its alias or its alias fields, because the header generator writes them in this order. Columns:
 -- 0 id, 1 domain id, 2 name, 3 author, 4 type, 5 real domain id, 6 real data name, 7 minimum, 8 maximum,
 -- 9 description, 10 real domain name, 11 real data id (5, 6, 10 and 11 NULL when the item is no alias).
+CREATE PROCEDURE data_item_list_rows(p_domain_id INT, p_name LONGTEXT, p_limit BIGINT UNSIGNED)
+  READS SQL DATA
+BEGIN
+  IF LOCATE('%', COALESCE(p_name, '%')) = 0
+     OR NOT (EXISTS (SELECT 1 FROM data_item u
+                      WHERE u.domain_id = p_domain_id AND u.real_domain_id = p_domain_id)
+             OR EXISTS (SELECT 1 FROM data_item u JOIN data_field f ON f.data_id = u.id
+                         WHERE u.domain_id = p_domain_id AND f.real_domain_id = p_domain_id)) THEN
+    -- One item by its exact name; or a domain none of whose items uses another of it, where every item is
+    -- on level 0 and the order is the ids'. Walking the ids in order until enough rows of the domain came
+    -- by would read the items of every domain before it: the domain's own index is the way in.
+    SELECT a.id AS id, a.domain_id AS domain_id, a.name AS name, a.user_id AS user_id, a.type AS type,
+           b.real_domain_id AS real_domain_id, b.real_data_name AS real_data_name,
+           a.scmin AS scmin, a.scmax AS scmax, a.description AS description,
+           c.name AS real_domain_name, r.id AS real_data_id
+      FROM data_item a IGNORE INDEX FOR ORDER BY (PRIMARY)
+      JOIN data_item b ON b.id = a.id
+      LEFT JOIN domain c ON c.id = b.real_domain_id
+      LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
+     WHERE a.domain_id = p_domain_id
+       AND IF(LOCATE('%', COALESCE(p_name, '%')) = 0, a.name = p_name, a.name LIKE COALESCE(p_name, '%'))
+     ORDER BY a.id
+     LIMIT p_limit;
+  ELSE
+    WITH RECURSIVE uses (data_id, used_id) AS (
+      SELECT u.id, r.id
+        FROM data_item u
+        JOIN data_item r ON r.domain_id = u.real_domain_id AND r.name = u.real_data_name
+       WHERE u.domain_id = p_domain_id AND u.real_domain_id = p_domain_id
+      UNION
+      SELECT u.id, r.id
+        FROM data_item u
+        JOIN data_field f ON f.data_id = u.id
+        JOIN data_item r ON r.domain_id = f.real_domain_id AND r.name = f.real_data_name
+       WHERE u.domain_id = p_domain_id AND f.real_domain_id = p_domain_id
+    ), chain (data_id, at_id, depth) AS (
+      SELECT u.id, u.id, 0 FROM data_item u WHERE u.domain_id = p_domain_id
+      UNION
+      SELECT chain.data_id, uses.used_id, chain.depth + 1
+        FROM chain JOIN uses ON uses.data_id = chain.at_id
+       WHERE chain.depth < data_depth_limit()
+    ), levels (data_id, level) AS (
+      SELECT chain.data_id, MAX(chain.depth) FROM chain GROUP BY chain.data_id
+    )
+    SELECT a.id AS id, a.domain_id AS domain_id, a.name AS name, a.user_id AS user_id, a.type AS type,
+           b.real_domain_id AS real_domain_id, b.real_data_name AS real_data_name,
+           a.scmin AS scmin, a.scmax AS scmax, a.description AS description,
+           c.name AS real_domain_name, r.id AS real_data_id
+      FROM data_item a
+      JOIN data_item b ON b.id = a.id
+      JOIN levels ON levels.data_id = a.id
+      LEFT JOIN domain c ON c.id = b.real_domain_id
+      LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
+     WHERE a.domain_id = p_domain_id AND a.name LIKE COALESCE(p_name, '%')
+     ORDER BY levels.level, a.id
+     LIMIT p_limit;
+  END IF;
+END$$
+
+-- The whole list of data_item_list_rows.
 CREATE PROCEDURE metadataViewMetadataList(p_domain_id INT, b_name LONGBLOB, b_kind LONGBLOB)
   READS SQL DATA
 BEGIN
@@ -33,58 +93,20 @@ BEGIN
   BEGIN
     CALL require_read_domain(p_domain_id);
     SELECT 1 AS test;
-    IF LOCATE('%', COALESCE(p_name, '%')) = 0
-       OR NOT (EXISTS (SELECT 1 FROM data_item u
-                        WHERE u.domain_id = p_domain_id AND u.real_domain_id = p_domain_id)
-               OR EXISTS (SELECT 1 FROM data_item u JOIN data_field f ON f.data_id = u.id
-                           WHERE u.domain_id = p_domain_id AND f.real_domain_id = p_domain_id)) THEN
-      -- One item by its exact name; or a domain none of whose items uses another of it, where every item is
-      -- on level 0 and the order is the ids'.
-      SELECT a.id AS id, a.domain_id AS domain_id, a.name AS name, a.user_id AS user_id, a.type AS type,
-             b.real_domain_id AS real_domain_id, b.real_data_name AS real_data_name,
-             a.scmin AS scmin, a.scmax AS scmax, a.description AS description,
-             c.name AS real_domain_name, r.id AS real_data_id
-        FROM data_item a
-        JOIN data_item b ON b.id = a.id
-        LEFT JOIN domain c ON c.id = b.real_domain_id
-        LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
-       WHERE a.domain_id = p_domain_id
-         AND IF(LOCATE('%', COALESCE(p_name, '%')) = 0, a.name = p_name, a.name LIKE COALESCE(p_name, '%'))
-       ORDER BY a.id;
-    ELSE
-      WITH RECURSIVE uses (data_id, used_id) AS (
-        SELECT u.id, r.id
-          FROM data_item u
-          JOIN data_item r ON r.domain_id = u.real_domain_id AND r.name = u.real_data_name
-         WHERE u.domain_id = p_domain_id AND u.real_domain_id = p_domain_id
-        UNION
-        SELECT u.id, r.id
-          FROM data_item u
-          JOIN data_field f ON f.data_id = u.id
-          JOIN data_item r ON r.domain_id = f.real_domain_id AND r.name = f.real_data_name
-         WHERE u.domain_id = p_domain_id AND f.real_domain_id = p_domain_id
-      ), chain (data_id, at_id, depth) AS (
-        SELECT u.id, u.id, 0 FROM data_item u WHERE u.domain_id = p_domain_id
-        UNION
-        SELECT chain.data_id, uses.used_id, chain.depth + 1
-          FROM chain JOIN uses ON uses.data_id = chain.at_id
-         WHERE chain.depth < data_depth_limit()
-      ), levels (data_id, level) AS (
-        SELECT chain.data_id, MAX(chain.depth) FROM chain GROUP BY chain.data_id
-      )
-      SELECT a.id AS id, a.domain_id AS domain_id, a.name AS name, a.user_id AS user_id, a.type AS type,
-             b.real_domain_id AS real_domain_id, b.real_data_name AS real_data_name,
-             a.scmin AS scmin, a.scmax AS scmax, a.description AS description,
-             c.name AS real_domain_name, r.id AS real_data_id
-        FROM data_item a
-        JOIN data_item b ON b.id = a.id
-        JOIN levels ON levels.data_id = a.id
-        LEFT JOIN domain c ON c.id = b.real_domain_id
-        LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
-       WHERE a.domain_id = p_domain_id AND a.name LIKE COALESCE(p_name, '%')
-       ORDER BY levels.level, a.id;
-    END IF;
+    CALL data_item_list_rows(p_domain_id, p_name, 18446744073709551615);
   END;
+END$$
+
+-- The first row of a domain's whole list (metadataViewMetadataList with the pattern '%'), alone: a domain of
+-- the data tree whose items are not listed yet shows its first item only, so that it can be opened, and the
+-- other rows would be read to be dropped.
+CREATE PROCEDURE metadataViewFirstMetadata(p_domain_id INT)
+  READS SQL DATA
+BEGIN
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL require_read_domain(p_domain_id);
+  SELECT 1 AS test;
+  CALL data_item_list_rows(p_domain_id, '%', 1);
 END$$
 
 -- The same list ordered by type keyword (in the order of the type lists, unknown keywords last), then name.

@@ -254,11 +254,12 @@ void CDataDomainTreeView::LoadDomainList(int domainId) {
 }
 
 void CDataDomainTreeView::BuildDomainChildren(const DomainList& list, int parentId, HTREEITEM hParent, int depth) {
-    // Every domain's data list in one round trip; the build then takes them in its own order.
+    // Every domain's data list in one round trip; the build then takes them in its own order. A domain with
+    // levels below it shows its first item only (so that it can be opened) and reads no more than that.
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<CString> calls;
     for (const auto& [domain, depthBelow] : DomainLevelFillOrder(list, parentId, depth))
-        calls.push_back(db->MetadataListCall(domain->id, ""));
+        calls.push_back(depthBelow >= 0 ? db->FirstMetadataCall(domain->id) : db->MetadataListCall(domain->id, ""));
     CMysqlReadAhead ahead(calls);
     // Paths carry every ancestor from the top level, also for domains built when their parent opens.
     BuildDomainLevels(
@@ -270,8 +271,10 @@ void CDataDomainTreeView::BuildDomainChildren(const DomainList& list, int parent
                                           TVI_FIRST, TREE_DATA_DOMAIN, domain, path);
         },
         [this](const class_domain_info& row, HTREEITEM hItem, const std::string& path, int depthBelow) {
-            LoadDataItems(row.id, "");
-            InsertDataItems(row.id, hItem, path, depthBelow >= 0 ? 1 : 0);
+            const int firstOnly = depthBelow >= 0 ? 1 : 0;
+            if (firstOnly == 1) LoadFirstDataItem(row.id);
+            else LoadDataItems(row.id, "");
+            InsertDataItems(row.id, hItem, path, firstOnly);
             m_mapDomainPath[row.id] = path;
         });
 }
@@ -279,6 +282,11 @@ void CDataDomainTreeView::BuildDomainChildren(const DomainList& list, int parent
 void CDataDomainTreeView::LoadDataItems(int domainId, const CString& name) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     if (db->SelectMetadataList(domainId, name, m_vecLoadedData) != 0) db->ShowLastError();
+}
+
+void CDataDomainTreeView::LoadFirstDataItem(int domainId) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->SelectFirstMetadata(domainId, m_vecLoadedData) != 0) db->ShowLastError();
 }
 
 void CDataDomainTreeView::InsertDataItems(int, HTREEITEM hParent, const std::string& path, int firstOnly) {

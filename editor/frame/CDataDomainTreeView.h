@@ -92,6 +92,7 @@ private:
     void BuildDomainChildren(const DomainList& list, int parentId, HTREEITEM hParent, int depth);
     // The loaded data items: every item of the domain (empty name), or the one of that name.
     void LoadDataItems(int domainId, const CString& name);
+    void LoadFirstDataItem(int domainId);
     void InsertDataItems(int domainId, HTREEITEM hParent, const std::string& path, int firstOnly);
     // The call that lists the fields (or constants) of a data item.
     static CString FieldListCall(int domainId, const std::string& name);

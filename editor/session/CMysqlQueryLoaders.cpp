@@ -125,6 +125,15 @@ int CMysqlQuery::SelectMetadataList(int domainId, LPCTSTR name, std::vector<clas
     return LoadRows(m_strQuery, [&](const CMysqlResult& row) { list.push_back(ReadMetadata(row)); });
 }
 
+CString CMysqlQuery::FirstMetadataCall(int domainId) {
+    return FormatCall("call metadataViewFirstMetadata(%d)", domainId);
+}
+
+int CMysqlQuery::SelectFirstMetadata(int domainId, std::vector<class_metadata_info>& list) {
+    list.clear();
+    return LoadRows(FirstMetadataCall(domainId), [&](const CMysqlResult& row) { list.push_back(ReadMetadata(row)); });
+}
+
 int CMysqlQuery::SelectMetadataListByTypeSort(int domainId, std::vector<class_metadata_info>& list) {
     list.clear();
     m_strQuery = FormatCall("call metadataViewMetadataListByTypeSort(%d,'%%%%', 'data')", domainId);

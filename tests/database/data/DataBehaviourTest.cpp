@@ -50,6 +50,24 @@ TEST_F(Design, DataComeAfterTheDataOfTheirDomainThatTheyUse) {
     EXPECT_EQ(byType.back(), "packed_server_addr_t");
 }
 
+TEST_F(Design, TheFirstItemIsTheFirstRowOfTheWholeList) {
+    // In domain 610 the item made first uses the second, so the whole list starts with the second; 999 does not
+    // exist.
+    Change("call xmldocumentViewimportDomain(610, 0, 'data', 'beh_first_item', 0, 1,'')");
+    Change("call xmldocumentViewimportData(610,'made_first','alias','',610,'made_second','','','')");
+    Change("call xmldocumentViewimportData(610,'made_second','struct','',0,'NULL','','','')");
+    for (int domain : {1, 2, 3, 5, 610, 999}) {
+        SCOPED_TRACE(domain);
+        auto whole = Read("call metadataViewMetadataList(" + std::to_string(domain) + ",'%%', 'data')");
+        auto first = Read("call metadataViewFirstMetadata(" + std::to_string(domain) + ")");
+        ASSERT_EQ(first.rows.size(), std::min<size_t>(whole.rows.size(), 1));
+        if (!whole.rows.empty()) {
+            EXPECT_EQ(first.rows[0], whole.rows[0]);
+        }
+    }
+    EXPECT_EQ(Cell(Read("call metadataViewFirstMetadata(610)"), 0, 2), "made_second");
+}
+
 TEST_F(Design, AnExactNameMatchesOnlyItself) {
     Change("call metadataViewNewMetadata(1,'beh_a_b','int8_t',0,'','','')");
     Change("call metadataViewNewMetadata(1,'beh_axb','int8_t',0,'','','')");

@@ -67,6 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"call metadataViewMetadataList(2,'위치', 'data')", 12, kMetadataKeys},
         ReaderCase{"call metadataViewMetadataList(0,'%%', 'data')", 12, kMetadataKeys},
         ReaderCase{"call metadataViewMetadataListByTypeSort(3,'%%', 'data')", 12, {}},
+        ReaderCase{"call metadataViewFirstMetadata(2)", 12, kMetadataKeys},
+        ReaderCase{"call metadataViewFirstMetadata(0)", 12, kMetadataKeys},
         ReaderCase{"call metadataViewMetafieldList(2,'위치','data')", 15, kFieldKeys},
         ReaderCase{"call metadataViewMetafieldList(2, '위치', 'data')", 15, kFieldKeys},
         ReaderCase{"call metadataViewMetafieldList(999,'nothing','data')", 15, {}},

@@ -91,6 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "call xmldocumentViewimportData(3,'x','int8_t','',0,'NULL','','','')", kNoRight},
         RefusalCase{"reading a private domain", "user", "call metadataViewMetadataList(5,'%%', 'data')",
                     "비공개 도메인입니다. 도메인에 가입한 사용자만 볼 수 있습니다."},
+        RefusalCase{"reading a private domain's first item", "user", "call metadataViewFirstMetadata(5)",
+                    "비공개 도메인입니다. 도메인에 가입한 사용자만 볼 수 있습니다."},
         RefusalCase{"reading a private domain's interfaces", "kim",
                     "call interfaceViewInterfaceList('8','method','%')",
                     "비공개 도메인입니다. 도메인에 가입한 사용자만 볼 수 있습니다."},
