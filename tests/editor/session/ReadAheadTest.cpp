@@ -73,6 +73,28 @@ TEST_F(ReadAheadTest, EachLoaderSeesWhatTheServerAnswersItAlone) {
     }
 }
 
+TEST_F(ReadAheadTest, TextsNullsAndEmptyCellsReadAheadReadAsAlone) {
+    const std::string text =
+        "BEGIN NOT ATOMIC SELECT 1 AS test;"
+        " SELECT 5 AS id, NULL AS upper_id, '항해' AS name, 'kim' AS user_id, 1 AS public, 8000 AS port,"
+        "        '2026-01-01' AS created, NULL AS updated, '' AS description"
+        " UNION ALL SELECT 6, 5, '', NULL, 0, NULL, NULL, '2026-02-02', '설명 둘'; END";
+    const auto read = [this](const std::string& call) {
+        std::vector<class_domain_info> list;
+        EXPECT_EQ(db->SelectDomainInfoList(CString(call), "method", list), 0);
+        std::vector<std::string> cells;
+        for (const class_domain_info& d : list)
+            cells.insert(cells.end(), {std::to_string(d.id), std::to_string(d.upper_id), d.name, d.user_id,
+                                       std::to_string(d.is_public), std::to_string(d.standard_port), d.create_date,
+                                       d.last_update, d.description});
+        return cells;
+    };
+    const std::vector<std::string> alone = read(text);
+    ASSERT_EQ(alone.size(), 18u);
+    CMysqlReadAhead ahead({CString(text), CString(Answer("1", 7))});
+    EXPECT_EQ(read(text), alone);
+}
+
 TEST_F(ReadAheadTest, AFailedCallStopsTheBatchAndItsSuccessorsAreSentByTheirLoaders) {
     ResetRuns();
     const std::string first = Answer("1", 1), refused = Answer("0", 0, true), third = Answer("1", 3);
