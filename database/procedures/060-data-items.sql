@@ -26,6 +26,8 @@ CREATE FUNCTION data_type_has_fields(p_type VARCHAR(32)) RETURNS TINYINT
 CREATE PROCEDURE data_item_list_rows(p_domain_id INT, p_name LONGTEXT, p_limit BIGINT UNSIGNED)
   READS SQL DATA
 BEGIN
+  -- Only '%' signs (the trees' and the exporters' lists) take every item: no name is compared then.
+  DECLARE v_every_name TINYINT DEFAULT COALESCE(p_name, '%') REGEXP '^%+$';
   IF LOCATE('%', COALESCE(p_name, '%')) = 0
      OR NOT (EXISTS (SELECT 1 FROM data_item u
                       WHERE u.domain_id = p_domain_id AND u.real_domain_id = p_domain_id)
@@ -43,7 +45,7 @@ BEGIN
       LEFT JOIN domain c ON c.id = b.real_domain_id
       LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
      WHERE a.domain_id = p_domain_id
-       AND IF(LOCATE('%', COALESCE(p_name, '%')) = 0, a.name = p_name, a.name LIKE COALESCE(p_name, '%'))
+       AND (v_every_name OR IF(LOCATE('%', COALESCE(p_name, '%')) = 0, a.name = p_name, a.name LIKE COALESCE(p_name, '%')))
      ORDER BY a.id
      LIMIT p_limit;
   ELSE
@@ -76,7 +78,7 @@ BEGIN
       JOIN levels ON levels.data_id = a.id
       LEFT JOIN domain c ON c.id = b.real_domain_id
       LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
-     WHERE a.domain_id = p_domain_id AND a.name LIKE COALESCE(p_name, '%')
+     WHERE a.domain_id = p_domain_id AND (v_every_name OR a.name LIKE COALESCE(p_name, '%'))
      ORDER BY levels.level, a.id
      LIMIT p_limit;
   END IF;
