@@ -5,22 +5,26 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <xercesc/dom/impl/DOMElementImpl.hpp>
 #include <xercesc/framework/MemBufFormatTarget.hpp>
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
 #include <xercesc/util/XMLException.hpp>
 #include <xercesc/util/XMLUni.hpp>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <new>
+#include <optional>
 #include <vector>
 
 #include "DatabaseClient.h"
 #include "ExportError.h"
+#include "PrettyWriter.h"
 
 namespace tamo::exporters {
 
@@ -276,6 +280,9 @@ std::string XML_db_core::method_code(const std::string& stored) {
 }
 
 std::u16string XML_db_core::to_xml(std::string_view text) {
+    // Most names and values are ASCII, which widens unit by unit; other texts go through the transcoder.
+    if (std::all_of(text.begin(), text.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; }))
+        return std::u16string(text.begin(), text.end());
     std::u16string converted(4 * text.size() + 1, u'\0');
     std::vector<unsigned char> sizes(converted.size());
     const auto* bytes = reinterpret_cast<const XMLByte*>(text.data());
@@ -317,20 +324,33 @@ DOMElement* XML_db_core::create_element(DOMElement* parent, std::string_view nam
     }
 }
 
+void XML_db_core::append(DOMElement* parent, DOMNode* child) {
+    // The library's own fast path, which its parser builds documents with: the DOM's appendChild tests and
+    // casts the nodes again and again (dynamic casts across the implementation's bases) before it links the
+    // child, which cost more than all the rest of building an export. Every parent here is an element that
+    // the document made, every child a new node of the same document that has no parent yet.
+    static_cast<DOMElementImpl*>(parent)->fParent.appendChildFast(child);
+}
+
 DOMElement* XML_db_core::add_element(DOMElement* parent, std::string_view name) {
     DOMElement* element = create_element(parent, name);
-    parent->appendChild(element);
+    append(parent, element);
     return element;
 }
 
 DOMElement* XML_db_core::add_text_element(DOMElement* parent, std::string_view name, std::string_view value) {
     DOMElement* element = create_element(parent, name);
-    element->appendChild(parent->getOwnerDocument()->createTextNode(to_xml(value).c_str()));
-    parent->appendChild(element);
+    append(element, parent->getOwnerDocument()->createTextNode(to_xml(value).c_str()));
+    append(parent, element);
     return element;
 }
 
 std::string XML_db_core::serialize_document(const DOMDocument* document) {
+    if (std::optional<std::string> text = PrettyWriter::write(document)) return std::move(*text);
+    return serialize_with_library(document);
+}
+
+std::string XML_db_core::serialize_with_library(const DOMDocument* document) {
     auto* ls = static_cast<DOMImplementationLS*>(DOMImplementationRegistry::getDOMImplementation(u"LS"));
     std::unique_ptr<DOMLSSerializer, Release<DOMLSSerializer>> serializer(ls->createLSSerializer());
     FirstError errors;

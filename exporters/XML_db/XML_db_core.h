@@ -64,9 +64,13 @@ public:
                                           std::string_view value);
     // Creates an element in the parent's document without appending it.
     xercesc::DOMElement* create_element(xercesc::DOMElement* parent, std::string_view name);
+    // Appends a node that the parent's document created and that has no parent yet.
+    static void append(xercesc::DOMElement* parent, xercesc::DOMNode* child);
 
     // The document as the serializer writes it with pretty printing (UTF-8).
     std::string serialize_document(const xercesc::DOMDocument* document);
+    // The same text, written by the library's serializer itself.
+    static std::string serialize_with_library(const xercesc::DOMDocument* document);
     // Writes the document to `path` through a temporary file in the same folder that replaces the target
     // only when it is complete; nothing is left behind on failure.
     void save_document(const xercesc::DOMDocument* document, const std::string& path);

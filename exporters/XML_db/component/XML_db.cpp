@@ -9,8 +9,7 @@ namespace tamo::exporters::component {
 
 using xercesc::DOMElement;
 
-// Rows are built apart from the document and appended once complete: the DOM library walks every ancestor of
-// the parent on each insertion, so filling a detached row keeps those walks short.
+// Rows are built apart from the document and appended once complete.
 
 struct XML_db::Interfaces {
     const char* list_call;
@@ -148,9 +147,9 @@ void XML_db::add_interface_list(DOMElement* component, const std::string& id, co
             add_value(object_row, interfaces.object_id_name, objects, interfaces.object_id_key, object);
             add_value(object_row, "object_name", objects, interfaces.object_name_key, object);
             add_value(object_row, "component_id", objects, interfaces.object_component_key, object);
-            object_list->appendChild(object_row);
+            append(object_list, object_row);
         }
-        list->appendChild(entry);
+        append(list, entry);
         used_method_domains.emplace(value(classes, "a.method_domain_id", row),
                                     value(classes, "b.method_domain_name", row));
     }
@@ -187,7 +186,7 @@ void XML_db::add_method_domain_row(DOMElement* section, const std::string& id) {
     for (const auto& [data_domain_id, name] : data_domains)
         add_text_element(add_element(references, "row"), "data_domain_id", data_domain_id);
     add_interface_rows(domain, id);
-    section->appendChild(domain);
+    append(section, domain);
     used_data_domains.insert(data_domains.begin(), data_domains.end());
 }
 
@@ -211,7 +210,7 @@ void XML_db::add_method_rows(DOMElement* domain_row, const std::string& id, IdMa
         add_value(method, "out_data_domain", methods, "c.out_domain_name", row);
         add_value(method, "out_data", methods, "o.out_data_name", row);
         add_value(method, "description", methods, "a.description", row);
-        list->appendChild(method);
+        append(list, method);
         if (is_reference(in_domain)) data_domains.emplace(in_domain, value(methods, "b.in_domain_name", row));
         if (is_reference(out_domain)) data_domains.emplace(out_domain, value(methods, "c.out_domain_name", row));
     }
@@ -238,7 +237,7 @@ void XML_db::add_interface_rows(DOMElement* domain_row, const std::string& id) {
         DOMElement* member_list = add_element(interface, "membermethod");
         for (std::size_t member = 0; member < member_rows; ++member)
             add_value(add_element(member_list, "row"), "method_name", members, "a.method_name", member);
-        list->appendChild(interface);
+        append(list, interface);
     }
 }
 
@@ -246,7 +245,7 @@ void XML_db::add_datadomain_section(DOMElement* parent) {
     DOMElement* section = add_element(parent, "datadomain");
     for (const auto& [id, name] : used_data_domains) {
         if (written_data_domains.count(id)) continue;
-        section->appendChild(make_datadomain_row(section, id));
+        append(section, make_datadomain_row(section, id));
     }
 }
 
@@ -296,7 +295,7 @@ void XML_db::add_data_rows(DOMElement* domain_row, DOMElement* section, const st
         add_value(data, "scmax", datas, "a.scmax", row);
         add_value(data, "description", datas, "a.description", row);
         add_field_rows(data, section, id, datas, row, parents);
-        list->appendChild(data);
+        append(list, data);
         if (type == "alias")
             follow_alias(section, id, value(datas, "b.real_domain_id", row), value(datas, "c.real_domain_name", row),
                          parents);
@@ -330,7 +329,7 @@ void XML_db::add_field_rows(DOMElement* data_row, DOMElement* section, const std
         add_value(element, "arraytype", fields, "a.arraytype", field);
         add_value(element, "arraysize", fields, "a.arraysize", field);
         add_value(element, "description", fields, "a.description", field);
-        list->appendChild(element);
+        append(list, element);
         if (value(fields, "a.type", field) == "alias")
             follow_alias(section, id, value(fields, "i.real_domain_id", field),
                          value(fields, "b.real_domain_name", field), parents);
@@ -340,7 +339,7 @@ void XML_db::add_field_rows(DOMElement* data_row, DOMElement* section, const std
 void XML_db::follow_alias(DOMElement* section, const std::string& own_id, const std::string& real_domain,
                           const std::string& real_domain_name, IdMap& parents) {
     if (!is_reference(real_domain)) return;
-    if (!written_data_domains.count(real_domain)) section->appendChild(make_datadomain_row(section, real_domain));
+    if (!written_data_domains.count(real_domain)) append(section, make_datadomain_row(section, real_domain));
     if (real_domain != own_id) parents.emplace(real_domain, real_domain_name);
 }
 

@@ -9,8 +9,7 @@ namespace tamo::exporters::domain {
 
 using xercesc::DOMElement;
 
-// Rows are built apart from the document and appended once complete: the DOM library walks every ancestor of
-// the parent on each insertion, so filling a detached row keeps those walks short.
+// Rows are built apart from the document and appended once complete.
 
 XML_db::XML_db(DataFields data_fields) : data_fields_(data_fields) {}
 
@@ -87,7 +86,7 @@ void XML_db::add_ports(DOMElement* parent, const std::string& system_domain_id) 
         add_value(port, "number", ports, "domain_system_port.port_num", row);
         add_value(port, "group", ports, "domain_system_port.port_group", row);
         add_value(port, "description", ports, "domain_system_port.description", row);
-        list->appendChild(port);
+        append(list, port);
     }
 }
 
@@ -104,7 +103,7 @@ void XML_db::add_links(DOMElement* parent, const std::string& system_id) {
         add_value(link, "d_node_name", links, "x.dname", row);
         add_value(link, "d_node_id", links, "x.d_node_id", row);
         add_value(link, "d_port_id", links, "x.d_port_id", row);
-        list->appendChild(link);
+        append(list, link);
     }
 }
 
@@ -121,7 +120,7 @@ void XML_db::add_nodes(DOMElement* parent, const std::string& system_id) {
         add_text_element(node, "subsystem", domain_path(sub_system, "system"));
         add_ports(node, sub_system);
         add_processes(node, system_id, nodes.cell("xxx.Id", row));
-        list->appendChild(node);
+        append(list, node);
     }
 }
 
@@ -141,7 +140,7 @@ void XML_db::add_processes(DOMElement* parent, const std::string& system_id, con
         add_value(process, "update", processes, "A.seq", row);
         add_custom_proxies(process, node_id, component_id);
         add_custom_stubs(process, node_id, component_id);
-        list->appendChild(process);
+        append(list, process);
     }
 }
 
@@ -170,7 +169,7 @@ void XML_db::add_custom_entries(DOMElement* parent, const std::string& call, con
         add_value(entry, "interface", entries, "b.interface_name", row);
         add_value(entry, "class", entries, "b.class_name", row);
         add_value(entry, "public", entries, "a.public", row);
-        list->appendChild(entry);
+        append(list, entry);
         used_method_domains.emplace(method_domain_id, entries.cell("c.name", row));
     }
 }
@@ -213,7 +212,7 @@ void XML_db::add_method_domain(DOMElement* parent, const std::string& id) {
         add_text_element(method, "out_data_domain_path", domain_path(out_domain, "data"));
         add_value(method, "out_data", methods, "o.out_data_name", row);
         add_value(method, "description", methods, "a.description", row);
-        method_list->appendChild(method);
+        append(method_list, method);
         if (is_reference(in_domain)) data_domains.emplace(in_domain, methods.cell("b.in_domain_name", row));
         if (is_reference(out_domain)) data_domains.emplace(out_domain, methods.cell("c.out_domain_name", row));
     }
@@ -236,9 +235,9 @@ void XML_db::add_method_domain(DOMElement* parent, const std::string& id) {
         DOMElement* member_list = add_element(interface, "membermethods");
         for (std::size_t member = 0; member < members.row_count(); ++member)
             add_value(add_element(member_list, "membermethod"), "method_name", members, "a.method_name", member);
-        interface_list->appendChild(interface);
+        append(interface_list, interface);
     }
-    parent->appendChild(domain);
+    append(parent, domain);
     used_data_domains.insert(data_domains.begin(), data_domains.end());
 }
 
@@ -289,11 +288,11 @@ void XML_db::add_data_domain(DOMElement* parent, const std::string& id, const Id
         add_value(data, "scmax", datas, "a.scmax", row);
         add_value(data, "description", datas, "a.description", row);
         add_data_fields(data, datas, row, known, found);
-        data_list->appendChild(data);
+        append(data_list, data);
         if (datas.cell("a.type", row) == "alias" && is_reference(real_domain) && !known.count(real_domain))
             found.emplace(real_domain, datas.cell("c.real_domain_name", row));
     }
-    parent->appendChild(domain);
+    append(parent, domain);
 }
 
 bool XML_db::has_data_fields(const std::string& type) const {
@@ -325,7 +324,7 @@ void XML_db::add_data_fields(DOMElement* data, const ResultSet& datas, std::size
         add_value(element, "arraytype", fields, "a.arraytype", field);
         add_value(element, "arraysize", fields, "a.arraysize", field);
         add_value(element, "description", fields, "a.description", field);
-        field_list->appendChild(element);
+        append(field_list, element);
         if (fields.cell("a.type", field) == "alias" && is_reference(real_domain) && !known.count(real_domain))
             found.emplace(real_domain, fields.cell("b.real_domain_name", field));
     }

@@ -1,0 +1,130 @@
+#include "PrettyWriter.h"
+
+#include <xercesc/dom/DOMElement.hpp>
+#include <xercesc/dom/DOMNamedNodeMap.hpp>
+#include <xercesc/dom/DOMNode.hpp>
+
+#include <cstdint>
+
+namespace tamo::exporters {
+
+using namespace xercesc;
+
+namespace {
+
+bool is_high_surrogate(XMLCh unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool is_low_surrogate(XMLCh unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+// Appends one code point as UTF-8.
+void append_utf8(std::string& out, std::uint32_t point) {
+    if (point < 0x80) {
+        out += static_cast<char>(point);
+    } else if (point < 0x800) {
+        out += static_cast<char>(0xC0 | (point >> 6));
+        out += static_cast<char>(0x80 | (point & 0x3F));
+    } else if (point < 0x10000) {
+        out += static_cast<char>(0xE0 | (point >> 12));
+        out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (point & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (point >> 18));
+        out += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (point & 0x3F));
+    }
+}
+
+bool is_white_space(XMLCh unit) { return unit == u' ' || unit == u'\t' || unit == u'\n' || unit == u'\r'; }
+
+// The library lays out a text of white space alone that holds a line break differently (the next tag follows
+// without its line break), and writes control characters in its own ways.
+bool has_own_layout(const XMLCh* value) {
+    bool white_only = true;
+    bool line_break = false;
+    for (const XMLCh* unit = value; *unit; ++unit) {
+        if (*unit == u'\r' || (*unit < 0x20 && *unit != u'\t' && *unit != u'\n') || (*unit >= 0x7F && *unit <= 0x9F))
+            return true;
+        if (*unit == u'\n') line_break = true;
+        if (!is_white_space(*unit)) white_only = false;
+    }
+    return white_only && line_break;
+}
+
+}  // namespace
+
+std::optional<std::string> PrettyWriter::write(const DOMDocument* document) {
+    PrettyWriter writer;
+    writer.out_ = R"(<?xml version="1.0" encoding="UTF-8" standalone="no" ?>)";
+    for (const DOMNode* child = document->getFirstChild(); child; child = child->getNextSibling())
+        if (!writer.element(child, 0)) return std::nullopt;
+    writer.out_ += '\n';
+    return std::move(writer.out_);
+}
+
+void PrettyWriter::new_line(unsigned level) {
+    out_ += '\n';
+    out_.append(2 * static_cast<std::size_t>(level), ' ');
+}
+
+bool PrettyWriter::element(const DOMNode* node, unsigned level) {
+    if (node->getNodeType() != DOMNode::ELEMENT_NODE) return false;
+    if (static_cast<const DOMElement*>(node)->getAttributes()->getLength() != 0) return false;
+    // The children of the root element are set apart by an empty line.
+    if (level == 1) out_ += '\n';
+    new_line(level);
+    out_ += '<';
+    if (!name(node->getNodeName())) return false;
+
+    const DOMNode* first = node->getFirstChild();
+    if (!first) {
+        out_ += "/>";
+        return true;
+    }
+    out_ += '>';
+    if (first->getNodeType() == DOMNode::TEXT_NODE) {
+        if (first->getNextSibling() || !text(first->getNodeValue())) return false;
+    } else {
+        for (const DOMNode* child = first; child; child = child->getNextSibling())
+            if (!element(child, level + 1)) return false;
+        if (level == 0) out_ += '\n';
+        new_line(level);
+    }
+    out_ += "</";
+    name(node->getNodeName());
+    out_ += '>';
+    return true;
+}
+
+bool PrettyWriter::text(const XMLCh* value) {
+    if (has_own_layout(value)) return false;
+    for (const XMLCh* unit = value; *unit; ++unit) {
+        switch (*unit) {
+        case u'&': out_ += "&amp;"; break;
+        case u'<': out_ += "&lt;"; break;
+        case u'>': out_ += "&gt;"; break;
+        default:
+            if (*unit < 0x80) {
+                out_ += static_cast<char>(*unit);
+            } else if (is_high_surrogate(*unit) && is_low_surrogate(unit[1])) {
+                append_utf8(out_, 0x10000 + ((static_cast<std::uint32_t>(*unit) - 0xD800) << 10) + (unit[1] - 0xDC00));
+                ++unit;
+            } else if (is_high_surrogate(*unit) || is_low_surrogate(*unit)) {
+                return false;  // a lone surrogate: the library reports it
+            } else {
+                append_utf8(out_, *unit);
+            }
+        }
+    }
+    return true;
+}
+
+bool PrettyWriter::name(const XMLCh* value) {
+    // The exports name their elements in ASCII; other names are left to the library.
+    for (const XMLCh* unit = value; *unit; ++unit) {
+        if (*unit >= 0x80) return false;
+        out_ += static_cast<char>(*unit);
+    }
+    return true;
+}
+
+}  // namespace tamo::exporters
