@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "DatabaseClient.h"
+#include "DocumentMemory.h"
 #include "ExportError.h"
 #include "PrettyWriter.h"
 
@@ -156,7 +157,7 @@ void write_file_replacing(const std::string& path, const std::string& text) {
 XML_db_core::XML_db_core(KeyStyle keys) : mysql(mysql_init(nullptr)), keys_(keys) {
     if (!mysql) throw std::bad_alloc();
     try {
-        XMLPlatformUtils::Initialize();
+        XMLPlatformUtils::Initialize(XMLUni::fgXercescDefaultLocale, nullptr, nullptr, &DocumentMemory::instance());
     } catch (const XMLException& error) {
         mysql_close(mysql);
         throw ExportError(utf8_of(error.getMessage()));

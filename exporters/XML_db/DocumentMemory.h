@@ -1,0 +1,44 @@
+#pragma once
+
+#include <xercesc/framework/MemoryManager.hpp>
+
+#include <cstddef>
+#include <map>
+#include <vector>
+
+namespace tamo::exporters {
+
+// The DOM library's memory for an exporter run. A document takes its nodes from blocks of up to 512 KiB that
+// it asks the library's memory manager for; a large export takes hundreds of them, and first touching their
+// pages one at a time (a page fault each) cost a run more than building the nodes. Here those blocks are cut
+// from regions of 2 MiB pages (transparent huge pages where the system offers them), so that a region is
+// faulted in once. Blocks given back are kept for the next document; smaller requests go to the heap.
+class DocumentMemory : public xercesc::MemoryManager {
+public:
+    // The one instance that the library is started with in this process (it must outlive every start).
+    static DocumentMemory& instance();
+
+    xercesc::MemoryManager* getExceptionMemoryManager() override { return this; }
+    void* allocate(XMLSize_t size) override;
+    void deallocate(void* block) override;
+
+private:
+    DocumentMemory() = default;
+
+    struct Region {
+        char* start;
+        std::size_t size;
+    };
+
+    bool in_regions(const void* block) const;
+    void add_region(std::size_t at_least);
+
+    std::vector<Region> regions_;
+    char* next_ = nullptr;
+    char* end_ = nullptr;
+    std::size_t mapped_ = 0;
+    std::map<const void*, std::size_t> block_sizes_;
+    std::map<std::size_t, std::vector<void*>> free_blocks_;
+};
+
+}  // namespace tamo::exporters
