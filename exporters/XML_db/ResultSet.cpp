@@ -16,7 +16,7 @@ void ResultSet::set_cell(const std::string& key, std::size_t row, std::string va
     column[row] = std::move(value);
 }
 
-const std::string& ResultSet::cell(const std::string& key, std::size_t row) const {
+const std::string& ResultSet::cell(std::string_view key, std::size_t row) const {
     auto column = columns_.find(key);
     if (column == columns_.end() || row >= column->second.size()) return null_text;
     return column->second[row];

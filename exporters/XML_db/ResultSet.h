@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tamo::exporters {
@@ -22,15 +23,17 @@ public:
     void set_cell(const std::string& key, std::size_t row, std::string value);
 
     // The cell of `key` in `row`; "(null)" when the set holds no such column or row.
-    const std::string& cell(const std::string& key, std::size_t row) const;
-    bool has_column(const std::string& key) const { return columns_.count(key) != 0; }
+    const std::string& cell(std::string_view key, std::size_t row) const;
+    bool has_column(std::string_view key) const { return columns_.find(key) != columns_.end(); }
     // The length of the first column in key order (0 for a set without columns).
     std::size_t row_count() const;
 
-    const std::map<std::string, Column>& columns() const { return columns_; }
+    // Keys are looked up as they are given (a literal mostly), without a string made for each lookup.
+    using Columns = std::map<std::string, Column, std::less<>>;
+    const Columns& columns() const { return columns_; }
 
 private:
-    std::map<std::string, Column> columns_;
+    Columns columns_;
 };
 
 }  // namespace tamo::exporters

@@ -38,11 +38,11 @@ void XML_db::export_component(const std::string& id, const std::string& save_pat
     save_document(document.get(), save_path);
 }
 
-std::string XML_db::key(const char* table_and_field) const {
-    if (build_ == Build::skarrow) return table_and_field;
-    const std::string text = table_and_field;
+std::string_view XML_db::key(const char* table_and_field) const {
+    const std::string_view text = table_and_field;
+    if (build_ == Build::skarrow) return text;
     const auto point = text.find('.');
-    return point == std::string::npos ? text : text.substr(point + 1);
+    return point == std::string_view::npos ? text : text.substr(point + 1);
 }
 
 const std::string& XML_db::value(const ResultSet& set, const char* key_name, std::size_t row) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "ResultSets.h"
 #include "XML_db_core.h"
@@ -41,7 +42,7 @@ private:
     struct Interfaces;  // which procedures, keys and texts a proxy or a stub list uses
 
     // The key a reader asks for ("a.type") as this build's result sets name it.
-    std::string key(const char* table_and_field) const;
+    std::string_view key(const char* table_and_field) const;
     const std::string& value(const ResultSet& set, const char* key_name, std::size_t row) const;
     void add_value(xercesc::DOMElement* parent, const char* name, const ResultSet& set, const char* key_name,
                    std::size_t row);
