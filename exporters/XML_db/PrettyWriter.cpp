@@ -12,6 +12,8 @@ using namespace xercesc;
 
 namespace {
 
+constexpr std::size_t block_size = 64 * 1024;
+
 bool is_high_surrogate(XMLCh unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool is_low_surrogate(XMLCh unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
@@ -52,13 +54,21 @@ bool has_own_layout(const XMLCh* value) {
 
 }  // namespace
 
-std::optional<std::string> PrettyWriter::write(const DOMDocument* document) {
-    PrettyWriter writer;
+bool PrettyWriter::write(const DOMDocument* document, const Sink& sink) {
+    PrettyWriter writer(sink);
+    writer.out_.reserve(2 * block_size);
     writer.out_ = R"(<?xml version="1.0" encoding="UTF-8" standalone="no" ?>)";
     for (const DOMNode* child = document->getFirstChild(); child; child = child->getNextSibling())
-        if (!writer.element(child, 0)) return std::nullopt;
+        if (!writer.element(child, 0)) return false;
     writer.out_ += '\n';
-    return std::move(writer.out_);
+    sink(writer.out_);
+    return true;
+}
+
+std::optional<std::string> PrettyWriter::write(const DOMDocument* document) {
+    std::string text;
+    if (!write(document, [&text](std::string_view block) { text += block; })) return std::nullopt;
+    return text;
 }
 
 void PrettyWriter::new_line(unsigned level) {
@@ -92,6 +102,10 @@ bool PrettyWriter::element(const DOMNode* node, unsigned level) {
     out_ += "</";
     name(node->getNodeName());
     out_ += '>';
+    if (out_.size() >= block_size) {
+        sink_(out_);
+        out_.clear();
+    }
     return true;
 }
 

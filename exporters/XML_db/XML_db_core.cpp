@@ -20,6 +20,7 @@
 #include <functional>
 #include <new>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "DatabaseClient.h"
@@ -115,10 +116,26 @@ Replaced check_target(const std::string& target, const std::function<void(const 
     return replaced;
 }
 
-// Writes `text` to a temporary file beside the file that `path` names and renames it onto that file; on any
-// failure the temporary file is removed and the error names the reason. A symbolic link is written through,
-// and an existing file keeps its permissions and, where the caller may give it, its owner.
-void write_file_replacing(const std::string& path, const std::string& text) {
+// Writes all of `text` to the file; the error text when that fails.
+std::string write_all(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t written = write(fd, text.data(), text.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return system_error_text();
+        text.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return {};
+}
+
+// Hands a save's text over to the file: `put` takes the next block, `restart` drops what was put so far.
+using Put = std::function<void(std::string_view)>;
+using Restart = std::function<void()>;
+
+// Writes the text that `produce` puts to a temporary file beside the file that `path` names and renames it onto
+// that file; on any failure (also an exception of `produce`) the temporary file is removed and the error names
+// the reason. A symbolic link is written through, and an existing file keeps its permissions and, where the
+// caller may give it, its owner.
+void write_file_replacing(const std::string& path, const std::function<void(const Put&, const Restart&)>& produce) {
     const std::function<void(const std::string&)> fail = [&path](const std::string& reason) {
         throw ExportError("failed to save " + path + ": " + reason);
     };
@@ -130,16 +147,18 @@ void write_file_replacing(const std::string& path, const std::string& text) {
     if (fd < 0) fail(system_error_text());
 
     std::string reason;
-    const char* data = text.data();
-    std::size_t left = text.size();
-    while (left > 0 && reason.empty()) {
-        const ssize_t written = write(fd, data, left);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) reason = system_error_text();
-        else {
-            data += written;
-            left -= static_cast<std::size_t>(written);
-        }
+    const Put put = [fd, &reason](std::string_view text) {
+        if (reason.empty()) reason = write_all(fd, text);
+    };
+    const Restart restart = [fd, &reason] {
+        if (reason.empty() && (ftruncate(fd, 0) != 0 || lseek(fd, 0, SEEK_SET) != 0)) reason = system_error_text();
+    };
+    try {
+        produce(put, restart);
+    } catch (...) {
+        close(fd);
+        unlink(temporary.c_str());
+        throw;
     }
     const mode_t mode = replaced.exists ? replaced.status.st_mode & 07777 : file_mode_for_new_files();
     if (replaced.exists) (void)!fchown(fd, replaced.status.st_uid, replaced.status.st_gid);
@@ -374,13 +393,16 @@ std::string XML_db_core::serialize_with_library(const DOMDocument* document) {
 }
 
 void XML_db_core::save_document(const DOMDocument* document, const std::string& path) {
-    std::string text;
-    try {
-        text = serialize_document(document);
-    } catch (const ExportError& error) {
-        throw ExportError("failed to save " + path + ": " + error.what());
-    }
-    write_file_replacing(path, text);
+    write_file_replacing(path, [document, &path](const Put& put, const Restart& restart) {
+        if (PrettyWriter::write(document, put)) return;
+        // Declined: the library's serializer writes the document instead, from the start.
+        restart();
+        try {
+            put(serialize_with_library(document));
+        } catch (const ExportError& error) {
+            throw ExportError("failed to save " + path + ": " + error.what());
+        }
+    });
 }
 
 }  // namespace tamo::exporters

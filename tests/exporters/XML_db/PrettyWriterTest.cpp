@@ -6,12 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "ExportFiles.h"
 #include "PrettyWriter.h"
 #include "XML_db_core.h"
 
 using tamo::exporters::Document;
 using tamo::exporters::PrettyWriter;
 using tamo::exporters::XML_db_core;
+using tamo::exporters::testing::FolderEntries;
+using tamo::exporters::testing::ReadFile;
+using tamo::exporters::testing::ScratchFolder;
 
 namespace {
 
@@ -83,6 +87,25 @@ TEST(PrettyWriter, LeavesMixedContentAndAttributesToTheLibrary) {
     db.add_element(attributed->getDocumentElement(), "row")->setAttribute(u"id", u"1");
     EXPECT_FALSE(PrettyWriter::write(attributed.get()));
     EXPECT_EQ(db.serialize_document(attributed.get()), XML_db_core::serialize_with_library(attributed.get()));
+}
+
+// A document of many blocks is saved as the library writes it, also when the writer declines it only near its
+// end, after the first blocks went to the file already.
+TEST(PrettyWriter, SavesALargeDocumentWhateverBlockItIsDeclinedIn) {
+    ScratchFolder folder;
+    XML_db_core db;
+    for (const std::string last_text : {"the end", "carriage\rreturn"}) {
+        Document document = db.create_document("tamo_zelk");
+        auto* list = db.add_element(document->getDocumentElement(), "datadomain");
+        for (int row = 0; row < 5000; ++row)
+            db.add_text_element(db.add_element(list, "row"), "name", "데이타 " + std::to_string(row));
+        db.add_text_element(list, "description", last_text);
+        db.save_document(document.get(), folder.file("out.xml"));
+        const std::string saved = ReadFile(folder.file("out.xml"));
+        EXPECT_GT(saved.size(), 200000u);
+        EXPECT_EQ(saved, XML_db_core::serialize_with_library(document.get())) << last_text;
+        EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"out.xml"});
+    }
 }
 
 }  // namespace
