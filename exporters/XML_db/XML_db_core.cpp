@@ -250,17 +250,30 @@ void XML_db_core::read_result_set(ResultSet& set, MYSQL_RES* result) const {
     const MYSQL_FIELD* fields = mysql_fetch_fields(result);
     std::vector<ResultSet::Column*> columns;
     columns.reserve(field_count);
+    std::string key;
     for (unsigned i = 0; i < field_count; ++i) {
-        const std::string name = fields[i].name;
         const bool bare = keys_ == KeyStyle::bare_field || !fields[i].table || !*fields[i].table;
-        columns.push_back(&set.size_column(bare ? name : std::string(fields[i].table) + "." + name, rows));
+        key.clear();
+        if (!bare) key.append(fields[i].table).append(1, '.');
+        key.append(fields[i].name);
+        ResultSet::Column& column = set.size_column(key, 0);
+        column.reserve(rows);
+        // Where keys meet (bare field names), the last field of that name fills the column.
+        std::replace(columns.begin(), columns.end(), &column, static_cast<ResultSet::Column*>(nullptr));
+        columns.push_back(&column);
     }
     for (std::size_t row = 0; row < rows; ++row) {
         MYSQL_ROW cells = mysql_fetch_row(result);
         if (!cells) break;
-        for (unsigned i = 0; i < field_count; ++i)
-            (*columns[i])[row] = cells[i] ? std::string(cells[i]) : ResultSet::null_text;
+        for (unsigned i = 0; i < field_count; ++i) {
+            if (!columns[i]) continue;
+            if (cells[i]) columns[i]->emplace_back(cells[i]);
+            else columns[i]->push_back(ResultSet::null_text);
+        }
     }
+    // Rows the library could not hand over read as NULL.
+    for (ResultSet::Column* column : columns)
+        if (column) column->resize(rows, ResultSet::null_text);
 }
 
 const char* XML_db_core::query(ResultSets& results, const std::string& text) {
