@@ -36,6 +36,7 @@ void* DocumentMemory::allocate(XMLSize_t size) {
         return block;
     }
     const std::size_t needed = rounded_up(size, alignment);
+    const std::lock_guard<std::mutex> lock(mutex_);
     if (auto spare = free_blocks_.find(needed); spare != free_blocks_.end() && !spare->second.empty()) {
         void* block = spare->second.back();
         spare->second.pop_back();
@@ -50,7 +51,9 @@ void* DocumentMemory::allocate(XMLSize_t size) {
 
 void DocumentMemory::deallocate(void* block) {
     if (!block) return;
+    std::unique_lock<std::mutex> lock(mutex_);
     if (!in_regions(block)) {
+        lock.unlock();
         ::operator delete(block);
         return;
     }

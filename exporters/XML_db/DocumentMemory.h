@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <map>
+#include <mutex>
 #include <vector>
 
 namespace tamo::exporters {
@@ -33,6 +34,7 @@ private:
     bool in_regions(const void* block) const;
     void add_region(std::size_t at_least);
 
+    std::mutex mutex_;  // the library may be used from several threads; guards everything below
     std::vector<Region> regions_;
     char* next_ = nullptr;
     char* end_ = nullptr;
