@@ -72,20 +72,18 @@ CREATE FUNCTION can_read_domain(p_domain_id INT) RETURNS TINYINT
   READS SQL DATA
   RETURN user_reads_domain(session_account(), p_domain_id)$$
 
-CREATE FUNCTION user_changes_domain_content(p_user VARCHAR(64), p_domain_id INT) RETURNS TINYINT
+-- An administrator, or a member of the domain with at least the grade rank.
+CREATE FUNCTION user_has_domain_rank(p_user VARCHAR(64), p_domain_id INT, p_rank TINYINT) RETURNS TINYINT
   READS SQL DATA
-  RETURN user_is_administrator(p_user) = 1 OR user_domain_grade(p_user, p_domain_id) >= 2$$
+  RETURN user_is_administrator(p_user) = 1 OR user_domain_grade(p_user, p_domain_id) >= p_rank$$
 
 CREATE FUNCTION can_change_domain_content(p_domain_id INT) RETURNS TINYINT
   READS SQL DATA
-  RETURN user_changes_domain_content(session_account(), p_domain_id)$$
+  RETURN user_has_domain_rank(session_account(), p_domain_id, 2)$$
 
 CREATE FUNCTION can_manage_domain(p_domain_id INT) RETURNS TINYINT
   READS SQL DATA
-BEGIN
-  DECLARE v_user VARCHAR(64) DEFAULT session_account();
-  RETURN user_is_administrator(v_user) = 1 OR user_domain_grade(v_user, p_domain_id) >= 3;
-END$$
+  RETURN user_has_domain_rank(session_account(), p_domain_id, 3)$$
 
 -- A new domain at the top level needs the account right; below a parent, the right to change the
 -- parent's content.
@@ -134,17 +132,14 @@ BEGIN
 END$$
 
 -- Reading an unknown domain is no error: readers then answer an empty list. Every list of the trees passes
--- here, so it authenticates once and decides in one lookup.
+-- here, so it authenticates once.
 CREATE PROCEDURE require_read_domain(p_domain_id INT)
 BEGIN
   DECLARE v_user VARCHAR(64);
   DECLARE v_refused TINYINT;
   CALL require_login_as(v_user);
-  SELECT NOT readable(a.is_administrator, d.public, grade_rank(m.grade)) INTO v_refused
-    FROM domain d
-    JOIN account a ON a.user_id = v_user
-    LEFT JOIN domain_member m ON m.domain_id = d.id AND m.user_id = v_user
-   WHERE d.id = p_domain_id;
+  SELECT user_reads_domain(v_user, p_domain_id) = 0 AND EXISTS (SELECT 1 FROM domain d WHERE d.id = p_domain_id)
+    INTO v_refused;
   IF v_refused THEN
     CALL refuse('비공개 도메인입니다. 도메인에 가입한 사용자만 볼 수 있습니다.');
   END IF;

@@ -16,7 +16,6 @@ public:
     bool ReadFrom(MYSQL* mysql);
 
     size_t RowCount() const { return m_columns == 0 ? 0 : m_cells.size() / m_columns; }
-    unsigned ColumnCount() const { return m_columns; }
     // The cell up to its terminator, as MYSQL_ROW gives it; null for NULL.
     const char* Cell(size_t row, unsigned column) const;
 
