@@ -23,8 +23,6 @@ namespace tamo::platform {
 
 namespace {
 
-enum ItemRole { DataRole = Qt::UserRole, ImageRole, SelectedImageRole, StateRole };
-
 // The order SortChildren and SortChildrenCB use while they run.
 std::function<bool(const QTreeWidgetItem&, const QTreeWidgetItem&)> g_sortLess;
 
@@ -35,11 +33,24 @@ public:
         if (g_sortLess) return g_sortLess(*this, other);
         return QString::compare(text(0), other.text(0), Qt::CaseInsensitive) < 0;
     }
+
+    // What the tree keeps of an item besides its text and icon, which the views never read: kept beside the
+    // item's data, so that setting it does not tell the views that the item changed.
+    DWORD_PTR param = 0;  // the application value (lParam)
+    int image = 0;
+    int selectedImage = 0;
+    UINT state = 0;       // the state bits the tree keeps itself (expanded once, bold, ...)
 };
 
-UINT StateBits(const QTreeWidgetItem* item) { return item ? item->data(0, StateRole).toUInt() : 0; }
+// Every item of a tree control is a TreeItem (TreeImpl::Insert makes them).
+TreeItem* Kept(QTreeWidgetItem* item) { return static_cast<TreeItem*>(item); }
+const TreeItem* Kept(const QTreeWidgetItem* item) { return static_cast<const TreeItem*>(item); }
 
-void SetStateBits(QTreeWidgetItem* item, UINT bits) { item->setData(0, StateRole, bits); }
+DWORD_PTR ItemParam(const QTreeWidgetItem* item) { return Kept(item)->param; }
+
+UINT StateBits(const QTreeWidgetItem* item) { return item ? Kept(item)->state : 0; }
+
+void SetStateBits(QTreeWidgetItem* item, UINT bits) { Kept(item)->state = bits; }
 
 void CollectSubtree(QTreeWidgetItem* item, std::vector<QTreeWidgetItem*>& into) {
     into.push_back(item);
@@ -247,10 +258,8 @@ QTreeWidgetItem* TreeImpl::Insert(const CString& text, int image, int selectedIm
     QTreeWidgetItem* container = parentItem ? parentItem : tree->invisibleRootItem();
     auto* item = new TreeItem;
     item->setText(0, ToQ(text));
-    item->setData(0, DataRole, QVariant::fromValue<qulonglong>(0));
-    item->setData(0, ImageRole, image);
-    item->setData(0, SelectedImageRole, selectedImage);
-    SetStateBits(item, 0);
+    item->image = image;
+    item->selectedImage = selectedImage;
     if (style & TVS_CHECKBOXES) item->setCheckState(0, Qt::Unchecked);
     int index = container->childCount();
     if (after == TVI_FIRST) {
@@ -263,9 +272,9 @@ QTreeWidgetItem* TreeImpl::Insert(const CString& text, int image, int selectedIm
     } else if (QTreeWidgetItem* previous = Item(after); previous && previous->parent() == parentItem) {
         index = container->indexOfChild(previous) + 1;
     }
+    RefreshIcon(item);  // before the views see the item, which then need not hear of the change
     container->insertChild(index, item);
     items.insert(item);
-    RefreshIcon(item);
     return item;
 }
 
@@ -307,7 +316,7 @@ LRESULT TreeImpl::NotifyTree(UINT code, UINT action, QTreeWidgetItem* oldItem, Q
         into.mask = TVIF_HANDLE | TVIF_PARAM | TVIF_STATE;
         into.hItem = item ? Handle(item) : nullptr;
         if (item && items.contains(item)) {
-            into.lParam = static_cast<LPARAM>(item->data(0, DataRole).toULongLong());
+            into.lParam = static_cast<LPARAM>(ItemParam(item));
             into.state =
                 StateBits(item) | (item->isExpanded() ? TVIS_EXPANDED : 0) | (item->isSelected() ? TVIS_SELECTED : 0);
         }
@@ -421,15 +430,21 @@ void TreeImpl::RefreshIcon(QTreeWidgetItem* item) {
         item->setIcon(0, QIcon());
         return;
     }
-    QIcon icon;
-    const QPixmap normal = ImageListPixmap(list, item->data(0, ImageRole).toInt());
-    const QPixmap selected = ImageListPixmap(list, item->data(0, SelectedImageRole).toInt());
-    if (!normal.isNull()) icon.addPixmap(normal, QIcon::Normal);
-    if (!selected.isNull()) icon.addPixmap(selected, QIcon::Selected);
-    item->setIcon(0, icon);
+    const QPixmap normal = ImageListPixmap(list, Kept(item)->image);
+    const QPixmap selected = ImageListPixmap(list, Kept(item)->selectedImage);
+    const QPair<qint64, qint64> key(normal.cacheKey(), selected.cacheKey());
+    auto known = icons.constFind(key);
+    if (known == icons.constEnd()) {
+        QIcon icon;
+        if (!normal.isNull()) icon.addPixmap(normal, QIcon::Normal);
+        if (!selected.isNull()) icon.addPixmap(selected, QIcon::Selected);
+        known = icons.insert(key, icon);
+    }
+    item->setIcon(0, *known);
 }
 
 void TreeImpl::RefreshIcons() {
+    icons.clear();
     for (const QTreeWidgetItem* item : items) RefreshIcon(const_cast<QTreeWidgetItem*>(item));
     const QSize size = ImageListSize(images[TVSIL_NORMAL]);
     if (size.isValid() && !size.isEmpty()) tree->setIconSize(size);
@@ -545,21 +560,21 @@ BOOL CTreeCtrl::SetItemText(HTREEITEM hItem, LPCTSTR lpszItem) {
 
 DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM hItem) const {
     QTreeWidgetItem* item = ItemOf(this, hItem);
-    return item ? static_cast<DWORD_PTR>(item->data(0, DataRole).toULongLong()) : 0;
+    return item ? ItemParam(item) : 0;
 }
 
 BOOL CTreeCtrl::SetItemData(HTREEITEM hItem, DWORD_PTR dwData) {
     QTreeWidgetItem* item = ItemOf(this, hItem);
     if (!item) return FALSE;
-    item->setData(0, DataRole, QVariant::fromValue<qulonglong>(static_cast<qulonglong>(dwData)));
+    static_cast<TreeItem*>(item)->param = dwData;
     return TRUE;
 }
 
 BOOL CTreeCtrl::GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const {
     QTreeWidgetItem* item = ItemOf(this, hItem);
     if (!item) return FALSE;
-    nImage = item->data(0, ImageRole).toInt();
-    nSelectedImage = item->data(0, SelectedImageRole).toInt();
+    nImage = Kept(item)->image;
+    nSelectedImage = Kept(item)->selectedImage;
     return TRUE;
 }
 
@@ -567,8 +582,8 @@ BOOL CTreeCtrl::SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage) {
     TreeImpl* impl = TreeOf(this);
     QTreeWidgetItem* item = ItemOf(this, hItem);
     if (!item) return FALSE;
-    item->setData(0, ImageRole, nImage);
-    item->setData(0, SelectedImageRole, nSelectedImage);
+    Kept(item)->image = nImage;
+    Kept(item)->selectedImage = nSelectedImage;
     impl->RefreshIcon(item);
     return TRUE;
 }
@@ -608,9 +623,9 @@ BOOL CTreeCtrl::GetItem(TVITEM* pItem) const {
         const CString text = FromQ(item->text(0));
         std::snprintf(pItem->pszText, static_cast<size_t>(pItem->cchTextMax), "%s", text.GetString());
     }
-    if (pItem->mask & TVIF_IMAGE) pItem->iImage = item->data(0, ImageRole).toInt();
-    if (pItem->mask & TVIF_SELECTEDIMAGE) pItem->iSelectedImage = item->data(0, SelectedImageRole).toInt();
-    if (pItem->mask & TVIF_PARAM) pItem->lParam = static_cast<LPARAM>(item->data(0, DataRole).toULongLong());
+    if (pItem->mask & TVIF_IMAGE) pItem->iImage = Kept(item)->image;
+    if (pItem->mask & TVIF_SELECTEDIMAGE) pItem->iSelectedImage = Kept(item)->selectedImage;
+    if (pItem->mask & TVIF_PARAM) pItem->lParam = static_cast<LPARAM>(ItemParam(item));
     if (pItem->mask & TVIF_STATE) pItem->state = GetItemState(pItem->hItem, pItem->stateMask);
     if (pItem->mask & TVIF_CHILDREN) pItem->cChildren = item->childCount() > 0 ? 1 : 0;
     return TRUE;
@@ -779,8 +794,7 @@ BOOL CTreeCtrl::SortChildrenCB(LPTVSORTCB pSort) {
     const PFNTVCOMPARE compare = pSort->lpfnCompare;
     const LPARAM sortParameter = pSort->lParam;
     g_sortLess = [compare, sortParameter](const QTreeWidgetItem& a, const QTreeWidgetItem& b) {
-        return compare(static_cast<LPARAM>(a.data(0, DataRole).toULongLong()),
-                       static_cast<LPARAM>(b.data(0, DataRole).toULongLong()), sortParameter) < 0;
+        return compare(static_cast<LPARAM>(ItemParam(&a)), static_cast<LPARAM>(ItemParam(&b)), sortParameter) < 0;
     };
     item->sortChildren(0, Qt::AscendingOrder);
     g_sortLess = nullptr;

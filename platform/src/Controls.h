@@ -3,6 +3,8 @@
 // The windows of the common controls, each on its Qt widget.
 
 #include <QHash>
+#include <QIcon>
+#include <QPair>
 #include <QSet>
 #include <unordered_map>
 
@@ -154,6 +156,9 @@ public:
     TreeWidget* tree = nullptr;
     QSet<const QTreeWidgetItem*> items;
     CImageList* images[3] = {nullptr, nullptr, nullptr};
+    // The icons made of (normal, selected) pixmaps, by their cache keys: a tree of thousands of items shares a
+    // handful, and an icon costs far more to build than to share.
+    QHash<QPair<qint64, qint64>, QIcon> icons;
     COLORREF lineColor = RGB(0, 0, 0);
     bool selecting = false;
     CToolTipCtrl* tooltip = nullptr;  // held by ownedWrappers

@@ -79,6 +79,43 @@ TEST_F(ControlDataTest, TreeItemsKeepTheirPlaceDataAndImages) {
     EXPECT_EQ(tree.GetRootItem(), nullptr);
 }
 
+// Items draw the image of their index as the list holds it when they are inserted or given an image: also
+// after the list lost an image, while many items share one image.
+TEST_F(ControlDataTest, TreeItemsDrawTheImageTheirIndexNamesInTheList) {
+    CTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
+                            CRect(0, 0, 300, 300), &host, 4));
+    CBitmap strip;
+    ASSERT_TRUE(strip.LoadBitmap(kTreeImages));
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_MASK | ILC_COLOR24, 0, 0));
+    ASSERT_EQ(images.Add(&strip, RGB(255, 0, 255)), 0);
+    tree.SetImageList(&images, TVSIL_NORMAL);
+    TestDriver::ShowTopLevel(host);
+
+    const auto iconPixels = [&](HTREEITEM item) {
+        TestDriver::Repaint(tree);
+        CRect text;
+        EXPECT_TRUE(tree.GetItemRect(item, &text, TRUE));
+        std::vector<COLORREF> pixels;
+        for (int x = text.left - 14; x < text.left - 2; x += 3)
+            for (int y = text.top + 2; y < text.bottom - 2; y += 3) pixels.push_back(TestDriver::PixelAt(tree, {x, y}));
+        return pixels;
+    };
+    std::vector<HTREEITEM> items;
+    for (int i = 0; i < 6; ++i) items.push_back(tree.InsertItem("item", i % 3, i % 3, TVI_ROOT, TVI_LAST));
+    const auto first = iconPixels(items[0]), second = iconPixels(items[1]), third = iconPixels(items[2]);
+    ASSERT_NE(first, second);
+    ASSERT_NE(second, third);
+    EXPECT_EQ(iconPixels(items[3]), first);
+    EXPECT_EQ(iconPixels(items[4]), second);
+
+    ASSERT_TRUE(images.Remove(0));
+    EXPECT_EQ(iconPixels(tree.InsertItem("after", 0, 0, TVI_ROOT, TVI_LAST)), second);
+    tree.SetItemImage(items[0], 1, 1);
+    EXPECT_EQ(iconPixels(items[0]), third);
+}
+
 int CALLBACK ByDataDescending(LPARAM a, LPARAM b, LPARAM) { return static_cast<int>(b - a); }
 
 TEST_F(ControlDataTest, TreeSortsOneLevelByTextOrByData) {
