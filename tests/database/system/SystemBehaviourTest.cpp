@@ -452,4 +452,31 @@ TEST_F(SystemTest, DiagramReadsFollowProxyEntriesToTheStubsTheyCall) {
                                                            Ids().Lookup("node", "조타실 시스템")}));
 }
 
+// The lists of a tree level at once: a domain the account may not read is left out (its own list calls then
+// answer the refusal), an unknown one lists nothing, and every set keys its rows by the call they answer.
+TEST_F(SystemTest, LevelListsLeaveOutTheDomainsTheAccountMayNotRead) {
+    const auto domainsListed = [](const RunResult& result) {
+        std::set<std::string> keys;
+        if (result.sets.size() == 10)
+            for (const auto& row : result.sets[1].rows) keys.insert(row[0].value_or("NULL"));
+        return keys;
+    };
+    const std::string call = "call systemDomainViewLevelLists('[9, 12, 999999]')";
+    const RunResult asAdmin = Run(call);
+    ASSERT_TRUE(asAdmin.ok) << asAdmin.error;
+    ASSERT_EQ(asAdmin.sets.size(), 10u) << "the status set and one set per list";
+    EXPECT_EQ(Cell(asAdmin.sets[0], 0, 0), "1");
+    EXPECT_EQ(domainsListed(asAdmin), (std::set<std::string>{"9", "12", "999999"}));
+    // The unknown domain's single row marks an empty list.
+    for (const auto& row : asAdmin.sets[1].rows)
+        if (row[0] == "999999") {
+            EXPECT_FALSE(row[1].has_value());
+        }
+
+    TestConnection user(Sample());
+    ASSERT_TRUE(user.Login("user", "user"));
+    EXPECT_EQ(domainsListed(user.Run(call)), (std::set<std::string>{"9"}));
+}
+
 }  // namespace
+

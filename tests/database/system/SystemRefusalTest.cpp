@@ -231,4 +231,12 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"guest", "park", "call componentsNewcomponent(9,'c','')",
                     "도메인을 변경할 권한이 없습니다. 도메인의 관리자나 멤버만 변경할 수 있습니다."}));
 
+INSTANTIATE_TEST_SUITE_P(
+    LevelLists, Refusals,
+    ::testing::Values(
+        RefusalCase{"a level named by no array", "admin", "call systemDomainViewLevelLists('9')",
+                    "도메인 목록이 올바르지 않습니다."},
+        RefusalCase{"a level named by broken JSON", "admin", "call systemDomainViewLevelLists('[9,')",
+                    "도메인 목록이 올바르지 않습니다."}));
+
 }  // namespace
