@@ -388,12 +388,13 @@ constexpr size_t READ_AHEAD_BATCH_BYTES = 256 * 1024;
 
 }  // namespace
 
-void CMysqlQuery::SendReadAhead(const std::vector<CString>& all, std::vector<CMysqlReadAhead::Answer>& answers) {
+void CMysqlQuery::SendReadAhead(const std::vector<CString>& all, std::vector<CMysqlReadAhead::Answer>& answers,
+                                bool evenOne) {
     if (!Handle() || !IsConnected()) return;
     std::vector<CString> texts;
     for (const CString& text : all)
         if (!HasReadAhead(std::string(text.GetString(), text.GetLength()))) texts.push_back(text);
-    if (texts.size() < 2) return;
+    if (texts.empty() || (texts.size() < 2 && !evenOne)) return;
     DrainResults();
     size_t next = 0;
     while (next < texts.size()) {
@@ -459,7 +460,7 @@ CMysqlReadAhead::Answer* CMysqlQuery::TakeReadAhead(const CString& text) {
     if (m_readAheads.empty()) return nullptr;
     const std::string key(text.GetString(), text.GetLength());
     for (CMysqlReadAhead* ahead : m_readAheads)
-        if (CMysqlReadAhead::Answer* answer = ahead->Find(key, !m_peeking)) return answer;
+        if (CMysqlReadAhead::Answer* answer = ahead->Find(key, true)) return answer;
     return nullptr;
 }
 

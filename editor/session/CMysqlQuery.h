@@ -213,12 +213,13 @@ private:
 
     // Sends the texts in as few round trips as fit the connection's packets and stores every result of each
     // call into `answers`, in order; stops after the first call that fails (the server runs none after it).
-    // Fewer than two texts, or no connection: nothing is sent.
-    void SendReadAhead(const std::vector<CString>& texts, std::vector<CMysqlReadAhead::Answer>& answers);
+    // Fewer than two texts (unless `evenOne`), or no connection: nothing is sent.
+    void SendReadAhead(const std::vector<CString>& texts, std::vector<CMysqlReadAhead::Answer>& answers,
+                       bool evenOne = false);
     // One multi-statement text of texts[first, last); false when a call failed.
     bool SendReadAheadBatch(const std::string& batch, const std::vector<CString>& texts, size_t first, size_t last,
                             std::vector<CMysqlReadAhead::Answer>& answers);
-    // The answer a read-ahead holds for the text, taken (unless peeking); null when none does.
+    // The answer a read-ahead holds for the text, taken; null when none does.
     CMysqlReadAhead::Answer* TakeReadAhead(const CString& text);
     // Whether a live read-ahead holds an answer of the text that nobody took yet.
     bool HasReadAhead(const std::string& text);
@@ -242,7 +243,6 @@ private:
     bool m_bResultPending = false;     // the statement is positioned on a result set that nobody stored yet
     std::string m_strStatementError;   // the error an advance of the current statement met
     std::vector<CMysqlReadAhead*> m_readAheads;  // the live read-aheads, not owned (each removes itself)
-    bool m_peeking = false;                      // loaders read read-ahead answers without taking them
 };
 
 template <typename ReadRow>
@@ -254,7 +254,6 @@ int CMysqlQuery::LoadRows(const CString& text, ReadRow&& readRow, bool withStatu
         while (rows.FetchRow()) readRow(rows);
         return 0;
     }
-    if (m_peeking) return -1;
     int result = -1;
     MYSQL_RES* stored = nullptr;
     if (Query(text) == 0 && (!withStatus || CheckResult()) && StoreResult(&stored) == 0) {

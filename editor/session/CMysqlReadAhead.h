@@ -14,8 +14,8 @@
 // their loaders. Read-aheads may nest; the answers live until the object that fetched them is destroyed. A call
 // whose answer a live read-ahead holds (not taken yet) is not sent again by a nested one.
 //
-// While a `Peeking` object lives, the loaders read the answers without taking them and send nothing: a fill
-// looks at what a level's lists hold to read the next level's lists ahead before it builds anything.
+// A bundle is one call whose sets answer many calls of the loaders at once, for lists where sending each call
+// alone costs the server far more than its rows: see the bundle constructor.
 
 #include <optional>
 #include <string>
@@ -36,16 +36,21 @@ public:
         bool taken = false;
     };
 
-    // Loaders peek instead of taking while it lives.
-    class Peeking {
-    public:
-        Peeking();
-        ~Peeking();
-        Peeking(const Peeking&) = delete;
-        Peeking& operator=(const Peeking&) = delete;
+    // One set of a bundle: the calls it answers. `call` is their text with "%d" where a key stands; a row
+    // starts with `keys` key cells (integers), the first of which fill the text's "%d"s in order and all of
+    // which tell one call's rows from the next call's.
+    struct BundleSet {
+        const char* call;
+        unsigned keys;
     };
 
     explicit CMysqlReadAhead(const std::vector<CString>& texts);
+    // Sends `texts` and `bundle` in one round trip. After its status set, set i of the bundle answers the
+    // calls of sets[i]: each row holds the keys, a cell that is NULL on the single row of a call whose list
+    // is empty, then the call's own row. Each call gets the answer it would get alone: the status set 1, its
+    // rows, the end of the call. A bundle that fails, or answers other sets, answers no call: the loaders
+    // then send their calls themselves.
+    CMysqlReadAhead(const std::vector<CString>& texts, const CString& bundle, const std::vector<BundleSet>& sets);
     ~CMysqlReadAhead();
     CMysqlReadAhead(const CMysqlReadAhead&) = delete;
     CMysqlReadAhead& operator=(const CMysqlReadAhead&) = delete;
@@ -54,7 +59,13 @@ public:
     // none. The answer keeps its results until the read-ahead is destroyed.
     Answer* Find(const std::string& text, bool take);
 
+    // Every answer, in the order the calls were sent or the bundle listed them.
+    const std::vector<Answer>& Answers() const { return m_answers; }
+
 private:
+    void Register();
+    void SplitBundle(const Answer& bundle, const std::vector<BundleSet>& sets);
+
     std::vector<Answer> m_answers;
     std::unordered_map<std::string, std::vector<size_t>> m_byText;  // text -> its answers, in order
 };

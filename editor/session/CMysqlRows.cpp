@@ -22,6 +22,19 @@ bool CMysqlRows::ReadFrom(MYSQL* mysql) {
     return complete;
 }
 
+void CMysqlRows::AppendRow(const CMysqlRows& from, size_t row, unsigned firstColumn) {
+    for (unsigned column = 0; column < m_columns; ++column) {
+        const char* cell = from.Cell(row, firstColumn + column);
+        if (!cell) {
+            m_cells.push_back(NULL_CELL);
+            continue;
+        }
+        m_cells.push_back(m_text.size());
+        m_text.append(cell);
+        m_text.push_back('\0');
+    }
+}
+
 const char* CMysqlRows::Cell(size_t row, unsigned column) const {
     if (column >= m_columns) return nullptr;
     const size_t index = row * m_columns + column;

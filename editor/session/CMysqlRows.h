@@ -11,10 +11,18 @@
 // of its own: a tree level's thousands of small sets cost the allocator far more than their rows.
 class CMysqlRows {
 public:
+    CMysqlRows() = default;
+    // An empty set of `columns` columns, to be filled with AppendRow.
+    explicit CMysqlRows(unsigned columns) : m_columns(columns) {}
+
     // Reads the connection's current result set row by row and releases it. False, with the set released,
     // when reading failed (the connection's error tells why).
     bool ReadFrom(MYSQL* mysql);
 
+    // Appends the cells of `from`'s row from `firstColumn` on (as many as this set has columns).
+    void AppendRow(const CMysqlRows& from, size_t row, unsigned firstColumn);
+
+    unsigned ColumnCount() const { return m_columns; }
     size_t RowCount() const { return m_columns == 0 ? 0 : m_cells.size() / m_columns; }
     // The cell up to its terminator, as MYSQL_ROW gives it; null for NULL.
     const char* Cell(size_t row, unsigned column) const;

@@ -96,6 +96,17 @@ const char* const kSystemDomainExporter = "tools\\quorrin.exe";
 const char* const kComponentExporter = "tools\\skarrow.exe";
 const char* const kDeployDiagramSuffix = "_deploy_component";
 
+// The lists of a domain level, each call on its own and in the level's bundle.
+constexpr const char* kNodeListCall = "call nodeViewList(%d)";
+constexpr const char* kComponentListCall = "call componentViewList('%d')";
+constexpr const char* kInstallListCall = "call nodeDeploymentViewInstallList(%d, %d)";
+constexpr const char* kInstalledProxiesCall = "call coustim_proxyViewlistinfo(%d, %d)";
+constexpr const char* kInstalledStubsCall = "call coustim_stubViewlistinfo(%d, %d)";
+constexpr const char* kProxyClassesCall = "call proxyInterfaceViewList(%d)";
+constexpr const char* kStubClassesCall = "call stubInterfaceViewList(%d)";
+constexpr const char* kProxyObjectsCall = "call proxyInterfaceObjectViewList(%d)";
+constexpr const char* kStubObjectsCall = "call stubInterfaceObjectViewList(%d)";
+
 const char* const kObjectLocked = "*삭제 불가*\n 외부 시스템과 연결된 object 입니다. 현재 외부 시스템은 Lock 상태 입니다.";
 
 CTreeSystemDomainControl* SystemControl() {
@@ -353,20 +364,13 @@ void CSystemDomainTreeView::LoadDomainList(int domainId) {
 
 int CSystemDomainTreeView::FillDomainLevel(const DomainList& list, int parentId, HTREEITEM parent, int depth,
                                            const std::string& parentPath) {
-    // Every list these levels show, in three round trips, one per step of what names what: the node and
-    // component lists of the domains, then the installations and classes those list, then the installed
-    // entries and objects these list. The fill below takes each answer where it needs it.
+    // Every list these levels show comes in one round trip, from the bundle that answers the level's list
+    // calls at once; the fill below takes each answer where it needs it.
     std::vector<int> domainIds;
     CollectLevelDomainIds(list, parentId, depth, domainIds);
-    std::vector<CString> calls;
-    for (int id : domainIds) {
-        calls.push_back(NodeListCall(id));
-        calls.push_back(ComponentListCall(id));
-    }
-    CMysqlReadAhead domainLists(calls);
-    std::vector<std::pair<int, int>> installNodes;  // (domain id, node id) of the nodes with installations
-    CMysqlReadAhead namedLists(PeekNamedListCalls(domainIds, installNodes));
-    CMysqlReadAhead entryLists(PeekEntryListCalls(domainIds, installNodes));
+    std::unique_ptr<CMysqlReadAhead> lists;
+    if (!domainIds.empty()) lists = std::make_unique<CMysqlReadAhead>(std::vector<CString>(),
+                                                                       LevelListsCall(domainIds), LevelListSets());
     return FillDomainItems(list, parentId, parent, depth, parentPath);
 }
 
@@ -379,55 +383,24 @@ void CSystemDomainTreeView::CollectLevelDomainIds(const DomainList& list, int pa
     }
 }
 
-std::vector<CString> CSystemDomainTreeView::PeekNamedListCalls(const std::vector<int>& domainIds,
-                                                               std::vector<std::pair<int, int>>& installNodes) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    CMysqlReadAhead::Peeking peeking;
-    std::vector<CString> calls;
+CString CSystemDomainTreeView::LevelListsCall(const std::vector<int>& domainIds) {
+    std::string array = "[";
     for (int id : domainIds) {
-        std::vector<class_node_info> nodes;
-        db->SelectNodeList(NodeListCall(id), nodes);
-        for (const class_node_info& node : nodes) {
-            if (!HasInstalledComponents(node.type)) continue;
-            installNodes.emplace_back(node.domain_id, node.id);
-            calls.push_back(InstallListCall(node.domain_id, node.id));
-        }
-        std::vector<class_component_info> components;
-        db->SelectComponentList(ComponentListCall(id), components);
-        for (const class_component_info& component : components) {
-            calls.push_back(ProxyClassesCall(component.component_id));
-            calls.push_back(StubClassesCall(component.component_id));
-        }
+        if (array.size() > 1) array += ',';
+        array += std::to_string(id);
     }
-    return calls;
+    array += "]";
+    return CMysqlQuery::GetInstance()->FormatCall("call systemDomainViewLevelLists('%s')", array);
 }
 
-std::vector<CString> CSystemDomainTreeView::PeekEntryListCalls(const std::vector<int>& domainIds,
-                                                               const std::vector<std::pair<int, int>>& installNodes) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    CMysqlReadAhead::Peeking peeking;
-    std::vector<CString> calls;
-    for (const auto& [domainId, nodeId] : installNodes) {
-        std::vector<class_component_info> installed;
-        db->SelectInstalledComponentList(InstallListCall(domainId, nodeId), installed);
-        for (const class_component_info& row : installed) {
-            calls.push_back(InstalledProxiesCall(nodeId, row.component_id));
-            calls.push_back(InstalledStubsCall(nodeId, row.component_id));
-        }
-    }
-    for (int id : domainIds) {
-        std::vector<class_component_info> components;
-        db->SelectComponentList(ComponentListCall(id), components);
-        for (const class_component_info& component : components) {
-            std::vector<class_proxy_interface_relation_info> proxies;
-            db->SelectProxyInterfaceList(ProxyClassesCall(component.component_id), proxies);
-            for (const auto& row : proxies) calls.push_back(ProxyObjectsCall(row.id));
-            std::vector<class_stub_interface_relation_info> stubs;
-            db->SelectStubInterfaceList(StubClassesCall(component.component_id), stubs);
-            for (const auto& row : stubs) calls.push_back(StubObjectsCall(row.id));
-        }
-    }
-    return calls;
+const std::vector<CMysqlReadAhead::BundleSet>& CSystemDomainTreeView::LevelListSets() {
+    // In the order of the bundle's sets; the entry lists are kept apart per installation.
+    static const std::vector<CMysqlReadAhead::BundleSet> sets = {
+        {kNodeListCall, 1},      {kComponentListCall, 1}, {kInstallListCall, 2},
+        {kInstalledProxiesCall, 3}, {kInstalledStubsCall, 3}, {kProxyClassesCall, 1},
+        {kStubClassesCall, 1},   {kProxyObjectsCall, 1},  {kStubObjectsCall, 1},
+    };
+    return sets;
 }
 
 int CSystemDomainTreeView::FillDomainItems(const DomainList& list, int parentId, HTREEITEM parent, int depth,
@@ -447,11 +420,11 @@ int CSystemDomainTreeView::FillDomainItems(const DomainList& list, int parentId,
 }
 
 CString CSystemDomainTreeView::NodeListCall(int domainId) {
-    return CMysqlQuery::GetInstance()->FormatCall("call nodeViewList(%d)", domainId);
+    return CMysqlQuery::GetInstance()->FormatCall(kNodeListCall, domainId);
 }
 
 CString CSystemDomainTreeView::ComponentListCall(int domainId) {
-    return CMysqlQuery::GetInstance()->FormatCall("call componentViewList('%d')", domainId);
+    return CMysqlQuery::GetInstance()->FormatCall(kComponentListCall, domainId);
 }
 
 HTREEITEM CSystemDomainTreeView::AddNodesFolder(const std::string& domainPath, HTREEITEM domainItem) {
@@ -514,15 +487,15 @@ void CSystemDomainTreeView::FillInstalledComponents(const std::string& nodePath,
 }
 
 CString CSystemDomainTreeView::InstallListCall(int domainId, int nodeId) {
-    return CMysqlQuery::GetInstance()->FormatCall("call nodeDeploymentViewInstallList(%d, %d)", domainId, nodeId);
+    return CMysqlQuery::GetInstance()->FormatCall(kInstallListCall, domainId, nodeId);
 }
 
 CString CSystemDomainTreeView::InstalledProxiesCall(int nodeId, int componentId) {
-    return CMysqlQuery::GetInstance()->FormatCall("call coustim_proxyViewlistinfo(%d, %d)", nodeId, componentId);
+    return CMysqlQuery::GetInstance()->FormatCall(kInstalledProxiesCall, nodeId, componentId);
 }
 
 CString CSystemDomainTreeView::InstalledStubsCall(int nodeId, int componentId) {
-    return CMysqlQuery::GetInstance()->FormatCall("call coustim_stubViewlistinfo(%d, %d)", nodeId, componentId);
+    return CMysqlQuery::GetInstance()->FormatCall(kInstalledStubsCall, nodeId, componentId);
 }
 
 void CSystemDomainTreeView::AddInstalledFolders(int nodeId, int componentId, HTREEITEM installedItem) {
@@ -610,11 +583,11 @@ int CSystemDomainTreeView::FillStubClasses(const std::string& componentPath, int
 }
 
 CString CSystemDomainTreeView::ProxyClassesCall(int componentId) {
-    return CMysqlQuery::GetInstance()->FormatCall("call proxyInterfaceViewList(%d)", componentId);
+    return CMysqlQuery::GetInstance()->FormatCall(kProxyClassesCall, componentId);
 }
 
 CString CSystemDomainTreeView::StubClassesCall(int componentId) {
-    return CMysqlQuery::GetInstance()->FormatCall("call stubInterfaceViewList(%d)", componentId);
+    return CMysqlQuery::GetInstance()->FormatCall(kStubClassesCall, componentId);
 }
 
 template <class Relation>
@@ -653,11 +626,11 @@ int CSystemDomainTreeView::FillStubObjects(const std::string& classPath, int cla
 }
 
 CString CSystemDomainTreeView::ProxyObjectsCall(int classId) {
-    return CMysqlQuery::GetInstance()->FormatCall("call proxyInterfaceObjectViewList(%d)", classId);
+    return CMysqlQuery::GetInstance()->FormatCall(kProxyObjectsCall, classId);
 }
 
 CString CSystemDomainTreeView::StubObjectsCall(int classId) {
-    return CMysqlQuery::GetInstance()->FormatCall("call stubInterfaceObjectViewList(%d)", classId);
+    return CMysqlQuery::GetInstance()->FormatCall(kStubObjectsCall, classId);
 }
 
 int CSystemDomainTreeView::FillObjects(const CString& call, int kind, const std::string& classPath,

@@ -51,6 +51,11 @@ public:
     // "All DomainHeader 코드 저장": the headers of all data and method domains into a chosen folder.
     afx_msg void OnSaveAllDomainHeaders();
 
+    // The call that answers every list that the levels of these domains show at once, and the calls its
+    // sets answer, for reading them ahead.
+    static CString LevelListsCall(const std::vector<int>& domainIds);
+    static const std::vector<CMysqlReadAhead::BundleSet>& LevelListSets();
+
     CViewTree& GetTreeCtrl() { return m_wndTree; }
     // The current selection (null when there is none); records stay owned by the pane.
     TreeNodeData* GetCurrentItem() const { return m_pCurrentItem; }
@@ -152,13 +157,6 @@ private:
                         const std::string& parentPath);
     // The ids of the domains FillDomainLevel fills.
     static void CollectLevelDomainIds(const DomainList& list, int parentId, int depth, std::vector<int>& ids);
-    // From the read-ahead node and component lists of the domains: the calls of the installations of their
-    // nodes (whose (domain id, node id) go to `installNodes`) and of the classes of their components.
-    static std::vector<CString> PeekNamedListCalls(const std::vector<int>& domainIds,
-                                                   std::vector<std::pair<int, int>>& installNodes);
-    // From the read-ahead installations and class lists: the calls of the installed entries and the objects.
-    static std::vector<CString> PeekEntryListCalls(const std::vector<int>& domainIds,
-                                                   const std::vector<std::pair<int, int>>& installNodes);
     // The calls of the lists the levels show, also for reading them ahead.
     static CString NodeListCall(int domainId);
     static CString ComponentListCall(int domainId);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "CLoginValues.h"
+#include "CMysqlResult.h"
 #include "CWnd.h"
 #include "EditorResources.h"
 #include "SessionLogin.h"
@@ -78,6 +79,23 @@ std::vector<std::string> DataTreeTest::BoxTexts() const {
     std::vector<std::string> texts;
     for (const auto& box : driver.MessageBoxes()) texts.push_back(box.text.str());
     return texts;
+}
+
+int DataTreeTest::Questions() {
+    MYSQL_RES* stored = nullptr;
+    int count = -1;
+    if (db->Query("SHOW SESSION STATUS LIKE 'Questions'") == 0 && db->StoreResult(&stored) == 0) {
+        CMysqlResult rows(stored);
+        if (rows.FetchRow()) count = rows.GetInt(1);
+    }
+    db->DrainResults();
+    return count;
+}
+
+int DataTreeTest::CallsOf(const std::function<void()>& action) {
+    const int before = Questions();
+    action();
+    return Questions() - before - 1;
 }
 
 }  // namespace datatree_test

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,11 @@ protected:
 
     // The texts of the message boxes shown so far.
     std::vector<std::string> BoxTexts() const;
+
+    // The statements the session has sent so far (the server's own count, including this question).
+    int Questions();
+    // The statements that `action` sent.
+    int CallsOf(const std::function<void()>& action);
 
     tamo::testing::ConnectionValues m_server;
     CMysqlQuery* db = nullptr;

@@ -11,7 +11,6 @@
 #include "CFrameWnd.h"
 #include "CMethodDomainTreeView.h"
 #include "class_msxmlcontroller.h"
-#include "CMysqlResult.h"
 #include "FrameMessages.h"
 #include "DialogTestControls.h"
 #include "MethodTreeTestSupport.h"
@@ -59,23 +58,6 @@ protected:
         if (id) *id = created;
         pane.OnRefresh();
         return Child(Root(), name);
-    }
-    // The statements this session has sent so far (the server's own count, including this question).
-    int Questions() {
-        MYSQL_RES* stored = nullptr;
-        int count = -1;
-        if (db->Query("SHOW SESSION STATUS LIKE 'Questions'") == 0 && db->StoreResult(&stored) == 0) {
-            CMysqlResult rows(stored);
-            if (rows.FetchRow()) count = rows.GetInt(1);
-        }
-        db->DrainResults();
-        return count;
-    }
-    // The statements that `action` sent.
-    int CallsOf(const std::function<void()>& action) {
-        const int before = Questions();
-        action();
-        return Questions() - before - 1;
     }
     void WithMenus(const std::function<void()>& action) {
         CContextMenuManager menus;

@@ -145,28 +145,56 @@ TEST_F(ReadAheadTest, OneCallOrNoConnectionSendsNothingAhead) {
     }
 }
 
-}  // namespace
+// A bundle: its sets split into the answers of the calls their keys name. The calls here name no procedure, so
+// a loader that had to send one would fail.
+std::string Bundle(const std::string& sets) {
+    return "BEGIN NOT ATOMIC SET @runs = @runs + 1; SELECT 1 AS test; " + sets + " END";
+}
 
-namespace {
+const std::vector<CMysqlReadAhead::BundleSet> kBundleSets = {{"call fx_one(%d)", 1}, {"call fx_two(%d, %d)", 3}};
 
-TEST_F(ReadAheadTest, PeekingReadsAnswersWithoutTakingThemAndSendsNothing) {
+TEST_F(ReadAheadTest, ABundleAnswersEachCallItsKeysNameAsTheCallAlone) {
     ResetRuns();
-    const std::string a = Answer("1", 1), refused = Answer("0", 0, true), unknown = Answer("1", 9);
+    const std::string other = Answer("1", 7);
+    const std::string bundle = Bundle(
+        "SELECT 5 AS k, 1 AS listed, 42 AS id UNION ALL SELECT 5, 1, 43 UNION ALL SELECT 6, NULL, NULL"
+        " UNION ALL SELECT -2, 1, 44;"
+        // one text twice: the third key keeps the two answers apart
+        " SELECT 7 AS a, 8 AS b, 100 AS c, 1 AS listed, 9 AS id UNION ALL SELECT 7, 8, 101, 1, 9;");
     {
-        CMysqlReadAhead ahead({CString(a), CString(Answer("1", 2))});
-        {
-            CMysqlReadAhead::Peeking peeking;
-            EXPECT_EQ(Load(db, a), (Loaded{0, {1}, ""}));
-            EXPECT_EQ(Load(db, a), (Loaded{0, {1}, ""}));
-            EXPECT_EQ(Load(db, unknown).result, -1);
-        }
-        // A nested read-ahead does not send again what the outer one holds.
-        CMysqlReadAhead nested({CString(a), CString(Answer("1", 2)), CString(refused), CString(unknown)});
-        EXPECT_EQ(Runs(), 3) << "the outer two, and the refusal that stopped the nested batch";
-        EXPECT_EQ(Load(db, a), (Loaded{0, {1}, ""}));
-        EXPECT_EQ(Load(db, refused), (Loaded{-1, {}, REFUSAL}));
-        EXPECT_EQ(Load(db, unknown), (Loaded{0, {9}, ""}));
-        EXPECT_EQ(Runs(), 4);
+        CMysqlReadAhead ahead({CString(other)}, CString(bundle), kBundleSets);
+        EXPECT_EQ(Runs(), 2) << "the call and the bundle, in one round trip";
+        EXPECT_EQ(Load(db, "call fx_one(5)"), (Loaded{0, {42, 43}, ""}));
+        EXPECT_EQ(Load(db, "call fx_one(6)"), (Loaded{0, {}, ""})) << "an empty list";
+        EXPECT_EQ(Load(db, "call fx_one(-2)"), (Loaded{0, {44}, ""}));
+        EXPECT_EQ(Load(db, other), (Loaded{0, {7}, ""}));
+        EXPECT_EQ(Load(db, "call fx_two(7, 8)"), (Loaded{0, {9}, ""}));
+        EXPECT_EQ(Load(db, "call fx_two(7, 8)"), (Loaded{0, {9}, ""}));
+        EXPECT_EQ(Runs(), 2);
+        // Each answer is taken once; a call the bundle does not name is sent by its loader.
+        EXPECT_EQ(Load(db, "call fx_two(7, 8)").result, -1);
+        EXPECT_EQ(Load(db, "call fx_one(7)").result, -1);
+    }
+    EXPECT_EQ(Load(db, other), (Loaded{0, {7}, ""})) << "the connection is in sync";
+}
+
+TEST_F(ReadAheadTest, ABundleThatFailsOrAnswersOtherSetsAnswersNoCall) {
+    const struct {
+        const char* what;
+        std::string bundle;
+    } cases[] = {
+        {"refused", Bundle(std::string("SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = '") + REFUSAL + "';")},
+        {"status 0", "BEGIN NOT ATOMIC SELECT 0 AS test; SELECT 5, 1, 42; SELECT 7, 8, 100, 1, 9; END"},
+        {"a set short", Bundle("SELECT 5 AS k, 1 AS listed, 42 AS id;")},
+        {"a set without keys", Bundle("SELECT 5 AS k, 1 AS listed, 42 AS id; SELECT 1 AS a, 2 AS b;")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string other = Answer("1", 7);
+        CMysqlReadAhead ahead({CString(other)}, CString(c.bundle), kBundleSets);
+        EXPECT_EQ(Load(db, other), (Loaded{0, {7}, ""}));
+        EXPECT_EQ(Load(db, "call fx_one(5)").result, -1) << "sent by its loader";
+        EXPECT_EQ(Load(db, other), (Loaded{0, {7}, ""})) << "the connection is in sync";
     }
 }
 

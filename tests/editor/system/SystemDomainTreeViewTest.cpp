@@ -2,8 +2,12 @@
 // context menus through the tree, and the walks that select or expand over levels that reload on the way.
 
 #include <algorithm>
+#include <optional>
+#include <set>
 
 #include "CContextMenuManager.h"
+#include "CMysqlConnection.h"
+#include "CMysqlReadAhead.h"
 #include "SystemTreeItems.h"
 #include "SystemTreeTestSupport.h"
 
@@ -120,6 +124,75 @@ TEST_F(SystemDomainTreeViewTest, TheFirstFillShowsTheSampleInThePanesOrder) {
     EXPECT_EQ(Children(ItemAt({"Ship", "조타실", "Nodes"})),
               (std::vector<std::string>{"조타 스위치", "기관 감시 센서:기관실", "조타 컴퓨터"}));
     EXPECT_EQ(Children(ItemAt({"Ship", "조타실", "Components"})), std::vector<std::string>{"조타 제어기"});
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
+using Cells = std::vector<std::vector<std::vector<std::optional<std::string>>>>;
+
+// Every cell of every result, a set without rows (the end of a call) as no rows at all.
+Cells CellsOf(const std::vector<std::optional<CMysqlRows>>& results) {
+    Cells cells;
+    for (const auto& set : results) {
+        auto& rows = cells.emplace_back();
+        if (!set) continue;
+        for (size_t row = 0; row < set->RowCount(); ++row) {
+            auto& cellsOfRow = rows.emplace_back();
+            for (unsigned column = 0; column < set->ColumnCount(); ++column) {
+                const char* cell = set->Cell(row, column);
+                cellsOfRow.push_back(cell ? std::optional<std::string>(cell) : std::nullopt);
+            }
+        }
+    }
+    return cells;
+}
+
+// What the server answers the call sent alone, read as the read-ahead reads it.
+std::vector<std::optional<CMysqlRows>> Alone(CMysqlQuery* db, const std::string& text) {
+    MYSQL* mysql = &db->GetConnection()->m_mysql;
+    std::vector<std::optional<CMysqlRows>> results;
+    if (mysql_real_query(mysql, text.data(), static_cast<unsigned long>(text.size())) != 0) return results;
+    do {
+        if (mysql_field_count(mysql) == 0) {
+            results.emplace_back();
+            continue;
+        }
+        CMysqlRows rows;
+        if (!rows.ReadFrom(mysql)) break;
+        results.emplace_back(std::move(rows));
+    } while (mysql_next_result(mysql) == 0);
+    return results;
+}
+
+// A level comes in two statements, its domain list and the bundle of every list it shows; the bundle answers
+// each list call exactly as the call alone, for the sample's domains (sub-systems, clones, switches, a private
+// domain) and for empty lists of every kind.
+TEST_F(SystemDomainTreeViewTest, ALevelComesInOneBundleThatAnswersEachListAsTheCallAlone) {
+    const std::string top = UniqueName("_묶음");
+    const int topId = NewSystemDomain(top);
+    const int emptyId = NewSystemDomain("빈 도메인", topId);
+    const int fullId = NewSystemDomain("채운 도메인", topId);
+    NewNode(fullId, "빈 센서", "sensor");
+    NewNode(fullId, "스위치", "switch");
+    const int pc = NewNode(fullId, "PC", "computer");
+    const int bare = NewComponent(fullId, "빈 컴포넌트");
+    Install(pc, bare, fullId);
+    pane.OnRefresh();
+    HTREEITEM topItem = Child(Root(), top);
+    ASSERT_TRUE(topItem);
+    EXPECT_EQ(CallsOf([&] { Select(topItem); }), 2);
+    EXPECT_EQ(Children(ItemAt({top, "채운 도메인", "Nodes"})), (std::vector<std::string>{"스위치", "빈 센서", "PC"}));
+    EXPECT_EQ(Children(ItemAt({top, "채운 도메인", "Components", "빈 컴포넌트"})),
+              (std::vector<std::string>{"proxy", "stub"}));
+
+    const std::vector<int> domains = {9, 10, 11, 12, emptyId, fullId};
+    CMysqlReadAhead ahead({}, CSystemDomainTreeView::LevelListsCall(domains), CSystemDomainTreeView::LevelListSets());
+    std::set<std::string> procedures;
+    for (const CMysqlReadAhead::Answer& answer : ahead.Answers()) {
+        SCOPED_TRACE(answer.text);
+        EXPECT_EQ(CellsOf(answer.results), CellsOf(Alone(db, answer.text)));
+        procedures.insert(answer.text.substr(0, answer.text.find('(')));
+    }
+    EXPECT_EQ(procedures.size(), CSystemDomainTreeView::LevelListSets().size()) << "every list is answered";
     EXPECT_TRUE(driver.MessageBoxes().empty());
 }
 
