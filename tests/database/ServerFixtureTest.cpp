@@ -63,6 +63,20 @@ TEST(ServerFixture, TwoServersRunSideBySideAndStop) {
         EXPECT_EQ(RunTool("stop '" + dir + "'").status, 0);
         EXPECT_NE(RunTool("port '" + dir + "'").status, 0) << "still running: " << dir;
     }
+
+    // A pid file that outlived its server and names a live process that is no server of the directory (here
+    // this test): no server runs there, and start starts one.
+    {
+        std::FILE* pidFile = std::fopen((fs::path(first) / "mysqld.pid").c_str(), "w");
+        ASSERT_TRUE(pidFile);
+        std::fprintf(pidFile, "%d\n", static_cast<int>(getpid()));
+        std::fclose(pidFile);
+    }
+    EXPECT_NE(RunTool("port '" + first + "'").status, 0);
+    Command restarted = RunTool("start '" + first + "'");
+    ASSERT_EQ(restarted.status, 0) << restarted.output;
+    EXPECT_EQ(RunTool("port '" + first + "'").output, restarted.output);
+    EXPECT_EQ(RunTool("stop '" + first + "'").status, 0);
     fs::remove_all(root);
 }
 
