@@ -2,6 +2,18 @@
 -- tree's own list calls would answer them one by one. A level of a large design lists thousands of nodes,
 -- installations, classes and objects; asked call by call, the server spends a fixed cost on each call that
 -- is far above its rows.
+-- The installed entries of every installation with their class and the class's method domain, as the installed
+-- entry lists answer them (coustim_proxyViewlistinfo, coustim_stubViewlistinfo).
+CREATE VIEW sys_installed_entry AS
+SELECT dp.node_id, dp.component_id, e.kind, e.id, e.deployment_id, o.class_id, b.interface_name, b.class_name,
+       e.object_id, e.stub_object_id, e.stub_ip, c.name AS method_domain_name, c.id AS method_domain_id,
+       c.standard_port, o.object_name, e.public
+  FROM deployment dp
+  JOIN custom_entry e ON e.deployment_id = dp.id
+  JOIN class_object o ON o.id = e.object_ref
+  JOIN component_class b ON b.id = o.class_id
+  JOIN domain c ON c.id = b.method_domain_id;
+
 DELIMITER $$
 
 -- The domains of a level that the session may read, one row each (the level's list calls refuse the others).
@@ -102,30 +114,22 @@ BEGIN
 
     SELECT k.node_id AS node_key, k.component_id AS component_key, k.id AS deployment_key,
            IF(e.id IS NULL, NULL, 1) AS listed,
-           e.id, e.deployment_id, o.class_id, b.interface_name, b.class_name, e.object_id, e.stub_object_id,
-           e.stub_ip, c.name, c.id, c.standard_port, o.object_name, e.public
+           e.id, e.deployment_id, e.class_id, e.interface_name, e.class_name, e.object_id, e.stub_object_id,
+           e.stub_ip, e.method_domain_name AS name, e.method_domain_id AS id, e.standard_port, e.object_name, e.public
       FROM sys_tree_node n
-      JOIN deployment k ON k.node_id = n.id
-      LEFT JOIN (deployment dp
-                 JOIN custom_entry e ON e.deployment_id = dp.id AND e.kind = 'proxy'
-                 JOIN class_object o ON o.id = e.object_ref
-                 JOIN component_class b ON b.id = o.class_id
-                 JOIN domain c ON c.id = b.method_domain_id)
-             ON dp.node_id = k.node_id AND dp.component_id = k.component_id
+      STRAIGHT_JOIN deployment k ON k.node_id = n.id
+      LEFT JOIN sys_installed_entry e
+             ON e.node_id = k.node_id AND e.component_id = k.component_id AND e.kind = 'proxy'
      ORDER BY k.node_id, k.component_id, k.id, e.object_id, e.id;
 
     SELECT k.node_id AS node_key, k.component_id AS component_key, k.id AS deployment_key,
            IF(e.id IS NULL, NULL, 1) AS listed,
-           e.id, e.deployment_id, o.class_id, e.object_id, b.interface_name, b.class_name, c.name, c.id,
-           c.standard_port, o.object_name, e.public
+           e.id, e.deployment_id, e.class_id, e.object_id, e.interface_name, e.class_name,
+           e.method_domain_name AS name, e.method_domain_id AS id, e.standard_port, e.object_name, e.public
       FROM sys_tree_node n
-      JOIN deployment k ON k.node_id = n.id
-      LEFT JOIN (deployment dp
-                 JOIN custom_entry e ON e.deployment_id = dp.id AND e.kind = 'stub'
-                 JOIN class_object o ON o.id = e.object_ref
-                 JOIN component_class b ON b.id = o.class_id
-                 JOIN domain c ON c.id = b.method_domain_id)
-             ON dp.node_id = k.node_id AND dp.component_id = k.component_id
+      STRAIGHT_JOIN deployment k ON k.node_id = n.id
+      LEFT JOIN sys_installed_entry e
+             ON e.node_id = k.node_id AND e.component_id = k.component_id AND e.kind = 'stub'
      ORDER BY k.node_id, k.component_id, k.id, e.object_id, e.id;
 
     CALL sys_tree_class_rows('proxy');
