@@ -396,9 +396,9 @@ CString CSystemDomainTreeView::LevelListsCall(const std::vector<int>& domainIds)
 const std::vector<CMysqlReadAhead::BundleSet>& CSystemDomainTreeView::LevelListSets() {
     // In the order of the bundle's sets; the entry lists are kept apart per installation.
     static const std::vector<CMysqlReadAhead::BundleSet> sets = {
-        {kNodeListCall, 1},      {kComponentListCall, 1}, {kInstallListCall, 2},
+        {kNodeListCall, 1},         {kComponentListCall, 1},  {kInstallListCall, 2},
         {kInstalledProxiesCall, 3}, {kInstalledStubsCall, 3}, {kProxyClassesCall, 1},
-        {kStubClassesCall, 1},   {kProxyObjectsCall, 1},  {kStubObjectsCall, 1},
+        {kStubClassesCall, 1},      {kProxyObjectsCall, 1},   {kStubObjectsCall, 1},
     };
     return sets;
 }
