@@ -2,6 +2,7 @@
 -- tree's own list calls would answer them one by one. A level of a large design lists thousands of nodes,
 -- installations, classes and objects; asked call by call, the server spends a fixed cost on each call that
 -- is far above its rows.
+
 -- The installed entries of every installation with their class and the class's method domain, as the installed
 -- entry lists answer them (coustim_proxyViewlistinfo, coustim_stubViewlistinfo).
 CREATE VIEW sys_installed_entry AS
@@ -38,8 +39,8 @@ BEGIN
    WHERE n.type IN ('computer', 'sub_system', 'sensor');
 END$$
 
--- The classes of one kind of the level's components, with the rows of componentViewList's classes
--- (proxyInterfaceViewList, stubInterfaceViewList) by component.
+-- The classes of one kind of the level's components, as proxyInterfaceViewList or stubInterfaceViewList
+-- answer them, by component.
 CREATE PROCEDURE sys_tree_class_rows(p_kind VARCHAR(5))
 BEGIN
   SELECT k.id AS component_key, IF(a.id IS NULL, NULL, 1) AS listed,

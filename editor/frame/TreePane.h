@@ -57,12 +57,12 @@ std::string ChildDomainPath(const TreeNodeData* parent);
 // domain, whose path is `parentPath` followed by its name and "\", and answers it; its sub-domains follow down to
 // `depth` more levels (0: none; negative: all); then `fillDomain` (row, item, path, depth - 1) adds what the domain
 // holds.
-// The domains that BuildDomainLevels with the same arguments fills, in the order it fills them, each with the
-// depth left below it: what a pane reads ahead before it builds.
-std::vector<std::pair<const class_domain_info*, int>> DomainLevelFillOrder(
-    const std::multimap<int, class_domain_info>& list, int parentId, int depth);
-
 void BuildDomainLevels(
     const std::multimap<int, class_domain_info>& list, int parentId, HTREEITEM hParent, const std::string& parentPath,
     int depth, const std::function<HTREEITEM(const class_domain_info&, HTREEITEM, const std::string&)>& insertDomain,
     const std::function<void(const class_domain_info&, HTREEITEM, const std::string&, int)>& fillDomain);
+
+// The domains that BuildDomainLevels with the same arguments fills, in the order it fills them, each with the
+// depth left below it: what a pane reads ahead before it builds.
+std::vector<std::pair<const class_domain_info*, int>> DomainLevelFillOrder(
+    const std::multimap<int, class_domain_info>& list, int parentId, int depth);

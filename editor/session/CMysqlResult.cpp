@@ -14,17 +14,6 @@ void CMysqlResult::Reset(MYSQL_RES* result) {
     m_nextRow = 0;
 }
 
-MYSQL_RES* CMysqlResult::Release() {
-    MYSQL_RES* result = m_pResult;
-    if (result) mysql_data_seek(result, 0);
-    m_pResult = nullptr;
-    m_row = nullptr;
-    m_lengths = nullptr;
-    m_pRows = nullptr;
-    m_nextRow = 0;
-    return result;
-}
-
 my_ulonglong CMysqlResult::RowCount() const {
     if (m_pRows) return m_pRows->RowCount();
     return m_pResult ? mysql_num_rows(m_pResult) : 0;

@@ -21,8 +21,6 @@ public:
     // Frees what is held and takes `result`.
     void Reset(MYSQL_RES* result = nullptr);
     bool HasResult() const { return m_pResult != nullptr || m_pRows != nullptr; }
-    // Gives the set back without freeing it, at its first row again.
-    MYSQL_RES* Release();
     MYSQL_RES* Get() const { return m_pResult; }
 
     my_ulonglong RowCount() const;

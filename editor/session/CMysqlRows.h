@@ -28,6 +28,9 @@ public:
     const char* Cell(size_t row, unsigned column) const;
 
 private:
+    // Appends one cell (null for NULL) of `length` bytes.
+    void AppendCell(const char* cell, size_t length);
+
     static constexpr size_t NULL_CELL = static_cast<size_t>(-1);
 
     unsigned m_columns = 0;

@@ -367,20 +367,12 @@ int CSystemDomainTreeView::FillDomainLevel(const DomainList& list, int parentId,
     // Every list these levels show comes in one round trip, from the bundle that answers the level's list
     // calls at once; the fill below takes each answer where it needs it.
     std::vector<int> domainIds;
-    CollectLevelDomainIds(list, parentId, depth, domainIds);
+    for (const auto& [domain, depthBelow] : DomainLevelFillOrder(list, parentId, depth))
+        domainIds.push_back(domain->id);
     std::unique_ptr<CMysqlReadAhead> lists;
     if (!domainIds.empty()) lists = std::make_unique<CMysqlReadAhead>(std::vector<CString>(),
                                                                        LevelListsCall(domainIds), LevelListSets());
     return FillDomainItems(list, parentId, parent, depth, parentPath);
-}
-
-void CSystemDomainTreeView::CollectLevelDomainIds(const DomainList& list, int parentId, int depth,
-                                                  std::vector<int>& ids) {
-    const auto range = list.equal_range(parentId);
-    for (auto entry = range.first; entry != range.second; ++entry) {
-        if (depth > 0) CollectLevelDomainIds(list, entry->second.id, depth - 1, ids);
-        ids.push_back(entry->second.id);
-    }
 }
 
 CString CSystemDomainTreeView::LevelListsCall(const std::vector<int>& domainIds) {
@@ -920,7 +912,7 @@ void CSystemDomainTreeView::OnMoveOrCopyDomain() {
     HTREEITEM item = current->item;
     const std::string path = ChildPath(current);
     DeleteChildItems(item);
-    FillNodes(LoadNodeList(db->FormatCall("call nodeViewList(%d)", receiver.id)), AddNodesFolder(path, item), path);
+    FillNodes(LoadNodeList(NodeListCall(receiver.id)), AddNodesFolder(path, item), path);
     FillComponents(path, receiver.id, AddComponentsFolder(path, item));
     FillDomainLevel(m_mapDomainList, receiver.id, item, 1, path);
     m_wndTree.Expand(item, TVE_EXPAND);

@@ -155,8 +155,6 @@ private:
     // FillDomainLevel without reading ahead (the level's calls are read ahead already).
     int FillDomainItems(const DomainList& list, int parentId, HTREEITEM parent, int depth,
                         const std::string& parentPath);
-    // The ids of the domains FillDomainLevel fills.
-    static void CollectLevelDomainIds(const DomainList& list, int parentId, int depth, std::vector<int>& ids);
     // The calls of the lists the levels show, also for reading them ahead.
     static CString NodeListCall(int domainId);
     static CString ComponentListCall(int domainId);

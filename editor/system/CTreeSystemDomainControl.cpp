@@ -12,6 +12,7 @@
 #include "CNewObjectId.h"
 #include "CNodeViewDlg.h"
 #include "CWnd.h"
+#include "ComponentClassCopy.h"
 #include "DomainCommands.h"
 #include "SessionRecords.h"
 #include "class_copy_component_dlg.h"
@@ -46,22 +47,6 @@ void PresetClass(CNewComponentInterfaceDlg& dialog, const Relation& relation, co
     dialog.m_strMethodDomainName = relation.method_domain_name;
     dialog.m_strInterfaceName = relation.interface_name;
     dialog.m_strClassName = relation.class_name;
-}
-
-// Inserts a copy of every class of a class list with the call that `insertCall` formats for it. False when the
-// list cannot be read (shown); a class that cannot be inserted is shown and skipped.
-template <class Relation, class InsertCall>
-bool CopyClasses(int (CMysqlQuery::*load)(const CString&, std::vector<Relation>&), const CString& listCall,
-                 InsertCall insertCall) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    std::vector<Relation> classes;
-    if ((db->*load)(listCall, classes) != 0) {
-        db->ShowLastError();
-        return false;
-    }
-    for (const Relation& relation : classes)
-        if (db->QueryNewId(insertCall(relation)) == -1) db->ShowLastError();
-    return true;
 }
 
 }  // namespace
@@ -478,20 +463,17 @@ int CTreeSystemDomainControl::CopyComponentInto(const class_component_info& sour
     component->name = source.name;
     component->description = source.description;
 
-    const bool proxiesCopied = CopyClasses(
-        &CMysqlQuery::SelectProxyInterfaceList,
-        db->FormatCall("call proxyInterfaceViewList(%d)", source.component_id),
-        [db, newId](const class_proxy_interface_relation_info& relation) {
-            return db->FormatCall("call proxyInterfaceRalationViewNewInterface(%d, %d,'%s','%s')", newId,
-                                  relation.method_domain_id, relation.interface_name, relation.class_name);
-        });
+    // The classes without their objects.
+    const auto noObjects = [](int, int) {};
+    const bool proxiesCopied = CopyComponentClasses(
+        &CMysqlQuery::SelectProxyInterfaceList, db->FormatCall("call proxyInterfaceViewList(%d)", source.component_id),
+        [newId](const class_proxy_interface_relation_info& relation) { return NewProxyClassCall(newId, relation); },
+        noObjects);
     if (!proxiesCopied) return -1;
-    const bool stubsCopied = CopyClasses(
+    const bool stubsCopied = CopyComponentClasses(
         &CMysqlQuery::SelectStubInterfaceList, db->FormatCall("call stubInterfaceViewList(%d)", source.component_id),
-        [db, newId](const class_stub_interface_relation_info& relation) {
-            return db->FormatCall("call stubInterfaceRalationViewNewInterface(%d, %d,'%s','%s')", newId,
-                                  relation.method_domain_id, relation.interface_name, relation.class_name);
-        });
+        [newId](const class_stub_interface_relation_info& relation) { return NewStubClassCall(newId, relation); },
+        noObjects);
     return stubsCopied ? 0 : -1;
 }
 

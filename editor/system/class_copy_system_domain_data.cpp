@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "CMysqlQuery.h"
+#include "ComponentClassCopy.h"
 #include "SessionMessageBox.h"
 
 namespace {
@@ -14,27 +15,6 @@ bool IsSubsystemType(const std::string& type) { return type == "sub_system" || t
 int MappedDomainId(const class_copy_system_domain_data::DomainIdMap& domainIds, int oldId) {
     const auto found = domainIds.find(oldId);
     return found == domainIds.end() ? oldId : found->second;
-}
-
-// Inserts a copy of each class that `listCall` lists with the call that `newCall` formats for it; `copyObjects`
-// then copies the objects of the old class (old and new class id). A failing list or insert is shown and the
-// copy goes on.
-template <class Relation, class NewCall, class CopyObjects>
-void CopyClasses(int (CMysqlQuery::*load)(const CString&, std::vector<Relation>&), const CString& listCall,
-                 NewCall newCall, CopyObjects copyObjects) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    std::vector<Relation> classes;
-    if ((db->*load)(listCall, classes) != 0) {
-        db->ShowLastError();
-        return;
-    }
-    for (const Relation& relation : classes) {
-        const int newId = db->QueryNewId(newCall(relation));
-        if (newId == -1)
-            db->ShowLastError();
-        else
-            copyObjects(relation.id, newId);
-    }
 }
 
 // Runs the call that `newCall` formats for each object name that `listCall` lists; failures are shown.
@@ -137,11 +117,10 @@ void class_copy_system_domain_data::copy_domain_components(int oldDomainId, int 
 
 void class_copy_system_domain_data::copy_proxy_interfaces(int oldComponentId, int newComponentId) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    CopyClasses(
+    CopyComponentClasses(
         &CMysqlQuery::SelectProxyInterfaceList, db->FormatCall("call proxyInterfaceViewList(%d)", oldComponentId),
-        [db, newComponentId](const class_proxy_interface_relation_info& relation) {
-            return db->FormatCall("call proxyInterfaceRalationViewNewInterface(%d, %d,'%s','%s')", newComponentId,
-                                  relation.method_domain_id, relation.interface_name, relation.class_name);
+        [newComponentId](const class_proxy_interface_relation_info& relation) {
+            return NewProxyClassCall(newComponentId, relation);
         },
         [this, newComponentId](int oldRelationId, int newRelationId) {
             copy_proxy_objects(oldRelationId, newRelationId, newComponentId);
@@ -150,11 +129,10 @@ void class_copy_system_domain_data::copy_proxy_interfaces(int oldComponentId, in
 
 void class_copy_system_domain_data::copy_stub_interfaces(int oldComponentId, int newComponentId) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    CopyClasses(
+    CopyComponentClasses(
         &CMysqlQuery::SelectStubInterfaceList, db->FormatCall("call stubInterfaceViewList(%d)", oldComponentId),
-        [db, newComponentId](const class_stub_interface_relation_info& relation) {
-            return db->FormatCall("call stubInterfaceRalationViewNewInterface(%d, %d,'%s','%s')", newComponentId,
-                                  relation.method_domain_id, relation.interface_name, relation.class_name);
+        [newComponentId](const class_stub_interface_relation_info& relation) {
+            return NewStubClassCall(newComponentId, relation);
         },
         [this, newComponentId](int oldRelationId, int newRelationId) {
             copy_stub_objects(oldRelationId, newRelationId, newComponentId);

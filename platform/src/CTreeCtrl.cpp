@@ -566,7 +566,7 @@ DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM hItem) const {
 BOOL CTreeCtrl::SetItemData(HTREEITEM hItem, DWORD_PTR dwData) {
     QTreeWidgetItem* item = ItemOf(this, hItem);
     if (!item) return FALSE;
-    static_cast<TreeItem*>(item)->param = dwData;
+    Kept(item)->param = dwData;
     return TRUE;
 }
 
