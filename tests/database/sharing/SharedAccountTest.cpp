@@ -105,7 +105,10 @@ TEST(DatabaseAccount, APasswordChangedByTheAccountIsRestoredByStart) {
 }
 
 TEST(ApplicationAccount, NamesAreComparedExactly) {
-    TestConnection db(Sample());
+    // A database of its own: the accounts it adds would change the account table under the test above, which
+    // runs at the same time and checks that nothing changes.
+    const ConnectionValues names = TestDatabase::Prepare("sharing_account_names", true);
+    TestConnection db(names);
     ASSERT_TRUE(db.connected()) << db.connectError();
     EXPECT_FALSE(db.Login("admin ", "admin"));
     EXPECT_FALSE(db.Login("admin\t", "admin"));
@@ -120,7 +123,7 @@ TEST(ApplicationAccount, NamesAreComparedExactly) {
         EXPECT_TRUE(Refused(db.Run(command), "계정이 없습니다.")) << command;
     EXPECT_TRUE(Refused(db.Run("call userViewEditDomainUserGuest(1, 'data', 'admin ')"),
                         "도메인에 가입하지 않은 사용자입니다."));
-    EXPECT_EQ(TestDatabase::AdminQuery(Sample().database,
+    EXPECT_EQ(TestDatabase::AdminQuery(names.database,
                                        "SELECT user_id, is_administrator FROM account WHERE user_id = 'admin'"),
               "admin\t1\n");
 }
