@@ -465,16 +465,8 @@ int CTreeSystemDomainControl::CopyComponentInto(const class_component_info& sour
 
     // The classes without their objects.
     const auto noObjects = [](int, int) {};
-    const bool proxiesCopied = CopyComponentClasses(
-        &CMysqlQuery::SelectProxyInterfaceList, db->FormatCall("call proxyInterfaceViewList(%d)", source.component_id),
-        [newId](const class_proxy_interface_relation_info& relation) { return NewProxyClassCall(newId, relation); },
-        noObjects);
-    if (!proxiesCopied) return -1;
-    const bool stubsCopied = CopyComponentClasses(
-        &CMysqlQuery::SelectStubInterfaceList, db->FormatCall("call stubInterfaceViewList(%d)", source.component_id),
-        [newId](const class_stub_interface_relation_info& relation) { return NewStubClassCall(newId, relation); },
-        noObjects);
-    return stubsCopied ? 0 : -1;
+    if (!CopyProxyClasses(source.component_id, newId, noObjects)) return -1;
+    return CopyStubClasses(source.component_id, newId, noObjects) ? 0 : -1;
 }
 
 int CTreeSystemDomainControl::ImportComponent(class_component_info* component, class_domain_info* domain) {

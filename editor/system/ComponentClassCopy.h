@@ -8,12 +8,14 @@
 #include "CMysqlQuery.h"
 #include "SessionRecords.h"
 
-// Inserts a copy of every class of a class list with the call that `insertCall` formats for it, then calls
-// `copied(old class id, new class id)`. False when the list cannot be read (shown); a class that cannot be
-// inserted is shown and skipped.
+namespace component_class_copy {
+
+// Inserts a copy of every class that `listCall` lists with the call that `insertCall` formats for it, then
+// calls `copied(old class id, new class id)`. False when the list cannot be read (shown); a class that cannot
+// be inserted is shown and skipped.
 template <class Relation, class InsertCall, class Copied>
-bool CopyComponentClasses(int (CMysqlQuery::*load)(const CString&, std::vector<Relation>&), const CString& listCall,
-                          InsertCall insertCall, Copied copied) {
+bool CopyClasses(int (CMysqlQuery::*load)(const CString&, std::vector<Relation>&), const CString& listCall,
+                 InsertCall insertCall, Copied copied) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<Relation> classes;
     if ((db->*load)(listCall, classes) != 0) {
@@ -30,15 +32,30 @@ bool CopyComponentClasses(int (CMysqlQuery::*load)(const CString&, std::vector<R
     return true;
 }
 
-// The calls that insert a copy of a class into the component.
-inline CString NewProxyClassCall(int componentId, const class_proxy_interface_relation_info& relation) {
-    return CMysqlQuery::GetInstance()->FormatCall("call proxyInterfaceRalationViewNewInterface(%d, %d,'%s','%s')",
-                                                  componentId, relation.method_domain_id, relation.interface_name,
-                                                  relation.class_name);
+}  // namespace component_class_copy
+
+// Copies every proxy class of component `fromId` into component `toId`, as CopyClasses does.
+template <class Copied>
+bool CopyProxyClasses(int fromId, int toId, Copied copied) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    return component_class_copy::CopyClasses(
+        &CMysqlQuery::SelectProxyInterfaceList, db->FormatCall("call proxyInterfaceViewList(%d)", fromId),
+        [db, toId](const class_proxy_interface_relation_info& relation) {
+            return db->FormatCall("call proxyInterfaceRalationViewNewInterface(%d, %d,'%s','%s')", toId,
+                                  relation.method_domain_id, relation.interface_name, relation.class_name);
+        },
+        copied);
 }
 
-inline CString NewStubClassCall(int componentId, const class_stub_interface_relation_info& relation) {
-    return CMysqlQuery::GetInstance()->FormatCall("call stubInterfaceRalationViewNewInterface(%d, %d,'%s','%s')",
-                                                  componentId, relation.method_domain_id, relation.interface_name,
-                                                  relation.class_name);
+// Copies every stub class of component `fromId` into component `toId`, as CopyClasses does.
+template <class Copied>
+bool CopyStubClasses(int fromId, int toId, Copied copied) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    return component_class_copy::CopyClasses(
+        &CMysqlQuery::SelectStubInterfaceList, db->FormatCall("call stubInterfaceViewList(%d)", fromId),
+        [db, toId](const class_stub_interface_relation_info& relation) {
+            return db->FormatCall("call stubInterfaceRalationViewNewInterface(%d, %d,'%s','%s')", toId,
+                                  relation.method_domain_id, relation.interface_name, relation.class_name);
+        },
+        copied);
 }

@@ -116,27 +116,15 @@ void class_copy_system_domain_data::copy_domain_components(int oldDomainId, int 
 }
 
 void class_copy_system_domain_data::copy_proxy_interfaces(int oldComponentId, int newComponentId) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    CopyComponentClasses(
-        &CMysqlQuery::SelectProxyInterfaceList, db->FormatCall("call proxyInterfaceViewList(%d)", oldComponentId),
-        [newComponentId](const class_proxy_interface_relation_info& relation) {
-            return NewProxyClassCall(newComponentId, relation);
-        },
-        [this, newComponentId](int oldRelationId, int newRelationId) {
-            copy_proxy_objects(oldRelationId, newRelationId, newComponentId);
-        });
+    CopyProxyClasses(oldComponentId, newComponentId, [this, newComponentId](int oldRelationId, int newRelationId) {
+        copy_proxy_objects(oldRelationId, newRelationId, newComponentId);
+    });
 }
 
 void class_copy_system_domain_data::copy_stub_interfaces(int oldComponentId, int newComponentId) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    CopyComponentClasses(
-        &CMysqlQuery::SelectStubInterfaceList, db->FormatCall("call stubInterfaceViewList(%d)", oldComponentId),
-        [newComponentId](const class_stub_interface_relation_info& relation) {
-            return NewStubClassCall(newComponentId, relation);
-        },
-        [this, newComponentId](int oldRelationId, int newRelationId) {
-            copy_stub_objects(oldRelationId, newRelationId, newComponentId);
-        });
+    CopyStubClasses(oldComponentId, newComponentId, [this, newComponentId](int oldRelationId, int newRelationId) {
+        copy_stub_objects(oldRelationId, newRelationId, newComponentId);
+    });
 }
 
 void class_copy_system_domain_data::copy_proxy_objects(int oldRelationId, int newRelationId, int newComponentId) {

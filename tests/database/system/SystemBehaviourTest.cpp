@@ -479,4 +479,3 @@ TEST_F(SystemTest, LevelListsLeaveOutTheDomainsTheAccountMayNotRead) {
 }
 
 }  // namespace
-
