@@ -11,7 +11,8 @@ class CMysqlQuery;
 int MakeDirectory(const std::string& path);
 
 // Writes the header of every method domain and every data domain below `folder`, each as
-// Tamo/Method/<server path><name>.h or Tamo/Data/<server path><name>.h, and tells when it is done. Failures are
-// shown one by one and the next domain follows; a domain whose path would lead out of the folder (a name that
-// is empty, "." or "..") fails as a folder that cannot be created.
+// Tamo/Method/<server path><name>.h or Tamo/Data/<server path><name>.h, each file replaced whole, and tells when
+// it is done. Failures are shown one by one (a failed write with the path and the system's reason) and the next
+// domain follows; after any failure nothing says it is done. A domain whose path would lead out of the folder (a
+// name that is empty, "." or "..") fails as a folder that cannot be created.
 void SaveDomainHeadersBelow(CMysqlQuery& session, const std::string& folder);
