@@ -62,8 +62,9 @@ BEGIN
 END$$
 
 -- What a new or changed method must satisfy. p_name is the method being changed (NULL for a new one).
--- A named input or output data that does not exist is refused only when p_check_data is 1 (the dialogs);
--- a document may name data that another document brings.
+-- An input or output that the method's type does not carry is refused (new, edited, copied and imported
+-- methods alike). A named input or output data that does not exist is refused only when p_check_data is 1 (the
+-- dialogs); a document may name data that another document brings.
 CREATE PROCEDURE require_valid_method(p_domain_id INT, p_name VARCHAR(256), p_new_name VARCHAR(256),
                                       p_type VARCHAR(64), p_code BIGINT, p_in_domain_id INT,
                                       p_in_data_name VARCHAR(256), p_out_domain_id INT,
@@ -83,6 +84,13 @@ BEGIN
                   LIMIT 1);
   IF v_clash IS NOT NULL THEN
     CALL refuse(CONCAT('같은 코드의 메서드가 이미 있습니다: ', v_clash));
+  END IF;
+  -- The type decides which data a method carries (the method dialog's rules), whoever sends it.
+  IF p_in_domain_id IS NOT NULL AND p_type IN ('EVENT', 'INFORMATION', 'BROADCAST', 'SIGNALBACK') THEN
+    CALL refuse(CONCAT(p_type, ' 메서드는 입력 데이타를 가질 수 없습니다.'));
+  END IF;
+  IF p_out_domain_id IS NOT NULL AND p_type IN ('SIGNAL', 'COMMAND') THEN
+    CALL refuse(CONCAT(p_type, ' 메서드는 출력 데이타를 가질 수 없습니다.'));
   END IF;
   IF p_check_data AND p_in_domain_id IS NOT NULL AND NOT data_item_exists(p_in_domain_id, p_in_data_name) THEN
     CALL refuse('입력 데이타가 없습니다.');

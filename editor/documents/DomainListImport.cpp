@@ -83,7 +83,7 @@ private:
     }
 
     bool import_methods() {
-        return RunStep(m_rows.methods, AfterFailure::end_import, {false, kMethodError},
+        return RunStep(m_rows.methods, AfterFailure::end_import, {true, kMethodError},
                        [&](const class_method_info& method) {
                            return m_db.ExecuteProc(m_db.FormatCall(
                                "call xmldocumentViewimportMethod(%d,'%s','%s','%u',%d,'%s',%d,'%s','%s')",

@@ -5,7 +5,8 @@
 // methods.
 //
 // Merge mode (0): a failed method-domain statement ends the import ("methoddomainkey값 error()"), as do a failed
-// method ("import method error()") and a failed interface ("import interface error()"); a failed data-domain
+// method (the server's reason, for example a side its type does not carry, then "import method error()") and a
+// failed interface ("import interface error()"); a failed data-domain
 // or data-item statement skips the rest of its rows, a failed field or member method only itself. What was
 // written before a stop stays.
 //

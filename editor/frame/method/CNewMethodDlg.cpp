@@ -84,8 +84,12 @@ BOOL CNewMethodDlg::OnInitDialog() {
     if (m_nEditMode == 0) return TRUE;
     SetDlgItemText(IDC_METHOD_CODE, m_strCode);
     SetDlgItemText(IDC_METHOD_NAME, m_strName);
-    StartEditSide(m_input, kInputControls);
-    StartEditSide(m_output, kOutputControls);
+    // A side that the type does not carry stays as the type rules left it, closed with its Null box disabled,
+    // whatever the stored method names there: the edit holds the rules that the new method held.
+    bool hasInput = true, hasOutput = true;
+    GetMethodTypeData(m_strType.str(), hasInput, hasOutput);
+    if (hasInput) StartEditSide(m_input, kInputControls);
+    if (hasOutput) StartEditSide(m_output, kOutputControls);
     SetDlgItemText(IDC_DESCRIPTION, m_strDescription);
     return TRUE;
 }

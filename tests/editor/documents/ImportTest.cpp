@@ -168,7 +168,7 @@ TEST_F(MergeImportTest, AFailureIsShownAndReportedAndTheStepGoesOnAsItsRuleSays)
                               InterfaceRow(902, "INotWritten", {}), "", "", ""),
                      kMerge),
               -1);
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"import method error()"});
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"메서드 코드는 0x0000부터 0xFFFF까지입니다.", "import method error()"}));
     EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM method_interface WHERE domain_id = 902 AND name = 'INotWritten'"), "0");
 }
 
@@ -205,14 +205,21 @@ TEST_F(ReplaceRollbackTest, AStopAnywhereLeavesTheDatabaseExactlyAsItWas) {
     const std::string before = DesignSnapshot();
 
     // The domain's deletions run before each of these, and the writing stops at the broken row: a method whose
-    // code is taken, a data item without a type, a member method that names no method.
+    // code is taken, a method with a side its type does not carry, a data item without a type, a member method
+    // that names no method.
     const struct {
         const char* what;
         std::string after;      // inserted after this text of the document ...
         std::string row;        // ... this row
         std::string message;    // the message of the failure
+        std::string reason{};   // the server's reason shown before it, where the test looks at it
     } stops[] = {
         {"method", "<method>", MethodRow(kNavService, "Clash", "0x0001"), "import method error()"},
+        {"method with an input its type does not carry", "<method>",
+         Row({{"domain_id", "6"}, {"name", "EventWithInput"}, {"type", "EVENT"}, {"code", "0x0F00"},
+              {"in_domain_id", "2"}, {"in_domain_name", "Pos"}, {"in_data", "위치"}, {"out_domain_id", "0"},
+              {"out_domain_name", ""}, {"out_data", ""}, {"description", ""}}),
+         "import method error()", "EVENT 메서드는 입력 데이타를 가질 수 없습니다."},
         {"data item", "<data>", DataRow(2, "NoType", "", 0, ""), "데이타 타입이 비어 있습니다."},
         {"member method", "<membermethod>", "<row><method_name>Missing</method_name></row>", "추가할 메서드가 없습니다."},
     };
@@ -226,6 +233,10 @@ TEST_F(ReplaceRollbackTest, AStopAnywhereLeavesTheDatabaseExactlyAsItWas) {
         const std::vector<std::string> boxes = Boxes();
         ASSERT_GE(boxes.size(), 2u) << stop.what;
         EXPECT_EQ(boxes[boxes.size() - 2], stop.message) << stop.what;
+        if (!stop.reason.empty()) {
+            ASSERT_GE(boxes.size(), 3u) << stop.what;
+            EXPECT_EQ(boxes[boxes.size() - 3], stop.reason) << stop.what;
+        }
         EXPECT_EQ(boxes.back(), kNothingChanged) << stop.what;
         EXPECT_EQ(DesignSnapshot(), before) << stop.what;
     }
