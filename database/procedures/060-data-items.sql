@@ -302,6 +302,7 @@ BEGIN
     IF p_new_name <> p_name AND data_item_exists(p_domain_id, p_new_name) THEN
       CALL refuse('같은 이름의 데이타가 이미 있습니다.');
     END IF;
+    CALL require_fitting_constants(data_item_id(p_domain_id, p_name), p_type);
     IF p_type = 'alias' AND COALESCE(p_real_data_id, 0) <> 0 THEN
       SET v_real_domain_id = (SELECT r.domain_id FROM data_item r WHERE r.id = p_real_data_id);
       SET v_real_name = (SELECT r.name FROM data_item r WHERE r.id = p_real_data_id);

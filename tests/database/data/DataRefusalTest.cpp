@@ -127,6 +127,22 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"output of an imported COMMAND", "admin",
                     "call xmldocumentViewimportMethod(6,'x','COMMAND','999',0,'',2,'위치','')",
                     "COMMAND 메서드는 출력 데이타를 가질 수 없습니다."},
+        // Enumeration constants that the generated header could not carry.
+        RefusalCase{"constant that is no number", "admin",
+                    "call metadataViewNewMetafield(3,'상태','x',0,'const',0,'','abc','','NO',0,'')",
+                    "상수 x의 값은 enum8_t에 담을 수 있는 0부터 255까지의 정수(10진수 또는 0x로 시작하는 16진수)여야 합니다."},
+        RefusalCase{"constant above its type", "admin",
+                    "call metadataViewEditMetafield(3,'Mode16','AUTO','AUTO', 0,'const',0,'','0x10000','','NO',0,'')",
+                    "상수 AUTO의 값은 enum16_t에 담을 수 있는 0부터 65535까지의 정수(10진수 또는 0x로 시작하는 16진수)여야 "
+                    "합니다."},
+        RefusalCase{"imported constant that would be octal", "admin",
+                    "call xmldocumentViewimportDatafield(3,'Alarm32','x',0,'const','',0,'NULL','010','','NO',0,'')",
+                    "상수 x의 값은 enum32_t에 담을 수 있는 0부터 4294967295까지의 정수(10진수 또는 0x로 시작하는 "
+                    "16진수)여야 합니다."},
+        RefusalCase{"enumeration narrowed below its constants", "admin",
+                    "call metadataViewEditMetadata(3,'Alarm32','Alarm32','enum8_t',0,'','','')",
+                    "상수 FIRE의 값은 enum8_t에 담을 수 있는 0부터 255까지의 정수(10진수 또는 0x로 시작하는 16진수)여야 "
+                    "합니다."},
         RefusalCase{"member with no method chosen", "admin", "call interfaceViewNewMemberMethod(6,'IHeartbeat',0,'','')",
                     "추가할 메서드를 선택하세요."},
         RefusalCase{"release with no member chosen", "admin",
