@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
 #include <map>
 
 #include "CMysqlQuery.h"
@@ -44,8 +46,13 @@ bool SaveHeader(CMysqlQuery& session, const std::string& folder, const class_dom
     ReplaceAll(directory, "/");
     const bool below = StaysBelowFolder(directory + domain.name + ".h");
     directory = folder + "/" + directory;
-    if (!below || MakeDirectory(directory) != 1) {
+    if (!below) {
         ShowCodegenMessage(directory + texts.directoryFailed);
+        return false;
+    }
+    if (MakeDirectory(directory) != 1) {
+        const int reason = errno;
+        ShowCodegenMessage(directory + texts.directoryFailed + "\n" + std::strerror(reason));
         return false;
     }
     const FileWriteError error = ReplaceFileContents(directory + domain.name + ".h", header);

@@ -323,7 +323,8 @@ TEST_F(CodeWindows, ComponentModeGoesOnAfterAFailure) {
     const std::string component_folder = base + "/항법 관리자";
     const Case cases[] = {
         {component_folder,
-         {component_folder + "/Proxy/ Proxy 디렉토리 생성 실패", component_folder + "/Stub/ stub 디렉토리 생성 실패"},
+         {component_folder + "/Proxy/ Proxy 디렉토리 생성 실패\n" + std::strerror(ENOTDIR),
+          component_folder + "/Stub/ stub 디렉토리 생성 실패\n" + std::strerror(ENOTDIR)},
          {}},
         {component_folder + "/Proxy",
          {component_folder + "/Proxy/class_Navigation.h Proxy파일 생성에 실패했습니다!\n" + std::strerror(ENOTDIR),

@@ -83,8 +83,9 @@ TEST_F(HeaderFiles, SaveAllReportsWhatCannotBeWrittenAndGoesOn) {
     WriteFile(blocked + "/Tamo", "a file where a folder belongs");
     SaveDomainHeadersBelow(*db, blocked);
     ASSERT_EQ(boxes.Texts().size(), 8u);
-    EXPECT_EQ(boxes.Texts().front(), blocked + "/Tamo/Method/Control/ 디렉토리 생성 실패");
-    EXPECT_EQ(boxes.Texts()[3], blocked + "/Tamo/Data/Nav/디렉토리 생성 실패");
+    const std::string reason = std::string("\n") + std::strerror(ENOTDIR);
+    EXPECT_EQ(boxes.Texts().front(), blocked + "/Tamo/Method/Control/ 디렉토리 생성 실패" + reason);
+    EXPECT_EQ(boxes.Texts()[3], blocked + "/Tamo/Data/Nav/디렉토리 생성 실패" + reason);
 }
 
 // A disk that fills up while the headers are written: each header that does not fit is reported, and the one
