@@ -470,6 +470,20 @@ COLORREF TestDriver::PixelAt(CWnd& window, CPoint clientPoint) {
     return image.rect().contains(point) ? FromQColor(image.pixelColor(point)) : 0xFFFFFFFF;
 }
 
+std::vector<COLORREF> TestDriver::PixelsIn(CWnd& window, const CRect& clientArea) {
+    std::vector<COLORREF> pixels;
+    QWidget* client = ClientOf(&window);
+    if (!client || clientArea.IsRectEmpty()) return pixels;
+    ShowTopLevel(window);
+    QCoreApplication::processEvents();
+    const QImage image = client->grab().toImage();
+    pixels.reserve(static_cast<size_t>(clientArea.Width()) * static_cast<size_t>(clientArea.Height()));
+    for (int y = clientArea.top; y < clientArea.bottom; ++y)
+        for (int x = clientArea.left; x < clientArea.right; ++x)
+            pixels.push_back(image.rect().contains(x, y) ? FromQColor(image.pixelColor(x, y)) : 0xFFFFFFFF);
+    return pixels;
+}
+
 CString TestDriver::ArtifactPath(LPCTSTR name) {
     const QString folder = QDir::current().filePath(QStringLiteral("artifacts"));
     QDir().mkpath(folder);

@@ -101,6 +101,8 @@ public:
     static bool SaveWindowPng(CWnd& window, const CString& path);
     // The colour the window shows at a point of its client area (children included).
     static COLORREF PixelAt(CWnd& window, CPoint clientPoint);
+    // The colours the window shows in a rectangle of its client area, row by row (0xFFFFFFFF outside it).
+    static std::vector<COLORREF> PixelsIn(CWnd& window, const CRect& clientArea);
     // A file name in the artifact folder of the test run (created when missing).
     static CString ArtifactPath(LPCTSTR name);
     static void RecordDrawing(CWnd& window);
