@@ -25,6 +25,8 @@ constexpr UINT kChildViewMenu = 431;
 // The room left right of and below the elements the builders' own extents do not cover.
 constexpr int kCoverMargin = 20;
 const char* const kHelpWindowName = "도움말";
+// Where the help window writes its text; a larger text takes the room it needs below and right of it.
+const CRect kHelpArea(50, 50, 980, 680);
 
 bool has_window(const CWnd* window) { return window && window->GetSafeHwnd(); }
 
@@ -64,8 +66,20 @@ void class_diagramscrollview::OnPaint() {
     DiagramDocument* document = get_diagram_document();
     if (!document || document->GetDiagramName() != kHelpWindowName) return;
     m_strHelpText = document->GetExplanationText();
-    CRect area(50, 50, 980, 680);
-    dc.DrawText(m_strHelpText.c_str(), -1, &area, DT_END_ELLIPSIS);
+    // The text's own size where it needs more than the help rectangle, so that no line is cut; the scroll
+    // extent follows it, and the window scrolls where the text is larger than the window.
+    CRect needed(kHelpArea.left, kHelpArea.top, kHelpArea.left, kHelpArea.top);
+    dc.DrawText(m_strHelpText.c_str(), -1, &needed, DT_CALCRECT);
+    const CRect area(kHelpArea.left, kHelpArea.top, std::max<int>(kHelpArea.right, needed.right),
+                     std::max<int>(kHelpArea.bottom, needed.bottom));
+    CRect drawn = area;
+    dc.DrawText(m_strHelpText.c_str(), -1, &drawn, DT_END_ELLIPSIS);
+    const CSize extent(needed.right + kHelpArea.left, needed.bottom + kHelpArea.top);
+    if (extent != CSize(m_nExtentWidth, m_nExtentHeight)) {
+        m_nExtentWidth = extent.cx;
+        m_nExtentHeight = extent.cy;
+        apply_scroll_sizes();
+    }
 }
 
 void class_diagramscrollview::OnContextMenu(CWnd*, CPoint) {
