@@ -500,6 +500,32 @@ TEST_F(FrameTest, PropertyGridCanBeRebuiltWhileItReportsAChoice) {
     pane.onChange = nullptr;
 }
 
+TEST_F(FrameTest, PropertyGridShowsEveryNameWhole) {
+    CMFCPropertyGridCtrl& grid = frame->properties.grid;
+    CFont font;
+    ASSERT_TRUE(font.CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, HANGUL_CHARSET, 0, 0, 0, 0, "굴림"));
+    grid.SetFont(&font);
+    const auto grid_group = [](LPCTSTR name, std::initializer_list<LPCTSTR> rows) {
+        auto* group = new CMFCPropertyGridProperty(name);
+        for (LPCTSTR row : rows) group->AddSubItem(new CMFCPropertyGridProperty(row, (_variant_t) "값", ""));
+        return group;
+    };
+    grid.AddProperty(grid_group("사용자 정보", {"사용자ID", "관리자계정권한"}));
+    const int shortNames = grid.GetLeftColumnWidth();
+    // A group's name spans the grid and sizes nothing; the longest row name does.
+    grid.AddProperty(grid_group("Method Type / Method_name (in, out) of a long group", {" Type : INFORMATION"}));
+    CDC measure;
+    measure.SelectObject(&font);
+    const int longest = measure.GetTextExtent(" Type : INFORMATION").cx;
+    EXPECT_GE(grid.GetLeftColumnWidth(), longest);
+    EXPECT_GT(grid.GetLeftColumnWidth(), shortNames);
+    EXPECT_LT(grid.GetLeftColumnWidth(), measure.GetTextExtent("Method Type / Method_name (in, out) of a long group").cx);
+    // Renaming a row refits the column.
+    grid.GetProperty(0)->GetSubItem(1)->SetName("관리자계정권한 그리고 아주 긴 이름의 행");
+    EXPECT_GE(grid.GetLeftColumnWidth(), measure.GetTextExtent("관리자계정권한 그리고 아주 긴 이름의 행").cx);
+    grid.RemoveAll();
+}
+
 // Draws a box with its name, as a diagram element does.
 class BoxElement : public CWnd {
 protected:

@@ -262,6 +262,42 @@ TEST_F(MethodDialogsTest, MemberDialogReloadsBothListsAfterEachChange) {
     EXPECT_EQ(driver.MessageBoxes()[0].caption, "클라이언트");
 }
 
+TEST_F(MethodDialogsTest, MemberDialogShowsTheWholeDomainOfEachMember) {
+    // A member of a method domain three levels down: its qualifier is longer than the column's own width.
+    const int top = NewMethodDomain("Navigation" + UniqueName());
+    const int middle = NewMethodDomain("Positioning", top);
+    const int domain = NewMethodDomain("SatelliteReceivers", middle);
+    NewMethod(domain, "ReportFixWithDilutionOfPrecision", "CALL", 1);
+    NewMethod(domain, "m2", "EVENT", 2);
+    NewInterface(domain, "IFix", {"ReportFixWithDilutionOfPrecision"});
+    class_interface_info iface;
+    iface.domain_id = domain;
+    iface.name = "IFix";
+
+    CInterfaceMemberViewDlg dialog;
+    dialog.m_pInterface = &iface;
+    driver.OnDialog(CInterfaceMemberViewDlg::IDD, [&](CDialog& d) {
+        CListCtrl& members = List(d, 1042);
+        ASSERT_EQ(members.GetItemCount(), 1);
+        // The dialog's font (its template: 9 points of 굴림).
+        CFont font;
+        ASSERT_TRUE(font.CreatePointFont(90, "굴림"));
+        CDC measure;
+        measure.SelectObject(&font);
+        for (int column : {0, 1}) {
+            const CString text = members.GetItemText(0, column);
+            EXPECT_GT(members.GetColumnWidth(column), measure.GetTextExtent(text).cx) << text.GetString();
+        }
+        EXPECT_GT(measure.GetTextExtent(members.GetItemText(0, 0)).cx, 120);
+        // The narrow widths stay where the texts need no more, the hidden columns stay hidden.
+        EXPECT_EQ(List(d, 1046).GetColumnWidth(0), 250);
+        EXPECT_EQ(members.GetColumnWidth(2), 0);
+        EXPECT_TRUE(TestDriver::SaveWindowPng(d, TestDriver::ArtifactPath("interface-members.png")));
+        TestDriver::Click(d, IDOK);
+    });
+    dialog.DoModal();
+}
+
 TEST_F(MethodDialogsTest, RenameDialogAcceptsOnlyACheckedValueWithoutClash) {
     class_method_info first, second;
     first.name = "Ping";

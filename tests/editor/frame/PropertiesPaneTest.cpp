@@ -325,6 +325,12 @@ TEST_F(PropertiesPaneTest, PicturesOfTheDomainAndTheNode) {
     ShowItem(TREE_NODE, &router);
     Choose(PROPERTY_IP_CHOOSER, "192.168.1.1");
     EXPECT_TRUE(TestDriver::SaveWindowPng(pane, frame_test::ArtifactFile("properties-node.png").c_str()));
+
+    // The longest names of the pane, whole beside their values.
+    class_domain_info root;
+    root.name = "root";
+    ShowItem(TREE_SYSTEM_DOMAIN, &root);
+    EXPECT_TRUE(TestDriver::SaveWindowPng(pane, frame_test::ArtifactFile("properties-user.png").c_str()));
 }
 
 }  // namespace
