@@ -210,6 +210,7 @@ bool TestDriver::PopupMenu(PopupMenuCall& call) {
 }
 
 bool TestDriver::ShellOpen(ShellOpenCall& call) {
+    call.opened = !m_shellOpensFail;
     m_shellOpens.push_back(call);
     return true;
 }

@@ -64,6 +64,8 @@ public:
 
     // The shell and programs.
     const std::vector<ShellOpenCall>& ShellOpens() const { return m_shellOpens; }
+    // Recorded opens answer that no program took the file, as a desktop without a program for its kind does.
+    void SetShellOpensFail(bool fail) { m_shellOpensFail = fail; }
     void SetRunProcesses(bool run) { m_runProcesses = run; }
     void SetRecordedExitCode(int code) { m_exitCode = code; }
     const std::vector<ProcessCall>& Processes() const { return m_processes; }
@@ -149,6 +151,7 @@ private:
     std::vector<FolderDialogCall> m_folderDialogs;
     std::vector<PopupMenuCall> m_popups;
     std::vector<ShellOpenCall> m_shellOpens;
+    bool m_shellOpensFail = false;
     std::vector<ProcessCall> m_processes;
     ModalHooks* m_previous = nullptr;
 };
