@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDockWidget>
+#include <QMainWindow>
 #include <QCursor>
 #include <QDir>
 #include <QHelpEvent>
@@ -17,10 +19,12 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QStyle>
+#include <QTabBar>
 #include <QTreeWidget>
 
 #include "Controls.h"
 #include "DialogImpl.h"
+#include "PaneImpls.h"
 #include "PropertyGridImpl.h"
 #include "QtText.h"
 #include "TreeWidget.h"
@@ -376,6 +380,20 @@ void TestDriver::FocusControl(CWnd& control) {
 void TestDriver::ClickAt(CWnd& window, CPoint clientPoint) {
     const auto [target, point] = WidgetAt(window, clientPoint);
     if (target) MouseClick(target, point);
+}
+
+bool TestDriver::ClickPaneTab(CDockablePane& pane) {
+    auto* impl = ImplAs<DockPaneImpl>(&pane);
+    QMainWindow* window = impl ? MainWindowOf(impl->parent) : nullptr;
+    if (!window) return false;
+    for (QTabBar* tabs : window->findChildren<QTabBar*>(Qt::FindDirectChildrenOnly))
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->isVisible() && tabs->tabData(i).value<quintptr>() == reinterpret_cast<quintptr>(impl->dock)) {
+                MouseClick(tabs, tabs->tabRect(i).center());
+                QCoreApplication::processEvents();
+                return true;
+            }
+    return false;
 }
 
 void TestDriver::RightClickAt(CWnd& window, CPoint clientPoint) {

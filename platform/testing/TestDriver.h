@@ -89,6 +89,8 @@ public:
     static void FocusControl(CWnd& control);
     // A click at a point of the window's client area: it reaches whatever window is there (regions count).
     static void ClickAt(CWnd& window, CPoint clientPoint);
+    // Clicks the tab of a pane tabbed with others (AttachToTabWnd); false when the pane shows no tab.
+    static bool ClickPaneTab(CDockablePane& pane);
     static void RightClickAt(CWnd& window, CPoint clientPoint);
     static void DoubleClickAt(CWnd& window, CPoint clientPoint);
     // Clicks the row's value and picks the option `value` from its list, or types `value` and presses Enter

@@ -206,6 +206,32 @@ TEST_F(PropertiesPaneTest, SelectingDataTreeItemsShowsTheirProperties) {
     EXPECT_EQ(Rows("DataField 상세정보").at(0), "Name=lat");
 }
 
+TEST_F(PropertiesPaneTest, ThePaneShowsTheItemOfTheTreeWhoseTabIsActive) {
+    CViewTree& data = frame->GetDataDomainView().GetTreeCtrl();
+    CViewTree& system = frame->GetSystemDomainView().GetTreeCtrl();
+    ASSERT_TRUE(TestDriver::ClickPaneTab(frame->GetDataDomainView()));
+    const HTREEITEM nav = frame_test::ChildWithText(data, data.GetRootItem(), "Nav");
+    ASSERT_NE(nav, nullptr);
+    TestDriver::ClickTreeItem(data, nav);
+    EXPECT_EQ(Rows("도메인 정보").at(0), "도메인명=Nav");
+
+    // The method tree has nothing selected: the data tree's item does not stay.
+    ASSERT_TRUE(TestDriver::ClickPaneTab(frame->GetMethodDomainView()));
+    EXPECT_EQ(frame->GetMethodDomainView().GetTreeCtrl().GetSelectedItem(), nullptr);
+    EXPECT_TRUE(GroupNames().empty());
+
+    ASSERT_TRUE(TestDriver::ClickPaneTab(frame->GetSystemDomainView()));
+    const HTREEITEM ship = frame_test::ChildWithText(system, system.GetRootItem(), "Ship");
+    ASSERT_NE(ship, nullptr);
+    TestDriver::ClickTreeItem(system, ship);
+    EXPECT_EQ(Rows("도메인 정보").at(0), "도메인명=Ship");
+    ASSERT_TRUE(TestDriver::ClickPaneTab(frame->GetDataDomainView()));
+    EXPECT_EQ(Rows("도메인 정보").at(0), "도메인명=Nav");
+    ASSERT_TRUE(TestDriver::ClickPaneTab(frame->GetSystemDomainView()));
+    EXPECT_EQ(Rows("도메인 정보").at(0), "도메인명=Ship");
+    EXPECT_TRUE(BoxTexts().empty());
+}
+
 TEST_F(PropertiesPaneTest, ADataItemOfTheRootShowsNullAndKeepsIt) {
     class_metadata_info data;
     data.name = "Raw";
