@@ -26,6 +26,14 @@ protected:
 
 bool Ticked(CDialog& d, int id) { return d.IsDlgButtonChecked(id) == BST_CHECKED; }
 
+// The record by which the member dialog knows an interface.
+class_interface_info InterfaceRecord(int domainId, const std::string& name) {
+    class_interface_info iface;
+    iface.domain_id = domainId;
+    iface.name = name;
+    return iface;
+}
+
 // Runs the method dialog on the domain with the script; answers its result and leaves its members for a look.
 int RunMethodDialog(TestDriver& driver, CNewMethodDlg& dialog, const std::function<void(CDialog&)>& script) {
     driver.OnDialog(CNewMethodDlg::IDD, script);
@@ -217,9 +225,7 @@ TEST_F(MethodDialogsTest, MemberDialogReloadsBothListsAfterEachChange) {
     NewMethod(domain, "m2", "EVENT", 2);
     NewMethod(domain, "m3", "SIGNAL", 3);
     NewInterface(domain, "I'멤버", {"m1"});
-    class_interface_info iface;
-    iface.domain_id = domain;
-    iface.name = "I'멤버";
+    class_interface_info iface = InterfaceRecord(domain, "I'멤버");
 
     auto rows = [](CDialog& d, int id) { return ListColumn(List(d, id), id == 1042 ? 1 : 0); };
     CInterfaceMemberViewDlg dialog;
@@ -270,9 +276,7 @@ TEST_F(MethodDialogsTest, MemberDialogShowsTheWholeDomainOfEachMember) {
     NewMethod(domain, "ReportFixWithDilutionOfPrecision", "CALL", 1);
     NewMethod(domain, "m2", "EVENT", 2);
     NewInterface(domain, "IFix", {"ReportFixWithDilutionOfPrecision"});
-    class_interface_info iface;
-    iface.domain_id = domain;
-    iface.name = "IFix";
+    class_interface_info iface = InterfaceRecord(domain, "IFix");
 
     CInterfaceMemberViewDlg dialog;
     dialog.m_pInterface = &iface;

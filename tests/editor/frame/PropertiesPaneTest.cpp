@@ -207,12 +207,14 @@ TEST_F(PropertiesPaneTest, SelectingDataTreeItemsShowsTheirProperties) {
 }
 
 TEST_F(PropertiesPaneTest, ThePaneShowsTheItemOfTheTreeWhoseTabIsActive) {
-    CViewTree& data = frame->GetDataDomainView().GetTreeCtrl();
-    CViewTree& system = frame->GetSystemDomainView().GetTreeCtrl();
-    ASSERT_TRUE(TestDriver::ClickPaneTab(frame->GetDataDomainView()));
-    const HTREEITEM nav = frame_test::ChildWithText(data, data.GetRootItem(), "Nav");
-    ASSERT_NE(nav, nullptr);
-    TestDriver::ClickTreeItem(data, nav);
+    // The user brings the pane's tab up and clicks a domain under the tree's root.
+    const auto choose = [](CDockablePane& pane, CViewTree& tree, const char* domain) {
+        ASSERT_TRUE(TestDriver::ClickPaneTab(pane));
+        const HTREEITEM item = frame_test::ChildWithText(tree, tree.GetRootItem(), domain);
+        ASSERT_NE(item, nullptr) << domain;
+        TestDriver::ClickTreeItem(tree, item);
+    };
+    choose(frame->GetDataDomainView(), frame->GetDataDomainView().GetTreeCtrl(), "Nav");
     EXPECT_EQ(Rows("도메인 정보").at(0), "도메인명=Nav");
 
     // The method tree has nothing selected: the data tree's item does not stay.
@@ -220,10 +222,7 @@ TEST_F(PropertiesPaneTest, ThePaneShowsTheItemOfTheTreeWhoseTabIsActive) {
     EXPECT_EQ(frame->GetMethodDomainView().GetTreeCtrl().GetSelectedItem(), nullptr);
     EXPECT_TRUE(GroupNames().empty());
 
-    ASSERT_TRUE(TestDriver::ClickPaneTab(frame->GetSystemDomainView()));
-    const HTREEITEM ship = frame_test::ChildWithText(system, system.GetRootItem(), "Ship");
-    ASSERT_NE(ship, nullptr);
-    TestDriver::ClickTreeItem(system, ship);
+    choose(frame->GetSystemDomainView(), frame->GetSystemDomainView().GetTreeCtrl(), "Ship");
     EXPECT_EQ(Rows("도메인 정보").at(0), "도메인명=Ship");
     ASSERT_TRUE(TestDriver::ClickPaneTab(frame->GetDataDomainView()));
     EXPECT_EQ(Rows("도메인 정보").at(0), "도메인명=Nav");
