@@ -85,7 +85,7 @@ TEST(Texts, EveryProcedureRefusesTextsTooLongOrNotUtf8AndChangesNothing) {
                 std::string call = "call " + procedure + "(";
                 for (size_t i = 0; i < parameters.size(); ++i) {
                     if (i) call += ", ";
-                    call += i == probed ? "'" + db.Escape(value) + "'" : parameters[i].text ? "'x'" : "1";
+                    call += i == probed ? '\'' + db.Escape(value) + '\'' : parameters[i].text ? "'x'" : "1";
                 }
                 call += ")";
                 EXPECT_TRUE(RefusedWith(db.Run(call), !AnswersNoStatus(procedure), reason))
