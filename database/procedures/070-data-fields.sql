@@ -40,10 +40,12 @@ BEGIN
   END;
 END$$
 
--- Checks what a new or changed field must satisfy; the owner (p_data_id) exists.
+-- Checks what a new or changed field must satisfy; the owner (p_data_id) exists. p_old_real_*: the reference the
+-- field holds before the change (NULL for a new field).
 CREATE PROCEDURE require_valid_field(p_domain_id INT, p_data_name VARCHAR(256), p_member_name VARCHAR(256),
                                      p_type VARCHAR(64), p_arraytype VARCHAR(64), p_arraysize INT,
-                                     p_real_domain_id INT, p_real_name VARCHAR(256), p_check_real TINYINT)
+                                     p_real_domain_id INT, p_real_name VARCHAR(256), p_old_real_domain_id INT,
+                                     p_old_real_name VARCHAR(256), p_check_real TINYINT)
 BEGIN
   CALL require_name(p_member_name, '필드 이름을 입력하세요.');
   CALL require_type_keyword(p_type, '필드 타입을 선택하세요.');
@@ -53,9 +55,8 @@ BEGIN
   IF COALESCE(p_arraysize, 0) < 0 THEN
     CALL refuse('배열 크기는 0 이상이어야 합니다.');
   END IF;
-  IF p_check_real AND p_real_domain_id IS NOT NULL AND NOT data_item_exists(p_real_domain_id, p_real_name) THEN
-    CALL refuse('선택한 실제 데이타가 없습니다.');
-  END IF;
+  CALL require_data_reference(p_real_domain_id, p_real_name, p_old_real_domain_id, p_old_real_name, p_check_real,
+                              '선택한 실제 데이타가 없습니다.');
   IF data_reference_loops(p_domain_id, p_data_name, p_real_domain_id, p_real_name) THEN
     CALL refuse(CONCAT(p_data_name, ' 는 수정한 alias real_data는 순환 구조를 발생합니다.'));
   END IF;
@@ -147,7 +148,8 @@ BEGIN
   CALL take_guard('data');
   CALL require_field_owner(v_data_id, (SELECT d.type FROM data_item d WHERE d.id = v_data_id));
   CALL require_valid_field(p_domain_id, p_data_name, p_member_name, p_type, p_arraytype, p_arraysize,
-                           v_real_domain_id, v_real_name, p_check_real);
+                           v_real_domain_id, v_real_name, NULL, NULL, p_check_real);
+  CALL require_plain_name(p_member_name, NULL);
   CALL require_fitting_constant((SELECT d.type FROM data_item d WHERE d.id = v_data_id), p_member_name,
                                 COALESCE(p_scmin, ''));
   IF data_field_exists(v_data_id, p_member_name) THEN
@@ -185,7 +187,11 @@ BEGIN
     CALL refuse('수정할 필드가 없습니다.');
   END IF;
   CALL require_valid_field(p_domain_id, p_data_name, p_new_member_name, p_type, p_arraytype, p_arraysize,
-                           v_real_domain_id, v_real_name, p_check_real);
+                           v_real_domain_id, v_real_name,
+                           (SELECT f.real_domain_id FROM data_field f WHERE f.data_id = v_data_id AND f.member_name = p_member_name),
+                           (SELECT f.real_data_name FROM data_field f WHERE f.data_id = v_data_id AND f.member_name = p_member_name),
+                           p_check_real);
+  CALL require_plain_name(p_new_member_name, p_member_name);
   CALL require_fitting_constant((SELECT d.type FROM data_item d WHERE d.id = v_data_id), p_new_member_name,
                                 COALESCE(p_scmin, ''));
   IF p_new_member_name <> p_member_name AND data_field_exists(v_data_id, p_new_member_name) THEN

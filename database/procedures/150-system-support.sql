@@ -12,7 +12,7 @@
 DELIMITER $$
 
 -- The stored node type for a word of the node dialog ("router" is kept as "urouter"); NULL for another word.
-CREATE FUNCTION sys_node_type(p_word VARCHAR(64)) RETURNS VARCHAR(16)
+CREATE FUNCTION sys_node_type(p_word TEXT) RETURNS VARCHAR(16)
   DETERMINISTIC
   RETURN CASE
            WHEN p_word = 'router' THEN 'urouter'

@@ -218,24 +218,29 @@ BEGIN
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL sys_require_node_change(p_node_id);
   IF COALESCE(p_port_domain_id, 0) <> 0 THEN
+    -- The ports of a domain the account may not read are answered as those of a missing domain.
+    IF domain_hidden(p_port_domain_id) THEN
+      CALL refuse('시스템 도메인이 없습니다.');
+    END IF;
     CALL sys_require_system_domain(p_port_domain_id);
     CALL sys_add_node_ports(p_node_id, p_port_domain_id);
   END IF;
   SELECT 1 AS test;
 END$$
 
--- The whole-domain copy: the new node takes the old node's ports.
+-- The whole-domain copy: the new node takes the old node's ports. A node of a domain the account may not read
+-- is answered as a missing one: it lends no ports.
 CREATE PROCEDURE copy_node_port_talble(p_old_node_id INT, p_old_domain_id INT, p_port_domain_id INT,
                                        p_new_node_id INT, p_new_domain_id INT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
-  CALL require_read_node(p_old_node_id);
   CALL sys_require_node_change(p_new_node_id);
   INSERT INTO node_port (node_id, port_num, port_group, description)
   SELECT p_new_node_id, np.port_num, np.port_group, np.description
     FROM node_port np
-   WHERE np.node_id = p_old_node_id
+    JOIN node old_node ON old_node.id = np.node_id
+   WHERE np.node_id = p_old_node_id AND domain_hidden(old_node.domain_id) = 0
      AND NOT EXISTS (SELECT 1 FROM node_port mine WHERE mine.node_id = p_new_node_id AND mine.port_num = np.port_num);
   SELECT 1 AS test;
 END$$

@@ -51,6 +51,7 @@ CREATE PROCEDURE sys_require_node_values(p_node_id INT, p_domain_id INT, p_name 
                                          p_sub_domain_id INT)
 BEGIN
   CALL sys_require_name(p_name, '노드');
+  CALL require_plain_name(p_name, (SELECT n.name FROM node n WHERE n.id = p_node_id));
   IF LOCATE(':', p_name) > 0 THEN
     CALL refuse('노드 이름에는 : 을 쓸 수 없습니다.');
   END IF;
@@ -62,11 +63,10 @@ BEGIN
     CALL refuse('같은 도메인에 같은 이름의 노드가 이미 있습니다.');
   END IF;
   IF COALESCE(p_sub_domain_id, 0) <> 0 THEN
-    IF NOT EXISTS (SELECT 1 FROM domain d WHERE d.id = p_sub_domain_id AND d.kind = 'system') THEN
+    -- A domain the account may not read is answered as a missing one.
+    IF NOT EXISTS (SELECT 1 FROM domain d WHERE d.id = p_sub_domain_id AND d.kind = 'system')
+       OR can_read_domain(p_sub_domain_id) = 0 THEN
       CALL refuse('서브시스템 도메인이 없습니다.');
-    END IF;
-    IF can_read_domain(p_sub_domain_id) = 0 THEN
-      CALL refuse('서브시스템 도메인을 볼 권한이 없습니다.');
     END IF;
     IF sys_stands_for_domain(sys_node_type(p_type)) AND sys_domain_contains(p_sub_domain_id, p_domain_id) THEN
       CALL refuse('노드의 도메인을 포함하는 도메인은 서브시스템으로 지정할 수 없습니다.');
