@@ -44,7 +44,7 @@ public:
 
 private:
     bool import_methoddomains() {
-        return RunStep(m_rows.method_domains, AfterFailure::end_import, {true, kMethodDomainKeyError},
+        return RunStep(m_rows.method_domains, m_rows.faults.method_domains, AfterFailure::end_import, {true, kMethodDomainKeyError},
                        [&](const class_domain_info& domain) {
                            return m_db.ExecuteUpdate(m_db.FormatCall(
                                "call xmldocumentViewimportDomain(%d, %d, '%s', '%s', %d, %d,'%s')", domain.id,
@@ -55,7 +55,7 @@ private:
 
     // The document carries no port for a data domain.
     bool import_datadomains() {
-        return RunStep(m_rows.data_domains, AfterFailure::skip_step, {true, nullptr},
+        return RunStep(m_rows.data_domains, m_rows.faults.data_domains, AfterFailure::skip_step, {true, nullptr},
                        [&](const class_domain_info& domain) {
                            return m_db.ExecuteUpdate(m_db.FormatCall(
                                "call xmldocumentViewimportDomain(%d, %d, 'data', '%s', %d, %d,'%s')", domain.id,
@@ -64,7 +64,7 @@ private:
     }
 
     bool import_data() {
-        return RunStep(m_rows.data_items, AfterFailure::skip_step, {true, nullptr},
+        return RunStep(m_rows.data_items, m_rows.faults.data_items, AfterFailure::skip_step, {true, nullptr},
                        [&](const class_metadata_info& item) {
                            return m_db.ExecuteUpdate(m_db.FormatCall(
                                "call xmldocumentViewimportData(%d,'%s','%s','%s',%d,'%s','%s','%s','%s')",
@@ -74,7 +74,7 @@ private:
     }
 
     bool import_datafields() {
-        return RunStep(m_rows.fields, AfterFailure::next_row, {true, nullptr}, [&](const class_datafield_info& f) {
+        return RunStep(m_rows.fields, m_rows.faults.fields, AfterFailure::next_row, {true, nullptr}, [&](const class_datafield_info& f) {
             return m_db.ExecuteProc(m_db.FormatCall(
                 "call xmldocumentViewimportDatafield(%d,'%s','%s',%d,'%s','%s',%d,'%s','%s','%s','%s',%d,'%s')",
                 f.domain_id, f.data_name, f.member_name, f.bitsize, f.type, f.physical, f.real_domain_id, f.real_data,
@@ -83,7 +83,7 @@ private:
     }
 
     bool import_methods() {
-        return RunStep(m_rows.methods, AfterFailure::end_import, {true, kMethodError},
+        return RunStep(m_rows.methods, m_rows.faults.methods, AfterFailure::end_import, {true, kMethodError},
                        [&](const class_method_info& method) {
                            return m_db.ExecuteProc(m_db.FormatCall(
                                "call xmldocumentViewimportMethod(%d,'%s','%s','%u',%d,'%s',%d,'%s','%s')",
@@ -94,7 +94,7 @@ private:
     }
 
     bool import_interfaces() {
-        return RunStep(m_rows.interfaces, AfterFailure::end_import, {false, kInterfaceError},
+        return RunStep(m_rows.interfaces, m_rows.faults.interfaces, AfterFailure::end_import, {false, kInterfaceError},
                        [&](const class_interface_info& item) {
                            return m_db.ExecuteProc(m_db.FormatCall("call xmldocumentViewimportInterface(%d,'%s','%s')",
                                                                    item.domain_id, item.name, item.description));
@@ -102,7 +102,7 @@ private:
     }
 
     bool import_membermethods() {
-        return RunStep(m_rows.member_methods, AfterFailure::next_row, {true, nullptr},
+        return RunStep(m_rows.member_methods, m_rows.faults.member_methods, AfterFailure::next_row, {true, nullptr},
                        [&](const class_xmlmembermethod_info& member) {
                            return m_db.ExecuteProc(
                                m_db.FormatCall("call xmldocumentViewimportInterfacemembermethod(%d,'%s','%s','')",
@@ -131,12 +131,17 @@ private:
         if (m_db.ExecuteProc(text) != 0) m_db.ShowLastError();
     }
 
+    // A row whose numbers do not fit their fields is not sent: it fails with the reader's text in place of the
+    // server's.
     template <typename Record, typename Send>
-    bool RunStep(const std::vector<Record>& rows, AfterFailure after, FailureMessage message, Send send) {
-        for (const Record& row : rows) {
-            if (send(row) == 0) continue;
+    bool RunStep(const std::vector<Record>& rows, const class_xmlimport_faults& faults, AfterFailure after,
+                 FailureMessage message, Send send) {
+        for (std::size_t index = 0; index < rows.size(); ++index) {
+            const auto fault = faults.find(index);
+            if (fault == faults.end() && send(rows[index]) == 0) continue;
             m_failed = true;
-            if (message.serverText) m_db.ShowLastError();
+            if (fault != faults.end()) SessionMessageBox(fault->second.c_str());
+            else if (message.serverText) m_db.ShowLastError();
             if (message.text) SessionMessageBox(message.text);
             if (m_replace || after == AfterFailure::end_import) return false;
             if (after == AfterFailure::skip_step) return true;

@@ -10,6 +10,9 @@
 // or data-item statement skips the rest of its rows, a failed field or member method only itself. What was
 // written before a stop stays.
 //
+// A row whose numbers the reader found out of their fields' range (class_xmlimport_lists::faults) is not sent:
+// it fails as a refused statement would, with the reader's text that names the row and the field.
+//
 // Replace mode (1): one transaction. For each method-domain row of the document, the domain's current
 // interfaces, methods and the data items they carry are gathered and deleted (a refused delete is shown and
 // the next follows: the import then updates that item instead). The first failed import statement ends the

@@ -162,13 +162,13 @@ TEST_F(MergeImportTest, AFailureIsShownAndReportedAndTheStepGoesOnAsItsRuleSays)
                          "WHERE i.domain_id = 902"),
               "1");
 
-    // A method that fails ends the import before the interfaces.
+    // A method that fails (here: no type) ends the import before the interfaces.
     ClearBoxes();
-    EXPECT_EQ(Import(Document(MethodDomainRow(902, "Failing", 12400), MethodRow(902, "Bad", "0x1FFFF"),
+    EXPECT_EQ(Import(Document(MethodDomainRow(902, "Failing", 12400), MethodRow(902, "Bad", "0x0002", 0, "", ""),
                               InterfaceRow(902, "INotWritten", {}), "", "", ""),
                      kMerge),
               -1);
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"메서드 코드는 0x0000부터 0xFFFF까지입니다.", "import method error()"}));
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"메서드 타입을 선택하세요.", "import method error()"}));
     EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM method_interface WHERE domain_id = 902 AND name = 'INotWritten'"), "0");
 }
 
@@ -187,6 +187,41 @@ TEST_F(MergeImportTest, AFileThatCannotBeReadOrParsedImportsNothing) {
 }
 
 // ---- Replace mode ----------------------------------------------------------------------------------------------
+
+// Numbers that would wrap into other values: a domain id of 4294967302 would name domain 6, a bit size of
+// 99999999999 be stored as 1215752191, an array size of " 4294967297" as 1.
+TEST_F(MergeImportTest, ARowWhoseNumberItsFieldCannotHoldIsRefusedByRowAndField) {
+    const std::string wrapsToSix = Row({{"id", "4294967302"}, {"upper_id", "0"}, {"name", "Wrapped"}});
+    EXPECT_EQ(Import(Document(MethodDomainRow(930, "Numbers", 12600) + wrapsToSix, MethodRow(930, "m", "1"), "", "",
+                              "", ""),
+                     kMerge),
+              -1);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"문서의 methoddomain/row 2번째 row: id 값 '4294967302'이(가) "
+                                                 "범위(-2147483648~2147483647)를 벗어났습니다.",
+                                                 "methoddomainkey값 error()"}));
+    // The first row went in before the stop, as merge mode writes; nothing reached domain 6.
+    EXPECT_EQ(AdminValue("SELECT name FROM domain WHERE id = 930"), "Numbers");
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM method WHERE domain_id = 930"), "0");
+    EXPECT_EQ(AdminValue("SELECT name FROM domain WHERE id = 6"), "NavService");
+
+    ClearBoxes();
+    const std::string wide = Row({{"domain_id", "931"}, {"data_name", "Speed"}, {"member_name", "wide"},
+                                  {"type", "int8_t"}, {"bitsize", "99999999999"}});
+    const std::string wrapped = Row({{"domain_id", "931"}, {"data_name", "Speed"}, {"member_name", "many"},
+                                     {"type", "int8_t"}, {"arraytype", "FIX"}, {"arraysize", " 4294967297"}});
+    EXPECT_EQ(Import(Document("", "", "", DataDomainRow(931, "NumberData"), DataRow(931, "Speed", "struct", 0, "NULL"),
+                              wide + FieldRow(931, "Speed", "fits", "int8_t") + wrapped),
+                     kMerge),
+              -1);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{
+                           "문서의 datadomain/data/datafield/row 1번째 row: bitsize 값 '99999999999'이(가) "
+                           "범위(-2147483648~2147483647)를 벗어났습니다.",
+                           "문서의 datadomain/data/datafield/row 3번째 row: arraysize 값 ' 4294967297'이(가) "
+                           "범위(-2147483648~2147483647)를 벗어났습니다."}));
+    EXPECT_EQ(AdminRows("SELECT f.member_name FROM data_field f JOIN data_item d ON d.id = f.data_id "
+                        "WHERE d.domain_id = 931"),
+              std::vector<std::string>{"fits"});
+}
 
 class ReplaceImportTest : public DocumentsDatabaseTest {
 protected:
@@ -222,6 +257,11 @@ TEST_F(ReplaceRollbackTest, AStopAnywhereLeavesTheDatabaseExactlyAsItWas) {
          "import method error()", "EVENT 메서드는 입력 데이타를 가질 수 없습니다."},
         {"data item", "<data>", DataRow(2, "NoType", "", 0, ""), "데이타 타입이 비어 있습니다."},
         {"member method", "<membermethod>", "<row><method_name>Missing</method_name></row>", "추가할 메서드가 없습니다."},
+        {"number that wraps", "<datafield>",
+         Row({{"domain_id", "2"}, {"data_name", "위치"}, {"member_name", "wrapped"}, {"type", "int8_t"},
+              {"arraytype", "FIX"}, {"arraysize", "4294967297"}}),
+         "문서의 datadomain/data/datafield/row 1번째 row: arraysize 값 '4294967297'이(가) "
+         "범위(-2147483648~2147483647)를 벗어났습니다."},
     };
     for (const auto& stop : stops) {
         ClearBoxes();
