@@ -99,6 +99,39 @@ TEST_F(RoundTripTest, ExportImportExportGivesTheSameDocumentInEitherMode) {
     EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM data_field WHERE real_data_name = 'NULL'"), "0");
 }
 
+// Names that an older database may hold with "%" and "\" in them travel as themselves: the gathering reads the
+// item a method names and no other, and the import finds it again with its fields.
+class StandingNamesTest : public DocumentsDatabaseTest {
+protected:
+    StandingNamesTest() : DocumentsDatabaseTest("documents_names") {}
+};
+
+TEST_F(StandingNamesTest, ItemsWithPercentAndBackslashGoOutAndComeBackExactly) {
+    AdminRows("INSERT INTO data_item (domain_id, name, user_id, type, description) VALUES "
+              "(2, 'n_P%', 'admin', 'struct', ''), (2, 'n_PX', 'admin', 'struct', ''), "
+              "(2, 'n_back\\\\slash%s', 'admin', 'struct', '')");
+    AdminRows("INSERT INTO data_field (data_id, seq, member_name, type, description) "
+              "SELECT id, 1, CONCAT('of_', name), 'int8_t', '' FROM data_item WHERE domain_id = 2 AND name LIKE 'n\\_%'");
+    AdminRows("INSERT INTO method (domain_id, name, type, code, in_domain_id, in_data_name, user_id, description) "
+              "VALUES (6, 'n_m1', 'SIGNAL', 60001, 2, 'n_P%', 'admin', ''), "
+              "(6, 'n_m2', 'SIGNAL', 60002, 2, 'n_back\\\\slash%s', 'admin', '')");
+    const std::string document = Export(kNavService, "NavService\\");
+    ASSERT_FALSE(document.empty());
+    EXPECT_EQ(document.find("n_PX"), std::string::npos);
+    for (const char* field : {"<member_name>of_n_P%</member_name>", "<member_name>of_n_back\\slash%s</member_name>"}) {
+        const auto first = document.find(field);
+        EXPECT_NE(first, std::string::npos) << field;
+        EXPECT_EQ(document.find(field, first + 1), std::string::npos) << field;
+    }
+
+    EXPECT_EQ(Import(document, kMerge), 0);
+    EXPECT_TRUE(Boxes().empty()) << Boxes().front();
+    EXPECT_EQ(Export(kNavService, "NavService\\"), document);
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM data_field f JOIN data_item d ON d.id = f.data_id "
+                         "WHERE d.domain_id = 2 AND d.name LIKE 'n\\_%'"),
+              "3");
+}
+
 // ---- Merge mode ------------------------------------------------------------------------------------------------
 
 // The import tests of this file and of the windows share a database: each uses domain ids of its own.
