@@ -223,8 +223,9 @@ BEGIN
   END IF;
 END$$
 
-CREATE PROCEDURE interfaceViewNewMemberMethod(p_domain_id INT, b_name LONGBLOB, p_method_domain_id INT,
-                                              b_method_name LONGBLOB, b_member_text LONGBLOB)
+-- The member dialog's and the document import's new member, from the texts of their calls.
+CREATE PROCEDURE new_member_method(p_domain_id INT, b_name LONGBLOB, p_method_domain_id INT, b_method_name LONGBLOB,
+                                   b_member_text LONGBLOB, p_refuse_member TINYINT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE p_name, p_method_name, p_member_text LONGTEXT;
@@ -234,10 +235,15 @@ BEGIN
   CALL take_text(b_member_text, p_member_text);
   BEGIN
     CALL require_change_domain_content(p_domain_id);
-    CALL add_member_method(p_domain_id, p_name, p_method_domain_id, p_method_name, p_member_text, 1);
+    CALL add_member_method(p_domain_id, p_name, p_method_domain_id, p_method_name, p_member_text, p_refuse_member);
     SELECT 1 AS test;
   END;
 END$$
+
+CREATE PROCEDURE interfaceViewNewMemberMethod(p_domain_id INT, b_name LONGBLOB, p_method_domain_id INT,
+                                              b_method_name LONGBLOB, b_member_text LONGBLOB)
+  MODIFIES SQL DATA
+  CALL new_member_method(p_domain_id, b_name, p_method_domain_id, b_method_name, b_member_text, 1)$$
 
 CREATE PROCEDURE interfaceViewDeleteMemberMethod(p_domain_id INT, b_name LONGBLOB, p_method_domain_id INT,
                                                  b_method_name LONGBLOB)

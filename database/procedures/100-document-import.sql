@@ -214,17 +214,6 @@ END$$
 CREATE PROCEDURE xmldocumentViewimportInterfacemembermethod(p_domain_id INT, b_name LONGBLOB,
                                                             b_method_name LONGBLOB, b_member_text LONGBLOB)
   MODIFIES SQL DATA
-BEGIN
-  DECLARE p_name, p_method_name, p_member_text LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
-  CALL take_text(b_name, p_name);
-  CALL take_text(b_method_name, p_method_name);
-  CALL take_text(b_member_text, p_member_text);
-  BEGIN
-    CALL require_change_domain_content(p_domain_id);
-    CALL add_member_method(p_domain_id, p_name, p_domain_id, p_method_name, p_member_text, 0);
-    SELECT 1 AS test;
-  END;
-END$$
+  CALL new_member_method(p_domain_id, b_name, p_domain_id, b_method_name, b_member_text, 0)$$
 
 DELIMITER ;
