@@ -1,6 +1,6 @@
 // References into a domain that the account may not read. A colleague who names something of such a domain (an
-// alias's data, a method's input, an interface for a class, a sub-system, a component to deploy, ...) gets the
-// answer that a name of nothing gets, so that no answer tells whether a name stands there, and no such reference
+// alias's data, a method's input, an interface for a class, a sub-system, a component to deploy, the domain whose
+// addresses a check compares, ...) gets the answer that a name of nothing gets, so that no answer tells whether a name stands there, and no such reference
 // is made. A reference that an item holds already may stay when the item is changed.
 
 #include "SharingTestSupport.h"
@@ -38,6 +38,9 @@ ConnectionValues Design(const std::string& name) {
         admin.Run(call);
     const std::string component = AdminValue(prepared.database, "SELECT id FROM component WHERE name = 'ref_comp'");
     admin.Run("call proxyInterfaceRalationViewNewInterface(" + component + ", 6, 'IHeartbeat', 'ref_class')");
+    // The address of the Operator's Console's PC, on port 1 of the Ship's node.
+    const std::string node = AdminValue(prepared.database, "SELECT id FROM node WHERE name = 'ref_node'");
+    admin.Run("call networkNewip(" + node + ", '172.16.0.5', '255.255.0.0', '172.16.X.X', '', '', '1', '')");
     return prepared;
 }
 
@@ -117,6 +120,8 @@ TEST_F(HiddenReferences, AnswerAsReferencesToNothingAndChangeNothing) {
          "call nodeDeploymentViewNewcomponent(" + node + ", 999999, 9, 0)"},
         {"ports of a copied node", "call copy_node_port_talble(" + ConsoleNode() + ", 12, 0, " + node + ", 9)",
          "call copy_node_port_talble(999999, 12, 0, " + node + ", 9)"},
+        {"addresses of another domain", "call check_overlap_ip(12, " + node + ", 1)",
+         "call check_overlap_ip(999999, " + node + ", 1)"},
         {"data-domain link", "call domainViewNewParentDomain(1, 'data', 5, 0)",
          "call domainViewNewParentDomain(1, 'data', 999999, 0)"},
         {"document: parent of a new domain", "call xmldocumentViewimportDomain(950, 5, 'data', 'hr_d', 0, 1, '')",
