@@ -3,6 +3,7 @@
 #include "CrtCompat.h"
 #include "DatabaseClient.h"
 #include "SessionMessageBox.h"
+#include "TextFieldLimits.h"
 
 namespace {
 
@@ -100,6 +101,11 @@ void CMysqlQuery::TakeError() {
 }
 
 int CMysqlQuery::Query(const CString& text) {
+    const std::string refusal = tamo::database::RefuseOverlongTexts(text.str());
+    if (!refusal.empty()) {
+        m_strLastError = refusal;
+        return -1;
+    }
     MYSQL* mysql = Handle();
     if (!mysql) {
         SetError(NOT_CONNECTED_TEXT);
@@ -392,8 +398,11 @@ void CMysqlQuery::SendReadAhead(const std::vector<CString>& all, std::vector<CMy
                                 bool evenOne) {
     if (!Handle() || !IsConnected()) return;
     std::vector<CString> texts;
+    // A text that is too long for its field is left to its loader, which meets the refusal.
     for (const CString& text : all)
-        if (!HasReadAhead(std::string(text.GetString(), text.GetLength()))) texts.push_back(text);
+        if (!HasReadAhead(std::string(text.GetString(), text.GetLength())) &&
+            tamo::database::RefuseOverlongTexts(text.str()).empty())
+            texts.push_back(text);
     if (texts.empty() || (texts.size() < 2 && !evenOne)) return;
     DrainResults();
     size_t next = 0;

@@ -62,7 +62,8 @@ public:
     // Query, CheckResult, StoreResult, then the rows, NextResult and DrainResults: the order every runner
     // below follows. Sending a new text drains whatever the previous statement left unread.
 
-    // Sends the text; 0, or -1 with the server's error text.
+    // Sends the text; 0, or -1 with the server's error text. A text that is longer than the field it goes
+    // into is refused without being sent, naming the field.
     int Query(const CString& text);
     // Reads the status set of the statement just sent: true when its column 0 reads 1 or more.
     bool CheckResult();
