@@ -24,19 +24,8 @@ protected:
     }
     void TearDown() override { db->Close(); }
 
-    // The server's id of the session's connection; empty when the call failed.
-    std::string ConnectionId() {
-        std::vector<std::string> id;
-        if (db->SelectClassNameList("BEGIN NOT ATOMIC SELECT 1 AS test; SELECT CONNECTION_ID(); END", id) != 0)
-            return "";
-        return id.at(0);
-    }
-
-    std::string Admin(const std::string& sql) {
-        std::string value = TestDatabase::AdminQuery(server.database, sql);
-        while (!value.empty() && value.back() == '\n') value.pop_back();
-        return value;
-    }
+    std::string ConnectionId() { return session_test::ConnectionId(*db); }
+    std::string Admin(const std::string& sql) { return session_test::AdminValue(server, sql); }
 
     ConnectionValues server;
     CMysqlQuery* db = nullptr;
