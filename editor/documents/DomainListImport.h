@@ -17,6 +17,10 @@
 // interfaces, methods and the data items they carry are gathered and deleted (a refused delete is shown and
 // the next follows: the import then updates that item instead). The first failed import statement ends the
 // import and rolls everything back, deletions included, and the user is told that nothing was changed.
+//
+// A lost connection to the server ends the import in either mode with a message of its own: in replace mode
+// that the server undid everything, in merge mode how many rows of each step were written and that the row
+// on its way may or may not have arrived.
 
 #include <string>
 

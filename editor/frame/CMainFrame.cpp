@@ -381,8 +381,10 @@ void CMainFrame::OnChangePassword() {
         db->ShowLastError();
         return;
     }
-    // The exporters log in with the login values: they must get the new password from now on.
+    // The exporters log in with the login values, and the session when it opens a lost connection again: both
+    // must get the new password from now on.
     if (CTamoZELK_MDIApp* app = EditorApp()) app->m_LoginDlg.SetField(LOGIN_USER_PASSWORD, dialog.m_strNewPassword.str());
+    db->SetLoginPassword(dialog.m_strNewPassword.str());
 }
 
 void CMainFrame::OnJoinPrivateDomain() {
