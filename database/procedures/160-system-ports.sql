@@ -1,8 +1,8 @@
 -- Systems: the ports of a system domain, its logical ports (port groups), and the ports of nodes.
 --
--- A node gets its ports from a system domain when it is created; a sub-system or sensor node keeps
--- following the ports of the domain it stands for (adding, renumbering and deleting a domain port does the
--- same to those nodes' ports).
+-- A node gets its ports from its sub-system domain when it is created; a sub-system or sensor node, which
+-- stands for that domain, keeps following its ports (adding, renumbering and deleting a domain port does the
+-- same to those nodes' ports). The other types keep the ports they were given.
 DELIMITER $$
 
 -- 1 when a network link uses the domain port: as the domain's external port, or as the port of a node that
@@ -11,9 +11,9 @@ CREATE FUNCTION sys_domain_port_linked(p_domain_id INT, p_port INT) RETURNS TINY
   READS SQL DATA
   RETURN EXISTS (SELECT 1 FROM network_link l WHERE l.d_domain_id = p_domain_id AND l.d_port = p_port)
       OR EXISTS (SELECT 1 FROM node n JOIN network_link l ON l.s_node_id = n.id AND l.s_port = p_port
-                  WHERE n.sub_system_domain_id = p_domain_id)
+                  WHERE n.sub_system_domain_id = p_domain_id AND sys_stands_for_domain(n.type))
       OR EXISTS (SELECT 1 FROM node n JOIN network_link l ON l.d_node_id = n.id AND l.d_port = p_port
-                  WHERE n.sub_system_domain_id = p_domain_id)$$
+                  WHERE n.sub_system_domain_id = p_domain_id AND sys_stands_for_domain(n.type))$$
 
 -- The checks of every change of a domain's ports: the right to change the domain, a system domain, and no
 -- parent system that locks it.
@@ -103,7 +103,7 @@ BEGIN
     INSERT INTO node_port (node_id, port_num, port_group, description)
     SELECT n.id, p_port, p_group, COALESCE(p_description, '')
       FROM node n
-     WHERE n.sub_system_domain_id = p_domain_id
+     WHERE n.sub_system_domain_id = p_domain_id AND sys_stands_for_domain(n.type)
        AND NOT EXISTS (SELECT 1 FROM node_port np WHERE np.node_id = n.id AND np.port_num = p_port);
     CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
@@ -141,7 +141,7 @@ BEGIN
     INSERT IGNORE INTO domain_logical_port (domain_id, port_group) VALUES (p_domain_id, p_group);
     UPDATE node_port np JOIN node n ON n.id = np.node_id
        SET np.port_num = p_new_port, np.port_group = p_group, np.description = COALESCE(p_description, '')
-     WHERE n.sub_system_domain_id = p_domain_id AND np.port_num = p_old_port;
+     WHERE n.sub_system_domain_id = p_domain_id AND sys_stands_for_domain(n.type) AND np.port_num = p_old_port;
     CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
   END;
@@ -176,7 +176,7 @@ BEGIN
   CALL change_begin(v_own_transaction);
   DELETE FROM domain_system_port WHERE domain_id = p_domain_id AND port_num = p_port;
   DELETE np FROM node_port np JOIN node n ON n.id = np.node_id
-   WHERE n.sub_system_domain_id = p_domain_id AND np.port_num = p_port;
+   WHERE n.sub_system_domain_id = p_domain_id AND sys_stands_for_domain(n.type) AND np.port_num = p_port;
   CALL change_commit(v_own_transaction);
   SELECT 1 AS test;
 END$$

@@ -105,7 +105,7 @@ TEST_F(SystemTest, DomainPortsAndGroupsFollowIntoTheNodesStandingForTheDomain) {
     EXPECT_EQ(NodePorts(copy), (std::vector<std::string>{"1", "2"}));
 }
 
-TEST_F(SystemTest, NodesKeepTheStoredTypeWordAndOnlySubsystemsStandForADomainOrLock) {
+TEST_F(SystemTest, EveryNodeKeepsItsSubsystemDomainButOnlySubsystemsStandForItOrLock) {
     long domain = NewSystemDomain("시스템");
     long sub = NewSystemDomain("서브시스템", domain);
     long router = NewNode(domain, "라우터", "router", 0);
@@ -116,16 +116,27 @@ TEST_F(SystemTest, NodesKeepTheStoredTypeWordAndOnlySubsystemsStandForADomainOrL
     EXPECT_EQ(Cell(row, 0, 3), "urouter");
     Done("call NodeViewEditNode(" + N(router) + ", " + N(domain) + ",'라우터 2','router','설명', 0, 1)");
     row = Data("call nodeViewnodeinfo(" + N(router) + ")");
-    EXPECT_EQ((std::vector<std::string>{Cell(row, 0, 2), Cell(row, 0, 3), Cell(row, 0, 4), Cell(row, 0, 7)}),
-              (std::vector<std::string>{"라우터 2", "urouter", "설명", "N"}));
+    EXPECT_EQ((std::vector<std::string>{Cell(row, 0, 2), Cell(row, 0, 3), Cell(row, 0, 4), Cell(row, 0, 5),
+                                        Cell(row, 0, 7)}),
+              (std::vector<std::string>{"라우터 2", "urouter", "설명", "NULL", "N"}));
 
-    // A computer borrows the ports of the domain it was made with but stands for none and keeps no lock.
+    // A computer keeps the domain it was made with (its ports come from there), but stands for none: it keeps
+    // no lock, does not lock the domain, and its own addresses stay when the addresses of what a node stands
+    // for are rebuilt.
+    Done("call networkNewip(" + N(computer) + ", '10.0.0.5','255.0.0.0','10.X.X.X','0.0.0.0','0.0.0.0','1','')");
     Done("call NodeViewEditNode(" + N(computer) + ", " + N(domain) + ",'PC','computer','', " + N(sub) + ", 1)");
     row = Data("call nodeViewListnodeKey(" + N(computer) + ")");
     EXPECT_EQ((std::vector<std::string>{Cell(row, 0, 5), Cell(row, 0, 6), Cell(row, 0, 7)}),
-              (std::vector<std::string>{"NULL", "NULL", "N"}));
-
+              (std::vector<std::string>{N(sub), prefix_ + "서브시스템", "N"}));
     EXPECT_EQ(LockAnswer(Run("call check_system_lock_domain(" + N(sub) + ")")), "0");
+    EXPECT_TRUE(Run("call select_network(" + N(computer) + ")").ok);
+    EXPECT_EQ(Column(Data("call networkViewList(" + N(computer) + ")"), 0), (std::vector<std::string>{"10.0.0.5"}));
+    // The domain a computer takes its ports from is not inside the computer's domain: a node there may still
+    // stand for the domain that holds the computer.
+    long inner = NewSystemDomain("안쪽", sub);
+    NewNode(inner, "안쪽 PC", "computer", domain);
+    NewNode(domain, "서브 2", "sub_system", sub);
+
     Done("call NodeViewEditNode(" + N(subsystem) + ", " + N(domain) + ",'서브','sub_system','', " + N(sub) + ", 1)");
     row = Data("call nodeViewListnodeKey(" + N(subsystem) + ")");
     EXPECT_EQ((std::vector<std::string>{Cell(row, 0, 5), Cell(row, 0, 6), Cell(row, 0, 7)}),
@@ -135,7 +146,7 @@ TEST_F(SystemTest, NodesKeepTheStoredTypeWordAndOnlySubsystemsStandForADomainOrL
     EXPECT_EQ(LockAnswer(Run("call check_system_lock_domain(" + N(sub) + ")")), "0");
 
     Done("call nodeDeleteNodes(" + N(computer) + ")");
-    EXPECT_EQ(Data("call nodeViewList(" + N(domain) + ")").rows.size(), 2u);
+    EXPECT_EQ(Data("call nodeViewList(" + N(domain) + ")").rows.size(), 3u);
 }
 
 TEST_F(SystemTest, LinksJoinNodePortsAndLeaveThroughTheDomainsOwnPorts) {

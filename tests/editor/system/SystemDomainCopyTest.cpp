@@ -91,7 +91,7 @@ TEST_F(SystemDomainCopyTest, ACopyHoldsEverythingAndRefersToCopiesInsideTheSubTr
     EXPECT_EQ(Classes(ids[s.a]).size(), 2u);
 
     // sub_b stands for the copy of B; sub_x keeps X, which lies outside.
-    EXPECT_EQ(Nodes(ids[s.a]), (Rows{"pc|computer|0", "sub_b|sub_system|" + Id(ids[s.b]),
+    EXPECT_EQ(Nodes(ids[s.a]), (Rows{"pc|computer|" + Id(s.t), "sub_b|sub_system|" + Id(ids[s.b]),
                                      "sub_x|sub_system|" + Id(s.x)}));
     const int pc = NodeOf(ids[s.a], "pc"), subB = NodeOf(ids[s.a], "sub_b"), subX = NodeOf(ids[s.a], "sub_x");
     EXPECT_EQ(Addresses(pc), Addresses(s.pc));
@@ -145,7 +145,7 @@ TEST_F(SystemDomainCopyTest, FailuresAreShownAndSkippedAndTheCopyGoesOn) {
               "0");
     // sub_b now stands for the original B (outside what was copied); sub_x was refused and its link is left
     // out instead of pointing at no node; the refused component is not installed.
-    EXPECT_EQ(Nodes(ids[s.a]), (Rows{"pc|computer|0", "sub_b|sub_system|" + Id(s.b)}));
+    EXPECT_EQ(Nodes(ids[s.a]), (Rows{"pc|computer|" + Id(s.t), "sub_b|sub_system|" + Id(s.b)}));
     EXPECT_EQ(Links(ids[s.a]), (Rows{"pc|1|external|1", "sub_b|1|pc|2"}));
     EXPECT_EQ(InstalledComponents(NodeOf(ids[s.a], "pc")), Rows{"comp"});
 }
