@@ -305,13 +305,56 @@ TEST_F(SystemDomainTreeViewTest, SelectingByPathLoadsEachLevelOnTheWay) {
     EXPECT_EQ(Tree().GetItemText(selected), "끝 PC");
     EXPECT_EQ(pane.GetCurrentNode()->name, "끝 PC");
 
-    // A node shown with its sub-system's name is found by the text before ":".
+    // A node shown with its sub-system's name is found by its own name.
     SelectSystemTreeItemByPath(pane, "[타입]sub_system [이름]조타실 시스템 [경로]Ship\\Nodes\\");
     EXPECT_EQ(Tree().GetItemText(Tree().GetSelectedItem()), "조타실 시스템:조타실");
 
     // A path that names no item stops at the last level that matched.
     SelectSystemTreeItemByPath(pane, "[타입]domain [이름]없음 [경로]" + top + "\\중간\\없음\\");
     EXPECT_EQ(Tree().GetItemText(Tree().GetSelectedItem()), "중간");
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
+// Every item that a search finds is reached by its path, whatever its name holds: a ":" (which the labels of
+// nodes and installed components also use), the markers of the result line, the text of a folder.
+TEST_F(SystemDomainTreeViewTest, AnItemIsReachedByItsPathWhateverItsNameHolds) {
+    const std::string top = UniqueName("_경로");
+    const int topId = NewSystemDomain(top);
+    const int colonId = NewSystemDomain("A:B", topId);
+    const int markerId = NewSystemDomain("x [경로]y", colonId);
+    const int nodesId = NewSystemDomain("Nodes", topId);
+    const int pc = NewNode(nodesId, "pc", "computer", markerId);
+    const int colonComponent = NewComponent(colonId, "c:d");
+    const int nodesComponent = NewComponent(topId, "Nodes");
+    pane.OnRefresh();
+
+    const struct {
+        const char* word;
+        const char* type;
+        int id;
+    } cases[] = {
+        {"A:B", "domain", colonId},     {"x [경로]y", "domain", markerId},     {"Nodes", "domain", nodesId},
+        {"pc", "computer", pc},         {"c:d", "component", colonComponent}, {"Nodes", "component", nodesComponent},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.word) + " " + c.type);
+        std::vector<std::string> lines;
+        db->QueryReferenceList(db->FormatCall("call select_search_system_name('%s')", c.word), lines);
+        const auto hit = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.rfind(std::string("[타입]") + c.type + " ", 0) == 0 && line.find(top) != std::string::npos;
+        });
+        ASSERT_NE(hit, lines.end());
+        Select(Root());
+        SelectSystemTreeItemByPath(pane, *hit);
+        const TreeNodeData* selected = Data(Tree().GetSelectedItem());
+        ASSERT_TRUE(selected && selected->record);
+        int id = 0;
+        if (selected->kind == TREE_SYSTEM_DOMAIN) id = static_cast<const class_domain_info*>(selected->record)->id;
+        if (selected->kind == TREE_NODE) id = static_cast<const class_node_info*>(selected->record)->id;
+        if (selected->kind == TREE_COMPONENT)
+            id = static_cast<const class_component_info*>(selected->record)->component_id;
+        EXPECT_EQ(id, c.id);
+    }
     EXPECT_TRUE(driver.MessageBoxes().empty());
 }
 

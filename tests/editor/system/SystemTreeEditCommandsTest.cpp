@@ -9,6 +9,7 @@
 #include "CSearchDomainDlg.h"
 #include "CTreeSystemDomainControl.h"
 #include "DialogTestControls.h"
+#include "SystemTreeItems.h"
 #include "SystemTreeTestSupport.h"
 
 using namespace dialog_test;
@@ -129,6 +130,76 @@ TEST_F(SystemTreeEditCommandsTest, NodesAreAddedOneByOneAndARouterStaysUrouter) 
     EXPECT_EQ(AdminValue("SELECT CONCAT(n.type, '|', n.description, '|', d.name) FROM node n JOIN domain d "
                          "ON d.id = n.sub_system_domain_id WHERE n." + where),
               "urouter|새 설명|표준장비");
+}
+
+// Domains may be named like the tree's own items. They are domains all the same: for their menu, for their
+// selection (which loads their own levels) and for the commands on their folders; a top-level domain named
+// "root" gives its items their paths.
+TEST_F(SystemTreeEditCommandsTest, DomainsNamedLikeTheTreesOwnItemsAreDomains) {
+    const std::string top = UniqueName("_폴더");
+    const int topId = NewSystemDomain(top);
+    const int nodesId = NewSystemDomain("Nodes", topId);
+    const int innerId = NewSystemDomain("Components", nodesId);
+    NewSystemDomain("installed_proxy", topId);
+    pane.OnRefresh();
+    HTREEITEM topItem = Child(Root(), top);
+    Select(topItem);
+    HTREEITEM nodesDomain = DomainChild(topItem, "Nodes");
+    ASSERT_TRUE(nodesDomain);
+    EXPECT_EQ(MenuOf(nodesDomain), 340u);
+    EXPECT_EQ(pane.GetCurrentDomain()->id, nodesId);
+    EXPECT_EQ(Children(nodesDomain), (std::vector<std::string>{"Components", "Nodes", "Components"}));
+    HTREEITEM innerDomain = DomainChild(nodesDomain, "Components");
+    ASSERT_TRUE(innerDomain);
+    EXPECT_EQ(MenuOf(innerDomain), 340u);
+    EXPECT_EQ(pane.GetCurrentDomain()->id, innerId);
+
+    // "Node 추가" on the domain item itself adds nothing; on the domain's own "Nodes" folder the node goes into
+    // that domain.
+    Select(nodesDomain);
+    pane.OnAddNode();
+    HTREEITEM folder = nullptr;
+    for (HTREEITEM item = Tree().GetChildItem(nodesDomain); item; item = Tree().GetNextSiblingItem(item))
+        if (SystemFolderOf(Tree().GetItemText(item).str(), Data(item)) == SystemFolder::nodes) folder = item;
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(MenuOf(folder), 342u);
+    ChooseDomain(driver, "표준장비");
+    driver.OnDialog(341, [](CDialog& d) {
+        TestDriver::Type(d, IDC_NODE_NAME, "pc");
+        Choose(d, IDC_NODE_TYPE, "computer");
+        TestDriver::Click(d, IDC_NODE_SEARCH);
+        TestDriver::Click(d, IDOK);
+    });
+    driver.AnswerMessageBox(IDCANCEL);
+    pane.OnAddNode();
+    EXPECT_EQ(AdminRows("SELECT domain_id FROM node WHERE name = 'pc' AND domain_id IN (" + std::to_string(topId) +
+                        ", " + std::to_string(nodesId) + ")"),
+              std::vector<std::string>{std::to_string(nodesId)});
+    EXPECT_EQ(Children(folder), std::vector<std::string>{"pc:표준장비"});
+
+    HTREEITEM odd = DomainChild(topItem, "installed_proxy");
+    ASSERT_TRUE(odd);
+    EXPECT_EQ(MenuOf(odd), 340u);
+    driver.AnswerMessageBox(IDOK);
+    pane.OnDeleteDomain();
+    EXPECT_EQ(DomainChild(topItem, "installed_proxy"), nullptr);
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM domain WHERE name = 'installed_proxy' AND upper_id = " +
+                         std::to_string(topId)),
+              "0");
+
+    const int rootNamedId = NewSystemDomain("root");
+    NewNode(rootNamedId, "r1", "computer");
+    pane.OnRefresh();
+    HTREEITEM rootNamed = DomainChild(Root(), "root");
+    ASSERT_TRUE(rootNamed);
+    EXPECT_EQ(MenuOf(rootNamed), 340u);
+    EXPECT_EQ(Data(rootNamed)->path, "root\\");
+    EXPECT_EQ(Data(ItemAt({"root", "Nodes"}))->path, "root\\Nodes");
+    EXPECT_EQ(Data(ItemAt({"root", "Nodes", "r1"}))->path, "root\\r1");
+    driver.AnswerMessageBox(IDOK);
+    pane.OnDeleteDomain();
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM domain WHERE id = " + std::to_string(rootNamedId)), "0");
+    EXPECT_EQ(BoxTexts().size(), 3u);  // the question after the node and the two confirmations
 }
 
 TEST_F(SystemTreeEditCommandsTest, ASensorTakesThePublicEntriesOfTheDomainItStandsFor) {

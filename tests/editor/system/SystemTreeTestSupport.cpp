@@ -1,5 +1,6 @@
 #include "SystemTreeTestSupport.h"
 
+#include "CContextMenuManager.h"
 #include "SystemTreeItems.h"
 #include "TreeItems.h"
 
@@ -59,9 +60,35 @@ bool SystemTreeTest::IsExpanded(HTREEITEM item) { return Tree().GetItemState(ite
 void SystemTreeTest::Select(HTREEITEM item) {
     ASSERT_NE(item, nullptr);
     Tree().SelectItem(item);
-    const bool folder = IsSystemFolderText(Tree().GetItemText(item).str());
+    const bool folder = IsSystemFolder(Tree().GetItemText(item).str(), Data(item));
     TreeNodeData* expected = folder ? Data(Tree().GetParentItem(item)) : Data(item);
     ASSERT_EQ(pane.GetCurrentItem(), expected) << Tree().GetItemText(item).str();
+}
+
+HTREEITEM SystemTreeTest::DomainChild(HTREEITEM parent, const std::string& name) {
+    for (HTREEITEM item = Tree().GetChildItem(parent); item; item = Tree().GetNextSiblingItem(item)) {
+        const TreeNodeData* data = Data(item);
+        if (data && data->kind == TREE_SYSTEM_DOMAIN && Tree().GetItemText(item).str() == name) return item;
+    }
+    return nullptr;
+}
+
+UINT SystemTreeTest::MenuOf(HTREEITEM item) {
+    CContextMenuManager menus;
+    for (UINT menu : {339u, 340u, 342u, 344u, 347u, 349u, 354u, 357u, 359u, 368u, 369u, 371u, 373u, 396u, 420u, 422u,
+                      423u, 424u})
+        menus.AddMenu("편집", menu);
+    CContextMenuManager* previous = afxContextMenuManager;
+    afxContextMenuManager = &menus;
+    const size_t shown = driver.PopupMenus().size();
+    Tree().EnsureVisible(item);
+    CRect rect;
+    Tree().GetItemRect(item, &rect, TRUE);
+    driver.AnswerPopupMenu(0);
+    TestDriver::RightClickAt(Tree(), rect.CenterPoint());
+    afxContextMenuManager = previous;
+    EXPECT_EQ(driver.PopupMenus().size(), shown + 1) << Tree().GetItemText(item).str();
+    return driver.PopupMenus().size() > shown ? driver.PopupMenus().back().menuId : 0;
 }
 
 int SystemTreeTest::NewSystemDomain(const std::string& name, int parentId) {

@@ -34,6 +34,10 @@ protected:
     // Selects the item (opening the items above it) and checks that the pane took it (a folder stands for its
     // parent). Opening a domain above it for the first time replaces the item: select from the top down.
     void Select(HTREEITEM item);
+    // The child that is a domain of that name (beside a folder of the same text); null when there is none.
+    HTREEITEM DomainChild(HTREEITEM parent, const std::string& name);
+    // Right-clicks an item that has a menu, with the system tree's menus registered; the menu the pane showed.
+    UINT MenuOf(HTREEITEM item);
 
     // A design of the test's own, as admin through the procedures; each answers the new id.
     int NewSystemDomain(const std::string& name, int parentId = 0);
