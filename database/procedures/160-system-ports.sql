@@ -224,19 +224,29 @@ BEGIN
   SELECT 1 AS test;
 END$$
 
--- The whole-domain copy: the new node takes the old node's ports.
+-- A copy of a node (in a whole-domain copy or alone): the new node takes exactly the old node's ports, in place
+-- of those its sub-system domain gave it, which may have changed since the old node took its own.
 CREATE PROCEDURE copy_node_port_talble(p_old_node_id INT, p_old_domain_id INT, p_port_domain_id INT,
                                        p_new_node_id INT, p_new_domain_id INT)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL require_read_node(p_old_node_id);
   CALL sys_require_node_change(p_new_node_id);
-  INSERT INTO node_port (node_id, port_num, port_group, description)
-  SELECT p_new_node_id, np.port_num, np.port_group, np.description
-    FROM node_port np
-   WHERE np.node_id = p_old_node_id
-     AND NOT EXISTS (SELECT 1 FROM node_port mine WHERE mine.node_id = p_new_node_id AND mine.port_num = np.port_num);
+  IF EXISTS (SELECT 1 FROM network_link l WHERE l.s_node_id = p_new_node_id)
+     OR EXISTS (SELECT 1 FROM network_link l WHERE l.d_node_id = p_new_node_id) THEN
+    CALL refuse('링크가 있는 노드는 포트를 바꿀 수 없습니다.');
+  END IF;
+  IF p_old_node_id <> p_new_node_id THEN
+    CALL change_begin(v_own_transaction);
+    DELETE FROM node_port WHERE node_id = p_new_node_id;
+    INSERT INTO node_port (node_id, port_num, port_group, description)
+    SELECT p_new_node_id, np.port_num, np.port_group, np.description
+      FROM node_port np
+     WHERE np.node_id = p_old_node_id;
+    CALL change_commit(v_own_transaction);
+  END IF;
   SELECT 1 AS test;
 END$$
 

@@ -97,11 +97,15 @@ TEST_F(SystemTest, DomainPortsAndGroupsFollowIntoTheNodesStandingForTheDomain) {
     EXPECT_EQ(Column(Data("call domainLogicalViewlist(" + N(sub) + ")"), 0), (std::vector<std::string>{"1"}));
     EXPECT_EQ(NodePorts(standing), (std::vector<std::string>{"1"}));
 
-    // Asking again for ports the node has changes nothing; a copy takes the old node's ports.
+    // Asking again for ports the node has changes nothing; a copy takes exactly the old node's ports, not those
+    // its domain has now.
     Done("call nodeportViewNewNode(" + N(standing) + ", " + N(parent) + ", " + N(sub) + ")");
     EXPECT_EQ(NodePorts(standing), (std::vector<std::string>{"1"}));
-    long copy = NewNode(parent, "복사", "computer", 0);
-    Done("call copy_node_port_talble(" + N(lending) + ", " + N(parent) + ", 0, " + N(copy) + ", " + N(parent) + ")");
+    NewPorts(sub, {9});
+    long copy = NewNode(parent, "복사", "computer", sub);
+    EXPECT_EQ(NodePorts(copy), (std::vector<std::string>{"1", "9"}));
+    Done("call copy_node_port_talble(" + N(lending) + ", " + N(parent) + ", " + N(sub) + ", " + N(copy) + ", " +
+         N(parent) + ")");
     EXPECT_EQ(NodePorts(copy), (std::vector<std::string>{"1", "2"}));
 }
 
