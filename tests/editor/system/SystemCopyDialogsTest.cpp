@@ -247,13 +247,16 @@ TEST_F(SystemCopyDialogsTest, AnImportOrCopyThatFailsLateKeepsNothing) {
     Select(ItemAt({receiverName}));
     const Rows before = SubtreeRows({receiver});
     driver.SetDefaultMessageBoxAnswer(IDOK);
+    const auto importBoth = [&] {
+        Select(ItemAt({receiverName, "Components"}));
+        ChooseToImport(413, sourceName, "부품");
+        pane.OnImportComponent();
+        Select(ItemAt({receiverName, "Nodes"}));
+        ChooseToImport(414, sourceName, "pc");
+        pane.OnImportNode();
+    };
 
-    Select(ItemAt({receiverName, "Components"}));
-    ChooseToImport(413, sourceName, "부품");
-    pane.OnImportComponent();
-    Select(ItemAt({receiverName, "Nodes"}));
-    ChooseToImport(414, sourceName, "pc");
-    pane.OnImportNode();
+    importBoth();
     Select(ItemAt({receiverName}));
     ChooseInMoveDialog({sourceName}, false);
     pane.OnMoveOrCopyDomain();
@@ -273,12 +276,7 @@ TEST_F(SystemCopyDialogsTest, AnImportOrCopyThatFailsLateKeepsNothing) {
     AdminRows("UPDATE component_class SET class_name = 'class_hb' WHERE kind = 'stub' AND component_id = " +
               componentId);
     AdminRows("UPDATE node_ip SET ip = '10.1.0.5' WHERE node_id = " + pcId);
-    Select(ItemAt({receiverName, "Components"}));
-    ChooseToImport(413, sourceName, "부품");
-    pane.OnImportComponent();
-    Select(ItemAt({receiverName, "Nodes"}));
-    ChooseToImport(414, sourceName, "pc");
-    pane.OnImportNode();
+    importBoth();
     EXPECT_EQ(BoxTexts().size(), 6u);
     EXPECT_EQ(Children(ItemAt({receiverName, "Components"})), Rows{"부품"});
     EXPECT_EQ(Children(ItemAt({receiverName, "Nodes"})), Rows{"pc"});

@@ -43,6 +43,17 @@ class SystemTreeEditCommandsTest : public systemtree_test::SystemTreeTest {
 protected:
     explicit SystemTreeEditCommandsTest(std::string database = "systemtree") : SystemTreeTest(std::move(database)) {}
 
+    // The next node dialog gets the name and type, picks the sub-system domain with "검색" and closes with OK.
+    void FillNodeDialog(const std::string& subsystem, const std::string& name, const std::string& type) {
+        ChooseDomain(driver, subsystem);
+        driver.OnDialog(341, [name, type](CDialog& d) {
+            TestDriver::Type(d, IDC_NODE_NAME, name.c_str());
+            Choose(d, IDC_NODE_TYPE, type);
+            TestDriver::Click(d, IDC_NODE_SEARCH);
+            TestDriver::Click(d, IDOK);
+        });
+    }
+
     // A top-level domain P with the sub-domain S; in S a computer with a component that has a proxy class
     // (object p1) and a stub class (object s1), installed on it.
     void BuildSubsystemDomains() {
@@ -83,18 +94,9 @@ TEST_F(SystemTreeEditCommandsTest, NodesAreAddedOneByOneAndARouterStaysUrouter) 
     HTREEITEM nodes = ItemAt({domainName, "Nodes"});
     Select(nodes);
 
-    auto addNode = [this](const char* name, const char* type) {
-        ChooseDomain(driver, "표준장비");
-        driver.OnDialog(341, [name, type](CDialog& d) {
-            TestDriver::Type(d, IDC_NODE_NAME, name);
-            Choose(d, IDC_NODE_TYPE, type);
-            TestDriver::Click(d, IDC_NODE_SEARCH);
-            TestDriver::Click(d, IDOK);
-        });
-    };
-    addNode("라우터'1", "router");
+    FillNodeDialog("표준장비", "라우터'1", "router");
     driver.AnswerMessageBox(IDOK);  // one more
-    addNode("pc", "computer");
+    FillNodeDialog("표준장비", "pc", "computer");
     driver.AnswerMessageBox(IDCANCEL);
     pane.OnAddNode();
 
@@ -163,13 +165,7 @@ TEST_F(SystemTreeEditCommandsTest, DomainsNamedLikeTheTreesOwnItemsAreDomains) {
         if (SystemFolderOf(Tree().GetItemText(item).str(), Data(item)) == SystemFolder::nodes) folder = item;
     ASSERT_TRUE(folder);
     EXPECT_EQ(MenuOf(folder), 342u);
-    ChooseDomain(driver, "표준장비");
-    driver.OnDialog(341, [](CDialog& d) {
-        TestDriver::Type(d, IDC_NODE_NAME, "pc");
-        Choose(d, IDC_NODE_TYPE, "computer");
-        TestDriver::Click(d, IDC_NODE_SEARCH);
-        TestDriver::Click(d, IDOK);
-    });
+    FillNodeDialog("표준장비", "pc", "computer");
     driver.AnswerMessageBox(IDCANCEL);
     pane.OnAddNode();
     EXPECT_EQ(AdminRows("SELECT domain_id FROM node WHERE name = 'pc' AND domain_id IN (" + std::to_string(topId) +
@@ -209,13 +205,7 @@ TEST_F(SystemTreeEditCommandsTest, ASensorTakesThePublicEntriesOfTheDomainItStan
     Select(ItemAt({parentName}));
     HTREEITEM nodes = ItemAt({parentName, "Nodes"});
     Select(nodes);
-    ChooseDomain(driver, subName);
-    driver.OnDialog(341, [](CDialog& d) {
-        TestDriver::Type(d, IDC_NODE_NAME, "센서'1");
-        Choose(d, IDC_NODE_TYPE, "sensor");
-        TestDriver::Click(d, IDC_NODE_SEARCH);
-        TestDriver::Click(d, IDOK);
-    });
+    FillNodeDialog(subName, "센서'1", "sensor");
     driver.AnswerMessageBox(IDCANCEL);
     pane.OnAddNode();
 
