@@ -225,7 +225,8 @@ BEGIN
 END$$
 
 -- A copy of a node (in a whole-domain copy or alone): the new node takes exactly the old node's ports, in place
--- of those its sub-system domain gave it, which may have changed since the old node took its own.
+-- of those its sub-system domain gave it, which may have changed since the old node took its own. Only a node
+-- that carries nothing on its ports yet (no link, IP row or installed component) takes them.
 CREATE PROCEDURE copy_node_port_talble(p_old_node_id INT, p_old_domain_id INT, p_port_domain_id INT,
                                        p_new_node_id INT, p_new_domain_id INT)
   MODIFIES SQL DATA
@@ -235,8 +236,10 @@ BEGIN
   CALL require_read_node(p_old_node_id);
   CALL sys_require_node_change(p_new_node_id);
   IF EXISTS (SELECT 1 FROM network_link l WHERE l.s_node_id = p_new_node_id)
-     OR EXISTS (SELECT 1 FROM network_link l WHERE l.d_node_id = p_new_node_id) THEN
-    CALL refuse('링크가 있는 노드는 포트를 바꿀 수 없습니다.');
+     OR EXISTS (SELECT 1 FROM network_link l WHERE l.d_node_id = p_new_node_id)
+     OR EXISTS (SELECT 1 FROM node_ip ip WHERE ip.node_id = p_new_node_id)
+     OR EXISTS (SELECT 1 FROM deployment dp WHERE dp.node_id = p_new_node_id) THEN
+    CALL refuse('링크나 IP, 설치된 컴포넌트가 있는 노드는 포트를 바꿀 수 없습니다.');
   END IF;
   IF p_old_node_id <> p_new_node_id THEN
     CALL change_begin(v_own_transaction);

@@ -107,6 +107,12 @@ TEST_F(SystemTest, DomainPortsAndGroupsFollowIntoTheNodesStandingForTheDomain) {
     Done("call copy_node_port_talble(" + N(lending) + ", " + N(parent) + ", " + N(sub) + ", " + N(copy) + ", " +
          N(parent) + ")");
     EXPECT_EQ(NodePorts(copy), (std::vector<std::string>{"1", "2"}));
+    // A node that carries something on its ports keeps them.
+    Done("call networkNewip(" + N(copy) + ", '10.0.0.9','255.0.0.0','10.X.X.X','0.0.0.0','0.0.0.0','1','')");
+    ExpectRefusal(Run("call copy_node_port_talble(" + N(standing) + ", " + N(parent) + ", " + N(sub) + ", " + N(copy) +
+                      ", " + N(parent) + ")"),
+                  "링크나 IP, 설치된 컴포넌트가 있는 노드는 포트를 바꿀 수 없습니다.");
+    EXPECT_EQ(NodePorts(copy), (std::vector<std::string>{"1", "2"}));
 }
 
 TEST_F(SystemTest, EveryNodeKeepsItsSubsystemDomainButOnlySubsystemsStandForItOrLock) {
