@@ -166,7 +166,8 @@ BEGIN
   DECLARE v_sub_id INT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
   CALL sys_require_login_quietly();
-  SELECT n.domain_id, n.sub_system_domain_id INTO v_domain_id, v_sub_id FROM node n WHERE n.id = p_node_id;
+  SELECT n.domain_id, IF(sys_stands_for_domain(n.type), n.sub_system_domain_id, NULL) INTO v_domain_id, v_sub_id
+    FROM node n WHERE n.id = p_node_id;
   IF v_domain_id IS NULL THEN
     CALL sys_fail('노드가 없습니다.');
   END IF;

@@ -531,7 +531,8 @@ BEGIN
   DECLARE v_kind VARCHAR(5) DEFAULT IF(p_pass = 0, 'proxy', 'stub');
   DECLARE v_domain_id INT;
   DECLARE v_sub_id INT;
-  SELECT n.domain_id, n.sub_system_domain_id INTO v_domain_id, v_sub_id FROM node n WHERE n.id = p_node_id;
+  SELECT n.domain_id, IF(sys_stands_for_domain(n.type), n.sub_system_domain_id, NULL) INTO v_domain_id, v_sub_id
+    FROM node n WHERE n.id = p_node_id;
   CALL require_read_domain(v_domain_id);
   SELECT 1 AS test;
   SELECT e.id, e.deployment_id,

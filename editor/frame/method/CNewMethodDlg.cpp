@@ -21,16 +21,6 @@ bool IsEnumerationType(const std::string& type) {
     return type == "enum8_t" || type == "enum16_t" || type == "enum32_t";
 }
 
-// Selects the entry that carries the item data; false (nothing changed) when none does.
-bool SelectComboEntryByData(CComboBox& combo, DWORD_PTR data) {
-    for (int index = 0; index < combo.GetCount(); ++index) {
-        if (combo.GetItemData(index) != data) continue;
-        combo.SetCurSel(index);
-        return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 const CNewMethodDlg::SideControls CNewMethodDlg::kInputControls = {1033, 1034, 1040, 1118, 1125, 1126};
