@@ -18,6 +18,7 @@
 #include "CLoginValues.h"
 #include "CMysqlQuery.h"
 #include "DomainHeader.h"
+#include "DomainPaths.h"
 #include "InterfaceInfoCollection.h"
 #include "class_sourceFile.h"
 

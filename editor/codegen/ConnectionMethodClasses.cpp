@@ -1,7 +1,7 @@
 #include "ConnectionMethodClasses.h"
 
 #include "CodeText.h"
-#include "MethodDefinitions.h"
+#include "MethodValues.h"
 
 namespace tamo::codegen {
 

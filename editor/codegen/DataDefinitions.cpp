@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "CMysqlQuery.h"
-#include "DomainHeader.h"
+#include "DomainPaths.h"
 #include "SessionRows.h"
 
 using namespace tamo::codegen;

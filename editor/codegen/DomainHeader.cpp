@@ -5,6 +5,7 @@
 #include "CMysqlQuery.h"
 #include "CodeText.h"
 #include "DataDefinitions.h"
+#include "DomainPaths.h"
 #include "InterfaceDefinitions.h"
 #include "MethodDefinitions.h"
 #include "SessionRows.h"
@@ -41,20 +42,6 @@ void WriteParentIncludes(CMysqlQuery& session, const CString& statement, const s
 }
 
 }  // namespace
-
-void ReplaceAll(std::string& text, const std::string& replacement) { text = ReplaceText(text, "\\", replacement); }
-
-std::string HeaderPath(CMysqlQuery& session, const std::string& kind, int domainId) {
-    return DomainPathOf(session, kind, domainId);
-}
-
-int DomainIdToQualifier(std::string& qualifier, const std::string& kind, const std::string& domainIdText,
-                        CMysqlQuery& session) {
-    qualifier = HeaderPath(session, kind, ReadDecimal(domainIdText));
-    ReplaceAll(qualifier, "::");
-    qualifier.erase(qualifier.size() >= 2 ? qualifier.size() - 2 : 0);
-    return 0;
-}
 
 DomainNamespaces OpenDomainNamespaces(const std::string& headerPath) {
     DomainNamespaces result;
@@ -189,12 +176,6 @@ void MakeDomainHeader(std::string& text, const std::string& kind, CMysqlQuery& s
 }
 
 namespace tamo::codegen {
-
-std::string DataDomainQualifier(CMysqlQuery& session, int domainId) {
-    std::string qualifier;
-    DomainIdToQualifier(qualifier, "data", std::to_string(domainId), session);
-    return qualifier;
-}
 
 std::string Banner(const std::string& title, std::size_t stars) {
     std::string line;

@@ -17,17 +17,6 @@ class class_domain_info;
 void MakeDomainHeader(std::string& text, const std::string& kind, CMysqlQuery& session,
                       const class_domain_info& domain);
 
-// The qualifier of a domain: its header path with "::" for every backslash, without the final "::"
-// ("Tamo::Data::Nav"). The id text is read as a decimal number (0 when it is none). Returns 0.
-int DomainIdToQualifier(std::string& qualifier, const std::string& kind, const std::string& domainIdText,
-                        CMysqlQuery& session);
-
-// Replaces every backslash of the text by the replacement.
-void ReplaceAll(std::string& text, const std::string& replacement);
-
-// "Tamo\Method\" (kind "method") or "Tamo\Data\" (any other kind) followed by the server's domain path.
-std::string HeaderPath(CMysqlQuery& session, const std::string& kind, int domainId);
-
 // The name-space openers of a header path, the qualifier and the number of names.
 struct DomainNamespaces {
     std::string openers;             // "namespace  Tamo { namespace  Data { "
@@ -54,9 +43,6 @@ void WriteMethodDomainDocHeader(CMysqlQuery& session, const class_domain_info& d
 void WriteDataDomainDocHeader(CMysqlQuery& session, const class_domain_info& domain, std::string& text);
 
 namespace tamo::codegen {
-
-// The qualifier of a data domain ("Tamo::Data::Nav") by its id.
-std::string DataDomainQualifier(CMysqlQuery& session, int domainId);
 
 // One banner line: "/* " title " " then `stars` asterisks, "/" and a line feed.
 std::string Banner(const std::string& title, std::size_t stars);

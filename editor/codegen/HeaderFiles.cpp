@@ -8,6 +8,7 @@
 
 #include "CMysqlQuery.h"
 #include "DomainHeader.h"
+#include "DomainPaths.h"
 #include "ReplaceFileContents.h"
 #include "SessionRows.h"
 

@@ -2,7 +2,7 @@
 
 #include "CMysqlQuery.h"
 #include "ConnectionMethodClasses.h"
-#include "DomainHeader.h"
+#include "DomainPaths.h"
 #include "SessionRows.h"
 
 namespace tamo::codegen {

@@ -4,6 +4,7 @@
 
 #include "CMysqlQuery.h"
 #include "DomainHeader.h"
+#include "DomainPaths.h"
 #include "HeaderFiles.h"
 #include "InterfaceInfoCollection.h"
 #include "SessionRows.h"

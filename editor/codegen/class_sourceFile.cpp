@@ -2,7 +2,7 @@
 
 #include "CMysqlQuery.h"
 #include "CodeText.h"
-#include "DomainHeader.h"
+#include "DomainPaths.h"
 #include "ReplaceFileContents.h"
 #include "SessionRows.h"
 

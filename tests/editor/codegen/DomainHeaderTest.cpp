@@ -6,6 +6,7 @@
 #include "CMysqlQuery.h"
 #include "CodeText.h"
 #include "DomainHeader.h"
+#include "DomainPaths.h"
 
 using namespace tamo::codegen;
 

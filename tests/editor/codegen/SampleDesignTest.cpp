@@ -8,6 +8,7 @@
 #include "CodegenTestSession.h"
 #include "CompileCheck.h"
 #include "DomainHeader.h"
+#include "DomainPaths.h"
 #include "GoldenFile.h"
 #include "InterfaceInfoCollection.h"
 #include "class_sourceFile.h"
