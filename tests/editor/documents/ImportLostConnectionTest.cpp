@@ -50,7 +50,14 @@ std::string DataDomainDocument(int id, const std::string& description) {
 
 class ImportLostConnectionTest : public DocumentsDatabaseTest {
 protected:
-    ImportLostConnectionTest() : DocumentsDatabaseTest("documents_lost") {}
+    ImportLostConnectionTest() : DocumentsDatabaseTest(DatabaseOfThisTest()) {}
+
+    // Each test changes a procedure and compares the whole design, so each has a database of its own: two of them
+    // run side by side.
+    static std::string DatabaseOfThisTest() {
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        return "documents_lost_" + test.substr(0, 24);
+    }
 
     void TearDown() override {
         db->SetWaitBound(tamo::database::WAIT_BOUND_SECONDS);
