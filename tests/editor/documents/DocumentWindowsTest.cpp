@@ -34,7 +34,7 @@ int ApplicationBox(LPCTSTR text, UINT type) { return AfxMessageBox(text, type); 
 
 class DocumentWindowsTest : public DocumentsDatabaseTest {
 protected:
-    DocumentWindowsTest() : DocumentsDatabaseTest("documents_import") {}
+    DocumentWindowsTest() : DocumentsDatabaseTest("documents_windows") {}
 
     void SetUp() override {
         DocumentsDatabaseTest::SetUp();
