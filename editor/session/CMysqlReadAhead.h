@@ -19,6 +19,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -34,7 +35,9 @@ public:
         std::vector<std::optional<CMysqlRows>> results;
         std::string error;
         bool taken = false;
+        size_t nextSameText = NONE;  // the next answer of the same text, in order
     };
+    static constexpr size_t NONE = static_cast<size_t>(-1);
 
     // One set of a bundle: the calls it answers. `call` is their text with "%d" where a key stands; a row
     // starts with `keys` key cells (integers), the first of which fill the text's "%d"s in order and all of
@@ -66,6 +69,6 @@ private:
     void Register();
     void SplitBundle(const Answer& bundle, const std::vector<BundleSet>& sets);
 
-    std::vector<Answer> m_answers;
-    std::unordered_map<std::string, std::vector<size_t>> m_byText;  // text -> its answers, in order
+    std::vector<Answer> m_answers;  // not changed once registered: m_byText looks at their texts
+    std::unordered_map<std::string_view, size_t> m_byText;  // text -> its first answer
 };
