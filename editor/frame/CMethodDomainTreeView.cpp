@@ -364,13 +364,7 @@ CString CMethodDomainTreeView::FirstInterfaceMemberCall(int domainId) {
 }
 
 CString CMethodDomainTreeView::LevelFirstsCall(const std::vector<int>& domainIds) {
-    std::string array = "[";
-    for (int id : domainIds) {
-        if (array.size() > 1) array += ',';
-        array += std::to_string(id);
-    }
-    array += "]";
-    return CMysqlQuery::GetInstance()->FormatCall("call methodDomainViewLevelFirsts('%s')", array);
+    return CMysqlQuery::GetInstance()->FormatCall("call methodDomainViewLevelFirsts('%s')", DomainIdArray(domainIds));
 }
 
 const std::vector<CMysqlReadAhead::BundleSet>& CMethodDomainTreeView::LevelFirstsSets() {

@@ -387,13 +387,7 @@ int CSystemDomainTreeView::FillDomainLevel(const DomainList& list, int parentId,
 }
 
 CString CSystemDomainTreeView::LevelListsCall(const std::vector<int>& domainIds) {
-    std::string array = "[";
-    for (int id : domainIds) {
-        if (array.size() > 1) array += ',';
-        array += std::to_string(id);
-    }
-    array += "]";
-    return CMysqlQuery::GetInstance()->FormatCall("call systemDomainViewLevelLists('%s')", array);
+    return CMysqlQuery::GetInstance()->FormatCall("call systemDomainViewLevelLists('%s')", DomainIdArray(domainIds));
 }
 
 const std::vector<CMysqlReadAhead::BundleSet>& CSystemDomainTreeView::LevelListSets() {

@@ -21,6 +21,17 @@ protected:
     }
     void TearDown() override { host.DestroyWindow(); }
 
+    // A tree of the host with the test strip as its image list, shown.
+    void CreateTreeWithImages(CTreeCtrl& tree, CBitmap& strip, CImageList& images) {
+        ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
+                                CRect(0, 0, 300, 300), &host, 4));
+        ASSERT_TRUE(strip.LoadBitmap(kTreeImages));
+        ASSERT_TRUE(images.Create(16, 16, ILC_MASK | ILC_COLOR24, 0, 0));
+        ASSERT_EQ(images.Add(&strip, RGB(255, 0, 255)), 0);
+        tree.SetImageList(&images, TVSIL_NORMAL);
+        TestDriver::ShowTopLevel(host);
+    }
+
     TestDriver driver;
     CWnd host;
 };
@@ -83,15 +94,10 @@ TEST_F(ControlDataTest, TreeItemsKeepTheirPlaceDataAndImages) {
 // after the list lost an image, while many items share one image.
 TEST_F(ControlDataTest, TreeItemsDrawTheImageTheirIndexNamesInTheList) {
     CTreeCtrl tree;
-    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
-                            CRect(0, 0, 300, 300), &host, 4));
     CBitmap strip;
-    ASSERT_TRUE(strip.LoadBitmap(kTreeImages));
     CImageList images;
-    ASSERT_TRUE(images.Create(16, 16, ILC_MASK | ILC_COLOR24, 0, 0));
-    ASSERT_EQ(images.Add(&strip, RGB(255, 0, 255)), 0);
-    tree.SetImageList(&images, TVSIL_NORMAL);
-    TestDriver::ShowTopLevel(host);
+    CreateTreeWithImages(tree, strip, images);
+    if (HasFatalFailure()) return;
 
     const auto iconPixels = [&](HTREEITEM item) {
         TestDriver::Repaint(tree);
@@ -140,15 +146,10 @@ TEST_F(ControlDataTest, TreeSortsOneLevelByTextOrByData) {
 // once the parent opens or one of its items is selected.
 TEST_F(ControlDataTest, TreeLevelsBelowAClosedParentAreThereBeforeTheyAreShown) {
     CTreeCtrl tree;
-    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
-                            CRect(0, 0, 300, 300), &host, 4));
     CBitmap strip;
-    ASSERT_TRUE(strip.LoadBitmap(kTreeImages));
     CImageList images;
-    ASSERT_TRUE(images.Create(16, 16, ILC_MASK | ILC_COLOR24, 0, 0));
-    ASSERT_EQ(images.Add(&strip, RGB(255, 0, 255)), 0);
-    tree.SetImageList(&images, TVSIL_NORMAL);
-    TestDriver::ShowTopLevel(host);
+    CreateTreeWithImages(tree, strip, images);
+    if (HasFatalFailure()) return;
 
     const HTREEITEM closed = tree.InsertItem("closed", 0, 0, TVI_ROOT, TVI_LAST);
     const HTREEITEM other = tree.InsertItem("other", 0, 0, TVI_ROOT, TVI_LAST);
