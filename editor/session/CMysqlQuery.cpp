@@ -393,7 +393,7 @@ void CMysqlQuery::SendReadAhead(const std::vector<CString>& all, std::vector<CMy
     if (!Handle() || !IsConnected()) return;
     std::vector<CString> texts;
     for (const CString& text : all)
-        if (!HasReadAhead(std::string(text.GetString(), text.GetLength()))) texts.push_back(text);
+        if (!HasReadAhead(text.str())) texts.push_back(text);
     if (texts.empty() || (texts.size() < 2 && !evenOne)) return;
     DrainResults();
     size_t next = 0;
@@ -458,13 +458,12 @@ bool CMysqlQuery::SendReadAheadBatch(const std::string& batch, const std::vector
 
 CMysqlReadAhead::Answer* CMysqlQuery::TakeReadAhead(const CString& text) {
     if (m_readAheads.empty()) return nullptr;
-    const std::string key(text.GetString(), text.GetLength());
     for (CMysqlReadAhead* ahead : m_readAheads)
-        if (CMysqlReadAhead::Answer* answer = ahead->Find(key, true)) return answer;
+        if (CMysqlReadAhead::Answer* answer = ahead->Find(text.str(), true)) return answer;
     return nullptr;
 }
 
-bool CMysqlQuery::HasReadAhead(const std::string& text) {
+bool CMysqlQuery::HasReadAhead(std::string_view text) {
     for (CMysqlReadAhead* ahead : m_readAheads)
         if (ahead->Find(text, false)) return true;
     return false;

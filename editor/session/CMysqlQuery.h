@@ -232,7 +232,7 @@ private:
     // The answer a read-ahead holds for the text, taken; null when none does.
     CMysqlReadAhead::Answer* TakeReadAhead(const CString& text);
     // Whether a live read-ahead holds an answer of the text that nobody took yet.
-    bool HasReadAhead(const std::string& text);
+    bool HasReadAhead(std::string_view text);
     // The data set of a read-ahead answer as LoadRows reads it live: after the status set (unless
     // `withStatus` is false); the answer keeps it. Null with the call's error text on failure.
     const CMysqlRows* OpenReadAheadRows(const CMysqlReadAhead::Answer& answer, bool withStatus);

@@ -124,7 +124,7 @@ CMysqlReadAhead::~CMysqlReadAhead() {
     std::erase(active, this);
 }
 
-CMysqlReadAhead::Answer* CMysqlReadAhead::Find(const std::string& text, bool take) {
+CMysqlReadAhead::Answer* CMysqlReadAhead::Find(std::string_view text, bool take) {
     const auto found = m_byText.find(text);
     if (found == m_byText.end()) return nullptr;
     for (size_t index = found->second; index != NONE; index = m_answers[index].nextSameText) {

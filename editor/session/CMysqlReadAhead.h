@@ -60,7 +60,7 @@ public:
 
     // The first answer of this text that no loader took yet, marked taken when `take`; null when there is
     // none. The answer keeps its results until the read-ahead is destroyed.
-    Answer* Find(const std::string& text, bool take);
+    Answer* Find(std::string_view text, bool take);
 
     // Every answer, in the order the calls were sent or the bundle listed them.
     const std::vector<Answer>& Answers() const { return m_answers; }
