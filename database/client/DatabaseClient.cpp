@@ -1,5 +1,6 @@
 #include "DatabaseClient.h"
 
+#include <errmsg.h>
 #include <mysql.h>
 
 #include <array>
@@ -30,10 +31,20 @@ MYSQL_BIND TextParameter(std::string_view text, unsigned long& length) {
 
 }  // namespace
 
-void SetConnectionTimeouts(MYSQL* mysql) {
+void SetConnectionTimeouts(MYSQL* mysql, unsigned waitSeconds) {
     mysql_options(mysql, MYSQL_OPT_CONNECT_TIMEOUT, &CONNECT_TIMEOUT_SECONDS);
-    mysql_options(mysql, MYSQL_OPT_READ_TIMEOUT, &READ_TIMEOUT_SECONDS);
-    mysql_options(mysql, MYSQL_OPT_WRITE_TIMEOUT, &WRITE_TIMEOUT_SECONDS);
+    mysql_options(mysql, MYSQL_OPT_READ_TIMEOUT, &waitSeconds);
+    mysql_options(mysql, MYSQL_OPT_WRITE_TIMEOUT, &waitSeconds);
+}
+
+bool IsConnectionLost(unsigned errorNumber) {
+    return errorNumber == CR_SERVER_GONE_ERROR || errorNumber == CR_SERVER_LOST ||
+           errorNumber == CR_SERVER_LOST_EXTENDED;
+}
+
+std::string LostConnectionText(bool waitedTheBound, unsigned waitSeconds, const std::string& libraryText) {
+    if (waitedTheBound) return "서버가 " + std::to_string(waitSeconds) + "초 동안 응답하지 않아 호출을 멈췄습니다.";
+    return "서버와의 연결이 끊어졌습니다 (" + libraryText + ").";
 }
 
 std::string SetLoginVariables(MYSQL* mysql, std::string_view user, std::string_view password) {

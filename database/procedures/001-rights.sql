@@ -72,6 +72,14 @@ CREATE FUNCTION can_read_domain(p_domain_id INT) RETURNS TINYINT
   READS SQL DATA
   RETURN user_reads_domain(session_account(), p_domain_id)$$
 
+-- 1 when the domain exists and the account may not read it. A reference into such a domain (an alias's data, a
+-- method's input, an interface of a class, ...) is answered as one to something missing, so that no answer tells
+-- whether a name stands in a domain the account may not read.
+CREATE FUNCTION domain_hidden(p_domain_id INT) RETURNS TINYINT
+  READS SQL DATA
+  RETURN p_domain_id IS NOT NULL AND EXISTS (SELECT 1 FROM domain d WHERE d.id = p_domain_id)
+     AND can_read_domain(p_domain_id) = 0$$
+
 -- An administrator, or a member of the domain with at least the grade rank.
 CREATE FUNCTION user_has_domain_rank(p_user VARCHAR(64), p_domain_id INT, p_rank TINYINT) RETURNS TINYINT
   READS SQL DATA
@@ -221,8 +229,9 @@ BEGIN
   END IF;
 END$$
 
--- The reason told for a statement that the server itself rejected inside a change: the reasons users can act
--- on get a Korean text, anything else keeps the server's own.
+-- The reason told for a statement that the server itself rejected inside a procedure: the reasons users can
+-- act on get a text of their own, anything else a Korean text with the server's error number, never the
+-- server's own English text.
 CREATE FUNCTION database_error_text(p_errno INT, p_text VARCHAR(512)) RETURNS VARCHAR(512)
   DETERMINISTIC
   RETURN CASE
@@ -231,9 +240,10 @@ CREATE FUNCTION database_error_text(p_errno INT, p_text VARCHAR(512)) RETURNS VA
            WHEN p_errno IN (1062, 1586) THEN '같은 이름이 이미 있습니다.'
            WHEN p_errno = 1406 THEN '입력한 값이 너무 깁니다.'
            WHEN p_errno = 1366 THEN '입력한 값에 쓸 수 없는 문자가 있습니다.'
+           WHEN p_errno = 1264 THEN '입력한 값이 범위를 벗어났습니다.'
            -- 1467: a deadlock met while waiting for a table's auto-increment lock.
            WHEN p_errno IN (1213, 1205, 1467) THEN '다른 사용자의 변경과 겹쳐 처리하지 못했습니다. 다시 해 주세요.'
-           ELSE p_text
+           ELSE CONCAT('데이타베이스가 요청을 처리하지 못했습니다. (오류 ', COALESCE(p_errno, 0), ')')
          END$$
 
 CREATE PROCEDURE refuse_database_error(p_errno INT, p_text VARCHAR(512))

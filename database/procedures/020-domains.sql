@@ -56,6 +56,16 @@ BEGIN
   END IF;
 END$$
 
+-- A new name (created, renamed to, or brought by an import) holds no "%": a list's name argument that holds one
+-- would otherwise read as a pattern. A name that stands already (p_standing_name, the item's own name before the
+-- change) keeps working; the lists find it exactly.
+CREATE PROCEDURE require_plain_name(p_name TEXT, p_standing_name TEXT)
+BEGIN
+  IF LOCATE('%', p_name) > 0 AND NOT (BINARY p_name <=> BINARY p_standing_name) THEN
+    CALL refuse('이름에는 % 를 쓸 수 없습니다.');
+  END IF;
+END$$
+
 -- Names are path components: of the tree, of header folders and of name spaces.
 CREATE PROCEDURE require_domain_name(p_name VARCHAR(1024))
 BEGIN
@@ -228,6 +238,7 @@ BEGIN
   CALL require_create_domain_under(v_upper_id);
   CALL require_parent_of_kind(v_upper_id, p_kind);
   CALL require_domain_name(p_name);
+  CALL require_plain_name(p_name, NULL);
   CALL require_standard_port(p_kind, p_port);
   CALL require_free_domain_name(0, p_kind, v_upper_id, p_name);
   INSERT INTO domain (kind, upper_id, name, user_id, public, standard_port, description)
@@ -291,6 +302,7 @@ BEGIN
     CALL require_manage_domain(p_id);
     CALL require_domain_of_kind(p_id, p_kind);
     CALL require_domain_name(p_name);
+    CALL require_plain_name(p_name, (SELECT d.name FROM domain d WHERE d.id = p_id));
     CALL require_standard_port(p_kind, p_port);
     SET v_upper_id = (SELECT d.upper_id FROM domain d WHERE d.id = p_id);
     CALL require_free_domain_name(p_id, p_kind, v_upper_id, p_name);

@@ -29,22 +29,21 @@ BEGIN
   END IF;
 END$$
 
--- The name arguments of the list procedures are LIKE patterns ('%', '%%') or an exact name. A text without
--- '%' matches only itself, so that '_' in a name is no wildcard.
-CREATE FUNCTION name_matches(p_name VARCHAR(128), p_pattern TEXT) RETURNS TINYINT
+-- The name argument of a list names one item, or with "%" signs alone ('%', '%%', as the trees send it; or NULL)
+-- every item. A name is never taken for a pattern: "%", "_" and "\" in it stand for themselves, so that a call
+-- naming one item finds that item only.
+CREATE FUNCTION names_every_item(p_argument TEXT) RETURNS TINYINT
   DETERMINISTIC
-  RETURN p_pattern IS NULL
-      OR (LOCATE('%', p_pattern) = 0 AND p_name = p_pattern)
-      OR (LOCATE('%', p_pattern) > 0 AND p_name LIKE p_pattern)$$
+  RETURN p_argument IS NULL OR p_argument REGEXP '^%+$'$$
 
 -- A reference to a data item arrives as (domain id, name); (0, ''), (0, 'NULL') and NULLs mean none.
 -- Only an alias (a data item or a field of type 'alias') keeps one.
-CREATE FUNCTION reference_domain(p_type VARCHAR(32), p_domain_id INT, p_name TEXT) RETURNS INT
+CREATE FUNCTION reference_domain(p_type TEXT, p_domain_id INT, p_name TEXT) RETURNS INT
   DETERMINISTIC
   RETURN IF(p_type = 'alias' AND p_domain_id > 0 AND p_name IS NOT NULL AND p_name NOT IN ('', 'NULL'),
             p_domain_id, NULL)$$
 
-CREATE FUNCTION reference_name(p_type VARCHAR(32), p_domain_id INT, p_name TEXT) RETURNS VARCHAR(128)
+CREATE FUNCTION reference_name(p_type TEXT, p_domain_id INT, p_name TEXT) RETURNS VARCHAR(128)
   DETERMINISTIC
   RETURN IF(reference_domain(p_type, p_domain_id, p_name) IS NULL, NULL, p_name)$$
 
@@ -60,6 +59,21 @@ CREATE FUNCTION method_data_name(p_domain_id INT, p_name TEXT) RETURNS VARCHAR(1
 CREATE FUNCTION data_item_exists(p_domain_id INT, p_name TEXT) RETURNS TINYINT
   READS SQL DATA
   RETURN EXISTS (SELECT 1 FROM data_item d WHERE d.domain_id = p_domain_id AND d.name = p_name)$$
+
+-- The data a new or changed reference names (p_domain_id NULL: none). With p_check (the dialogs) it must exist;
+-- a document may name data that arrives later. Either way data of a domain the account may not read is refused
+-- with the text of missing data, unless the item held that very reference already (p_old_*): keeping it shows
+-- nothing new.
+CREATE PROCEDURE require_data_reference(p_domain_id INT, p_name TEXT, p_old_domain_id INT, p_old_name TEXT,
+                                        p_check TINYINT, p_missing VARCHAR(200))
+BEGIN
+  IF p_domain_id IS NOT NULL
+     AND ((p_check AND NOT data_item_exists(p_domain_id, p_name))
+          OR (NOT (p_domain_id <=> p_old_domain_id AND BINARY p_name <=> BINARY p_old_name)
+              AND domain_hidden(p_domain_id))) THEN
+    CALL refuse(p_missing);
+  END IF;
+END$$
 
 -- How deep data may nest through alias references (aliases of aliases, structures with alias fields).
 CREATE FUNCTION data_depth_limit() RETURNS INT

@@ -18,17 +18,17 @@ CREATE FUNCTION data_type_has_fields(p_type VARCHAR(32)) RETURNS TINYINT
   DETERMINISTIC
   RETURN p_type IN ('struct', 'enum8_t', 'enum16_t', 'enum32_t', 'enum64_t')$$
 
--- The data items of a domain, at most p_limit of them. An exact name gives that item (0 or 1 row); a pattern
--- gives every matching item in dependency order: an item comes after the items of the same domain that it uses
--- through its alias or its alias fields, because the header generator writes them in this order. Columns:
+-- The data items of a domain, at most p_limit of them. A name gives that item (0 or 1 row); "%" signs alone give
+-- every item in dependency order: an item comes after the items of the same domain that it uses through its
+-- alias or its alias fields, because the header generator writes them in this order. Columns:
 -- 0 id, 1 domain id, 2 name, 3 author, 4 type, 5 real domain id, 6 real data name, 7 minimum, 8 maximum,
 -- 9 description, 10 real domain name, 11 real data id (5, 6, 10 and 11 NULL when the item is no alias).
 CREATE PROCEDURE data_item_list_rows(p_domain_id INT, p_name LONGTEXT, p_limit BIGINT UNSIGNED)
   READS SQL DATA
 BEGIN
   -- Only '%' signs (the trees' and the exporters' lists) take every item: no name is compared then.
-  DECLARE v_every_name TINYINT DEFAULT COALESCE(p_name, '%') REGEXP '^%+$';
-  IF LOCATE('%', COALESCE(p_name, '%')) = 0
+  DECLARE v_every_name TINYINT DEFAULT names_every_item(p_name);
+  IF NOT v_every_name
      OR NOT (EXISTS (SELECT 1 FROM data_item u
                       WHERE u.domain_id = p_domain_id AND u.real_domain_id = p_domain_id)
              OR EXISTS (SELECT 1 FROM data_item u JOIN data_field f ON f.data_id = u.id
@@ -45,7 +45,7 @@ BEGIN
       LEFT JOIN domain c ON c.id = b.real_domain_id
       LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
      WHERE a.domain_id = p_domain_id
-       AND (v_every_name OR IF(LOCATE('%', COALESCE(p_name, '%')) = 0, a.name = p_name, a.name LIKE COALESCE(p_name, '%')))
+       AND (v_every_name OR a.name = p_name)
      ORDER BY a.id
      LIMIT p_limit;
   ELSE
@@ -78,7 +78,7 @@ BEGIN
       JOIN levels ON levels.data_id = a.id
       LEFT JOIN domain c ON c.id = b.real_domain_id
       LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
-     WHERE a.domain_id = p_domain_id AND (v_every_name OR a.name LIKE COALESCE(p_name, '%'))
+     WHERE a.domain_id = p_domain_id
      ORDER BY levels.level, a.id
      LIMIT p_limit;
   END IF;
@@ -120,6 +120,7 @@ BEGIN
   CALL take_text(b_name, p_name);
   CALL take_text(b_kind, p_kind);
   BEGIN
+    DECLARE v_every_name TINYINT DEFAULT names_every_item(p_name);
     CALL require_read_domain(p_domain_id);
     SELECT 1 AS test;
     SELECT a.id AS id, a.domain_id AS domain_id, a.name AS name, a.user_id AS user_id, a.type AS type,
@@ -130,7 +131,7 @@ BEGIN
       JOIN data_item b ON b.id = a.id
       LEFT JOIN domain c ON c.id = b.real_domain_id
       LEFT JOIN data_item r ON r.domain_id = b.real_domain_id AND r.name = b.real_data_name
-     WHERE a.domain_id = p_domain_id AND name_matches(a.name, p_name)
+     WHERE a.domain_id = p_domain_id AND (v_every_name OR a.name = p_name)
      ORDER BY data_type_order(a.type) = 0, data_type_order(a.type), a.name;
   END;
 END$$
@@ -195,7 +196,8 @@ END$$
 
 -- The alias check of the data dialogs: answers no result set when the item (p_domain_id, p_name) may refer to
 -- the data item p_real_data_id, and one row naming the real data when that would close a loop (or nest too
--- deep). Real data id 0, or one that does not exist, refers to nothing and passes.
+-- deep). Real data id 0, one that does not exist, or data of a domain the account may not read refers to nothing
+-- and passes.
 CREATE PROCEDURE check_child_depth_limit_loop(p_domain_id INT, b_name LONGBLOB, p_real_data_id INT)
   READS SQL DATA
 BEGIN
@@ -207,9 +209,9 @@ BEGIN
     DECLARE v_real_name VARCHAR(128);
     DECLARE v_loops TINYINT;
     CALL require_login();
-    SELECT (SELECT r.domain_id FROM data_item r WHERE r.id = p_real_data_id),
-           (SELECT r.name FROM data_item r WHERE r.id = p_real_data_id)
-      INTO v_real_domain_id, v_real_name;
+    SELECT r.domain_id, r.name INTO v_real_domain_id, v_real_name
+      FROM (SELECT 1) one
+      LEFT JOIN data_item r ON r.id = p_real_data_id AND domain_hidden(r.domain_id) = 0;
     SELECT data_reference_loops(p_domain_id, p_name, v_real_domain_id, v_real_name) INTO v_loops;
     IF v_loops THEN
       SELECT v_real_name AS loop_through;
@@ -239,6 +241,7 @@ BEGIN
     CALL require_change_domain_content(p_domain_id);
     CALL require_domain_of_kind(p_domain_id, 'data');
     CALL require_name(p_name, '데이타 이름을 입력하세요.');
+    CALL require_plain_name(p_name, NULL);
     CALL require_type_keyword(p_type, '데이타 타입을 선택하세요.');
     IF data_item_exists(p_domain_id, p_name) THEN
       CALL refuse('같은 이름의 데이타가 이미 있습니다.');
@@ -249,6 +252,7 @@ BEGIN
       IF v_real_name IS NULL THEN
         CALL refuse('선택한 실제 데이타가 없습니다.');
       END IF;
+      CALL require_data_reference(v_real_domain_id, v_real_name, NULL, NULL, 1, '선택한 실제 데이타가 없습니다.');
       CALL require_no_data_loop(p_domain_id, p_name, v_real_domain_id, v_real_name);
     END IF;
     INSERT INTO data_item (domain_id, name, user_id, type, real_domain_id, real_data_name, scmin, scmax, description)
@@ -298,16 +302,22 @@ BEGIN
       CALL refuse('수정할 데이타가 없습니다.');
     END IF;
     CALL require_name(p_new_name, '데이타 이름을 입력하세요.');
+    CALL require_plain_name(p_new_name, p_name);
     CALL require_type_keyword(p_type, '데이타 타입을 선택하세요.');
     IF p_new_name <> p_name AND data_item_exists(p_domain_id, p_new_name) THEN
       CALL refuse('같은 이름의 데이타가 이미 있습니다.');
     END IF;
+    CALL require_fitting_constants(data_item_id(p_domain_id, p_name), p_type);
     IF p_type = 'alias' AND COALESCE(p_real_data_id, 0) <> 0 THEN
       SET v_real_domain_id = (SELECT r.domain_id FROM data_item r WHERE r.id = p_real_data_id);
       SET v_real_name = (SELECT r.name FROM data_item r WHERE r.id = p_real_data_id);
       IF v_real_name IS NULL THEN
         CALL refuse('선택한 실제 데이타가 없습니다.');
       END IF;
+      CALL require_data_reference(v_real_domain_id, v_real_name,
+                                  (SELECT d.real_domain_id FROM data_item d WHERE d.domain_id = p_domain_id AND d.name = p_name),
+                                  (SELECT d.real_data_name FROM data_item d WHERE d.domain_id = p_domain_id AND d.name = p_name),
+                                  1, '선택한 실제 데이타가 없습니다.');
       CALL require_no_data_loop(p_domain_id, p_name, v_real_domain_id, v_real_name);
       CALL require_no_data_loop(p_domain_id, p_new_name, v_real_domain_id, v_real_name);
     END IF;
@@ -377,7 +387,9 @@ BEGIN
   END;
 END$$
 
--- Copies a data item with its fields or constants into another data domain under the same name.
+-- Copies a data item with its fields or constants into another data domain under the same name. An item of a
+-- domain the account may not read is answered as a missing one; the copy's references are the item's, so an item
+-- that refers to data of such a domain is not copied.
 CREATE PROCEDURE metadataViewCopyData(p_data_id INT, p_target_domain_id INT)
   MODIFIES SQL DATA
 BEGIN
@@ -388,16 +400,20 @@ BEGIN
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL change_begin(v_own_transaction);
   CALL take_guard('data');
+  CALL require_login();
   SET v_source_domain_id = (SELECT d.domain_id FROM data_item d WHERE d.id = p_data_id);
   SET v_name = (SELECT d.name FROM data_item d WHERE d.id = p_data_id);
-  IF v_name IS NULL THEN
+  IF v_name IS NULL OR domain_hidden(v_source_domain_id) THEN
     CALL refuse('복사할 데이타가 없습니다.');
   END IF;
-  CALL require_read_domain(v_source_domain_id);
   CALL require_change_domain_content(p_target_domain_id);
   CALL require_domain_of_kind(p_target_domain_id, 'data');
   IF data_item_exists(p_target_domain_id, v_name) THEN
     CALL refuse('대상 도메인에 같은 이름의 데이타가 이미 있습니다.');
+  END IF;
+  IF EXISTS (SELECT 1 FROM data_item d WHERE d.id = p_data_id AND domain_hidden(d.real_domain_id))
+     OR EXISTS (SELECT 1 FROM data_field f WHERE f.data_id = p_data_id AND domain_hidden(f.real_domain_id)) THEN
+    CALL refuse('복사할 데이타가 참조하는 도메인을 볼 수 없어 복사할 수 없습니다.');
   END IF;
   IF EXISTS (SELECT 1 FROM data_item d WHERE d.id = p_data_id
                 AND data_reference_loops(p_target_domain_id, v_name, d.real_domain_id, d.real_data_name))

@@ -40,10 +40,12 @@ BEGIN
   END;
 END$$
 
--- Checks what a new or changed field must satisfy; the owner (p_data_id) exists.
+-- Checks what a new or changed field must satisfy; the owner (p_data_id) exists. p_old_real_*: the reference the
+-- field holds before the change (NULL for a new field).
 CREATE PROCEDURE require_valid_field(p_domain_id INT, p_data_name VARCHAR(256), p_member_name VARCHAR(256),
                                      p_type VARCHAR(64), p_arraytype VARCHAR(64), p_arraysize INT,
-                                     p_real_domain_id INT, p_real_name VARCHAR(256), p_check_real TINYINT)
+                                     p_real_domain_id INT, p_real_name VARCHAR(256), p_old_real_domain_id INT,
+                                     p_old_real_name VARCHAR(256), p_check_real TINYINT)
 BEGIN
   CALL require_name(p_member_name, '필드 이름을 입력하세요.');
   CALL require_type_keyword(p_type, '필드 타입을 선택하세요.');
@@ -53,9 +55,8 @@ BEGIN
   IF COALESCE(p_arraysize, 0) < 0 THEN
     CALL refuse('배열 크기는 0 이상이어야 합니다.');
   END IF;
-  IF p_check_real AND p_real_domain_id IS NOT NULL AND NOT data_item_exists(p_real_domain_id, p_real_name) THEN
-    CALL refuse('선택한 실제 데이타가 없습니다.');
-  END IF;
+  CALL require_data_reference(p_real_domain_id, p_real_name, p_old_real_domain_id, p_old_real_name, p_check_real,
+                              '선택한 실제 데이타가 없습니다.');
   IF data_reference_loops(p_domain_id, p_data_name, p_real_domain_id, p_real_name) THEN
     CALL refuse(CONCAT(p_data_name, ' 는 수정한 alias real_data는 순환 구조를 발생합니다.'));
   END IF;
@@ -68,6 +69,65 @@ BEGIN
   END IF;
   IF NOT data_type_has_fields(p_data_type) THEN
     CALL refuse('필드와 상수는 구조체와 열거형에만 있습니다.');
+  END IF;
+END$$
+
+-- The largest value an enumeration type holds; NULL for a type that is no enumeration.
+CREATE FUNCTION enum_type_max(p_type VARCHAR(64)) RETURNS DECIMAL(20,0)
+  DETERMINISTIC
+  RETURN CASE p_type WHEN 'enum8_t' THEN 255 WHEN 'enum16_t' THEN 65535 WHEN 'enum32_t' THEN 4294967295
+                     WHEN 'enum64_t' THEN 18446744073709551615 END$$
+
+-- The number a constant's value stands for where the generated header writes it as it stands: decimal digits
+-- without a leading zero (which would make it octal), or 0x and hexadecimal digits; NULL for any other text and
+-- for a number of more than 64 bits.
+CREATE FUNCTION enum_constant_number(p_value TEXT) RETURNS DECIMAL(20,0)
+  DETERMINISTIC
+BEGIN
+  DECLARE v_digits TEXT;
+  IF p_value IS NULL OR LOCATE(CHAR(10), p_value) > 0 THEN
+    RETURN NULL;
+  END IF;
+  IF p_value REGEXP '^(0|[1-9][0-9]{0,19})$' THEN
+    RETURN CAST(p_value AS DECIMAL(20,0));
+  END IF;
+  IF p_value REGEXP '^0[xX][0-9A-Fa-f]+$' THEN
+    SET v_digits = TRIM(LEADING '0' FROM SUBSTRING(p_value, 3));
+    RETURN IF(CHAR_LENGTH(v_digits) > 16, NULL, CAST(CONV(IF(v_digits = '', '0', v_digits), 16, 10) AS DECIMAL(20,0)));
+  END IF;
+  RETURN NULL;
+END$$
+
+-- Every member of an enumeration is one of its constants in the generated header: its value (the minimum) must be
+-- an integer that the enumeration's type holds. Other owners pass.
+CREATE PROCEDURE require_fitting_constant(p_data_type VARCHAR(32), p_member_name VARCHAR(256), p_value TEXT)
+BEGIN
+  DECLARE v_max DECIMAL(20,0) DEFAULT enum_type_max(p_data_type);
+  DECLARE v_number DECIMAL(20,0) DEFAULT enum_constant_number(p_value);
+  IF v_max IS NOT NULL AND (v_number IS NULL OR v_number > v_max) THEN
+    CALL refuse(CONCAT('상수 ', p_member_name, '의 값은 ', p_data_type, '에 담을 수 있는 0부터 ', v_max,
+                       '까지의 정수(10진수 또는 0x로 시작하는 16진수)여야 합니다.'));
+  END IF;
+END$$
+
+-- An item whose type changes to an enumeration keeps only constants that its new type holds. (An item that keeps
+-- its type is not judged by values stored before they were checked.)
+CREATE PROCEDURE require_fitting_constants(p_data_id INT, p_data_type VARCHAR(32))
+BEGIN
+  DECLARE v_member VARCHAR(128);
+  DECLARE v_value VARCHAR(256);
+  DECLARE v_old_type VARCHAR(32);
+  SELECT d.type INTO v_old_type FROM data_item d WHERE d.id = p_data_id;
+  IF enum_type_max(p_data_type) IS NOT NULL AND NOT (v_old_type <=> p_data_type) THEN
+    SELECT f.member_name, f.scmin INTO v_member, v_value
+      FROM data_field f
+     WHERE f.data_id = p_data_id
+       AND (enum_constant_number(f.scmin) IS NULL OR enum_constant_number(f.scmin) > enum_type_max(p_data_type))
+     ORDER BY f.seq
+     LIMIT 1;
+    IF v_member IS NOT NULL THEN
+      CALL require_fitting_constant(p_data_type, v_member, v_value);
+    END IF;
   END IF;
 END$$
 
@@ -88,7 +148,10 @@ BEGIN
   CALL take_guard('data');
   CALL require_field_owner(v_data_id, (SELECT d.type FROM data_item d WHERE d.id = v_data_id));
   CALL require_valid_field(p_domain_id, p_data_name, p_member_name, p_type, p_arraytype, p_arraysize,
-                           v_real_domain_id, v_real_name, p_check_real);
+                           v_real_domain_id, v_real_name, NULL, NULL, p_check_real);
+  CALL require_plain_name(p_member_name, NULL);
+  CALL require_fitting_constant((SELECT d.type FROM data_item d WHERE d.id = v_data_id), p_member_name,
+                                COALESCE(p_scmin, ''));
   IF data_field_exists(v_data_id, p_member_name) THEN
     CALL refuse('같은 이름의 필드가 이미 있습니다.');
   END IF;
@@ -124,7 +187,13 @@ BEGIN
     CALL refuse('수정할 필드가 없습니다.');
   END IF;
   CALL require_valid_field(p_domain_id, p_data_name, p_new_member_name, p_type, p_arraytype, p_arraysize,
-                           v_real_domain_id, v_real_name, p_check_real);
+                           v_real_domain_id, v_real_name,
+                           (SELECT f.real_domain_id FROM data_field f WHERE f.data_id = v_data_id AND f.member_name = p_member_name),
+                           (SELECT f.real_data_name FROM data_field f WHERE f.data_id = v_data_id AND f.member_name = p_member_name),
+                           p_check_real);
+  CALL require_plain_name(p_new_member_name, p_member_name);
+  CALL require_fitting_constant((SELECT d.type FROM data_item d WHERE d.id = v_data_id), p_new_member_name,
+                                COALESCE(p_scmin, ''));
   IF p_new_member_name <> p_member_name AND data_field_exists(v_data_id, p_new_member_name) THEN
     CALL refuse('같은 이름의 필드가 이미 있습니다.');
   END IF;

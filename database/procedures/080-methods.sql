@@ -9,7 +9,7 @@ CREATE FUNCTION method_exists(p_domain_id INT, p_name VARCHAR(256)) RETURNS TINY
   RETURN EXISTS (SELECT 1 FROM method m WHERE m.domain_id = p_domain_id AND m.name = p_name)$$
 
 -- The methods of a domain, by code. The type filter 'ALL' (or NULL, '' or '%') passes every type, any other
--- text only that type; the fourth argument filters nothing; the name is a pattern or an exact name.
+-- text only that type; the fourth argument filters nothing; the name names one method, "%" signs alone every one.
 -- Columns: 0 type, 1 code, 2 name, 3 input domain id, 4 input data name, 5 output domain id,
 -- 6 output data name, 7 author, 8 description, 9 domain id, 10 input domain name, 11 output domain name
 -- (3, 4, 10 NULL without input data; 5, 6, 11 NULL without output data).
@@ -25,6 +25,7 @@ BEGIN
   CALL take_text(b_name, p_name);
   BEGIN
     DECLARE v_all_types TINYINT DEFAULT p_type IS NULL OR p_type IN ('ALL', '', '%');
+    DECLARE v_every_name TINYINT DEFAULT names_every_item(p_name);
     CALL require_read_domain(p_domain_id);
     SELECT 1 AS test;
     SELECT a.type AS type, a.code AS code, a.name AS method_name,
@@ -37,7 +38,7 @@ BEGIN
       JOIN method o ON o.id = a.id
       LEFT JOIN domain b ON b.id = i.in_domain_id
       LEFT JOIN domain c ON c.id = o.out_domain_id
-     WHERE a.domain_id = p_domain_id AND name_matches(a.name, p_name) AND (v_all_types OR a.type = p_type)
+     WHERE a.domain_id = p_domain_id AND (v_every_name OR a.name = p_name) AND (v_all_types OR a.type = p_type)
      ORDER BY a.code, a.name;
   END;
 END$$
@@ -62,8 +63,9 @@ BEGIN
 END$$
 
 -- What a new or changed method must satisfy. p_name is the method being changed (NULL for a new one).
--- A named input or output data that does not exist is refused only when p_check_data is 1 (the dialogs);
--- a document may name data that another document brings.
+-- An input or output that the method's type does not carry is refused (new, edited, copied and imported
+-- methods alike). A named input or output data that does not exist is refused only when p_check_data is 1 (the
+-- dialogs); a document may name data that another document brings.
 CREATE PROCEDURE require_valid_method(p_domain_id INT, p_name VARCHAR(256), p_new_name VARCHAR(256),
                                       p_type VARCHAR(64), p_code BIGINT, p_in_domain_id INT,
                                       p_in_data_name VARCHAR(256), p_out_domain_id INT,
@@ -71,6 +73,7 @@ CREATE PROCEDURE require_valid_method(p_domain_id INT, p_name VARCHAR(256), p_ne
 BEGIN
   DECLARE v_clash VARCHAR(128);
   CALL require_name(p_new_name, '메서드 이름을 입력하세요.');
+  CALL require_plain_name(p_new_name, p_name);
   CALL require_type_keyword(p_type, '메서드 타입을 선택하세요.');
   IF p_code IS NULL OR p_code < 0 OR p_code > 65535 THEN
     CALL refuse('메서드 코드는 0x0000부터 0xFFFF까지입니다.');
@@ -84,12 +87,22 @@ BEGIN
   IF v_clash IS NOT NULL THEN
     CALL refuse(CONCAT('같은 코드의 메서드가 이미 있습니다: ', v_clash));
   END IF;
-  IF p_check_data AND p_in_domain_id IS NOT NULL AND NOT data_item_exists(p_in_domain_id, p_in_data_name) THEN
-    CALL refuse('입력 데이타가 없습니다.');
+  -- The type decides which data a method carries (the method dialog's rules), whoever sends it.
+  IF p_in_domain_id IS NOT NULL AND p_type IN ('EVENT', 'INFORMATION', 'BROADCAST', 'SIGNALBACK') THEN
+    CALL refuse(CONCAT(p_type, ' 메서드는 입력 데이타를 가질 수 없습니다.'));
   END IF;
-  IF p_check_data AND p_out_domain_id IS NOT NULL AND NOT data_item_exists(p_out_domain_id, p_out_data_name) THEN
-    CALL refuse('출력 데이타가 없습니다.');
+  IF p_out_domain_id IS NOT NULL AND p_type IN ('SIGNAL', 'COMMAND') THEN
+    CALL refuse(CONCAT(p_type, ' 메서드는 출력 데이타를 가질 수 없습니다.'));
   END IF;
+  -- Data of a domain the account may not read is answered as missing data (require_data_reference).
+  CALL require_data_reference(p_in_domain_id, p_in_data_name,
+                              (SELECT m.in_domain_id FROM method m WHERE m.domain_id = p_domain_id AND m.name = p_name),
+                              (SELECT m.in_data_name FROM method m WHERE m.domain_id = p_domain_id AND m.name = p_name),
+                              p_check_data, '입력 데이타가 없습니다.');
+  CALL require_data_reference(p_out_domain_id, p_out_data_name,
+                              (SELECT m.out_domain_id FROM method m WHERE m.domain_id = p_domain_id AND m.name = p_name),
+                              (SELECT m.out_data_name FROM method m WHERE m.domain_id = p_domain_id AND m.name = p_name),
+                              p_check_data, '출력 데이타가 없습니다.');
 END$$
 
 CREATE PROCEDURE insert_method(p_domain_id INT, p_name VARCHAR(256), p_type VARCHAR(64), p_code BIGINT,

@@ -17,6 +17,7 @@ BEGIN
   CALL take_text(b_kind, p_kind);
   CALL take_text(b_name, p_name);
   BEGIN
+    DECLARE v_every_name TINYINT DEFAULT names_every_item(p_name);
     CALL require_read_domain(p_domain_id);
     SELECT 1 AS test;
     -- A parent interface of the same domain comes before its children: the header declares them in this order.
@@ -35,7 +36,7 @@ BEGIN
            interface.domain_id AS domain_id, interface.last_update AS seq
       FROM method_interface interface
       JOIN levels ON levels.interface_id = interface.id
-     WHERE interface.domain_id = p_domain_id AND name_matches(interface.name, p_name)
+     WHERE interface.domain_id = p_domain_id AND (v_every_name OR interface.name = p_name)
      ORDER BY levels.level, interface.name;
   END;
 END$$
@@ -125,6 +126,7 @@ BEGIN
     CALL require_change_domain_content(p_domain_id);
     CALL require_domain_of_kind(p_domain_id, 'method');
     CALL require_name(p_name, '인터페이스 이름을 입력하세요.');
+    CALL require_plain_name(p_name, NULL);
     IF interface_id(p_domain_id, p_name) IS NOT NULL THEN
       CALL refuse('같은 이름의 인터페이스가 이미 있습니다.');
     END IF;
@@ -136,25 +138,33 @@ END$$
 
 -- Renames an interface and changes its description. What binds to the interface by its key follows the
 -- rename through its foreign key. A locked interface keeps its name; its description may change.
-CREATE PROCEDURE interfaceViewEditInterface(p_domain_id INT, p_name VARCHAR(256), p_new_name VARCHAR(256),
-                                            p_description TEXT)
+CREATE PROCEDURE interfaceViewEditInterface(p_domain_id INT, b_name LONGBLOB, b_new_name LONGBLOB,
+                                            b_description LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  CALL require_change_domain_content(p_domain_id);
-  IF interface_id(p_domain_id, p_name) IS NULL THEN
-    CALL refuse('수정할 인터페이스가 없습니다.');
-  END IF;
-  IF NOT (p_new_name <=> p_name) AND sys_interface_locked(p_domain_id, p_name) THEN
-    CALL refuse('*수정 불가* Lock 상태인 System과 연결된 Interface 입니다. 이름을 바꿀 수 없습니다.');
-  END IF;
-  CALL require_name(p_new_name, '인터페이스 이름을 입력하세요.');
-  IF p_new_name <> p_name AND interface_id(p_domain_id, p_new_name) IS NOT NULL THEN
-    CALL refuse('같은 이름의 인터페이스가 이미 있습니다.');
-  END IF;
-  UPDATE method_interface i
-     SET i.name = p_new_name, i.description = COALESCE(p_description, ''), i.last_update = NOW()
-   WHERE i.domain_id = p_domain_id AND i.name = p_name;
-  SELECT 1 AS test;
+  DECLARE p_name, p_new_name, p_description LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_new_name, p_new_name);
+  CALL take_text(b_description, p_description);
+  BEGIN
+    CALL require_change_domain_content(p_domain_id);
+    IF interface_id(p_domain_id, p_name) IS NULL THEN
+      CALL refuse('수정할 인터페이스가 없습니다.');
+    END IF;
+    IF NOT (p_new_name <=> p_name) AND sys_interface_locked(p_domain_id, p_name) THEN
+      CALL refuse('*수정 불가* Lock 상태인 System과 연결된 Interface 입니다. 이름을 바꿀 수 없습니다.');
+    END IF;
+    CALL require_name(p_new_name, '인터페이스 이름을 입력하세요.');
+    CALL require_plain_name(p_new_name, p_name);
+    IF p_new_name <> p_name AND interface_id(p_domain_id, p_new_name) IS NOT NULL THEN
+      CALL refuse('같은 이름의 인터페이스가 이미 있습니다.');
+    END IF;
+    UPDATE method_interface i
+       SET i.name = p_new_name, i.description = COALESCE(p_description, ''), i.last_update = NOW()
+     WHERE i.domain_id = p_domain_id AND i.name = p_name;
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- Deletes an interface with its member links and parent links. An interface that a class of a component
@@ -184,7 +194,8 @@ BEGIN
 END$$
 
 -- Makes the method (p_method_domain_id, p_method_name) a member of the interface, at the end of its members.
--- p_refuse_member: 1 refuses a method that is a member already, 0 lets it pass unchanged.
+-- p_refuse_member: 1 refuses a method that is a member already, 0 lets it pass unchanged. A method of a domain
+-- the account may not read is answered as a missing one.
 CREATE PROCEDURE add_member_method(p_domain_id INT, p_name VARCHAR(256), p_method_domain_id INT,
                                    p_method_name VARCHAR(256), p_member_text VARCHAR(256), p_refuse_member TINYINT)
   MODIFIES SQL DATA
@@ -197,9 +208,8 @@ BEGIN
   IF p_method_name IS NULL OR p_method_name = '' THEN
     CALL refuse('추가할 메서드를 선택하세요.');
   END IF;
-  CALL require_read_domain(p_method_domain_id);
   SET v_method_id = (SELECT m.id FROM method m WHERE m.domain_id = p_method_domain_id AND m.name = p_method_name);
-  IF v_method_id IS NULL THEN
+  IF v_method_id IS NULL OR domain_hidden(p_method_domain_id) THEN
     CALL refuse('추가할 메서드가 없습니다.');
   END IF;
   IF EXISTS (SELECT 1 FROM interface_member m WHERE m.interface_id = v_interface_id AND m.method_id = v_method_id) THEN
@@ -213,33 +223,52 @@ BEGIN
   END IF;
 END$$
 
-CREATE PROCEDURE interfaceViewNewMemberMethod(p_domain_id INT, p_name VARCHAR(256), p_method_domain_id INT,
-                                              p_method_name VARCHAR(256), p_member_text VARCHAR(256))
+-- The member dialog's and the document import's new member, from the texts of their calls.
+CREATE PROCEDURE new_member_method(p_domain_id INT, b_name LONGBLOB, p_method_domain_id INT, b_method_name LONGBLOB,
+                                   b_member_text LONGBLOB, p_refuse_member TINYINT)
   MODIFIES SQL DATA
 BEGIN
-  CALL require_change_domain_content(p_domain_id);
-  CALL add_member_method(p_domain_id, p_name, p_method_domain_id, p_method_name, p_member_text, 1);
-  SELECT 1 AS test;
+  DECLARE p_name, p_method_name, p_member_text LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_method_name, p_method_name);
+  CALL take_text(b_member_text, p_member_text);
+  BEGIN
+    CALL require_change_domain_content(p_domain_id);
+    CALL add_member_method(p_domain_id, p_name, p_method_domain_id, p_method_name, p_member_text, p_refuse_member);
+    SELECT 1 AS test;
+  END;
 END$$
 
-CREATE PROCEDURE interfaceViewDeleteMemberMethod(p_domain_id INT, p_name VARCHAR(256), p_method_domain_id INT,
-                                                 p_method_name VARCHAR(256))
+CREATE PROCEDURE interfaceViewNewMemberMethod(p_domain_id INT, b_name LONGBLOB, p_method_domain_id INT,
+                                              b_method_name LONGBLOB, b_member_text LONGBLOB)
+  MODIFIES SQL DATA
+  CALL new_member_method(p_domain_id, b_name, p_method_domain_id, b_method_name, b_member_text, 1)$$
+
+CREATE PROCEDURE interfaceViewDeleteMemberMethod(p_domain_id INT, b_name LONGBLOB, p_method_domain_id INT,
+                                                 b_method_name LONGBLOB)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_interface_id INT DEFAULT interface_id(p_domain_id, p_name);
-  DECLARE v_method_id INT;
-  CALL require_change_domain_content(p_domain_id);
-  IF p_method_name IS NULL OR p_method_name = '' THEN
-    CALL refuse('해제할 멤버 메서드를 선택하세요.');
-  END IF;
-  SET v_method_id = (SELECT m.id FROM method m WHERE m.domain_id = p_method_domain_id AND m.name = p_method_name);
-  IF v_interface_id IS NULL OR v_method_id IS NULL
-     OR NOT EXISTS (SELECT 1 FROM interface_member m WHERE m.interface_id = v_interface_id AND m.method_id = v_method_id) THEN
-    CALL refuse('인터페이스의 멤버 메서드가 아닙니다.');
-  END IF;
-  CALL require_interface_unlocked(p_domain_id, p_name);
-  DELETE FROM interface_member WHERE interface_id = v_interface_id AND method_id = v_method_id;
-  SELECT 1 AS test;
+  DECLARE p_name, p_method_name LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  CALL take_text(b_name, p_name);
+  CALL take_text(b_method_name, p_method_name);
+  BEGIN
+    DECLARE v_interface_id INT DEFAULT interface_id(p_domain_id, p_name);
+    DECLARE v_method_id INT;
+    CALL require_change_domain_content(p_domain_id);
+    IF p_method_name IS NULL OR p_method_name = '' THEN
+      CALL refuse('해제할 멤버 메서드를 선택하세요.');
+    END IF;
+    SET v_method_id = (SELECT m.id FROM method m WHERE m.domain_id = p_method_domain_id AND m.name = p_method_name);
+    IF v_interface_id IS NULL OR v_method_id IS NULL
+       OR NOT EXISTS (SELECT 1 FROM interface_member m WHERE m.interface_id = v_interface_id AND m.method_id = v_method_id) THEN
+      CALL refuse('인터페이스의 멤버 메서드가 아닙니다.');
+    END IF;
+    CALL require_interface_unlocked(p_domain_id, p_name);
+    DELETE FROM interface_member WHERE interface_id = v_interface_id AND method_id = v_method_id;
+    SELECT 1 AS test;
+  END;
 END$$
 
 -- Adds a parent (base) interface at the end of an interface's bases. A parent chain must not lead back to the
@@ -252,8 +281,7 @@ BEGIN
   DECLARE v_parent_id INT DEFAULT interface_id(p_parent_domain_id, p_parent_name);
   DECLARE v_loops TINYINT DEFAULT 0;
   CALL require_change_domain_content(p_domain_id);
-  CALL require_read_domain(p_parent_domain_id);
-  IF v_interface_id IS NULL OR v_parent_id IS NULL THEN
+  IF v_interface_id IS NULL OR v_parent_id IS NULL OR domain_hidden(p_parent_domain_id) THEN
     CALL refuse('인터페이스가 없습니다.');
   END IF;
   IF EXISTS (SELECT 1 FROM interface_parent l WHERE l.interface_id = v_interface_id AND l.parent_id = v_parent_id) THEN

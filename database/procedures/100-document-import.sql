@@ -4,9 +4,16 @@
 -- editor may wrap a whole import (and the deletions of its replace mode) in one transaction.
 DELIMITER $$
 
+-- The largest id a document may give a new domain. The id counter of the domains follows an imported id, so a
+-- document near the top of the id range would leave no id for the domains created after it.
+CREATE FUNCTION imported_domain_id_limit() RETURNS INT
+  DETERMINISTIC
+  RETURN 1000000000$$
+
 -- A domain of the document under its own id. A new domain is placed under the given parent when that is a
--- domain of the same kind, else at the top level, and its importer becomes its manager. An existing domain
--- keeps its place in the tree and takes the name, port, public flag and description of the document.
+-- domain of the same kind that the account may read, else at the top level, and its importer becomes its
+-- manager; its id is at most imported_domain_id_limit(). An existing domain keeps its place in the tree and takes
+-- the name, port, public flag and description of the document.
 CREATE PROCEDURE xmldocumentViewimportDomain(p_id INT, p_upper_id INT, b_kind LONGBLOB, b_name LONGBLOB,
                                              p_standard_port INT, p_public INT, b_description LONGBLOB)
   MODIFIES SQL DATA
@@ -31,13 +38,19 @@ BEGIN
       CALL refuse('문서의 도메인 id가 올바르지 않습니다.');
     END IF;
     CALL require_domain_name(p_name);
+    CALL require_plain_name(p_name, (SELECT d.name FROM domain d WHERE d.id = p_id));
     CALL require_standard_port(p_kind, p_standard_port);
     SET v_kind = (SELECT d.kind FROM domain d WHERE d.id = p_id);
     IF v_kind IS NOT NULL AND v_kind <> p_kind THEN
       CALL refuse('문서의 도메인 id를 다른 종류의 도메인이 쓰고 있습니다.');
     END IF;
     IF v_kind IS NULL THEN
-      SET v_upper_id = COALESCE((SELECT d.id FROM domain d WHERE d.id = p_upper_id AND d.kind = p_kind), 0);
+      IF p_id > imported_domain_id_limit() THEN
+        CALL refuse(CONCAT('문서의 새 도메인 id는 1부터 ', imported_domain_id_limit(), '까지 쓸 수 있습니다: ', p_id));
+      END IF;
+      -- A parent the account may not read is answered as a missing one.
+      SET v_upper_id = COALESCE((SELECT d.id FROM domain d
+                                  WHERE d.id = p_upper_id AND d.kind = p_kind AND domain_hidden(d.id) = 0), 0);
       CALL require_create_domain_under(v_upper_id);
     ELSE
       SET v_upper_id = (SELECT d.upper_id FROM domain d WHERE d.id = p_id);
@@ -79,15 +92,23 @@ BEGIN
   CALL take_text(b_description, p_description);
   BEGIN
     DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
-    DECLARE v_real_domain_id INT DEFAULT reference_domain(p_type, p_real_domain_id, p_real_name);
-    DECLARE v_real_name VARCHAR(128) DEFAULT reference_name(p_type, p_real_domain_id, p_real_name);
+    DECLARE v_real_domain_id INT;
+    DECLARE v_real_name VARCHAR(128);
     DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL change_begin(v_own_transaction);
     CALL take_guard('data');
+    -- Set here, not as the defaults: an error of a default escapes the handlers.
+    SET v_real_domain_id = reference_domain(p_type, p_real_domain_id, p_real_name),
+        v_real_name = reference_name(p_type, p_real_domain_id, p_real_name);
     CALL require_change_domain_content(p_domain_id);
     CALL require_domain_of_kind(p_domain_id, 'data');
     CALL require_name(p_name, '데이타 이름이 비어 있습니다.');
+    CALL require_plain_name(p_name, IF(data_item_exists(p_domain_id, p_name), p_name, NULL));
     CALL require_type_keyword(p_type, '데이타 타입이 비어 있습니다.');
+    CALL require_data_reference(v_real_domain_id, v_real_name,
+                                (SELECT d.real_domain_id FROM data_item d WHERE d.domain_id = p_domain_id AND d.name = p_name),
+                                (SELECT d.real_data_name FROM data_item d WHERE d.domain_id = p_domain_id AND d.name = p_name),
+                                0, '선택한 실제 데이타가 없습니다.');
     CALL require_no_data_loop(p_domain_id, p_name, v_real_domain_id, v_real_name);
     IF data_item_exists(p_domain_id, p_name) THEN
       UPDATE data_item d
@@ -176,6 +197,7 @@ BEGIN
     CALL require_change_domain_content(p_domain_id);
     CALL require_domain_of_kind(p_domain_id, 'method');
     CALL require_name(p_name, '인터페이스 이름이 비어 있습니다.');
+    CALL require_plain_name(p_name, IF(interface_id(p_domain_id, p_name) IS NULL, NULL, p_name));
     IF interface_id(p_domain_id, p_name) IS NULL THEN
       INSERT INTO method_interface (domain_id, name, user_id, description)
       VALUES (p_domain_id, p_name, session_account(), COALESCE(p_description, ''));
@@ -192,17 +214,6 @@ END$$
 CREATE PROCEDURE xmldocumentViewimportInterfacemembermethod(p_domain_id INT, b_name LONGBLOB,
                                                             b_method_name LONGBLOB, b_member_text LONGBLOB)
   MODIFIES SQL DATA
-BEGIN
-  DECLARE p_name, p_method_name, p_member_text LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
-  CALL take_text(b_name, p_name);
-  CALL take_text(b_method_name, p_method_name);
-  CALL take_text(b_member_text, p_member_text);
-  BEGIN
-    CALL require_change_domain_content(p_domain_id);
-    CALL add_member_method(p_domain_id, p_name, p_domain_id, p_method_name, p_member_text, 0);
-    SELECT 1 AS test;
-  END;
-END$$
+  CALL new_member_method(p_domain_id, b_name, p_domain_id, b_method_name, b_member_text, 0)$$
 
 DELIMITER ;

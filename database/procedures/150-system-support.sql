@@ -12,7 +12,7 @@
 DELIMITER $$
 
 -- The stored node type for a word of the node dialog ("router" is kept as "urouter"); NULL for another word.
-CREATE FUNCTION sys_node_type(p_word VARCHAR(64)) RETURNS VARCHAR(16)
+CREATE FUNCTION sys_node_type(p_word TEXT) RETURNS VARCHAR(16)
   DETERMINISTIC
   RETURN CASE
            WHEN p_word = 'router' THEN 'urouter'
@@ -132,7 +132,7 @@ BEGIN
     SELECT d.id FROM inside i JOIN domain d ON d.kind = 'system' AND d.upper_id = i.id
     UNION
     SELECT n.sub_system_domain_id FROM inside i JOIN node n ON n.domain_id = i.id
-     WHERE n.sub_system_domain_id IS NOT NULL
+     WHERE n.sub_system_domain_id IS NOT NULL AND sys_stands_for_domain(n.type)
   )
   SELECT EXISTS (SELECT 1 FROM inside WHERE id = p_inner_id) INTO v_found;
   RETURN v_found;

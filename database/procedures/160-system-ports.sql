@@ -1,8 +1,8 @@
 -- Systems: the ports of a system domain, its logical ports (port groups), and the ports of nodes.
 --
--- A node gets its ports from a system domain when it is created; a sub-system or sensor node keeps
--- following the ports of the domain it stands for (adding, renumbering and deleting a domain port does the
--- same to those nodes' ports).
+-- A node gets its ports from its sub-system domain when it is created; a sub-system or sensor node, which
+-- stands for that domain, keeps following its ports (adding, renumbering and deleting a domain port does the
+-- same to those nodes' ports). The other types keep the ports they were given.
 DELIMITER $$
 
 -- 1 when a network link uses the domain port: as the domain's external port, or as the port of a node that
@@ -11,9 +11,9 @@ CREATE FUNCTION sys_domain_port_linked(p_domain_id INT, p_port INT) RETURNS TINY
   READS SQL DATA
   RETURN EXISTS (SELECT 1 FROM network_link l WHERE l.d_domain_id = p_domain_id AND l.d_port = p_port)
       OR EXISTS (SELECT 1 FROM node n JOIN network_link l ON l.s_node_id = n.id AND l.s_port = p_port
-                  WHERE n.sub_system_domain_id = p_domain_id)
+                  WHERE n.sub_system_domain_id = p_domain_id AND sys_stands_for_domain(n.type))
       OR EXISTS (SELECT 1 FROM node n JOIN network_link l ON l.d_node_id = n.id AND l.d_port = p_port
-                  WHERE n.sub_system_domain_id = p_domain_id)$$
+                  WHERE n.sub_system_domain_id = p_domain_id AND sys_stands_for_domain(n.type))$$
 
 -- The checks of every change of a domain's ports: the right to change the domain, a system domain, and no
 -- parent system that locks it.
@@ -103,7 +103,7 @@ BEGIN
     INSERT INTO node_port (node_id, port_num, port_group, description)
     SELECT n.id, p_port, p_group, COALESCE(p_description, '')
       FROM node n
-     WHERE n.sub_system_domain_id = p_domain_id
+     WHERE n.sub_system_domain_id = p_domain_id AND sys_stands_for_domain(n.type)
        AND NOT EXISTS (SELECT 1 FROM node_port np WHERE np.node_id = n.id AND np.port_num = p_port);
     CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
@@ -141,7 +141,7 @@ BEGIN
     INSERT IGNORE INTO domain_logical_port (domain_id, port_group) VALUES (p_domain_id, p_group);
     UPDATE node_port np JOIN node n ON n.id = np.node_id
        SET np.port_num = p_new_port, np.port_group = p_group, np.description = COALESCE(p_description, '')
-     WHERE n.sub_system_domain_id = p_domain_id AND np.port_num = p_old_port;
+     WHERE n.sub_system_domain_id = p_domain_id AND sys_stands_for_domain(n.type) AND np.port_num = p_old_port;
     CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
   END;
@@ -176,7 +176,7 @@ BEGIN
   CALL change_begin(v_own_transaction);
   DELETE FROM domain_system_port WHERE domain_id = p_domain_id AND port_num = p_port;
   DELETE np FROM node_port np JOIN node n ON n.id = np.node_id
-   WHERE n.sub_system_domain_id = p_domain_id AND np.port_num = p_port;
+   WHERE n.sub_system_domain_id = p_domain_id AND sys_stands_for_domain(n.type) AND np.port_num = p_port;
   CALL change_commit(v_own_transaction);
   SELECT 1 AS test;
 END$$
@@ -218,25 +218,43 @@ BEGIN
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL sys_require_node_change(p_node_id);
   IF COALESCE(p_port_domain_id, 0) <> 0 THEN
+    -- The ports of a domain the account may not read are answered as those of a missing domain.
+    IF domain_hidden(p_port_domain_id) THEN
+      CALL refuse('시스템 도메인이 없습니다.');
+    END IF;
     CALL sys_require_system_domain(p_port_domain_id);
     CALL sys_add_node_ports(p_node_id, p_port_domain_id);
   END IF;
   SELECT 1 AS test;
 END$$
 
--- The whole-domain copy: the new node takes the old node's ports.
+-- A copy of a node (in a whole-domain copy or alone): the new node takes exactly the old node's ports, in place
+-- of those its sub-system domain gave it, which may have changed since the old node took its own. Only a node
+-- that carries nothing on its ports yet (no link, IP row or installed component) takes them. A node of a domain
+-- the account may not read is answered as a missing one: it lends no ports.
 CREATE PROCEDURE copy_node_port_talble(p_old_node_id INT, p_old_domain_id INT, p_port_domain_id INT,
                                        p_new_node_id INT, p_new_domain_id INT)
   MODIFIES SQL DATA
 BEGIN
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
-  CALL require_read_node(p_old_node_id);
+  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL sys_require_node_change(p_new_node_id);
-  INSERT INTO node_port (node_id, port_num, port_group, description)
-  SELECT p_new_node_id, np.port_num, np.port_group, np.description
-    FROM node_port np
-   WHERE np.node_id = p_old_node_id
-     AND NOT EXISTS (SELECT 1 FROM node_port mine WHERE mine.node_id = p_new_node_id AND mine.port_num = np.port_num);
+  IF EXISTS (SELECT 1 FROM network_link l WHERE l.s_node_id = p_new_node_id)
+     OR EXISTS (SELECT 1 FROM network_link l WHERE l.d_node_id = p_new_node_id)
+     OR EXISTS (SELECT 1 FROM node_ip ip WHERE ip.node_id = p_new_node_id)
+     OR EXISTS (SELECT 1 FROM deployment dp WHERE dp.node_id = p_new_node_id) THEN
+    CALL refuse('링크나 IP, 설치된 컴포넌트가 있는 노드는 포트를 바꿀 수 없습니다.');
+  END IF;
+  IF p_old_node_id <> p_new_node_id THEN
+    CALL change_begin(v_own_transaction);
+    DELETE FROM node_port WHERE node_id = p_new_node_id;
+    INSERT INTO node_port (node_id, port_num, port_group, description)
+    SELECT p_new_node_id, np.port_num, np.port_group, np.description
+      FROM node_port np
+      JOIN node old_node ON old_node.id = np.node_id
+     WHERE np.node_id = p_old_node_id AND domain_hidden(old_node.domain_id) = 0;
+    CALL change_commit(v_own_transaction);
+  END IF;
   SELECT 1 AS test;
 END$$
 

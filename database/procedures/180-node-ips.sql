@@ -137,17 +137,20 @@ BEGIN
 END$$
 
 -- The addresses elsewhere in the domain that equal an address of the node port (no status set: the rows
--- are the answer). 0 node name, 1 port, 2 IP, 3 mask, 4 description.
+-- are the answer). 0 node name, 1 port, 2 IP, 3 mask, 4 description. A domain the account may not read is
+-- answered as a missing one: no rows.
 CREATE PROCEDURE check_overlap_ip(p_domain_id INT, p_node_id INT, p_port INT)
   READS SQL DATA
 BEGIN
+  DECLARE v_hidden TINYINT;
   CALL sys_require_login_quietly();
+  SELECT domain_hidden(p_domain_id) INTO v_hidden;
   SELECT other_node.name, other.port, other.ip, other.mask, other.description
     FROM node_ip mine
     JOIN node_ip other ON other.ip = mine.ip AND other.id <> mine.id
     JOIN node other_node ON other_node.id = other.node_id
    WHERE mine.node_id = p_node_id AND sys_port_number(mine.port) = p_port
-     AND other_node.domain_id = p_domain_id
+     AND other_node.domain_id = p_domain_id AND NOT v_hidden
      AND NOT (other.node_id = p_node_id AND other.port = mine.port)
    ORDER BY other.id;
 END$$
@@ -163,7 +166,8 @@ BEGIN
   DECLARE v_sub_id INT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN CALL change_abort(v_own_transaction); RESIGNAL; END;
   CALL sys_require_login_quietly();
-  SELECT n.domain_id, n.sub_system_domain_id INTO v_domain_id, v_sub_id FROM node n WHERE n.id = p_node_id;
+  SELECT n.domain_id, IF(sys_stands_for_domain(n.type), n.sub_system_domain_id, NULL) INTO v_domain_id, v_sub_id
+    FROM node n WHERE n.id = p_node_id;
   IF v_domain_id IS NULL THEN
     CALL sys_fail('노드가 없습니다.');
   END IF;

@@ -27,6 +27,7 @@ END$$
 CREATE PROCEDURE sys_require_component_name(p_component_id INT, p_domain_id INT, p_name VARCHAR(1024))
 BEGIN
   CALL sys_require_file_name(p_name, '컴포넌트');
+  CALL require_plain_name(p_name, (SELECT c.name FROM component c WHERE c.id = p_component_id));
   IF LOWER(TRIM(p_name)) IN ('proxy', 'stub') THEN
     CALL refuse('proxy, stub 명은 사용 할 수 없습니다');
   END IF;
@@ -180,14 +181,13 @@ BEGIN
   END;
 END$$
 
--- The interface exists and the account may read its method domain.
+-- The interface exists and the account may read its method domain; an interface of a domain it may not read is
+-- answered as a missing one.
 CREATE PROCEDURE sys_require_interface(p_method_domain_id INT, p_interface_name VARCHAR(1024))
 BEGIN
-  IF NOT EXISTS (SELECT 1 FROM method_interface i WHERE i.domain_id = p_method_domain_id AND i.name = p_interface_name) THEN
+  IF NOT EXISTS (SELECT 1 FROM method_interface i WHERE i.domain_id = p_method_domain_id AND i.name = p_interface_name)
+     OR can_read_domain(p_method_domain_id) = 0 THEN
     CALL refuse('인터페이스가 없습니다.');
-  END IF;
-  IF can_read_domain(p_method_domain_id) = 0 THEN
-    CALL refuse('인터페이스의 메서드 도메인을 볼 권한이 없습니다.');
   END IF;
 END$$
 
@@ -207,6 +207,7 @@ CREATE PROCEDURE sys_require_free_class_name(p_class_id INT, p_component_id INT,
                                              p_class_name VARCHAR(1024))
 BEGIN
   CALL sys_require_file_name(p_class_name, '클래스');
+  CALL require_plain_name(p_class_name, (SELECT a.class_name FROM component_class a WHERE a.id = p_class_id));
   IF EXISTS (SELECT 1 FROM component_class a WHERE a.component_id = p_component_id AND a.kind = p_kind
                 AND a.class_name = p_class_name AND a.id <> COALESCE(p_class_id, 0)) THEN
     CALL refuse('컴포넌트에 같은 이름의 클래스가 이미 있습니다.');
@@ -364,6 +365,7 @@ END$$
 CREATE PROCEDURE sys_require_free_object_name(p_object_ref INT, p_class_id INT, p_object_name VARCHAR(1024))
 BEGIN
   CALL sys_require_name(p_object_name, '객체');
+  CALL require_plain_name(p_object_name, (SELECT o.object_name FROM class_object o WHERE o.id = p_object_ref));
   IF EXISTS (SELECT 1 FROM class_object o WHERE o.class_id = p_class_id AND o.object_name = p_object_name
                 AND o.id <> COALESCE(p_object_ref, 0)) THEN
     CALL refuse('클래스에 같은 이름의 객체가 이미 있습니다.');

@@ -85,7 +85,9 @@ BEGIN
   DECLARE v_deployment_id INT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL sys_require_node_change(p_node_id);
-  IF NOT EXISTS (SELECT 1 FROM component c WHERE c.id = p_component_id) THEN
+  -- A component of a domain the account may not read is answered as a missing one.
+  IF NOT EXISTS (SELECT 1 FROM component c WHERE c.id = p_component_id)
+     OR domain_hidden((SELECT c.systemdomain_id FROM component c WHERE c.id = p_component_id)) THEN
     CALL refuse('설치할 컴포넌트를 선택하세요.');
   END IF;
   IF (SELECT c.systemdomain_id FROM component c WHERE c.id = p_component_id)
@@ -165,6 +167,7 @@ BEGIN
                                                AND a.interface_name = p_interface_name) THEN
     CALL refuse('같은 이름의 클래스가 다른 인터페이스에 있습니다.');
   END IF;
+  CALL require_plain_name(p_class_name, IF(v_class_id IS NULL, NULL, p_class_name));
   CALL sys_require_free_object_name(NULL, COALESCE(v_class_id, 0), p_object_name);
   CALL change_begin(v_own_transaction);
   IF v_class_id IS NULL THEN
@@ -528,7 +531,8 @@ BEGIN
   DECLARE v_kind VARCHAR(5) DEFAULT IF(p_pass = 0, 'proxy', 'stub');
   DECLARE v_domain_id INT;
   DECLARE v_sub_id INT;
-  SELECT n.domain_id, n.sub_system_domain_id INTO v_domain_id, v_sub_id FROM node n WHERE n.id = p_node_id;
+  SELECT n.domain_id, IF(sys_stands_for_domain(n.type), n.sub_system_domain_id, NULL) INTO v_domain_id, v_sub_id
+    FROM node n WHERE n.id = p_node_id;
   CALL require_read_domain(v_domain_id);
   SELECT 1 AS test;
   SELECT e.id, e.deployment_id,

@@ -1,8 +1,7 @@
 #include "CCodeview.h"
 
-#include <cstdio>
-
 #include "CFileDialog.h"
+#include "ReplaceFileContents.h"
 
 namespace {
 
@@ -35,14 +34,10 @@ void CCodeview::OnSave() {
                        "c/c++ header(*.h)|*.h|c++ header(*.hpp)|*.hpp|c++ source(*.cpp)|*.cpp|all(*.*)|*.*||");
     if (dialog.DoModal() != IDOK) return;
 
-    std::FILE* file = std::fopen(dialog.GetPathName().GetString(), "w");
-    if (file == nullptr) {
-        AfxMessageBox("err(fwite)");
+    const FileWriteError error = ReplaceFileContents(dialog.GetPathName().str(), code.str());
+    if (error) {
+        AfxMessageBox(error.Describe(error.step == FileWriteError::Step::close ? "err(fclose)" : "err(fwite)").c_str());
         return;
     }
-    if (std::fwrite(code.GetString(), 1, code.GetLength(), file) < static_cast<std::size_t>(code.GetLength())) {
-        AfxMessageBox("err(fwite)");
-    }
-    if (std::fclose(file) != 0) AfxMessageBox("err(fclose)");
     MessageBox("저장을 완료하였습니다.", "", MB_OK);
 }

@@ -1,5 +1,7 @@
 #include "CSourceCodeDlg.h"
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -125,7 +127,8 @@ void CSourceCodeDlg::GenerateProxyClasses() {
     const CString folder = m_strBasePath + "/" + m_strComponentName + "/Proxy/";
     m_editOutputPath.SetWindowText(folder);
     if (MakeDirectoryPath(folder) != 1) {
-        AfxMessageBox(folder + " Proxy 디렉토리 생성 실패");
+        const int reason = errno;
+        AfxMessageBox(folder + " Proxy 디렉토리 생성 실패\n" + std::strerror(reason));
         return;
     }
     CMysqlQuery* session = CMysqlQuery::GetInstance();
@@ -149,7 +152,8 @@ void CSourceCodeDlg::GenerateStubClasses() {
     const CString folder = m_strBasePath + "/" + m_strComponentName + "/Stub/";
     m_editOutputPath.SetWindowText(folder);
     if (MakeDirectoryPath(folder) != 1) {
-        AfxMessageBox(folder + " stub 디렉토리 생성 실패");
+        const int reason = errno;
+        AfxMessageBox(folder + " stub 디렉토리 생성 실패\n" + std::strerror(reason));
         return;
     }
     CMysqlQuery* session = CMysqlQuery::GetInstance();

@@ -2,11 +2,13 @@
 
 #include <sys/stat.h>
 
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
 #include <map>
 
 #include "CMysqlQuery.h"
 #include "DomainHeader.h"
+#include "ReplaceFileContents.h"
 #include "SessionRows.h"
 
 using namespace tamo::codegen;
@@ -35,7 +37,8 @@ bool StaysBelowFolder(const std::string& relativePath) {
     }
 }
 
-void SaveHeader(CMysqlQuery& session, const std::string& folder, const class_domain_info& domain,
+// Writes one domain's header; false (after its message) when it could not be written.
+bool SaveHeader(CMysqlQuery& session, const std::string& folder, const class_domain_info& domain,
                 const SaveTexts& texts) {
     std::string header;
     MakeDomainHeader(header, texts.kind, session, domain);
@@ -43,20 +46,23 @@ void SaveHeader(CMysqlQuery& session, const std::string& folder, const class_dom
     ReplaceAll(directory, "/");
     const bool below = StaysBelowFolder(directory + domain.name + ".h");
     directory = folder + "/" + directory;
-    if (!below || MakeDirectory(directory) != 1) {
+    if (!below) {
         ShowCodegenMessage(directory + texts.directoryFailed);
-        return;
+        return false;
     }
-    std::FILE* file = std::fopen((directory + domain.name + ".h").c_str(), "w");
-    if (file == nullptr) {
-        ShowCodegenMessage("쓰기 실패");
-        return;
+    if (MakeDirectory(directory) != 1) {
+        const int reason = errno;
+        ShowCodegenMessage(directory + texts.directoryFailed + "\n" + std::strerror(reason));
+        return false;
     }
-    if (std::fwrite(header.data(), 1, header.size(), file) < header.size()) ShowCodegenMessage("쓰기 실패");
-    if (std::fclose(file) != 0) ShowCodegenMessage(texts.closeFailed);
+    const FileWriteError error = ReplaceFileContents(directory + domain.name + ".h", header);
+    if (!error) return true;
+    ShowCodegenMessage(error.Describe(error.step == FileWriteError::Step::close ? texts.closeFailed : "쓰기 실패"));
+    return false;
 }
 
-void SaveHeadersOfKind(CMysqlQuery& session, const std::string& folder, const SaveTexts& texts) {
+// True when every header of the kind was written.
+bool SaveHeadersOfKind(CMysqlQuery& session, const std::string& folder, const SaveTexts& texts) {
     std::multimap<int, class_domain_info> domains;
     const int loaded =
         texts.kind == kMethodTexts.kind
@@ -64,12 +70,14 @@ void SaveHeadersOfKind(CMysqlQuery& session, const std::string& folder, const Sa
             : session.SelectDomainAllList(session.FormatCall("call mainViewDomainAllList('%%%%','data')"), domains);
     if (loaded != 0) {
         session.ShowLastError();
-        return;
+        return false;
     }
+    bool saved = true;
     for (auto entry = domains.find(0); entry != domains.end(); ++entry) {
         const class_domain_info domain = entry->second;
-        SaveHeader(session, folder, domain, texts);
+        if (!SaveHeader(session, folder, domain, texts)) saved = false;
     }
+    return saved;
 }
 
 bool Exists(const std::string& path) {
@@ -90,7 +98,8 @@ int MakeDirectory(const std::string& path) {
 }
 
 void SaveDomainHeadersBelow(CMysqlQuery& session, const std::string& folder) {
-    SaveHeadersOfKind(session, folder, kMethodTexts);
-    SaveHeadersOfKind(session, folder, kDataTexts);
-    ShowCodegenMessage("저장을 완료했습니다");
+    const bool methodsSaved = SaveHeadersOfKind(session, folder, kMethodTexts);
+    const bool dataSaved = SaveHeadersOfKind(session, folder, kDataTexts);
+    // Done is said only when it is true: after any failure the user has seen what is missing.
+    if (methodsSaved && dataSaved) ShowCodegenMessage("저장을 완료했습니다");
 }

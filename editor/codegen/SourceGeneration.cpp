@@ -22,8 +22,13 @@ void CollectDataDomains(const InterfaceInfoMap& memberMethods, DomainIdMap& data
     }
 }
 
-void WriteClassFile(class_sourceFile& file, const std::string& text, const std::string& path, const char* failure) {
-    if (!file.write_text_file(text, path)) ShowCodegenMessage(path + failure);
+// False, after the file's path, the failure text and the system's reason were shown, when the file was not
+// written.
+bool WriteClassFile(class_sourceFile& file, const std::string& text, const std::string& path, const char* failure) {
+    std::string reason;
+    if (file.write_text_file(text, path, &reason)) return true;
+    ShowCodegenMessage(path + failure + "\n" + reason);
+    return false;
 }
 
 // A domain's header below the component's folder, where the includes of the generated sources look for it
@@ -52,18 +57,19 @@ void GenerateInterfaceSources(CMysqlQuery& session, const SourceRequest& request
 
     const std::string base = file.output_folder + file.get_class_name();
     std::string text;
+    // Each side's closing message says that both of its files were written; a failure has said otherwise.
     if (file.side == "Proxy") {
         file.make_proxy_header(memberMethods, text);
-        WriteClassFile(file, text, base + ".h", " Proxy파일 생성에 실패했습니다!");
+        bool written = WriteClassFile(file, text, base + ".h", " Proxy파일 생성에 실패했습니다!");
         file.make_proxy_source(memberMethods, text);
-        WriteClassFile(file, text, base + ".cpp", " Proxy파일 생성에 실패했습니다!");
-        ShowCodegenMessage("Proxy 파일생성 완료되었습니다.");
+        written = WriteClassFile(file, text, base + ".cpp", " Proxy파일 생성에 실패했습니다!") && written;
+        if (written) ShowCodegenMessage("Proxy 파일생성 완료되었습니다.");
     } else {
         file.make_stub_header(memberMethods, text);
-        WriteClassFile(file, text, base + ".h", " Stub파일 생성에 실패했습니다!");
+        bool written = WriteClassFile(file, text, base + ".h", " Stub파일 생성에 실패했습니다!");
         file.make_stub_source(memberMethods, text);
-        WriteClassFile(file, text, base + ".cpp", " Stub파일 생성에 실패했습니다!");
-        ShowCodegenMessage("Stub 파일생성이 완료되었습니다.");
+        written = WriteClassFile(file, text, base + ".cpp", " Stub파일 생성에 실패했습니다!") && written;
+        if (written) ShowCodegenMessage("Stub 파일생성이 완료되었습니다.");
     }
     CollectDataDomains(memberMethods, dataDomains);
 }
@@ -101,10 +107,13 @@ void WriteComponentMethodHeaders(CMysqlQuery& session, const std::string& basePa
         if (LoadDomainRecord(session, domainId, "method", records) != 0 || records.empty()) continue;
         const class_domain_info& domain = records.front();
         const std::string path = ComponentHeaderPath(session, basePath, componentName, "method", domain);
-        if (MakeDirectory(path) != 1) continue;
+        // A folder that cannot be made fails the write below, which says so with the system's reason.
+        MakeDirectory(path);
         std::string header;
         MakeDomainHeader(header, "method", session, domain);
-        if (!writer.write_text_file(header, path)) ShowCodegenMessage("Method Header.h 생성 실패했습니다!");
+        std::string reason;
+        if (!writer.write_text_file(header, path, &reason))
+            ShowCodegenMessage("Method Header.h 생성 실패했습니다! : " + path + "\n" + reason);
     }
 }
 
@@ -123,6 +132,8 @@ void WriteComponentDataHeaders(CMysqlQuery& session, const std::string& basePath
         MakeDirectory(path);
         std::string header;
         MakeDomainHeader(header, "data", session, domain);
-        if (!writer.write_text_file(header, path)) ShowCodegenMessage(path + "\n Method Header생성 실패");
+        std::string reason;
+        if (!writer.write_text_file(header, path, &reason))
+            ShowCodegenMessage(path + "\n Method Header생성 실패\n" + reason);
     }
 }

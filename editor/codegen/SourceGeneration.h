@@ -25,7 +25,8 @@ using DomainIdMap = std::map<int, std::string>;
 
 // Collects the interface's member methods (its own and its ancestors'), writes the class header and source of
 // the side into the output folder and adds the method domains of the collected interfaces and the data domains
-// of the members' data to the maps. Every failure is shown; the closing message is shown in any case.
+// of the members' data to the maps. Each file is replaced whole; a failure is shown with the file's path and the
+// system's reason, and the side's closing message only when both of its files were written.
 void GenerateInterfaceSources(CMysqlQuery& session, const SourceRequest& request, InterfaceInfoMap& memberMethods,
                               DomainIdMap& methodDomains, DomainIdMap& dataDomains);
 

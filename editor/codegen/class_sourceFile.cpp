@@ -1,10 +1,9 @@
 #include "class_sourceFile.h"
 
-#include <cstdio>
-
 #include "CMysqlQuery.h"
 #include "CodeText.h"
 #include "DomainHeader.h"
+#include "ReplaceFileContents.h"
 #include "SessionRows.h"
 
 using namespace tamo::codegen;
@@ -241,10 +240,8 @@ void class_sourceFile::make_stub_source(const InterfaceInfoMap& map, std::string
     }
 }
 
-bool class_sourceFile::write_text_file(const std::string& text, const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (file == nullptr) return false;
-    if (std::fwrite(text.data(), 1, text.size(), file) < text.size()) ShowCodegenMessage("err(fwrite)");
-    if (std::fclose(file) != 0) ShowCodegenMessage("err(fclose");
-    return true;
+bool class_sourceFile::write_text_file(const std::string& text, const std::string& path, std::string* reason) {
+    const FileWriteError error = ReplaceFileContents(path, text);
+    if (error && reason) *reason = error.reason;
+    return !error;
 }

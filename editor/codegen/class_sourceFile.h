@@ -17,9 +17,10 @@ public:
     class_sourceFile();
     virtual ~class_sourceFile() = default;
 
-    // Writes the text to the path; false when the file cannot be opened (nothing shown). A short write shows
-    // "err(fwrite)", a failed close "err(fclose"; both still give true.
-    bool write_text_file(const std::string& text, const std::string& path);
+    // Replaces the file at the path whole with the text (ReplaceFileContents); false, with the system's reason
+    // in `reason` and the old file as it was, when any step fails. Nothing is shown: the caller says which file
+    // failed.
+    bool write_text_file(const std::string& text, const std::string& path, std::string* reason = nullptr);
 
     // Each replaces `out` with the whole text of one file. The two header texts rewrite the descriptions of the
     // map's records (every CR LF becomes a line feed and seven blanks) before writing them.

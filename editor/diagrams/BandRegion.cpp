@@ -1,6 +1,9 @@
 #include "BandRegion.h"
 
+#include <algorithm>
+
 #include "CDC.h"
+#include "CScrollView.h"
 #include "CWnd.h"
 
 namespace band_region {
@@ -21,9 +24,19 @@ void apply(CWnd& window, const std::vector<line_geometry::Band>& bands, const st
     window.SetWindowRgn(region, FALSE);
 }
 
-bool create_window(CWnd& window, CWnd* parent, int growth, const std::vector<line_geometry::Band>& bands) {
+CRect covered_area(CWnd* parent) {
     CRect area;
     parent->GetClientRect(&area);
+    if (const auto* view = dynamic_cast<const CScrollView*>(parent)) {
+        const CSize extent = view->GetTotalSize();
+        area.right = std::max<int>(area.right, extent.cx);
+        area.bottom = std::max<int>(area.bottom, extent.cy);
+    }
+    return area;
+}
+
+bool create_window(CWnd& window, CWnd* parent, int growth, const std::vector<line_geometry::Band>& bands) {
+    CRect area = covered_area(parent);
     area.right += growth;
     area.bottom += growth;
     if (!window.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, area, parent, 0)) return false;

@@ -12,7 +12,11 @@ class CWnd;
 
 namespace band_region {
 
-// Creates a line's window over the parent's client area grown by `growth` to the right and down, and cuts it
+// What a line's window covers of its parent: the client area, or the scroll extent where that is larger, so
+// that a line reaches every element of a diagram larger than its window.
+CRect covered_area(CWnd* parent);
+
+// Creates a line's window over the parent's covered area grown by `growth` to the right and down, and cuts it
 // down to the bands at once. False when the window cannot be created.
 bool create_window(CWnd& window, CWnd* parent, int growth, const std::vector<line_geometry::Band>& bands);
 

@@ -15,7 +15,6 @@ END_MESSAGE_MAP()
 namespace {
 
 constexpr int kMargin = 1024;
-constexpr int kPopupSquare = 300;
 
 }  // namespace
 
@@ -44,11 +43,9 @@ BOOL class_circle_stub_interface::CreateEntityWindow(CWnd* parent) {
 }
 
 void class_circle_stub_interface::cut_window() {
-    std::vector<CRect> boxes = {m_headBox};
-    if (m_bPopupShown)
-        boxes.emplace_back(m_headBox.right, m_headBox.bottom, m_headBox.right + kPopupSquare,
-                           m_headBox.bottom + kPopupSquare);
-    band_region::apply(*this, {line_geometry::stick_band(m_stickStart, m_stickEnd)}, boxes);
+    // The pop-up is a window of its own at the cursor: the circle's window keeps to the stick and the circle
+    // while it is open, so the lines under the pop-up's place stay drawn.
+    band_region::apply(*this, {line_geometry::stick_band(m_stickStart, m_stickEnd)}, {m_headBox});
 }
 
 void class_circle_stub_interface::OnPaint() {

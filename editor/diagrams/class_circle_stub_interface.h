@@ -10,8 +10,8 @@
 
 // A lollipop on a component of the deployment diagram: a short stick from the component's right edge and a
 // circle with the stub object id in it. A click opens the interface's member methods in a pop-up at the
-// cursor, the next click closes it. Its window covers the view and is cut to the stick and the circle (and,
-// while the pop-up is open, the square below and right of the circle).
+// cursor, the next click closes it. Its window covers the view and is cut to the stick and the circle, also
+// while the pop-up is open.
 class class_circle_stub_interface : public CUmlEntity {
 public:
     class_circle_stub_interface() = default;

@@ -223,6 +223,7 @@ void class_component_diagram_builder::draw_node_component_deploy(const TreeNodeD
     // The component is installed on the node of the parent item (its first number is the deployment).
     central->set_node_info(*nodeRecord);
     const CRect centralBox = central->GetRect();
+    grow_extent_below(centralBox);
 
     // The components it calls: a lollipop on each for every stub object it calls there.
     std::vector<class_custum_table> proxies;

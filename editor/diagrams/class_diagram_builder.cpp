@@ -3,6 +3,10 @@
 #include "Class_UmlControl.h"
 #include "class_diagramscrollview.h"
 
+class_diagram_builder::~class_diagram_builder() {
+    if (m_pView) m_pView->cover_elements();
+}
+
 bool class_diagram_builder::bind() {
     m_control.bind_active_frame();
     m_pView = m_control.get_active_view();

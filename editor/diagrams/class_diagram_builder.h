@@ -12,7 +12,10 @@ class class_diagramscrollview;
 class class_diagram_builder {
 public:
     explicit class_diagram_builder(Class_UmlControl& control) : m_control(control) {}
-    virtual ~class_diagram_builder() = default;
+    // The build is over: the view's extent covers every element it drew.
+    virtual ~class_diagram_builder();
+    class_diagram_builder(const class_diagram_builder&) = delete;
+    class_diagram_builder& operator=(const class_diagram_builder&) = delete;
 
 protected:
     // Binds the controller to the active window; false when it is no diagram window.

@@ -1,6 +1,7 @@
 #include "class_diagramscrollview.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "CDC.h"
 #include "CMenu.h"
@@ -8,6 +9,7 @@
 #include "DiagramDocument.h"
 #include "LineGeometry.h"
 #include "LineRouting.h"
+#include "class_circle_stub_interface.h"
 #include "class_component_info.h"
 #include "class_network_link_info.h"
 #include "class_node_info.h"
@@ -20,7 +22,11 @@
 namespace {
 
 constexpr UINT kChildViewMenu = 431;
+// The room left right of and below the elements the builders' own extents do not cover.
+constexpr int kCoverMargin = 20;
 const char* const kHelpWindowName = "도움말";
+// Where the help window writes its text; a larger text takes the room it needs below and right of it.
+const CRect kHelpArea(50, 50, 980, 680);
 
 bool has_window(const CWnd* window) { return window && window->GetSafeHwnd(); }
 
@@ -60,8 +66,20 @@ void class_diagramscrollview::OnPaint() {
     DiagramDocument* document = get_diagram_document();
     if (!document || document->GetDiagramName() != kHelpWindowName) return;
     m_strHelpText = document->GetExplanationText();
-    CRect area(50, 50, 980, 680);
-    dc.DrawText(m_strHelpText.c_str(), -1, &area, DT_END_ELLIPSIS);
+    // The text's own size where it needs more than the help rectangle, so that no line is cut; the scroll
+    // extent follows it, and the window scrolls where the text is larger than the window.
+    CRect needed(kHelpArea.left, kHelpArea.top, kHelpArea.left, kHelpArea.top);
+    dc.DrawText(m_strHelpText.c_str(), -1, &needed, DT_CALCRECT);
+    const CRect area(kHelpArea.left, kHelpArea.top, std::max<int>(kHelpArea.right, needed.right),
+                     std::max<int>(kHelpArea.bottom, needed.bottom));
+    CRect drawn = area;
+    dc.DrawText(m_strHelpText.c_str(), -1, &drawn, DT_END_ELLIPSIS);
+    const CSize extent(needed.right + kHelpArea.left, needed.bottom + kHelpArea.top);
+    if (extent != CSize(m_nExtentWidth, m_nExtentHeight)) {
+        m_nExtentWidth = extent.cx;
+        m_nExtentHeight = extent.cy;
+        apply_scroll_sizes();
+    }
 }
 
 void class_diagramscrollview::OnContextMenu(CWnd*, CPoint) {
@@ -97,6 +115,64 @@ void class_diagramscrollview::grow_extent(int width, int height) {
     apply_scroll_sizes();
 }
 
+namespace {
+
+// The smallest rectangle that holds the points.
+CRect bounds_of(std::initializer_list<CPoint> points) {
+    CRect bounds(*points.begin(), *points.begin());
+    for (const CPoint& point : points)
+        bounds.SetRect(std::min<int>(bounds.left, point.x), std::min<int>(bounds.top, point.y),
+                       std::max<int>(bounds.right, point.x), std::max<int>(bounds.bottom, point.y));
+    return bounds;
+}
+
+// A connector's arrow head reaches this far back from its end.
+constexpr int kArrowLength = 20;
+// A port box stands this far around its anchor.
+constexpr int kPortHalf = 6;
+
+}  // namespace
+
+CRect class_diagramscrollview::drawn_bounds(const CUmlEntity& element) {
+    if (const auto* line = dynamic_cast<const class_umlline*>(&element)) {
+        CRect bounds = bounds_of({line->get_start_anchor(), line->get_end_anchor()});
+        bounds.InflateRect(kArrowLength, kArrowLength);
+        return bounds;
+    }
+    if (const auto* line = dynamic_cast<const class_nodes_line*>(&element))
+        return bounds_of({line->get_start_anchor(), line->get_end_anchor()});
+    if (const auto* line = dynamic_cast<const class_sub_system_line*>(&element)) {
+        const line_geometry::SubSystemPoints& points = line->get_points();
+        return bounds_of({points.p1, points.p2, points.p3, points.p4});
+    }
+    if (const auto* frame = dynamic_cast<const class_uml_out_line*>(&element)) {
+        const auto& corners = frame->get_corners();
+        return bounds_of({corners[0], corners[1], corners[2], corners[3]});
+    }
+    if (const auto* circle = dynamic_cast<const class_circle_stub_interface*>(&element)) {
+        const CRect& head = circle->get_head_box();
+        return bounds_of({circle->get_stick_start(), circle->get_stick_end(), head.TopLeft(), head.BottomRight()});
+    }
+    if (dynamic_cast<const class_uml_port*>(&element)) {
+        const CPoint anchor = element.GetPosition();
+        return CRect(anchor.x - kPortHalf, anchor.y - kPortHalf, anchor.x + kPortHalf, anchor.y + kPortHalf);
+    }
+    return element.GetRect();
+}
+
+void class_diagramscrollview::cover_elements() {
+    DiagramDocument* document = get_diagram_document();
+    if (!document) return;
+    int width = m_nExtentWidth, height = m_nExtentHeight;
+    for (const CUmlEntity* element : document->GetElements()) {
+        if (!element) continue;
+        const CRect bounds = drawn_bounds(*element);
+        width = std::max<int>(width, bounds.right + kCoverMargin);
+        height = std::max<int>(height, bounds.bottom + kCoverMargin);
+    }
+    grow_extent(width, height);
+}
+
 template <class Line>
 std::vector<Line*> class_diagramscrollview::lines_of_kind(int kind) const {
     std::vector<Line*> lines;
@@ -122,7 +198,11 @@ void class_diagramscrollview::resize_bars(int kind, int width) {
     for (CUmlEntity* element : document->GetElements()) {
         if (!element || element->GetEntityKind() != kind) continue;
         element->SetSize(width, 60);
-        if (has_window(element)) element->Invalidate(TRUE);
+        // The window takes the size at once, not only at its next paint: a bar out of sight paints late.
+        if (has_window(element)) {
+            element->SetWindowPos(nullptr, 0, 0, width, 60, SWP_NOMOVE | SWP_NOZORDER);
+            element->Invalidate(TRUE);
+        }
     }
     if (!document->GetElements().empty()) m_nExtentWidth = width + 250;
 }

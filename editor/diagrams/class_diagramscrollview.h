@@ -36,6 +36,11 @@ public:
     // The scroll extent grows to at least (width, height); the scroll sizes follow.
     void grow_extent(int width, int height);
     CSize get_extent() const { return CSize(m_nExtentWidth, m_nExtentHeight); }
+    // The extent grows to cover what every element of the diagram draws, with a little room right of and below
+    // it, so that each can be scrolled into view whatever the window's size. Every build ends with it.
+    void cover_elements();
+    // What an element draws, in the view's coordinates: a box's rectangle, the bounds of a line's points.
+    static CRect drawn_bounds(const CUmlEntity& element);
 
     // Network bars: every switch (router) gets width x 60; a diagram with elements becomes width + 250 wide.
     void resize_switches(int width);

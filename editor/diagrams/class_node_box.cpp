@@ -29,6 +29,9 @@ BOOL class_node_box::CreateEntityWindow(CWnd* parent) {
         if (const auto* item = static_cast<const TreeNodeData*>(GetItemInfo()); item && item->record)
             m_node = *static_cast<const class_node_info*>(item->record);
         load_installed_components();
+        // The height its paints give it, known from now on, so that the view can make room for it.
+        m_height = detailed_height();
+        SetWindowPos(nullptr, 0, 0, m_width, m_height, SWP_NOMOVE | SWP_NOZORDER);
     }
     return TRUE;
 }

@@ -1,5 +1,6 @@
 #include "class_umlline.h"
 
+#include <algorithm>
 #include <tuple>
 
 #include "BandRegion.h"
@@ -40,10 +41,11 @@ BOOL class_umlline::CreateEntityWindow(CWnd* parent) {
         AfxMessageBox("End 접점을 찾지 못했습니다");
         m_end = m_ends.secondCentre;
     }
+    // Right and below of the start; as far again past the end where the line runs further than that.
     CRect area;
     parent->GetClientRect(&area);
-    area.right = m_start.x + 2560;
-    area.bottom = m_start.y + 2560;
+    area.right = std::max(m_start.x, m_end.x) + 2560;
+    area.bottom = std::max(m_start.y, m_end.y) + 2560;
     if (!Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, area, parent, 0)) return FALSE;
     // Cut down at once, so that the view stays clickable before the first paint. The line comes to the top
     // here and not in its paint: lines that each raised themselves in every paint would make one another paint

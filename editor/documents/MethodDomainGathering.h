@@ -22,21 +22,23 @@ public:
 
     // Lookups of the domain, methods, interfaces, member methods and data domains that fail show the server's
     // text and the gathering goes on. A failed data-item or field lookup gives no rows; the printed extent shows
-    // it as well.
+    // it as well. A failed lookup of a data domain that a row refers to (a colleague may have made it private
+    // after the reference was made) names that domain, as the referring row names it, before the server's text.
     void MethodDomain(int id);
-    // The record of one data domain, unless the map holds it already or the id is 0.
-    void DataDomain(int id, bool showFailure = true);
+    // The record of one data domain, unless the map holds it already or the id is 0. `referredName`: the
+    // domain's name as the referring row gives it (empty: no row refers to it).
+    void DataDomain(int id, const std::string& referredName = "", bool showFailure = true);
     // One data item with its fields, then along its alias chain until an item that is gathered already.
-    void Data(int id, const std::string& name);
+    void Data(int id, const std::string& name, const std::string& referredDomainName = "");
     // The item's fields; for the domain list first the data items that its alias-typed fields refer to.
     void DataFields(int id, const std::string& name);
 
 private:
     bool WholeDomainList() const { return m_extent == Extent::domain_list; }
     // The input or output data of a method.
-    void MethodData(int domainId, const std::string& name);
+    void MethodData(int domainId, const std::string& domainName, const std::string& name);
     // Shows the session's last error for a failed data-item or field lookup in the printed extent.
-    void ShowDataFailure(int result) const;
+    void ShowDataFailure(int result, int domainId, const std::string& domainName) const;
 
     class_xmlexport_lists& m_lists;
     Extent m_extent;

@@ -1,9 +1,5 @@
 #include "XmlDocument.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <xercesc/dom/DOM.hpp>
 #include <xercesc/framework/MemBufFormatTarget.hpp>
 #include <xercesc/framework/MemBufInputSource.hpp>
@@ -20,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ReplaceFileContents.h"
 #include "Utf8Transcoder.h"
 
 namespace tamo::documents {
@@ -90,38 +87,6 @@ XmlDocument::LoadResult Failure(XmlDocument::LoadStatus status, std::string mess
     result.status = status;
     result.message = std::move(message);
     return result;
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// Writes `text` to a new temporary file beside `path` with the permissions a new file gets, then renames it
-// onto `path`. On failure the temporary file is removed and `error` says why.
-bool ReplaceFile(const std::string& path, const std::string& text, std::string& error) {
-    if (path.empty() || path.back() == '/') {
-        error = "파일 이름이 없습니다: " + path;
-        return false;
-    }
-    std::string temporary = FolderOf(path) + "/.tamo-document-XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) {
-        error = path + ": " + std::strerror(errno);
-        return false;
-    }
-    const mode_t mask = umask(0);
-    umask(mask);
-    FILE* file = fdopen(fd, "wb");
-    bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
-                   fchmod(fd, 0666 & ~mask) == 0;
-    const int reason = errno;
-    if (file ? std::fclose(file) != 0 : close(fd) != 0) written = false;
-    if (written && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
-    error = path + ": " + std::strerror(written ? errno : reason);
-    unlink(temporary.c_str());
-    return false;
 }
 
 }  // namespace
@@ -244,7 +209,10 @@ bool XmlDocument::Serialize(std::string& text, std::string& error) const {
 
 bool XmlDocument::Save(const std::string& path, std::string& error) const {
     std::string text;
-    return Serialize(text, error) && ReplaceFile(path, text, error);
+    if (!Serialize(text, error)) return false;
+    const FileWriteError failure = ReplaceFileContents(path, text);
+    if (failure) error = path + ": " + failure.reason;
+    return !failure;
 }
 
 }  // namespace tamo::documents

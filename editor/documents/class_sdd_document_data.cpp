@@ -3,6 +3,7 @@
 #include <span>
 
 #include "CMysqlQuery.h"
+#include "ReferencedDomainFailure.h"
 #include "SessionMessageBox.h"
 
 namespace {
@@ -85,18 +86,23 @@ void class_sdd_document_data::gather_interfaces(int componentId) {
     ShowFailure(db->SelectProxyInterfaceList(db->FormatCall("call proxyInterfaceViewList(%d)", componentId), proxies));
     std::vector<class_stub_interface_relation_info> stubs;
     ShowFailure(db->SelectStubInterfaceList(db->FormatCall("call stubInterfaceViewList(%d)", componentId), stubs));
-    for (const auto& proxy : proxies) gather_members(proxy.method_domain_id, proxy.interface_name);
-    for (const auto& stub : stubs) gather_members(stub.method_domain_id, stub.interface_name);
+    for (const auto& proxy : proxies)
+        gather_members(proxy.method_domain_id, proxy.method_domain_name, proxy.interface_name);
+    for (const auto& stub : stubs) gather_members(stub.method_domain_id, stub.method_domain_name, stub.interface_name);
 }
 
-void class_sdd_document_data::gather_members(int methodDomainId, const std::string& interfaceName) {
+void class_sdd_document_data::gather_members(int methodDomainId, const std::string& methodDomainName,
+                                             const std::string& interfaceName) {
     InterfaceKey key(interfaceName, methodDomainId);
     if (m_memberMethods.count(key) != 0) return;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<class_method_info> members;
-    ShowFailure(db->SelectMemberMethodList(
-        db->FormatCall("call interfaceViewMemberMethodList(%d,'method','%s')", methodDomainId, interfaceName),
-        members));
+    // The interface's method domain may be one that the account may not read.
+    ShowReferencedDomainFailure(
+        db->SelectMemberMethodList(
+            db->FormatCall("call interfaceViewMemberMethodList(%d,'method','%s')", methodDomainId, interfaceName),
+            members),
+        "메서드", methodDomainId, methodDomainName);
     m_memberMethods.emplace(std::move(key), std::move(members));
 }
 

@@ -45,5 +45,5 @@ private:
     // generated handlers is told with a message.
     void write_member_function_rows(const class_method_info& method, int& row);
     // Reads the member methods of the interface unless it is listed already.
-    void gather_members(int methodDomainId, const std::string& interfaceName);
+    void gather_members(int methodDomainId, const std::string& methodDomainName, const std::string& interfaceName);
 };

@@ -12,6 +12,7 @@ using tamo::documents::XmlDocument;
 namespace {
 
 const char* const kNoDocument = "xmlDocument가 생성되지 않았습니다";
+const char* const kNotSaved = "XML 문서를 저장하지 못했습니다.";
 const char* const kCannotRead = "파일을 읽어 오는데 실패했습니다";
 const char* const kDoesNotParse = "XML 문서의 형식이 올바르지 않습니다";
 
@@ -30,8 +31,12 @@ int class_xmldocumentdata::export_xmldocument() {
 }
 
 int class_xmldocumentdata::save_xmldocument() {
+    if (!m_pDocument) return -1;
     std::string error;
-    return m_pDocument && m_pDocument->Save(m_strExportPath, error) ? 0 : -1;
+    if (m_pDocument->Save(m_strExportPath, error)) return 0;
+    // The caller only says that no document came out; why, and where, is told here.
+    SessionMessageBox((std::string(kNotSaved) + "\n" + error).c_str());
+    return -1;
 }
 
 // ---- Gathering -------------------------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "CDataExchange.h"
 #include "CMysqlQuery.h"
+#include "EnumConstantRules.h"
 
 namespace {
 
@@ -45,8 +46,23 @@ BOOL CConstViewDlg::OnInitDialog() {
     m_listConstants.InsertColumn(COLUMN_NAME, "상수명", LVCFMT_LEFT, 150);
     m_listConstants.InsertColumn(COLUMN_VALUE, "상수값", LVCFMT_LEFT, 0);
     m_listConstants.InsertColumn(COLUMN_DESCRIPTION, "설명", LVCFMT_LEFT, 0);
+    LoadEnumerationType();
     LoadConstantList();
     return TRUE;
+}
+
+void CConstViewDlg::LoadEnumerationType() {
+    std::vector<class_metadata_info> items;
+    // Without it the values go unchecked to the server, which refuses what the type cannot hold.
+    if (CMysqlQuery::GetInstance()->SelectMetadataList(m_nDomainId, m_strEnumName, items) == 0 && !items.empty())
+        m_strEnumType = items.front().type.c_str();
+}
+
+bool CConstViewDlg::ValueFits() {
+    const std::string refusal = EnumConstantRefusal(m_strEnumType.str(), m_strName.str(), m_strValue.str());
+    if (refusal.empty()) return true;
+    MessageBox(refusal.c_str());
+    return false;
 }
 
 void CConstViewDlg::LoadConstantList() {
@@ -95,6 +111,7 @@ void CConstViewDlg::OnAddConstant() {
         MessageBox(kNameMissing);
         return;
     }
+    if (!ValueFits()) return;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     if (db->ExecuteProc(db->FormatCall("call metadataViewNewMetafield(%d,'%s','%s',%d,'%s',%d,'%s','%s','%s','%s',%d,'%s')",
                                        m_nDomainId, m_strEnumName, m_strName, 0, "const", 0, "", m_strValue, "", "NO",
@@ -112,6 +129,7 @@ void CConstViewDlg::OnEditConstant() {
         SetDlgItemText(IDC_CONSTANT_NAME, m_strSelectedConstant);
         return;
     }
+    if (!ValueFits()) return;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     if (db->ExecuteProc(db->FormatCall(
             "call metadataViewEditMetafield(%d,'%s','%s','%s', %d,'%s',%d,'%s','%s','%s','%s',%d,'%s')", m_nDomainId,

@@ -2,7 +2,8 @@
 
 // The constant dialog 337 "상수 VIEW": the named constants of one enumeration, stored as its fields of type
 // "const" with the value in the minimum. Adds, changes, deletes and reorders them; every change goes to the
-// server at once and the list is reloaded.
+// server at once and the list is reloaded. A value that the enumeration's type cannot hold (EnumConstantRules)
+// is refused before anything is sent.
 
 #include <vector>
 
@@ -25,6 +26,7 @@ public:
     CString m_strValue;
     CString m_strDescription;
     CString m_strSelectedConstant;
+    CString m_strEnumType;  // the enumeration's type keyword, read when the dialog opens
     std::vector<class_datafield_info> m_vecConstants;
 
     void LoadConstantList();
@@ -44,6 +46,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void LoadEnumerationType();
+    // Shows the refusal and answers false when the typed value does not fit the enumeration's type.
+    bool ValueFits();
     void ReadInputs();
     int GetSelectedRow() const;
     void SelectRow(int row);

@@ -494,7 +494,7 @@ void CDataDomainTreeView::OnOpenTreeItem() {
     OnSelectTreeItem(&hItem);
 }
 
-void CDataDomainTreeView::SelectItemByPath(const std::string& line) { m_wndTree.SelectByReferenceLine(line, false); }
+void CDataDomainTreeView::SelectItemByPath(const std::string& line) { m_wndTree.SelectByReferenceLine(line); }
 
 // ---- Commands ----------------------------------------------------------------------------------------------
 

@@ -101,8 +101,10 @@ void CDataFieldViewDlg::LoadFieldList() {
         db->ShowLastError();
         return;
     }
-    for (const class_datafield_info& field : m_vecFields) {
+    for (size_t index = 0; index < m_vecFields.size(); ++index) {
+        const class_datafield_info& field = m_vecFields[index];
         const int row = m_listFields.InsertItem(m_listFields.GetItemCount(), field.member_name.c_str());
+        m_listFields.SetItemData(row, static_cast<DWORD_PTR>(index));
         m_listFields.SetItemText(row, COLUMN_BITSIZE, Decimal(field.bitsize));
         m_listFields.SetItemText(row, COLUMN_TYPE, field.type.c_str());
         m_listFields.SetItemText(row, COLUMN_PHYSICAL, field.physical.c_str());
@@ -133,7 +135,11 @@ void CDataFieldViewDlg::OnFieldSelected(NMHDR*, LRESULT* pResult) {
     OnTypeChanged();
     if (m_listFields.GetItemText(row, COLUMN_TYPE) == "alias") {
         LoadRealDomainList();
-        SelectExactComboEntry(m_comboRealDomain, m_listFields.GetItemText(row, COLUMN_REAL_DOMAIN));
+        // The real domain by the field's id: two domains of the list may share a name.
+        const size_t index = m_listFields.GetItemData(row);
+        const int realDomainId = index < m_vecFields.size() ? m_vecFields[index].real_domain_id : 0;
+        if (realDomainId == 0 || !SelectComboEntryByData(m_comboRealDomain, static_cast<DWORD_PTR>(realDomainId)))
+            SelectExactComboEntry(m_comboRealDomain, m_listFields.GetItemText(row, COLUMN_REAL_DOMAIN));
         LoadRealDataList();
         SelectExactComboEntry(m_comboRealData, m_listFields.GetItemText(row, COLUMN_REAL_DATA));
         m_buttonSearchDomain.EnableWindow(TRUE);

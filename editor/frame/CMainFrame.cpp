@@ -80,6 +80,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWndEx)
     ON_MESSAGE(WM_CREATE_DIAGRAM_FRAME, &CMainFrame::OpenChildFrame)
     ON_MESSAGE(WM_USER + 126, &CMainFrame::OnUnusedMessage)
     ON_MESSAGE(WM_INTERFACE_CHANGED, &CMainFrame::OnInterfaceChanged)
+    ON_REGISTERED_MESSAGE(AFX_WM_CHANGE_ACTIVE_TAB, &CMainFrame::OnChangeActiveTab)
     ON_COMMAND(ID_HELP_TAB, &CMainFrame::OnHelpTab)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
@@ -278,6 +279,23 @@ LRESULT CMainFrame::OnInterfaceChanged(WPARAM, LPARAM lParam) {
     return 0;
 }
 
+CViewTree* CMainFrame::TreeOfPane(const CWnd* pane) {
+    if (pane == &m_wndDataDomainView) return &m_wndDataDomainView.GetTreeCtrl();
+    if (pane == &m_wndMethodDomainView) return &m_wndMethodDomainView.GetTreeCtrl();
+    if (pane == &m_wndSystemDomainView) return &m_wndSystemDomainView.GetTreeCtrl();
+    return nullptr;
+}
+
+LRESULT CMainFrame::OnChangeActiveTab(WPARAM, LPARAM lParam) {
+    CViewTree* tree = TreeOfPane(reinterpret_cast<const CWnd*>(lParam));
+    if (!tree || !tree->GetSafeHwnd() || !m_wndProperties.GetSafeHwnd()) return 0;
+    const HTREEITEM selected = tree->GetSelectedItem();
+    auto* item = selected ? reinterpret_cast<TreeNodeData*>(tree->GetItemData(selected)) : nullptr;
+    // A tree without a selected item has nothing to show; the item of the tree left behind goes.
+    if (!item || OnPropertyUpdate(1, reinterpret_cast<LPARAM>(item)) != 0) m_wndProperties.ShowNothing();
+    return 0;
+}
+
 // ---- Diagram windows -----------------------------------------------------------------------------------------
 
 CMDIChildWnd* CMainFrame::FindDiagramFrame(const std::function<bool(CTamoZELK_MDIDoc&)>& visit) {
@@ -363,8 +381,10 @@ void CMainFrame::OnChangePassword() {
         db->ShowLastError();
         return;
     }
-    // The exporters log in with the login values: they must get the new password from now on.
+    // The exporters log in with the login values, and the session when it opens a lost connection again: both
+    // must get the new password from now on.
     if (CTamoZELK_MDIApp* app = EditorApp()) app->m_LoginDlg.SetField(LOGIN_USER_PASSWORD, dialog.m_strNewPassword.str());
+    db->SetLoginPassword(dialog.m_strNewPassword.str());
 }
 
 void CMainFrame::OnJoinPrivateDomain() {

@@ -63,10 +63,14 @@ protected:
     afx_msg LRESULT OpenChildFrame(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUnusedMessage(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnInterfaceChanged(WPARAM wParam, LPARAM lParam);
+    // Another tree pane became the active tab: the properties pane shows the item selected in it.
+    afx_msg LRESULT OnChangeActiveTab(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
     BOOL CreateDockingWindows();
+    // The tree of a tree pane (null for any other window).
+    CViewTree* TreeOfPane(const CWnd* pane);
     // Calls `visit` for each diagram window by ascending MDI child id (0xFF00 to 0xFFFE), skipping windows that
     // are no MDI child or show no diagram document, until it answers true; answers that window.
     CMDIChildWnd* FindDiagramFrame(const std::function<bool(CTamoZELK_MDIDoc&)>& visit);

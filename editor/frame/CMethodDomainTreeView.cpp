@@ -474,7 +474,7 @@ void CMethodDomainTreeView::OnSelectTreeItem(HTREEITEM* item) {
 
 void CMethodDomainTreeView::OnOpenTreeItem() { AfxMessageBox("method_view_open"); }
 
-void CMethodDomainTreeView::SelectItemByPath(const std::string& line) { m_wndTree.SelectByReferenceLine(line, false); }
+void CMethodDomainTreeView::SelectItemByPath(const std::string& line) { m_wndTree.SelectByReferenceLine(line); }
 
 // ---- Domain commands ---------------------------------------------------------------------------------------
 

@@ -59,7 +59,9 @@ BOOL CNewMetadataDlg::OnInitDialog() {
     SelectExactComboEntry(m_comboType, m_strType);
     OnTypeChanged();
     LoadRealDomainList();
-    SelectExactComboEntry(m_comboRealDomain, m_strRealDomain);
+    // The real domain by its id where the caller knows it: two domains of the list may share a name.
+    if (m_nRealDomainId == 0 || !SelectComboEntryByData(m_comboRealDomain, static_cast<DWORD_PTR>(m_nRealDomainId)))
+        SelectExactComboEntry(m_comboRealDomain, m_strRealDomain);
     LoadRealDataList();
     SelectExactComboEntry(m_comboRealData, m_strRealData);
     // The stored values replace the presets of the type.

@@ -24,7 +24,7 @@ public:
     int m_nEditMode = 0;       // 0 new, else edit
     int m_nDomainId = 0;       // the domain the item belongs to
     int m_nRealDataId = 0;     // after OK: the chosen real data's id, 0 for none
-    int m_nRealDomainId = 0;   // after OK: the chosen real domain's id, 0 for none
+    int m_nRealDomainId = 0;   // edit: the real domain shown first; after OK: the chosen one's id, 0 for none
     CString m_strName;
     CString m_strType;
     CString m_strRealDomain;

@@ -95,11 +95,15 @@ CMFCPropertyGridProperty* CPropertiesWnd::AddGroup(const PropertyGroup& group) {
 }
 
 void CPropertiesWnd::ShowOnly(const PropertyGroup& group) {
+    ShowNothing();
+    AddGroup(group);
+}
+
+void CPropertiesWnd::ShowNothing() {
     m_wndPropList.RemoveAll();
     m_pIpDetailGroup = nullptr;
     m_pMethodDomainGroup = nullptr;
     m_pMemberMethodGroup = nullptr;
-    AddGroup(group);
 }
 
 void CPropertiesWnd::RemoveGroup(CMFCPropertyGridProperty*& group) {

@@ -29,6 +29,8 @@ public:
     // The logged-in account ("call acountViewUserinfo()"): four rows per account row in the group "사용자 정보".
     // A failed call shows the server's text and leaves the grid as it was.
     void ShowUserProperties();
+    // Empties the grid: no item is selected in the tree whose tab is active.
+    void ShowNothing();
 
     // The fillers of the data and method trees. They read the record and keep no pointer to it; the data
     // filler writes "NULL" over a real domain named "root()" in the record itself.

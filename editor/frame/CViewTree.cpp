@@ -40,28 +40,46 @@ void CViewTree::OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult) {
     *pResult = 0;
 }
 
-HTREEITEM CViewTree::FindSiblingByText(HTREEITEM first, const std::string& text, bool beforeColon) const {
-    for (HTREEITEM item = first; item; item = GetNextSiblingItem(item)) {
-        std::string itemText = GetItemText(item).str();
-        if (beforeColon) itemText = itemText.substr(0, itemText.find(':'));
-        if (itemText == text) return item;
-    }
-    return nullptr;
-}
-
-HTREEITEM CViewTree::SelectByReferenceLine(const std::string& line, bool beforeColon) {
-    std::string name, path, type;
-    SplitReferenceLine(name, path, line, type);
+HTREEITEM CViewTree::SelectReference(const ReferenceLine& hit, const ReferenceMatch& matches, bool& complete) {
+    std::vector<std::string> levels = SplitTreePath(hit.path);
+    const size_t pathLevels = levels.size();
+    if (hit.type != "domain") levels.push_back(hit.name);
 
     HTREEITEM reached = GetRootItem();
     HTREEITEM selected = nullptr;
-    std::vector<std::string> levels = SplitTreePath(path);
-    if (type != "domain") levels.push_back(name);
-    for (const std::string& level : levels) {
-        HTREEITEM item = reached ? FindSiblingByText(GetChildItem(reached), level, beforeColon) : nullptr;
-        if (!item) break;
+    complete = false;
+    for (size_t index = 0; index < levels.size(); ++index) {
+        const ReferenceLevel level{hit, levels[index], index == pathLevels, index + 1 == pathLevels};
+        HTREEITEM item = reached ? GetChildItem(reached) : nullptr;
+        while (item && !matches(item, level)) item = GetNextSiblingItem(item);
+        if (!item) return selected;
         SelectItem(item);
         selected = reached = item;
     }
+    complete = true;
     return selected;
+}
+
+HTREEITEM CViewTree::SelectByReferenceLine(const std::string& line, const ReferenceMatch& matches) {
+    const std::vector<ReferenceLine> readings = ReadReferenceLine(line);
+    bool complete = false;
+    for (const ReferenceLine& reading : readings) {
+        HTREEITEM selected = SelectReference(reading, matches, complete);
+        if (complete || readings.size() == 1) return selected;
+    }
+    return SelectReference(readings.front(), matches, complete);
+}
+
+bool CViewTree::IsDomainOrItemNamed(HTREEITEM item, const ReferenceLevel& level) const {
+    const auto* data = reinterpret_cast<const TreeNodeData*>(GetItemData(item));
+    if (data == nullptr || GetItemText(item).str() != level.text) return false;
+    const bool domain =
+        data->kind == TREE_DATA_DOMAIN || data->kind == TREE_METHOD_DOMAIN || data->kind == TREE_SYSTEM_DOMAIN;
+    if (!level.isName) return domain;
+    return !domain && (level.hit.type == "interface") == (data->kind == TREE_INTERFACE);
+}
+
+HTREEITEM CViewTree::SelectByReferenceLine(const std::string& line) {
+    return SelectByReferenceLine(
+        line, [this](HTREEITEM item, const ReferenceLevel& level) { return IsDomainOrItemNamed(item, level); });
 }

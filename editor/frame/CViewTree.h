@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "CTreeCtrl.h"
+#include "SplitReferenceLine.h"
 
 class CTreeView;
 
@@ -17,13 +19,21 @@ public:
     void SetOwnerView(CTreeView* owner) { m_pOwnerView = owner; }
     CTreeView* GetOwnerView() const { return m_pOwnerView; }
 
+    // True when the item is what the level of a search result names.
+    using ReferenceMatch = std::function<bool(HTREEITEM item, const ReferenceLevel& level)>;
+
     // Selects, level by level from the tree's first root item, the items that a search result line names: one
     // level per component of its path, then, unless the type is "domain", the item of its name below the last
-    // level. An item matches by its whole text, or with `beforeColon` by its text cut before its first ":".
-    // Each selection goes through the pane, so every level is loaded before the walk goes down into it. The
-    // walk stops at the first level that has no such item and keeps the selection it reached; answers the
-    // last item selected (null for none).
-    HTREEITEM SelectByReferenceLine(const std::string& line, bool beforeColon);
+    // level. At each level the first child that `matches` takes is selected; each selection goes through the
+    // pane, so every level is loaded before the walk goes down into it. The walk stops at the first level that
+    // has no such item and keeps the selection it reached; answers the last item selected (null for none).
+    // A line that can be read more than one way (a name holding a marker) takes the first reading that
+    // reaches its last level, else the first reading's walk.
+    HTREEITEM SelectByReferenceLine(const std::string& line, const ReferenceMatch& matches);
+    // The same as the data and method trees name their items: a level of the path is a domain item of that
+    // text, the hit an item of that text that is no domain, an interface for the type "interface" and no
+    // interface for any other type.
+    HTREEITEM SelectByReferenceLine(const std::string& line);
 
 protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
@@ -32,8 +42,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The first of the item and its following siblings whose text matches; null for none.
-    HTREEITEM FindSiblingByText(HTREEITEM first, const std::string& text, bool beforeColon) const;
+    // Walks one reading of a search result; `complete` tells whether it reached the last level.
+    HTREEITEM SelectReference(const ReferenceLine& hit, const ReferenceMatch& matches, bool& complete);
+    bool IsDomainOrItemNamed(HTREEITEM item, const ReferenceLevel& level) const;
 
     CTreeView* m_pOwnerView = nullptr;  // the pane; not owned
 };

@@ -13,6 +13,15 @@ int SelectExactComboEntry(CComboBox& combo, const CString& text) {
     return CB_ERR;
 }
 
+bool SelectComboEntryByData(CComboBox& combo, DWORD_PTR data) {
+    for (int index = 0; index < combo.GetCount(); ++index) {
+        if (combo.GetItemData(index) != data) continue;
+        combo.SetCurSel(index);
+        return true;
+    }
+    return false;
+}
+
 CString GetComboSelectionText(const CComboBox& combo) {
     CString text;
     const int selection = combo.GetCurSel();

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the data dialogs share: exact (case-sensitive) choice of combo box entries and the presets of the
-// scaled data types.
+// What the data dialogs share: exact choice of combo box entries, by their (case-sensitive) text or by their
+// item data, and the presets of the scaled data types.
 
 #include <vector>
 
@@ -11,6 +11,8 @@
 // Selects the first entry whose text equals `text` exactly; without one, no entry is selected. Answers the
 // index, or CB_ERR.
 int SelectExactComboEntry(CComboBox& combo, const CString& text);
+// Selects the entry that carries the item data; false (nothing changed) when none does.
+bool SelectComboEntryByData(CComboBox& combo, DWORD_PTR data);
 // The text of the selected entry, empty without a selection.
 CString GetComboSelectionText(const CComboBox& combo);
 // The item data of the selected entry, 0 without a selection.

@@ -178,7 +178,12 @@ void RunXmlExporter(const CLoginValues& login, const std::string& name, const ch
         AfxMessageBox(message);
         return;
     }
-    ShellExecute(nullptr, "open", outputPath, nullptr, nullptr, SW_SHOW);
+    const HINSTANCE opened = ShellExecute(nullptr, "open", outputPath, nullptr, nullptr, SW_SHOW);
+    if (reinterpret_cast<INT_PTR>(opened) <= 32) {
+        // Where no program takes XML files the user still learns that the file was written, and where.
+        AfxMessageBox(CString("XML 파일을 만들었습니다 : ") + outputPath +
+                      "\n이 파일을 열 프로그램을 찾지 못했습니다.");
+    }
 }
 
 void RunXmlExporter(const std::string& name, const char* toolPath, int id) {

@@ -1,5 +1,7 @@
 #include "SplitReferenceLine.h"
 
+#include <utility>
+
 namespace {
 
 const std::string kTypeMarker = "[타입]";
@@ -20,15 +22,28 @@ std::string::size_type ValueStart(const std::string& line, const std::string& ma
 }  // namespace
 
 void SplitReferenceLine(std::string& name, std::string& path, const std::string& line, std::string& type) {
+    ReferenceLine first = ReadReferenceLine(line).front();
+    type = std::move(first.type);
+    name = std::move(first.name);
+    path = std::move(first.path);
+}
+
+std::vector<ReferenceLine> ReadReferenceLine(const std::string& line) {
     const std::string::size_type typeStart = ValueStart(line, kTypeMarker);
     const std::string::size_type nameMarker = line.find(kNameMarker, typeStart == std::string::npos ? 0 : typeStart);
     const std::string::size_type nameStart =
         nameMarker == std::string::npos ? nameMarker : nameMarker + kNameMarker.size();
-    const std::string::size_type pathMarker = line.find(kPathMarker, nameStart == std::string::npos ? 0 : nameStart);
+    const std::string type = ValueBetween(line, typeStart, nameMarker);
 
-    type = ValueBetween(line, typeStart, nameMarker);
-    name = ValueBetween(line, nameStart, pathMarker);
-    path = pathMarker == std::string::npos ? "" : line.substr(pathMarker + kPathMarker.size());
+    std::vector<ReferenceLine> readings;
+    std::string::size_type pathMarker = line.find(kPathMarker, nameStart == std::string::npos ? 0 : nameStart);
+    while (pathMarker != std::string::npos) {
+        readings.push_back(
+            {type, ValueBetween(line, nameStart, pathMarker), line.substr(pathMarker + kPathMarker.size())});
+        pathMarker = line.find(kPathMarker, pathMarker + kPathMarker.size());
+    }
+    if (readings.empty()) readings.push_back({type, ValueBetween(line, nameStart, pathMarker), ""});
+    return readings;
 }
 
 std::vector<std::string> SplitTreePath(const std::string& path) {

@@ -9,5 +9,27 @@
 // and the value before it empty.
 void SplitReferenceLine(std::string& name, std::string& path, const std::string& line, std::string& type);
 
+// One way to read a search result line.
+struct ReferenceLine {
+    std::string type;
+    std::string name;
+    std::string path;
+};
+
+// Every way to read a search result line. A name or a domain name in the path may hold the markers themselves,
+// so every "[경로]" after the name's marker gives one reading, the first one first: that is SplitReferenceLine's.
+// The type is a keyword and never holds a marker. There is always at least one reading.
+std::vector<ReferenceLine> ReadReferenceLine(const std::string& line);
+
+// One level of a search result as a tree walks it from its root: a level of the hit's path (the names of the
+// domains from the top down, and in the system tree the folder that holds the hit), or, below the last one, the
+// hit itself by its name (for every hit that is not a domain).
+struct ReferenceLevel {
+    const ReferenceLine& hit;
+    const std::string& text;
+    bool isName;      // the hit itself
+    bool isLastPath;  // the last level of the path
+};
+
 // The components of a tree path, cut at each backslash ("A\B\" and "A\B" both give A, B).
 std::vector<std::string> SplitTreePath(const std::string& path);

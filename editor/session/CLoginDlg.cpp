@@ -42,11 +42,17 @@ BOOL CLoginDlg::OnInitDialog() {
     }
     for (int field = 0; field < LOGIN_FIELD_COUNT; ++field)
         SetDlgItemText(FIELD_EDITS[field], GetField(static_cast<LoginField>(field)));
-    CString text;
-    GetDlgItemText(IDC_DB_ID_EDIT, text);
-    m_bRememberDbAccount = text.IsEmpty() ? 0 : 1;
-    GetDlgItemText(IDC_USER_ID_EDIT, text);
-    m_bRememberUserAccount = text.IsEmpty() ? 0 : 1;
+    // The first showing ticks what the settings file remembered; every later one (a retry of the login loop,
+    // whose edits hold the values just typed) shows the user's own last choice, so that a password is written
+    // only where the user wanted it remembered.
+    if (!m_bChoiceKnown) {
+        CString text;
+        GetDlgItemText(IDC_DB_ID_EDIT, text);
+        m_bRememberDbAccount = text.IsEmpty() ? 0 : 1;
+        GetDlgItemText(IDC_USER_ID_EDIT, text);
+        m_bRememberUserAccount = text.IsEmpty() ? 0 : 1;
+        m_bChoiceKnown = true;
+    }
     UpdateData(FALSE);
     return TRUE;
 }

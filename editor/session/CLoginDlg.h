@@ -28,4 +28,8 @@ protected:
     // "연결": keeps the edits' values, writes the settings file and ends with IDOK.
     afx_msg void OnConnect();
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Set once the boxes have been shown: from then on they keep the user's choice.
+    bool m_bChoiceKnown = false;
 };

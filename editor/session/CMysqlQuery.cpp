@@ -1,8 +1,11 @@
 #include "CMysqlQuery.h"
 
+#include <poll.h>
+
 #include "CrtCompat.h"
 #include "DatabaseClient.h"
 #include "SessionMessageBox.h"
+#include "TextFieldLimits.h"
 
 namespace {
 
@@ -15,6 +18,15 @@ constexpr const char* LOGIN_REFUSED_TEXT = "보안 통과 실패";
 constexpr const char* NOT_CONNECTED_TEXT = "서버에 연결되어 있지 않습니다.";
 constexpr const char* NO_ROW_TEXT = "서버의 응답에 결과 행이 없습니다.";
 constexpr const char* CHANGE_REFUSED_TEXT = "서버가 변경을 거부했습니다.";
+// A lost connection, and what the session does about it.
+constexpr const char* SERVER_CLOSED_TEXT = "서버가 연결을 닫았습니다";
+constexpr const char* REOPEN_NEXT_TEXT = " 다음 호출 때 다시 연결합니다.";
+constexpr const char* TRANSACTION_UNDONE_TEXT = " 진행 중이던 작업의 변경은 서버가 모두 되돌렸습니다.";
+constexpr const char* REOPEN_FAILED_TEXT = "서버와의 연결이 끊어져 다시 연결하지 못했습니다: ";
+constexpr const char* REOPENED_TEXT = "서버와의 연결이 끊어져 다시 연결하고 로그인했습니다.";
+// A failed attempt to open the connection again is not repeated sooner than this: the calls that follow at
+// once (the rest of a tree level) fail with its text instead of waiting for the server each.
+constexpr std::chrono::seconds REOPEN_PAUSE{1};
 
 }  // namespace
 
@@ -32,7 +44,7 @@ void CMysqlQuery::PrepareConnectionBlock() {
     m_strStatementError.clear();
 }
 
-void CMysqlQuery::Close() {
+void CMysqlQuery::CloseBlock() {
     if (!m_pConnection) return;
     m_pConnection->Close();
     delete m_pConnection;
@@ -40,7 +52,26 @@ void CMysqlQuery::Close() {
     m_bResultPending = false;
 }
 
-void CMysqlQuery::ShowLastError() { SessionMessageBox(m_strLastError.c_str(), MB_OK); }
+void CMysqlQuery::Close() {
+    CloseBlock();
+    m_login.reset();
+    m_bLost = false;
+    m_bInTransaction = false;
+    m_bLossTold = false;
+}
+
+void CMysqlQuery::ShowLastError() {
+    if (m_bLastFailureLost) {
+        if (m_strLastError == m_strShownLoss && m_nSends == m_nShownLossSends) return;
+        m_strShownLoss = m_strLastError;
+        m_nShownLossSends = m_nSends;
+    }
+    SessionMessageBox(m_strLastError.c_str(), MB_OK);
+}
+
+void CMysqlQuery::SetLoginPassword(std::string_view password) {
+    if (m_login) m_login->SetField(LOGIN_USER_PASSWORD, password);
+}
 
 std::string CMysqlQuery::EscapeText(std::string_view text) {
     std::string escaped(text.size() * 2 + 1, '\0');
@@ -60,7 +91,7 @@ CString CMysqlQuery::Connect(const CLoginValues& login) {
     int port = 0;
     sscanf_s(login.Port(), "%d", &port);
     MYSQL* mysql = Handle();
-    tamo::database::SetConnectionTimeouts(mysql);
+    tamo::database::SetConnectionTimeouts(mysql, m_nWaitBoundSeconds);
     if (!mysql_real_connect(mysql, login.ServerAddress(), login.DatabaseId(), login.DatabasePassword(),
                             login.DatabaseName(), static_cast<unsigned>(port), nullptr, CONNECT_FLAGS)) {
         m_pConnection->m_bConnected = false;
@@ -69,29 +100,114 @@ CString CMysqlQuery::Connect(const CLoginValues& login) {
     m_pConnection->m_bConnected = true;
     mysql_set_character_set(mysql, "utf8mb4");
 
+    m_bLoggingIn = true;
     m_strLastError = tamo::database::SetLoginVariables(mysql, login.UserId(), login.UserPassword());
-    if (!m_strLastError.empty() || Query("call loginResult()") != 0) {
+    if (!m_strLastError.empty() || Send("call loginResult()") != 0) {
+        m_bLoggingIn = false;
         const CString error(m_strLastError);
-        Close();
+        CloseBlock();
         return error;
     }
+    m_bLoggingIn = false;
     CMysqlResult answer(StoreCurrent());
     const bool accepted = answer.FetchRow() && answer.GetInt(0) == 1;
     if (!accepted) {
         answer.Reset();
-        Close();
+        CloseBlock();
         return CString(LOGIN_REFUSED_TEXT);
     }
     NextResult();
     m_strLoginUser = login.UserId();
+    m_login = login;
+    m_bLost = false;
+    m_bInTransaction = false;
     answer.Reset();
     DrainResults();
     return CString();
 }
 
+bool CMysqlQuery::ServerHungUp() {
+    const my_socket socket = mysql_get_socket(Handle());
+    if (socket == MARIADB_INVALID_SOCKET) return true;
+    pollfd watched{socket, POLLIN | POLLRDHUP, 0};
+    return poll(&watched, 1, 0) != 0;
+}
+
+void CMysqlQuery::MarkLost(const std::string& text) {
+    m_bLost = true;
+    m_strLossText = text + (m_bInTransaction ? TRANSACTION_UNDONE_TEXT : REOPEN_NEXT_TEXT);
+}
+
+bool CMysqlQuery::NoteLostConnection() {
+    MYSQL* mysql = Handle();
+    if (m_bLoggingIn || !m_login || !mysql || !tamo::database::IsConnectionLost(mysql_errno(mysql))) return false;
+    if (!m_bLost) {
+        const bool waitedTheBound =
+            std::chrono::steady_clock::now() - m_callStarted >= std::chrono::seconds(m_nWaitBoundSeconds);
+        MarkLost(tamo::database::LostConnectionText(waitedTheBound, m_nWaitBoundSeconds, mysql_error(mysql)));
+    }
+    m_strLastError = m_strLossText;
+    m_bLossTold = true;
+    m_bLastFailureLost = true;
+    return true;
+}
+
+bool CMysqlQuery::Reopen() {
+    if (!m_bLost && m_login && IsConnected() && ServerHungUp())
+        MarkLost(tamo::database::LostConnectionText(false, m_nWaitBoundSeconds, SERVER_CLOSED_TEXT));
+    if (!m_bLost) return true;
+    m_bLastFailureLost = true;
+    if (m_bInTransaction) {
+        m_strLastError = m_strLossText;
+        m_bLossTold = true;
+        return false;
+    }
+    if (std::chrono::steady_clock::now() - m_reopenFailed < REOPEN_PAUSE) {
+        m_strLastError = m_strLossText;
+        return false;
+    }
+    ++m_nSends;
+    const CLoginValues login = *m_login;
+    CloseBlock();
+    PrepareConnectionBlock();
+    const CString error = Connect(login);
+    if (!error.IsEmpty()) {
+        m_reopenFailed = std::chrono::steady_clock::now();
+        m_strLossText = REOPEN_FAILED_TEXT + error.str();
+        m_strLastError = m_strLossText;
+        m_bLossTold = true;
+        return false;
+    }
+    if (!m_bLossTold) SessionMessageBox(REOPENED_TEXT, MB_OK);
+    m_bLossTold = false;
+    m_bLastFailureLost = false;
+    return true;
+}
+
+// ---- Transactions -----------------------------------------------------------------------------------------
+
+int CMysqlQuery::BeginTransaction() {
+    if (Execute("START TRANSACTION") != 0) return -1;
+    m_bInTransaction = true;
+    return 0;
+}
+
+int CMysqlQuery::CommitTransaction() {
+    const int result = Execute("COMMIT");
+    m_bInTransaction = false;
+    return result;
+}
+
+int CMysqlQuery::RollbackTransaction() {
+    const int result = Execute("ROLLBACK");
+    m_bInTransaction = false;
+    return result == 0 || m_bLost ? 0 : -1;
+}
+
 // ---- Statement steps -------------------------------------------------------------------------------------
 
 void CMysqlQuery::TakeError() {
+    if (NoteLostConnection()) return;
     MYSQL* mysql = Handle();
     const char* text = mysql ? mysql_error(mysql) : NOT_CONNECTED_TEXT;
     // Advancing clears the library's error text, so an error that an earlier advance of the same statement
@@ -100,6 +216,17 @@ void CMysqlQuery::TakeError() {
 }
 
 int CMysqlQuery::Query(const CString& text) {
+    m_bLastFailureLost = false;
+    const std::string refusal = tamo::database::RefuseOverlongTexts(text.str());
+    if (!refusal.empty()) {
+        m_strLastError = refusal;
+        return -1;
+    }
+    if (!Reopen()) return -1;
+    return Send(text);
+}
+
+int CMysqlQuery::Send(const CString& text) {
     MYSQL* mysql = Handle();
     if (!mysql) {
         SetError(NOT_CONNECTED_TEXT);
@@ -107,6 +234,8 @@ int CMysqlQuery::Query(const CString& text) {
     }
     DrainResults();
     m_strStatementError.clear();
+    m_callStarted = std::chrono::steady_clock::now();
+    ++m_nSends;
     if (mysql_real_query(mysql, text.GetString(), static_cast<unsigned long>(text.GetLength())) != 0) {
         m_bResultPending = false;
         TakeError();
@@ -128,7 +257,7 @@ int CMysqlQuery::NextResult() {
     if (m_bResultPending) mysql_free_result(StoreCurrent());
     const int status = mysql_next_result(mysql);
     m_bResultPending = status == 0 && mysql_field_count(mysql) != 0;
-    if (status > 0) m_strStatementError = mysql_error(mysql);
+    if (status > 0) m_strStatementError = NoteLostConnection() ? m_strLossText : mysql_error(mysql);
     return status;
 }
 
@@ -392,9 +521,12 @@ void CMysqlQuery::SendReadAhead(const std::vector<CString>& all, std::vector<CMy
                                 bool evenOne) {
     if (!Handle() || !IsConnected()) return;
     std::vector<CString> texts;
+    // A text that is too long for its field is left to its loader, which meets the refusal.
     for (const CString& text : all)
-        if (!HasReadAhead(text.str())) texts.push_back(text);
+        if (!HasReadAhead(text.str()) && tamo::database::RefuseOverlongTexts(text.str()).empty())
+            texts.push_back(text);
     if (texts.empty() || (texts.size() < 2 && !evenOne)) return;
+    if (!Reopen()) return;
     DrainResults();
     size_t next = 0;
     while (next < texts.size()) {
@@ -416,8 +548,10 @@ bool CMysqlQuery::SendReadAheadBatch(const std::string& batch, const std::vector
     MYSQL* mysql = Handle();
     size_t call = first;
     answers.push_back({std::string(texts[call].GetString(), texts[call].GetLength()), {}, {}, false});
+    m_callStarted = std::chrono::steady_clock::now();
+    ++m_nSends;
     if (mysql_real_query(mysql, batch.data(), static_cast<unsigned long>(batch.size())) != 0) {
-        answers.back().error = mysql_error(mysql);
+        answers.back().error = ReadAheadError();
         return false;
     }
     bool callEnded = false;
@@ -431,7 +565,7 @@ bool CMysqlQuery::SendReadAheadBatch(const std::string& batch, const std::vector
         if (mysql_field_count(mysql) != 0) {
             CMysqlRows rows;
             if (!rows.ReadFrom(mysql)) {
-                answers.back().error = mysql_error(mysql);
+                answers.back().error = ReadAheadError();
                 DrainResults();
                 return false;
             }
@@ -448,12 +582,16 @@ bool CMysqlQuery::SendReadAheadBatch(const std::string& batch, const std::vector
                 answers.push_back({std::string(texts[call + 1].GetString(), texts[call + 1].GetLength()), {}, {},
                                    false});
             }
-            answers.back().error = mysql_error(mysql);
+            answers.back().error = ReadAheadError();
             return false;
         }
         if (status != 0) break;
     }
     return true;
+}
+
+std::string CMysqlQuery::ReadAheadError() {
+    return NoteLostConnection() ? m_strLossText : std::string(mysql_error(Handle()));
 }
 
 CMysqlReadAhead::Answer* CMysqlQuery::TakeReadAhead(const CString& text) {

@@ -5,8 +5,10 @@
 // README.md in this folder states the conventions every caller relies on.
 
 #include <array>
+#include <chrono>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <type_traits>
@@ -19,6 +21,7 @@
 #include "CMysqlReadAhead.h"
 #include "CMysqlResult.h"
 #include "CString.h"
+#include "DatabaseClient.h"
 #include "SessionRecords.h"
 
 class CMysqlQuery {
@@ -45,14 +48,38 @@ public:
 
     // Connects with the login values and logs the application account in. Returns an empty text on success,
     // else the error text to show. After any failure past the connect the block is closed, so the next
-    // attempt starts afresh.
+    // attempt starts afresh. The session keeps the values of the last login, so that it can open a lost
+    // connection again.
     CString Connect(const CLoginValues& login);
-    // Clears the flag, closes the connection once and frees the block; harmless without a block.
+    // Clears the flag, closes the connection once and frees the block; harmless without a block. The session
+    // forgets the login: it opens no connection of its own until the next Connect.
     void Close();
     bool IsConnected() const { return m_pConnection && m_pConnection->m_bConnected; }
     CMysqlConnection* GetConnection() const { return m_pConnection; }
+    // The application password the session logs in with when it opens a lost connection again (after the
+    // account's password was changed).
+    void SetLoginPassword(std::string_view password);
+    // The seconds any one wait of a call may last (tamo::database::WAIT_BOUND_SECONDS); taken by the next
+    // connection. Tests shorten it.
+    void SetWaitBound(unsigned seconds) { m_nWaitBoundSeconds = seconds; }
+    // Whether the last call failed because the connection to the server was lost: the server went away or did
+    // not answer within the wait bound, the connection could not be opened again, or a transaction ended with
+    // the connection. Whether a change of such a call reached the server is not known.
+    bool LostConnection() const { return m_bLastFailureLost; }
 
-    // The application-wide message box with the last error text.
+    // ---- Transactions ------------------------------------------------------------------------------------
+    // A transaction is opened and ended through these, never through a statement text: inside one the session
+    // does not open a lost connection again (the server has undone the transaction's changes as the
+    // connection ended), so every call fails until the transaction is ended. 0, or -1 with the error text.
+
+    int BeginTransaction();
+    // Fails when the connection was lost since the transaction began: nothing of it was kept.
+    int CommitTransaction();
+    // Succeeds also when the connection was lost: the server has undone the transaction then.
+    int RollbackTransaction();
+
+    // The application-wide message box with the last error text. A lost connection is told once: the calls
+    // that then fail without reaching the server say nothing new.
     void ShowLastError();
     const std::string& GetLastErrorText() const { return m_strLastError; }
     // The application account that passed the login; empty before.
@@ -62,7 +89,9 @@ public:
     // Query, CheckResult, StoreResult, then the rows, NextResult and DrainResults: the order every runner
     // below follows. Sending a new text drains whatever the previous statement left unread.
 
-    // Sends the text; 0, or -1 with the server's error text.
+    // Sends the text; 0, or -1 with the server's error text. A text that is longer than the field it goes
+    // into is refused without being sent, naming the field; a connection that the server ended since the last
+    // call is opened and logged in again first (outside a transaction), and the user is told once.
     int Query(const CString& text);
     // Reads the status set of the statement just sent: true when its column 0 reads 1 or more.
     bool CheckResult();
@@ -211,6 +240,20 @@ private:
 
     MYSQL* Handle() const { return m_pConnection ? &m_pConnection->m_mysql : nullptr; }
     void PrepareConnectionBlock();
+    // Closes and frees the block; the session's login and its knowledge of a lost connection stay.
+    void CloseBlock();
+    // Sends the text on the connection as it is.
+    int Send(const CString& text);
+    // Whether a statement can be sent: a connection found ended is opened and logged in again, outside a
+    // transaction. False with the error text when it cannot be.
+    bool Reopen();
+    // Whether the server has ended the connection since its last answer: between calls nothing is left to
+    // read, so anything that can be read (an end, an error packet) means it is gone.
+    bool ServerHungUp();
+    // Takes note of a failure of the client library that lost the connection: the session opens it again
+    // before the next call, and the error text says what happened. False for any other failure.
+    bool NoteLostConnection();
+    void MarkLost(const std::string& text);
     void TakeError();
     void SetError(const char* text) { m_strLastError = text; }
     // Stores the current result set, if the statement is positioned on one.
@@ -229,6 +272,8 @@ private:
     // One multi-statement text of texts[first, last); false when a call failed.
     bool SendReadAheadBatch(const std::string& batch, const std::vector<CString>& texts, size_t first, size_t last,
                             std::vector<CMysqlReadAhead::Answer>& answers);
+    // The error text of a failed read-ahead call (a lost connection noted as such).
+    std::string ReadAheadError();
     // The answer a read-ahead holds for the text, taken; null when none does.
     CMysqlReadAhead::Answer* TakeReadAhead(const CString& text);
     // Whether a live read-ahead holds an answer of the text that nobody took yet.
@@ -253,6 +298,21 @@ private:
     bool m_bResultPending = false;     // the statement is positioned on a result set that nobody stored yet
     std::string m_strStatementError;   // the error an advance of the current statement met
     std::vector<CMysqlReadAhead*> m_readAheads;  // the live read-aheads, not owned (each removes itself)
+
+    // The lost connection and how it is opened again.
+    std::optional<CLoginValues> m_login;  // of the last login; none before it and after Close
+    unsigned m_nWaitBoundSeconds = tamo::database::WAIT_BOUND_SECONDS;
+    bool m_bLoggingIn = false;        // Connect is running: its failures are its own
+    bool m_bLost = false;             // the connection is gone and must be opened again before the next call
+    bool m_bInTransaction = false;    // between BeginTransaction and its end
+    bool m_bLossTold = false;         // a failed call's text has told of the loss
+    bool m_bLastFailureLost = false;  // the last call failed because the connection was lost
+    std::string m_strLossText;        // what the calls say while the loss lasts
+    std::chrono::steady_clock::time_point m_callStarted;
+    std::chrono::steady_clock::time_point m_reopenFailed;  // the last failed attempt to open it again
+    unsigned long m_nSends = 0;       // statements sent and attempts to open the connection
+    std::string m_strShownLoss;       // the loss text ShowLastError showed last, and at which send
+    unsigned long m_nShownLossSends = 0;
 };
 
 template <typename ReadRow>

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ReplaceFileContents.h"
+
 namespace {
 
 // Opens the file without waiting on it (a FIFO would block a plain open) and only when it is a regular file;
@@ -30,21 +32,11 @@ FILE* OpenForReading(const char* path) {
     return file;
 }
 
-// Opens the file for writing ("wb"), created for its owner only; an existing file is narrowed the same way.
-// A symbolic link is not followed, so the passwords never land in a file that the link names.
-FILE* OpenPrivateForWriting(const char* path) {
-    const int fd = OpenRegularFile(path, O_WRONLY | O_CREAT | O_NOFOLLOW);
-    if (fd < 0) return nullptr;
-    FILE* file = nullptr;
-    if (ftruncate(fd, 0) == 0 && fchmod(fd, S_IRUSR | S_IWUSR) == 0) file = fdopen(fd, "wb");
-    if (!file) {
-        close(fd);
-        return nullptr;
-    }
-    // The block goes out in one write of its own, so a file that refuses it fails the write (err(fwrite))
-    // rather than the close.
-    std::setvbuf(file, nullptr, _IONBF, 0);
-    return file;
+// Only a regular file (or none) is replaced: a FIFO, a device or a symbolic link at the path is somebody's, and
+// the passwords must not reach whatever it leads to.
+bool MayReplace(const char* path) {
+    struct stat status {};
+    return lstat(path, &status) != 0 || S_ISREG(status.st_mode);
 }
 
 }  // namespace
@@ -76,10 +68,13 @@ std::vector<CString> StoreLoginSettings(const char* path, const CLoginValues& va
         stored.SetField(LOGIN_USER_ID, "");
         stored.SetField(LOGIN_USER_PASSWORD, "");
     }
-    FILE* file = OpenPrivateForWriting(path);
-    if (!file) return messages;
-    if (std::fwrite(stored.Block(), 1, CLoginValues::BLOCK_SIZE, file) < CLoginValues::BLOCK_SIZE)
-        messages.emplace_back("err(fwrite)");
-    if (std::fclose(file) != 0) messages.emplace_back("err(fclose");
+    if (!MayReplace(path)) return messages;
+    const FileWriteError error =
+        ReplaceFileContents(path, std::string_view(stored.Block(), CLoginValues::BLOCK_SIZE), {.ownerOnly = true});
+    // A file that cannot be created at all stays silent, as a settings file that nobody asked for.
+    if (error.step == FileWriteError::Step::close)
+        messages.emplace_back(error.Describe("err(fclose").c_str());
+    else if (error && error.step != FileWriteError::Step::create)
+        messages.emplace_back(error.Describe("err(fwrite)").c_str());
     return messages;
 }

@@ -18,8 +18,9 @@ inline constexpr const char* LOGIN_SETTINGS_FILE = "./login.cfg";
 std::vector<CString> LoadLoginSettings(const char* path, CLoginValues& values);
 
 // Writes the block to `path`, with fields 3 and 4 zeroed unless the database account is remembered and
-// fields 5 and 6 zeroed unless the application account is remembered. A file that cannot be created, or that
-// is a symbolic link or no regular file, is silently not written. Returns the texts to show: "err(fwrite)" after a short write, "err(fclose" when
-// closing fails.
+// fields 5 and 6 zeroed unless the application account is remembered. The block replaces the file whole (a new
+// file beside it, renamed over it), so a failed write leaves the old settings as they were. A file that cannot
+// be created, or a path that holds a symbolic link or anything but a regular file, is silently not written.
+// Returns the texts to show: "err(fwrite)" or "err(fclose", each followed by the path and the system's reason.
 std::vector<CString> StoreLoginSettings(const char* path, const CLoginValues& values, bool rememberDbAccount,
                                         bool rememberUserAccount);

@@ -19,7 +19,6 @@ namespace {
 
 const UINT kTreeId = 4;
 const UINT kTreeImages = 311;
-const char* const kRootPath = "root\\";
 
 // Commands of the context menus 339-424.
 enum : UINT {
@@ -331,7 +330,7 @@ bool CSystemDomainTreeView::IsInTree(const TreeNodeData* data) const {
 }
 
 std::string CSystemDomainTreeView::ChildPath(const TreeNodeData* data) {
-    return data == nullptr || data->path == kRootPath ? std::string() : data->path;
+    return data == nullptr || IsSystemRoot(data) ? std::string() : data->path;
 }
 
 HTREEITEM CSystemDomainTreeView::InsertDataItem(const std::string& text, int image, HTREEITEM parent,
@@ -699,7 +698,7 @@ void CSystemDomainTreeView::OnSelectTreeItem(HTREEITEM* item) {
     if (item == nullptr || *item == nullptr) return;
     HTREEITEM hItem = *item;
     // A folder stands for the item it belongs to.
-    if (IsSystemFolderText(m_wndTree.GetItemText(hItem).str())) hItem = m_wndTree.GetParentItem(hItem);
+    if (IsSystemFolder(m_wndTree.GetItemText(hItem).str(), ItemData(hItem))) hItem = m_wndTree.GetParentItem(hItem);
     TreeNodeData* data = ItemData(hItem);
     if (data == nullptr) return;
     m_pCurrentItem = data;
@@ -737,7 +736,7 @@ void CSystemDomainTreeView::OnSelectTreeItem(HTREEITEM* item) {
         m_pCurrentInstalledEntry = nullptr;
         break;
     }
-    if (data->path != kRootPath) ShowHelp(HELP_SYSTEM_SELECTION);
+    if (!IsSystemRoot(data)) ShowHelp(HELP_SYSTEM_SELECTION);
 }
 
 void CSystemDomainTreeView::OnRefresh() {
@@ -856,9 +855,11 @@ void CSystemDomainTreeView::RefreshNodesWithComponent(HTREEITEM start, int compo
 }
 
 void CSystemDomainTreeView::RefreshSubsystemNodes(HTREEITEM start, int domainId) {
+    // The nodes that stand for the domain: other nodes keep it only as the domain of their ports.
     const std::vector<HTREEITEM> nodes = CollectItems(start, [domainId](HTREEITEM, const TreeNodeData* data) {
-        return data && data->kind == TREE_NODE && data->record &&
-               static_cast<const class_node_info*>(data->record)->sub_system_domain_id == domainId;
+        if (data == nullptr || data->kind != TREE_NODE || data->record == nullptr) return false;
+        const auto* node = static_cast<const class_node_info*>(data->record);
+        return node->sub_system_domain_id == domainId && (node->type == "sub_system" || node->type == "sensor");
     });
     for (HTREEITEM node : nodes) RefillNodeInstallations(node);
 }
@@ -939,10 +940,10 @@ void CSystemDomainTreeView::OnMoveOrCopyDomain() {
     m_wndTree.Expand(item, TVE_EXPAND);
 }
 
-HTREEITEM CSystemDomainTreeView::SelectedFolderOf(const TreeNodeData* current, const char* folderText) const {
+HTREEITEM CSystemDomainTreeView::SelectedFolderOf(const TreeNodeData* current, SystemFolder folder) const {
     HTREEITEM selected = SelectedItem();
     if (current == nullptr || selected == nullptr || m_wndTree.GetParentItem(selected) != current->item ||
-        m_wndTree.GetItemText(selected) != folderText)
+        SystemFolderOf(m_wndTree.GetItemText(selected).str(), ItemData(selected)) != folder)
         return nullptr;
     return selected;
 }
@@ -950,7 +951,7 @@ HTREEITEM CSystemDomainTreeView::SelectedFolderOf(const TreeNodeData* current, c
 void CSystemDomainTreeView::OnAddNode() {
     ShowHelp(HELP_NODE);
     TreeNodeData* current = CurrentItemOfKind(TREE_SYSTEM_DOMAIN);
-    HTREEITEM folder = SelectedFolderOf(current, kNodesFolder);
+    HTREEITEM folder = SelectedFolderOf(current, SystemFolder::nodes);
     if (folder == nullptr) return;
     const int domainId = static_cast<class_domain_info*>(current->record)->id;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
@@ -988,7 +989,7 @@ void CSystemDomainTreeView::OnDeleteNode() {
 
 void CSystemDomainTreeView::OnImportNode() {
     TreeNodeData* current = CurrentItemOfKind(TREE_SYSTEM_DOMAIN);
-    HTREEITEM folder = SelectedFolderOf(current, kNodesFolder);
+    HTREEITEM folder = SelectedFolderOf(current, SystemFolder::nodes);
     if (folder == nullptr) return;
     class_node_info copy;
     if (SystemControl()->ImportNode(&copy, static_cast<class_domain_info*>(current->record)) == -1) return;
@@ -1001,7 +1002,7 @@ void CSystemDomainTreeView::OnImportNode() {
 void CSystemDomainTreeView::OnAddComponent() {
     ShowHelp(HELP_COMPONENT);
     TreeNodeData* current = CurrentItemOfKind(TREE_SYSTEM_DOMAIN);
-    HTREEITEM folder = SelectedFolderOf(current, kComponentsFolder);
+    HTREEITEM folder = SelectedFolderOf(current, SystemFolder::components);
     if (folder == nullptr) return;
     class_component_info* component = Own(m_components, class_component_info());
     if (SystemControl()->NewComponent(component, static_cast<class_domain_info*>(current->record)) == -1) return;
@@ -1014,7 +1015,7 @@ void CSystemDomainTreeView::OnAddComponent() {
 
 void CSystemDomainTreeView::OnImportComponent() {
     TreeNodeData* current = CurrentItemOfKind(TREE_SYSTEM_DOMAIN);
-    HTREEITEM folder = SelectedFolderOf(current, kComponentsFolder);
+    HTREEITEM folder = SelectedFolderOf(current, SystemFolder::components);
     if (folder == nullptr) return;
     class_component_info copy;
     if (SystemControl()->ImportComponent(&copy, static_cast<class_domain_info*>(current->record)) == -1) return;
@@ -1082,7 +1083,7 @@ void CSystemDomainTreeView::OnAddStubClass() { AddClasses(TREE_STUB_CLASS); }
 void CSystemDomainTreeView::AddClasses(int classKind) {
     const bool proxy = classKind == TREE_PROXY_CLASS;
     TreeNodeData* current = CurrentItemOfKind(TREE_COMPONENT);
-    HTREEITEM folder = SelectedFolderOf(current, proxy ? kProxyFolder : kStubFolder);
+    HTREEITEM folder = SelectedFolderOf(current, proxy ? SystemFolder::proxy : SystemFolder::stub);
     if (folder == nullptr) return;
     auto* component = static_cast<class_component_info*>(current->record);
     if (proxy)
@@ -1478,5 +1479,9 @@ void CSystemDomainTreeView::OnSaveAllDomainHeaders() {
 }
 
 void SelectSystemTreeItemByPath(CSystemDomainTreeView& pane, const std::string& line) {
-    pane.GetTreeCtrl().SelectByReferenceLine(line, true);
+    CViewTree& tree = pane.GetTreeCtrl();
+    tree.SelectByReferenceLine(line, [&tree](HTREEITEM item, const ReferenceLevel& level) {
+        return IsSystemItemNamed(tree.GetItemText(item).str(),
+                                 reinterpret_cast<const TreeNodeData*>(tree.GetItemData(item)), level);
+    });
 }

@@ -25,6 +25,7 @@
 #include "CTreeView.h"
 #include "CViewTree.h"
 #include "SessionRecords.h"
+#include "SystemTreeItems.h"
 #include "TreeNodeData.h"
 
 class Class_UmlControl;
@@ -230,7 +231,7 @@ private:
     // The tree's selected item and its data (folders have none).
     HTREEITEM SelectedItem() const { return m_wndTree.GetSelectedItem(); }
     // The folder item ("Nodes", "Components", "proxy", "stub") selected below the current item of the kind.
-    HTREEITEM SelectedFolderOf(const TreeNodeData* current, const char* folderText) const;
+    HTREEITEM SelectedFolderOf(const TreeNodeData* current, SystemFolder folder) const;
     void AddClasses(int classKind);
     void EditClass(int classKind);
     void AddObject(int classKind);
@@ -285,6 +286,7 @@ private:
     bool m_bLevelListsAnswered = false;  // while a level is filled from its bundle: its lists are not read ahead again
 };
 
-// Selects, level by level, the system tree item that a search result line names (item texts compared before
-// their first ":"); each level is loaded by its selection before the walk goes down.
+// Selects, level by level, the system tree item that a search result line names (domains, folders, nodes and
+// components by what they are and their whole names); each level is loaded by its selection before the walk
+// goes down.
 void SelectSystemTreeItemByPath(CSystemDomainTreeView& pane, const std::string& line);

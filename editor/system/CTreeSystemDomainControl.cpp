@@ -13,6 +13,7 @@
 #include "CNodeViewDlg.h"
 #include "CWnd.h"
 #include "ComponentClassCopy.h"
+#include "CopyTransaction.h"
 #include "DomainCommands.h"
 #include "SessionRecords.h"
 #include "class_copy_component_dlg.h"
@@ -98,11 +99,7 @@ int CTreeSystemDomainControl::MoveOrCopyDomain(class_domain_info* domain) {
     class_copy_system_domain_data copier;
     if (dialog.m_nMove != 0) return copier.relink_upper_domain(*domain, chosen) == 0 ? chosen.id : -1;
     class_copy_system_domain_data::DomainIdMap domainIds;
-    copier.copy_domain(dialog.m_mapSnapshot, chosen.upper_id, domain->id, domainIds);
-    copier.copy_ports(domainIds);
-    copier.copy_components(domainIds);
-    copier.copy_network(domainIds);
-    return 0;
+    return copier.copy_into(dialog.m_mapSnapshot, chosen.upper_id, domain->id, domainIds);
 }
 
 // ---- Nodes -------------------------------------------------------------------------------------------------
@@ -223,22 +220,11 @@ int CTreeSystemDomainControl::EditStubInfo(class_custum_table* entry) {
 
 int CTreeSystemDomainControl::CopyNodeInto(const class_node_info& source, const class_domain_info& domain,
                                            class_node_info* node) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    const int newId = db->QueryInt(db->FormatCall("call nodeNewNodes(%d,'%s','%s','%s', %d)", domain.id, source.name,
-                                                  source.type, source.description, source.sub_system_domain_id));
-    if (newId == -1) {
-        db->ShowLastError();
-        return -1;
-    }
-    node->id = newId;
-    node->domain_id = domain.id;
-    node->name = source.name;
-    node->type = source.type;
-    node->description = source.description;
-    node->sub_system_domain_id = source.sub_system_domain_id;
-    node->sub_system_domain_name = source.sub_system_domain_name;
-
-    return class_copy_system_domain_data::copy_node_networks(source.id, newId);
+    class_node_info copy;
+    class_copy_system_domain_data copier;
+    if (CopyTransaction::Run([&] { return copier.copy_node_into(source, domain.id, copy); }) != 0) return -1;
+    *node = copy;
+    return 0;
 }
 
 int CTreeSystemDomainControl::ImportNode(class_node_info* node, class_domain_info* domain) {
@@ -452,21 +438,27 @@ int CTreeSystemDomainControl::AddObjectToDeployments(int domainId, int component
 int CTreeSystemDomainControl::CopyComponentInto(const class_component_info& source, const class_domain_info& domain,
                                                 class_component_info* component) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    const int newId = db->QueryInt(
-        db->FormatCall("call componentsNewcomponent(%d,'%s','%s')", domain.id, source.name, source.description));
-    if (newId == -1) {
-        db->ShowLastError();
-        return -1;
-    }
+    int newId = -1;
+    const int result = CopyTransaction::Run([&] {
+        newId = db->QueryInt(
+            db->FormatCall("call componentsNewcomponent(%d,'%s','%s')", domain.id, source.name, source.description));
+        if (newId == -1) {
+            db->ShowLastError();
+            return -1;
+        }
+        // The classes without their objects.
+        const auto noObjects = [](int, int) { return 0; };
+        return CopyProxyClasses(source.component_id, newId, noObjects) &&
+                       CopyStubClasses(source.component_id, newId, noObjects)
+                   ? 0
+                   : -1;
+    });
+    if (result != 0) return -1;
     component->component_id = newId;
     component->systemdomain_id = domain.id;
     component->name = source.name;
     component->description = source.description;
-
-    // The classes without their objects.
-    const auto noObjects = [](int, int) {};
-    if (!CopyProxyClasses(source.component_id, newId, noObjects)) return -1;
-    return CopyStubClasses(source.component_id, newId, noObjects) ? 0 : -1;
+    return 0;
 }
 
 int CTreeSystemDomainControl::ImportComponent(class_component_info* component, class_domain_info* domain) {

@@ -50,8 +50,8 @@ public:
     // The network link dialog for a copy of the domain.
     void EditNetworkLinks(class_domain_info* domain);
     // The move and copy dialog for the receiving domain: the chosen domain is moved below it, or copied with
-    // everything in it. -1 when cancelled or the move failed (shown); 0 after a copy (each failing step is
-    // shown and the copy goes on); the moved domain's id after a move.
+    // everything in it, whole or not at all. -1 when cancelled or the move or the copy failed (shown; nothing
+    // of a failed copy is kept); 0 after a copy; the moved domain's id after a move.
     int MoveOrCopyDomain(class_domain_info* domain);
 
     // ---- Nodes ---------------------------------------------------------------------------------------------
@@ -71,9 +71,10 @@ public:
     // The stub object id and stub IP of an installed proxy entry; the entry takes them only after the server
     // accepted them. 0 or -1.
     int EditStubInfo(class_custum_table* entry);
-    // A copy of the node `source` (another domain's) in `domain`, with its IP rows: `node` takes the new node's
-    // id, domain, name, type, description and sub-system domain. 0; -1 when the node could not be created or
-    // its IP rows could not be read (each failure shown; the IP rows that fail are shown and skipped).
+    // A copy of the node `source` (another domain's) in `domain` in everything a node carries, as the copy of
+    // a whole domain makes it (its ports, IP rows or the addresses and entries of the domain it stands for, its
+    // lock), in one transaction: `node` takes the new node. 0; -1 when any step failed (shown), with nothing
+    // kept and `node` as it was.
     int CopyNodeInto(const class_node_info& source, const class_domain_info& domain, class_node_info* node);
     // The node copy dialog, then CopyNodeInto with the chosen node. 0; -1 when cancelled or the copy failed.
     int ImportNode(class_node_info* node, class_domain_info* domain);
@@ -110,9 +111,9 @@ public:
     int AddObjectToDeployments(int domainId, int componentId, int classId, int classKind,
                                const std::string& objectName);
     // A copy of the component `source` (another domain's) in `domain`, with its proxy and stub classes (not their
-    // objects, deployments or object ids): `component` takes the new component's id, domain, name and
-    // description. 0; -1 when the component could not be created or a class list could not be read (shown);
-    // a class that cannot be copied is shown and skipped.
+    // objects, deployments or object ids), in one transaction: `component` takes the new component's id,
+    // domain, name and description. 0; -1 when any step failed (shown), with nothing kept and `component` as it
+    // was.
     int CopyComponentInto(const class_component_info& source, const class_domain_info& domain,
                           class_component_info* component);
     // The component copy dialog, then CopyComponentInto with the chosen component. 0; -1 when cancelled or the

@@ -11,8 +11,8 @@
 namespace component_class_copy {
 
 // Inserts a copy of every class that `listCall` lists with the call that `insertCall` formats for it, then
-// calls `copied(old class id, new class id)`. False when the list cannot be read (shown); a class that cannot
-// be inserted is shown and skipped.
+// calls `copied(old class id, new class id)`, which answers 0 or -1. Stops at the first failure: false when the
+// list cannot be read or a class cannot be inserted (shown), or when `copied` failed.
 template <class Relation, class InsertCall, class Copied>
 bool CopyClasses(int (CMysqlQuery::*load)(const CString&, std::vector<Relation>&), const CString& listCall,
                  InsertCall insertCall, Copied copied) {
@@ -24,10 +24,11 @@ bool CopyClasses(int (CMysqlQuery::*load)(const CString&, std::vector<Relation>&
     }
     for (const Relation& relation : classes) {
         const int newId = db->QueryNewId(insertCall(relation));
-        if (newId == -1)
+        if (newId == -1) {
             db->ShowLastError();
-        else
-            copied(relation.id, newId);
+            return false;
+        }
+        if (copied(relation.id, newId) != 0) return false;
     }
     return true;
 }

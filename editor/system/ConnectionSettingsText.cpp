@@ -1,16 +1,6 @@
 #include "ConnectionSettingsText.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
-namespace {
-
-std::string FileError(const char* step, const std::string& path, int error) {
-    return std::string(step) + " : " + path + "\n" + std::strerror(error);
-}
-
-}  // namespace
+#include "ReplaceFileContents.h"
 
 std::string BuildProxySections(const std::vector<class_custum_table>& entries) {
     std::string text;
@@ -38,13 +28,11 @@ std::string BuildStubSections(const std::vector<class_custum_table>& entries) {
 }
 
 std::string WriteConnectionSettingsFile(const std::string& path, const std::string& text) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return FileError("err(fopen)", path, errno);
-    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file) != text.size()) {
-        const int error = errno;
-        std::fclose(file);
-        return FileError("err(fwrite)", path, error);
+    const FileWriteError error = ReplaceFileContents(path, text);
+    if (!error) return std::string();
+    switch (error.step) {
+        case FileWriteError::Step::create: return error.Describe("err(fopen)");
+        case FileWriteError::Step::close: return error.Describe("err(fclose)");
+        default: return error.Describe("err(fwrite)");
     }
-    if (std::fclose(file) != 0) return FileError("err(fclose)", path, errno);
-    return std::string();
 }

@@ -17,7 +17,8 @@ std::string BuildProxySections(const std::vector<class_custum_table>& entries);
 // entry, in the entries' order.
 std::string BuildStubSections(const std::vector<class_custum_table>& entries);
 
-// Writes the text as it stands (UTF-8, line feeds) into the file, creating or replacing it; nothing is
-// written for an empty text, so the file is left empty. Answers an empty text on success, else the error to
-// show: "err(fopen)", "err(fwrite)" or "err(fclose)", the path and the system's reason.
+// Writes the text as it stands (UTF-8, line feeds) as the whole file, creating it or replacing it through a new
+// file beside it, so that a failed write leaves an old file as it was; an empty text leaves an empty file.
+// Answers an empty text on success, else the error to show: "err(fopen)" (the new file cannot be made),
+// "err(fwrite)" or "err(fclose)", then " : ", the path and, on a line of its own, the system's reason.
 std::string WriteConnectionSettingsFile(const std::string& path, const std::string& text);

@@ -1,7 +1,10 @@
 # Copying and moving in the system tree.
 
-# The copy of a whole system domain with everything in it, without windows.
-add_library(tamo_system_copy STATIC ${CMAKE_CURRENT_LIST_DIR}/class_copy_system_domain_data.cpp)
+# The copy of a whole system domain with everything in it and the transaction that every copy runs in, without
+# windows.
+add_library(tamo_system_copy STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/CopyTransaction.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/class_copy_system_domain_data.cpp)
 target_include_directories(tamo_system_copy PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(tamo_system_copy PUBLIC tamo_session)
 

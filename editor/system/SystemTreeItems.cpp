@@ -3,16 +3,29 @@
 #include <algorithm>
 #include <map>
 
+#include "class_component_info.h"
 #include "class_custum_table.h"
+#include "class_domain_info.h"
 #include "class_node_info.h"
 #include "class_proxy_interface_relation_info.h"
 #include "class_stub_interface_relation_info.h"
 
-bool IsSystemFolderText(const std::string& text) {
-    for (const char* folder : {kNodesFolder, kComponentsFolder, kProxyFolder, kStubFolder, kInstalledProxyFolder,
-                               kInstalledStubFolder})
-        if (text == folder) return true;
-    return false;
+SystemFolder SystemFolderOf(const std::string& text, const TreeNodeData* data) {
+    if (data != nullptr) {
+        if (data->kind == TREE_NODE && data->record == nullptr) return SystemFolder::nodes;
+        if (data->kind == TREE_COMPONENTS_FOLDER) return SystemFolder::components;
+        return SystemFolder::none;
+    }
+    if (text == kProxyFolder) return SystemFolder::proxy;
+    if (text == kStubFolder) return SystemFolder::stub;
+    if (text == kInstalledProxyFolder) return SystemFolder::installed_proxy;
+    if (text == kInstalledStubFolder) return SystemFolder::installed_stub;
+    return SystemFolder::none;
+}
+
+bool IsSystemRoot(const TreeNodeData* data) {
+    return data != nullptr && data->kind == TREE_SYSTEM_DOMAIN && data->record != nullptr &&
+           static_cast<const class_domain_info*>(data->record)->id == 0;
 }
 
 int NodeImageIndex(const std::string& type) {
@@ -48,18 +61,45 @@ std::string EntryLabel(const class_custum_table& entry, bool hideZero) {
     return label;
 }
 
+bool IsSystemItemNamed(const std::string& text, const TreeNodeData* data, const ReferenceLevel& level) {
+    if (data == nullptr) return false;
+    const bool component = level.hit.type == "component";
+    if (level.isName) {
+        if (component) return data->kind == TREE_COMPONENT && data->record != nullptr &&
+                              static_cast<const class_component_info*>(data->record)->name == level.text;
+        return data->kind == TREE_NODE && data->record != nullptr &&
+               static_cast<const class_node_info*>(data->record)->name == level.text;
+    }
+    if (level.isLastPath && level.hit.type != "domain")
+        return text == level.text &&
+               SystemFolderOf(text, data) == (component ? SystemFolder::components : SystemFolder::nodes);
+    return data->kind == TREE_SYSTEM_DOMAIN && data->record != nullptr && !IsSystemRoot(data) &&
+           static_cast<const class_domain_info*>(data->record)->name == level.text;
+}
+
 void SortNodesByType(std::vector<class_node_info>& nodes) {
     std::stable_sort(nodes.begin(), nodes.end(),
                      [](const class_node_info& a, const class_node_info& b) { return a.type > b.type; });
 }
 
 UINT ChooseContextMenu(const std::string& text, const TreeNodeData* data, int image) {
-    if (text == kSystemRootText) return MENU_SYSTEM_ROOT;
-    if (text == kNodesFolder) return MENU_SYSTEM_NODES;
-    if (text == kComponentsFolder) return MENU_COMPONENTS;
-    if (text == kProxyFolder) return MENU_PROXY_FOLDER;
-    if (text == kStubFolder) return MENU_STUB_FOLDER;
-    if (text == kInstalledProxyFolder || text == kInstalledStubFolder || data == nullptr) return 0;
+    if (IsSystemRoot(data)) return MENU_SYSTEM_ROOT;
+    switch (SystemFolderOf(text, data)) {
+    case SystemFolder::nodes:
+        return MENU_SYSTEM_NODES;
+    case SystemFolder::components:
+        return MENU_COMPONENTS;
+    case SystemFolder::proxy:
+        return MENU_PROXY_FOLDER;
+    case SystemFolder::stub:
+        return MENU_STUB_FOLDER;
+    case SystemFolder::installed_proxy:
+    case SystemFolder::installed_stub:
+        return 0;
+    case SystemFolder::none:
+        break;
+    }
+    if (data == nullptr) return 0;
     switch (data->kind) {
     case TREE_SYSTEM_DOMAIN:
         return MENU_SYSTEM_DOMAIN;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "SplitReferenceLine.h"
 #include "TreeNodeData.h"
 #include "WinDef.h"
 
@@ -66,12 +67,21 @@ inline constexpr const char* kStubFolder = "stub";
 inline constexpr const char* kInstalledProxyFolder = "installed_proxy";
 inline constexpr const char* kInstalledStubFolder = "installed_stub";
 
-// True for the six folder texts: an item of such a text stands for its parent when it is selected.
-bool IsSystemFolderText(const std::string& text);
+// The folders of the tree. An item is a folder by its data, never by its text alone, since a domain (or a
+// component) may be named like one: "Nodes" and "Components" carry an item record of their kind without a
+// record, and the four folders of components are the only items without any data.
+enum class SystemFolder { none, nodes, components, proxy, stub, installed_proxy, installed_stub };
+SystemFolder SystemFolderOf(const std::string& text, const TreeNodeData* data);
+// A folder stands for its parent when it is selected.
+inline bool IsSystemFolder(const std::string& text, const TreeNodeData* data) {
+    return SystemFolderOf(text, data) != SystemFolder::none;
+}
+// The root item: the domain record with id 0 (a domain may be named "SystemDomain" or "root").
+bool IsSystemRoot(const TreeNodeData* data);
 
 // The image of a node type word (exact comparison); -1, no image, for any other word.
 int NodeImageIndex(const std::string& type);
-// The node name, followed by ":" and its sub-system domain's name when it stands for a domain.
+// The node name, followed by ":" and its sub-system domain's name when it has one.
 std::string NodeLabel(const class_node_info& node);
 // The first text and ":" when it is not empty, then the class name, ":" and the interface name.
 std::string BuildClassLabel(const std::string& first, const std::string& className, const std::string& interfaceName);
@@ -85,5 +95,12 @@ std::string EntryLabel(const class_custum_table& entry, bool hideZero);
 // nodes of one type keep the server's order.
 void SortNodesByType(std::vector<class_node_info>& nodes);
 
-// The context menu of an item by its text, its data (null for the data-less folders) and its image; 0 for none.
+// Whether an item (its text and data) is what a level of a system search result names: a domain of that name
+// at a level of the path; at the last level of a node's or component's path the "Nodes" or "Components"
+// folder; the node or component of that name itself. Names are compared whole, whatever they hold; the texts
+// that add to a name (a node's ":" and sub-system domain) do not count.
+bool IsSystemItemNamed(const std::string& text, const TreeNodeData* data, const ReferenceLevel& level);
+
+// The context menu of an item by its data (null for the data-less folders), its text (which tells those folders
+// apart) and its image; 0 for none.
 UINT ChooseContextMenu(const std::string& text, const TreeNodeData* data, int image);

@@ -5,6 +5,7 @@
 
 #include "CMysqlQuery.h"
 #include "ComponentClassCopy.h"
+#include "CopyTransaction.h"
 #include "SessionMessageBox.h"
 
 namespace {
@@ -17,25 +18,45 @@ int MappedDomainId(const class_copy_system_domain_data::DomainIdMap& domainIds, 
     return found == domainIds.end() ? oldId : found->second;
 }
 
-// Runs the call that `newCall` formats for each object name that `listCall` lists; failures are shown.
+// Runs a change; 0, or -1 after the server's text was shown.
+int Change(const CString& call) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->ExecuteProc(call) == 0) return 0;
+    db->ShowLastError();
+    return -1;
+}
+
+// Runs the call that `newCall` formats for each object name that `listCall` lists; stops at the first failure.
 template <class NewCall>
-void CopyObjects(const CString& listCall, NewCall newCall) {
+int CopyObjects(const CString& listCall, NewCall newCall) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<class_interface_object_info> objects;
     if (db->SelectInterfaceObjectList(listCall, objects) != 0) {
         db->ShowLastError();
-        return;
+        return -1;
     }
     for (const class_interface_object_info& object : objects)
-        if (db->ExecuteProc(newCall(object.object_name)) != 0) db->ShowLastError();
+        if (Change(newCall(object.object_name)) != 0) return -1;
+    return 0;
 }
 
 }  // namespace
 
+int class_copy_system_domain_data::copy_into(const DomainSnapshot& snapshot, int parentKey, int newParentId,
+                                             DomainIdMap& domainIds) {
+    const int result = CopyTransaction::Run([&] {
+        if (copy_domain(snapshot, parentKey, newParentId, domainIds) != 0) return -1;
+        if (copy_ports(domainIds) != 0 || copy_components(domainIds) != 0) return -1;
+        return copy_network(domainIds);
+    });
+    if (result != 0) domainIds.clear();
+    return result;
+}
+
 // ---- Domains -------------------------------------------------------------------------------------------------
 
-void class_copy_system_domain_data::copy_domain(const DomainSnapshot& snapshot, int parentKey, int newParentId,
-                                                DomainIdMap& domainIds) {
+int class_copy_system_domain_data::copy_domain(const DomainSnapshot& snapshot, int parentKey, int newParentId,
+                                               DomainIdMap& domainIds) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     const auto range = snapshot.equal_range(parentKey);
     for (auto entry = range.first; entry != range.second; ++entry) {
@@ -47,11 +68,12 @@ void class_copy_system_domain_data::copy_domain(const DomainSnapshot& snapshot, 
                                                         domain.is_public != 0 ? "1" : "0", domain.description));
         if (newId == -1) {
             db->ShowLastError();
-            continue;
+            return -1;
         }
         domainIds[domain.id] = newId;
-        copy_domain(snapshot, domain.id, newId, domainIds);
+        if (copy_domain(snapshot, domain.id, newId, domainIds) != 0) return -1;
     }
+    return 0;
 }
 
 int class_copy_system_domain_data::relink_upper_domain(const class_domain_info& destination,
@@ -65,136 +87,172 @@ int class_copy_system_domain_data::relink_upper_domain(const class_domain_info& 
     return 0;
 }
 
-void class_copy_system_domain_data::copy_ports(DomainIdMap domainIds) {
+int class_copy_system_domain_data::copy_ports(const DomainIdMap& domainIds) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     for (const auto& [oldId, newId] : domainIds) {
         std::vector<int> groups;
-        if (db->SelectDomainLogicalList(db->FormatCall("call domainLogicalViewlist(%d)", oldId), groups) == 0) {
-            for (int group : groups)
-                db->ExecuteProc(db->FormatCall("call domainLogicalPortViewNewPortGroup(%d, %d)", newId, group));
-        } else {
+        if (db->SelectDomainLogicalList(db->FormatCall("call domainLogicalViewlist(%d)", oldId), groups) != 0) {
             db->ShowLastError();
+            return -1;
         }
+        for (int group : groups)
+            if (Change(db->FormatCall("call domainLogicalPortViewNewPortGroup(%d, %d)", newId, group)) != 0) return -1;
         std::vector<class_system_domain_port_info> ports;
         if (db->SelectSystemDomainPortList(db->FormatCall("call systemDomainPortViewList(%d)", oldId), ports) != 0) {
             db->ShowLastError();
-            continue;
+            return -1;
         }
         for (const class_system_domain_port_info& port : ports)
-            if (db->ExecuteProc(db->FormatCall("call domainPortViewNewPort(%d, %d, %d, '%s')", newId, port.port_num,
-                                               port.port_group, port.description)) != 0)
-                db->ShowLastError();
+            if (Change(db->FormatCall("call domainPortViewNewPort(%d, %d, %d, '%s')", newId, port.port_num,
+                                      port.port_group, port.description)) != 0)
+                return -1;
     }
+    return 0;
 }
 
 // ---- Components ----------------------------------------------------------------------------------------------
 
-void class_copy_system_domain_data::copy_components(DomainIdMap domainIds) {
+int class_copy_system_domain_data::copy_components(const DomainIdMap& domainIds) {
     m_componentIds.clear();
-    for (const auto& [oldId, newId] : domainIds) copy_domain_components(oldId, newId);
-    for (const auto& [oldId, newId] : m_componentIds) {
-        copy_proxy_interfaces(oldId, newId);
-        copy_stub_interfaces(oldId, newId);
-    }
+    for (const auto& [oldId, newId] : domainIds)
+        if (copy_domain_components(oldId, newId) != 0) return -1;
+    for (const auto& [oldId, newId] : m_componentIds)
+        if (copy_proxy_interfaces(oldId, newId) != 0 || copy_stub_interfaces(oldId, newId) != 0) return -1;
+    return 0;
 }
 
-void class_copy_system_domain_data::copy_domain_components(int oldDomainId, int newDomainId) {
+int class_copy_system_domain_data::copy_domain_components(int oldDomainId, int newDomainId) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<class_component_info> components;
     if (db->SelectComponentList(db->FormatCall("call componentViewList('%d')", oldDomainId), components) != 0) {
         db->ShowLastError();
-        return;
+        return -1;
     }
     for (const class_component_info& component : components) {
         const int newId = db->QueryInt(db->FormatCall("call componentsNewcomponent(%d,'%s','%s')", newDomainId,
                                                       component.name, component.description));
-        if (newId == -1)
+        if (newId == -1) {
             db->ShowLastError();
-        else
-            m_componentIds[component.component_id] = newId;
+            return -1;
+        }
+        m_componentIds[component.component_id] = newId;
     }
+    return 0;
 }
 
-void class_copy_system_domain_data::copy_proxy_interfaces(int oldComponentId, int newComponentId) {
-    CopyProxyClasses(oldComponentId, newComponentId, [this, newComponentId](int oldRelationId, int newRelationId) {
-        copy_proxy_objects(oldRelationId, newRelationId, newComponentId);
-    });
+int class_copy_system_domain_data::copy_proxy_interfaces(int oldComponentId, int newComponentId) {
+    return CopyProxyClasses(oldComponentId, newComponentId,
+                            [this, newComponentId](int oldRelationId, int newRelationId) {
+                                return copy_proxy_objects(oldRelationId, newRelationId, newComponentId);
+                            })
+               ? 0
+               : -1;
 }
 
-void class_copy_system_domain_data::copy_stub_interfaces(int oldComponentId, int newComponentId) {
-    CopyStubClasses(oldComponentId, newComponentId, [this, newComponentId](int oldRelationId, int newRelationId) {
-        copy_stub_objects(oldRelationId, newRelationId, newComponentId);
-    });
+int class_copy_system_domain_data::copy_stub_interfaces(int oldComponentId, int newComponentId) {
+    return CopyStubClasses(oldComponentId, newComponentId,
+                           [this, newComponentId](int oldRelationId, int newRelationId) {
+                               return copy_stub_objects(oldRelationId, newRelationId, newComponentId);
+                           })
+               ? 0
+               : -1;
 }
 
-void class_copy_system_domain_data::copy_proxy_objects(int oldRelationId, int newRelationId, int newComponentId) {
+int class_copy_system_domain_data::copy_proxy_objects(int oldRelationId, int newRelationId, int newComponentId) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    CopyObjects(db->FormatCall("call proxyInterfaceObjectViewList(%d)", oldRelationId),
-                [db, newRelationId, newComponentId](const std::string& name) {
-                    return db->FormatCall("call proxyInterfaceObjectViewNewObjectName(%d, '%s','%d')", newRelationId,
-                                          name, newComponentId);
-                });
+    return CopyObjects(db->FormatCall("call proxyInterfaceObjectViewList(%d)", oldRelationId),
+                       [db, newRelationId, newComponentId](const std::string& name) {
+                           return db->FormatCall("call proxyInterfaceObjectViewNewObjectName(%d, '%s','%d')",
+                                                 newRelationId, name, newComponentId);
+                       });
 }
 
-void class_copy_system_domain_data::copy_stub_objects(int oldRelationId, int newRelationId, int newComponentId) {
+int class_copy_system_domain_data::copy_stub_objects(int oldRelationId, int newRelationId, int newComponentId) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    CopyObjects(db->FormatCall("call stubInterfaceObjectViewList(%d)", oldRelationId),
-                [db, newRelationId, newComponentId](const std::string& name) {
-                    return db->FormatCall("call stubInterfaceObjectViewNewObjectName(%d, '%s','%d')", newRelationId,
-                                          name, newComponentId);
-                });
+    return CopyObjects(db->FormatCall("call stubInterfaceObjectViewList(%d)", oldRelationId),
+                       [db, newRelationId, newComponentId](const std::string& name) {
+                           return db->FormatCall("call stubInterfaceObjectViewNewObjectName(%d, '%s','%d')",
+                                                 newRelationId, name, newComponentId);
+                       });
 }
 
 // ---- Network ---------------------------------------------------------------------------------------------------
 
-void class_copy_system_domain_data::copy_network(DomainIdMap domainIds) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
+int class_copy_system_domain_data::copy_network(const DomainIdMap& domainIds) {
     m_copiedNodes.clear();
     m_subsystemNodes.clear();
     std::set<NodeCopy> copies;
-    for (const auto& [oldId, newId] : domainIds) copy_nodes(oldId, newId, domainIds, copies);
+    for (const auto& [oldId, newId] : domainIds)
+        if (copy_nodes(oldId, newId, domainIds, copies) != 0) return -1;
     // Sub-system and sensor nodes take their addresses and entries from the domains they stand for.
     for (const NodeCopy& copy : copies) {
         if (m_subsystemNodes.count(std::get<1>(copy)) != 0) continue;
-        copy_node_networks(std::get<1>(copy), std::get<3>(copy));
-        copy_deployments(copy, domainIds);
+        if (copy_node_networks(std::get<1>(copy), std::get<3>(copy)) != 0 || copy_deployments(copy) != 0) return -1;
     }
-    for (const auto& [oldId, newId] : domainIds) copy_links(oldId, newId);
+    for (const auto& [oldId, newId] : domainIds)
+        if (copy_links(oldId, newId) != 0) return -1;
     for (const auto& [oldNodeId, newNodeId] : m_subsystemNodes)
-        if (db->Execute(db->FormatCall("call select_network(%d)", newNodeId)) != 0) db->ShowLastError();
-    for (const NodeCopy& copy : copies) copy_subsystem_interfaces(std::get<3>(copy));
+        if (take_subsystem_network(newNodeId) != 0) return -1;
+    for (const NodeCopy& copy : copies)
+        if (copy_subsystem_interfaces(std::get<3>(copy)) != 0) return -1;
+    // Last, when nothing more is added to what the locks freeze.
+    for (const auto& [oldNodeId, copy] : m_copiedNodes)
+        if (copy.locked != 0 && lock_node(copy) != 0) return -1;
+    return 0;
 }
 
-void class_copy_system_domain_data::copy_nodes(int oldDomainId, int newDomainId, const DomainIdMap& domainIds,
-                                               std::set<NodeCopy>& copies) {
+int class_copy_system_domain_data::copy_nodes(int oldDomainId, int newDomainId, const DomainIdMap& domainIds,
+                                              std::set<NodeCopy>& copies) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<class_node_info> nodes;
     if (db->SelectNodeList(db->FormatCall("call nodeViewList('%d')", oldDomainId), nodes) != 0) {
         db->ShowLastError();
-        return;
+        return -1;
     }
     for (const class_node_info& node : nodes) {
-        const int subsystemDomainId = MappedDomainId(domainIds, node.sub_system_domain_id);
-        const int newNodeId = db->QueryInt(db->FormatCall("call nodeNewNodes(%d,'%s','%s','%s', %d)", newDomainId,
-                                                          node.name, node.type, node.description, subsystemDomainId));
-        if (newNodeId == -1) {
-            db->ShowLastError();
-            continue;
-        }
-        db->ExecuteProc(db->FormatCall("call copy_node_port_talble(%d, %d, %d, %d, %d)", node.id, oldDomainId,
-                                       subsystemDomainId, newNodeId, newDomainId));
-        copies.emplace(oldDomainId, node.id, newDomainId, newNodeId);
         class_node_info copy;
-        copy.id = newNodeId;
-        copy.domain_id = newDomainId;
-        copy.name = node.name;
-        copy.type = node.type;
-        copy.description = node.description;
-        copy.sub_system_domain_id = subsystemDomainId;
-        copy.extra_text = node.extra_text;
+        if (copy_node(node, newDomainId, MappedDomainId(domainIds, node.sub_system_domain_id), copy) != 0) return -1;
+        copies.emplace(oldDomainId, node.id, newDomainId, copy.id);
         m_copiedNodes[node.id] = copy;
-        if (IsSubsystemType(node.type)) m_subsystemNodes[node.id] = newNodeId;
+        if (IsSubsystemType(node.type)) m_subsystemNodes[node.id] = copy.id;
     }
+    return 0;
+}
+
+int class_copy_system_domain_data::copy_node(const class_node_info& node, int newDomainId, int subsystemDomainId,
+                                             class_node_info& copy) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    const int newNodeId = db->QueryInt(db->FormatCall("call nodeNewNodes(%d,'%s','%s','%s', %d)", newDomainId,
+                                                      node.name, node.type, node.description, subsystemDomainId));
+    if (newNodeId == -1) {
+        db->ShowLastError();
+        return -1;
+    }
+    if (Change(db->FormatCall("call copy_node_port_talble(%d, %d, %d, %d, %d)", node.id, node.domain_id,
+                              subsystemDomainId, newNodeId, newDomainId)) != 0)
+        return -1;
+    // A copied sub-system domain keeps its name.
+    copy = node;
+    copy.id = newNodeId;
+    copy.domain_id = newDomainId;
+    copy.sub_system_domain_id = subsystemDomainId;
+    return 0;
+}
+
+int class_copy_system_domain_data::copy_node_into(const class_node_info& source, int domainId,
+                                                  class_node_info& copy) {
+    class_node_info made;
+    if (copy_node(source, domainId, source.sub_system_domain_id, made) != 0) return -1;
+    // A node that stands for a domain takes what a new node takes from it (no own deployments are copied, so
+    // there are no own public entries either).
+    if (IsSubsystemType(source.type)) {
+        if (take_subsystem_network(made.id) != 0 || take_public_entries(made.sub_system_domain_id) != 0) return -1;
+    } else if (copy_node_networks(source.id, made.id) != 0) {
+        return -1;
+    }
+    if (made.locked != 0 && lock_node(made) != 0) return -1;
+    copy = made;
+    return 0;
 }
 
 int class_copy_system_domain_data::copy_node_networks(int sourceNodeId, int newNodeId) {
@@ -205,35 +263,30 @@ int class_copy_system_domain_data::copy_node_networks(int sourceNodeId, int newN
         return -1;
     }
     for (const class_network_info& row : addresses)
-        if (db->ExecuteProc(db->FormatCall("call networkNewip(%d, '%s','%s','%s','%s','%s','%s','%s')", newNodeId,
-                                           row.ip, row.mask, row.network, row.gateway, row.dns, row.port,
-                                           row.description)) != 0)
-            db->ShowLastError();
+        if (Change(db->FormatCall("call networkNewip(%d, '%s','%s','%s','%s','%s','%s','%s')", newNodeId, row.ip,
+                                  row.mask, row.network, row.gateway, row.dns, row.port, row.description)) != 0)
+            return -1;
     return 0;
 }
 
-void class_copy_system_domain_data::copy_deployments(const NodeCopy& copy, const DomainIdMap& domainIds) {
+int class_copy_system_domain_data::copy_deployments(const NodeCopy& copy) {
     const auto& [oldDomainId, oldNodeId, newDomainId, newNodeId] = copy;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<class_component_info> installed;
     if (db->SelectInstalledComponentList(
             db->FormatCall("call nodeDeploymentViewInstallList(%d, %d)", oldDomainId, oldNodeId), installed) != 0) {
         db->ShowLastError();
-        return;
+        return -1;
     }
     for (const class_component_info& deployment : installed) {
-        int componentId = deployment.component_id;
-        const auto mapped = m_componentIds.find(componentId);
-        if (mapped != m_componentIds.end()) {
-            componentId = mapped->second;
-        } else if (domainIds.count(deployment.systemdomain_id) != 0) {
-            // A component of the copied sub-tree that could not be copied (shown then): nothing to install.
-            continue;
-        }
-        if (db->ExecuteProc(db->FormatCall("call nodeDeploymentViewNewcomponent(%d, %d, %d, %d)", newNodeId,
-                                           componentId, newDomainId, deployment.deployment_id)) != 0)
-            db->ShowLastError();
+        // A node carries components of its own domain, which the copy has copied.
+        const auto mapped = m_componentIds.find(deployment.component_id);
+        if (mapped == m_componentIds.end()) continue;
+        if (Change(db->FormatCall("call nodeDeploymentViewNewcomponent(%d, %d, %d, %d)", newNodeId, mapped->second,
+                                  newDomainId, deployment.deployment_id)) != 0)
+            return -1;
     }
+    return 0;
 }
 
 const class_node_info* class_copy_system_domain_data::find_copied_node(int oldNodeId) const {
@@ -243,43 +296,74 @@ const class_node_info* class_copy_system_domain_data::find_copied_node(int oldNo
     return nullptr;
 }
 
-void class_copy_system_domain_data::copy_links(int oldDomainId, int newDomainId) {
+int class_copy_system_domain_data::copy_links(int oldDomainId, int newDomainId) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<class_network_link_info> links;
     if (db->SelectNetworkLinkList(db->FormatCall("call NetworklinkViewNetworkinkList(%d)", oldDomainId), links) !=
         0) {
         db->ShowLastError();
-        return;
+        return -1;
     }
     for (const class_network_link_info& link : links) {
+        // Every node of a copied domain has its copy; one without (another session's new node) ends the copy
+        // rather than leaving a link out.
         const class_node_info* source = find_copied_node(link.s_node_id);
-        if (source == nullptr) continue;
+        if (source == nullptr) return -1;
         int destinationId = 0;
         int destinationDomainId = newDomainId;  // an external port of the domain
         if (link.d_node_id != 0) {
             const class_node_info* destination = find_copied_node(link.d_node_id);
-            // A link to a node that was not copied would point at nothing: it is left out.
-            if (destination == nullptr) continue;
+            if (destination == nullptr) return -1;
             destinationId = destination->id;
             destinationDomainId = destination->sub_system_domain_id;
         }
-        if (db->ExecuteProc(db->FormatCall("call NetworklinkViewNewNetworkink(%d, %d, %d, %d, %d, %d)", source->id,
-                                           source->sub_system_domain_id, link.s_port_id, destinationId,
-                                           destinationDomainId, link.d_port_id)) != 0)
-            db->ShowLastError();
+        if (Change(db->FormatCall("call NetworklinkViewNewNetworkink(%d, %d, %d, %d, %d, %d)", source->id,
+                                  source->sub_system_domain_id, link.s_port_id, destinationId, destinationDomainId,
+                                  link.d_port_id)) != 0)
+            return -1;
     }
+    return 0;
 }
 
-void class_copy_system_domain_data::copy_subsystem_interfaces(int newNodeId) {
+int class_copy_system_domain_data::take_subsystem_network(int newNodeId) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->Execute(db->FormatCall("call select_network(%d)", newNodeId)) == 0) return 0;
+    db->ShowLastError();
+    return -1;
+}
+
+int class_copy_system_domain_data::take_public_entries(int subsystemDomainId) {
+    if (subsystemDomainId == 0) return 0;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (Change(db->FormatCall("call insert_subsystem_public_proxy_interface_loop(%d)", subsystemDomainId)) != 0)
+        return -1;
+    return Change(db->FormatCall("call insert_subsystem_public_stub_interface_loop(%d)", subsystemDomainId));
+}
+
+int class_copy_system_domain_data::copy_subsystem_interfaces(int newNodeId) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     for (int pass = 0; pass <= 1; ++pass) {
         std::vector<class_custum_table> entries;
         if (db->SelectSubsystemCustomTable(
-                db->FormatCall("call setup_public_interface_to_subsystem(%d, %d)", newNodeId, pass), entries) != 0)
-            continue;
+                db->FormatCall("call setup_public_interface_to_subsystem(%d, %d)", newNodeId, pass), entries) != 0) {
+            db->ShowLastError();
+            return -1;
+        }
         for (const class_custum_table& entry : entries)
-            if (entry.is_public == 1)
-                db->ExecuteProc(db->FormatCall("call insert_subsystem_custum_interface_loop(%d, %d, %d)", entry.id,
-                                               entry.second_id, 0));
+            if (entry.is_public == 1 &&
+                Change(db->FormatCall("call insert_subsystem_custum_interface_loop(%d, %d, %d)", entry.id,
+                                      entry.second_id, 0)) != 0)
+                return -1;
     }
+    return 0;
+}
+
+int class_copy_system_domain_data::lock_node(const class_node_info& copy) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->ExecuteProcStatus(db->FormatCall("call NodeViewEditNode(%d, %d,'%s','%s','%s', %d, %d)", copy.id,
+                                             copy.domain_id, copy.name, copy.type, copy.description,
+                                             copy.sub_system_domain_id, 1)) == 0)
+        return 0;
+    db->ShowLastError();
+    return -1;
 }

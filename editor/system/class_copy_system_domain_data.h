@@ -3,14 +3,14 @@
 // Copies a system domain with every domain below it into another system domain: the domains, their ports and
 // port groups, their components with their proxy and stub classes and objects, their nodes with node ports, IP
 // rows and deployments, the network links between the nodes, the addresses of sub-system and sensor nodes and
-// the public entries they take over. The server gives every copy a new id; the maps below translate old ids to
-// new ones, so that the copy refers to copies wherever the source referred to something inside the copied
-// sub-tree, and keeps every other reference.
+// the public entries they take over, and last the lock flags of the nodes. The server gives every copy a new
+// id; the maps below translate old ids to new ones, so that the copy refers to copies wherever the source
+// referred to something inside the copied sub-tree, and keeps every other reference.
 //
-// The steps run in this order, each with its own copy of the domain id map that copy_domain filled:
-// copy_domain, copy_ports, copy_components, copy_network. There is no transaction: a failing call shows the
-// server's text and the copy goes on with the next item; what was created stays. A domain that cannot be
-// created takes its sub-tree with it.
+// The steps run in this order, each with the domain id map that copy_domain filled: copy_domain, copy_ports,
+// copy_components, copy_network. A step stops at the first call that fails, after the server's text was shown,
+// and answers -1; copy_into runs the four in one transaction of the session (CopyTransaction), so that a copy
+// lands whole or not at all.
 //
 // One object serves one copy; it holds no window and talks to the server through CMysqlQuery.
 
@@ -30,37 +30,53 @@ public:
 
     virtual ~class_copy_system_domain_data() = default;
 
+    // The whole copy in one transaction: the snapshot's domains below `parentKey` (the copied domain's upper
+    // id) under `newParentId`, with everything in them. 0, or -1 with nothing kept (`domainIds` then empty).
+    int copy_into(const DomainSnapshot& snapshot, int parentKey, int newParentId, DomainIdMap& domainIds);
+
     // Copies the snapshot's domains below `parentKey` under `newParentId`, depth first, and records each copy
     // in `domainIds`. The first call passes the copied domain's upper id and the destination's id.
-    void copy_domain(const DomainSnapshot& snapshot, int parentKey, int newParentId, DomainIdMap& domainIds);
-    void copy_ports(DomainIdMap domainIds);
-    void copy_components(DomainIdMap domainIds);
-    void copy_network(DomainIdMap domainIds);
+    int copy_domain(const DomainSnapshot& snapshot, int parentKey, int newParentId, DomainIdMap& domainIds);
+    int copy_ports(const DomainIdMap& domainIds);
+    int copy_components(const DomainIdMap& domainIds);
+    int copy_network(const DomainIdMap& domainIds);
 
     // Makes `moved` a sub-domain of `destination` (the server refuses a move into the moved domain's own
     // sub-tree). 0, or -1 after the server's text was shown.
     int relink_upper_domain(const class_domain_info& destination, const class_domain_info& moved);
 
-    // Copies the IP rows of one node to another. 0; -1 when the rows could not be read (shown); a row that
-    // cannot be stored is shown and skipped.
-    static int copy_node_networks(int sourceNodeId, int newNodeId);
+    // A copy of one node in the domain, as the whole-domain copy makes it: the same sub-system domain, the
+    // source's ports, and the source's IP rows or, for a node that stands for a domain, the addresses and
+    // public entries it takes from that domain; locked when the source is. `copy` takes the new node. No
+    // transaction of its own: 0, or -1 at the first call that fails (shown).
+    int copy_node_into(const class_node_info& source, int domainId, class_node_info& copy);
 
 private:
     // {old node's domain id, old node id, new domain id, new node id}, ordered by the old ids.
     using NodeCopy = std::tuple<int, int, int, int>;
 
-    void copy_domain_components(int oldDomainId, int newDomainId);
-    void copy_proxy_interfaces(int oldComponentId, int newComponentId);
-    void copy_stub_interfaces(int oldComponentId, int newComponentId);
-    void copy_proxy_objects(int oldRelationId, int newRelationId, int newComponentId);
-    void copy_stub_objects(int oldRelationId, int newRelationId, int newComponentId);
+    int copy_domain_components(int oldDomainId, int newDomainId);
+    int copy_proxy_interfaces(int oldComponentId, int newComponentId);
+    int copy_stub_interfaces(int oldComponentId, int newComponentId);
+    int copy_proxy_objects(int oldRelationId, int newRelationId, int newComponentId);
+    int copy_stub_objects(int oldRelationId, int newRelationId, int newComponentId);
 
-    void copy_nodes(int oldDomainId, int newDomainId, const DomainIdMap& domainIds, std::set<NodeCopy>& copies);
-    void copy_deployments(const NodeCopy& copy, const DomainIdMap& domainIds);
-    void copy_links(int oldDomainId, int newDomainId);
+    int copy_nodes(int oldDomainId, int newDomainId, const DomainIdMap& domainIds, std::set<NodeCopy>& copies);
+    // The node with its ports in the new domain, standing for (or taking its ports from) `subsystemDomainId`.
+    int copy_node(const class_node_info& node, int newDomainId, int subsystemDomainId, class_node_info& copy);
+    // Copies the IP rows of one node to another.
+    static int copy_node_networks(int sourceNodeId, int newNodeId);
+    int copy_deployments(const NodeCopy& copy);
+    int copy_links(int oldDomainId, int newDomainId);
     // The copy of an old node; null after "node id 정보를 찾지 못했습니다." when it has none.
     const class_node_info* find_copied_node(int oldNodeId) const;
-    void copy_subsystem_interfaces(int newNodeId);
+    // The addresses that a sub-system or sensor node takes from the domain it stands for, and the public
+    // entries of that domain, which go onto every node that stands for it.
+    static int take_subsystem_network(int newNodeId);
+    static int take_public_entries(int subsystemDomainId);
+    int copy_subsystem_interfaces(int newNodeId);
+    // Locks the new node (a sub-system or sensor node whose source was locked).
+    static int lock_node(const class_node_info& copy);
 
     std::map<int, class_node_info> m_copiedNodes;  // old node id -> the new node
     std::map<int, int> m_subsystemNodes;           // old -> new id of the sub_system and sensor nodes

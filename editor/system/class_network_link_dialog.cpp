@@ -158,9 +158,15 @@ void class_network_link_dialog::OnCbnSelchangeDestinationNode() { FillPortCombo(
 
 void class_network_link_dialog::OnCbnSelchangeFilter() { update_list_control(); }
 
-void class_network_link_dialog::ShowLinkEnd(CComboBox& nodeCombo, CComboBox& portCombo, const CString& nodeName,
+void class_network_link_dialog::ShowLinkEnd(CComboBox& nodeCombo, CComboBox& portCombo, int nodeId,
                                             const CString& port) {
-    nodeCombo.SetCurSel(nodeCombo.FindStringExact(0, nodeName));
+    // By the node's id: names differ in case only, or not at all in a list that another session changed.
+    int entry = CB_ERR;
+    for (int index = 0; index < nodeCombo.GetCount() && entry == CB_ERR; ++index) {
+        const auto* node = static_cast<const class_node_info*>(nodeCombo.GetItemDataPtr(index));
+        if ((node != nullptr ? node->id : 0) == nodeId) entry = index;
+    }
+    nodeCombo.SetCurSel(entry);
     FillPortCombo(nodeCombo, portCombo);
     portCombo.SetWindowText(port);
 }
@@ -168,9 +174,9 @@ void class_network_link_dialog::ShowLinkEnd(CComboBox& nodeCombo, CComboBox& por
 void class_network_link_dialog::CopySelectedLinkToCombos() {
     const int row = FirstSelectedRow(m_listLinks);
     if (row < 0) return;
-    ShowLinkEnd(m_comboStartNode, m_comboStartPort, m_listLinks.GetItemText(row, COLUMN_S_NODE_NAME),
+    ShowLinkEnd(m_comboStartNode, m_comboStartPort, string_to_int(m_listLinks.GetItemText(row, COLUMN_S_NODE_ID)),
                 m_listLinks.GetItemText(row, COLUMN_S_PORT));
-    ShowLinkEnd(m_comboDestNode, m_comboDestPort, m_listLinks.GetItemText(row, COLUMN_D_NODE_NAME),
+    ShowLinkEnd(m_comboDestNode, m_comboDestPort, string_to_int(m_listLinks.GetItemText(row, COLUMN_D_NODE_ID)),
                 m_listLinks.GetItemText(row, COLUMN_D_PORT));
 }
 

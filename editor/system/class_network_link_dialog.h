@@ -55,8 +55,8 @@ private:
     void FillPortCombo(const CComboBox& nodeCombo, CComboBox& portCombo);
     // The selected entry's port id, else the number in the edit field.
     int ReadPort(const CComboBox& portCombo) const;
-    // Selects the node entry of that name (case ignored), fills its ports and puts the port into the edit field.
-    void ShowLinkEnd(CComboBox& nodeCombo, CComboBox& portCombo, const CString& nodeName, const CString& port);
+    // Selects the entry of the node (0: "외부포트"), fills its ports and puts the port into the edit field.
+    void ShowLinkEnd(CComboBox& nodeCombo, CComboBox& portCombo, int nodeId, const CString& port);
     void CopySelectedLinkToCombos();
     void ClearEditSelections();
     // The ends of the first selected row; false after the box "선택된 필드가 없습니다." without one.

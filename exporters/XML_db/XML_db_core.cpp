@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -191,7 +192,8 @@ void write_file_replacing(const std::string& path, const std::function<void(cons
 
 }  // namespace
 
-XML_db_core::XML_db_core(KeyStyle keys) : mysql(mysql_init(nullptr)), keys_(keys) {
+XML_db_core::XML_db_core(KeyStyle keys)
+    : mysql(mysql_init(nullptr)), keys_(keys), wait_bound_(tamo::database::WAIT_BOUND_SECONDS) {
     if (!mysql) throw std::bad_alloc();
     try {
         XMLPlatformUtils::Initialize(XMLUni::fgXercescDefaultLocale, nullptr, nullptr, &DocumentMemory::instance());
@@ -220,7 +222,7 @@ XML_db_core::~XML_db_core() {
 const char* XML_db_core::connect(const std::string& host, const std::string& port, const std::string& dbname,
                                  const std::string& user, const std::string& password) {
     const auto port_number = static_cast<unsigned>(std::strtoll(port.c_str(), nullptr, 10));
-    tamo::database::SetConnectionTimeouts(mysql);
+    tamo::database::SetConnectionTimeouts(mysql, wait_bound_);
     if (!mysql_real_connect(mysql, host.c_str(), user.c_str(), password.c_str(), dbname.c_str(), port_number,
                             nullptr, connect_flags))
         return mysql_error(mysql);
@@ -282,7 +284,13 @@ const char* XML_db_core::query(ResultSets& results, const std::string& text) {
     if (const std::optional<AnswerCache::Hit> kept = answers_.find(text, results)) {
         error = kept->error;
     } else {
+        const auto started = std::chrono::steady_clock::now();
         error = run_query(results, text.data(), text.size());
+        // Every later statement would fail as well: the run ends here, saying why.
+        if (error && tamo::database::IsConnectionLost(mysql_errno(mysql))) {
+            const bool waited = std::chrono::steady_clock::now() - started >= std::chrono::seconds(wait_bound_);
+            throw ExportError(tamo::database::LostConnectionText(waited, wait_bound_, error));
+        }
         if (error)
             answers_.keep_failure(text, error);
         else
@@ -298,8 +306,9 @@ void XML_db_core::log_in(const std::string& user, const std::string& password) {
     answers_.clear();
     ResultSets results;
     if (!tamo::database::SetLoginVariables(mysql, user, password).empty()) throw ExportError("query err");
-    const std::string login = "call loginResult()";
-    if (run_query(results, login.data(), login.size())) throw ExportError("query err");
+    const char* error = query(results, "call loginResult()");
+    answers_.clear();
+    if (error) throw ExportError("query err");
     if (!results.status_ok()) throw ExportError("login error");
 }
 

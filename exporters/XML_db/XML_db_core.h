@@ -42,6 +42,9 @@ public:
     XML_db_core(const XML_db_core&) = delete;
     XML_db_core& operator=(const XML_db_core&) = delete;
 
+    // The seconds any one wait of a statement may last (tamo::database::WAIT_BOUND_SECONDS); set before
+    // connect. Tests shorten it.
+    void set_wait_bound(unsigned seconds) { wait_bound_ = seconds; }
     // Null on success, else the client library's error text.
     const char* connect(const std::string& host, const std::string& port, const std::string& dbname,
                         const std::string& user, const std::string& password);
@@ -49,7 +52,8 @@ public:
     // client library's error text; a failed send leaves `results` as it was.
     virtual const char* run_query(ResultSets& results, const char* text, std::size_t length);
     // Runs a statement of the export: each distinct text is sent once in a run, and asked again it answers what
-    // it answered the first time (also a failure).
+    // it answered the first time (also a failure). A statement that lost the connection (the server went away,
+    // or did not answer within the wait bound) ends the run with an ExportError that says so.
     const char* query(ResultSets& results, const std::string& text);
 
     // Logs the application account in: "query err" when a statement fails, "login error" when the server
@@ -120,6 +124,7 @@ private:
     AnswerCache answers_;
     std::unique_ptr<RowsAhead> ahead_;  // while build_and_save writes rows ahead
     bool failed_statement_ends_run_ = false;
+    unsigned wait_bound_;
     xercesc::DOMImplementation* dom_ls = nullptr;
     xercesc::DOMImplementation* dom_core = nullptr;  // kept beside "LS" as the library hands it out
     std::unique_ptr<xercesc::XMLTranscoder> transcoder;

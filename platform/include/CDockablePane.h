@@ -8,6 +8,10 @@
 class CTabbedPane;
 class CFrameWnd;
 
+// Sent to the frame that docks the panes when another pane of a group of tabbed panes becomes the active tab
+// (by the user or by ShowPane): wParam the new tab's index, lParam the pane (CDockablePane*) now shown.
+extern const UINT AFX_WM_CHANGE_ACTIVE_TAB;
+
 #define AFX_DEFAULT_DOCKING_PANE_STYLE 0x000000CF
 #define AFX_CBRS_FLOAT 0x01
 #define AFX_CBRS_AUTOHIDE 0x02

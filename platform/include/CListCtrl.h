@@ -22,6 +22,9 @@
 #define LVCFMT_RIGHT 0x0001
 #define LVCFMT_CENTER 0x0002
 
+#define LVSCW_AUTOSIZE -1
+#define LVSCW_AUTOSIZE_USEHEADER -2
+
 #define LVNI_ALL 0x0000
 #define LVNI_FOCUSED 0x0001
 #define LVNI_SELECTED 0x0002
@@ -63,7 +66,8 @@ public:
     DWORD GetExtendedStyle() const;
     DWORD SetExtendedStyle(DWORD dwNewStyle);
 
-    // Columns; a column of width 0 is hidden but keeps its texts.
+    // Columns; a column of width 0 is hidden but keeps its texts. SetColumnWidth with LVSCW_AUTOSIZE fits the
+    // column to its widest cell, with LVSCW_AUTOSIZE_USEHEADER to its widest cell or its heading.
     int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
                      int nSubItem = -1);
     BOOL DeleteColumn(int nCol);

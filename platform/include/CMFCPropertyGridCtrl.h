@@ -108,6 +108,8 @@ public:
     BOOL IsMarkModifiedProperties() const { return m_bMarkModified; }
     void SetAlphabeticMode(BOOL bSet = TRUE) { (void)bSet; }
     virtual void AdjustLayout();
+    // The width of the name column: as wide as the widest name of a row.
+    int GetLeftColumnWidth() const;
 
     // Called by a row whose value the user changed: sends AFX_WM_PROPERTY_CHANGED to the owner.
     virtual void OnPropertyChanged(CMFCPropertyGridProperty* pProp) const;

@@ -64,6 +64,7 @@ struct ShellOpenCall {
     CString file;
     CString parameters;
     CString directory;
+    bool opened = true;  // the recording answers whether a program took the file
 };
 
 struct ProcessCall {

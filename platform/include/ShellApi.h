@@ -31,7 +31,11 @@ struct SHELLEXECUTEINFO {
 };
 typedef SHELLEXECUTEINFO* LPSHELLEXECUTEINFO;
 
-// Answers a value above 32 on success, as Windows does.
+#define SE_ERR_FNF 2
+#define SE_ERR_NOASSOC 31
+
+// Answers a value above 32 on success, as Windows does: SE_ERR_FNF when the file is not there, SE_ERR_NOASSOC
+// when no program of the desktop takes it (a desktop without a program for the kind of file).
 HINSTANCE ShellExecute(HWND hwnd, LPCTSTR lpOperation, LPCTSTR lpFile, LPCTSTR lpParameters, LPCTSTR lpDirectory,
                        int nShowCmd);
 BOOL ShellExecuteEx(SHELLEXECUTEINFO* pExecInfo);

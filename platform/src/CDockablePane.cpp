@@ -42,6 +42,7 @@ IMPLEMENT_DYNCREATE(CMFCVisualManagerVS2008, CMFCVisualManagerVS2005)
 IMPLEMENT_DYNCREATE(CMFCVisualManagerWindows, CMFCVisualManager)
 
 const UINT AFX_WM_CREATETOOLBAR = RegisterWindowMessage("AFX_WM_CREATETOOLBAR");
+const UINT AFX_WM_CHANGE_ACTIVE_TAB = RegisterWindowMessage("AFX_WM_CHANGE_ACTIVE_TAB");
 const UINT AFX_WM_RESETTOOLBAR = RegisterWindowMessage("AFX_WM_RESETTOOLBAR");
 
 BEGIN_MESSAGE_MAP(CDockablePane, CPane)
@@ -102,6 +103,22 @@ std::vector<QPixmap> ToolbarImages(UINT id, const ToolbarTemplate& toolbar) {
 
 }  // namespace
 
+namespace {
+
+// The index of the dock's tab in its group's tab bar, -1 when it is in none: the bar holds the docks as its
+// tabs' data.
+int TabIndexOf(QMainWindow* window, const QDockWidget* dock, QTabBar** bar = nullptr) {
+    for (QTabBar* tabs : window->findChildren<QTabBar*>(Qt::FindDirectChildrenOnly))
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->tabData(i).value<quintptr>() == reinterpret_cast<quintptr>(dock)) {
+                if (bar) *bar = tabs;
+                return i;
+            }
+    return -1;
+}
+
+}  // namespace
+
 QMainWindow* MainWindowOf(WndImpl* impl) {
     for (WndImpl* at = impl; at; at = at->parent)
         if (auto* frame = dynamic_cast<FrameImpl*>(at)) return frame->Window();
@@ -118,6 +135,7 @@ void DockPaneImpl::Build(const CREATESTRUCT& cs, QWidget* parentArea) {
     area->setAutoFillBackground(true);
     dock->setWidget(area);
     dock->hide();
+    QObject::connect(dock, &QDockWidget::visibilityChanged, this, [this](bool visible) { VisibilityChanged(visible); });
     initialSize = QSize(cs.cx, cs.cy);
     outer = dock;
     client = area;
@@ -152,6 +170,25 @@ LRESULT DockPaneImpl::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     }
     return WndImpl::DefaultHandling(message, wParam, lParam);
+}
+
+void DockPaneImpl::VisibilityChanged(bool visible) {
+    QMainWindow* window = MainWindowOf(parent);
+    // Hidden behind another tab, the pane stays the group's last tab until another one shows: a window that
+    // is minimised and shown again changes no tab.
+    if (!visible || dead || !window) return;
+    const QList<QDockWidget*> group = window->tabifiedDockWidgets(dock);
+    bool tookOver = false;
+    for (QDockWidget* other : group)
+        if (auto* pane = dynamic_cast<DockPaneImpl*>(FromWidget(other)); pane && pane->activeTab) {
+            pane->activeTab = false;
+            tookOver = true;
+        }
+    const bool wasActive = activeTab;
+    activeTab = !group.isEmpty();
+    if (!tookOver || wasActive || !parent || !parent->IsLive() || !parent->owner) return;
+    parent->owner->SendMessage(AFX_WM_CHANGE_ACTIVE_TAB, static_cast<WPARAM>(std::max(0, TabIndexOf(window, dock))),
+                               reinterpret_cast<LPARAM>(owner));
 }
 
 void DockPaneImpl::Detaching() {
@@ -381,11 +418,9 @@ BOOL CDockablePane::IsActiveTab() const {
     QMainWindow* window = pane ? MainWindowOf(pane->parent) : nullptr;
     if (!window || pane->dock->isHidden()) return FALSE;
     if (window->tabifiedDockWidgets(pane->dock).isEmpty()) return TRUE;
-    // The tab bar of the group holds the docks as its tabs' data.
-    for (QTabBar* tabs : window->findChildren<QTabBar*>(Qt::FindDirectChildrenOnly))
-        for (int i = 0; i < tabs->count(); ++i)
-            if (tabs->tabData(i).value<quintptr>() == reinterpret_cast<quintptr>(pane->dock))
-                return tabs->currentIndex() == i;
+    QTabBar* tabs = nullptr;
+    const int index = TabIndexOf(window, pane->dock, &tabs);
+    if (index >= 0) return tabs->currentIndex() == index;
     return !pane->dock->visibleRegion().isEmpty();
 }
 

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -275,7 +277,14 @@ BOOL CListCtrl::SetColumnWidth(int nCol, int cx) {
     ListCtrlImpl* impl = ListOf(this);
     if (!impl || nCol < 0 || nCol >= impl->view->columnCount()) return FALSE;
     impl->view->setColumnHidden(nCol, cx == 0);
-    if (cx > 0) impl->view->setColumnWidth(nCol, cx);
+    const QAbstractItemView* cells = impl->view;  // the cells' size hint is public there
+    if (cx == LVSCW_AUTOSIZE)
+        impl->view->setColumnWidth(nCol, cells->sizeHintForColumn(nCol));
+    else if (cx == LVSCW_AUTOSIZE_USEHEADER)
+        impl->view->setColumnWidth(nCol,
+                                   std::max(cells->sizeHintForColumn(nCol), impl->view->header()->sectionSizeHint(nCol)));
+    else if (cx > 0)
+        impl->view->setColumnWidth(nCol, cx);
     return TRUE;
 }
 

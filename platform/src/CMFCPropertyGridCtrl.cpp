@@ -1,4 +1,7 @@
+#include <algorithm>
+
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
@@ -165,6 +168,22 @@ void PropertyGridImpl::Build(const CREATESTRUCT&, QWidget* parentArea) {
 void PropertyGridImpl::ApplyFont(const QFont& font) {
     tree->setFont(font);
     description->setFont(font);
+    FitNameColumn();
+}
+
+void PropertyGridImpl::FitNameColumn() {
+    // The room a cell takes beside its text (margins and the focus frame), as the tree's style draws it.
+    constexpr int kCellPadding = 16;
+    const QFontMetrics metrics(tree->font());
+    int widest = 0;
+    for (auto at = items.constBegin(); at != items.constEnd(); ++at) {
+        if (at.key()->IsGroup()) continue;
+        int depth = tree->rootIsDecorated() ? 1 : 0;
+        for (const QTreeWidgetItem* up = at.value()->parent(); up; up = up->parent()) ++depth;
+        widest = std::max(widest, depth * tree->indentation() + metrics.horizontalAdvance(at.value()->text(0)) +
+                                      kCellPadding);
+    }
+    if (widest > 0) tree->header()->resizeSection(0, widest);
 }
 
 void PropertyGridImpl::Add(QTreeWidgetItem* container, CMFCPropertyGridProperty* property) {
@@ -210,6 +229,7 @@ void PropertyGridImpl::Rebuild(const std::vector<CMFCPropertyGridProperty*>& top
     items.clear();
     properties.clear();
     for (CMFCPropertyGridProperty* property : top) Add(nullptr, property);
+    FitNameColumn();
     if (QTreeWidgetItem* item = items.value(selected, nullptr)) {
         const QAbstractItemView::EditTriggers triggers = tree->editTriggers();
         tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -307,7 +327,10 @@ void CMFCPropertyGridProperty::SetValue(const COleVariant& varValue) {
 
 void CMFCPropertyGridProperty::SetName(LPCTSTR lpszName, BOOL) {
     m_name = lpszName ? lpszName : "";
-    if (auto* grid = ImplAs<PropertyGridImpl>(m_pWndList)) grid->Refresh(this);
+    if (auto* grid = ImplAs<PropertyGridImpl>(m_pWndList)) {
+        grid->Refresh(this);
+        grid->FitNameColumn();
+    }
 }
 
 void CMFCPropertyGridProperty::Enable(BOOL bEnable) {
@@ -439,6 +462,11 @@ void CMFCPropertyGridCtrl::MarkModifiedProperties(BOOL bMark, BOOL) {
 }
 
 void CMFCPropertyGridCtrl::AdjustLayout() {}
+
+int CMFCPropertyGridCtrl::GetLeftColumnWidth() const {
+    auto* grid = ImplAs<PropertyGridImpl>(this);
+    return grid ? grid->tree->header()->sectionSize(0) : 0;
+}
 
 void CMFCPropertyGridCtrl::OnPropertyChanged(CMFCPropertyGridProperty* pProp) const {
     CWnd* owner = GetOwner();

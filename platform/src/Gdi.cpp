@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -169,6 +171,23 @@ QString InstalledFace(const QString& windowsFace) {
     return QStringLiteral("NanumGothic");
 }
 
+namespace {
+
+// The cell height (ascent plus descent) of a face per pixel of its em, as Windows measures a font's cell.
+double CellPerEm(const QFont& font) {
+    static auto* ratios = new QHash<QString, double>;
+    const QString key = QStringLiteral("%1/%2/%3").arg(font.family()).arg(font.weight()).arg(font.italic());
+    if (const auto known = ratios->constFind(key); known != ratios->constEnd()) return known.value();
+    QFont probe(font);
+    probe.setPixelSize(1000);
+    const double cell = QFontMetricsF(probe).height() / 1000.0;
+    const double ratio = cell > 0 ? cell : 1.0;
+    ratios->insert(key, ratio);
+    return ratio;
+}
+
+}  // namespace
+
 QFont MakeFont(const LOGFONT& logFont) {
     EnsureApplication();
     QFont font(InstalledFace(
@@ -178,18 +197,16 @@ QFont MakeFont(const LOGFONT& logFont) {
     font.setItalic(logFont.lfItalic);
     font.setUnderline(logFont.lfUnderline);
     font.setStrikeOut(logFont.lfStrikeOut);
-    font.setStyleStrategy(QFont::NoAntialias);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    // As Windows maps a height: a negative one is the em height in pixels, a positive one the cell height, so
+    // the em is that much smaller than the height as the face's cell is taller than its em.
     const int height = logFont.lfHeight;
-    if (height < 0) {
+    if (height < 0)
         font.setPixelSize(-height);
-    } else if (height > 0) {
-        // A positive height is the cell height: the em size is a little smaller.
-        font.setPixelSize(height);
-        const int cell = QFontMetrics(font).height();
-        if (cell > 0 && cell != height) font.setPixelSize(std::max(1, height * height / cell));
-    } else {
+    else if (height > 0)
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(height / CellPerEm(font)))));
+    else
         font.setPixelSize(12);
-    }
     return font;
 }
 

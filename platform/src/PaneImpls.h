@@ -31,8 +31,11 @@ public:
     void Detaching() override;
     // The close box of a pane hides it; the pane stays.
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The dock was shown or hidden: a pane that takes over the active tab from another tells the frame.
+    void VisibilityChanged(bool visible);
     QDockWidget* dock = nullptr;
     QSize initialSize;
+    bool activeTab = false;  // the tab shown last of its group
 };
 
 class ToolBarImpl : public WndImpl {

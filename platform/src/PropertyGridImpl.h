@@ -33,6 +33,9 @@ public:
     void ShowDescription();
     // A value the user chose or typed: the property takes it and the owner hears of it, when it differs.
     void Changed(CMFCPropertyGridProperty* property, const QString& text);
+    // The name column takes the width of the widest name of a row (groups span both columns), so that no
+    // name is cut; the values have the rest, and a grid too narrow for both scrolls sideways.
+    void FitNameColumn();
 
     QTreeWidget* tree = nullptr;
     QLabel* description = nullptr;

@@ -20,7 +20,8 @@ using namespace tamo::platform;
 namespace {
 
 const HINSTANCE kSuccess = reinterpret_cast<HINSTANCE>(42);
-const HINSTANCE kFileNotFound = reinterpret_cast<HINSTANCE>(2);
+const HINSTANCE kFileNotFound = reinterpret_cast<HINSTANCE>(SE_ERR_FNF);
+const HINSTANCE kNoProgram = reinterpret_cast<HINSTANCE>(SE_ERR_NOASSOC);
 constexpr DWORD kStillActive = 259;
 
 struct ProcessHandle {
@@ -123,14 +124,14 @@ HANDLE RecordedProcess(int exitCode) {
     return process;
 }
 
-bool OpenWithDesktop(const CString& file, const CString& directory) {
+HINSTANCE OpenWithDesktop(const CString& file, const CString& directory) {
     QString path = ToQ(file);
     path.replace(u'\\', u'/');
     if (!QDir::isAbsolutePath(path))
         path = QDir(directory.IsEmpty() ? QDir::currentPath() : ToQ(directory)).filePath(path);
-    if (!QFileInfo::exists(path)) return false;
+    if (!QFileInfo::exists(path)) return kFileNotFound;
     EnsureApplication();
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? kSuccess : kNoProgram;
 }
 
 }  // namespace
@@ -147,8 +148,8 @@ HINSTANCE ShellExecute(HWND, LPCTSTR lpOperation, LPCTSTR lpFile, LPCTSTR lpPara
         return ShellExecuteEx(&info) ? kSuccess : kFileNotFound;
     }
     ShellOpenCall call{verb, file, parameters, directory};
-    if (ModalHooks* hooks = GetModalHooks(); hooks && hooks->ShellOpen(call)) return kSuccess;
-    return OpenWithDesktop(file, directory) ? kSuccess : kFileNotFound;
+    if (ModalHooks* hooks = GetModalHooks(); hooks && hooks->ShellOpen(call)) return call.opened ? kSuccess : kNoProgram;
+    return OpenWithDesktop(file, directory);
 }
 
 BOOL ShellExecuteEx(SHELLEXECUTEINFO* pExecInfo) {
@@ -171,10 +172,11 @@ BOOL ShellExecuteEx(SHELLEXECUTEINFO* pExecInfo) {
         // Not a program: the shell opens the file with its application.
         const CString verb = pExecInfo->lpVerb ? pExecInfo->lpVerb : "";
         ShellOpenCall open{verb, call.file, pExecInfo->lpParameters ? pExecInfo->lpParameters : "", call.directory};
-        const bool opened =
-            (GetModalHooks() && GetModalHooks()->ShellOpen(open)) || OpenWithDesktop(call.file, call.directory);
-        pExecInfo->hInstApp = opened ? kSuccess : kFileNotFound;
-        return opened;
+        if (ModalHooks* hooks = GetModalHooks(); hooks && hooks->ShellOpen(open))
+            pExecInfo->hInstApp = open.opened ? kSuccess : kNoProgram;
+        else
+            pExecInfo->hInstApp = OpenWithDesktop(call.file, call.directory);
+        return pExecInfo->hInstApp == kSuccess;
     }
     pExecInfo->hInstApp = process ? kSuccess : kFileNotFound;
     if (!process) return FALSE;

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDockWidget>
+#include <QMainWindow>
 #include <QCursor>
 #include <QDir>
 #include <QHelpEvent>
@@ -17,10 +19,12 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QStyle>
+#include <QTabBar>
 #include <QTreeWidget>
 
 #include "Controls.h"
 #include "DialogImpl.h"
+#include "PaneImpls.h"
 #include "PropertyGridImpl.h"
 #include "QtText.h"
 #include "TreeWidget.h"
@@ -212,6 +216,7 @@ bool TestDriver::PopupMenu(PopupMenuCall& call) {
 }
 
 bool TestDriver::ShellOpen(ShellOpenCall& call) {
+    call.opened = !m_shellOpensFail;
     m_shellOpens.push_back(call);
     return true;
 }
@@ -379,6 +384,20 @@ void TestDriver::ClickAt(CWnd& window, CPoint clientPoint) {
     if (target) MouseClick(target, point);
 }
 
+bool TestDriver::ClickPaneTab(CDockablePane& pane) {
+    auto* impl = ImplAs<DockPaneImpl>(&pane);
+    QMainWindow* window = impl ? MainWindowOf(impl->parent) : nullptr;
+    if (!window) return false;
+    for (QTabBar* tabs : window->findChildren<QTabBar*>(Qt::FindDirectChildrenOnly))
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->isVisible() && tabs->tabData(i).value<quintptr>() == reinterpret_cast<quintptr>(impl->dock)) {
+                MouseClick(tabs, tabs->tabRect(i).center());
+                QCoreApplication::processEvents();
+                return true;
+            }
+    return false;
+}
+
 void TestDriver::RightClickAt(CWnd& window, CPoint clientPoint) {
     const auto [target, point] = WidgetAt(window, clientPoint);
     if (!target) return;
@@ -470,6 +489,20 @@ COLORREF TestDriver::PixelAt(CWnd& window, CPoint clientPoint) {
     const QImage image = client->grab().toImage();
     const QPoint point = ToQPoint(clientPoint);
     return image.rect().contains(point) ? FromQColor(image.pixelColor(point)) : 0xFFFFFFFF;
+}
+
+std::vector<COLORREF> TestDriver::PixelsIn(CWnd& window, const CRect& clientArea) {
+    std::vector<COLORREF> pixels;
+    QWidget* client = ClientOf(&window);
+    if (!client || clientArea.IsRectEmpty()) return pixels;
+    ShowTopLevel(window);
+    QCoreApplication::processEvents();
+    const QImage image = client->grab().toImage();
+    pixels.reserve(static_cast<size_t>(clientArea.Width()) * static_cast<size_t>(clientArea.Height()));
+    for (int y = clientArea.top; y < clientArea.bottom; ++y)
+        for (int x = clientArea.left; x < clientArea.right; ++x)
+            pixels.push_back(image.rect().contains(x, y) ? FromQColor(image.pixelColor(x, y)) : 0xFFFFFFFF);
+    return pixels;
 }
 
 CString TestDriver::ArtifactPath(LPCTSTR name) {

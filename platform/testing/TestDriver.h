@@ -64,6 +64,8 @@ public:
 
     // The shell and programs.
     const std::vector<ShellOpenCall>& ShellOpens() const { return m_shellOpens; }
+    // Recorded opens answer that no program took the file, as a desktop without a program for its kind does.
+    void SetShellOpensFail(bool fail) { m_shellOpensFail = fail; }
     void SetRunProcesses(bool run) { m_runProcesses = run; }
     void SetRecordedExitCode(int code) { m_exitCode = code; }
     const std::vector<ProcessCall>& Processes() const { return m_processes; }
@@ -87,6 +89,8 @@ public:
     static void FocusControl(CWnd& control);
     // A click at a point of the window's client area: it reaches whatever window is there (regions count).
     static void ClickAt(CWnd& window, CPoint clientPoint);
+    // Clicks the tab of a pane tabbed with others (AttachToTabWnd); false when the pane shows no tab.
+    static bool ClickPaneTab(CDockablePane& pane);
     static void RightClickAt(CWnd& window, CPoint clientPoint);
     static void DoubleClickAt(CWnd& window, CPoint clientPoint);
     // Clicks the row's value and picks the option `value` from its list, or types `value` and presses Enter
@@ -101,6 +105,8 @@ public:
     static bool SaveWindowPng(CWnd& window, const CString& path);
     // The colour the window shows at a point of its client area (children included).
     static COLORREF PixelAt(CWnd& window, CPoint clientPoint);
+    // The colours the window shows in a rectangle of its client area, row by row (0xFFFFFFFF outside it).
+    static std::vector<COLORREF> PixelsIn(CWnd& window, const CRect& clientArea);
     // A file name in the artifact folder of the test run (created when missing).
     static CString ArtifactPath(LPCTSTR name);
     static void RecordDrawing(CWnd& window);
@@ -147,6 +153,7 @@ private:
     std::vector<FolderDialogCall> m_folderDialogs;
     std::vector<PopupMenuCall> m_popups;
     std::vector<ShellOpenCall> m_shellOpens;
+    bool m_shellOpensFail = false;
     std::vector<ProcessCall> m_processes;
     ModalHooks* m_previous = nullptr;
 };

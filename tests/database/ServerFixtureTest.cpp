@@ -21,7 +21,7 @@ struct Command {
 };
 
 Command RunTool(const std::string& arguments) {
-    std::string command = "'" + TestDatabase::Tool() + "' " + arguments + " 2>&1";
+    std::string command = '\'' + TestDatabase::Tool() + "' " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     std::string text;
     char buffer[256];

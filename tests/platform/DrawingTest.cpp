@@ -143,6 +143,82 @@ TEST_F(DrawingTest, ADrawingIsRecordedCallByCallAndRenders) {
     EXPECT_TRUE(TestDriver::SaveWindowPng(view, png));
 }
 
+// One line of a diagram's text in a font of the diagrams, black on white.
+class TextWindow : public CWnd {
+public:
+    TextWindow(const char* face, int height, const char* text) : m_face(face), m_height(height), m_text(text) {}
+
+protected:
+    afx_msg void OnPaint() {
+        CPaintDC dc(this);
+        CFont font;
+        font.CreateFont(m_height, 0, 0, 0, FW_NORMAL, 0, 0, 0, HANGUL_CHARSET, 0, 0, 0, 0, m_face);
+        CFont* old = dc.SelectObject(&font);
+        dc.SetBkMode(TRANSPARENT);
+        dc.TextOut(4, 4, m_text);
+        dc.SelectObject(old);
+    }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    const char* m_face;
+    int m_height;
+    const char* m_text;
+};
+
+BEGIN_MESSAGE_MAP(TextWindow, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+struct DiagramTextCase {
+    const char* face;
+    int height;
+    const char* text;
+};
+
+void PrintTo(const DiagramTextCase& c, std::ostream* os) { *os << c.face << " " << c.height; }
+
+class DiagramTexts : public DrawingTest, public ::testing::WithParamInterface<DiagramTextCase> {};
+
+// As on Windows, a positive height is the cell height: the text fills most of it, drawn with smoothed edges.
+TEST_P(DiagramTexts, FillTheirCellHeightAntiAliased) {
+    const DiagramTextCase& c = GetParam();
+    CFont font;
+    ASSERT_TRUE(font.CreateFont(c.height, 0, 0, 0, FW_NORMAL, 0, 0, 0, HANGUL_CHARSET, 0, 0, 0, 0, c.face));
+    CDC measure;
+    measure.SelectObject(&font);
+    TEXTMETRIC metrics{};
+    ASSERT_TRUE(measure.GetTextMetrics(&metrics));
+    EXPECT_NEAR(metrics.tmHeight, c.height, 1);
+
+    TextWindow text(c.face, c.height, c.text);
+    const CRect area(0, 0, 300, 40);
+    ASSERT_TRUE(text.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, area, &view, 4));
+    const std::vector<COLORREF> pixels = TestDriver::PixelsIn(text, area);
+    ASSERT_EQ(pixels.size(), static_cast<size_t>(area.Width() * area.Height()));
+    int firstInkRow = -1, lastInkRow = -1, smoothed = 0;
+    for (int y = 0; y < area.Height(); ++y)
+        for (int x = 0; x < area.Width(); ++x) {
+            const int grey = GetGValue(pixels[static_cast<size_t>(y * area.Width() + x)]);
+            if (grey < 192) {
+                if (firstInkRow < 0) firstInkRow = y;
+                lastInkRow = y;
+            }
+            if (grey > 16 && grey < 240) ++smoothed;
+        }
+    ASSERT_GE(firstInkRow, 0) << "nothing drawn";
+    EXPECT_GE(lastInkRow - firstInkRow + 1, c.height * 7 / 10);
+    EXPECT_GT(smoothed, 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faces, DiagramTexts,
+                         ::testing::Values(DiagramTextCase{"신명조", 10, "<<proxy_interface>> 항법"},
+                                           DiagramTextCase{"신명조", 11, "INavigation 항법 관리자"},
+                                           DiagramTextCase{"명조", 10, "조타 컴퓨터 (Captain's PC)"},
+                                           DiagramTextCase{"신명조", 15, "항해 컴퓨터 Captain's PC"},
+                                           DiagramTextCase{"굴림체", 14, "기관 센서 PC"},
+                                           DiagramTextCase{"궁서", 10, "Port 1234 포트"}));
+
 struct FaceCase {
     const char* windowsFace;
     const char* installed;

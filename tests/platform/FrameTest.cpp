@@ -146,6 +146,8 @@ public:
     TreePane data, method, system;
     TreePane search;
     GridPane properties;
+    // The panes that became the active tab of their group, with their tab's index.
+    std::vector<std::string> tabChanges;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override {
@@ -191,6 +193,11 @@ protected:
         EnablePaneMenu(TRUE, kCustomizeCommand, "사용자 지정...", ID_VIEW_TOOLBAR);
         return 0;
     }
+    afx_msg LRESULT OnChangeActiveTab(WPARAM wParam, LPARAM lParam) {
+        tabChanges.push_back(std::to_string(wParam) + " " +
+                             reinterpret_cast<CDockablePane*>(lParam)->GetPaneName().GetString());
+        return 0;
+    }
     afx_msg void OnMain() { g_handled.push_back("main frame"); }
     afx_msg void OnCustomize() { g_handled.push_back("customize"); }
     afx_msg void OnUnhandledState(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
@@ -200,6 +207,7 @@ BEGIN_MESSAGE_MAP(TestMainFrame, CMDIFrameWndEx)
     ON_WM_CREATE()
     ON_COMMAND(kMainCommand, &TestMainFrame::OnMain)
     ON_COMMAND(kCustomizeCommand, &TestMainFrame::OnCustomize)
+    ON_REGISTERED_MESSAGE(AFX_WM_CHANGE_ACTIVE_TAB, &TestMainFrame::OnChangeActiveTab)
 END_MESSAGE_MAP()
 
 class TestApplication : public CWinAppEx {
@@ -498,6 +506,46 @@ TEST_F(FrameTest, PropertyGridCanBeRebuiltWhileItReportsAChoice) {
     EXPECT_EQ(grid.GetCurSel(), grid.FindItemByData(300));
     EXPECT_TRUE(TestDriver::QtWarnings().empty()) << TestDriver::QtWarnings().front().GetString();
     pane.onChange = nullptr;
+}
+
+TEST_F(FrameTest, TheFrameHearsWhichTabbedPaneBecomesTheActiveTab) {
+    // Docking the panes at start is no change of tab.
+    EXPECT_TRUE(frame->tabChanges.empty());
+    ASSERT_TRUE(TestDriver::ClickPaneTab(frame->data));
+    EXPECT_TRUE(frame->data.IsActiveTab());
+    // The tab that shows already changes nothing.
+    ASSERT_TRUE(TestDriver::ClickPaneTab(frame->data));
+    frame->method.ShowPane(TRUE, FALSE, TRUE);
+    TestDriver::PumpPostedMessages();
+    EXPECT_EQ(frame->tabChanges, (std::vector<std::string>{"0 DataDomainView", "1 MethodDomainView"}));
+    // A pane without tabs has none to click.
+    EXPECT_FALSE(TestDriver::ClickPaneTab(frame->search));
+}
+
+TEST_F(FrameTest, PropertyGridShowsEveryNameWhole) {
+    CMFCPropertyGridCtrl& grid = frame->properties.grid;
+    CFont font;
+    ASSERT_TRUE(font.CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, HANGUL_CHARSET, 0, 0, 0, 0, "굴림"));
+    grid.SetFont(&font);
+    const auto grid_group = [](LPCTSTR name, std::initializer_list<LPCTSTR> rows) {
+        auto* group = new CMFCPropertyGridProperty(name);
+        for (LPCTSTR row : rows) group->AddSubItem(new CMFCPropertyGridProperty(row, (_variant_t) "값", ""));
+        return group;
+    };
+    grid.AddProperty(grid_group("사용자 정보", {"사용자ID", "관리자계정권한"}));
+    const int shortNames = grid.GetLeftColumnWidth();
+    // A group's name spans the grid and sizes nothing; the longest row name does.
+    grid.AddProperty(grid_group("Method Type / Method_name (in, out) of a long group", {" Type : INFORMATION"}));
+    CDC measure;
+    measure.SelectObject(&font);
+    const int longest = measure.GetTextExtent(" Type : INFORMATION").cx;
+    EXPECT_GE(grid.GetLeftColumnWidth(), longest);
+    EXPECT_GT(grid.GetLeftColumnWidth(), shortNames);
+    EXPECT_LT(grid.GetLeftColumnWidth(), measure.GetTextExtent("Method Type / Method_name (in, out) of a long group").cx);
+    // Renaming a row refits the column.
+    grid.GetProperty(0)->GetSubItem(1)->SetName("관리자계정권한 그리고 아주 긴 이름의 행");
+    EXPECT_GE(grid.GetLeftColumnWidth(), measure.GetTextExtent("관리자계정권한 그리고 아주 긴 이름의 행").cx);
+    grid.RemoveAll();
 }
 
 // Draws a box with its name, as a diagram element does.

@@ -175,6 +175,12 @@ TEST_F(ShellAndBoxTest, OpeningAFileIsRecordedInsteadOfLaunched) {
     ASSERT_EQ(driver.ShellOpens().size(), 1u);
     EXPECT_EQ(driver.ShellOpens()[0].verb, "open");
     EXPECT_EQ(driver.ShellOpens()[0].file, "/tmp/out/domain.xml");
+
+    // A desktop without a program for the file: the shell says so, as Windows does without an association.
+    driver.SetShellOpensFail(true);
+    EXPECT_EQ(ShellExecute(nullptr, "open", "/tmp/out/domain.xml", nullptr, nullptr, SW_SHOW),
+              reinterpret_cast<HINSTANCE>(SE_ERR_NOASSOC));
+    EXPECT_EQ(driver.ShellOpens().size(), 2u);
 }
 
 }  // namespace

@@ -24,6 +24,16 @@ CString Decimal(int value) {
     return text;
 }
 
+// The visible columns' widths: as given, or wider where a cell or the heading needs it.
+const int kMemberDomainWidth = 120;
+const int kMemberMethodWidth = 200;
+const int kMethodNameWidth = 250;
+
+void FitColumn(CListCtrl& list, int column, int least) {
+    list.SetColumnWidth(column, LVSCW_AUTOSIZE_USEHEADER);
+    if (list.GetColumnWidth(column) < least) list.SetColumnWidth(column, least);
+}
+
 // The first selected row, or -1.
 int FirstSelectedRow(const CListCtrl& list) {
     POSITION position = list.GetFirstSelectedItemPosition();
@@ -51,14 +61,14 @@ void CInterfaceMemberViewDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CInterfaceMemberViewDlg::OnInitDialog() {
     CDialogEx::OnInitDialog();
     m_listMembers.SetExtendedStyle(m_listMembers.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
-    m_listMembers.InsertColumn(0, "도메인", LVCFMT_LEFT, 120);
-    m_listMembers.InsertColumn(1, "메서드", LVCFMT_LEFT, 200);
+    m_listMembers.InsertColumn(0, "도메인", LVCFMT_LEFT, kMemberDomainWidth);
+    m_listMembers.InsertColumn(1, "메서드", LVCFMT_LEFT, kMemberMethodWidth);
     const char* const hidden[] = {"타입",       "코드", "입력도메인_ID", "입력도메인", "입력",
                                   "출력도메인_ID", "출력도메인", "출력",       "사용자_ID", "설명", "도메인ID"};
     int column = 2;
     for (const char* heading : hidden) m_listMembers.InsertColumn(column++, heading, LVCFMT_LEFT, 0);
     m_listMethods.SetExtendedStyle(m_listMethods.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
-    m_listMethods.InsertColumn(0, "메서드", LVCFMT_LEFT, 250);
+    m_listMethods.InsertColumn(0, "메서드", LVCFMT_LEFT, kMethodNameWidth);
     m_listMethods.InsertColumn(1, "도메인", LVCFMT_LEFT, 0);
     RefreshMemberList();
     RefreshMethodList();
@@ -84,6 +94,8 @@ void CInterfaceMemberViewDlg::RefreshMemberList() {
         int column = 1;
         for (const CString& cell : cells) m_listMembers.SetItemText(index, column++, cell);
     }
+    FitColumn(m_listMembers, 0, kMemberDomainWidth);
+    FitColumn(m_listMembers, kMemberNameColumn, kMemberMethodWidth);
 }
 
 void CInterfaceMemberViewDlg::RefreshMethodList() {
@@ -100,6 +112,7 @@ void CInterfaceMemberViewDlg::RefreshMethodList() {
         const int index = m_listMethods.InsertItem(m_listMethods.GetItemCount(), row.name.c_str());
         m_listMethods.SetItemText(index, 1, Decimal(row.domain_id));
     }
+    FitColumn(m_listMethods, 0, kMethodNameWidth);
 }
 
 void CInterfaceMemberViewDlg::OnMethodRowChanged(NMHDR*, LRESULT* pResult) {

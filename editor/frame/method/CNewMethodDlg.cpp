@@ -21,16 +21,6 @@ bool IsEnumerationType(const std::string& type) {
     return type == "enum8_t" || type == "enum16_t" || type == "enum32_t";
 }
 
-// Selects the entry that carries the item data; false (nothing changed) when none does.
-bool SelectComboEntryByData(CComboBox& combo, DWORD_PTR data) {
-    for (int index = 0; index < combo.GetCount(); ++index) {
-        if (combo.GetItemData(index) != data) continue;
-        combo.SetCurSel(index);
-        return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 const CNewMethodDlg::SideControls CNewMethodDlg::kInputControls = {1033, 1034, 1040, 1118, 1125, 1126};
@@ -84,8 +74,12 @@ BOOL CNewMethodDlg::OnInitDialog() {
     if (m_nEditMode == 0) return TRUE;
     SetDlgItemText(IDC_METHOD_CODE, m_strCode);
     SetDlgItemText(IDC_METHOD_NAME, m_strName);
-    StartEditSide(m_input, kInputControls);
-    StartEditSide(m_output, kOutputControls);
+    // A side that the type does not carry stays as the type rules left it, closed with its Null box disabled,
+    // whatever the stored method names there: the edit holds the rules that the new method held.
+    bool hasInput = true, hasOutput = true;
+    GetMethodTypeData(m_strType.str(), hasInput, hasOutput);
+    if (hasInput) StartEditSide(m_input, kInputControls);
+    if (hasOutput) StartEditSide(m_output, kOutputControls);
     SetDlgItemText(IDC_DESCRIPTION, m_strDescription);
     return TRUE;
 }

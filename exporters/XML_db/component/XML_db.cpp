@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ExportError.h"
+#include "ReferencedDomain.h"
 
 namespace tamo::exporters::component {
 
@@ -159,13 +160,14 @@ void XML_db::add_interface_list(DOMElement* component, const std::string& id, co
 
 void XML_db::add_methoddomain_section(DOMElement* parent) {
     DOMElement* section = add_element(parent, "methoddomain");
-    for (const auto& [id, name] : used_method_domains) add_method_domain_row(section, id);
+    for (const auto& [id, name] : used_method_domains) add_method_domain_row(section, id, name);
 }
 
-void XML_db::add_method_domain_row(DOMElement* section, const std::string& id) {
+void XML_db::add_method_domain_row(DOMElement* section, const std::string& id, const std::string& referred_name) {
     bool info_ok = false;
     const ResultSets results =
-        read("call domainMethodInfo(" + number(id) + ", 'method')", "query error", nullptr, &info_ok);
+        read_referenced_domain(*this, "call domainMethodInfo(" + number(id) + ", 'method')",
+                               {id, "메서드", referred_name}, "query error", nullptr, &info_ok);
     const ResultSet& info = results.set(1);
     DOMElement* domain = create_element(section, "row");
     add_text_element(domain, "path",
@@ -247,13 +249,13 @@ void XML_db::add_datadomain_section(DOMElement* parent) {
     DOMElement* section = add_element(parent, "datadomain");
     for (const auto& [id, name] : used_data_domains) {
         if (written_data_domains.count(id)) continue;
-        append(section, make_datadomain_row(section, id));
+        append(section, make_datadomain_row(section, id, name));
     }
 }
 
-DOMElement* XML_db::make_datadomain_row(DOMElement* section, const std::string& id) {
-    const ResultSets results =
-        read("call domainDataInfo(" + number(id) + ", 'data')", "query error", "result error");
+DOMElement* XML_db::make_datadomain_row(DOMElement* section, const std::string& id, const std::string& referred_name) {
+    const ResultSets results = read_referenced_domain(*this, "call domainDataInfo(" + number(id) + ", 'data')",
+                                                      {id, "데이타", referred_name}, "query error", "result error");
     const ResultSet& info = results.set(1);
     const std::string& name = value(info, "domain_data.name", 0);
     const std::string path = data_domain_path(value(info, "domain_data.upper_id", 0)) + "/" + name;
@@ -341,7 +343,8 @@ void XML_db::add_field_rows(DOMElement* data_row, DOMElement* section, const std
 void XML_db::follow_alias(DOMElement* section, const std::string& own_id, const std::string& real_domain,
                           const std::string& real_domain_name, IdMap& parents) {
     if (!is_reference(real_domain)) return;
-    if (!written_data_domains.count(real_domain)) append(section, make_datadomain_row(section, real_domain));
+    if (!written_data_domains.count(real_domain))
+        append(section, make_datadomain_row(section, real_domain, real_domain_name));
     if (real_domain != own_id) parents.emplace(real_domain, real_domain_name);
 }
 

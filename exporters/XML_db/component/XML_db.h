@@ -33,7 +33,9 @@ public:
     void add_datadomain_section(xercesc::DOMElement* parent);
     // Builds the row of one data domain without appending it; the rows of the domains its aliases refer to
     // that are not written yet go to `section` first.
-    xercesc::DOMElement* make_datadomain_row(xercesc::DOMElement* section, const std::string& id);
+    // The row of a data domain that an exported row refers to, by the name that row gives it.
+    xercesc::DOMElement* make_datadomain_row(xercesc::DOMElement* section, const std::string& id,
+                                             const std::string& referred_name);
 
 protected:
     IdMap written_data_domains;
@@ -49,7 +51,7 @@ private:
     std::string domain_path(const std::string& id, const char* procedure, const char* kind);
 
     void add_interface_list(xercesc::DOMElement* component, const std::string& id, const Interfaces& interfaces);
-    void add_method_domain_row(xercesc::DOMElement* section, const std::string& id);
+    void add_method_domain_row(xercesc::DOMElement* section, const std::string& id, const std::string& referred_name);
     void add_method_rows(xercesc::DOMElement* domain_row, const std::string& id, IdMap& data_domains);
     void add_interface_rows(xercesc::DOMElement* domain_row, const std::string& id);
     void add_data_rows(xercesc::DOMElement* domain_row, xercesc::DOMElement* section, const std::string& id,

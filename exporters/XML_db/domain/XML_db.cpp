@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ExportError.h"
+#include "ReferencedDomain.h"
 
 namespace tamo::exporters::domain {
 
@@ -73,14 +74,12 @@ void XML_db::add_system_domain(DOMElement* parent, const std::string& id) {
     add_value(system, "description", info, "a.description", 0);
     add_value(system, "create", info, "a.create_date", 0);
     add_value(system, "update", info, "a.last_update", 0);
-    add_ports(system, id);
+    add_ports(system, read("call systemDomainPortViewList(" + number(id) + ")", "query err", "query result err"));
     add_links(system, id);
     add_nodes(system, id);
 }
 
-void XML_db::add_ports(DOMElement* parent, const std::string& system_domain_id) {
-    const ResultSets results =
-        read("call systemDomainPortViewList(" + number(system_domain_id) + ")", "query err", "query result err");
+void XML_db::add_ports(DOMElement* parent, const ResultSets& results) {
     const ResultSet& ports = results.set(1);
     DOMElement* list = add_element(parent, "ports");
     for (std::size_t row = 0; row < ports.row_count(); ++row) {
@@ -120,7 +119,10 @@ void XML_db::add_nodes(DOMElement* parent, const std::string& system_id) {
         add_value(node, "type", nodes, "xxx.type", row);
         add_value(node, "description", nodes, "xxx.description", row);
         add_text_element(node, "subsystem", domain_path(sub_system, "system"));
-        add_ports(node, sub_system);
+        // The domain the node stands for may be one that the account may not read.
+        add_ports(node, read_referenced_domain(*this, "call systemDomainPortViewList(" + number(sub_system) + ")",
+                                               {sub_system, "시스템", nodes.cell("s.sub_system_name", row)},
+                                               "query err", "query result err"));
         add_processes(node, system_id, nodes.cell("xxx.Id", row));
         append(list, node);
     }
@@ -178,12 +180,12 @@ void XML_db::add_custom_entries(DOMElement* parent, const std::string& call, con
 
 void XML_db::add_method_domains(DOMElement* parent) {
     DOMElement* section = add_element(parent, "method_domains");
-    for (const auto& [id, name] : used_method_domains) add_method_domain(section, id);
+    for (const auto& [id, name] : used_method_domains) add_method_domain(section, id, name);
 }
 
-void XML_db::add_method_domain(DOMElement* parent, const std::string& id) {
-    const ResultSets results =
-        read("call domainMethodInfo(" + number(id) + ", 'method')", "query error", "query result err");
+void XML_db::add_method_domain(DOMElement* parent, const std::string& id, const std::string& referred_name) {
+    const ResultSets results = read_referenced_domain(*this, "call domainMethodInfo(" + number(id) + ", 'method')",
+                                                      {id, "메서드", referred_name}, "query error", "query result err");
     const ResultSet& info = results.set(1);
     const std::string& name = info.cell("domain_method.name", 0);
     const std::string parent_path = domain_path(info.cell("domain_method.upper_id", 0), "method");
@@ -252,15 +254,20 @@ void XML_db::add_data_domain_info(DOMElement* parent, IdMap& known, const IdMap&
     IdMap wave = to_write;
     while (!wave.empty()) {
         IdMap found;
-        for (const auto& [id, name] : wave) add_data_domain(parent, id, known, found);
+        for (const auto& [id, name] : wave) add_data_domain(parent, id, name, known, found);
         known.insert(found.begin(), found.end());
         wave = std::move(found);
     }
 }
 
-void XML_db::add_data_domain(DOMElement* parent, const std::string& id, const IdMap& known, IdMap& found) {
-    const ResultSets results =
-        read("call domainDataInfo(" + number(id) + ", 'data')", "query error", "query result error");
+void XML_db::add_data_domain(DOMElement* parent, const std::string& id, const std::string& referred_name,
+                             const IdMap& known, IdMap& found) {
+    // The domain a run starts from has no referring row (an empty name); the others are referenced.
+    const std::string call = "call domainDataInfo(" + number(id) + ", 'data')";
+    const ResultSets results = referred_name.empty()
+                                   ? read(call, "query error", "query result error")
+                                   : read_referenced_domain(*this, call, {id, "데이타", referred_name}, "query error",
+                                                            "query result error");
     const ResultSet& info = results.set(1);
     if (info.row_count() == 0) return;  // a domain the server no longer knows is passed over
     const std::string& name = info.cell("domain_data.name", 0);

@@ -27,7 +27,8 @@ public:
     std::string domain_path(const std::string& id, const std::string& kind);
 
     void add_system_domain(xercesc::DOMElement* parent, const std::string& id);
-    void add_ports(xercesc::DOMElement* parent, const std::string& system_domain_id);
+    // The ports of a domain as systemDomainPortViewList answered them.
+    void add_ports(xercesc::DOMElement* parent, const ResultSets& results);
     void add_links(xercesc::DOMElement* parent, const std::string& system_id);
     void add_nodes(xercesc::DOMElement* parent, const std::string& system_id);
     void add_processes(xercesc::DOMElement* parent, const std::string& system_id, const std::string& node_id);
@@ -44,8 +45,9 @@ private:
                    std::size_t row);
     void add_custom_entries(xercesc::DOMElement* parent, const std::string& call, const char* list_name,
                             const char* row_name);
-    void add_method_domain(xercesc::DOMElement* parent, const std::string& id);
-    void add_data_domain(xercesc::DOMElement* parent, const std::string& id, const IdMap& known, IdMap& found);
+    void add_method_domain(xercesc::DOMElement* parent, const std::string& id, const std::string& referred_name);
+    void add_data_domain(xercesc::DOMElement* parent, const std::string& id, const std::string& referred_name,
+                         const IdMap& known, IdMap& found);
     void add_data_fields(xercesc::DOMElement* data, const ResultSet& datas, std::size_t row, const IdMap& known,
                          IdMap& found);
     bool has_data_fields(const std::string& type) const;

@@ -30,7 +30,9 @@ public:
     CString(std::string&& text) noexcept : m_text(std::move(text)) {}
     CString(std::string_view text) : m_text(text) {}
 
-    CString& operator=(const char* text) { return m_text = text ? text : "", *this; }
+    // A new text rather than an assignment into the old one: GCC 12 warns (-Wrestrict) wrongly where a short
+    // literal is assigned into a std::string after inlining.
+    CString& operator=(const char* text) { return m_text = std::string(text ? text : ""), *this; }
     CString& operator=(const std::string& text) { return m_text = text, *this; }
     CString& operator=(char ch) { return m_text.assign(1, ch), *this; }
 

@@ -68,15 +68,6 @@ TEST_F(Design, TheFirstItemIsTheFirstRowOfTheWholeList) {
     EXPECT_EQ(Cell(Read("call metadataViewFirstMetadata(610)"), 0, 2), "made_second");
 }
 
-TEST_F(Design, AnExactNameMatchesOnlyItself) {
-    Change("call metadataViewNewMetadata(1,'beh_a_b','int8_t',0,'','','')");
-    Change("call metadataViewNewMetadata(1,'beh_axb','int8_t',0,'','','')");
-    EXPECT_EQ(Column(Read("call metadataViewMetadataList(1,'beh_a_b', 'data')"), 2),
-              std::vector<std::string>{"beh_a_b"});
-    // In a pattern '_' stays a wildcard.
-    EXPECT_EQ(Read("call metadataViewMetadataList(1,'beh_a_b%', 'data')").rows.size(), 2u);
-}
-
 TEST_F(Design, MissingReferencesAreNullAndMemberTextsEmpty) {
     auto ping = Read("call methodViewMethodList(6,'method','ALL','%','Ping')");
     ASSERT_EQ(ping.rows.size(), 1u);

@@ -118,6 +118,31 @@ INSTANTIATE_TEST_SUITE_P(
                     "메서드 코드는 0x0000부터 0xFFFF까지입니다."},
         RefusalCase{"input data that does not exist", "admin",
                     "call methodViewNewMethod(6,'SIGNAL','999','x',1,'NoSuch',0,'','')", "입력 데이타가 없습니다."},
+        // A side that the method's type does not carry, from any caller.
+        RefusalCase{"input of an EVENT", "admin", "call methodViewNewMethod(6,'EVENT','999','x',1,'Waypoint',0,'','')",
+                    "EVENT 메서드는 입력 데이타를 가질 수 없습니다."},
+        RefusalCase{"output of a SIGNAL", "admin",
+                    "call methodViewNewMethod(6,'SIGNAL','999','x',1,'Waypoint',2,'위치','')",
+                    "SIGNAL 메서드는 출력 데이타를 가질 수 없습니다."},
+        RefusalCase{"output of an imported COMMAND", "admin",
+                    "call xmldocumentViewimportMethod(6,'x','COMMAND','999',0,'',2,'위치','')",
+                    "COMMAND 메서드는 출력 데이타를 가질 수 없습니다."},
+        // Enumeration constants that the generated header could not carry.
+        RefusalCase{"constant that is no number", "admin",
+                    "call metadataViewNewMetafield(3,'상태','x',0,'const',0,'','abc','','NO',0,'')",
+                    "상수 x의 값은 enum8_t에 담을 수 있는 0부터 255까지의 정수(10진수 또는 0x로 시작하는 16진수)여야 합니다."},
+        RefusalCase{"constant above its type", "admin",
+                    "call metadataViewEditMetafield(3,'Mode16','AUTO','AUTO', 0,'const',0,'','0x10000','','NO',0,'')",
+                    "상수 AUTO의 값은 enum16_t에 담을 수 있는 0부터 65535까지의 정수(10진수 또는 0x로 시작하는 16진수)여야 "
+                    "합니다."},
+        RefusalCase{"imported constant that would be octal", "admin",
+                    "call xmldocumentViewimportDatafield(3,'Alarm32','x',0,'const','',0,'NULL','010','','NO',0,'')",
+                    "상수 x의 값은 enum32_t에 담을 수 있는 0부터 4294967295까지의 정수(10진수 또는 0x로 시작하는 "
+                    "16진수)여야 합니다."},
+        RefusalCase{"enumeration narrowed below its constants", "admin",
+                    "call metadataViewEditMetadata(3,'Alarm32','Alarm32','enum8_t',0,'','','')",
+                    "상수 FIRE의 값은 enum8_t에 담을 수 있는 0부터 255까지의 정수(10진수 또는 0x로 시작하는 16진수)여야 "
+                    "합니다."},
         RefusalCase{"member with no method chosen", "admin", "call interfaceViewNewMemberMethod(6,'IHeartbeat',0,'','')",
                     "추가할 메서드를 선택하세요."},
         RefusalCase{"release with no member chosen", "admin",

@@ -103,7 +103,7 @@ public:
 
 private:
     int Pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random_); }
-    std::string Name() { return "w" + std::to_string(random_() % 100000); }
+    std::string Name() { return 'w' + std::to_string(random_() % 100000); }
 
     RunResult Call(const std::string& text) {
         RunResult result = db_.Run(text);

@@ -97,15 +97,25 @@ TEST_F(SystemTest, DomainPortsAndGroupsFollowIntoTheNodesStandingForTheDomain) {
     EXPECT_EQ(Column(Data("call domainLogicalViewlist(" + N(sub) + ")"), 0), (std::vector<std::string>{"1"}));
     EXPECT_EQ(NodePorts(standing), (std::vector<std::string>{"1"}));
 
-    // Asking again for ports the node has changes nothing; a copy takes the old node's ports.
+    // Asking again for ports the node has changes nothing; a copy takes exactly the old node's ports, not those
+    // its domain has now.
     Done("call nodeportViewNewNode(" + N(standing) + ", " + N(parent) + ", " + N(sub) + ")");
     EXPECT_EQ(NodePorts(standing), (std::vector<std::string>{"1"}));
-    long copy = NewNode(parent, "복사", "computer", 0);
-    Done("call copy_node_port_talble(" + N(lending) + ", " + N(parent) + ", 0, " + N(copy) + ", " + N(parent) + ")");
+    NewPorts(sub, {9});
+    long copy = NewNode(parent, "복사", "computer", sub);
+    EXPECT_EQ(NodePorts(copy), (std::vector<std::string>{"1", "9"}));
+    Done("call copy_node_port_talble(" + N(lending) + ", " + N(parent) + ", " + N(sub) + ", " + N(copy) + ", " +
+         N(parent) + ")");
+    EXPECT_EQ(NodePorts(copy), (std::vector<std::string>{"1", "2"}));
+    // A node that carries something on its ports keeps them.
+    Done("call networkNewip(" + N(copy) + ", '10.0.0.9','255.0.0.0','10.X.X.X','0.0.0.0','0.0.0.0','1','')");
+    ExpectRefusal(Run("call copy_node_port_talble(" + N(standing) + ", " + N(parent) + ", " + N(sub) + ", " + N(copy) +
+                      ", " + N(parent) + ")"),
+                  "링크나 IP, 설치된 컴포넌트가 있는 노드는 포트를 바꿀 수 없습니다.");
     EXPECT_EQ(NodePorts(copy), (std::vector<std::string>{"1", "2"}));
 }
 
-TEST_F(SystemTest, NodesKeepTheStoredTypeWordAndOnlySubsystemsStandForADomainOrLock) {
+TEST_F(SystemTest, EveryNodeKeepsItsSubsystemDomainButOnlySubsystemsStandForItOrLock) {
     long domain = NewSystemDomain("시스템");
     long sub = NewSystemDomain("서브시스템", domain);
     long router = NewNode(domain, "라우터", "router", 0);
@@ -116,16 +126,27 @@ TEST_F(SystemTest, NodesKeepTheStoredTypeWordAndOnlySubsystemsStandForADomainOrL
     EXPECT_EQ(Cell(row, 0, 3), "urouter");
     Done("call NodeViewEditNode(" + N(router) + ", " + N(domain) + ",'라우터 2','router','설명', 0, 1)");
     row = Data("call nodeViewnodeinfo(" + N(router) + ")");
-    EXPECT_EQ((std::vector<std::string>{Cell(row, 0, 2), Cell(row, 0, 3), Cell(row, 0, 4), Cell(row, 0, 7)}),
-              (std::vector<std::string>{"라우터 2", "urouter", "설명", "N"}));
+    EXPECT_EQ((std::vector<std::string>{Cell(row, 0, 2), Cell(row, 0, 3), Cell(row, 0, 4), Cell(row, 0, 5),
+                                        Cell(row, 0, 7)}),
+              (std::vector<std::string>{"라우터 2", "urouter", "설명", "NULL", "N"}));
 
-    // A computer borrows the ports of the domain it was made with but stands for none and keeps no lock.
+    // A computer keeps the domain it was made with (its ports come from there), but stands for none: it keeps
+    // no lock, does not lock the domain, and its own addresses stay when the addresses of what a node stands
+    // for are rebuilt.
+    Done("call networkNewip(" + N(computer) + ", '10.0.0.5','255.0.0.0','10.X.X.X','0.0.0.0','0.0.0.0','1','')");
     Done("call NodeViewEditNode(" + N(computer) + ", " + N(domain) + ",'PC','computer','', " + N(sub) + ", 1)");
     row = Data("call nodeViewListnodeKey(" + N(computer) + ")");
     EXPECT_EQ((std::vector<std::string>{Cell(row, 0, 5), Cell(row, 0, 6), Cell(row, 0, 7)}),
-              (std::vector<std::string>{"NULL", "NULL", "N"}));
-
+              (std::vector<std::string>{N(sub), prefix_ + "서브시스템", "N"}));
     EXPECT_EQ(LockAnswer(Run("call check_system_lock_domain(" + N(sub) + ")")), "0");
+    EXPECT_TRUE(Run("call select_network(" + N(computer) + ")").ok);
+    EXPECT_EQ(Column(Data("call networkViewList(" + N(computer) + ")"), 0), (std::vector<std::string>{"10.0.0.5"}));
+    // The domain a computer takes its ports from is not inside the computer's domain: a node there may still
+    // stand for the domain that holds the computer.
+    long inner = NewSystemDomain("안쪽", sub);
+    NewNode(inner, "안쪽 PC", "computer", domain);
+    NewNode(domain, "서브 2", "sub_system", sub);
+
     Done("call NodeViewEditNode(" + N(subsystem) + ", " + N(domain) + ",'서브','sub_system','', " + N(sub) + ", 1)");
     row = Data("call nodeViewListnodeKey(" + N(subsystem) + ")");
     EXPECT_EQ((std::vector<std::string>{Cell(row, 0, 5), Cell(row, 0, 6), Cell(row, 0, 7)}),
@@ -135,7 +156,7 @@ TEST_F(SystemTest, NodesKeepTheStoredTypeWordAndOnlySubsystemsStandForADomainOrL
     EXPECT_EQ(LockAnswer(Run("call check_system_lock_domain(" + N(sub) + ")")), "0");
 
     Done("call nodeDeleteNodes(" + N(computer) + ")");
-    EXPECT_EQ(Data("call nodeViewList(" + N(domain) + ")").rows.size(), 2u);
+    EXPECT_EQ(Data("call nodeViewList(" + N(domain) + ")").rows.size(), 3u);
 }
 
 TEST_F(SystemTest, LinksJoinNodePortsAndLeaveThroughTheDomainsOwnPorts) {

@@ -227,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"private domain's node IPs", "user", "call networkViewList({node:콘솔 PC})",
                     "비공개 도메인입니다. 도메인에 가입한 사용자만 볼 수 있습니다."},
         RefusalCase{"private domain as a sub-system", "user", "call nodeNewNodes(9,'n','sub_system','', 12)",
-                    "서브시스템 도메인을 볼 권한이 없습니다."},
+                    "서브시스템 도메인이 없습니다."},
         RefusalCase{"guest", "park", "call componentsNewcomponent(9,'c','')",
                     "도메인을 변경할 권한이 없습니다. 도메인의 관리자나 멤버만 변경할 수 있습니다."}));
 

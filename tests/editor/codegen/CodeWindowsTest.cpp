@@ -3,6 +3,8 @@
 // proxy or stub class) and in component mode.
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -109,7 +111,9 @@ TEST_F(CodeWindows, PreviewSavesTheGeneratedText) {
 
         driver.AnswerFileDialog((folder + "/missing/Pos.h").c_str());
         TestDriver::Click(view, IDC_SAVE_CODE);
-        EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"저장을 완료하였습니다.", "err(fwite)"}));
+        // Reported with the path and the reason, and not called saved.
+        EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"저장을 완료하였습니다.", "err(fwite) : " + folder +
+                                                                               "/missing/Pos.h\n" + std::strerror(ENOENT)}));
 
         EXPECT_TRUE(view.IsModalRunning());
         TestDriver::PressCloseBox(view);
@@ -154,7 +158,7 @@ TEST_F(CodeWindows, SaveAllDomainHeadersWritesTheFolderTree) {
 
 // Opened for an interface, the dialog lets the user choose the side and name the class; it refuses a missing
 // class name and path (both messages in one press), takes the folder from "검색", writes the class files and
-// stays open. A folder that does not exist is reported per file.
+// stays open. A folder that does not exist is reported per file, and the files are not called made.
 TEST_F(CodeWindows, SourceDialogForAnInterface) {
     const std::string folder = Folder("interface");
     class_interface_info iface;
@@ -187,10 +191,9 @@ TEST_F(CodeWindows, SourceDialogForAnInterface) {
         const std::string missing = folder + "/missing";
         TestDriver::Type(dialog, IDC_OUTPUT_PATH, missing.c_str());
         TestDriver::Click(dialog, IDOK);
-        EXPECT_EQ(BoxTexts(4),
-                  (std::vector<std::string>{missing + "/I위치_Stub.h Stub파일 생성에 실패했습니다!",
-                                            missing + "/I위치_Stub.cpp Stub파일 생성에 실패했습니다!",
-                                            "Stub 파일생성이 완료되었습니다."}));
+        EXPECT_EQ(BoxTexts(4), (std::vector<std::string>{
+                                   missing + "/I위치_Stub.h Stub파일 생성에 실패했습니다!\n" + std::strerror(ENOENT),
+                                   missing + "/I위치_Stub.cpp Stub파일 생성에 실패했습니다!\n" + std::strerror(ENOENT)}));
 
         EXPECT_TRUE(dialog.IsModalRunning());
         TestDriver::Click(dialog, IDCANCEL);
@@ -320,12 +323,13 @@ TEST_F(CodeWindows, ComponentModeGoesOnAfterAFailure) {
     const std::string component_folder = base + "/항법 관리자";
     const Case cases[] = {
         {component_folder,
-         {component_folder + "/Proxy/ Proxy 디렉토리 생성 실패", component_folder + "/Stub/ stub 디렉토리 생성 실패"},
+         {component_folder + "/Proxy/ Proxy 디렉토리 생성 실패\n" + std::strerror(ENOTDIR),
+          component_folder + "/Stub/ stub 디렉토리 생성 실패\n" + std::strerror(ENOTDIR)},
          {}},
         {component_folder + "/Proxy",
-         {component_folder + "/Proxy/class_Navigation.h Proxy파일 생성에 실패했습니다!",
-          component_folder + "/Proxy/class_Navigation.cpp Proxy파일 생성에 실패했습니다!",
-          "Proxy 파일생성 완료되었습니다.", "Stub 파일생성이 완료되었습니다."},
+         {component_folder + "/Proxy/class_Navigation.h Proxy파일 생성에 실패했습니다!\n" + std::strerror(ENOTDIR),
+          component_folder + "/Proxy/class_Navigation.cpp Proxy파일 생성에 실패했습니다!\n" + std::strerror(ENOTDIR),
+          "Stub 파일생성이 완료되었습니다."},
          {"Stub/class_Waypoint.h", "Stub/class_Waypoint.cpp", "Tamo/Method/NavService/NavService.h"}},
     };
     for (const Case& c : cases) {

@@ -33,8 +33,10 @@ CompileResult RunCompiler(const std::vector<std::string>& arguments, const std::
     const std::string log = ::testing::TempDir() + "codegen_compiler_" + std::to_string(::getpid()) + ".log";
     std::string command = Quoted(TAMO_CXX_COMPILER) + " -std=c++17 -I" + Quoted(TAMO_CODEGEN_SDK_DIR);
     for (const std::string& dir : includeDirs) command += " -I" + Quoted(dir);
-    for (const std::string& argument : arguments) command += " " + Quoted(argument);
-    command += " > " + Quoted(log) + " 2>&1";
+    for (const std::string& argument : arguments) command += ' ' + Quoted(argument);
+    command += " > ";
+    command += Quoted(log);
+    command += " 2>&1";
     CompileResult result;
     result.ok = std::system(command.c_str()) == 0;
     result.output = ReadFile(log);

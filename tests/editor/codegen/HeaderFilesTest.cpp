@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "CodegenTestSession.h"
 #include "CompileCheck.h"
 #include "DomainHeader.h"
+#include "FileSizeLimit.h"
 #include "GoldenFile.h"
 #include "HeaderFiles.h"
 #include "SourceGeneration.h"
@@ -60,15 +63,18 @@ TEST_F(HeaderFiles, SaveAllWritesTheTreeOfBothKinds) {
     EXPECT_EQ(WithoutTimes(ReadFile(folder + "/Tamo/Data/Nav/Pos/Pos.h")), WithoutTimes(expected));
 }
 
-// A folder that cannot be created and a header file that cannot be opened are reported, and the other domains
-// are still written.
+// A folder that cannot be created and a header file that cannot be written are reported with the path and the
+// system's reason, the other domains are still written, and nothing says that the saving is done.
 TEST_F(HeaderFiles, SaveAllReportsWhatCannotBeWrittenAndGoesOn) {
     const std::string folder = FreshFolder("save_all_blocked");
     fs::create_directories(folder + "/Tamo/Data/Secret/Secret.h");  // a folder where the header of Secret belongs
     fs::create_directories(folder + "/Tamo/Method/NavService");
     WriteFile(folder + "/Tamo/Method/NavService/위치서비스", "a file where the folder of 위치서비스 belongs");
     SaveDomainHeadersBelow(*db, folder);
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"쓰기 실패", "쓰기 실패", "저장을 완료했습니다"}));
+    EXPECT_EQ(boxes.Texts(),
+              (std::vector<std::string>{
+                  "쓰기 실패 : " + folder + "/Tamo/Method/NavService/위치서비스/위치서비스.h\n" + std::strerror(ENOTDIR),
+                  "쓰기 실패 : " + folder + "/Tamo/Data/Secret/Secret.h\n" + std::strerror(EISDIR)}));
     EXPECT_TRUE(fs::is_regular_file(folder + "/Tamo/Method/NavService/NavService.h"));
     EXPECT_TRUE(fs::is_regular_file(folder + "/Tamo/Data/Nav/Pos/센서/센서.h"));
 
@@ -76,9 +82,32 @@ TEST_F(HeaderFiles, SaveAllReportsWhatCannotBeWrittenAndGoesOn) {
     const std::string blocked = FreshFolder("save_all_file");
     WriteFile(blocked + "/Tamo", "a file where a folder belongs");
     SaveDomainHeadersBelow(*db, blocked);
-    ASSERT_EQ(boxes.Texts().size(), 9u);
-    EXPECT_EQ(boxes.Texts().front(), blocked + "/Tamo/Method/Control/ 디렉토리 생성 실패");
-    EXPECT_EQ(boxes.Texts()[3], blocked + "/Tamo/Data/Nav/디렉토리 생성 실패");
+    ASSERT_EQ(boxes.Texts().size(), 8u);
+    const std::string reason = std::string("\n") + std::strerror(ENOTDIR);
+    EXPECT_EQ(boxes.Texts().front(), blocked + "/Tamo/Method/Control/ 디렉토리 생성 실패" + reason);
+    EXPECT_EQ(boxes.Texts()[3], blocked + "/Tamo/Data/Nav/디렉토리 생성 실패" + reason);
+}
+
+// A disk that fills up while the headers are written: each header that does not fit is reported, and the one
+// saved before stays exactly as it was instead of being cut short.
+TEST_F(HeaderFiles, SaveAllOnAFullDiskKeepsTheHeadersThatWereThere) {
+    const std::string folder = FreshFolder("save_all_full");
+    SaveDomainHeadersBelow(*db, folder);
+    for (const std::string& header : kSavedHeaders) WriteFile(folder + "/" + header, "// saved before\n");
+    boxes.Clear();
+    {
+        const tamo::testing::FileSizeLimit full(64);  // every header is longer
+        SaveDomainHeadersBelow(*db, folder);
+    }
+    std::vector<std::string> expected;
+    for (const std::string& header : {kSavedHeaders[1], kSavedHeaders[0], kSavedHeaders[2], kSavedHeaders[3],
+                                      kSavedHeaders[5], kSavedHeaders[4], kSavedHeaders[6], kSavedHeaders[7]})
+        expected.push_back("쓰기 실패 : " + folder + "/" + header + "\n" + std::strerror(EFBIG));
+    EXPECT_EQ(boxes.Texts(), expected);
+    for (const std::string& header : kSavedHeaders) EXPECT_EQ(ReadFile(folder + "/" + header), "// saved before\n");
+    std::size_t files = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) files += entry.is_regular_file();
+    EXPECT_EQ(files, kSavedHeaders.size());  // no temporary file is left behind
 }
 
 // Component mode without its window: the classes of an interface with a parent, then the headers of the
@@ -138,9 +167,9 @@ TEST_F(HeaderFiles, ClassFilesThatCannotBeWrittenAreReported) {
     DomainIdMap dataDomains;
     GenerateInterfaceSources(*db, {6, "NavService", "IHeartbeat", "Beat", "Proxy", missing}, members, methodDomains,
                              dataDomains);
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{missing + "/Beat.h Proxy파일 생성에 실패했습니다!",
-                                                       missing + "/Beat.cpp Proxy파일 생성에 실패했습니다!",
-                                                       "Proxy 파일생성 완료되었습니다."}));
+    const std::string reason = std::strerror(ENOENT);
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{missing + "/Beat.h Proxy파일 생성에 실패했습니다!\n" + reason,
+                                                       missing + "/Beat.cpp Proxy파일 생성에 실패했습니다!\n" + reason}));
 }
 
 // Domain names that lead out of the chosen folder, as a database from before the server refused them may hold:
@@ -176,6 +205,6 @@ TEST(HeaderFilesGuard, SaveAllWritesOnlyInsideTheChosenFolder) {
     for (const auto& entry : fs::recursive_directory_iterator(outer))
         if (entry.is_regular_file()) written.push_back(fs::relative(entry.path(), outer).string());
     EXPECT_EQ(written, std::vector<std::string>{"a/b/chosen/Tamo/Data/Kept/Kept.h"});
-    EXPECT_EQ(boxes.Texts().back(), "저장을 완료했습니다");
-    EXPECT_EQ(boxes.Texts().size(), 7u);
+    EXPECT_EQ(boxes.Texts().size(), 6u);  // the domains that were not written, and no word that all is done
+    EXPECT_NE(boxes.Texts().back(), "저장을 완료했습니다");
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -141,11 +143,13 @@ TEST(SourceFile, MapKeysAreDomainPathAndCodeAsText) {
     EXPECT_EQ(std::next(map.begin())->second.method_name, "Nine");
 }
 
-TEST(SourceFile, WriteTextFileReportsAFileThatCannotBeOpened) {
+TEST(SourceFile, WriteTextFileReportsAFileThatCannotBeWritten) {
     class_sourceFile file;
     const std::string folder = ::testing::TempDir() + "codegen_write_text";
     std::filesystem::create_directories(folder);
     EXPECT_TRUE(file.write_text_file("a\r\nb\n", folder + "/x.cpp"));
     EXPECT_EQ(tamo::codegen::testing::ReadFile(folder + "/x.cpp"), "a\r\nb\n");
-    EXPECT_FALSE(file.write_text_file("a", folder + "/missing/x.cpp"));
+    std::string reason;
+    EXPECT_FALSE(file.write_text_file("a", folder + "/missing/x.cpp", &reason));
+    EXPECT_EQ(reason, std::strerror(ENOENT));
 }

@@ -371,6 +371,9 @@ TEST_F(ComponentDiagramTest, CircleStubOpensTheInterfaceMembersAtTheCursorAndClo
     EXPECT_TRUE(drew(*circle, "Ellipse 140,100,160,120 pen=solid/1/#000000"));
     EXPECT_TRUE(drew(*circle, "DrawText \"601\" 140,100,160,120 format=0x25"));
 
+    // The square below and right of the circle, where lines to the central component run.
+    const CRect square(head.right, head.bottom, head.right + 300, head.bottom + 300);
+    const std::vector<COLORREF> before = TestDriver::PixelsIn(*view, square);
     TestDriver::ClickAt(*view, CPoint(150, 110));
     ASSERT_TRUE(circle->is_popup_shown());
     class_stub_circle_method_pop_up& popup = circle->get_popup();
@@ -390,8 +393,10 @@ TEST_F(ComponentDiagramTest, CircleStubOpensTheInterfaceMembersAtTheCursorAndClo
               (std::vector<std::string>{"[Metod_Domain] : NavService", "  [Interface] : IWaypoint",
                                         "    << signal >> \n", "      on_SetWaypoint(in,out):void"}));
     settle();
-    // While the pop-up is open the circle's window also covers the square below and right of the circle.
-    EXPECT_EQ(region_box(*circle), CRect(120, 100, head.right + 300, head.bottom + 300));
+    // The pop-up is a window of its own: the circle's window covers nothing more while it is open, and the
+    // view shows what it showed under the square.
+    EXPECT_EQ(region_box(*circle), CRect(120, 100, 160, 120));
+    EXPECT_TRUE(TestDriver::PixelsIn(*view, square) == before);
 
     TestDriver::ClickAt(*view, CPoint(150, 110));
     EXPECT_FALSE(circle->is_popup_shown());

@@ -1,4 +1,7 @@
 #include <algorithm>
+#include <cstdio>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "CMenu.h"
@@ -41,6 +44,53 @@ TEST_F(DiagramControllerTest, HelpWindowShowsTheStartTextAndRepaintsForAnotherTo
     settle();
     EXPECT_EQ(help->get_help_text(), help_text(34));
     EXPECT_TRUE(drew_text(TestDriver::DrawingLog(*help), " ◎ Node 추가 및 수정 기능 "));
+}
+
+// The rectangle of the last DrawText of a drawing log (left, top, right, bottom).
+CRect last_text_rect(const std::vector<CString>& log) {
+    CRect rect;
+    for (const CString& entry : log) {
+        const std::string line = entry.GetString();
+        const size_t format = line.rfind(" format=0x");
+        if (line.rfind("DrawText ", 0) != 0 || format == std::string::npos) continue;
+        const size_t numbers = line.rfind(' ', format - 1) + 1;
+        std::sscanf(line.c_str() + numbers, "%d,%d,%d,%d", &rect.left, &rect.top, &rect.right, &rect.bottom);
+    }
+    return rect;
+}
+
+TEST_F(DiagramControllerTest, ALongHelpTextIsWrittenWholeAndScrollsInASmallWindow) {
+    frame->MoveWindow(0, 0, 360, 300);
+    class_diagramscrollview* help = open_diagram("도움말");
+    ASSERT_NE(help, nullptr);
+    TestDriver::RecordDrawing(*help);
+    Class_UmlControl::get_instance()->set_explanation_text(25);
+    settle();
+
+    // The widest line and the height of all lines in the window's own font.
+    CDC measure;
+    TEXTMETRIC metrics{};
+    measure.GetTextMetrics(&metrics);
+    int widest = 0, lines = 0;
+    std::istringstream text(help_text(25));
+    for (std::string line; std::getline(text, line); ++lines)
+        widest = std::max<int>(widest, measure.GetTextExtent(line.c_str()).cx);
+    CRect client;
+    help->GetClientRect(&client);
+    ASSERT_GT(50 + widest, client.Width());
+
+    const CRect written = last_text_rect(TestDriver::DrawingLog(*help));
+    EXPECT_EQ(written.TopLeft(), CPoint(50, 50));
+    EXPECT_GE(written.right, 50 + widest);
+    EXPECT_GE(written.bottom, 50 + lines * metrics.tmHeight);
+    EXPECT_GE(help->get_extent().cx, 50 + widest);
+    EXPECT_GE(help->get_extent().cy, 50 + lines * metrics.tmHeight);
+
+    help->ScrollToPosition(CPoint(help->get_extent().cx, help->get_extent().cy));
+    settle();
+    EXPECT_GE(help->GetScrollPosition().x + client.Width(), 50 + widest);
+    EXPECT_GE(help->GetScrollPosition().y + client.Height(), 50 + lines * metrics.tmHeight);
+    EXPECT_TRUE(TestDriver::SaveWindowPng(*help->GetParentFrame(), TestDriver::ArtifactPath("help_scrolled.png")));
 }
 
 TEST_F(DiagramControllerTest, HelpTextGoesOnlyToTheHelpWindow) {

@@ -15,7 +15,7 @@ namespace {
 class_node_info node(int id, const char* type) {
     class_node_info record;
     record.id = id;
-    record.name = "n" + std::to_string(id);
+    record.name = 'n' + std::to_string(id);
     record.type = type;
     return record;
 }
@@ -23,9 +23,9 @@ class_node_info node(int id, const char* type) {
 class_network_link_info link(int source, int destination) {
     class_network_link_info record;
     record.s_node_id = source;
-    record.s_node_name = "n" + std::to_string(source);
+    record.s_node_name = 'n' + std::to_string(source);
     record.d_node_id = destination;
-    record.d_node_name = destination ? "n" + std::to_string(destination) : "";
+    record.d_node_name = destination ? 'n' + std::to_string(destination) : "";
     return record;
 }
 

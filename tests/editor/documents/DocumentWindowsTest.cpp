@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -130,9 +132,13 @@ TEST_F(DocumentWindowsTest, TheExportAsksForTheFileAndAppendsTheExtension) {
         EXPECT_TRUE(controller.GetDocumentData().m_export.methods.empty());  // emptied after each export
     }
 
-    driver.AnswerFileDialog(FilePath("no/such/folder/out.xml").c_str());
+    // A document that cannot be saved says where and why; the caller then says that none was made.
+    const std::string unwritable = FilePath("no/such/folder/out.xml");
+    driver.AnswerFileDialog(unwritable.c_str());
+    driver.AnswerMessageBox(IDOK);
     EXPECT_EQ(controller.export_xml_document(6, "NavService", "NavService\\"), -1);
-    EXPECT_TRUE(BoxTexts().empty());
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"XML 문서를 저장하지 못했습니다.\n" + unwritable + ": " +
+                                                   std::strerror(ENOENT)});
 }
 
 TEST_F(DocumentWindowsTest, TheImportAsksForTheFileAndTheModeAndTellsHowItWent) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
+#include <vector>
 
 #include "DomainListImport.h"
 #include "DomainListReader.h"
@@ -226,6 +228,71 @@ TEST(DomainListReader, AMemberMethodBelongsToTheInterfaceAsItsRowHasNamedItSoFar
     EXPECT_EQ(lists.member_methods[0].interface_name, "");
     EXPECT_EQ(lists.member_methods[0].domain_id, 0);
     EXPECT_EQ(lists.interfaces[0].name, "ILate");
+}
+
+// Each number of the document against its field: what fits is read as the C library reads it, what does not is
+// the row's fault, named by row and field, and is never wrapped into another value.
+TEST(DomainListReader, NumbersThatTheirFieldCannotHoldAreTheRowsFault) {
+    const struct {
+        const char* text;
+        bool fits;
+        int value;
+    } numbers[] = {
+        {"2147483647", true, 2147483647}, {"-2147483648", true, INT_MIN}, {" +12abc", true, 12},
+        {"abc", true, 0},                 {"", true, 0},                  {"-", true, 0},
+        {"2147483648", false, 0},         {"-2147483649", false, 0},      {"4294967297", false, 0},
+        {" 4294967297", false, 0},        {"4294967302", false, 0},       {"99999999999", false, 0},
+        {"000000000000000000007", true, 7},
+    };
+    for (const auto& number : numbers) {
+        const std::string text = number.text;
+        SCOPED_TRACE(text);
+        const class_xmlimport_lists lists = Read(Document(
+            "<row><id>" + text + "</id><standard_port>65537</standard_port></row>"
+            "<method><row><domain_id>6</domain_id><name>fine</name></row>"
+            "<row><name>m</name><out_domain_id>" + text + "</out_domain_id></row></method>"
+            "<interface><row><domain_id>" + text + "</domain_id><name>I</name>"
+            "<membermethod><row><method_name>m</method_name></row></membermethod></row></interface>",
+            "<row><id>" + text + "</id></row><data><row><name>d</name><real_domain_id>" + text +
+                "</real_domain_id></row><datafield><row><bitsize>1</bitsize><arraysize>" + text +
+                "</arraysize></row></datafield></data>"));
+        EXPECT_EQ(lists.method_domains.at(0).standard_port, 1);  // the port keeps its 16-bit reading
+        const std::vector<std::pair<const class_xmlimport_faults*, std::string>> rows = {
+            {&lists.faults.method_domains, "문서의 methoddomain/row 1번째 row: id 값 '"},
+            {&lists.faults.methods, "문서의 methoddomain/method/row 2번째 row: out_domain_id 값 '"},
+            {&lists.faults.interfaces, "문서의 methoddomain/interface/row 1번째 row: domain_id 값 '"},
+            {&lists.faults.member_methods,
+             "문서의 methoddomain/interface/row/membermethod 1번째 row: 인터페이스 I의 domain_id 값 '"},
+            {&lists.faults.data_domains, "문서의 datadomain/row 1번째 row: id 값 '"},
+            {&lists.faults.data_items, "문서의 datadomain/data/row 1번째 row: real_domain_id 값 '"},
+            {&lists.faults.fields, "문서의 datadomain/data/datafield/row 1번째 row: arraysize 값 '"},
+        };
+        for (const auto& [faults, start] : rows) {
+            if (number.fits) {
+                EXPECT_TRUE(faults->empty()) << start;
+                continue;
+            }
+            ASSERT_EQ(faults->size(), 1u) << start;
+            EXPECT_EQ(faults->begin()->second, start + text + "'이(가) 범위(-2147483648~2147483647)를 벗어났습니다.");
+        }
+        if (!number.fits) continue;
+        EXPECT_EQ(lists.method_domains[0].id, number.value);
+        EXPECT_EQ(lists.methods[1].out_domain_id, number.value);
+        EXPECT_EQ(lists.interfaces[0].domain_id, number.value);
+        EXPECT_EQ(lists.data_domains[0].id, number.value);
+        EXPECT_EQ(lists.data_items[0].real_domain_id, number.value);
+        EXPECT_EQ(lists.fields[0].arraysize, number.value);
+    }
+
+    // A method code is a 16-bit number.
+    const class_xmlimport_lists codes = Read(Document(
+        "<method><row><name>a</name><code>0xFFFF</code></row><row><name>b</name><code>0x10000</code></row>"
+        "<row><name>c</name><code>0xFFFFFFFFFF</code></row></method>", ""));
+    ASSERT_EQ(codes.methods.size(), 3u);
+    EXPECT_EQ(codes.faults.methods.count(0), 0u);
+    EXPECT_EQ(codes.faults.methods.at(1),
+              "문서의 methoddomain/method/row 2번째 row: code 값 '0x10000'이(가) 범위(0x0000~0xFFFF)를 벗어났습니다.");
+    EXPECT_EQ(codes.faults.methods.count(2), 1u);
 }
 
 TEST(DomainListImport, MethodCodesAreReadAsHexadecimal) {

@@ -92,7 +92,9 @@ TEST_F(GatheringTest, AnUnknownDomainGathersNothingAndAnUnreadableOneIsShown) {
     ASSERT_EQ(db->Connect(tamo::testing::LoginFor(m_server, "user", "user")), "");
     data.load_methoddomain(8);
     EXPECT_EQ(data.m_export.methods.size(), 1u);
-    EXPECT_EQ(Boxes().size(), 1u);  // the data domain's refusal; the refused data item is not tested
+    // The data domain's refusal names it; the refused data item is not tested.
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"참조하는 데이타 도메인 Secret(id 5)을(를) 읽을 수 없습니다: 비공개 "
+                                                "도메인입니다. 도메인에 가입한 사용자만 볼 수 있습니다."});
     ASSERT_EQ(data.m_export.data_items.count({5, "Key"}), 1u);
     EXPECT_TRUE(data.m_export.data_items.at({5, "Key"}).empty());
     EXPECT_TRUE(data.m_export.data_domains.at(5).empty());

@@ -9,6 +9,7 @@
 
 #include "DocumentsDatabaseTest.h"
 #include "DomainListTestSupport.h"
+#include "SessionLogin.h"
 #include "class_hmldocumentdata.h"
 #include "class_sdd_document_data.h"
 
@@ -47,6 +48,21 @@ protected:
 
     int HelmId() { return std::stoi(AdminValue("SELECT id FROM component WHERE name = '조타 제어기'")); }
 };
+
+// The private Control as the ordinary user, a guest there: the data of its method lies in Secret, which the user
+// may not read; the box names Secret.
+TEST_F(HwpmlGatheringTest, DataOfADomainTheAccountMayNotReadIsShownByItsDomain) {
+    db->Close();
+    db = CMysqlQuery::GetInstance();
+    ASSERT_EQ(db->Connect(tamo::testing::LoginFor(m_server, "user", "user")), "");
+    class_hmldocumentdata data;
+    data.gather_method_domain(8);
+    EXPECT_EQ(data.m_lists.methods.size(), 1u);
+    const std::vector<std::string> boxes = Boxes();
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.front(), "참조하는 데이타 도메인 Secret(id 5)을(를) 읽을 수 없습니다: 비공개 도메인입니다. 도메인에 "
+                             "가입한 사용자만 볼 수 있습니다.");
+}
 
 TEST_F(HwpmlGatheringTest, TheMethodDomainIsReadWithTheDataItsMethodsCarryAlongTheirAliases) {
     class_hmldocumentdata data;
@@ -138,6 +154,35 @@ TEST_F(HwpmlChangedDesignTest, SameNamedInterfacesOfTwoMethodDomainsAreBothListe
     EXPECT_EQ(data.build_document(), 0);
     EXPECT_NE(ReadFile(data.m_strOutputPath).find("RowCount=\"6\""), std::string::npos);
     EXPECT_TRUE(Boxes().empty());
+}
+
+// A database of its own: 위치 표시기 of Ship also has a proxy class of an interface in a private method domain that
+// the ordinary user may not read; the user reads the component (a member of Ship) and is told which domain it
+// may not read.
+class SddPrivateInterfaceTest : public HwpmlGatheringTest {
+protected:
+    SddPrivateInterfaceTest() : HwpmlGatheringTest("documents_sdd_private") {}
+};
+
+TEST_F(SddPrivateInterfaceTest, AnInterfaceOfADomainTheAccountMayNotReadIsShownByItsDomain) {
+    if (AdminValue("SELECT COUNT(*) FROM domain WHERE name = 'HiddenService'") == "0") {
+        AdminRows("INSERT INTO domain (kind, upper_id, name, user_id, public, standard_port, description) "
+                  "VALUES ('method', 0, 'HiddenService', 'admin', 0, 20000, '')");
+        AdminRows("INSERT INTO method_interface (domain_id, name, user_id, description) "
+                  "SELECT id, 'IHidden', 'admin', '' FROM domain WHERE name = 'HiddenService'");
+        AdminRows("INSERT INTO component_class (component_id, kind, method_domain_id, interface_name, class_name) "
+                  "SELECT c.id, 'proxy', d.id, 'IHidden', 'class_Hidden' FROM component c "
+                  "JOIN domain d ON d.name = 'HiddenService' WHERE c.name = '위치 표시기'");
+    }
+    const std::string hidden = AdminValue("SELECT id FROM domain WHERE name = 'HiddenService'");
+    db->Close();
+    db = CMysqlQuery::GetInstance();
+    ASSERT_EQ(db->Connect(tamo::testing::LoginFor(m_server, "user", "user")), "");
+    class_sdd_document_data data;
+    data.gather_interfaces(std::stoi(AdminValue("SELECT id FROM component WHERE name = '위치 표시기'")));
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"참조하는 메서드 도메인 HiddenService(id " + hidden +
+                                                ")을(를) 읽을 수 없습니다: 비공개 도메인입니다. 도메인에 가입한 "
+                                                "사용자만 볼 수 있습니다."});
 }
 
 }  // namespace

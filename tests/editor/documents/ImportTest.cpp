@@ -99,6 +99,39 @@ TEST_F(RoundTripTest, ExportImportExportGivesTheSameDocumentInEitherMode) {
     EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM data_field WHERE real_data_name = 'NULL'"), "0");
 }
 
+// Names that an older database may hold with "%" and "\" in them travel as themselves: the gathering reads the
+// item a method names and no other, and the import finds it again with its fields.
+class StandingNamesTest : public DocumentsDatabaseTest {
+protected:
+    StandingNamesTest() : DocumentsDatabaseTest("documents_names") {}
+};
+
+TEST_F(StandingNamesTest, ItemsWithPercentAndBackslashGoOutAndComeBackExactly) {
+    AdminRows("INSERT INTO data_item (domain_id, name, user_id, type, description) VALUES "
+              "(2, 'n_P%', 'admin', 'struct', ''), (2, 'n_PX', 'admin', 'struct', ''), "
+              "(2, 'n_back\\\\slash%s', 'admin', 'struct', '')");
+    AdminRows("INSERT INTO data_field (data_id, seq, member_name, type, description) "
+              "SELECT id, 1, CONCAT('of_', name), 'int8_t', '' FROM data_item WHERE domain_id = 2 AND name LIKE 'n\\_%'");
+    AdminRows("INSERT INTO method (domain_id, name, type, code, in_domain_id, in_data_name, user_id, description) "
+              "VALUES (6, 'n_m1', 'SIGNAL', 60001, 2, 'n_P%', 'admin', ''), "
+              "(6, 'n_m2', 'SIGNAL', 60002, 2, 'n_back\\\\slash%s', 'admin', '')");
+    const std::string document = Export(kNavService, "NavService\\");
+    ASSERT_FALSE(document.empty());
+    EXPECT_EQ(document.find("n_PX"), std::string::npos);
+    for (const char* field : {"<member_name>of_n_P%</member_name>", "<member_name>of_n_back\\slash%s</member_name>"}) {
+        const auto first = document.find(field);
+        EXPECT_NE(first, std::string::npos) << field;
+        EXPECT_EQ(document.find(field, first + 1), std::string::npos) << field;
+    }
+
+    EXPECT_EQ(Import(document, kMerge), 0);
+    EXPECT_TRUE(Boxes().empty()) << Boxes().front();
+    EXPECT_EQ(Export(kNavService, "NavService\\"), document);
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM data_field f JOIN data_item d ON d.id = f.data_id "
+                         "WHERE d.domain_id = 2 AND d.name LIKE 'n\\_%'"),
+              "3");
+}
+
 // ---- Merge mode ------------------------------------------------------------------------------------------------
 
 // The import tests of this file and of the windows share a database: each uses domain ids of its own.
@@ -162,13 +195,13 @@ TEST_F(MergeImportTest, AFailureIsShownAndReportedAndTheStepGoesOnAsItsRuleSays)
                          "WHERE i.domain_id = 902"),
               "1");
 
-    // A method that fails ends the import before the interfaces.
+    // A method that fails (here: no type) ends the import before the interfaces.
     ClearBoxes();
-    EXPECT_EQ(Import(Document(MethodDomainRow(902, "Failing", 12400), MethodRow(902, "Bad", "0x1FFFF"),
+    EXPECT_EQ(Import(Document(MethodDomainRow(902, "Failing", 12400), MethodRow(902, "Bad", "0x0002", 0, "", ""),
                               InterfaceRow(902, "INotWritten", {}), "", "", ""),
                      kMerge),
               -1);
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"import method error()"});
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"메서드 타입을 선택하세요.", "import method error()"}));
     EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM method_interface WHERE domain_id = 902 AND name = 'INotWritten'"), "0");
 }
 
@@ -188,6 +221,41 @@ TEST_F(MergeImportTest, AFileThatCannotBeReadOrParsedImportsNothing) {
 
 // ---- Replace mode ----------------------------------------------------------------------------------------------
 
+// Numbers that would wrap into other values: a domain id of 4294967302 would name domain 6, a bit size of
+// 99999999999 be stored as 1215752191, an array size of " 4294967297" as 1.
+TEST_F(MergeImportTest, ARowWhoseNumberItsFieldCannotHoldIsRefusedByRowAndField) {
+    const std::string wrapsToSix = Row({{"id", "4294967302"}, {"upper_id", "0"}, {"name", "Wrapped"}});
+    EXPECT_EQ(Import(Document(MethodDomainRow(930, "Numbers", 12600) + wrapsToSix, MethodRow(930, "m", "1"), "", "",
+                              "", ""),
+                     kMerge),
+              -1);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"문서의 methoddomain/row 2번째 row: id 값 '4294967302'이(가) "
+                                                 "범위(-2147483648~2147483647)를 벗어났습니다.",
+                                                 "methoddomainkey값 error()"}));
+    // The first row went in before the stop, as merge mode writes; nothing reached domain 6.
+    EXPECT_EQ(AdminValue("SELECT name FROM domain WHERE id = 930"), "Numbers");
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM method WHERE domain_id = 930"), "0");
+    EXPECT_EQ(AdminValue("SELECT name FROM domain WHERE id = 6"), "NavService");
+
+    ClearBoxes();
+    const std::string wide = Row({{"domain_id", "931"}, {"data_name", "Speed"}, {"member_name", "wide"},
+                                  {"type", "int8_t"}, {"bitsize", "99999999999"}});
+    const std::string wrapped = Row({{"domain_id", "931"}, {"data_name", "Speed"}, {"member_name", "many"},
+                                     {"type", "int8_t"}, {"arraytype", "FIX"}, {"arraysize", " 4294967297"}});
+    EXPECT_EQ(Import(Document("", "", "", DataDomainRow(931, "NumberData"), DataRow(931, "Speed", "struct", 0, "NULL"),
+                              wide + FieldRow(931, "Speed", "fits", "int8_t") + wrapped),
+                     kMerge),
+              -1);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{
+                           "문서의 datadomain/data/datafield/row 1번째 row: bitsize 값 '99999999999'이(가) "
+                           "범위(-2147483648~2147483647)를 벗어났습니다.",
+                           "문서의 datadomain/data/datafield/row 3번째 row: arraysize 값 ' 4294967297'이(가) "
+                           "범위(-2147483648~2147483647)를 벗어났습니다."}));
+    EXPECT_EQ(AdminRows("SELECT f.member_name FROM data_field f JOIN data_item d ON d.id = f.data_id "
+                        "WHERE d.domain_id = 931"),
+              std::vector<std::string>{"fits"});
+}
+
 class ReplaceImportTest : public DocumentsDatabaseTest {
 protected:
     ReplaceImportTest() : DocumentsDatabaseTest("documents_import") {}
@@ -205,16 +273,28 @@ TEST_F(ReplaceRollbackTest, AStopAnywhereLeavesTheDatabaseExactlyAsItWas) {
     const std::string before = DesignSnapshot();
 
     // The domain's deletions run before each of these, and the writing stops at the broken row: a method whose
-    // code is taken, a data item without a type, a member method that names no method.
+    // code is taken, a method with a side its type does not carry, a data item without a type, a member method
+    // that names no method.
     const struct {
         const char* what;
         std::string after;      // inserted after this text of the document ...
         std::string row;        // ... this row
         std::string message;    // the message of the failure
+        std::string reason{};   // the server's reason shown before it, where the test looks at it
     } stops[] = {
         {"method", "<method>", MethodRow(kNavService, "Clash", "0x0001"), "import method error()"},
+        {"method with an input its type does not carry", "<method>",
+         Row({{"domain_id", "6"}, {"name", "EventWithInput"}, {"type", "EVENT"}, {"code", "0x0F00"},
+              {"in_domain_id", "2"}, {"in_domain_name", "Pos"}, {"in_data", "위치"}, {"out_domain_id", "0"},
+              {"out_domain_name", ""}, {"out_data", ""}, {"description", ""}}),
+         "import method error()", "EVENT 메서드는 입력 데이타를 가질 수 없습니다."},
         {"data item", "<data>", DataRow(2, "NoType", "", 0, ""), "데이타 타입이 비어 있습니다."},
         {"member method", "<membermethod>", "<row><method_name>Missing</method_name></row>", "추가할 메서드가 없습니다."},
+        {"number that wraps", "<datafield>",
+         Row({{"domain_id", "2"}, {"data_name", "위치"}, {"member_name", "wrapped"}, {"type", "int8_t"},
+              {"arraytype", "FIX"}, {"arraysize", "4294967297"}}),
+         "문서의 datadomain/data/datafield/row 1번째 row: arraysize 값 '4294967297'이(가) "
+         "범위(-2147483648~2147483647)를 벗어났습니다."},
     };
     for (const auto& stop : stops) {
         ClearBoxes();
@@ -226,6 +306,10 @@ TEST_F(ReplaceRollbackTest, AStopAnywhereLeavesTheDatabaseExactlyAsItWas) {
         const std::vector<std::string> boxes = Boxes();
         ASSERT_GE(boxes.size(), 2u) << stop.what;
         EXPECT_EQ(boxes[boxes.size() - 2], stop.message) << stop.what;
+        if (!stop.reason.empty()) {
+            ASSERT_GE(boxes.size(), 3u) << stop.what;
+            EXPECT_EQ(boxes[boxes.size() - 3], stop.reason) << stop.what;
+        }
         EXPECT_EQ(boxes.back(), kNothingChanged) << stop.what;
         EXPECT_EQ(DesignSnapshot(), before) << stop.what;
     }

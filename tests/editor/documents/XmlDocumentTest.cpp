@@ -172,7 +172,7 @@ TEST_F(XmlDocumentTest, ASaveReplacesTheFileOnlyWhenItIsComplete) {
         EXPECT_NE(ReadFile(path).find("<item>new</item>"), std::string::npos);
     }
     for (const auto& entry : fs::directory_iterator(m_folder))
-        EXPECT_EQ(entry.path().filename().string().rfind(".tamo-document-", 0), std::string::npos) << entry.path();
+        EXPECT_EQ(entry.path().filename().string().rfind(".tamo-", 0), std::string::npos) << entry.path();
 }
 
 }  // namespace

@@ -533,6 +533,58 @@ TEST_F(DataDialogsTest, ConstantDialogStoresConstantsAsConstFields) {
               (std::vector<std::string>{"ON\tconst\t0\t0\t\t0x10\t\tNO\t0\t설명", "꺼짐'\tconst\t0\t0\t\t7\t\tNO\t0\t"}));
 }
 
+// A value that the generated header could not give the enumeration is refused before anything is sent; what the
+// dialog cannot know (another session narrowed the type meanwhile) the server refuses with the same words.
+TEST_F(DataDialogsTest, ConstantDialogRefusesValuesTheTypeCannotHold) {
+    const int domain = NewDataDomain(UniqueName());
+    Call(db->FormatCall("call metadataViewNewMetadata(%d,'%s','%s',%d,'%s','%s','%s')", domain, "Level", "enum16_t", 0,
+                        "", "", ""));
+    const std::string rows = "SELECT f.member_name, f.scmin FROM data_field f JOIN data_item i ON i.id = f.data_id "
+                             "WHERE i.domain_id = " + std::to_string(domain) + " ORDER BY f.seq";
+    auto refusal = [](const char* name, const char* type, const char* maximum) {
+        return std::string("상수 ") + name + "의 값은 " + type + "에 담을 수 있는 0부터 " + maximum +
+               "까지의 정수(10진수 또는 0x로 시작하는 16진수)여야 합니다.";
+    };
+    CConstViewDlg dialog;
+    dialog.m_nDomainId = domain;
+    dialog.m_strEnumName = "Level";
+    driver.SetDefaultMessageBoxAnswer(IDOK);
+    driver.OnDialog(337, [&](CDialog& d) {
+        CListCtrl& list = dynamic_cast<CConstViewDlg&>(d).m_listConstants;
+        TestDriver::Type(d, 1052, "LOW");
+        for (const char* value : {"abc", "65536", "010", ""}) {
+            TestDriver::Type(d, 1053, value);
+            EXPECT_EQ(CallsOf([&] { TestDriver::Click(d, 1055); }), 0) << value;  // refused before it is sent
+        }
+        EXPECT_TRUE(AdminRows(rows).empty());
+        TestDriver::Type(d, 1053, "0xFFFF");
+        TestDriver::Click(d, 1055);
+        EXPECT_EQ(AdminRows(rows), std::vector<std::string>{"LOW\t0xFFFF"});
+
+        TestDriver::ClickListRow(list, 0);
+        TestDriver::Type(d, 1053, "1.5");
+        EXPECT_EQ(CallsOf([&] { TestDriver::Click(d, 1057); }), 0);
+        EXPECT_EQ(AdminRows(rows), std::vector<std::string>{"LOW\t0xFFFF"});
+
+        // Another session makes the enumeration 8 bits wide (its constant is removed first, as the server asks).
+        Call(db->FormatCall("call metadataViewDeleteMetafield('%d','%s','%s')", domain, "Level", "LOW"));
+        Call(db->FormatCall("call metadataViewEditMetadata(%d,'%s','%s','%s',%d,'%s','%s','%s')", domain, "Level",
+                            "Level", "enum8_t", 0, "", "", ""));
+        TestDriver::Type(d, 1052, "HIGH");
+        TestDriver::Type(d, 1053, "300");
+        TestDriver::Click(d, 1055);
+        EXPECT_TRUE(AdminRows(rows).empty());
+        TestDriver::Click(d, IDOK);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{refusal("LOW", "enum16_t", "65535"),
+                                                    refusal("LOW", "enum16_t", "65535"),
+                                                    refusal("LOW", "enum16_t", "65535"),
+                                                    refusal("LOW", "enum16_t", "65535"),
+                                                    refusal("LOW", "enum16_t", "65535"),
+                                                    refusal("HIGH", "enum8_t", "255")}));
+}
+
 // ---- The data copy dialog ---------------------------------------------------------------------------------
 
 TEST_F(DataDialogsTest, CopyDialogListsDomainsByLevelAndReturnsSelectedRows) {

@@ -3,8 +3,10 @@
 
 #include <regex>
 
+#include "CDataFieldViewDlg.h"
 #include "CSearchDomainDlg.h"
 #include "CTreeDataDomainControl.h"
+#include "DataDialogControls.h"
 #include "DataTreeTestSupport.h"
 #include "DialogTestControls.h"
 #include "class_copy_data_dialog.h"
@@ -146,6 +148,52 @@ TEST_F(DataDomainControlTest, DataEditsReachTheRecordOnlyAfterSuccess) {
 
     EXPECT_EQ(control.DeleteMetadata(&range), 0);
     EXPECT_EQ(Data(domain, "Range'별칭").id, 0);
+}
+
+// An edit that changes nothing keeps the real domain of an alias, also when another domain that the dialogs
+// offer has the same name: the data dialog and the field dialog find it by its id.
+TEST_F(DataDomainControlTest, AnUnchangedEditKeepsARealDomainThatSharesItsName) {
+    const int first = NewDataDomain("Common", NewDataDomain(UniqueName("_가")));
+    const int second = NewDataDomain("Common", NewDataDomain(UniqueName("_나")));
+    const int domain = NewDataDomain(UniqueName("_다"));
+    for (int parent : {first, second}) {
+        NewData(parent, "X", "int8_t");
+        Call(db->FormatCall("call domainViewNewParentDomain(%d,'data', %d, 0)", domain, parent));
+    }
+    Call(db->FormatCall("call metadataViewNewMetadata(%d,'%s','%s',%d,'%s','%s','%s')", domain, "A", "alias",
+                        Data(second, "X").id, "", "", ""));
+    NewData(domain, "S", "struct");
+    Call(db->FormatCall("call metadataViewNewMetafield(%d,'%s','%s',%d,'%s',%d,'%s','%s','%s','%s',%d,'%s')", domain,
+                        "S", "f", 0, "alias", second, "X", "", "", "NO", 0, ""));
+    const auto rows = [&] {
+        return AdminRows("SELECT i.name, COALESCE(i.real_domain_id, 0), COALESCE(f.member_name, ''), "
+                         "COALESCE(f.real_domain_id, 0) FROM data_item i LEFT JOIN data_field f ON f.data_id = i.id "
+                         "WHERE i.domain_id = " + std::to_string(domain) + " ORDER BY i.name");
+    };
+    const std::vector<std::string> before = rows();
+    ASSERT_EQ(before, (std::vector<std::string>{"A\t" + std::to_string(second) + "\t\t0",
+                                                "S\t0\tf\t" + std::to_string(second)}));
+
+    class_metadata_info alias = Data(domain, "A");
+    driver.OnDialog(320, [&](CDialog& d) {
+        EXPECT_EQ(static_cast<int>(GetComboSelectionData(dialog_test::Combo(d, 1013))), second);
+        TestDriver::Click(d, IDOK);
+    });
+    ASSERT_EQ(control.EditMetadata(&alias), 0);
+    EXPECT_EQ(alias.real_domain_id, second);
+
+    CDataFieldViewDlg fields;
+    fields.m_nDomainId = domain;
+    fields.m_strStructName = "S";
+    driver.OnDialog(328, [&](CDialog& d) {
+        TestDriver::ClickListRow(dynamic_cast<CDataFieldViewDlg&>(d).m_listFields, 0);
+        EXPECT_EQ(static_cast<int>(GetComboSelectionData(dialog_test::Combo(d, 1013))), second);
+        TestDriver::Click(d, 1026);  // 수정
+        TestDriver::Click(d, IDCANCEL);
+    });
+    fields.DoModal();
+    EXPECT_EQ(rows(), before);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{});
 }
 
 TEST_F(DataDomainControlTest, CopyReportsEachDuplicateAndGoesOn) {

@@ -62,7 +62,7 @@ void Cancel(CDialog& dialog) { TestDriver::Click(dialog, IDCANCEL); }
 // Each command of the data tree's menus that other tests do not run through the pane: the help topic it shows
 // (0: the help window keeps what it showed) and what it does.
 TEST_F(DataTreeCommandsTest, EachCommandShowsItsHelpTopicAndDoesItsWork) {
-    const std::string suffix = "_" + std::to_string(::getpid());
+    const std::string suffix = '_' + std::to_string(::getpid());
     const std::string domainName = "명령" + suffix, sourceName = "출처" + suffix;
     const int domainId = NewDataDomain(domainName);
     const int sourceId = NewDataDomain(sourceName);

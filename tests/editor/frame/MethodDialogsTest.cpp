@@ -26,6 +26,14 @@ protected:
 
 bool Ticked(CDialog& d, int id) { return d.IsDlgButtonChecked(id) == BST_CHECKED; }
 
+// The record by which the member dialog knows an interface.
+class_interface_info InterfaceRecord(int domainId, const std::string& name) {
+    class_interface_info iface;
+    iface.domain_id = domainId;
+    iface.name = name;
+    return iface;
+}
+
 // Runs the method dialog on the domain with the script; answers its result and leaves its members for a look.
 int RunMethodDialog(TestDriver& driver, CNewMethodDlg& dialog, const std::function<void(CDialog&)>& script) {
     driver.OnDialog(CNewMethodDlg::IDD, script);
@@ -217,9 +225,7 @@ TEST_F(MethodDialogsTest, MemberDialogReloadsBothListsAfterEachChange) {
     NewMethod(domain, "m2", "EVENT", 2);
     NewMethod(domain, "m3", "SIGNAL", 3);
     NewInterface(domain, "I'멤버", {"m1"});
-    class_interface_info iface;
-    iface.domain_id = domain;
-    iface.name = "I'멤버";
+    class_interface_info iface = InterfaceRecord(domain, "I'멤버");
 
     auto rows = [](CDialog& d, int id) { return ListColumn(List(d, id), id == 1042 ? 1 : 0); };
     CInterfaceMemberViewDlg dialog;
@@ -260,6 +266,40 @@ TEST_F(MethodDialogsTest, MemberDialogReloadsBothListsAfterEachChange) {
     ASSERT_EQ(driver.MessageBoxes().size(), 2u);
     EXPECT_EQ(driver.MessageBoxes()[0].text, "선택된 멤버메서드를 해제 하시겠습니까?");
     EXPECT_EQ(driver.MessageBoxes()[0].caption, "클라이언트");
+}
+
+TEST_F(MethodDialogsTest, MemberDialogShowsTheWholeDomainOfEachMember) {
+    // A member of a method domain three levels down: its qualifier is longer than the column's own width.
+    const int top = NewMethodDomain("Navigation" + UniqueName());
+    const int middle = NewMethodDomain("Positioning", top);
+    const int domain = NewMethodDomain("SatelliteReceivers", middle);
+    NewMethod(domain, "ReportFixWithDilutionOfPrecision", "CALL", 1);
+    NewMethod(domain, "m2", "EVENT", 2);
+    NewInterface(domain, "IFix", {"ReportFixWithDilutionOfPrecision"});
+    class_interface_info iface = InterfaceRecord(domain, "IFix");
+
+    CInterfaceMemberViewDlg dialog;
+    dialog.m_pInterface = &iface;
+    driver.OnDialog(CInterfaceMemberViewDlg::IDD, [&](CDialog& d) {
+        CListCtrl& members = List(d, 1042);
+        ASSERT_EQ(members.GetItemCount(), 1);
+        // The dialog's font (its template: 9 points of 굴림).
+        CFont font;
+        ASSERT_TRUE(font.CreatePointFont(90, "굴림"));
+        CDC measure;
+        measure.SelectObject(&font);
+        for (int column : {0, 1}) {
+            const CString text = members.GetItemText(0, column);
+            EXPECT_GT(members.GetColumnWidth(column), measure.GetTextExtent(text).cx) << text.GetString();
+        }
+        EXPECT_GT(measure.GetTextExtent(members.GetItemText(0, 0)).cx, 120);
+        // The narrow widths stay where the texts need no more, the hidden columns stay hidden.
+        EXPECT_EQ(List(d, 1046).GetColumnWidth(0), 250);
+        EXPECT_EQ(members.GetColumnWidth(2), 0);
+        EXPECT_TRUE(TestDriver::SaveWindowPng(d, TestDriver::ArtifactPath("interface-members.png")));
+        TestDriver::Click(d, IDOK);
+    });
+    dialog.DoModal();
 }
 
 TEST_F(MethodDialogsTest, RenameDialogAcceptsOnlyACheckedValueWithoutClash) {

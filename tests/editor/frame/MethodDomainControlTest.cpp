@@ -119,6 +119,80 @@ TEST_F(MethodDomainControlTest, MethodCodesAreTypedInHexadecimalAndKeptInDecimal
     EXPECT_TRUE(StoredMethods(domain).empty());
 }
 
+// The rows of the domain's methods as the server keeps them, ids aside.
+std::string MethodRowsQuery(int domainId) {
+    return "SELECT name, type, code, COALESCE(in_domain_id, 0), COALESCE(in_data_name, ''), "
+           "COALESCE(out_domain_id, 0), COALESCE(out_data_name, ''), user_id, description FROM method "
+           "WHERE domain_id = " + std::to_string(domainId) + " ORDER BY name";
+}
+
+// An edit holds the type's rules as the new method did: a side that the type does not carry stays closed with
+// its Null box disabled, so an unchanged edit stores the method as it was. A method that a server without the
+// rules stored with such a side (set up here as the server's administrator) loses that side, and nothing else.
+TEST_F(MethodDomainControlTest, AnEditKeepsTheSidesTheTypeCarries) {
+    const int domain = NewMethodDomain(UniqueName());
+    struct Case {
+        const char* type;
+        int inDomain;
+        const char* inData;
+        int outDomain;
+        const char* outData;
+        const char* forbidden;  // the side that a former server let in, as an UPDATE of the row
+        int closedNullBox;
+    };
+    const Case cases[] = {
+        {"EVENT", 0, "", kPos, "위치", "in_domain_id = 2, in_data_name = 'Latitude'", 1040},
+        {"INFORMATION", 0, "", kPos, "위치", "in_domain_id = 3, in_data_name = 'Seconds'", 1040},
+        {"SIGNAL", kPos, "위치", 0, "", "out_domain_id = 2, out_data_name = 'Latitude'", 1041},
+        {"COMMAND", kPos, "위치", 0, "", "out_domain_id = 3, out_data_name = 'Seconds'", 1041},
+    };
+    int code = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        const std::string name = std::string("m_") + c.type;
+        NewMethod(domain, name, c.type, code++, c.inDomain, c.inData, c.outDomain, c.outData);
+        const std::vector<std::string> made = AdminRows(MethodRowsQuery(domain));
+        class_method_info method = StoredMethod(domain, name);
+        const int closedLists = c.closedNullBox == 1040 ? 1033 : 1035;
+        auto unchanged = [&](CDialog& d) {
+            EXPECT_EQ(d.IsDlgButtonChecked(c.closedNullBox), static_cast<UINT>(BST_CHECKED));
+            EXPECT_FALSE(Enabled(d, c.closedNullBox));  // the user cannot give the side data
+            EXPECT_FALSE(Enabled(d, closedLists));
+            EXPECT_FALSE(Enabled(d, closedLists + 1));
+            EXPECT_EQ(Combo(d, closedLists + 1).GetCurSel(), CB_ERR);
+            TestDriver::Click(d, IDOK);
+        };
+        driver.OnDialog(334, unchanged);
+        ASSERT_EQ(control.EditMethod(&method), 0);
+        EXPECT_EQ(AdminRows(MethodRowsQuery(domain)), made);
+
+        AdminRows("UPDATE method SET " + std::string(c.forbidden) + " WHERE domain_id = " + std::to_string(domain) +
+                  " AND name = '" + name + "'");
+        method = StoredMethod(domain, name);
+        driver.OnDialog(334, unchanged);
+        ASSERT_EQ(control.EditMethod(&method), 0);
+        EXPECT_EQ(AdminRows(MethodRowsQuery(domain)), made);
+        EXPECT_EQ(c.closedNullBox == 1040 ? method.in_data : method.out_data, "");
+    }
+    EXPECT_TRUE(BoxTexts().empty()) << BoxTexts().front();
+}
+
+// Copied, pasted and imported methods go in through the server, which refuses a side that the type does not
+// carry: such a method, left by a former server, is not copied, the user is told why, and the target stays.
+TEST_F(MethodDomainControlTest, ACopyCannotGiveAMethodASideItsTypeForbids) {
+    const int source = NewMethodDomain(UniqueName("_원본"));
+    const int target = NewMethodDomain(UniqueName("_대상"));
+    NewMethod(source, "ev", "EVENT", 1, 0, "", kPos, "위치");
+    NewMethod(target, "kept", "CALL", 9);
+    AdminRows("UPDATE method SET in_domain_id = 2, in_data_name = 'Latitude' WHERE domain_id = " +
+              std::to_string(source));
+    const std::vector<std::string> before = AdminRows(MethodRowsQuery(target));
+    driver.AnswerMessageBox(IDOK);
+    EXPECT_EQ(control.InsertCopiedMethods(target, {StoredMethod(source, "ev")}), -1);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"EVENT 메서드는 입력 데이타를 가질 수 없습니다."});
+    EXPECT_EQ(AdminRows(MethodRowsQuery(target)), before);
+}
+
 TEST_F(MethodDomainControlTest, InterfacesAreRenamedAndALockedOneIsNotDeleted) {
     const int domain = NewMethodDomain(UniqueName());
     driver.OnDialog(331, [](CDialog& d) {

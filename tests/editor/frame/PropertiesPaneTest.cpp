@@ -206,6 +206,31 @@ TEST_F(PropertiesPaneTest, SelectingDataTreeItemsShowsTheirProperties) {
     EXPECT_EQ(Rows("DataField 상세정보").at(0), "Name=lat");
 }
 
+TEST_F(PropertiesPaneTest, ThePaneShowsTheItemOfTheTreeWhoseTabIsActive) {
+    // The user brings the pane's tab up and clicks a domain under the tree's root.
+    const auto choose = [](CDockablePane& pane, CViewTree& tree, const char* domain) {
+        ASSERT_TRUE(TestDriver::ClickPaneTab(pane));
+        const HTREEITEM item = frame_test::ChildWithText(tree, tree.GetRootItem(), domain);
+        ASSERT_NE(item, nullptr) << domain;
+        TestDriver::ClickTreeItem(tree, item);
+    };
+    choose(frame->GetDataDomainView(), frame->GetDataDomainView().GetTreeCtrl(), "Nav");
+    EXPECT_EQ(Rows("도메인 정보").at(0), "도메인명=Nav");
+
+    // The method tree has nothing selected: the data tree's item does not stay.
+    ASSERT_TRUE(TestDriver::ClickPaneTab(frame->GetMethodDomainView()));
+    EXPECT_EQ(frame->GetMethodDomainView().GetTreeCtrl().GetSelectedItem(), nullptr);
+    EXPECT_TRUE(GroupNames().empty());
+
+    choose(frame->GetSystemDomainView(), frame->GetSystemDomainView().GetTreeCtrl(), "Ship");
+    EXPECT_EQ(Rows("도메인 정보").at(0), "도메인명=Ship");
+    ASSERT_TRUE(TestDriver::ClickPaneTab(frame->GetDataDomainView()));
+    EXPECT_EQ(Rows("도메인 정보").at(0), "도메인명=Nav");
+    ASSERT_TRUE(TestDriver::ClickPaneTab(frame->GetSystemDomainView()));
+    EXPECT_EQ(Rows("도메인 정보").at(0), "도메인명=Ship");
+    EXPECT_TRUE(BoxTexts().empty());
+}
+
 TEST_F(PropertiesPaneTest, ADataItemOfTheRootShowsNullAndKeepsIt) {
     class_metadata_info data;
     data.name = "Raw";
@@ -325,6 +350,12 @@ TEST_F(PropertiesPaneTest, PicturesOfTheDomainAndTheNode) {
     ShowItem(TREE_NODE, &router);
     Choose(PROPERTY_IP_CHOOSER, "192.168.1.1");
     EXPECT_TRUE(TestDriver::SaveWindowPng(pane, frame_test::ArtifactFile("properties-node.png").c_str()));
+
+    // The longest names of the pane, whole beside their values.
+    class_domain_info root;
+    root.name = "root";
+    ShowItem(TREE_SYSTEM_DOMAIN, &root);
+    EXPECT_TRUE(TestDriver::SaveWindowPng(pane, frame_test::ArtifactFile("properties-user.png").c_str()));
 }
 
 }  // namespace

@@ -94,6 +94,18 @@ TEST_F(RunXmlExporterTest, TheExporterReceivesTheNineValuesIntactAndItsFileIsOpe
     EXPECT_TRUE(driver.MessageBoxes().empty());
 }
 
+TEST_F(RunXmlExporterTest, AWrittenFileThatNoProgramOpensIsNamedWithItsPath) {
+    const std::string output = (m_folder / "도메인 B.xml").string();
+    driver.AnswerFileDialog(output.c_str());
+    driver.SetShellOpensFail(true);
+    driver.AnswerMessageBox(IDOK);
+    RunXmlExporter(TrickyLogin(), "도메인 B", "tools\\fakeexporter.exe", 7);
+    ASSERT_EQ(driver.ShellOpens().size(), 1u);
+    EXPECT_TRUE(fs::exists(output));
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"XML 파일을 만들었습니다 : " + output +
+                                                   "\n이 파일을 열 프로그램을 찾지 못했습니다."});
+}
+
 TEST_F(RunXmlExporterTest, CancellingTheFileDialogStartsNothing) {
     driver.AnswerFileDialog("");
     RunXmlExporter(TrickyLogin(), "A", "tools\\fakeexporter.exe", 7);

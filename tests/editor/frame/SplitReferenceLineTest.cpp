@@ -28,6 +28,22 @@ TEST(SplitReferenceLineTest, CutsTheThreeValues) {
     }
 }
 
+TEST(SplitReferenceLineTest, ALineWhoseNamesHoldMarkersHasOneReadingPerPathMarker) {
+    using Readings = std::vector<std::vector<std::string>>;
+    const auto read = [](const std::string& line) {
+        Readings readings;
+        for (const ReferenceLine& reading : ReadReferenceLine(line))
+            readings.push_back({reading.type, reading.name, reading.path});
+        return readings;
+    };
+    EXPECT_EQ(read("[타입]domain [이름]A:B [경로]top\\A:B\\"), (Readings{{"domain", "A:B", "top\\A:B\\"}}));
+    EXPECT_EQ(read("[타입]struct [이름]x [경로]y [경로]D\\"),
+              (Readings{{"struct", "x", "y [경로]D\\"}, {"struct", "x [경로]y", "D\\"}}));
+    EXPECT_EQ(read("[타입]computer [이름]pc [이름]2 [경로]D [경로]\\Nodes\\"),
+              (Readings{{"computer", "pc [이름]2", "D [경로]\\Nodes\\"}, {"computer", "pc [이름]2 [경로]D", "\\Nodes\\"}}));
+    EXPECT_EQ(read("no markers"), (Readings{{"", "", ""}}));
+}
+
 TEST(SplitReferenceLineTest, TreePathComponents) {
     using Parts = std::vector<std::string>;
     EXPECT_EQ(SplitTreePath("Nav\\Pos\\"), (Parts{"Nav", "Pos"}));

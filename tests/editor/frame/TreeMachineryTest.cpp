@@ -109,31 +109,41 @@ TEST_F(TreeMachineryTest, ExpandingCallsThePaneAndGoesOn) {
     EXPECT_EQ(m_tree.GetParentItem(child), root);
 }
 
-TEST_F(TreeMachineryTest, AReferenceLineIsWalkedLevelByLevel) {
-    HTREEITEM root = Insert("SystemDomain", TVI_ROOT);
-    HTREEITEM other = Insert("Shipyard", root);
-    HTREEITEM ship = Insert("Ship", root);
-    HTREEITEM room = Insert("조타실", ship);
-    HTREEITEM nodes = Insert("Nodes", room);
-    HTREEITEM node = Insert("조타 콘솔:조타실", nodes);
-    (void)other;
+TEST_F(TreeMachineryTest, AReferenceLineIsWalkedLevelByLevelToItemsOfTheirKind) {
+    TreeNodeData rootData(TREE_METHOD_DOMAIN, nullptr, nullptr, "root\\");
+    TreeNodeData domain(TREE_METHOD_DOMAIN, nullptr, nullptr, "");
+    TreeNodeData method(TREE_METHOD, nullptr, nullptr, "");
+    TreeNodeData iface(TREE_INTERFACE, nullptr, nullptr, "");
+    TreeNodeData domains[4] = {domain, domain, domain, domain};
+    TreeNodeData oddInterface = iface;
+    HTREEITEM root = Insert("Method_Domain", TVI_ROOT, &rootData);
+    Insert("Shipyard", root, &domains[0]);
+    HTREEITEM nav = Insert("Nav", root, &domains[1]);
+    // Items of one name and other kinds come first: only the kind that the level names is taken.
+    HTREEITEM xMethod = Insert("X", nav, &method);
+    HTREEITEM xInterface = Insert("X", nav, &iface);
+    HTREEITEM x = Insert("X", nav, &domains[2]);
+    HTREEITEM colon = Insert("Y:Z", x, &domains[3]);
+    HTREEITEM odd = Insert("I [경로]odd", nav, &oddInterface);
 
-    EXPECT_EQ(m_tree.SelectByReferenceLine("[타입]domain [이름]조타실 [경로]Ship\\조타실\\", false), room);
-    EXPECT_EQ(m_tree.GetSelectedItem(), room);
+    EXPECT_EQ(m_tree.SelectByReferenceLine("[타입]domain [이름]X [경로]Nav\\X\\"), x);
+    EXPECT_EQ(m_tree.GetSelectedItem(), x);
     // Each level is selected on the way, so the pane can load it before the walk goes down.
-    EXPECT_NE(std::find(m_pane.m_calls.begin(), m_pane.m_calls.end(), ship), m_pane.m_calls.end());
-    EXPECT_EQ(m_pane.m_calls.back(), room);
+    EXPECT_NE(std::find(m_pane.m_calls.begin(), m_pane.m_calls.end(), nav), m_pane.m_calls.end());
+    EXPECT_EQ(m_pane.m_calls.back(), x);
 
-    // Any other type goes one level further, to the item of the name; texts may be compared before ":".
-    EXPECT_EQ(m_tree.SelectByReferenceLine("[타입]computer [이름]조타 콘솔 [경로]Ship\\조타실\\Nodes", true), node);
-    EXPECT_EQ(m_tree.SelectByReferenceLine("[타입]computer [이름]조타 콘솔 [경로]Ship\\조타실\\Nodes", false),
-              nodes);
+    // Any other type goes one level further, to the item of the name and of the type's kind; names are
+    // compared whole, whatever they hold.
+    EXPECT_EQ(m_tree.SelectByReferenceLine("[타입]interface [이름]X [경로]Nav\\"), xInterface);
+    EXPECT_EQ(m_tree.SelectByReferenceLine("[타입]CALL [이름]X [경로]Nav\\"), xMethod);
+    EXPECT_EQ(m_tree.SelectByReferenceLine("[타입]domain [이름]Y:Z [경로]Nav\\X\\Y:Z\\"), colon);
+    EXPECT_EQ(m_tree.SelectByReferenceLine("[타입]interface [이름]I [경로]odd [경로]Nav\\"), odd);
 
     // A level that names no item ends the walk where it got to.
-    EXPECT_EQ(m_tree.SelectByReferenceLine("[타입]domain [이름]X [경로]Ship\\기관실\\X\\", false), ship);
-    EXPECT_EQ(m_tree.GetSelectedItem(), ship);
-    EXPECT_EQ(m_tree.SelectByReferenceLine("[타입]domain [이름]X [경로]Nowhere\\", false), nullptr);
-    EXPECT_EQ(m_tree.GetSelectedItem(), ship);
+    EXPECT_EQ(m_tree.SelectByReferenceLine("[타입]domain [이름]Q [경로]Nav\\Gone\\Q\\"), nav);
+    EXPECT_EQ(m_tree.GetSelectedItem(), nav);
+    EXPECT_EQ(m_tree.SelectByReferenceLine("[타입]domain [이름]Q [경로]Nowhere\\"), nullptr);
+    EXPECT_EQ(m_tree.GetSelectedItem(), nav);
 }
 
 }  // namespace

@@ -99,6 +99,54 @@ TEST_F(LoginDialogTest, TheNextRunShowsWhatWasRemembered) {
                                Field("") + Field(""));
 }
 
+// The login loop shows the same dialog again after a refused login, its edits holding what was typed. The boxes
+// then show what the user chose before, not whether an ID stands in the edit, and a password reaches the file
+// only when its box was ticked by the user or came ticked from the file.
+TEST_F(LoginDialogTest, TheSaveBoxesKeepTheUsersChoiceAcrossRetries) {
+    const char* typed[] = {"10.1.2.3", "3307", "tamo", "dbuser", "dbpass", "관리자", "비밀"};
+    struct Case {
+        const char* what;
+        bool fileRemembers;          // the settings file holds both accounts at the start
+        bool clickDb, clickUser;     // clicked on the first showing
+        bool retryDb, retryUser;     // the boxes on the second showing
+    };
+    const Case cases[] = {
+        {"nothing ticked", false, false, false, false, false},
+        {"the user account ticked", false, false, true, false, true},
+        {"the file's database account unticked", true, true, false, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove("login.cfg");
+        if (c.fileRemembers) {
+            CLoginValues remembered;
+            for (int field = 0; field < LOGIN_FIELD_COUNT; ++field) remembered.SetField(LoginField(field), typed[field]);
+            StoreLoginSettings(LOGIN_SETTINGS_FILE, remembered, true, true);
+        }
+        CLoginDlg dialog;
+        driver.OnDialog(CLoginDlg::IDD, [&](CDialog& shown) {
+            EXPECT_EQ(shown.IsDlgButtonChecked(1213), c.fileRemembers ? 1u : 0u);
+            EXPECT_EQ(shown.IsDlgButtonChecked(1214), c.fileRemembers ? 1u : 0u);
+            for (int field = 0; field < LOGIN_FIELD_COUNT; ++field) TestDriver::Type(shown, kEdits[field], typed[field]);
+            if (c.clickDb) TestDriver::Click(shown, 1213);
+            if (c.clickUser) TestDriver::Click(shown, 1214);
+            TestDriver::Click(shown, IDOK);
+        });
+        ASSERT_EQ(dialog.DoModal(), IDOK);
+        // The login was refused: the loop shows the dialog again and the user presses "연결" once more.
+        driver.OnDialog(CLoginDlg::IDD, [&](CDialog& shown) {
+            EXPECT_EQ(EditText(shown, LOGIN_DB_ID), "dbuser");
+            EXPECT_EQ(shown.IsDlgButtonChecked(1213), c.retryDb ? 1u : 0u);
+            EXPECT_EQ(shown.IsDlgButtonChecked(1214), c.retryUser ? 1u : 0u);
+            TestDriver::Click(shown, IDOK);
+        });
+        ASSERT_EQ(dialog.DoModal(), IDOK);
+        EXPECT_EQ(FileBytes(), Field("10.1.2.3") + Field("3307") + Field("tamo") + Field(c.retryDb ? "dbuser" : "") +
+                                   Field(c.retryDb ? "dbpass" : "") + Field(c.retryUser ? "관리자" : "") +
+                                   Field(c.retryUser ? "비밀" : ""));
+    }
+}
+
 TEST_F(LoginDialogTest, TheDefaultConnectionKeepsTheDatabaseFields) {
     CLoginDlg dialog;
     driver.OnDialog(CLoginDlg::IDD, [&](CDialog& shown) {

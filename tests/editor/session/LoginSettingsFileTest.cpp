@@ -3,18 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
-
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "FileSizeLimit.h"
 #include "LoginSettingsFile.h"
 
 namespace {
@@ -139,17 +138,19 @@ TEST_F(LoginSettingsFileTest, AFileThatCannotBeCreatedIsSilentlyNotWritten) {
     EXPECT_FALSE(fs::exists(missingFolder));
 }
 
-TEST_F(LoginSettingsFileTest, AFailedWriteIsReported) {
-    // The file may not grow: the block is refused when it is written; the close has nothing left to fail on.
-    struct rlimit previous {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const struct rlimit small {100, previous.rlim_max};
-    const auto handler = signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::vector<CString> messages = StoreLoginSettings(path_.c_str(), AllValues(), true, true);
-    setrlimit(RLIMIT_FSIZE, &previous);
-    signal(SIGXFSZ, handler);
-    EXPECT_EQ(messages, std::vector<CString>{"err(fwrite)"});
+TEST_F(LoginSettingsFileTest, AFailedWriteIsReportedAndKeepsTheOldSettings) {
+    CLoginValues old;
+    old.SetField(LOGIN_SERVER, "10.9.9.9");
+    ASSERT_TRUE(StoreLoginSettings(path_.c_str(), old, true, true).empty());
+    const std::string before = ReadBytes();
+    std::vector<CString> messages;
+    {
+        const tamo::testing::FileSizeLimit full(100);  // the new block is refused while it is written
+        messages = StoreLoginSettings(path_.c_str(), AllValues(), true, true);
+    }
+    EXPECT_EQ(messages, std::vector<CString>{("err(fwrite) : " + path_ + "\n" + std::strerror(EFBIG)).c_str()});
+    EXPECT_EQ(ReadBytes(), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
 // A FIFO would block the reader and take the passwords to whoever reads it; a link would carry them into the

@@ -49,6 +49,20 @@ CLoginValues SampleLogin(const std::string& user, const std::string& password) {
     return LoginFor(SampleDatabase(), user, password);
 }
 
+std::string ConnectionId(CMysqlQuery& db) {
+    std::vector<std::string> id;
+    if (db.SelectClassNameList("BEGIN NOT ATOMIC SELECT 1 AS test; SELECT CONNECTION_ID(); END", id) != 0 ||
+        id.empty())
+        return "";
+    return id.front();
+}
+
+std::string AdminValue(const tamo::testing::ConnectionValues& server, const std::string& sql) {
+    std::string value = tamo::testing::TestDatabase::AdminQuery(server.database, sql);
+    while (!value.empty() && value.back() == '\n') value.pop_back();
+    return value;
+}
+
 MessageBoxRecorder::MessageBoxRecorder() : previous_(SetSessionMessageBoxHandler(RecordMessageBox)) {
     RecordedTexts().clear();
 }

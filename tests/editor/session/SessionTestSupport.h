@@ -27,6 +27,12 @@ using tamo::testing::LoginFor;
 // The same for the sample database.
 CLoginValues SampleLogin(const std::string& user = "admin", const std::string& password = "admin");
 
+// The server's id of the session's connection; empty when the call failed.
+std::string ConnectionId(CMysqlQuery& db);
+
+// The answer of a query run as the server's administrator in the database, without its last line end.
+std::string AdminValue(const tamo::testing::ConnectionValues& server, const std::string& sql);
+
 // Records the texts of the session's message boxes while it lives (and answers them with IDOK).
 class MessageBoxRecorder {
 public:

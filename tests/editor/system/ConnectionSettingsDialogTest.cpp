@@ -44,7 +44,7 @@ TEST_F(ConnectionSettingsDialogTest, TheSavedFileIsTheBuiltTextProxySectionsFirs
         "[ class_Heartbeat ]\nType = proxy\nStub IP = 192.168.1.40\nStub ID = 401\n\n"
         "[ class_위치 ]\nType = stub\nStub ID = 301\nMetho_Domain_Name = 위치서비스\nMetho_Domain_port = 10001\n\n";
     std::string shown = expected;
-    for (size_t at = shown.find('\n'); at != std::string::npos; at = shown.find('\n', at + 2)) shown.insert(at, "\r");
+    for (size_t at = shown.find('\n'); at != std::string::npos; at = shown.find('\n', at + 2)) shown.insert(at, 1, '\r');
 
     const std::string path = TempPath("helm");  // no extension: saved under that exact name
     class_ini_dialog dialog;

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
 #include "ConnectionSettingsText.h"
+#include "FileSizeLimit.h"
 
 namespace {
 
@@ -64,13 +67,22 @@ TEST(ConnectionSettingsText, TheFileHoldsExactlyTheText) {
     std::remove(path.c_str());
 }
 
-TEST(ConnectionSettingsText, AFileThatCannotBeWrittenIsReportedWithItsPath) {
+TEST(ConnectionSettingsText, AFileThatCannotBeWrittenIsReportedWithItsPathAndKeepsItsOldText) {
     const std::string missing = TempPath("no_such_folder") + "/a.ini";
     const std::string openError = WriteConnectionSettingsFile(missing, "x\n");
-    EXPECT_EQ(openError.rfind("err(fopen) : " + missing + "\n", 0), 0u) << openError;
-    // A full device takes the buffered text and refuses it when the file is closed.
-    const std::string closeError = WriteConnectionSettingsFile("/dev/full", "x\n");
-    EXPECT_EQ(closeError.rfind("err(fclose) : /dev/full\n", 0), 0u) << closeError;
+    EXPECT_EQ(openError, "err(fopen) : " + missing + "\n" + std::strerror(ENOENT));
+
+    // The disk refuses the new text (no file may grow past 8 bytes): the old settings stay whole.
+    const std::string path = TempPath("kept");
+    ASSERT_EQ(WriteConnectionSettingsFile(path, "[ old ]\n"), "");
+    std::string writeError;
+    {
+        const tamo::testing::FileSizeLimit full(8);
+        writeError = WriteConnectionSettingsFile(path, "[ new and longer ]\n");
+    }
+    EXPECT_EQ(writeError, "err(fwrite) : " + path + "\n" + std::strerror(EFBIG));
+    EXPECT_EQ(FileBytes(path), "[ old ]\n");
+    std::remove(path.c_str());
 }
 
 }  // namespace

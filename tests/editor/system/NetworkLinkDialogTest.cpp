@@ -136,6 +136,35 @@ TEST_F(NetworkLinkDialogTest, LinksAreAddedChangedAndDeletedByTheirSourcePort) {
     EXPECT_TRUE(LinksFrom(b).empty());
 }
 
+// A row shows its own nodes, found by id: "pc" and "PC" are two nodes, and "수정" on a row that the user did not
+// change stores the link as it was.
+TEST_F(NetworkLinkDialogTest, ARowShowsItsOwnNodesAndAnUnchangedEditKeepsItsLink) {
+    const int domain = NewSystemDomain(UniqueName("_대소문자"));
+    Call(db->FormatCall("call domainPortViewNewPort(%d, %d, %d, '%s')", domain, 1, 1, "외부"));
+    const int lower = NewNode(domain, "pc"), upper = NewNode(domain, "PC");
+    Call(db->FormatCall("call NetworklinkViewNewNetworkink(%d, %d, %d, %d, %d, %d)", lower, 0, 1, 0, domain, 1));
+    Call(db->FormatCall("call NetworklinkViewNewNetworkink(%d, %d, %d, %d, %d, %d)", upper, 0, 2, lower, 0, 2));
+    const std::string before = AllLinks(domain);
+    class_network_link_dialog dialog;
+    SetUpDialog(dialog, domain);
+    driver.OnDialog(417, [&](CDialog& d) {
+        CListCtrl& list = List(d, IDC_LINK_LIST);
+        ASSERT_EQ(ListColumn(list, COLUMN_S_NODE_NAME), (std::vector<std::string>{"pc", "PC"}));
+        TestDriver::ClickListRow(list, 0);
+        EXPECT_EQ(Selected(d, IDC_START_NODE), "pc");
+        EXPECT_EQ(Selected(d, IDC_DESTINATION_NODE), "외부포트");
+        TestDriver::Click(d, IDC_EDIT);
+        TestDriver::ClickListRow(list, 1);
+        EXPECT_EQ(Selected(d, IDC_START_NODE), "PC");
+        EXPECT_EQ(Selected(d, IDC_DESTINATION_NODE), "pc");
+        TestDriver::Click(d, IDC_EDIT);
+        TestDriver::Click(d, IDCANCEL);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{});
+    EXPECT_EQ(AllLinks(domain), before);
+}
+
 TEST_F(NetworkLinkDialogTest, ALockedEndOrAFailedLockCheckRefusesTheChange) {
     // Ship's locked 조타실 시스템 stands for 조타실: its external ports and the node port that reaches them are
     // locked; 조타 컴퓨터:1 to 조타 스위치:1 is free.

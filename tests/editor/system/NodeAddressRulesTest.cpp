@@ -40,9 +40,9 @@ TEST(NodeAddressRules, TheMaskGivesTheNetworkPattern) {
 
 TEST(NodeAddressRules, RowsFollowTheirPortTextByteByByte) {
     std::vector<class_network_info> rows(4);
-    rows[0].port = "2";
+    rows[0].port = '2';
     rows[1].port = "10";
-    rows[2].port = "1";
+    rows[2].port = '1';
     rows[3].port = "10";
     rows[1].ip = "first ten";
     rows[3].ip = "second ten";
@@ -56,11 +56,11 @@ TEST(NodeAddressRules, RowsFollowTheirPortTextByteByByte) {
 TEST(NodeAddressRules, TheDuplicateReportHasOneLinePerRow) {
     std::vector<class_network_info> rows(2);
     rows[0].node_name = "항해 컴퓨터";
-    rows[0].port = "1";
+    rows[0].port = '1';
     rows[0].ip = "192.168.1.10";
     rows[0].mask = "255.255.255.0";
-    rows[1].node_name = "B";
-    rows[1].port = "3";
+    rows[1].node_name = 'B';
+    rows[1].port = '3';
     rows[1].ip = "192.168.1.10";
     rows[1].mask = "255.255.0.0";
     EXPECT_EQ(FormatOverlapIpReport(rows),

@@ -43,7 +43,22 @@ protected:
             TestDriver::Click(d, IDOK);
         });
     }
+    // The next node or component copy dialog chooses the row of that name in the top-level domain of that name.
+    void ChooseToImport(int dialogId, const std::string& domain, const std::string& name) {
+        driver.OnDialog(dialogId, [dialogId, domain, name](CDialog& d) {
+            Choose(d, dialogId == 414 ? 1182 : 1178, domain);
+            CListCtrl& rows = dialogId == 414 ? dynamic_cast<class_copy_node_dialog&>(d).m_listRows
+                                              : dynamic_cast<class_copy_component_dlg&>(d).m_listRows;
+            const Rows names = ListNames(rows);
+            const auto row = std::find(names.begin(), names.end(), name);
+            ASSERT_NE(row, names.end()) << name;
+            TestDriver::ClickListRow(rows, static_cast<int>(row - names.begin()));
+            TestDriver::Click(d, IDOK);
+        });
+    }
 };
+
+const char* const kNothingKept = "복사를 멈추고 모든 변경을 되돌렸습니다. 데이타베이스는 바뀌지 않았습니다.";
 
 TEST_F(SystemCopyDialogsTest, MoveAndCopyDialogRefusesWhatMakesNoSenseAndHandsOverTheSubTree) {
     const ThreeLevels s = BuildThreeLevels();
@@ -185,6 +200,86 @@ TEST_F(SystemCopyDialogsTest, TheTreeMovesCopiesAndImports) {
     EXPECT_EQ(Children(component), (Rows{"proxy", "stub"}));
     EXPECT_EQ(Children(ChildWithText(Tree(), component, "proxy")).size(), 1u);
     EXPECT_EQ(BoxTexts(), Rows{});
+}
+
+// "Node 가져오기" makes a copy of the node in everything it carries, as the copy of a whole domain does: the
+// sample's computer (the ports of 표준장비 and its addresses), its locked sub-system node standing for 조타실
+// (the addresses of 조타실's external links and the public entries of 조타실 cloned onto it) and its sensor.
+TEST_F(SystemCopyDialogsTest, AnImportedNodeCarriesWhatTheOriginalCarries) {
+    const std::string receiverName = UniqueName("_받는");
+    const int receiver = NewSystemDomain(receiverName);
+    pane.OnRefresh();
+    Select(ItemAt({receiverName}));
+    for (const char* name : {"항해 컴퓨터", "조타실 시스템", "기관 센서"}) {
+        SCOPED_TRACE(name);
+        Select(ItemAt({receiverName, "Nodes"}));
+        ChooseToImport(414, "Ship", name);
+        pane.OnImportNode();
+        EXPECT_NE(ItemAt({receiverName, "Nodes", name}), nullptr);
+        const int copy = NodeOf(receiver, name);
+        ASSERT_NE(copy, 0);
+        EXPECT_EQ(NodeContent(copy, false), NodeContent(NodeOf(9, name), false));
+    }
+    EXPECT_EQ(AdminValue("SELECT lock_flag FROM node WHERE id = " + std::to_string(NodeOf(receiver, "조타실 시스템"))),
+              "Y");
+    EXPECT_EQ(BoxTexts(), Rows{});
+}
+
+// An import or a copy whose later step the server refuses keeps nothing: the server's reason and that nothing
+// was kept are shown, the receiving domain's rows are as they were, its tree shows nothing new, and trying again
+// after the cause is gone meets no leftover.
+TEST_F(SystemCopyDialogsTest, AnImportOrCopyThatFailsLateKeepsNothing) {
+    const std::string sourceName = UniqueName("_보내는"), receiverName = UniqueName("_받는");
+    const int source = NewSystemDomain(sourceName);
+    const int receiver = NewSystemDomain(receiverName);
+    const int component = NewComponent(source, "부품");
+    NewClassObject("proxy", source, component, "IWaypoint", "class_wp", "o1");
+    NewClassObject("stub", source, component, "IHeartbeat", "class_hb", "s1");
+    const int pc = NewNode(source, "pc", "computer");
+    Call(db->FormatCall("call networkNewip(%d, '%s','%s','%s','%s','%s','%s','%s')", pc, "10.1.0.5", "255.255.0.0",
+                        "10.1.X.X", "0.0.0.0", "0.0.0.0", "1", ""));
+    // What an older design may hold and the server no longer lets in: a class name with "/", a bad address.
+    const std::string componentId = std::to_string(component), pcId = std::to_string(pc);
+    AdminRows("UPDATE component_class SET class_name = 'bad/name' WHERE kind = 'stub' AND component_id = " +
+              componentId);
+    AdminRows("UPDATE node_ip SET ip = '999.0.0.1' WHERE node_id = " + pcId);
+    pane.OnRefresh();
+    Select(ItemAt({receiverName}));
+    const Rows before = SubtreeRows({receiver});
+    driver.SetDefaultMessageBoxAnswer(IDOK);
+    const auto importBoth = [&] {
+        Select(ItemAt({receiverName, "Components"}));
+        ChooseToImport(413, sourceName, "부품");
+        pane.OnImportComponent();
+        Select(ItemAt({receiverName, "Nodes"}));
+        ChooseToImport(414, sourceName, "pc");
+        pane.OnImportNode();
+    };
+
+    importBoth();
+    Select(ItemAt({receiverName}));
+    ChooseInMoveDialog({sourceName}, false);
+    pane.OnMoveOrCopyDomain();
+
+    const Rows boxes = BoxTexts();
+    ASSERT_EQ(boxes.size(), 6u) << ::testing::PrintToString(boxes);
+    for (size_t box = 0; box < boxes.size(); box += 2) {
+        EXPECT_NE(boxes[box], "");
+        EXPECT_NE(boxes[box], kNothingKept);
+        EXPECT_EQ(boxes[box + 1], kNothingKept);
+    }
+    EXPECT_EQ(SubtreeRows({receiver}), before);
+    EXPECT_EQ(Children(ItemAt({receiverName})), (Rows{"Nodes", "Components"}));
+    EXPECT_EQ(Children(ItemAt({receiverName, "Nodes"})), Rows{});
+    EXPECT_EQ(Children(ItemAt({receiverName, "Components"})), Rows{});
+
+    AdminRows("UPDATE component_class SET class_name = 'class_hb' WHERE kind = 'stub' AND component_id = " +
+              componentId);
+    AdminRows("UPDATE node_ip SET ip = '10.1.0.5' WHERE node_id = " + pcId);
+    importBoth();
+    EXPECT_EQ(BoxTexts().size(), 6u);
+    EXPECT_EQ(Children(ItemAt({receiverName, "Components"})), Rows{"부품"});
+    EXPECT_EQ(Children(ItemAt({receiverName, "Nodes"})), Rows{"pc"});
 }
 
 }  // namespace

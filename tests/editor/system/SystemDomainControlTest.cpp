@@ -6,6 +6,8 @@
 
 namespace {
 
+const char* const kNothingKept = "복사를 멈추고 모든 변경을 되돌렸습니다. 데이타베이스는 바뀌지 않았습니다.";
+
 class SystemDomainControlTest : public systemtree_test::SystemTreeTest {
 protected:
     CTreeSystemDomainControl control;
@@ -50,12 +52,12 @@ TEST_F(SystemDomainControlTest, ANodeIsCopiedWithItsAddresses) {
     EXPECT_EQ(AdminValue("SELECT sub_system_domain_id FROM node WHERE id = " + std::to_string(subsystemCopy.id)),
               std::to_string(inner));
 
-    // The same name again: the server's text is shown and the record stays as it was.
+    // The same name again: the server's text is shown, nothing is kept and the record stays as it was.
     class_node_info refused;
-    driver.AnswerMessageBox(IDOK);
+    driver.SetDefaultMessageBoxAnswer(IDOK);
     EXPECT_EQ(control.CopyNodeInto(NodeRecord(computer), target, &refused), -1);
     EXPECT_EQ(refused.id, 0);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"같은 도메인에 같은 이름의 노드가 이미 있습니다."});
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"같은 도메인에 같은 이름의 노드가 이미 있습니다.", kNothingKept}));
 }
 
 TEST_F(SystemDomainControlTest, AComponentIsCopiedWithItsClassesOnly) {
@@ -91,10 +93,11 @@ TEST_F(SystemDomainControlTest, AComponentIsCopiedWithItsClassesOnly) {
               "0");
 
     class_component_info refused;
-    driver.AnswerMessageBox(IDOK);
+    driver.SetDefaultMessageBoxAnswer(IDOK);
     EXPECT_EQ(control.CopyComponentInto(sources[0], target, &refused), -1);
     EXPECT_EQ(refused.component_id, 0);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"같은 도메인에 같은 이름의 컴포넌트가 이미 있습니다."});
+    EXPECT_EQ(BoxTexts(),
+              (std::vector<std::string>{"같은 도메인에 같은 이름의 컴포넌트가 이미 있습니다.", kNothingKept}));
 }
 
 TEST_F(SystemDomainControlTest, ANewObjectIsInstalledInEveryDeploymentAndFailuresGoOn) {

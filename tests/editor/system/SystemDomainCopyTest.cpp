@@ -2,6 +2,7 @@
 // remapped into the copy, how failures are shown and skipped, and a copy of the sample's Ship exported by
 // quorrin next to the original.
 
+#include <functional>
 #include <regex>
 
 #include "DesignFixture.h"
@@ -17,60 +18,35 @@ namespace {
 
 class SystemDomainCopyTest : public systemcopy_test::SystemCopyTest {
 protected:
-    // The four steps, in the order the command runs them; answers the domain id map.
+    // The copy as the command runs it, in one transaction; answers the domain id map (empty when it failed).
     class_copy_system_domain_data::DomainIdMap CopyInto(const class_copy_system_domain_data::DomainSnapshot& snapshot,
-                                                        int destinationId) {
+                                                        int destinationId, int expected = 0) {
         class_copy_system_domain_data::DomainIdMap ids;
-        class_copy_system_domain_data copier;
         const int upperId = snapshot.empty() ? 0 : snapshot.begin()->first;
-        copier.copy_domain(snapshot, upperId, destinationId, ids);
-        copier.copy_ports(ids);
-        copier.copy_components(ids);
-        copier.copy_network(ids);
+        EXPECT_EQ(class_copy_system_domain_data().copy_into(snapshot, upperId, destinationId, ids), expected);
         return ids;
     }
 
     std::string Id(int id) { return std::to_string(id); }
-    Rows Ports(int domainId) {
-        Rows rows = AdminRows("SELECT CONCAT_WS('|', port_num, port_group, description) FROM domain_system_port "
-                              "WHERE domain_id = " + Id(domainId) + " ORDER BY port_num");
-        for (const std::string& group : AdminRows("SELECT port_group FROM domain_logical_port WHERE domain_id = " +
-                                                  Id(domainId) + " ORDER BY port_group"))
-            rows.push_back("group " + group);
-        return rows;
-    }
-    Rows Classes(int domainId) {
-        return AdminRows("SELECT CONCAT_WS('|', c.name, k.kind, k.method_domain_id, k.interface_name, k.class_name, "
-                         "o.object_name) FROM component c JOIN component_class k ON k.component_id = c.id "
-                         "JOIN class_object o ON o.class_id = k.id AND o.component_id = c.id "
-                         "WHERE c.systemdomain_id = " + Id(domainId) + " ORDER BY c.name, k.kind, o.object_name");
-    }
     Rows Nodes(int domainId) {
         return AdminRows("SELECT CONCAT_WS('|', name, type, COALESCE(sub_system_domain_id, 0)) FROM node "
                          "WHERE domain_id = " + Id(domainId) + " ORDER BY name");
-    }
-    Rows Addresses(int nodeId) {
-        return AdminRows("SELECT CONCAT_WS('|', ip, mask, pattern, gateway, dns, port, description) FROM node_ip "
-                         "WHERE node_id = " + Id(nodeId) + " ORDER BY id");
-    }
-    // The links of a domain by node names; "external" stands for an external port of the domain itself.
-    Rows Links(int domainId) {
-        return AdminRows("SELECT CONCAT_WS('|', s.name, l.s_port, IF(l.d_domain_id = l.domain_id, 'external', "
-                         "COALESCE(d.name, l.d_domain_id)), l.d_port) FROM network_link l "
-                         "JOIN node s ON s.id = l.s_node_id LEFT JOIN node d ON d.id = l.d_node_id "
-                         "WHERE l.domain_id = " + Id(domainId) + " ORDER BY s.name, l.s_port");
-    }
-    Rows InstalledComponents(int nodeId) {
-        return AdminRows("SELECT c.name FROM deployment dp JOIN component c ON c.id = dp.component_id "
-                         "WHERE dp.source_deployment_id IS NULL AND dp.node_id = " + Id(nodeId) + " ORDER BY c.name");
     }
 };
 
 TEST_F(SystemDomainCopyTest, ACopyHoldsEverythingAndRefersToCopiesInsideTheSubTreeOnly) {
     const ThreeLevels s = BuildThreeLevels();
+    // sub_b locks B for A.
+    Call(db->FormatCall("call NodeViewEditNode(%d, %d,'%s','%s','%s', %d, %d)", s.subB, s.a, "sub_b", "sub_system", "",
+                        s.b, 1));
     const int destination = NewSystemDomain(UniqueName("_D"));
     class_copy_system_domain_data::DomainIdMap ids = CopyInto(Snapshot(s.a), destination);
     EXPECT_EQ(BoxTexts(), Rows{});
+
+    // Row by row the copy holds what the source holds, locks included.
+    for (int old : {s.a, s.b, s.c, s.e}) EXPECT_EQ(DomainContent(ids[old]), DomainContent(old)) << old;
+    EXPECT_EQ(AdminValue("SELECT lock_flag FROM node WHERE id = " + Id(NodeOf(ids[s.a], "sub_b"))), "Y");
+    EXPECT_EQ(db->CheckSystemLock(db->FormatCall("call check_system_lock_domain(%d)", ids[s.b])), 1);
 
     // Depth first: a domain's sub-tree is created before its next sibling.
     ASSERT_EQ(ids.size(), 4u);
@@ -85,69 +61,54 @@ TEST_F(SystemDomainCopyTest, ACopyHoldsEverythingAndRefersToCopiesInsideTheSubTr
                          Id(ids[s.a])),
               "1|0|test");
 
-    for (int old : {s.a, s.b}) EXPECT_EQ(Ports(ids[old]), Ports(old));
-    EXPECT_EQ(Ports(ids[s.a]).size(), 2u);
-    EXPECT_EQ(Classes(ids[s.a]), Classes(s.a));
-    EXPECT_EQ(Classes(ids[s.a]).size(), 2u);
-
-    // sub_b stands for the copy of B; sub_x keeps X, which lies outside.
-    EXPECT_EQ(Nodes(ids[s.a]), (Rows{"pc|computer|0", "sub_b|sub_system|" + Id(ids[s.b]),
+    // The rows above name what they refer to; by id, sub_b stands for the copy of B, sub_x keeps X (outside),
+    // and pc keeps its port template T (outside); what pc has installed is the copy of comp.
+    EXPECT_EQ(Nodes(ids[s.a]), (Rows{"pc|computer|" + Id(s.t), "sub_b|sub_system|" + Id(ids[s.b]),
                                      "sub_x|sub_system|" + Id(s.x)}));
-    const int pc = NodeOf(ids[s.a], "pc"), subB = NodeOf(ids[s.a], "sub_b"), subX = NodeOf(ids[s.a], "sub_x");
-    EXPECT_EQ(Addresses(pc), Addresses(s.pc));
-    EXPECT_EQ(Addresses(NodeOf(ids[s.b], "pc_b")), Addresses(s.pcB));
+    EXPECT_EQ(AdminValue("SELECT dp.component_id FROM deployment dp WHERE dp.node_id = " + Id(NodeOf(ids[s.a], "pc"))),
+              AdminValue("SELECT id FROM component WHERE systemdomain_id = " + Id(ids[s.a])));
     // A sub-system node takes no IP rows of the source; select_network gives it those of its domain's
     // external links (pc_b's copy in B's copy).
-    EXPECT_EQ(AdminRows("SELECT ip FROM node_ip WHERE node_id = " + Id(subB)), Rows{"10.2.0.5"});
-    EXPECT_EQ(AdminRows("SELECT ip FROM node_ip WHERE node_id = " + Id(subX)), Rows{});
-    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM node_port WHERE node_id = " + Id(pc)),
-              AdminValue("SELECT COUNT(*) FROM node_port WHERE node_id = " + Id(s.pc)));
-
-    // The component installed on pc is the copy of comp, with its entries; sub-system nodes get no deployments.
-    EXPECT_EQ(InstalledComponents(pc), Rows{"comp"});
-    EXPECT_EQ(AdminValue("SELECT dp.component_id FROM deployment dp WHERE dp.node_id = " + Id(pc)),
-              AdminValue("SELECT id FROM component WHERE systemdomain_id = " + Id(ids[s.a])));
-    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM custom_entry e JOIN deployment dp ON dp.id = e.deployment_id "
-                         "WHERE dp.node_id = " + Id(pc)),
-              "2");
-    EXPECT_EQ(InstalledComponents(subB), Rows{});
-    EXPECT_EQ(InstalledComponents(subX), Rows{});
-
-    EXPECT_EQ(Links(ids[s.a]), Links(s.a));
-    EXPECT_EQ(Links(ids[s.a]), (Rows{"pc|1|external|1", "sub_b|1|pc|2", "sub_x|1|pc|3"}));
-    EXPECT_EQ(Links(ids[s.b]), Links(s.b));
+    EXPECT_EQ(AdminRows("SELECT ip FROM node_ip WHERE node_id = " + Id(NodeOf(ids[s.a], "sub_b"))), Rows{"10.2.0.5"});
 }
 
-TEST_F(SystemDomainCopyTest, FailuresAreShownAndSkippedAndTheCopyGoesOn) {
+// A copy lands whole or not at all: whichever step the server refuses, early or late, the server's reason is
+// shown, then that nothing was kept, and every row of the domains involved is as it was.
+TEST_F(SystemDomainCopyTest, AFailureAnywhereUndoesTheWholeCopy) {
     const ThreeLevels s = BuildThreeLevels();
-    // An older design may hold a component name that the server no longer lets in.
-    const int bad = NewComponent(s.a, "bad");
-    Install(s.pc, bad, s.a);
-    AdminRows("UPDATE component SET name = 'bad/name' WHERE id = " + Id(bad));
-    class_copy_system_domain_data::DomainSnapshot snapshot = Snapshot(s.a);
-    for (auto& [upperId, domain] : snapshot)
+    const int destination = NewSystemDomain(UniqueName("_D"));
+    // A domain of the sub-tree that the server refuses (another session renamed it, say).
+    class_copy_system_domain_data::DomainSnapshot refusedDomain = Snapshot(s.a);
+    for (auto& [upperId, domain] : refusedDomain)
         if (domain.id == s.b) domain.name = "B/refused";
-
-    driver.SetDefaultMessageBoxAnswer(IDOK);
-    // Into a sub-domain of X: sub_x's copy would stand for a domain that holds it, which the server refuses.
-    const int destination = NewSystemDomain("inside", s.x);
-    class_copy_system_domain_data::DomainIdMap ids = CopyInto(snapshot, destination);
-
-    const Rows boxes = BoxTexts();
-    ASSERT_EQ(boxes.size(), 4u) << ::testing::PrintToString(boxes);
-    EXPECT_EQ(boxes[3], "node id 정보를 찾지 못했습니다.");
-    // B and everything below it are left out; E is copied all the same.
-    EXPECT_EQ(ids.size(), 2u);
-    EXPECT_EQ(ids.count(s.b) + ids.count(s.c), 0u);
-    EXPECT_EQ(DomainUnder(ids[s.a], "E"), ids[s.e]);
-    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM domain WHERE name = 'C' AND upper_id IN (SELECT id FROM domain "
-                         "WHERE upper_id = " + Id(ids[s.a]) + ")"),
-              "0");
-    // sub_b now stands for the original B (outside what was copied); sub_x was refused and its link is left
-    // out instead of pointing at no node; the refused component is not installed.
-    EXPECT_EQ(Nodes(ids[s.a]), (Rows{"pc|computer|0", "sub_b|sub_system|" + Id(s.b)}));
-    EXPECT_EQ(Links(ids[s.a]), (Rows{"pc|1|external|1", "sub_b|1|pc|2"}));
-    EXPECT_EQ(InstalledComponents(NodeOf(ids[s.a], "pc")), Rows{"comp"});
+    // A destination inside X: sub_x's copy would stand for a domain that holds it, which the server refuses
+    // after the domains, their ports and components were copied.
+    const int insideX = NewSystemDomain("inside", s.x);
+    const struct {
+        const char* what;
+        std::function<void()> prepare;
+        class_copy_system_domain_data::DomainSnapshot snapshot;
+        int destination;
+    } cases[] = {
+        {"a domain", [] {}, refusedDomain, destination},
+        {"a node", [] {}, Snapshot(s.a), insideX},
+        // An older design may hold a component name that the server no longer lets in.
+        {"a component", [&] { AdminRows("UPDATE component SET name = 'bad/name' WHERE id = " + Id(s.comp)); },
+         Snapshot(s.a), destination},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.prepare();
+        const Rows before = SubtreeRows({s.t, s.x, s.a, destination});
+        const size_t boxes = BoxTexts().size();
+        driver.SetDefaultMessageBoxAnswer(IDOK);
+        EXPECT_TRUE(CopyInto(c.snapshot, c.destination, -1).empty());
+        const Rows shown = BoxTexts();
+        ASSERT_EQ(shown.size(), boxes + 2) << ::testing::PrintToString(shown);
+        EXPECT_NE(shown[boxes], "");  // the server's reason
+        EXPECT_EQ(shown.back(), "복사를 멈추고 모든 변경을 되돌렸습니다. 데이타베이스는 바뀌지 않았습니다.");
+        EXPECT_EQ(SubtreeRows({s.t, s.x, s.a, destination}), before);
+    }
 }
 
 TEST_F(SystemDomainCopyTest, ACopyIntoItsOwnSubDomainCopiesTheSnapshotOnceAndAMoveIsRefused) {
@@ -201,6 +162,9 @@ TEST_F(SystemDomainCopyTest, TheCopyOfShipExportsLikeShipButForIdsPathAndDates) 
     class_copy_system_domain_data::DomainIdMap ids = CopyInto(Snapshot(ship), destination);
     EXPECT_EQ(BoxTexts(), Rows{});
     ASSERT_NE(ids.count(ship), 0u);
+    // Row by row as the original, the locked sub-system node 조타실 시스템 and the clones it carries included.
+    ASSERT_EQ(ids.size(), 3u);
+    for (const auto& [old, copy] : ids) EXPECT_EQ(DomainContent(copy), DomainContent(old)) << old;
 
     tamo::exporters::testing::ScratchFolder folder;
     auto exportSystem = [&](int id, const std::string& file) {

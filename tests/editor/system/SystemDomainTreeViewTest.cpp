@@ -52,8 +52,9 @@ TEST_F(SystemDomainTreeViewTest, TheFirstFillShowsTheSampleInThePanesOrder) {
     EXPECT_EQ(Data(nodes)->kind, TREE_NODE);
     EXPECT_EQ(Data(nodes)->record, nullptr);
     EXPECT_EQ(Data(nodes)->path, "Ship\\Nodes");
-    EXPECT_EQ(Children(nodes), (std::vector<std::string>{"주 라우터", "스위치 A", "조타실 시스템:조타실",
-                                                         "기관 센서:기관실", "항해 컴퓨터", "Captain's PC"}));
+    EXPECT_EQ(Children(nodes), (std::vector<std::string>{"주 라우터:표준장비", "스위치 A:표준장비",
+                                                         "조타실 시스템:조타실", "기관 센서:기관실",
+                                                         "항해 컴퓨터:표준장비", "Captain's PC:표준장비"}));
     std::vector<int> images;
     for (HTREEITEM node = Tree().GetChildItem(nodes); node; node = Tree().GetNextSiblingItem(node)) {
         images.push_back(Image(node));
@@ -62,10 +63,10 @@ TEST_F(SystemDomainTreeViewTest, TheFirstFillShowsTheSampleInThePanesOrder) {
     EXPECT_EQ(images, (std::vector<int>{8, 7, 24, 23, 6, 6}));
 
     // Installed components only below computers, sub-systems and sensors.
-    EXPECT_TRUE(Children(Child(nodes, "주 라우터")).empty());
-    EXPECT_TRUE(Children(Child(nodes, "스위치 A")).empty());
+    EXPECT_TRUE(Children(Child(nodes, "주 라우터:표준장비")).empty());
+    EXPECT_TRUE(Children(Child(nodes, "스위치 A:표준장비")).empty());
     for (const auto& [node, component] : std::vector<std::pair<std::string, std::string>>{
-             {"항해 컴퓨터", "항법 관리자"}, {"Captain's PC", "위치 표시기"},
+             {"항해 컴퓨터:표준장비", "항법 관리자"}, {"Captain's PC:표준장비", "위치 표시기"},
              {"조타실 시스템:조타실", "조타 제어기"}, {"기관 센서:기관실", "기관 감시기"}}) {
         HTREEITEM nodeItem = Child(nodes, node);
         ASSERT_EQ(Children(nodeItem).size(), 1u) << node;
@@ -80,7 +81,7 @@ TEST_F(SystemDomainTreeViewTest, TheFirstFillShowsTheSampleInThePanesOrder) {
         EXPECT_EQ(Children(installed), (std::vector<std::string>{"installed_proxy", "installed_stub"}));
     }
 
-    HTREEITEM navPc = Child(nodes, "항해 컴퓨터");
+    HTREEITEM navPc = Child(nodes, "항해 컴퓨터:표준장비");
     EXPECT_EQ(Data(navPc)->path, "Ship\\항해 컴퓨터");
     HTREEITEM installed = Tree().GetChildItem(navPc);
     EXPECT_EQ(Data(installed)->path, "Ship\\항해 컴퓨터\\항법 관리자");
@@ -123,7 +124,7 @@ TEST_F(SystemDomainTreeViewTest, TheFirstFillShowsTheSampleInThePanesOrder) {
 
     // The second level has its folders too.
     EXPECT_EQ(Children(ItemAt({"Ship", "조타실", "Nodes"})),
-              (std::vector<std::string>{"조타 스위치", "기관 감시 센서:기관실", "조타 컴퓨터"}));
+              (std::vector<std::string>{"조타 스위치:표준장비", "기관 감시 센서:기관실", "조타 컴퓨터:표준장비"}));
     EXPECT_EQ(Children(ItemAt({"Ship", "조타실", "Components"})), std::vector<std::string>{"조타 제어기"});
     EXPECT_TRUE(driver.MessageBoxes().empty());
 }
@@ -198,7 +199,7 @@ TEST_F(SystemDomainTreeViewTest, ADomainLoadsItsLevelsTheFirstTimeOnly) {
 }
 
 TEST_F(SystemDomainTreeViewTest, TheCurrentSelectionFollowsTheKindOfTheSelectedItem) {
-    HTREEITEM installedEntry = ItemAt({"Ship", "Nodes", "항해 컴퓨터"});
+    HTREEITEM installedEntry = ItemAt({"Ship", "Nodes", "항해 컴퓨터:표준장비"});
     ASSERT_TRUE(installedEntry);
     installedEntry = Tree().GetChildItem(installedEntry);
     Select(Child(installedEntry, "installed_proxy"));
@@ -209,7 +210,7 @@ TEST_F(SystemDomainTreeViewTest, TheCurrentSelectionFollowsTheKindOfTheSelectedI
     Select(ItemAt({"Ship", "Components", "항법 관리자", "proxy", "class_Navigation:INavigation", "object_proxy_nav"}));
     EXPECT_EQ(pane.GetCurrentInstalledEntry(), nullptr);
     EXPECT_EQ(pane.GetCurrentProxyClass()->class_name, "class_Navigation");
-    Select(ItemAt({"Ship", "Nodes", "스위치 A"}));
+    Select(ItemAt({"Ship", "Nodes", "스위치 A:표준장비"}));
     EXPECT_EQ(pane.GetCurrentNode()->type, "switch");
     Select(ItemAt({"Ship", "Components", "항법 관리자", "stub"}));
     EXPECT_EQ(pane.GetCurrentItem()->kind, TREE_COMPONENT);
@@ -232,7 +233,7 @@ TEST_F(SystemDomainTreeViewTest, ARightClickShowsTheMenuOfTheItemUnderIt) {
 
     driver.AnswerPopupMenu(0);
     rightClick(Root());
-    HTREEITEM navPc = ItemAt({"Ship", "Nodes", "항해 컴퓨터"});
+    HTREEITEM navPc = ItemAt({"Ship", "Nodes", "항해 컴퓨터:표준장비"});
     ASSERT_TRUE(navPc);
     driver.AnswerPopupMenu(0);
     rightClick(navPc);
@@ -272,13 +273,56 @@ TEST_F(SystemDomainTreeViewTest, SelectingByPathLoadsEachLevelOnTheWay) {
     EXPECT_EQ(Tree().GetItemText(selected), "끝 PC");
     EXPECT_EQ(pane.GetCurrentNode()->name, "끝 PC");
 
-    // A node shown with its sub-system's name is found by the text before ":".
+    // A node shown with its sub-system's name is found by its own name.
     SelectSystemTreeItemByPath(pane, "[타입]sub_system [이름]조타실 시스템 [경로]Ship\\Nodes\\");
     EXPECT_EQ(Tree().GetItemText(Tree().GetSelectedItem()), "조타실 시스템:조타실");
 
     // A path that names no item stops at the last level that matched.
     SelectSystemTreeItemByPath(pane, "[타입]domain [이름]없음 [경로]" + top + "\\중간\\없음\\");
     EXPECT_EQ(Tree().GetItemText(Tree().GetSelectedItem()), "중간");
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
+// Every item that a search finds is reached by its path, whatever its name holds: a ":" (which the labels of
+// nodes and installed components also use), the markers of the result line, the text of a folder.
+TEST_F(SystemDomainTreeViewTest, AnItemIsReachedByItsPathWhateverItsNameHolds) {
+    const std::string top = UniqueName("_경로");
+    const int topId = NewSystemDomain(top);
+    const int colonId = NewSystemDomain("A:B", topId);
+    const int markerId = NewSystemDomain("x [경로]y", colonId);
+    const int nodesId = NewSystemDomain("Nodes", topId);
+    const int pc = NewNode(nodesId, "pc", "computer", markerId);
+    const int colonComponent = NewComponent(colonId, "c:d");
+    const int nodesComponent = NewComponent(topId, "Nodes");
+    pane.OnRefresh();
+
+    const struct {
+        const char* word;
+        const char* type;
+        int id;
+    } cases[] = {
+        {"A:B", "domain", colonId},     {"x [경로]y", "domain", markerId},     {"Nodes", "domain", nodesId},
+        {"pc", "computer", pc},         {"c:d", "component", colonComponent}, {"Nodes", "component", nodesComponent},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.word) + " " + c.type);
+        std::vector<std::string> lines;
+        db->QueryReferenceList(db->FormatCall("call select_search_system_name('%s')", c.word), lines);
+        const auto hit = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.rfind(std::string("[타입]") + c.type + " ", 0) == 0 && line.find(top) != std::string::npos;
+        });
+        ASSERT_NE(hit, lines.end());
+        Select(Root());
+        SelectSystemTreeItemByPath(pane, *hit);
+        const TreeNodeData* selected = Data(Tree().GetSelectedItem());
+        ASSERT_TRUE(selected && selected->record);
+        int id = 0;
+        if (selected->kind == TREE_SYSTEM_DOMAIN) id = static_cast<const class_domain_info*>(selected->record)->id;
+        if (selected->kind == TREE_NODE) id = static_cast<const class_node_info*>(selected->record)->id;
+        if (selected->kind == TREE_COMPONENT)
+            id = static_cast<const class_component_info*>(selected->record)->component_id;
+        EXPECT_EQ(id, c.id);
+    }
     EXPECT_TRUE(driver.MessageBoxes().empty());
 }
 

@@ -9,6 +9,7 @@
 #include "CSearchDomainDlg.h"
 #include "CTreeSystemDomainControl.h"
 #include "DialogTestControls.h"
+#include "SystemTreeItems.h"
 #include "SystemTreeTestSupport.h"
 
 using namespace dialog_test;
@@ -41,6 +42,17 @@ void ChooseDomain(TestDriver& driver, const std::string& name) {
 class SystemTreeEditCommandsTest : public systemtree_test::SystemTreeTest {
 protected:
     explicit SystemTreeEditCommandsTest(std::string database = "systemtree") : SystemTreeTest(std::move(database)) {}
+
+    // The next node dialog gets the name and type, picks the sub-system domain with "검색" and closes with OK.
+    void FillNodeDialog(const std::string& subsystem, const std::string& name, const std::string& type) {
+        ChooseDomain(driver, subsystem);
+        driver.OnDialog(341, [name, type](CDialog& d) {
+            TestDriver::Type(d, IDC_NODE_NAME, name.c_str());
+            Choose(d, IDC_NODE_TYPE, type);
+            TestDriver::Click(d, IDC_NODE_SEARCH);
+            TestDriver::Click(d, IDOK);
+        });
+    }
 
     // A top-level domain P with the sub-domain S; in S a computer with a component that has a proxy class
     // (object p1) and a stub class (object s1), installed on it.
@@ -82,31 +94,25 @@ TEST_F(SystemTreeEditCommandsTest, NodesAreAddedOneByOneAndARouterStaysUrouter) 
     HTREEITEM nodes = ItemAt({domainName, "Nodes"});
     Select(nodes);
 
-    auto addNode = [this](const char* name, const char* type) {
-        ChooseDomain(driver, "표준장비");
-        driver.OnDialog(341, [name, type](CDialog& d) {
-            TestDriver::Type(d, IDC_NODE_NAME, name);
-            Choose(d, IDC_NODE_TYPE, type);
-            TestDriver::Click(d, IDC_NODE_SEARCH);
-            TestDriver::Click(d, IDOK);
-        });
-    };
-    addNode("라우터'1", "router");
+    FillNodeDialog("표준장비", "라우터'1", "router");
     driver.AnswerMessageBox(IDOK);  // one more
-    addNode("pc", "computer");
+    FillNodeDialog("표준장비", "pc", "computer");
     driver.AnswerMessageBox(IDCANCEL);
     pane.OnAddNode();
 
-    EXPECT_EQ(Children(nodes), (std::vector<std::string>{"라우터'1", "pc"}));
+    // Each node keeps the system domain the dialog asked for, and shows it.
+    EXPECT_EQ(Children(nodes), (std::vector<std::string>{"라우터'1:표준장비", "pc:표준장비"}));
     ASSERT_EQ(BoxTexts().size(), 2u);
     EXPECT_EQ(BoxTexts()[0], "새로은 Node를 계속 추가 하시겠습니까?");
     EXPECT_EQ(driver.MessageBoxes()[0].caption, "Tamo");
-    HTREEITEM router = Child(nodes, "라우터'1");
+    HTREEITEM router = Child(nodes, "라우터'1:표준장비");
     EXPECT_EQ(Image(router), 8);
     EXPECT_EQ(Data(router)->path, domainName + "\\라우터'1");
     const std::string where = "name = '라우터''1' AND domain_id = " +
                               std::to_string(static_cast<class_domain_info*>(Data(ItemAt({domainName}))->record)->id);
-    EXPECT_EQ(AdminValue("SELECT type FROM node WHERE " + where), "urouter");
+    EXPECT_EQ(AdminValue("SELECT CONCAT(n.type, '|', d.name) FROM node n JOIN domain d ON d.id = n.sub_system_domain_id "
+                         "WHERE n." + where),
+              "urouter|표준장비");
     // The router got the ports of the template it was created with.
     EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM node_port np JOIN node n ON n.id = np.node_id WHERE n." + where), "4");
 
@@ -122,8 +128,74 @@ TEST_F(SystemTreeEditCommandsTest, NodesAreAddedOneByOneAndARouterStaysUrouter) 
     EXPECT_EQ(record->type, "urouter");
     EXPECT_EQ(record->description, "새 설명");
     EXPECT_EQ(Image(router), 8);
-    EXPECT_EQ(Tree().GetItemText(router), "라우터'1");
-    EXPECT_EQ(AdminValue("SELECT CONCAT(type, '|', description) FROM node WHERE " + where), "urouter|새 설명");
+    EXPECT_EQ(Tree().GetItemText(router), "라우터'1:표준장비");
+    EXPECT_EQ(AdminValue("SELECT CONCAT(n.type, '|', n.description, '|', d.name) FROM node n JOIN domain d "
+                         "ON d.id = n.sub_system_domain_id WHERE n." + where),
+              "urouter|새 설명|표준장비");
+}
+
+// Domains may be named like the tree's own items. They are domains all the same: for their menu, for their
+// selection (which loads their own levels) and for the commands on their folders; a top-level domain named
+// "root" gives its items their paths.
+TEST_F(SystemTreeEditCommandsTest, DomainsNamedLikeTheTreesOwnItemsAreDomains) {
+    const std::string top = UniqueName("_폴더");
+    const int topId = NewSystemDomain(top);
+    const int nodesId = NewSystemDomain("Nodes", topId);
+    const int innerId = NewSystemDomain("Components", nodesId);
+    NewSystemDomain("installed_proxy", topId);
+    pane.OnRefresh();
+    HTREEITEM topItem = Child(Root(), top);
+    Select(topItem);
+    HTREEITEM nodesDomain = DomainChild(topItem, "Nodes");
+    ASSERT_TRUE(nodesDomain);
+    EXPECT_EQ(MenuOf(nodesDomain), 340u);
+    EXPECT_EQ(pane.GetCurrentDomain()->id, nodesId);
+    EXPECT_EQ(Children(nodesDomain), (std::vector<std::string>{"Components", "Nodes", "Components"}));
+    HTREEITEM innerDomain = DomainChild(nodesDomain, "Components");
+    ASSERT_TRUE(innerDomain);
+    EXPECT_EQ(MenuOf(innerDomain), 340u);
+    EXPECT_EQ(pane.GetCurrentDomain()->id, innerId);
+
+    // "Node 추가" on the domain item itself adds nothing; on the domain's own "Nodes" folder the node goes into
+    // that domain.
+    Select(nodesDomain);
+    pane.OnAddNode();
+    HTREEITEM folder = nullptr;
+    for (HTREEITEM item = Tree().GetChildItem(nodesDomain); item; item = Tree().GetNextSiblingItem(item))
+        if (SystemFolderOf(Tree().GetItemText(item).str(), Data(item)) == SystemFolder::nodes) folder = item;
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(MenuOf(folder), 342u);
+    FillNodeDialog("표준장비", "pc", "computer");
+    driver.AnswerMessageBox(IDCANCEL);
+    pane.OnAddNode();
+    EXPECT_EQ(AdminRows("SELECT domain_id FROM node WHERE name = 'pc' AND domain_id IN (" + std::to_string(topId) +
+                        ", " + std::to_string(nodesId) + ")"),
+              std::vector<std::string>{std::to_string(nodesId)});
+    EXPECT_EQ(Children(folder), std::vector<std::string>{"pc:표준장비"});
+
+    HTREEITEM odd = DomainChild(topItem, "installed_proxy");
+    ASSERT_TRUE(odd);
+    EXPECT_EQ(MenuOf(odd), 340u);
+    driver.AnswerMessageBox(IDOK);
+    pane.OnDeleteDomain();
+    EXPECT_EQ(DomainChild(topItem, "installed_proxy"), nullptr);
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM domain WHERE name = 'installed_proxy' AND upper_id = " +
+                         std::to_string(topId)),
+              "0");
+
+    const int rootNamedId = NewSystemDomain("root");
+    NewNode(rootNamedId, "r1", "computer");
+    pane.OnRefresh();
+    HTREEITEM rootNamed = DomainChild(Root(), "root");
+    ASSERT_TRUE(rootNamed);
+    EXPECT_EQ(MenuOf(rootNamed), 340u);
+    EXPECT_EQ(Data(rootNamed)->path, "root\\");
+    EXPECT_EQ(Data(ItemAt({"root", "Nodes"}))->path, "root\\Nodes");
+    EXPECT_EQ(Data(ItemAt({"root", "Nodes", "r1"}))->path, "root\\r1");
+    driver.AnswerMessageBox(IDOK);
+    pane.OnDeleteDomain();
+    EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM domain WHERE id = " + std::to_string(rootNamedId)), "0");
+    EXPECT_EQ(BoxTexts().size(), 3u);  // the question after the node and the two confirmations
 }
 
 TEST_F(SystemTreeEditCommandsTest, ASensorTakesThePublicEntriesOfTheDomainItStandsFor) {
@@ -133,13 +205,7 @@ TEST_F(SystemTreeEditCommandsTest, ASensorTakesThePublicEntriesOfTheDomainItStan
     Select(ItemAt({parentName}));
     HTREEITEM nodes = ItemAt({parentName, "Nodes"});
     Select(nodes);
-    ChooseDomain(driver, subName);
-    driver.OnDialog(341, [](CDialog& d) {
-        TestDriver::Type(d, IDC_NODE_NAME, "센서'1");
-        Choose(d, IDC_NODE_TYPE, "sensor");
-        TestDriver::Click(d, IDC_NODE_SEARCH);
-        TestDriver::Click(d, IDOK);
-    });
+    FillNodeDialog(subName, "센서'1", "sensor");
     driver.AnswerMessageBox(IDCANCEL);
     pane.OnAddNode();
 

@@ -61,44 +61,54 @@ TEST(SystemTreeItems, NodesAreOrderedByTypeDescendingAndKeepTheirOrderWithinATyp
     EXPECT_EQ(names, (std::vector<std::string>{"r", "sw", "sub", "s", "pc1", "pc2", "odd"}));
 }
 
-TEST(SystemTreeItems, EachItemGetsItsContextMenu) {
+TEST(SystemTreeItems, EachItemGetsItsContextMenuByWhatItIs) {
+    class_domain_info rootRecord, domain;
+    rootRecord.name = "root";
+    domain.id = 9;
+    class_node_info node;
     struct Case {
         const char* text;
         int kind;  // -1: no data
+        void* record;
         int image;
         UINT menu;
     };
     const Case cases[] = {
-        {"SystemDomain", TREE_SYSTEM_DOMAIN, 1, 339},
-        {"Nodes", TREE_NODE, 10, 342},
-        {"Components", TREE_COMPONENTS_FOLDER, 15, 347},
-        {"proxy", -1, 16, 354},
-        {"stub", -1, 18, 357},
-        {"installed_proxy", -1, 16, 0},
-        {"installed_stub", -1, 18, 0},
-        {"Ship", TREE_SYSTEM_DOMAIN, 3, 340},
-        // A domain that happens to be named like a folder is taken for the folder.
-        {"Nodes", TREE_SYSTEM_DOMAIN, 3, 342},
-        {"항해 컴퓨터", TREE_NODE, 6, 344},
-        {"주 라우터", TREE_NODE, 8, 344},
-        {"조타실 시스템:조타실", TREE_NODE, 24, 420},
-        {"기관 센서:기관실", TREE_NODE, 23, 422},
-        {"스위치 A", TREE_NODE, 7, 359},
-        {"이상한 노드", TREE_NODE, -1, 359},
-        {"항법 관리자", TREE_COMPONENT, 17, 349},
-        {"class_Navigation:INavigation", TREE_PROXY_CLASS, 20, 368},
-        {"class_Waypoint:IWaypoint", TREE_STUB_CLASS, 19, 369},
-        {"3:항법 관리자", TREE_INSTALLED_COMPONENT, 17, 373},
-        {"object_proxy_nav:class_Navigation:INavigation(101)", TREE_INSTALLED_PROXY, 20, 396},
-        {"object_stub_wp:class_Waypoint:IWaypoint(201)", TREE_INSTALLED_STUB, 20, 371},
-        {"object_proxy_nav", TREE_PROXY_OBJECT, 14, 423},
-        {"object_stub_wp", TREE_STUB_OBJECT, 14, 424},
-        {"folder without data", -1, 0, 0},
-        {"a data tree item", TREE_DATA_ITEM, 7, 0},
+        {"SystemDomain", TREE_SYSTEM_DOMAIN, &rootRecord, 1, 339},
+        {"Nodes", TREE_NODE, nullptr, 10, 342},
+        {"Components", TREE_COMPONENTS_FOLDER, nullptr, 15, 347},
+        {"proxy", -1, nullptr, 16, 354},
+        {"stub", -1, nullptr, 18, 357},
+        {"installed_proxy", -1, nullptr, 16, 0},
+        {"installed_stub", -1, nullptr, 18, 0},
+        {"Ship", TREE_SYSTEM_DOMAIN, &domain, 3, 340},
+        // Items named like the root or a folder are what they are.
+        {"SystemDomain", TREE_SYSTEM_DOMAIN, &domain, 3, 340},
+        {"Nodes", TREE_SYSTEM_DOMAIN, &domain, 3, 340},
+        {"installed_stub", TREE_SYSTEM_DOMAIN, &domain, 3, 340},
+        {"proxy", TREE_COMPONENT, &domain, 17, 349},
+        {"Components", TREE_NODE, &node, 6, 344},
+        {"항해 컴퓨터", TREE_NODE, &node, 6, 344},
+        {"주 라우터", TREE_NODE, &node, 8, 344},
+        {"조타실 시스템:조타실", TREE_NODE, &node, 24, 420},
+        {"기관 센서:기관실", TREE_NODE, &node, 23, 422},
+        {"스위치 A", TREE_NODE, &node, 7, 359},
+        {"이상한 노드", TREE_NODE, &node, -1, 359},
+        {"항법 관리자", TREE_COMPONENT, &domain, 17, 349},
+        {"class_Navigation:INavigation", TREE_PROXY_CLASS, &domain, 20, 368},
+        {"class_Waypoint:IWaypoint", TREE_STUB_CLASS, &domain, 19, 369},
+        {"3:항법 관리자", TREE_INSTALLED_COMPONENT, &domain, 17, 373},
+        {"object_proxy_nav:class_Navigation:INavigation(101)", TREE_INSTALLED_PROXY, &domain, 20, 396},
+        {"object_stub_wp:class_Waypoint:IWaypoint(201)", TREE_INSTALLED_STUB, &domain, 20, 371},
+        {"object_proxy_nav", TREE_PROXY_OBJECT, &domain, 14, 423},
+        {"object_stub_wp", TREE_STUB_OBJECT, &domain, 14, 424},
+        {"folder without data", -1, nullptr, 0, 0},
+        {"a data tree item", TREE_DATA_ITEM, &domain, 7, 0},
     };
     for (const Case& c : cases) {
-        TreeNodeData data(c.kind, nullptr, nullptr, "");
-        EXPECT_EQ(ChooseContextMenu(c.text, c.kind == -1 ? nullptr : &data, c.image), c.menu) << c.text;
+        TreeNodeData data(c.kind, nullptr, c.record, "");
+        EXPECT_EQ(ChooseContextMenu(c.text, c.kind == -1 ? nullptr : &data, c.image), c.menu)
+            << c.text << " " << c.kind;
     }
 }
 

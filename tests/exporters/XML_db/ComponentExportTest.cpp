@@ -245,6 +245,29 @@ INSTANTIATE_TEST_SUITE_P(
                       Failure{"call metadataViewMetadataList(100, '%%', 'data')", "query error", "result error"},
                       Failure{"call metadataViewMetafieldList(9, 'base', 'data')", "query error", "result error"}));
 
+// A domain that the rows refer to and that the server refuses to the account is named with the server's reason;
+// vandrel, the older build, keeps its "query err".
+TEST(ComponentExport, AReferencedDomainTheAccountMayNotReadIsNamed) {
+    const std::string reason = "비공개 도메인입니다. 도메인에 가입한 사용자만 볼 수 있습니다.";
+    const std::pair<const char*, std::string> cases[] = {
+        {"call domainMethodInfo(50, 'method')", "참조하는 메서드 도메인 ops2(id 50)을(를) 읽을 수 없습니다: " + reason},
+        {"call domainDataInfo(10, 'data')", "참조하는 데이타 도메인 child(id 10)을(를) 읽을 수 없습니다: " + reason},
+        {"call domainDataInfo(100, 'data')", "참조하는 데이타 도메인 other(id 100)을(를) 읽을 수 없습니다: " + reason},
+    };
+    for (const auto& [call, error] : cases) {
+        for (Build build : {Build::skarrow, Build::vandrel}) {
+            Design db(build);
+            if (build == Build::vandrel) db.UseBareKeys();
+            db.refusing[call] = reason;
+            ScratchFolder folder;
+            EXPECT_EQ(ErrorOf([&] { db.export_component("7", folder.file("out.xml")); }),
+                      build == Build::vandrel ? "query err" : error)
+                << call;
+            EXPECT_FALSE(FileExists(folder.file("out.xml"))) << call;
+        }
+    }
+}
+
 TEST(ComponentExport, AFailedMethodDomainInfoLeavesThePathEmpty) {
     Design db;
     db.answers["call domainMethodInfo(50, 'method')"] = StatusOnly("0");

@@ -57,10 +57,11 @@ public:
             Answer({"x.s_node_id", "x.sname", "x.s_port_id", "x.d_node_id", "x.dname", "x.d_port_id"},
                    {{"21", "pc", "1", "0", "(null)", "7000"}});
         answers["call nodeViewList(3)"] =
-            Answer({"xxx.Id", "xxx.domain_id", "xxx.aname", "xxx.type", "xxx.description", "xxx.sub_system_domain_id"},
-                   {{"20", "3", "r1", "urouter", "router", "(null)"},
-                    {"21", "3", "pc", "computer", "", "(null)"},
-                    {"22", "3", "sub", "sub_system", "line", "4"}});
+            Answer({"xxx.Id", "xxx.domain_id", "xxx.aname", "xxx.type", "xxx.description", "xxx.sub_system_domain_id",
+                    "s.sub_system_name"},
+                   {{"20", "3", "r1", "urouter", "router", "(null)", "(null)"},
+                    {"21", "3", "pc", "computer", "", "(null)", "(null)"},
+                    {"22", "3", "sub", "sub_system", "line", "4", "line"}});
         answers["call nodeDeploymentViewInstallList(3,21)"] =
             Answer({"A.id", "A.component_id", "A.systemdomain_id", "A.name", "A.seq", "A.description"},
                    {{"1", "7", "3", "ctl", "2024-03-04", "controller"}});
@@ -271,6 +272,37 @@ INSTANTIATE_TEST_SUITE_P(
         Failure{"call metadataViewMetafieldList(10, 'pos', 'data')", "query err", "query result err"},
         // A path lookup that fails only shortens the path.
         Failure{"call domain_table_Info(1, 'system')", nullptr, nullptr}));
+
+// A domain that the rows refer to and that the server refuses to the account (a colleague made it private after
+// the reference was made) ends the run with a text that names it, by the name the referring row gives, and the
+// server's reason; the domain a run starts from keeps the list's text.
+TEST(DomainExport, AReferencedDomainTheAccountMayNotReadIsNamed) {
+    const std::string reason = "비공개 도메인입니다. 도메인에 가입한 사용자만 볼 수 있습니다.";
+    const struct {
+        const char* call;
+        bool system;  // quorrin on plant (3), else pelvane on child (10)
+        std::string error;
+    } cases[] = {
+        {"call systemDomainPortViewList(4)", true, "참조하는 시스템 도메인 line(id 4)을(를) 읽을 수 없습니다: " + reason},
+        {"call domainMethodInfo(50, 'method')", true, "참조하는 메서드 도메인 ops2(id 50)을(를) 읽을 수 없습니다: " + reason},
+        {"call domainDataInfo(100, 'data')", true, "참조하는 데이타 도메인 other(id 100)을(를) 읽을 수 없습니다: " + reason},
+        {"call domainDataInfo(9, 'data')", false, "참조하는 데이타 도메인 top(id 9)을(를) 읽을 수 없습니다: " + reason},
+        {"call domainDataInfo(10, 'data')", false, "query error"},
+        {"call systemDomainPortViewList(3)", true, "query err"},
+    };
+    for (const auto& c : cases) {
+        Design db(DataFields::structures_and_enumerations);
+        db.refusing[c.call] = reason;
+        ScratchFolder folder;
+        EXPECT_EQ(ErrorOf([&] {
+                      if (c.system) db.export_system_domain("3", folder.file("out.xml"));
+                      else db.export_data_domain("10", folder.file("out.xml"));
+                  }),
+                  c.error)
+            << c.call;
+        EXPECT_FALSE(FileExists(folder.file("out.xml"))) << c.call;
+    }
+}
 
 TEST(DomainExport, UnknownIdsEndTheRunOrArePassedOver) {
     ScratchFolder folder;

@@ -1,5 +1,6 @@
 // The exporters among the other sessions of the shared database account: their login password never shows in
-// the process list, a server that never answers ends the run, and a port that is no port is refused.
+// the process list, a server that never answers or stops answering ends the run within a bound, and a port
+// that is no port is refused.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include "ExportError.h"
 #include "ExportFiles.h"
 #include "ProcessListWatch.h"
+#include "ServerProxy.h"
 #include "SilentServer.h"
 #include "XML_db_core.h"
 
@@ -57,6 +59,38 @@ TEST(SharedServer, AServerThatNeverAnswersEndsTheRunWithAnError) {
         EXPECT_NE(run.output.find("err : failed to connect"), std::string::npos) << program << ": " << run.output;
     }
     EXPECT_TRUE(FolderEntries(folder.path()).empty());
+}
+
+// A statement whose connection is lost ends the run, saying why: every later statement would fail as well.
+TEST(SharedServer, AServerThatStopsAnsweringOrEndsTheConnectionEndsTheRunSayingSo) {
+    const ConnectionValues server = TestDatabase::Prepare("exporter_secrecy", false);
+    const unsigned bound = 2;
+    const struct {
+        const char* what;
+        void (tamo::testing::ServerProxy::*end)();
+        std::string error;
+    } ends[] = {
+        {"paused", &tamo::testing::ServerProxy::Pause, "서버가 2초 동안 응답하지 않아 호출을 멈췄습니다."},
+        {"cut", &tamo::testing::ServerProxy::CutAll, "서버와의 연결이 끊어졌습니다 ("},
+    };
+    for (const auto& end : ends) {
+        tamo::testing::ServerProxy proxy(server.host, server.port);
+        XML_db_core db;
+        db.set_wait_bound(bound);
+        ASSERT_EQ(db.connect(server.host, std::to_string(proxy.Port()), server.database, server.user, server.password),
+                  nullptr);
+        db.log_in("admin", "admin");
+        (proxy.*end.end)();
+        const auto started = std::chrono::steady_clock::now();
+        tamo::exporters::ResultSets results;
+        try {
+            db.query(results, "call acountViewUserinfo()");
+            ADD_FAILURE() << end.what << ": the statement did not fail";
+        } catch (const ExportError& error) {
+            EXPECT_EQ(std::string(error.what()).rfind(end.error, 0), 0u) << end.what << ": " << error.what();
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(bound + 2)) << end.what;
+    }
 }
 
 TEST(SharedServer, APortThatIsNoPortIsRefusedWithTheUsage) {

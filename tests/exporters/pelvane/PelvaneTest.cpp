@@ -151,6 +151,25 @@ TEST(Pelvane, EveryErrorPrintsItsLineExitsWithOneAndWritesNoFile) {
     }
 }
 
+// The public Nav holds an alias of the private Secret's data, made by a member of both. An account that may read
+// Nav but not Secret is told which domain it may not read, not "query error"; a member of Secret exports it.
+TEST(Pelvane, AReferencedDomainTheAccountMayNotReadIsNamed) {
+    const ConnectionValues values = PrepareDesign("pelvane_private", true, [](DesignBuilder& d) {
+        d.Call("call metadataViewNewMetadata(1, 'SecretKey', 'alias', " + d.DataId("5", "Key") + ", '', '', '')");
+    });
+    ScratchFolder folder;
+    const ProgramRun refused = RunTool("pelvane", ExporterArguments(values, "user", "user", "1", folder.file("o.xml")));
+    EXPECT_EQ(refused.exit_code, 1);
+    const std::string last_line = refused.output.substr(refused.output.rfind('\n', refused.output.size() - 2) + 1);
+    EXPECT_EQ(last_line, "err : 참조하는 데이타 도메인 Secret(id 5)을(를) 읽을 수 없습니다: 비공개 도메인입니다. 도메인에 "
+                         "가입한 사용자만 볼 수 있습니다.\n");
+    EXPECT_TRUE(FolderEntries(folder.path()).empty());
+
+    const ProgramRun member = RunTool("pelvane", ExporterArguments(values, "kim", "kim", "1", folder.file("o.xml")));
+    ASSERT_EQ(member.exit_code, 0) << member.output;
+    EXPECT_EQ(Values(ReadFile(folder.file("o.xml")), "data_domains/data_domain/name"), (Texts{"Nav", "Secret"}));
+}
+
 TEST(Pelvane, GoldenDocumentOfTheSampleDesign) {
     const ConnectionValues values = PrepareDesign("exporters_golden", true);
     ScratchFolder folder;

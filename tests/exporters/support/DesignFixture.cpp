@@ -24,7 +24,7 @@ RunResult DesignBuilder::Call(const std::string& statement) {
     return result;
 }
 
-std::string DesignBuilder::Text(const std::string& text) { return "'" + db_.Escape(text) + "'"; }
+std::string DesignBuilder::Text(const std::string& text) { return '\'' + db_.Escape(text) + '\''; }
 
 void DesignBuilder::Admin(const std::string& sql) { TestDatabase::AdminQuery(database_, sql); }
 

@@ -31,8 +31,8 @@ std::string ErrorOf(Run&& run) {
 }
 
 // An XML_db of either generation whose statements are answered from a script instead of a server: exact call
-// texts map to answers or to a failure; any other call answers status 1 and an empty data set. Every call text
-// is recorded in order.
+// texts map to answers, to a failure, or to a refusal (the status row 0, then the reason as the statement's
+// error); any other call answers status 1 and an empty data set. Every call text is recorded in order.
 template <typename Db>
 class ScriptedDb : public Db {
 public:
@@ -40,12 +40,17 @@ public:
 
     std::map<std::string, ResultSets> answers;
     std::set<std::string> failing;
+    std::map<std::string, std::string> refusing;
     std::vector<std::string> calls;
 
     const char* run_query(ResultSets& results, const char* text, std::size_t length) override {
         const std::string call(text, length);
         calls.push_back(call);
         if (failing.count(call)) return "scripted failure";
+        if (auto refusal = refusing.find(call); refusal != refusing.end()) {
+            results = StatusOnly("0");
+            return refusal->second.c_str();
+        }
         auto answer = answers.find(call);
         results = answer != answers.end() ? answer->second : Answer({"x.none"}, {});
         return nullptr;

@@ -1,0 +1,30 @@
+#pragma once
+
+// One transaction of the session around a copy or an import, so that it lands whole or not at all. The
+// procedures run their own units inside it as savepoints and never commit it (database/README.md,
+// "Transactions"). A transaction that was neither committed nor rolled back is rolled back when the object
+// goes.
+
+#include <functional>
+
+class CopyTransaction {
+public:
+    // Opens it; a failure is shown and leaves it closed.
+    CopyTransaction();
+    ~CopyTransaction();
+    CopyTransaction(const CopyTransaction&) = delete;
+    CopyTransaction& operator=(const CopyTransaction&) = delete;
+
+    bool IsOpen() const { return m_open; }
+    // Keeps what was sent: 0, or -1 after the server's text was shown and everything was undone.
+    int Commit();
+    // Undoes everything sent since the start and tells the user so.
+    void RollBack();
+
+    // Runs `copy` (0, or -1 once a call failed and was shown) in one transaction: kept when it succeeds,
+    // undone when it fails. 0, or -1 with nothing kept.
+    static int Run(const std::function<int()>& copy);
+
+private:
+    bool m_open = false;
+};
