@@ -1,16 +1,18 @@
 // Times the generation of every domain header and of the proxy and stub class sources of every interface of a
 // design database (database round trips included), and protoc --cpp_out on an equivalent schema: one message per
-// data item with its fields, one service per interface with an rpc per member method. Prints both times and
-// their ratio. Not a test.
+// data item with its fields, one service per interface with an rpc per member method. Prints the files and bytes
+// each side wrote, the median times of RUNS runs of each, and their ratio. Not a test.
 //
-//   codegen_bench HOST PORT DBUSER DBPASS DBNAME OUTDIR
+//   codegen_bench HOST PORT DBUSER DBPASS DBNAME OUTDIR [RUNS]
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <utility>
 #include <set>
 #include <string>
 #include <vector>
@@ -42,6 +44,24 @@ void WriteText(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// The regular files below a folder and their bytes.
+std::pair<std::size_t, std::uintmax_t> FilesBelow(const fs::path& folder) {
+    std::size_t files = 0;
+    std::uintmax_t bytes = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file()) continue;
+        ++files;
+        bytes += entry.file_size();
+    }
+    return {files, bytes};
+}
+
 std::vector<Domain> LoadDomains(CMysqlQuery& db) {
     std::vector<Domain> domains;
     std::multimap<int, class_domain_info> data;
@@ -62,6 +82,9 @@ std::size_t GenerateEverything(CMysqlQuery& db, const std::vector<Domain>& domai
         std::string path = HeaderPath(db, domain.kind, domain.record.id);
         ReplaceAll(path, "/");
         WriteText(out / (path + domain.record.name + ".h"), header);
+        // The classes of a domain's interfaces go into the domain's own folder: interfaces of two domains may
+        // share a name.
+        const fs::path classes = out / "classes" / path;
         ++files;
         if (domain.kind != "method") continue;
         std::vector<class_interface_info> interfaces;
@@ -77,14 +100,14 @@ std::size_t GenerateEverything(CMysqlQuery& db, const std::vector<Domain>& domai
             std::string text;
             file.class_name = iface.name + "_Proxy";
             file.make_proxy_header(map, text);
-            WriteText(out / "classes" / (file.class_name + ".h"), text);
+            WriteText(classes / (file.class_name + ".h"), text);
             file.make_proxy_source(map, text);
-            WriteText(out / "classes" / (file.class_name + ".cpp"), text);
+            WriteText(classes / (file.class_name + ".cpp"), text);
             file.class_name = iface.name + "_Stub";
             file.make_stub_header(map, text);
-            WriteText(out / "classes" / (file.class_name + ".h"), text);
+            WriteText(classes / (file.class_name + ".h"), text);
             file.make_stub_source(map, text);
-            WriteText(out / "classes" / (file.class_name + ".cpp"), text);
+            WriteText(classes / (file.class_name + ".cpp"), text);
             files += 4;
         }
     }
@@ -234,11 +257,12 @@ std::size_t WriteSchema(CMysqlQuery& db, const std::vector<Domain>& domains, con
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 7) {
-        std::fprintf(stderr, "usage: %s HOST PORT DBUSER DBPASS DBNAME OUTDIR\n", argv[0]);
+    if (argc != 7 && argc != 8) {
+        std::fprintf(stderr, "usage: %s HOST PORT DBUSER DBPASS DBNAME OUTDIR [RUNS]\n", argv[0]);
         return 2;
     }
     const fs::path out = argv[6];
+    const int runs = argc == 8 ? std::max(1, std::atoi(argv[7])) : 1;
     fs::remove_all(out);
     CLoginValues login;
     const LoginField fields[] = {LOGIN_SERVER, LOGIN_PORT, LOGIN_DB_ID, LOGIN_DB_PASSWORD, LOGIN_DB_NAME};
@@ -252,26 +276,42 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const Clock::time_point ours = Clock::now();
-    const std::vector<Domain> domains = LoadDomains(db);
-    const std::size_t generated = GenerateEverything(db, domains, out / "tamo");
-    const double oursSeconds = SecondsSince(ours);
-
-    const std::size_t protoFiles = WriteSchema(db, domains, out / "proto");
-    fs::create_directories(out / "protoc");
-    const std::string command = "cd '" + (out / "proto").string() + "' && protoc --cpp_out='" +
-                                (out / "protoc").string() + "' *.proto";
-    const Clock::time_point theirs = Clock::now();
-    const int protocResult = std::system(command.c_str());
-    const double protocSeconds = SecondsSince(theirs);
-    if (protocResult != 0) {
-        std::fprintf(stderr, "protoc failed (%d)\n", protocResult);
-        return 1;
+    std::vector<double> oursSeconds;
+    std::vector<Domain> domains;
+    std::size_t generated = 0;
+    for (int run = 0; run < runs; ++run) {
+        fs::remove_all(out / "tamo");
+        const Clock::time_point ours = Clock::now();
+        domains = LoadDomains(db);
+        generated = GenerateEverything(db, domains, out / "tamo");
+        oursSeconds.push_back(SecondsSince(ours));
     }
 
-    std::printf("domains: %zu, files generated: %zu, proto files: %zu\n", domains.size(), generated, protoFiles);
-    std::printf("generator (with database round trips): %.3f s\n", oursSeconds);
-    std::printf("protoc --cpp_out:                      %.3f s\n", protocSeconds);
-    std::printf("ratio generator / protoc:              %.2f\n", oursSeconds / protocSeconds);
-    return 0;
+    const std::size_t protoFiles = WriteSchema(db, domains, out / "proto");
+    const std::string command = "cd '" + (out / "proto").string() + "' && protoc --cpp_out='" +
+                                (out / "protoc").string() + "' *.proto";
+    std::vector<double> protocSeconds;
+    for (int run = 0; run < runs; ++run) {
+        fs::remove_all(out / "protoc");
+        fs::create_directories(out / "protoc");
+        const Clock::time_point theirs = Clock::now();
+        const int protocResult = std::system(command.c_str());
+        protocSeconds.push_back(SecondsSince(theirs));
+        if (protocResult != 0) {
+            std::fprintf(stderr, "protoc failed (%d)\n", protocResult);
+            return 1;
+        }
+    }
+
+    const auto [ourFiles, ourBytes] = FilesBelow(out / "tamo");
+    const auto [protocFiles, protocBytes] = FilesBelow(out / "protoc");
+    if (ourFiles != generated)
+        std::fprintf(stderr, "%zu files generated, but %zu on disk: some overwrote others\n", generated, ourFiles);
+    std::printf("domains: %zu, proto files: %zu; medians of %d runs\n", domains.size(), protoFiles, runs);
+    std::printf("generator (with database round trips): %8.3f s, %5zu files, %10ju bytes\n", Median(oursSeconds),
+                ourFiles, ourBytes);
+    std::printf("protoc --cpp_out:                      %8.3f s, %5zu files, %10ju bytes\n", Median(protocSeconds),
+                protocFiles, protocBytes);
+    std::printf("ratio generator / protoc: %.2f\n", Median(oursSeconds) / Median(protocSeconds));
+    return ourFiles == generated ? 0 : 1;
 }

@@ -7,9 +7,11 @@
 // is printed as "start <ms>". Each WAY is "data:A/B/C", "method:..." or "system:...": the item texts from the
 // tree's root down. The items before the last are expanded untimed; the last one's expansion is timed and
 // printed as "expand <way> <ms>". Around each timed expansion the session sends "call loginResult()", which
-// marks the expansion's statements in the server's general log for the caller that counts them.
+// marks the expansion's statements in the server's general log for the caller that counts them. Last comes
+// "memory <KiB>", the process's peak resident memory after every expansion.
 // Exit code 0 when every item was found and expanded.
 
+#include <sys/resource.h>
 #include <time.h>
 
 #include <cstdio>
@@ -149,6 +151,9 @@ int main(int argc, char** argv) {
     bool found = frame != nullptr;
     if (found) std::printf("shown %d\n", CountShownItems(*frame));
     for (int i = 5; found && i < argc; ++i) found = TimeExpansion(*frame, argv[i]);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("memory %ld\n", usage.ru_maxrss);
 
     application.m_pMainWnd->DestroyWindow();
     application.m_pMainWnd = nullptr;

@@ -235,6 +235,11 @@ void CDataDomainTreeView::FillFromRoot(HTREEITEM root) {
 void CDataDomainTreeView::LoadDomainLevel(HTREEITEM hItem, const TreeNodeData& data, bool loadList) {
     auto* domain = static_cast<class_domain_info*>(data.record);
     DeleteChildItems(hItem);
+    // The level's own lists in one round trip.
+    std::vector<CString> calls;
+    if (loadList) calls.push_back(DomainListCall(domain->id));
+    if (domain->id != 0) calls.push_back(CMysqlQuery::GetInstance()->MetadataListCall(domain->id, ""));
+    CMysqlReadAhead ahead(calls);
     if (loadList) LoadDomainList(domain->id);
     BuildDomainChildren(m_mapDomainList, domain->id, hItem, 2);
     if (domain->id != 0) {
@@ -248,9 +253,11 @@ void CDataDomainTreeView::LoadDomainLevel(HTREEITEM hItem, const TreeNodeData& d
 void CDataDomainTreeView::LoadDomainList(int domainId) {
     m_mapDomainList.clear();
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainList('%d','data')", domainId), m_mapDomainList) !=
-        0)
-        db->ShowLastError();
+    if (db->SelectDomainAllList(DomainListCall(domainId), m_mapDomainList) != 0) db->ShowLastError();
+}
+
+CString CDataDomainTreeView::DomainListCall(int domainId) {
+    return CMysqlQuery::GetInstance()->FormatCall("call mainViewDomainList('%d','data')", domainId);
 }
 
 void CDataDomainTreeView::BuildDomainChildren(const DomainList& list, int parentId, HTREEITEM hParent, int depth) {
@@ -290,13 +297,23 @@ void CDataDomainTreeView::LoadFirstDataItem(int domainId) {
 }
 
 void CDataDomainTreeView::InsertDataItems(int, HTREEITEM hParent, const std::string& path, int firstOnly) {
-    // The first field or constant of every item in one round trip (only a full list gives them).
-    std::vector<CString> calls;
-    if (firstOnly != 1)
+    // Many items get their first field or constant from one call per domain, which answers the first member of
+    // each of its items; a single item, or a domain whose call failed, reads its own list.
+    std::vector<class_datafield_info> firstFields;
+    std::map<std::pair<int, std::string>, const class_datafield_info*> firstFieldOf;
+    std::set<int> answeredDomains;
+    if (firstOnly != 1) {
+        std::set<int> domains;
+        size_t withMembers = 0;
         for (const class_metadata_info& row : m_vecLoadedData)
-            if (row.type == "struct" || IsEnumerationType(row.type))
-                calls.push_back(FieldListCall(row.domain_id, row.name));
-    CMysqlReadAhead ahead(calls);
+            if (row.type == "struct" || IsEnumerationType(row.type)) {
+                domains.insert(row.domain_id);
+                ++withMembers;
+            }
+        if (withMembers > 1) LoadFirstFields(domains, firstFields, answeredDomains);
+        for (const class_datafield_info& field : firstFields)
+            firstFieldOf.emplace(std::make_pair(field.domain_id, field.data_name), &field);
+    }
     for (const class_metadata_info& row : m_vecLoadedData) {
         auto* data = new class_metadata_info(row);
         m_dataItems.push_back(data);
@@ -304,11 +321,52 @@ void CDataDomainTreeView::InsertDataItems(int, HTREEITEM hParent, const std::str
                                          data, path);
         if (firstOnly == 1) break;
         // One child each, so that the expand button shows; the full list comes on selection or expansion.
-        if (row.type == "struct")
-            LoadStructFields(row.name, row.domain_id, hItem, path, 1);
-        else if (IsEnumerationType(row.type))
-            LoadEnumConstants(row.name, row.domain_id, hItem, path, 1);
+        const bool isStruct = row.type == "struct";
+        if (!isStruct && !IsEnumerationType(row.type)) continue;
+        if (!answeredDomains.count(row.domain_id)) {
+            if (isStruct)
+                LoadStructFields(row.name, row.domain_id, hItem, path, 1);
+            else
+                LoadEnumConstants(row.name, row.domain_id, hItem, path, 1);
+            continue;
+        }
+        const auto first = firstFieldOf.find({row.domain_id, row.name});
+        if (first == firstFieldOf.end()) continue;
+        if (isStruct)
+            InsertField(*first->second, hItem, path);
+        else
+            InsertConstant(CMysqlQuery::DatafieldSummary(*first->second), hItem, path);
     }
+}
+
+void CDataDomainTreeView::LoadFirstFields(const std::set<int>& domains, std::vector<class_datafield_info>& fields,
+                                          std::set<int>& answeredDomains) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<CString> calls;
+    for (int domain : domains) calls.push_back(db->FirstDatafieldsCall(domain));
+    CMysqlReadAhead ahead(calls);
+    std::vector<class_datafield_info> domainFields;
+    for (int domain : domains) {
+        if (db->SelectFirstDatafields(domain, domainFields) != 0) continue;
+        answeredDomains.insert(domain);
+        fields.insert(fields.end(), std::make_move_iterator(domainFields.begin()),
+                      std::make_move_iterator(domainFields.end()));
+    }
+}
+
+HTREEITEM CDataDomainTreeView::InsertField(const class_datafield_info& row, HTREEITEM hParent,
+                                           const std::string& path) {
+    auto* field = new class_datafield_info(row);
+    m_fields.push_back(field);
+    return InsertTreeItem(row.member_name, GetTypeImageIndex(row.type), hParent, TVI_LAST, TREE_STRUCT_FIELD, field,
+                          path);
+}
+
+void CDataDomainTreeView::InsertConstant(const class_datafield_info& row, HTREEITEM hParent,
+                                         const std::string& path) {
+    auto* constant = new class_datafield_info(row);
+    m_fields.push_back(constant);
+    InsertTreeItem(row.member_name, IMAGE_NO_TYPE, hParent, TVI_LAST, TREE_ENUM_CONSTANT, constant, path);
 }
 
 CString CDataDomainTreeView::FieldListCall(int domainId, const std::string& name) {
@@ -325,10 +383,7 @@ int CDataDomainTreeView::LoadStructFields(const std::string& name, int domainId,
         return -1;
     }
     for (const class_datafield_info& row : m_vecLoadedFields) {
-        auto* field = new class_datafield_info(row);
-        m_fields.push_back(field);
-        HTREEITEM hItem = InsertTreeItem(row.member_name, GetTypeImageIndex(row.type), hParent, TVI_LAST,
-                                         TREE_STRUCT_FIELD, field, path);
+        HTREEITEM hItem = InsertField(row, hParent, path);
         if (firstOnly == 1) break;
         if (row.type == "alias") {
             std::set<std::pair<int, std::string>> chain = {{domainId, name}};
@@ -372,9 +427,7 @@ int CDataDomainTreeView::LoadEnumConstants(const std::string& name, int domainId
         return -1;
     }
     for (const class_datafield_info& row : m_vecLoadedFields) {
-        auto* constant = new class_datafield_info(row);
-        m_fields.push_back(constant);
-        InsertTreeItem(row.member_name, IMAGE_NO_TYPE, hParent, TVI_LAST, TREE_ENUM_CONSTANT, constant, path);
+        InsertConstant(row, hParent, path);
         if (firstOnly == 1) break;
     }
     return 0;

@@ -94,6 +94,7 @@ private:
     void LoadDataItems(int domainId, const CString& name);
     void LoadFirstDataItem(int domainId);
     void InsertDataItems(int domainId, HTREEITEM hParent, const std::string& path, int firstOnly);
+    static CString DomainListCall(int domainId);
     // The call that lists the fields (or constants) of a data item.
     static CString FieldListCall(int domainId, const std::string& name);
     int LoadStructFields(const std::string& name, int domainId, HTREEITEM hParent, const std::string& path,
@@ -102,6 +103,12 @@ private:
                         std::set<std::pair<int, std::string>>& chain);
     int LoadEnumConstants(const std::string& name, int domainId, HTREEITEM hParent, const std::string& path,
                           int firstOnly);
+    // The first field or constant of every item of each domain, one call per domain; the domains whose call
+    // answered go into `answeredDomains`.
+    void LoadFirstFields(const std::set<int>& domains, std::vector<class_datafield_info>& fields,
+                         std::set<int>& answeredDomains);
+    HTREEITEM InsertField(const class_datafield_info& row, HTREEITEM hParent, const std::string& path);
+    void InsertConstant(const class_datafield_info& row, HTREEITEM hParent, const std::string& path);
     void DeleteChildItems(HTREEITEM hItem);
     void DeleteChildItemsOfKind(HTREEITEM hItem, int kind);
     void ReleaseItemData();

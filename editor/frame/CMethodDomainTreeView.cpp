@@ -16,6 +16,11 @@
 
 namespace {
 
+// What a method domain shows until it is opened, each call on its own and in the level's bundle.
+constexpr const char* kFirstInterfaceCall = "call interfaceViewFirstInterface(%d)";
+constexpr const char* kFirstInterfaceMemberCall = "call interfaceViewFirstInterfaceMember(%d)";
+constexpr const char* kFirstMethodCall = "call methodViewFirstMethod(%d)";
+
 const UINT kTreeId = 2;
 const UINT kTreeImages = 313;
 
@@ -222,20 +227,23 @@ HTREEITEM CMethodDomainTreeView::InsertTreeItem(const std::string& text, int ima
 void CMethodDomainTreeView::LoadDomainList(int domainId) {
     m_mapDomainList.clear();
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainList(%d, 'method')", domainId), m_mapDomainList) !=
-        0)
-        db->ShowLastError();
+    if (db->SelectDomainAllList(DomainListCall(domainId), m_mapDomainList) != 0) db->ShowLastError();
+}
+
+CString CMethodDomainTreeView::DomainListCall(int domainId) {
+    return CMysqlQuery::GetInstance()->FormatCall("call mainViewDomainList(%d, 'method')", domainId);
 }
 
 void CMethodDomainTreeView::InsertDomainItems(const DomainList& list, int parentId, HTREEITEM hParent, int depth) {
-    // Every domain's interface and method lists in one round trip; the build takes them in its own order.
-    std::vector<CString> calls;
-    for (const auto& [domain, depthBelow] : DomainLevelFillOrder(list, parentId, depth)) {
-        if (domain->id == 0) continue;
-        calls.push_back(InterfaceListCall(domain->id));
-        calls.push_back(MethodListCall(domain->id, ""));
-    }
-    CMysqlReadAhead ahead(calls);
+    // What every domain shows until it is opened (its first interface with that one's first member, and its
+    // first method) comes in one round trip, from the bundle that answers those calls of the whole level; the
+    // build takes the answers in its own order.
+    std::vector<int> domainIds;
+    for (const auto& [domain, depthBelow] : DomainLevelFillOrder(list, parentId, depth))
+        if (domain->id != 0) domainIds.push_back(domain->id);
+    std::unique_ptr<CMysqlReadAhead> ahead;
+    if (!domainIds.empty())
+        ahead = std::make_unique<CMysqlReadAhead>(std::vector<CString>(), LevelFirstsCall(domainIds), LevelFirstsSets());
     // Paths carry every ancestor from the top level, also for domains inserted when their parent opens.
     BuildDomainLevels(
         list, parentId, hParent, ChildDomainPath(ItemData(hParent)), depth,
@@ -249,7 +257,7 @@ void CMethodDomainTreeView::InsertDomainItems(const DomainList& list, int parent
             // One interface and one method, so that the expand button shows; the lazy load replaces them.
             if (row.id != 0) {
                 InsertInterfaceItems(row.id, hItem, path, true);
-                LoadMethodList(row.id, "");
+                LoadFirstMethod(row.id);
                 InsertMethodItems(hItem, path, true);
             }
             m_mapDomainPath[row.id] = path;
@@ -260,25 +268,46 @@ int CMethodDomainTreeView::InsertInterfaceItems(int domainId, HTREEITEM hParent,
                                                 bool firstOnly) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     m_vecInterfaceList.clear();
-    if (db->SelectInterfaceList(InterfaceListCall(domainId), m_vecInterfaceList) != 0) {
+    if (db->SelectInterfaceList(firstOnly ? FirstInterfaceCall(domainId) : InterfaceListCall(domainId),
+                                m_vecInterfaceList) != 0) {
         db->ShowLastError();
         return -1;
     }
-    // The member methods of every interface in one round trip.
-    std::vector<CString> calls;
-    if (!firstOnly)
-        for (const class_interface_info& row : m_vecInterfaceList)
-            calls.push_back(MemberMethodListCall(domainId, row.name));
-    CMysqlReadAhead ahead(calls);
+    if (firstOnly) {
+        // The first interface with its first member, so that the domain's expand button shows.
+        for (const class_interface_info& row : m_vecInterfaceList) {
+            HTREEITEM hItem = InsertInterfaceItem(row, hParent, path);
+            std::vector<class_method_info> members;
+            if (db->SelectMemberMethodList(FirstInterfaceMemberCall(domainId), members) != 0) {
+                db->ShowLastError();
+                break;
+            }
+            for (const class_method_info& member : members) InsertMemberMethod(domainId, row.name, path, hItem, member);
+            break;
+        }
+        return 0;
+    }
+    // The first member of every interface from one call; when that fails, each interface reads its own list.
+    std::vector<std::pair<std::string, class_method_info>> firstMembers;
+    const bool answered = !m_vecInterfaceList.empty() && db->SelectFirstMemberMethods(domainId, firstMembers) == 0;
+    std::map<std::string, const class_method_info*> firstMemberOf;
+    for (const auto& [name, member] : firstMembers) firstMemberOf.emplace(name, &member);
     for (const class_interface_info& row : m_vecInterfaceList) {
-        auto* iface = new class_interface_info(row);
-        m_interfaces.push_back(iface);
-        HTREEITEM hItem =
-            InsertTreeItem(row.name, IMAGE_INTERFACE, IMAGE_INTERFACE, hParent, TVI_LAST, TREE_INTERFACE, iface, path);
-        InsertMemberMethodItems(domainId, row.name, path, hItem, true);
-        if (firstOnly) break;
+        HTREEITEM hItem = InsertInterfaceItem(row, hParent, path);
+        if (!answered) {
+            InsertMemberMethodItems(domainId, row.name, path, hItem, true);
+        } else if (const auto first = firstMemberOf.find(row.name); first != firstMemberOf.end()) {
+            InsertMemberMethod(domainId, row.name, path, hItem, *first->second);
+        }
     }
     return 0;
+}
+
+HTREEITEM CMethodDomainTreeView::InsertInterfaceItem(const class_interface_info& row, HTREEITEM hParent,
+                                                     const std::string& path) {
+    auto* iface = new class_interface_info(row);
+    m_interfaces.push_back(iface);
+    return InsertTreeItem(row.name, IMAGE_INTERFACE, IMAGE_INTERFACE, hParent, TVI_LAST, TREE_INTERFACE, iface, path);
 }
 
 int CMethodDomainTreeView::InsertMemberMethodItems(int domainId, const std::string& interfaceName,
@@ -290,24 +319,59 @@ int CMethodDomainTreeView::InsertMemberMethodItems(int domainId, const std::stri
         return -1;
     }
     for (const class_method_info& row : members) {
-        auto* method = new class_method_info(row);
-        m_methods.push_back(method);
-        auto* member = new class_membermethod_info;
-        member->domain_id = domainId;
-        member->interface_name = interfaceName;
-        member->method = method;
-        m_memberMethods.push_back(member);
-        const int image = GetMethodKindImageIndex(row.type);
-        InsertTreeItem(row.name, image, SelectedImage(image), hParent, TVI_LAST, TREE_MEMBER_METHOD, member, path);
+        InsertMemberMethod(domainId, interfaceName, path, hParent, row);
         if (firstOnly) break;
     }
     return 0;
+}
+
+void CMethodDomainTreeView::InsertMemberMethod(int domainId, const std::string& interfaceName,
+                                               const std::string& path, HTREEITEM hParent,
+                                               const class_method_info& row) {
+    auto* method = new class_method_info(row);
+    m_methods.push_back(method);
+    auto* member = new class_membermethod_info;
+    member->domain_id = domainId;
+    member->interface_name = interfaceName;
+    member->method = method;
+    m_memberMethods.push_back(member);
+    const int image = GetMethodKindImageIndex(row.type);
+    InsertTreeItem(row.name, image, SelectedImage(image), hParent, TVI_LAST, TREE_MEMBER_METHOD, member, path);
 }
 
 void CMethodDomainTreeView::LoadMethodList(int domainId, const std::string& name) {
     m_vecMethodList.clear();
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     if (db->SelectMethodList(MethodListCall(domainId, name), m_vecMethodList) != 0) db->ShowLastError();
+}
+
+void CMethodDomainTreeView::LoadFirstMethod(int domainId) {
+    m_vecMethodList.clear();
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->SelectMethodList(FirstMethodCall(domainId), m_vecMethodList) != 0) db->ShowLastError();
+}
+
+CString CMethodDomainTreeView::FirstInterfaceCall(int domainId) {
+    return CMysqlQuery::GetInstance()->FormatCall(kFirstInterfaceCall, domainId);
+}
+
+CString CMethodDomainTreeView::FirstMethodCall(int domainId) {
+    return CMysqlQuery::GetInstance()->FormatCall(kFirstMethodCall, domainId);
+}
+
+CString CMethodDomainTreeView::FirstInterfaceMemberCall(int domainId) {
+    return CMysqlQuery::GetInstance()->FormatCall(kFirstInterfaceMemberCall, domainId);
+}
+
+CString CMethodDomainTreeView::LevelFirstsCall(const std::vector<int>& domainIds) {
+    return CMysqlQuery::GetInstance()->FormatCall("call methodDomainViewLevelFirsts('%s')", DomainIdArray(domainIds));
+}
+
+const std::vector<CMysqlReadAhead::BundleSet>& CMethodDomainTreeView::LevelFirstsSets() {
+    // In the order of the bundle's sets.
+    static const std::vector<CMysqlReadAhead::BundleSet> sets = {
+        {kFirstInterfaceCall, 1}, {kFirstInterfaceMemberCall, 1}, {kFirstMethodCall, 1}};
+    return sets;
 }
 
 CString CMethodDomainTreeView::InterfaceListCall(int domainId) {
@@ -368,6 +432,11 @@ void CMethodDomainTreeView::OnSelectTreeItem(HTREEITEM* item) {
         m_nCurrentId = domain->id;
         if (domain->loaded != 0) break;
         DeleteChildItems(hItem);
+        // The level's own lists in one round trip (the first members of its interfaces follow when it has any).
+        CMysqlReadAhead ahead(domain->id == 0 ? std::vector<CString>()
+                                              : std::vector<CString>{DomainListCall(domain->id),
+                                                                     InterfaceListCall(domain->id),
+                                                                     MethodListCall(domain->id, "")});
         LoadDomainList(domain->id);
         InsertDomainItems(m_mapDomainList, domain->id, hItem, 2);
         if (domain->id != 0) {

@@ -15,6 +15,7 @@
 #include "CDockablePane.h"
 #include "CImageList.h"
 #include "CString.h"
+#include "CMysqlReadAhead.h"
 #include "CTreeView.h"
 #include "CViewTree.h"
 #include "TreeNodeData.h"
@@ -40,6 +41,11 @@ public:
 
     // Selects the item that a search result line names, loading every level on the way.
     void SelectItemByPath(const std::string& line);
+
+    // The bundle that answers the calls of what every domain of a level shows until it is opened (first
+    // interface, its first member, first method) at once, and its sets.
+    static CString LevelFirstsCall(const std::vector<int>& domainIds);
+    static const std::vector<CMysqlReadAhead::BundleSet>& LevelFirstsSets();
 
     CViewTree& GetTreeCtrl() { return m_wndTree; }
     TreeNodeData* GetSelectedItemData() const { return m_pSelectedItem; }
@@ -98,6 +104,17 @@ private:
                                 HTREEITEM hParent, bool firstOnly);
     // The method list: every method of the domain (empty name), or the one of that name.
     void LoadMethodList(int domainId, const std::string& name);
+    // The first method of the domain's whole list alone, into the method list.
+    void LoadFirstMethod(int domainId);
+    void InsertMemberMethod(int domainId, const std::string& interfaceName, const std::string& path,
+                            HTREEITEM hParent, const class_method_info& row);
+    static CString DomainListCall(int domainId);
+    // The first row of the interface list and of the method list of a domain, alone.
+    static CString FirstInterfaceCall(int domainId);
+    static CString FirstMethodCall(int domainId);
+    // The first member of the domain's first interface alone.
+    static CString FirstInterfaceMemberCall(int domainId);
+    HTREEITEM InsertInterfaceItem(const class_interface_info& row, HTREEITEM hParent, const std::string& path);
     // The calls of the lists above, also for reading them ahead.
     static CString InterfaceListCall(int domainId);
     static CString MemberMethodListCall(int domainId, const std::string& interfaceName);

@@ -87,6 +87,15 @@ HTREEITEM SelectItemAtMenuPoint(CViewTree& tree, CPoint screenPoint) {
     return hit;
 }
 
+std::string DomainIdArray(const std::vector<int>& domainIds) {
+    std::string array = "[";
+    for (int id : domainIds) {
+        if (array.size() > 1) array += ',';
+        array += std::to_string(id);
+    }
+    return array + "]";
+}
+
 std::string ChildDomainPath(const TreeNodeData* parent) {
     if (parent == nullptr || parent->path == "root\\") return "";
     return parent->path;

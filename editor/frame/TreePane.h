@@ -49,6 +49,9 @@ HTREEITEM TreeItemAtMenuPoint(CViewTree& tree, CPoint screenPoint);
 // an expansion elsewhere may have made another item current), with the focus on the tree; null for none.
 HTREEITEM SelectItemAtMenuPoint(CViewTree& tree, CPoint screenPoint);
 
+// The ids of a level's domains as the JSON array that the level's bundle procedures take ("[1,2,3]").
+std::string DomainIdArray(const std::vector<int>& domainIds);
+
 // The path that domain items below the item begin with: the item's own path, empty below the root ("root\").
 std::string ChildDomainPath(const TreeNodeData* parent);
 

@@ -1,5 +1,6 @@
 #include "CCallFormat.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace tamo_session_detail {
@@ -21,6 +22,13 @@ void AppendNumber(std::string& out, const std::string& conversionSpec, Number va
 // Writes one integer conversion ("%5d", "%ld", "%u", ...) as printf writes it for an argument of the type
 // that the conversion names.
 void AppendInteger(std::string& out, const std::string& conversionSpec, unsigned long long bits) {
+    if (conversionSpec == "%d") {
+        // The common case, without printf: a tree level formats thousands of these.
+        char digits[16];
+        const auto written = std::to_chars(digits, digits + sizeof digits, static_cast<int>(bits));
+        out.append(digits, written.ptr);
+        return;
+    }
     const char conversion = conversionSpec.back();
     const bool isSigned = conversion == 'd' || conversion == 'i';
     const std::size_t longs = conversionSpec.size() >= 3 && conversionSpec[conversionSpec.size() - 2] == 'l'

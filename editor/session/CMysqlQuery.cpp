@@ -523,8 +523,7 @@ void CMysqlQuery::SendReadAhead(const std::vector<CString>& all, std::vector<CMy
     std::vector<CString> texts;
     // A text that is too long for its field is left to its loader, which meets the refusal.
     for (const CString& text : all)
-        if (!HasReadAhead(std::string(text.GetString(), text.GetLength())) &&
-            tamo::database::RefuseOverlongTexts(text.str()).empty())
+        if (!HasReadAhead(text.str()) && tamo::database::RefuseOverlongTexts(text.str()).empty())
             texts.push_back(text);
     if (texts.empty() || (texts.size() < 2 && !evenOne)) return;
     if (!Reopen()) return;
@@ -597,13 +596,12 @@ std::string CMysqlQuery::ReadAheadError() {
 
 CMysqlReadAhead::Answer* CMysqlQuery::TakeReadAhead(const CString& text) {
     if (m_readAheads.empty()) return nullptr;
-    const std::string key(text.GetString(), text.GetLength());
     for (CMysqlReadAhead* ahead : m_readAheads)
-        if (CMysqlReadAhead::Answer* answer = ahead->Find(key, true)) return answer;
+        if (CMysqlReadAhead::Answer* answer = ahead->Find(text.str(), true)) return answer;
     return nullptr;
 }
 
-bool CMysqlQuery::HasReadAhead(const std::string& text) {
+bool CMysqlQuery::HasReadAhead(std::string_view text) {
     for (CMysqlReadAhead* ahead : m_readAheads)
         if (ahead->Find(text, false)) return true;
     return false;

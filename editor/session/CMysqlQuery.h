@@ -166,6 +166,12 @@ public:
     int SelectDatafieldList(const CString& text, std::vector<class_datafield_info>& list);
     // Only member name, minimum (a constant's value) and description.
     int SelectDatafieldSummaryList(const CString& text, std::vector<class_datafield_info>& list);
+    // What SelectDatafieldSummaryList keeps of a field's record.
+    static class_datafield_info DatafieldSummary(const class_datafield_info& field);
+    // Clears. The first field (or constant) of every item of the domain that has any, one record each in the
+    // columns of SelectDatafieldList (`data_name` names the item).
+    int SelectFirstDatafields(int domainId, std::vector<class_datafield_info>& list);
+    CString FirstDatafieldsCall(int domainId);
     // Skips 0; keyed by the parent domain id, rows of one parent in row order.
     int SelectDomainAllList(const CString& text, std::multimap<int, class_domain_info>& domains);
     // Clears; skips 0. Kind "data" has no standard-port column; any other kind reads it from column 5.
@@ -173,6 +179,10 @@ public:
     int SelectMethodList(const CString& text, std::vector<class_method_info>& list);
     int SelectInterfaceList(const CString& text, std::vector<class_interface_info>& list);
     int SelectMemberMethodList(const CString& text, std::vector<class_method_info>& list);
+    // Clears. The first member of every interface of the domain that has members, as SelectMemberMethodList
+    // reads it, with the interface's name.
+    int SelectFirstMemberMethods(int domainId, std::vector<std::pair<std::string, class_method_info>>& list);
+    CString FirstMemberMethodsCall(int domainId);
     int SelectRealMethodList(const CString& text, std::vector<class_method_info>& list);
     int SelectNodeList(const CString& text, std::vector<class_node_info>& list);
     // Every row overwrites the record; the last row wins.
@@ -267,7 +277,7 @@ private:
     // The answer a read-ahead holds for the text, taken; null when none does.
     CMysqlReadAhead::Answer* TakeReadAhead(const CString& text);
     // Whether a live read-ahead holds an answer of the text that nobody took yet.
-    bool HasReadAhead(const std::string& text);
+    bool HasReadAhead(std::string_view text);
     // The data set of a read-ahead answer as LoadRows reads it live: after the status set (unless
     // `withStatus` is false); the answer keeps it. Null with the call's error text on failure.
     const CMysqlRows* OpenReadAheadRows(const CMysqlReadAhead::Answer& answer, bool withStatus);

@@ -75,10 +75,54 @@ void ReadComponentHead(const CMysqlResult& row, class_component_info& component)
     component.description = row.GetText(4);
 }
 
+// 0 domain id, 1 data name, 2 member name, 3 real domain id, 4 real domain name ("NULL" when NULL), 5 real
+// data ("NULL"), 6 physical, 7 type, 8 bit size, 9 minimum, 10 maximum, 11 array type, 12 array size,
+// 13 last update, 14 description.
+class_datafield_info ReadDatafield(const CMysqlResult& row) {
+    class_datafield_info field;
+    field.domain_id = row.GetInt(0);
+    field.data_name = row.GetText(1);
+    field.member_name = row.GetText(2);
+    field.real_domain_id = row.GetInt(3);
+    field.real_domain_name = row.GetTextOr(4, "NULL");
+    field.real_data = row.GetTextOr(5, "NULL");
+    field.listed_physical = row.GetText(6);
+    field.type = row.GetText(7);
+    field.bitsize = row.GetInt(8);
+    field.scmin = row.GetText(9);
+    field.scmax = row.GetText(10);
+    field.arraytype = row.GetText(11);
+    field.arraysize = row.GetInt(12);
+    field.last_update = row.GetText(13);
+    field.description = row.GetText(14);
+    return field;
+}
+
 std::string MethodCodeText(int code) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(code));
     return text;
+}
+
+// 0 qualifier of the method's domain, 1 name, 2 type, 3 code (written "0x%04X"), 4 input domain id, 5 input
+// domain name, 6 input data, 7 output domain id, 8 output domain name, 9 output data, 10 author,
+// 11 description, 12 the method's domain id.
+class_method_info ReadMemberMethod(const CMysqlResult& row) {
+    class_method_info method;
+    method.member_text = row.GetText(0);
+    method.name = row.GetText(1);
+    method.type = row.GetText(2);
+    method.code = MethodCodeText(row.GetInt(3));
+    method.in_domain_id = row.GetInt(4);
+    method.in_domain_name = row.GetText(5);
+    method.in_data = row.GetText(6);
+    method.out_domain_id = row.GetInt(7);
+    method.out_domain_name = row.GetText(8);
+    method.out_data = row.GetText(9);
+    method.user_id = row.GetText(10);
+    method.description = row.GetText(11);
+    method.domain_id = row.GetInt(12);
+    return method;
 }
 
 }  // namespace
@@ -174,35 +218,28 @@ int CMysqlQuery::SelectRealMetadataList(const CString& text, std::vector<class_m
 }
 
 int CMysqlQuery::SelectDatafieldList(const CString& text, std::vector<class_datafield_info>& list) {
-    return LoadRows(text, [&](const CMysqlResult& row) {
-        class_datafield_info field;
-        field.domain_id = row.GetInt(0);
-        field.data_name = row.GetText(1);
-        field.member_name = row.GetText(2);
-        field.real_domain_id = row.GetInt(3);
-        field.real_domain_name = row.GetTextOr(4, "NULL");
-        field.real_data = row.GetTextOr(5, "NULL");
-        field.listed_physical = row.GetText(6);
-        field.type = row.GetText(7);
-        field.bitsize = row.GetInt(8);
-        field.scmin = row.GetText(9);
-        field.scmax = row.GetText(10);
-        field.arraytype = row.GetText(11);
-        field.arraysize = row.GetInt(12);
-        field.last_update = row.GetText(13);
-        field.description = row.GetText(14);
-        list.push_back(field);
-    });
+    return LoadRows(text, [&](const CMysqlResult& row) { list.push_back(ReadDatafield(row)); });
+}
+
+class_datafield_info CMysqlQuery::DatafieldSummary(const class_datafield_info& field) {
+    class_datafield_info constant;
+    constant.member_name = field.member_name;
+    constant.scmin = field.scmin;
+    constant.description = field.description;
+    return constant;
 }
 
 int CMysqlQuery::SelectDatafieldSummaryList(const CString& text, std::vector<class_datafield_info>& list) {
-    return LoadRows(text, [&](const CMysqlResult& row) {
-        class_datafield_info constant;
-        constant.member_name = row.GetText(2);
-        constant.scmin = row.GetText(9);
-        constant.description = row.GetText(14);
-        list.push_back(constant);
-    });
+    return LoadRows(text, [&](const CMysqlResult& row) { list.push_back(DatafieldSummary(ReadDatafield(row))); });
+}
+
+CString CMysqlQuery::FirstDatafieldsCall(int domainId) {
+    return FormatCall("call metadataViewFirstMetafields(%d)", domainId);
+}
+
+int CMysqlQuery::SelectFirstDatafields(int domainId, std::vector<class_datafield_info>& list) {
+    list.clear();
+    return LoadRows(FirstDatafieldsCall(domainId), [&](const CMysqlResult& row) { list.push_back(ReadDatafield(row)); });
 }
 
 int CMysqlQuery::SelectDomainAllList(const CString& text, std::multimap<int, class_domain_info>& domains) {
@@ -262,23 +299,18 @@ int CMysqlQuery::SelectInterfaceList(const CString& text, std::vector<class_inte
 }
 
 int CMysqlQuery::SelectMemberMethodList(const CString& text, std::vector<class_method_info>& list) {
-    return LoadRows(text, [&](const CMysqlResult& row) {
-        class_method_info method;
-        method.member_text = row.GetText(0);
-        method.name = row.GetText(1);
-        method.type = row.GetText(2);
-        method.code = MethodCodeText(row.GetInt(3));
-        method.in_domain_id = row.GetInt(4);
-        method.in_domain_name = row.GetText(5);
-        method.in_data = row.GetText(6);
-        method.out_domain_id = row.GetInt(7);
-        method.out_domain_name = row.GetText(8);
-        method.out_data = row.GetText(9);
-        method.user_id = row.GetText(10);
-        method.description = row.GetText(11);
-        method.domain_id = row.GetInt(12);
-        list.push_back(method);
-    });
+    return LoadRows(text, [&](const CMysqlResult& row) { list.push_back(ReadMemberMethod(row)); });
+}
+
+CString CMysqlQuery::FirstMemberMethodsCall(int domainId) {
+    return FormatCall("call interfaceViewFirstMemberMethods(%d)", domainId);
+}
+
+// Columns 0-12 as the member list, then 13 the interface's name.
+int CMysqlQuery::SelectFirstMemberMethods(int domainId, std::vector<std::pair<std::string, class_method_info>>& list) {
+    list.clear();
+    return LoadRows(FirstMemberMethodsCall(domainId),
+                    [&](const CMysqlResult& row) { list.emplace_back(row.GetText(13), ReadMemberMethod(row)); });
 }
 
 int CMysqlQuery::SelectRealMethodList(const CString& text, std::vector<class_method_info>& list) {

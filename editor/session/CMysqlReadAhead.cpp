@@ -1,6 +1,7 @@
 #include "CMysqlReadAhead.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstring>
 
 #include "CMysqlQuery.h"
@@ -12,6 +13,7 @@ namespace {
 // as "%d" writes the integer. Empty when a key the text needs is no integer.
 std::string BundleCallText(const char* format, const CMysqlRows& rows, size_t row) {
     std::string text;
+    text.reserve(64);
     unsigned key = 0;
     for (const char* at = format; *at; ++at) {
         if (at[0] != '%' || at[1] != 'd') {
@@ -20,10 +22,18 @@ std::string BundleCallText(const char* format, const CMysqlRows& rows, size_t ro
         }
         const char* cell = rows.Cell(row, key++);
         if (!cell || !(std::isdigit(static_cast<unsigned char>(cell[0])) || cell[0] == '-')) return {};
-        text += std::to_string(string_to_int(cell));
+        char digits[16];
+        text.append(digits, std::to_chars(digits, digits + sizeof digits, string_to_int(cell)).ptr);
         ++at;
     }
     return text;
+}
+
+// Whether every row of [first, end) holds the call's own row (the cell after the keys is not NULL).
+bool AllListed(const CMysqlRows& rows, size_t first, size_t end, unsigned keys) {
+    for (size_t row = first; row < end; ++row)
+        if (!rows.Cell(row, keys)) return false;
+    return true;
 }
 
 bool SameKeys(const CMysqlRows& rows, size_t row, size_t other, unsigned keys) {
@@ -57,7 +67,15 @@ CMysqlReadAhead::CMysqlReadAhead(const std::vector<CString>& texts, const CStrin
 }
 
 void CMysqlReadAhead::Register() {
-    for (size_t i = 0; i < m_answers.size(); ++i) m_byText[m_answers[i].text].push_back(i);
+    // Walked backwards, so that each text's first answer ends up in the map with the later ones chained to it.
+    m_byText.reserve(m_answers.size());
+    for (size_t i = m_answers.size(); i-- > 0;) {
+        auto [place, added] = m_byText.try_emplace(m_answers[i].text, i);
+        if (!added) {
+            m_answers[i].nextSameText = place->second;
+            place->second = i;
+        }
+    }
     CMysqlQuery::GetInstance()->m_readAheads.push_back(this);
 }
 
@@ -70,8 +88,8 @@ void CMysqlReadAhead::SplitBundle(const Answer& bundle, const std::vector<Bundle
     for (size_t i = 0; i < sets.size(); ++i)
         if (!results[i + 1] || results[i + 1]->ColumnCount() < sets[i].keys + 1) return;
 
-    CMysqlRows passed(1);
-    passed.AppendRow(*results.front(), 0, 0);
+    // Every call's answer shares the bundle's status row and its own rows of the bundle's sets.
+    const CMysqlRows passed = results.front()->Slice(0, 1, 0);
     for (size_t i = 0; i < sets.size(); ++i) {
         const CMysqlRows& rows = *results[i + 1];
         const unsigned keys = sets[i].keys;
@@ -80,10 +98,17 @@ void CMysqlReadAhead::SplitBundle(const Answer& bundle, const std::vector<Bundle
             while (end < rows.RowCount() && SameKeys(rows, first, end, keys)) ++end;
             std::string text = BundleCallText(sets[i].call, rows, first);
             if (!text.empty()) {
-                CMysqlRows data(rows.ColumnCount() - keys - 1);
-                for (size_t row = first; row < end; ++row)
-                    if (rows.Cell(row, keys)) data.AppendRow(rows, row, keys + 1);
+                CMysqlRows data;
+                if (AllListed(rows, first, end, keys)) {
+                    data = rows.Slice(first, end - first, keys + 1);
+                } else {
+                    // The single row of an empty list, or rows the bundle mixed: only the listed ones count.
+                    data = CMysqlRows(rows.ColumnCount() - keys - 1);
+                    for (size_t row = first; row < end; ++row)
+                        if (rows.Cell(row, keys)) data.AppendRow(rows, row, keys + 1);
+                }
                 Answer& answer = m_answers.emplace_back();
+                answer.results.reserve(3);
                 answer.text = std::move(text);
                 answer.results.emplace_back(passed);
                 answer.results.emplace_back(std::move(data));
@@ -99,10 +124,10 @@ CMysqlReadAhead::~CMysqlReadAhead() {
     std::erase(active, this);
 }
 
-CMysqlReadAhead::Answer* CMysqlReadAhead::Find(const std::string& text, bool take) {
+CMysqlReadAhead::Answer* CMysqlReadAhead::Find(std::string_view text, bool take) {
     const auto found = m_byText.find(text);
     if (found == m_byText.end()) return nullptr;
-    for (size_t index : found->second) {
+    for (size_t index = found->second; index != NONE; index = m_answers[index].nextSameText) {
         Answer& answer = m_answers[index];
         if (answer.taken) continue;
         answer.taken = take;

@@ -19,6 +19,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -34,7 +35,9 @@ public:
         std::vector<std::optional<CMysqlRows>> results;
         std::string error;
         bool taken = false;
+        size_t nextSameText = NONE;  // the next answer of the same text, in order
     };
+    static constexpr size_t NONE = static_cast<size_t>(-1);
 
     // One set of a bundle: the calls it answers. `call` is their text with "%d" where a key stands; a row
     // starts with `keys` key cells (integers), the first of which fill the text's "%d"s in order and all of
@@ -57,7 +60,7 @@ public:
 
     // The first answer of this text that no loader took yet, marked taken when `take`; null when there is
     // none. The answer keeps its results until the read-ahead is destroyed.
-    Answer* Find(const std::string& text, bool take);
+    Answer* Find(std::string_view text, bool take);
 
     // Every answer, in the order the calls were sent or the bundle listed them.
     const std::vector<Answer>& Answers() const { return m_answers; }
@@ -66,6 +69,6 @@ private:
     void Register();
     void SplitBundle(const Answer& bundle, const std::vector<BundleSet>& sets);
 
-    std::vector<Answer> m_answers;
-    std::unordered_map<std::string, std::vector<size_t>> m_byText;  // text -> its answers, in order
+    std::vector<Answer> m_answers;  // not changed once registered: m_byText looks at their texts
+    std::unordered_map<std::string_view, size_t> m_byText;  // text -> its first answer
 };

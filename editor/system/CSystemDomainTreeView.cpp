@@ -125,6 +125,13 @@ Record* Own(std::vector<std::unique_ptr<Record>>& list, const Record& row) {
     return list.back().get();
 }
 
+// The row itself, owned by the list from now on.
+template <class Record>
+Record* Own(std::vector<std::unique_ptr<Record>>& list, Record&& row) {
+    list.push_back(std::make_unique<Record>(std::move(row)));
+    return list.back().get();
+}
+
 // The class id and component id of a proxy or stub class item's record.
 std::pair<int, int> ClassIds(const TreeNodeData& classData) {
     if (classData.kind == TREE_PROXY_CLASS) {
@@ -371,17 +378,15 @@ int CSystemDomainTreeView::FillDomainLevel(const DomainList& list, int parentId,
     std::unique_ptr<CMysqlReadAhead> lists;
     if (!domainIds.empty()) lists = std::make_unique<CMysqlReadAhead>(std::vector<CString>(),
                                                                        LevelListsCall(domainIds), LevelListSets());
-    return FillDomainItems(list, parentId, parent, depth, parentPath);
+    const bool wasAnswered = m_bLevelListsAnswered;
+    m_bLevelListsAnswered = wasAnswered || (lists && !lists->Answers().empty());
+    const int result = FillDomainItems(list, parentId, parent, depth, parentPath);
+    m_bLevelListsAnswered = wasAnswered;
+    return result;
 }
 
 CString CSystemDomainTreeView::LevelListsCall(const std::vector<int>& domainIds) {
-    std::string array = "[";
-    for (int id : domainIds) {
-        if (array.size() > 1) array += ',';
-        array += std::to_string(id);
-    }
-    array += "]";
-    return CMysqlQuery::GetInstance()->FormatCall("call systemDomainViewLevelLists('%s')", array);
+    return CMysqlQuery::GetInstance()->FormatCall("call systemDomainViewLevelLists('%s')", DomainIdArray(domainIds));
 }
 
 const std::vector<CMysqlReadAhead::BundleSet>& CSystemDomainTreeView::LevelListSets() {
@@ -439,18 +444,21 @@ std::vector<class_node_info> CSystemDomainTreeView::LoadNodeList(const CString& 
     return nodes;
 }
 
-void CSystemDomainTreeView::FillNodes(const std::vector<class_node_info>& nodes, HTREEITEM parent,
+void CSystemDomainTreeView::FillNodes(std::vector<class_node_info> nodes, HTREEITEM parent,
                                       const std::string& domainPath) {
     // The installations of every node in one round trip.
     std::vector<CString> calls;
     for (const class_node_info& node : nodes)
-        if (HasInstalledComponents(node.type)) calls.push_back(InstallListCall(node.domain_id, node.id));
+        if (HasInstalledComponents(node.type) && !m_bLevelListsAnswered)
+            calls.push_back(InstallListCall(node.domain_id, node.id));
     CMysqlReadAhead ahead(calls);
-    for (const class_node_info& node : nodes) {
-        const std::string path = domainPath + node.name;
-        HTREEITEM item = InsertDataItem(NodeLabel(node), NodeImageIndex(node.type), parent, TVI_LAST, TREE_NODE,
-                                        Own(m_nodes, node), path);
-        if (HasInstalledComponents(node.type)) FillInstalledComponents(path, node.domain_id, node.id, item);
+    for (class_node_info& row : nodes) {
+        const std::string path = domainPath + row.name;
+        const std::string label = NodeLabel(row);
+        const int image = NodeImageIndex(row.type);
+        class_node_info* node = Own(m_nodes, std::move(row));
+        HTREEITEM item = InsertDataItem(label, image, parent, TVI_LAST, TREE_NODE, node, path);
+        if (HasInstalledComponents(node->type)) FillInstalledComponents(path, node->domain_id, node->id, item);
     }
 }
 
@@ -465,15 +473,18 @@ void CSystemDomainTreeView::FillInstalledComponents(const std::string& nodePath,
     // The proxy and stub entries of every installed component in one round trip.
     std::vector<CString> calls;
     for (const class_component_info& row : installed) {
+        if (m_bLevelListsAnswered) break;
         calls.push_back(InstalledProxiesCall(nodeId, row.component_id));
         calls.push_back(InstalledStubsCall(nodeId, row.component_id));
     }
     CMysqlReadAhead ahead(calls);
-    for (const class_component_info& row : installed) {
-        HTREEITEM item = InsertDataItem(std::to_string(row.deployment_id) + ":" + row.name, SYSTEM_IMAGE_COMPONENT,
-                                        nodeItem, TVI_LAST, TREE_INSTALLED_COMPONENT, Own(m_components, row),
-                                        nodePath + "\\" + row.name);
-        AddInstalledFolders(nodeId, row.component_id, item);
+    for (class_component_info& row : installed) {
+        const std::string label = std::to_string(row.deployment_id) + ":" + row.name;
+        const std::string path = nodePath + "\\" + row.name;
+        const int componentId = row.component_id;
+        HTREEITEM item = InsertDataItem(label, SYSTEM_IMAGE_COMPONENT, nodeItem, TVI_LAST, TREE_INSTALLED_COMPONENT,
+                                        Own(m_components, std::move(row)), path);
+        AddInstalledFolders(nodeId, componentId, item);
     }
 }
 
@@ -515,9 +526,11 @@ int CSystemDomainTreeView::FillInstalledEntries(EntryLoader load, const CString&
         db->ShowLastError();
         return -1;
     }
-    for (const class_custum_table& entry : entries)
-        InsertDataItem(EntryLabel(entry, true), SYSTEM_IMAGE_PROXY_CLASS, folder, TVI_LAST, kind,
-                       Own(m_installedEntries, entry), "");
+    for (class_custum_table& entry : entries) {
+        const std::string label = EntryLabel(entry, true);
+        InsertDataItem(label, SYSTEM_IMAGE_PROXY_CLASS, folder, TVI_LAST, kind, Own(m_installedEntries, std::move(entry)),
+                       "");
+    }
     return 0;
 }
 
@@ -531,16 +544,19 @@ int CSystemDomainTreeView::FillComponents(const std::string& domainPath, int dom
     // The proxy and stub classes of every component in one round trip.
     std::vector<CString> calls;
     for (const class_component_info& row : components) {
+        if (m_bLevelListsAnswered) break;
         calls.push_back(ProxyClassesCall(row.component_id));
         calls.push_back(StubClassesCall(row.component_id));
     }
     CMysqlReadAhead ahead(calls);
     int result = 0;
-    for (const class_component_info& row : components) {
+    for (class_component_info& row : components) {
         const std::string path = domainPath + row.name;
-        HTREEITEM item = InsertDataItem(row.name, SYSTEM_IMAGE_COMPONENT, folder, TVI_LAST, TREE_COMPONENT,
-                                        Own(m_components, row), path);
-        if (AddClassFolders(path, row.component_id, item) != 0) result = -1;
+        const std::string name = row.name;
+        const int componentId = row.component_id;
+        HTREEITEM item = InsertDataItem(name, SYSTEM_IMAGE_COMPONENT, folder, TVI_LAST, TREE_COMPONENT,
+                                        Own(m_components, std::move(row)), path);
+        if (AddClassFolders(path, componentId, item) != 0) result = -1;
     }
     return result;
 }
@@ -594,16 +610,19 @@ int CSystemDomainTreeView::FillClasses(int (CMysqlQuery::*load)(const CString&, 
     const bool proxy = kind == TREE_PROXY_CLASS;
     // The objects of every class in one round trip.
     std::vector<CString> calls;
-    for (const Relation& row : classes) calls.push_back(proxy ? ProxyObjectsCall(row.id) : StubObjectsCall(row.id));
+    for (const Relation& row : classes)
+        if (!m_bLevelListsAnswered) calls.push_back(proxy ? ProxyObjectsCall(row.id) : StubObjectsCall(row.id));
     CMysqlReadAhead ahead(calls);
-    for (const Relation& row : classes) {
+    for (Relation& row : classes) {
         const std::string path = pathPrefix + row.interface_name;
-        HTREEITEM item = InsertDataItem(BuildClassLabel(row), proxy ? SYSTEM_IMAGE_PROXY_CLASS : SYSTEM_IMAGE_STUB_CLASS,
-                                        folder, TVI_LAST, kind, Own(owned, row), path);
+        const std::string label = BuildClassLabel(row);
+        const int classId = row.id;
+        HTREEITEM item = InsertDataItem(label, proxy ? SYSTEM_IMAGE_PROXY_CLASS : SYSTEM_IMAGE_STUB_CLASS, folder,
+                                        TVI_LAST, kind, Own(owned, std::move(row)), path);
         if (proxy)
-            FillProxyObjects(path, row.id, item);
+            FillProxyObjects(path, classId, item);
         else
-            FillStubObjects(path, row.id, item);
+            FillStubObjects(path, classId, item);
     }
     return 0;
 }
@@ -632,9 +651,11 @@ int CSystemDomainTreeView::FillObjects(const CString& call, int kind, const std:
         db->ShowLastError();
         return -1;
     }
-    for (const class_interface_object_info& row : objects)
-        InsertDataItem(row.object_name, SYSTEM_IMAGE_OBJECT, classItem, TVI_LAST, kind, Own(m_objects, row),
-                       classPath + "\\" + row.object_name);
+    for (class_interface_object_info& row : objects) {
+        const std::string name = row.object_name;
+        InsertDataItem(name, SYSTEM_IMAGE_OBJECT, classItem, TVI_LAST, kind, Own(m_objects, std::move(row)),
+                       classPath + "\\" + name);
+    }
     return 0;
 }
 

@@ -170,7 +170,7 @@ private:
     HTREEITEM AddComponentsFolder(const std::string& domainPath, HTREEITEM domainItem);
     // The nodes of a node list call, sorted by type; a failure is shown and gives none.
     std::vector<class_node_info> LoadNodeList(const CString& call);
-    void FillNodes(const std::vector<class_node_info>& nodes, HTREEITEM parent, const std::string& domainPath);
+    void FillNodes(std::vector<class_node_info> nodes, HTREEITEM parent, const std::string& domainPath);
     void FillInstalledComponents(const std::string& nodePath, int domainId, int nodeId, HTREEITEM nodeItem);
     // The "installed_proxy" and "installed_stub" folders of an installed component, filled.
     void AddInstalledFolders(int nodeId, int componentId, HTREEITEM installedItem);
@@ -283,6 +283,7 @@ private:
     DomainList m_mapDomainList;
     // Set while the pane deletes items itself: a selection that moves because of it loads nothing.
     bool m_bDeletingItems = false;
+    bool m_bLevelListsAnswered = false;  // while a level is filled from its bundle: its lists are not read ahead again
 };
 
 // Selects, level by level, the system tree item that a search result line names (domains, folders, nodes and

@@ -5,7 +5,6 @@
 #include <xercesc/util/OutOfMemoryException.hpp>
 
 #include <algorithm>
-#include <cstdint>
 #include <new>
 
 namespace tamo::exporters {
@@ -14,9 +13,9 @@ namespace {
 
 // Requests from this size on are a document's node blocks (16 KiB, doubling up to 512 KiB).
 constexpr std::size_t block_threshold = 16 * 1024;
-constexpr std::size_t huge_page = 2 * 1024 * 1024;
+constexpr std::size_t region_unit = 2 * 1024 * 1024;
 // Regions grow with what is mapped already, so that a large document needs few of them.
-constexpr std::size_t largest_region = 64 * huge_page;
+constexpr std::size_t largest_region = 64 * region_unit;
 constexpr std::size_t alignment = alignof(std::max_align_t);
 
 std::size_t rounded_up(std::size_t size, std::size_t unit) { return (size + unit - 1) / unit * unit; }
@@ -60,6 +59,11 @@ void DocumentMemory::deallocate(void* block) {
     free_blocks_[block_sizes_.at(block)].push_back(block);
 }
 
+std::size_t DocumentMemory::mapped() {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return mapped_;
+}
+
 bool DocumentMemory::in_regions(const void* block) const {
     const auto* address = static_cast<const char*>(block);
     return std::any_of(regions_.begin(), regions_.end(), [address](const Region& region) {
@@ -68,12 +72,12 @@ bool DocumentMemory::in_regions(const void* block) const {
 }
 
 void DocumentMemory::add_region(std::size_t at_least) {
-    const std::size_t size = rounded_up(std::max({at_least, huge_page, std::min(mapped_, largest_region)}), huge_page);
-    // One huge page more than needed, so that the region can start on a huge page boundary.
-    void* mapped = mmap(nullptr, size + huge_page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    const std::size_t size =
+        rounded_up(std::max({at_least, region_unit, std::min(mapped_, largest_region)}), region_unit);
+    // Huge pages would make a small document cost whole 2 MiB pages, and a document's nodes no longer pile up.
+    void* mapped = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (mapped == MAP_FAILED) throw xercesc::OutOfMemoryException();
-    auto* start = reinterpret_cast<char*>(rounded_up(reinterpret_cast<std::uintptr_t>(mapped), huge_page));
-    madvise(start, size, MADV_HUGEPAGE);  // a hint: without huge pages the region works as well
+    auto* start = static_cast<char*>(mapped);
     regions_.push_back({start, size});
     mapped_ += size;
     next_ = start;

@@ -10,16 +10,18 @@
 namespace tamo::exporters {
 
 // The DOM library's memory for an exporter run. A document takes its nodes from blocks of up to 512 KiB that
-// it asks the library's memory manager for; a large export takes hundreds of them, and first touching their
-// pages one at a time (a page fault each) cost a run more than building the nodes. Here those blocks are cut
-// from regions of 2 MiB pages (transparent huge pages where the system offers them), so that a region is
-// faulted in once. Blocks given back are kept for the next document; smaller requests go to the heap.
+// it asks the library's memory manager for. Here those blocks are cut from regions of 2 MiB and more, and blocks
+// given back are kept for the next document: an export builds its rows in documents that are replaced as it
+// goes (RowsAhead), which so take the blocks of the ones before. Only the pages touched count, so a small
+// document costs no more than its nodes. Smaller requests go to the heap.
 class DocumentMemory : public xercesc::MemoryManager {
 public:
     // The one instance that the library is started with in this process (it must outlive every start).
     static DocumentMemory& instance();
 
     xercesc::MemoryManager* getExceptionMemoryManager() override { return this; }
+    // The bytes of the regions that documents' blocks were cut from so far.
+    std::size_t mapped();
     void* allocate(XMLSize_t size) override;
     void deallocate(void* block) override;
 

@@ -3,6 +3,8 @@
 #include <xercesc/dom/DOMElement.hpp>
 #include <xercesc/dom/DOMNamedNodeMap.hpp>
 #include <xercesc/dom/DOMNode.hpp>
+#include <xercesc/dom/DOMProcessingInstruction.hpp>
+#include <xercesc/util/XMLString.hpp>
 
 #include <cstdint>
 
@@ -13,6 +15,7 @@ using namespace xercesc;
 namespace {
 
 constexpr std::size_t block_size = 64 * 1024;
+constexpr XMLCh row_target[] = u"tamo-row";
 
 bool is_high_surrogate(XMLCh unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool is_low_surrogate(XMLCh unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
@@ -54,8 +57,37 @@ bool has_own_layout(const XMLCh* value) {
 
 }  // namespace
 
-bool PrettyWriter::write(const DOMDocument* document, const Sink& sink) {
-    PrettyWriter writer(sink);
+std::size_t PrettyWriter::Rows::keep(Pieces text) {
+    if (free_.empty()) {
+        texts_.push_back(std::move(text));
+        return texts_.size() - 1;
+    }
+    const std::size_t number = free_.back();
+    free_.pop_back();
+    texts_[number] = std::move(text);
+    return number;
+}
+
+PrettyWriter::Pieces PrettyWriter::Rows::take(std::size_t number) {
+    Pieces text = std::move(texts_.at(number));
+    texts_[number] = Pieces();
+    free_.push_back(number);
+    return text;
+}
+
+void PrettyWriter::Rows::clear() {
+    texts_.clear();
+    free_.clear();
+}
+
+DOMNode* PrettyWriter::row_node(DOMDocument* document, std::size_t number) {
+    const std::string digits = std::to_string(number);
+    const std::u16string data(digits.begin(), digits.end());
+    return document->createProcessingInstruction(row_target, data.c_str());
+}
+
+bool PrettyWriter::write(const DOMDocument* document, const Sink& sink, Rows* rows) {
+    PrettyWriter writer(&sink, rows);
     writer.out_.reserve(2 * block_size);
     writer.out_ = R"(<?xml version="1.0" encoding="UTF-8" standalone="no" ?>)";
     for (const DOMNode* child = document->getFirstChild(); child; child = child->getNextSibling())
@@ -65,10 +97,57 @@ bool PrettyWriter::write(const DOMDocument* document, const Sink& sink) {
     return true;
 }
 
-std::optional<std::string> PrettyWriter::write(const DOMDocument* document) {
+std::optional<std::string> PrettyWriter::write(const DOMDocument* document, Rows* rows) {
     std::string text;
-    if (!write(document, [&text](std::string_view block) { text += block; })) return std::nullopt;
+    if (!write(document, [&text](std::string_view block) { text += block; }, rows)) return std::nullopt;
     return text;
+}
+
+std::optional<PrettyWriter::Pieces> PrettyWriter::write_element(const DOMNode* element, unsigned level, Rows* rows) {
+    PrettyWriter writer(nullptr, rows);
+    if (!writer.element(element, level)) return std::nullopt;
+    writer.pass_on();
+    return std::move(writer.pieces_);
+}
+
+void PrettyWriter::pass_on() {
+    if (out_.empty()) return;
+    if (sink_) {
+        (*sink_)(out_);
+        out_.clear();
+    } else {
+        // A piece is kept as long as it is: copied at its size, while out_ keeps its room for the next one.
+        pieces_.emplace_back(out_);
+        out_.clear();
+    }
+}
+
+bool PrettyWriter::accepts(const DOMDocument* document) {
+    PrettyWriter writer(nullptr, nullptr);
+    writer.checking_ = true;
+    for (const DOMNode* child = document->getFirstChild(); child; child = child->getNextSibling()) {
+        if (!writer.element(child, 0)) return false;
+        writer.out_.clear();
+    }
+    return true;
+}
+
+bool PrettyWriter::row(const DOMNode* node) {
+    const auto* instruction = static_cast<const DOMProcessingInstruction*>(node);
+    if (!XMLString::equals(instruction->getTarget(), row_target)) return false;
+    if (checking_) return true;
+    if (!rows_) return false;
+    std::size_t number = 0;
+    for (const XMLCh* digit = instruction->getData(); *digit; ++digit) number = number * 10 + (*digit - u'0');
+    // The row's pieces go on as they are: a large row's text is never copied.
+    pass_on();
+    for (std::string& piece : rows_->take(number)) {
+        if (sink_)
+            (*sink_)(piece);
+        else
+            pieces_.push_back(std::move(piece));
+    }
+    return true;
 }
 
 void PrettyWriter::new_line(unsigned level) {
@@ -77,6 +156,7 @@ void PrettyWriter::new_line(unsigned level) {
 }
 
 bool PrettyWriter::element(const DOMNode* node, unsigned level) {
+    if (node->getNodeType() == DOMNode::PROCESSING_INSTRUCTION_NODE) return row(node);
     if (node->getNodeType() != DOMNode::ELEMENT_NODE) return false;
     if (static_cast<const DOMElement*>(node)->getAttributes()->getLength() != 0) return false;
     // The children of the root element are set apart by an empty line.
@@ -102,8 +182,8 @@ bool PrettyWriter::element(const DOMNode* node, unsigned level) {
     out_ += "</";
     name(node->getNodeName());
     out_ += '>';
-    if (out_.size() >= block_size) {
-        sink_(out_);
+    if (sink_ && out_.size() >= block_size) {
+        (*sink_)(out_);
         out_.clear();
     }
     return true;

@@ -29,6 +29,7 @@
 #include "DocumentMemory.h"
 #include "ExportError.h"
 #include "PrettyWriter.h"
+#include "RowsAhead.h"
 
 namespace tamo::exporters {
 
@@ -279,21 +280,35 @@ void XML_db_core::read_result_set(ResultSet& set, MYSQL_RES* result) const {
 }
 
 const char* XML_db_core::query(ResultSets& results, const std::string& text) {
-    const auto started = std::chrono::steady_clock::now();
-    const char* error = run_query(results, text.data(), text.size());
-    // Every later statement would fail as well: the run ends here, saying why.
-    if (error && tamo::database::IsConnectionLost(mysql_errno(mysql))) {
-        const bool waited = std::chrono::steady_clock::now() - started >= std::chrono::seconds(wait_bound_);
-        throw ExportError(tamo::database::LostConnectionText(waited, wait_bound_, error));
+    const char* error = nullptr;
+    if (const std::optional<AnswerCache::Hit> kept = answers_.find(text, results)) {
+        error = kept->error;
+    } else {
+        const auto started = std::chrono::steady_clock::now();
+        error = run_query(results, text.data(), text.size());
+        // Every later statement would fail as well: the run ends here, saying why.
+        if (error && tamo::database::IsConnectionLost(mysql_errno(mysql))) {
+            const bool waited = std::chrono::steady_clock::now() - started >= std::chrono::seconds(wait_bound_);
+            throw ExportError(tamo::database::LostConnectionText(waited, wait_bound_, error));
+        }
+        if (error)
+            answers_.keep_failure(text, error);
+        else
+            answers_.keep(text, results);
     }
     if (error && failed_statement_ends_run_) throw ExportError("query err");
     return error;
 }
 
 void XML_db_core::log_in(const std::string& user, const std::string& password) {
+    // What the statements answer depends on the account: the answers of another login are forgotten, and the
+    // login's own answer is never kept.
+    answers_.clear();
     ResultSets results;
     if (!tamo::database::SetLoginVariables(mysql, user, password).empty()) throw ExportError("query err");
-    if (query(results, "call loginResult()")) throw ExportError("query err");
+    const char* error = query(results, "call loginResult()");
+    answers_.clear();
+    if (error) throw ExportError("query err");
     if (!results.status_ok()) throw ExportError("login error");
 }
 
@@ -374,15 +389,27 @@ Document XML_db_core::create_document(std::string_view root_name) {
     }
 }
 
-DOMElement* XML_db_core::create_element(DOMElement* parent, std::string_view name) {
+DOMElement* XML_db_core::new_element(DOMDocument* document, std::string_view name) {
     try {
-        return parent->getOwnerDocument()->createElement(to_xml(name).c_str());
+        return document->createElement(to_xml(name).c_str());
     } catch (const DOMException& error) {
         throw ExportError(utf8_of(error.getMessage()));
     }
 }
 
+DOMElement* XML_db_core::create_element(DOMElement* parent, std::string_view name) {
+    if (!ahead_) return new_element(parent->getOwnerDocument(), name);
+    DOMElement* element = new_element(ahead_->document_for_row(parent), name);
+    ahead_->made(element, parent);
+    return element;
+}
+
 void XML_db_core::append(DOMElement* parent, DOMNode* child) {
+    // A row is finished when it is appended: its text, at the level it will stand at, takes its place.
+    link(parent, ahead_ ? ahead_->finish(parent, child) : child);
+}
+
+void XML_db_core::link(DOMElement* parent, DOMNode* child) {
     // Links the child as the library's fast append does (the path its parser builds documents on), without
     // the dynamic casts across the implementation's bases by which that finds the parts of each node: they
     // took a third of an export's time. The exports append only elements and texts that the parent's
@@ -410,15 +437,17 @@ void XML_db_core::append(DOMElement* parent, DOMNode* child) {
 }
 
 DOMElement* XML_db_core::add_element(DOMElement* parent, std::string_view name) {
-    DOMElement* element = create_element(parent, name);
-    append(parent, element);
+    DOMElement* element = new_element(parent->getOwnerDocument(), name);
+    if (ahead_) ahead_->counted(parent);
+    link(parent, element);
     return element;
 }
 
 DOMElement* XML_db_core::add_text_element(DOMElement* parent, std::string_view name, std::string_view value) {
-    DOMElement* element = create_element(parent, name);
-    append(element, parent->getOwnerDocument()->createTextNode(to_xml(value).c_str()));
-    append(parent, element);
+    DOMElement* element = new_element(parent->getOwnerDocument(), name);
+    if (ahead_) ahead_->counted(parent);
+    link(element, parent->getOwnerDocument()->createTextNode(to_xml(value).c_str()));
+    link(parent, element);
     return element;
 }
 
@@ -449,9 +478,32 @@ std::string XML_db_core::serialize_with_library(const DOMDocument* document) {
     return std::string(reinterpret_cast<const char*>(target.getRawBuffer()), target.getLen());
 }
 
+void XML_db_core::build_and_save(std::string_view root_name, const std::string& path,
+                                 const std::function<void(DOMElement* root)>& build) {
+    struct Forget {
+        std::unique_ptr<RowsAhead>& ahead;
+        ~Forget() { ahead.reset(); }
+    };
+    for (const bool ahead : {true, false}) {
+        Document document = create_document(root_name);
+        const Forget forget{ahead_};
+        if (ahead) ahead_ = std::make_unique<RowsAhead>(dom_ls, document.get());
+        try {
+            build(document->getDocumentElement());
+        } catch (const RowsAhead::Declined&) {
+            continue;
+        }
+        // A text the library lays out its own way cannot stand beside rows written ahead: built again whole.
+        if (ahead && !PrettyWriter::accepts(document.get())) continue;
+        save_document(document.get(), path);
+        return;
+    }
+}
+
 void XML_db_core::save_document(const DOMDocument* document, const std::string& path) {
-    write_file_replacing(path, [document, &path](const Put& put, const Restart& restart) {
-        if (PrettyWriter::write(document, put)) return;
+    PrettyWriter::Rows* rows = ahead_ ? &ahead_->texts() : nullptr;
+    write_file_replacing(path, [rows, document, &path](const Put& put, const Restart& restart) {
+        if (PrettyWriter::write(document, put, rows)) return;
         // Declined: the library's serializer writes the document instead, from the start.
         restart();
         try {

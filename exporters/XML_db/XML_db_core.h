@@ -4,17 +4,21 @@
 #include <xercesc/util/TransService.hpp>
 
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "AnswerCache.h"
 #include "ResultSets.h"
 
 struct st_mysql;
 struct st_mysql_res;
 
 namespace tamo::exporters {
+
+class RowsAhead;
 
 // Domain ids (decimal texts) mapped to the domain's name as the referring row gave it. Ordered by the id
 // text, so walks visit "10" before "9".
@@ -47,8 +51,9 @@ public:
     // Runs one statement text and stores every result set it answers in `results`. Null on success, else the
     // client library's error text; a failed send leaves `results` as it was.
     virtual const char* run_query(ResultSets& results, const char* text, std::size_t length);
-    // As run_query. A statement that lost the connection (the server went away, or did not answer within the
-    // wait bound) ends the run with an ExportError that says so.
+    // Runs a statement of the export: each distinct text is sent once in a run, and asked again it answers what
+    // it answered the first time (also a failure). A statement that lost the connection (the server went away,
+    // or did not answer within the wait bound) ends the run with an ExportError that says so.
     const char* query(ResultSets& results, const std::string& text);
 
     // Logs the application account in: "query err" when a statement fails, "login error" when the server
@@ -67,10 +72,21 @@ public:
     xercesc::DOMElement* add_element(xercesc::DOMElement* parent, std::string_view name);
     xercesc::DOMElement* add_text_element(xercesc::DOMElement* parent, std::string_view name,
                                           std::string_view value);
-    // Creates an element in the parent's document without appending it.
+    // Creates an element (a row) in the parent's document without appending it; it is meant for the parent.
     xercesc::DOMElement* create_element(xercesc::DOMElement* parent, std::string_view name);
-    // Appends a node that the parent's document created and that has no parent yet.
-    static void append(xercesc::DOMElement* parent, xercesc::DOMNode* child);
+    // Appends a node that the parent's document created and that has no parent yet. A row made by
+    // create_element is finished when it is appended: while a document is built for its file (build_and_save),
+    // its text takes the place of its nodes.
+    void append(xercesc::DOMElement* parent, xercesc::DOMNode* child);
+    // Links the child as the parent's last child, as the library's appendChild does.
+    static void link(xercesc::DOMElement* parent, xercesc::DOMNode* child);
+
+    // Builds a document rooted in `root_name` with `build` and writes it to `path`, holding its finished rows as
+    // text while it grows (a large export holds about its text instead of many times that in nodes). When a
+    // row holds what the library's serializer lays out its own way, the document is built again whole and the
+    // library writes it; the statements answer from the run's answers then. `build` starts from a clean state.
+    void build_and_save(std::string_view root_name, const std::string& path,
+                        const std::function<void(xercesc::DOMElement* root)>& build);
 
     // The document as the serializer writes it with pretty printing (UTF-8).
     std::string serialize_document(const xercesc::DOMDocument* document);
@@ -102,8 +118,11 @@ protected:
 
 private:
     void read_result_set(ResultSet& set, st_mysql_res* result) const;
+    xercesc::DOMElement* new_element(xercesc::DOMDocument* document, std::string_view name);
 
     KeyStyle keys_;
+    AnswerCache answers_;
+    std::unique_ptr<RowsAhead> ahead_;  // while build_and_save writes rows ahead
     bool failed_statement_ends_run_ = false;
     unsigned wait_bound_;
     xercesc::DOMImplementation* dom_ls = nullptr;

@@ -23,44 +23,31 @@ namespace tamo::platform {
 
 namespace {
 
-// The order SortChildren and SortChildrenCB use while they run.
+// The order Qt's own sort of a shown level follows while SortChildren runs.
 std::function<bool(const QTreeWidgetItem&, const QTreeWidgetItem&)> g_sortLess;
 
+// The view's item of a tree item: it knows its item, for the view's answers (hit tests, the current item).
 class TreeItem : public QTreeWidgetItem {
 public:
-    TreeItem() { setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled); }
+    explicit TreeItem(TreeNode* node) : node(node) { setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled); }
     bool operator<(const QTreeWidgetItem& other) const override {
         if (g_sortLess) return g_sortLess(*this, other);
-        return QString::compare(text(0), other.text(0), Qt::CaseInsensitive) < 0;
+        return QTreeWidgetItem::operator<(other);
     }
-
-    // What the tree keeps of an item besides its text and icon, which the views never read: kept beside the
-    // item's data, so that setting it does not tell the views that the item changed.
-    DWORD_PTR param = 0;  // the application value (lParam)
-    int image = 0;
-    int selectedImage = 0;
-    UINT state = 0;       // the state bits the tree keeps itself (expanded once, bold, ...)
+    TreeNode* const node;
 };
 
-// Every item of a tree control is a TreeItem (TreeImpl::Insert makes them).
-TreeItem* Kept(QTreeWidgetItem* item) { return static_cast<TreeItem*>(item); }
-const TreeItem* Kept(const QTreeWidgetItem* item) { return static_cast<const TreeItem*>(item); }
-
-DWORD_PTR ItemParam(const QTreeWidgetItem* item) { return Kept(item)->param; }
-
-UINT StateBits(const QTreeWidgetItem* item) { return item ? Kept(item)->state : 0; }
-
-void SetStateBits(QTreeWidgetItem* item, UINT bits) { Kept(item)->state = bits; }
-
-void CollectSubtree(QTreeWidgetItem* item, std::vector<QTreeWidgetItem*>& into) {
-    into.push_back(item);
-    for (int i = 0; i < item->childCount(); ++i) CollectSubtree(item->child(i), into);
+bool IsWithin(const TreeNode* node, const TreeNode* ancestor) {
+    for (; node; node = node->parent)
+        if (node == ancestor) return true;
+    return false;
 }
 
-bool IsWithin(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor) {
-    for (; item; item = item->parent())
-        if (item == ancestor) return true;
-    return false;
+// The position of a child among its parent's children.
+int IndexOf(const TreeNode* node) {
+    int index = 0;
+    for (const TreeNode* sibling = node->parent->firstChild; sibling != node; sibling = sibling->next) ++index;
+    return index;
 }
 
 // A tree item shows its text on one line, as the Windows tree control draws it: line breaks in the text neither
@@ -80,15 +67,8 @@ public:
     }
 };
 
-QTreeWidgetItem* Sibling(QTreeWidgetItem* item, int offset) {
-    QTreeWidgetItem* parent = item->parent();
-    if (parent) {
-        const int index = parent->indexOfChild(item) + offset;
-        return index >= 0 && index < parent->childCount() ? parent->child(index) : nullptr;
-    }
-    QTreeWidget* tree = item->treeWidget();
-    const int index = tree->indexOfTopLevelItem(item) + offset;
-    return index >= 0 && index < tree->topLevelItemCount() ? tree->topLevelItem(index) : nullptr;
+int CompareTextsNoCase(const CString& a, const CString& b) {
+    return QString::compare(ToQ(a), ToQ(b), Qt::CaseInsensitive);
 }
 
 }  // namespace
@@ -116,21 +96,21 @@ QStyleOptionViewItem TreeWidget::OptionFor(const QModelIndex& index) const {
 
 void TreeWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    QTreeWidgetItem* item = nullptr;
-    const UINT flags = m_impl->HitTestFlags(event->position().toPoint(), &item);
+    TreeNode* node = nullptr;
+    const UINT flags = m_impl->HitTestFlags(event->position().toPoint(), &node);
     m_pendingCheck = nullptr;
     m_pendingSelect = nullptr;
     setFocus(Qt::MouseFocusReason);
     // A press on a button only opens or closes; any other press ends in NM_CLICK when it is released, and what
     // the click does to a check box or to the selection follows it.
-    m_clickPending = !(item && (flags & TVHT_ONITEMBUTTON));
-    if (!item) return;
+    m_clickPending = !(node && (flags & TVHT_ONITEMBUTTON));
+    if (!node) return;
     if (flags & TVHT_ONITEMBUTTON) {
-        m_impl->Expand(item, TVE_TOGGLE, true);
+        m_impl->Expand(node, TVE_TOGGLE, true);
     } else if ((flags & TVHT_ONITEMSTATEICON) && (m_impl->style & TVS_CHECKBOXES)) {
-        m_pendingCheck = item;
+        m_pendingCheck = TreeImpl::Handle(node);
     } else if (flags & (TVHT_ONITEM | TVHT_ONITEMRIGHT)) {
-        m_pendingSelect = item;
+        m_pendingSelect = TreeImpl::Handle(node);
     }
 }
 
@@ -142,38 +122,40 @@ void TreeWidget::mouseReleaseEvent(QMouseEvent* event) {
     }
     if (event->button() != Qt::LeftButton || !m_clickPending) return;
     m_clickPending = false;
-    QTreeWidgetItem* check = m_pendingCheck;
-    QTreeWidgetItem* select = m_pendingSelect;
+    const HTREEITEM check = m_pendingCheck;
+    const HTREEITEM select = m_pendingSelect;
     m_pendingCheck = m_pendingSelect = nullptr;
     // NM_CLICK first; the check box changes, or the item is selected, after its handler, unless the handler
     // answered non-zero.
     const LRESULT result = m_impl->NotifyTree(NM_CLICK, 0, nullptr, nullptr, point);
     if (result || m_impl->dead) return;
-    QTreeWidgetItem* hit = nullptr;
-    if (check && m_impl->items.contains(check) && (m_impl->HitTestFlags(point, &hit) & TVHT_ONITEMSTATEICON) &&
-        hit == check)
-        m_impl->ToggleCheck(check);
-    if (select && m_impl->items.contains(select)) m_impl->Select(select, TVC_BYMOUSE);
+    TreeNode* hit = nullptr;
+    if (TreeNode* checked = m_impl->Node(check);
+        checked && (m_impl->HitTestFlags(point, &hit) & TVHT_ONITEMSTATEICON) && hit == checked)
+        m_impl->ToggleCheck(checked);
+    if (TreeNode* selected = m_impl->Node(select)) m_impl->Select(selected, TVC_BYMOUSE);
 }
 
 void TreeWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    QTreeWidgetItem* item = nullptr;
-    const UINT flags = m_impl->HitTestFlags(event->position().toPoint(), &item);
-    if (item && (flags & TVHT_ONITEMBUTTON)) {
-        m_impl->Expand(item, TVE_TOGGLE, true);
+    TreeNode* node = nullptr;
+    const UINT flags = m_impl->HitTestFlags(event->position().toPoint(), &node);
+    if (node && (flags & TVHT_ONITEMBUTTON)) {
+        m_impl->Expand(node, TVE_TOGGLE, true);
         return;
     }
+    const HTREEITEM handle = node ? TreeImpl::Handle(node) : nullptr;
     if (m_impl->NotifyTree(NM_DBLCLK, 0, nullptr, nullptr, event->position().toPoint())) return;
-    if (item && m_impl->items.contains(item) && (flags & TVHT_ONITEM)) m_impl->Expand(item, TVE_TOGGLE, true);
+    node = m_impl->Node(handle);
+    if (node && (flags & TVHT_ONITEM)) m_impl->Expand(node, TVE_TOGGLE, true);
 }
 
 bool TreeWidget::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
-        QTreeWidgetItem* item = nullptr;
-        const UINT flags = m_impl->HitTestFlags(static_cast<QHelpEvent*>(event)->pos(), &item);
-        if (item && (flags & TVHT_ONITEM))
-            m_impl->ShowItemTip(item);
+        TreeNode* node = nullptr;
+        const UINT flags = m_impl->HitTestFlags(static_cast<QHelpEvent*>(event)->pos(), &node);
+        if (node && (flags & TVHT_ONITEM))
+            m_impl->ShowItemTip(node);
         else
             m_impl->HideItemTip();
         return true;
@@ -183,23 +165,23 @@ bool TreeWidget::viewportEvent(QEvent* event) {
 }
 
 void TreeWidget::keyPressEvent(QKeyEvent* event) {
-    QTreeWidgetItem* current = currentItem();
+    TreeNode* current = m_impl->CurrentNode();
     switch (event->key()) {
     case Qt::Key_Right:
     case Qt::Key_Plus:
-        if (current && current->childCount() > 0) {
-            if (!current->isExpanded())
+        if (current && current->childCount > 0) {
+            if (!m_impl->IsExpanded(current))
                 m_impl->Expand(current, TVE_EXPAND, true);
             else if (event->key() == Qt::Key_Right)
-                m_impl->Select(current->child(0), TVC_BYKEYBOARD);
+                m_impl->Select(current->firstChild, TVC_BYKEYBOARD);
         }
         return;
     case Qt::Key_Left:
     case Qt::Key_Minus:
-        if (current && current->isExpanded())
+        if (current && m_impl->IsExpanded(current))
             m_impl->Expand(current, TVE_COLLAPSE, true);
-        else if (current && current->parent() && event->key() == Qt::Key_Left)
-            m_impl->Select(current->parent(), TVC_BYKEYBOARD);
+        else if (current && current->parent != &m_impl->top && event->key() == Qt::Key_Left)
+            m_impl->Select(current->parent, TVC_BYKEYBOARD);
         return;
     case Qt::Key_Space:
         if (current && (m_impl->style & TVS_CHECKBOXES)) m_impl->ToggleCheck(current);
@@ -207,6 +189,13 @@ void TreeWidget::keyPressEvent(QKeyEvent* event) {
     default:
         QTreeWidget::keyPressEvent(event);
     }
+}
+
+TreeImpl::TreeImpl(CWnd* owner) : WndImpl(owner) { top.childrenShown = true; }
+
+TreeImpl::~TreeImpl() {
+    // The view and its items may be gone already; the items of the control go here.
+    for (TreeNode* node : places) delete node;
 }
 
 void TreeImpl::Build(const CREATESTRUCT& cs, QWidget* parentArea) {
@@ -226,6 +215,7 @@ void TreeImpl::Build(const CREATESTRUCT& cs, QWidget* parentArea) {
     QObject::connect(
         tree, &QTreeWidget::currentItemChanged, this,
         [this](QTreeWidgetItem* current, QTreeWidgetItem* previous) { OnCurrentChanged(current, previous); });
+    top.shown = tree->invisibleRootItem();
     outer = tree;
     client = tree->viewport();
 }
@@ -234,68 +224,183 @@ void TreeImpl::StyleChanged(DWORD oldStyle) {
     tree->setRootIsDecorated(style & TVS_LINESATROOT);
     const bool checks = style & TVS_CHECKBOXES;
     if (checks == bool(oldStyle & TVS_CHECKBOXES)) return;
-    for (const QTreeWidgetItem* constItem : items) {
-        auto* item = const_cast<QTreeWidgetItem*>(constItem);
+    ForEachNode([checks](TreeNode* node) {
+        node->checked = false;
+        if (!node->shown) return;
         if (checks)
-            item->setCheckState(0, Qt::Unchecked);
+            node->shown->setCheckState(0, Qt::Unchecked);
         else
-            item->setData(0, Qt::CheckStateRole, QVariant());
-    }
+            node->shown->setData(0, Qt::CheckStateRole, QVariant());
+    });
 }
 
-QTreeWidgetItem* TreeImpl::Item(HTREEITEM handle) const {
-    auto* item = reinterpret_cast<QTreeWidgetItem*>(handle);
-    return item && items.contains(item) ? item : nullptr;
+HTREEITEM TreeImpl::Handle(const TreeNode* node) {
+    const auto value = (static_cast<std::uint64_t>(node->generation) << 32) | (static_cast<std::uint64_t>(node->slot) + 1);
+    return reinterpret_cast<HTREEITEM>(static_cast<ULONG_PTR>(value));
 }
 
-QTreeWidgetItem* TreeImpl::Insert(const CString& text, int image, int selectedImage, HTREEITEM parent,
-                                  HTREEITEM after) {
-    QTreeWidgetItem* parentItem = nullptr;
-    if (parent && parent != TVI_ROOT) {
-        parentItem = Item(parent);
-        if (!parentItem) return nullptr;
+TreeNode* TreeImpl::Node(HTREEITEM handle) const {
+    const auto value = static_cast<std::uint64_t>(reinterpret_cast<ULONG_PTR>(handle));
+    const std::uint64_t place = (value & 0xFFFFFFFFu);
+    if (place == 0 || place > places.size()) return nullptr;
+    TreeNode* node = places[place - 1];
+    return node && node->generation == (value >> 32) ? node : nullptr;
+}
+
+void TreeImpl::Register(TreeNode* node) {
+    if (freeSlots.empty()) {
+        node->slot = static_cast<std::uint32_t>(places.size());
+        places.push_back(node);
+        generations.push_back(1);
+    } else {
+        node->slot = freeSlots.back();
+        freeSlots.pop_back();
+        places[node->slot] = node;
     }
-    QTreeWidgetItem* container = parentItem ? parentItem : tree->invisibleRootItem();
-    auto* item = new TreeItem;
-    item->setText(0, ToQ(text));
-    item->image = image;
-    item->selectedImage = selectedImage;
-    if (style & TVS_CHECKBOXES) item->setCheckState(0, Qt::Unchecked);
-    int index = container->childCount();
-    if (after == TVI_FIRST) {
-        index = 0;
-    } else if (after == TVI_SORT) {
-        index = 0;
-        while (index < container->childCount() &&
-               QString::compare(container->child(index)->text(0), item->text(0), Qt::CaseInsensitive) <= 0)
-            ++index;
-    } else if (QTreeWidgetItem* previous = Item(after); previous && previous->parent() == parentItem) {
-        index = container->indexOfChild(previous) + 1;
+    node->generation = generations[node->slot];
+    ++liveCount;
+}
+
+void TreeImpl::DeleteSubtree(TreeNode* node) {
+    for (TreeNode* child = node->firstChild; child;) {
+        TreeNode* next = child->next;
+        DeleteSubtree(child);
+        child = next;
     }
-    RefreshIcon(item);  // before the views see the item, which then need not hear of the change
-    container->insertChild(index, item);
-    items.insert(item);
+    places[node->slot] = nullptr;
+    ++generations[node->slot];
+    freeSlots.push_back(node->slot);
+    --liveCount;
+    delete node;
+}
+
+TreeNode* TreeImpl::NodeOf(const QTreeWidgetItem* item) {
+    return item ? static_cast<const TreeItem*>(item)->node : nullptr;
+}
+
+TreeNode* TreeImpl::CurrentNode() const { return tree ? NodeOf(tree->currentItem()) : nullptr; }
+
+bool TreeImpl::IsExpanded(const TreeNode* node) const { return node->shown && node->shown->isExpanded(); }
+
+QTreeWidgetItem* TreeImpl::MakeViewItem(TreeNode* node) {
+    auto* item = new TreeItem(node);
+    item->setText(0, ToQ(node->text));
+    if (style & TVS_CHECKBOXES) item->setCheckState(0, node->checked ? Qt::Checked : Qt::Unchecked);
+    if (node->state & TVIS_BOLD) {
+        QFont font = item->font(0);
+        font.setBold(true);
+        item->setFont(0, font);
+    }
+    node->shown = item;
+    RefreshIcon(node);  // before the views see the item, which then need not hear of the change
+    UpdateButton(node);
     return item;
 }
 
-bool TreeImpl::Delete(QTreeWidgetItem* item) {
-    if (!item) return false;
-    QTreeWidgetItem* current = tree->currentItem();
-    const bool selectionGoes = current && IsWithin(current, item);
-    // Windows selects the next sibling, else the parent, else the previous sibling.
-    QTreeWidgetItem* successor = nullptr;
-    if (selectionGoes) {
-        successor = Sibling(item, 1);
-        if (!successor) successor = item->parent();
-        if (!successor) successor = Sibling(item, -1);
+void TreeImpl::UpdateButton(TreeNode* node) {
+    if (!node->shown || node == &top || node->childrenShown) return;
+    node->shown->setChildIndicatorPolicy(node->childCount > 0 ? QTreeWidgetItem::ShowIndicator
+                                                               : QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
+void TreeImpl::ShowChildren(TreeNode* node) {
+    if (node->childrenShown) return;
+    Show(node);
+    QList<QTreeWidgetItem*> children;
+    children.reserve(node->childCount);
+    for (TreeNode* child = node->firstChild; child; child = child->next) children.push_back(MakeViewItem(child));
+    node->childrenShown = true;
+    node->shown->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    // The level reaches the view at once: one notification for all of it.
+    node->shown->addChildren(children);
+}
+
+QTreeWidgetItem* TreeImpl::Show(TreeNode* node) {
+    if (!node->shown) ShowChildren(node->parent);
+    return node->shown;
+}
+
+void TreeImpl::Link(TreeNode* node, TreeNode* parent, TreeNode* before) {
+    node->parent = parent;
+    node->next = before;
+    node->previous = before ? before->previous : parent->lastChild;
+    if (node->previous)
+        node->previous->next = node;
+    else
+        parent->firstChild = node;
+    if (before)
+        before->previous = node;
+    else
+        parent->lastChild = node;
+    ++parent->childCount;
+}
+
+void TreeImpl::Unlink(TreeNode* node) {
+    TreeNode* parent = node->parent;
+    if (node->previous)
+        node->previous->next = node->next;
+    else
+        parent->firstChild = node->next;
+    if (node->next)
+        node->next->previous = node->previous;
+    else
+        parent->lastChild = node->previous;
+    node->previous = node->next = nullptr;
+    --parent->childCount;
+}
+
+TreeNode* TreeImpl::Insert(const CString& text, int image, int selectedImage, HTREEITEM parent, HTREEITEM after) {
+    TreeNode* parentNode = &top;
+    if (parent && parent != TVI_ROOT) {
+        parentNode = Node(parent);
+        if (!parentNode) return nullptr;
     }
-    std::vector<QTreeWidgetItem*> gone;
-    CollectSubtree(item, gone);
-    for (QTreeWidgetItem* doomed : gone) items.remove(doomed);
+    TreeNode* before = nullptr;  // the sibling the new item goes in front of; null: at the end
+    if (after == TVI_FIRST) {
+        before = parentNode->firstChild;
+    } else if (after == TVI_SORT) {
+        before = parentNode->firstChild;
+        while (before && CompareTextsNoCase(before->text, text) <= 0) before = before->next;
+    } else if (TreeNode* previous = Node(after); previous && previous->parent == parentNode) {
+        before = previous->next;
+    }
+    auto* node = new TreeNode;
+    node->text = text;
+    node->image = image;
+    node->selectedImage = selectedImage;
+    Link(node, parentNode, before);
+    Register(node);
+    if (parentNode->childrenShown) {
+        QTreeWidgetItem* item = MakeViewItem(node);
+        if (before)
+            parentNode->shown->insertChild(IndexOf(node), item);
+        else
+            parentNode->shown->addChild(item);
+    } else {
+        UpdateButton(parentNode);
+    }
+    return node;
+}
+
+bool TreeImpl::Delete(TreeNode* node) {
+    if (!node) return false;
+    TreeNode* current = CurrentNode();
+    const bool selectionGoes = current && IsWithin(current, node);
+    // Windows selects the next sibling, else the parent, else the previous sibling.
+    TreeNode* successor = nullptr;
+    if (selectionGoes) {
+        successor = node->next;
+        if (!successor && node->parent != &top) successor = node->parent;
+        if (!successor) successor = node->previous;
+    }
+    TreeNode* parent = node->parent;
+    Unlink(node);
     selecting = true;
     if (selectionGoes) tree->setCurrentItem(nullptr);
-    delete item;
+    delete node->shown;  // with the view items of the subtree
     selecting = false;
+    DeleteSubtree(node);
+    UpdateButton(parent);
     if (successor) Select(successor, TVC_UNKNOWN);
     return true;
 }
@@ -304,47 +409,58 @@ void TreeImpl::DeleteAll() {
     selecting = true;
     tree->setCurrentItem(nullptr);
     tree->clear();
-    items.clear();
     selecting = false;
+    for (TreeNode* child = top.firstChild; child;) {
+        TreeNode* next = child->next;
+        DeleteSubtree(child);
+        child = next;
+    }
+    top.firstChild = top.lastChild = nullptr;
+    top.childCount = 0;
 }
 
-LRESULT TreeImpl::NotifyTree(UINT code, UINT action, QTreeWidgetItem* oldItem, QTreeWidgetItem* newItem, QPoint point) {
+LRESULT TreeImpl::NotifyTree(UINT code, UINT action, TreeNode* oldNode, TreeNode* newNode, QPoint point) {
     NMTREEVIEW notice{};
     notice.hdr.code = code;
     notice.action = action;
-    const auto describe = [this](TVITEM& into, QTreeWidgetItem* item) {
+    const auto describe = [this](TVITEM& into, TreeNode* node) {
         into.mask = TVIF_HANDLE | TVIF_PARAM | TVIF_STATE;
-        into.hItem = item ? Handle(item) : nullptr;
-        if (item && items.contains(item)) {
-            into.lParam = static_cast<LPARAM>(ItemParam(item));
-            into.state =
-                StateBits(item) | (item->isExpanded() ? TVIS_EXPANDED : 0) | (item->isSelected() ? TVIS_SELECTED : 0);
+        into.hItem = node ? Handle(node) : nullptr;
+        if (node) {
+            into.lParam = static_cast<LPARAM>(node->param);
+            into.state = node->state | (IsExpanded(node) ? TVIS_EXPANDED : 0) |
+                         (node->shown && node->shown->isSelected() ? TVIS_SELECTED : 0);
         }
     };
-    describe(notice.itemOld, oldItem);
-    describe(notice.itemNew, newItem);
+    describe(notice.itemOld, oldNode);
+    describe(notice.itemNew, newNode);
     notice.ptDrag = {point.x(), point.y()};
     return Notify(notice.hdr);
 }
 
-bool TreeImpl::Select(QTreeWidgetItem* item, UINT action) {
-    QTreeWidgetItem* old = tree->currentItem();
-    if (old == item) {
-        if (item) item->setSelected(true);
+bool TreeImpl::Select(TreeNode* node, UINT action) {
+    TreeNode* old = CurrentNode();
+    if (old == node) {
+        if (node) node->shown->setSelected(true);
         return true;
     }
-    if (NotifyTree(TVN_SELCHANGING, action, old, item)) return false;
-    if (dead || (item && !items.contains(item))) return false;
-    if (old && !items.contains(old)) old = nullptr;
+    // The handlers may delete either item.
+    const HTREEITEM handle = node ? Handle(node) : nullptr;
+    const HTREEITEM oldHandle = old ? Handle(old) : nullptr;
+    if (NotifyTree(TVN_SELCHANGING, action, old, node)) return false;
+    node = Node(handle);
+    if (dead || (handle && !node)) return false;
+    old = Node(oldHandle);
     selecting = true;
+    QTreeWidgetItem* item = node ? Show(node) : nullptr;
     tree->setCurrentItem(item);
     if (item)
         item->setSelected(true);
     else
         tree->clearSelection();
     selecting = false;
-    if (item) EnsureVisible(item);
-    NotifyTree(TVN_SELCHANGED, action, old, item);
+    if (node) EnsureVisible(node);
+    NotifyTree(TVN_SELCHANGED, action, old, node);
     return true;
 }
 
@@ -354,36 +470,72 @@ void TreeImpl::OnCurrentChanged(QTreeWidgetItem* current, QTreeWidgetItem* previ
     if (selecting || dead || destroySent) return;
     // The user moved the selection with the keyboard: Qt changed it already, so it cannot be refused.
     if (current) current->setSelected(true);
-    NotifyTree(TVN_SELCHANGING, TVC_BYKEYBOARD, previous, current);
-    NotifyTree(TVN_SELCHANGED, TVC_BYKEYBOARD, previous, current);
+    NotifyTree(TVN_SELCHANGING, TVC_BYKEYBOARD, NodeOf(previous), NodeOf(current));
+    NotifyTree(TVN_SELCHANGED, TVC_BYKEYBOARD, NodeOf(previous), NodeOf(current));
 }
 
-void TreeImpl::EnsureVisible(QTreeWidgetItem* item) {
-    std::vector<QTreeWidgetItem*> closed;
-    for (QTreeWidgetItem* parentItem = item->parent(); parentItem; parentItem = parentItem->parent())
-        if (!parentItem->isExpanded()) closed.push_back(parentItem);
+void TreeImpl::EnsureVisible(TreeNode* node) {
+    // Opening a parent runs its handlers, which may delete any of these items.
+    const HTREEITEM handle = Handle(node);
+    std::vector<HTREEITEM> closed;
+    for (TreeNode* parentNode = node->parent; parentNode != &top; parentNode = parentNode->parent)
+        if (!IsExpanded(parentNode)) closed.push_back(Handle(parentNode));
     for (auto it = closed.rbegin(); it != closed.rend(); ++it)
-        if (items.contains(*it)) Expand(*it, TVE_EXPAND, false);
-    if (items.contains(item)) tree->scrollToItem(item);
+        if (TreeNode* parentNode = Node(*it)) Expand(parentNode, TVE_EXPAND, false);
+    if (TreeNode* shown = Node(handle)) tree->scrollToItem(Show(shown));
 }
 
-bool TreeImpl::Expand(QTreeWidgetItem* item, UINT code, bool byUser) {
-    if (!item || item->childCount() == 0) return false;
-    const bool open = item->isExpanded();
+void TreeImpl::SetExpanded(TreeNode* node, bool expanded) {
+    if (expanded) {
+        ShowChildren(node);
+        node->shown->setExpanded(true);
+    } else if (node->shown) {
+        node->shown->setExpanded(false);
+    }
+}
+
+bool TreeImpl::Expand(TreeNode* node, UINT code, bool byUser) {
+    if (!node || node->childCount == 0) return false;
+    const bool open = IsExpanded(node);
     UINT action = code & TVE_TOGGLE;
     if (action == TVE_TOGGLE) action = open ? TVE_COLLAPSE : TVE_EXPAND;
     if ((action == TVE_EXPAND && open) || (action == TVE_COLLAPSE && !open)) return action == TVE_EXPAND;
     // The program's expansions notify only until the item has been opened once.
-    const bool notify = byUser || !(StateBits(item) & TVIS_EXPANDEDONCE);
-    if (notify && NotifyTree(TVN_ITEMEXPANDING, action, nullptr, item)) return false;
-    if (dead || !items.contains(item)) return false;
-    item->setExpanded(action == TVE_EXPAND);
-    if (action == TVE_EXPAND) SetStateBits(item, StateBits(item) | TVIS_EXPANDEDONCE);
-    if (notify) NotifyTree(TVN_ITEMEXPANDED, action, nullptr, item);
-    if (action == TVE_COLLAPSE && !dead && items.contains(item) && tree->currentItem() && tree->currentItem() != item &&
-        IsWithin(tree->currentItem(), item))
-        Select(item, TVC_UNKNOWN);
+    const bool notify = byUser || !(node->state & TVIS_EXPANDEDONCE);
+    // The handlers may delete the item (and fill it anew: a pane loads the level it opens here).
+    const HTREEITEM handle = Handle(node);
+    if (notify && NotifyTree(TVN_ITEMEXPANDING, action, nullptr, node)) return false;
+    node = Node(handle);
+    if (dead || !node) return false;
+    SetExpanded(node, action == TVE_EXPAND);
+    if (action == TVE_EXPAND) node->state |= TVIS_EXPANDEDONCE;
+    if (notify) NotifyTree(TVN_ITEMEXPANDED, action, nullptr, node);
+    node = Node(handle);
+    TreeNode* current = CurrentNode();
+    if (action == TVE_COLLAPSE && !dead && node && current && current != node && IsWithin(current, node))
+        Select(node, TVC_UNKNOWN);
     return true;
+}
+
+void TreeImpl::SortChildren(TreeNode* parent, const std::function<bool(const TreeNode&, const TreeNode&)>& less) {
+    std::vector<TreeNode*> children;
+    children.reserve(parent->childCount);
+    for (TreeNode* child = parent->firstChild; child; child = child->next) children.push_back(child);
+    std::stable_sort(children.begin(), children.end(),
+                     [&less](const TreeNode* a, const TreeNode* b) { return less(*a, *b); });
+    std::unordered_map<const TreeNode*, size_t> rank;
+    for (TreeNode* child : children) {
+        Unlink(child);
+        rank.emplace(child, rank.size());
+    }
+    for (TreeNode* child : children) Link(child, parent, nullptr);
+    if (!parent->childrenShown) return;
+    // The view sorts its level into the same order, keeping what it shows of each item (open, selected).
+    g_sortLess = [&rank](const QTreeWidgetItem& a, const QTreeWidgetItem& b) {
+        return rank.at(NodeOf(&a)) < rank.at(NodeOf(&b));
+    };
+    parent->shown->sortChildren(0, Qt::AscendingOrder);
+    g_sortLess = nullptr;
 }
 
 CToolTipCtrl* TreeImpl::ToolTip() {
@@ -395,19 +547,19 @@ CToolTipCtrl* TreeImpl::ToolTip() {
     return tooltip;
 }
 
-void TreeImpl::ShowItemTip(QTreeWidgetItem* item) {
+void TreeImpl::ShowItemTip(TreeNode* node) {
     CToolTipCtrl* tip = ToolTip();
-    if (!tip) return;
-    const QStyleOptionViewItem option = tree->OptionFor(tree->indexFromItem(item));
+    if (!tip || !node->shown) return;
+    const QStyleOptionViewItem option = tree->OptionFor(tree->indexFromItem(node->shown));
     QRect label = tree->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, tree);
-    label.setWidth(tree->fontMetrics().horizontalAdvance(item->text(0)) + 6);
+    label.setWidth(tree->fontMetrics().horizontalAdvance(node->shown->text(0)) + 6);
     // A label that the tree shows whole needs no tooltip.
     if (label.right() < tree->viewport()->width()) {
         HideItemTip();
         return;
     }
     const QPoint topLeft = tree->viewport()->mapToGlobal(label.topLeft());
-    tip->SetWindowText(FromQ(item->text(0)));
+    tip->SetWindowText(node->text);
     tip->MoveWindow(topLeft.x(), topLeft.y(), label.width(), label.height(), FALSE);
     NMHDR header{};
     header.code = TTN_SHOW;
@@ -419,19 +571,34 @@ void TreeImpl::HideItemTip() {
     if (tooltip && ImplOf(tooltip)) tooltip->ShowWindow(SW_HIDE);
 }
 
-void TreeImpl::ToggleCheck(QTreeWidgetItem* item) {
-    if (!item || !(style & TVS_CHECKBOXES)) return;
-    item->setCheckState(0, item->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+void TreeImpl::SetChecked(TreeNode* node, bool checked) {
+    node->checked = checked;
+    if (node->shown) node->shown->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
 }
 
-void TreeImpl::RefreshIcon(QTreeWidgetItem* item) {
+void TreeImpl::ToggleCheck(TreeNode* node) {
+    if (!node || !(style & TVS_CHECKBOXES)) return;
+    SetChecked(node, !node->checked);
+}
+
+void TreeImpl::SetBold(TreeNode* node, bool bold) {
+    node->state = bold ? node->state | TVIS_BOLD : node->state & ~UINT(TVIS_BOLD);
+    if (!node->shown) return;
+    QFont font = node->shown->font(0);
+    font.setBold(bold);
+    node->shown->setFont(0, font);
+}
+
+void TreeImpl::RefreshIcon(TreeNode* node) {
+    QTreeWidgetItem* item = node->shown;
+    if (!item) return;
     CImageList* list = images[TVSIL_NORMAL];
     if (!list) {
         item->setIcon(0, QIcon());
         return;
     }
-    const QPixmap normal = ImageListPixmap(list, Kept(item)->image);
-    const QPixmap selected = ImageListPixmap(list, Kept(item)->selectedImage);
+    const QPixmap normal = ImageListPixmap(list, node->image);
+    const QPixmap selected = ImageListPixmap(list, node->selectedImage);
     const QPair<qint64, qint64> key(normal.cacheKey(), selected.cacheKey());
     auto known = icons.constFind(key);
     if (known == icons.constEnd()) {
@@ -445,12 +612,12 @@ void TreeImpl::RefreshIcon(QTreeWidgetItem* item) {
 
 void TreeImpl::RefreshIcons() {
     icons.clear();
-    for (const QTreeWidgetItem* item : items) RefreshIcon(const_cast<QTreeWidgetItem*>(item));
+    ForEachNode([this](TreeNode* node) { RefreshIcon(node); });
     const QSize size = ImageListSize(images[TVSIL_NORMAL]);
     if (size.isValid() && !size.isEmpty()) tree->setIconSize(size);
 }
 
-UINT TreeImpl::HitTestFlags(const QPoint& point, QTreeWidgetItem** hit) const {
+UINT TreeImpl::HitTestFlags(const QPoint& point, TreeNode** hit) const {
     *hit = nullptr;
     const QRect area = tree->viewport()->rect();
     if (!area.contains(point)) {
@@ -463,11 +630,11 @@ UINT TreeImpl::HitTestFlags(const QPoint& point, QTreeWidgetItem** hit) const {
     }
     QTreeWidgetItem* item = tree->itemAt(point);
     if (!item) return TVHT_NOWHERE;
-    *hit = item;
+    *hit = NodeOf(item);
     const QModelIndex index = tree->indexFromItem(item);
     const QRect rect = tree->visualRect(index);
     if (point.x() < rect.x()) {
-        const bool onButton = item->childCount() > 0 && point.x() >= rect.x() - tree->indentation();
+        const bool onButton = (*hit)->childCount > 0 && point.x() >= rect.x() - tree->indentation();
         return onButton ? TVHT_ONITEMBUTTON : TVHT_ONITEMINDENT;
     }
     const QStyleOptionViewItem option = tree->OptionFor(index);
@@ -489,12 +656,17 @@ namespace {
 
 TreeImpl* TreeOf(const CTreeCtrl* wnd) { return ImplAs<TreeImpl>(wnd); }
 
-QTreeWidgetItem* ItemOf(const CTreeCtrl* wnd, HTREEITEM handle) {
+TreeNode* NodeOf(const CTreeCtrl* wnd, HTREEITEM handle) {
     TreeImpl* impl = TreeOf(wnd);
-    return impl ? impl->Item(handle) : nullptr;
+    return impl ? impl->Node(handle) : nullptr;
 }
 
-HTREEITEM HandleOf(const QTreeWidgetItem* item) { return item ? TreeImpl::Handle(item) : nullptr; }
+HTREEITEM HandleOf(const TreeNode* node) { return node ? TreeImpl::Handle(node) : nullptr; }
+
+// A root item has no parent item: its node hangs below the tree's top.
+HTREEITEM ParentHandle(const TreeImpl* impl, const TreeNode* node) {
+    return node->parent == &impl->top ? nullptr : HandleOf(node->parent);
+}
 
 // Sets one colour of the tree's palette; answers the one before (0 without a window).
 COLORREF SetPaletteColor(const CTreeCtrl* wnd, QPalette::ColorRole role, COLORREF clr) {
@@ -506,6 +678,8 @@ COLORREF SetPaletteColor(const CTreeCtrl* wnd, QPalette::ColorRole role, COLORRE
     impl->tree->setPalette(palette);
     return old;
 }
+
+TreeNode* SortedLevel(TreeImpl* impl, HTREEITEM hItem) { return (!hItem || hItem == TVI_ROOT) ? &impl->top : impl->Node(hItem); }
 
 }  // namespace
 
@@ -531,7 +705,7 @@ BOOL CTreeCtrl::DeleteItem(HTREEITEM hItem) {
         impl->DeleteAll();
         return TRUE;
     }
-    return impl->Delete(impl->Item(hItem));
+    return impl->Delete(impl->Node(hItem));
 }
 
 BOOL CTreeCtrl::DeleteAllItems() {
@@ -543,108 +717,113 @@ BOOL CTreeCtrl::DeleteAllItems() {
 
 UINT CTreeCtrl::GetCount() const {
     TreeImpl* impl = TreeOf(this);
-    return impl ? static_cast<UINT>(impl->items.size()) : 0;
+    return impl ? static_cast<UINT>(impl->Count()) : 0;
 }
 
 CString CTreeCtrl::GetItemText(HTREEITEM hItem) const {
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    return item ? FromQ(item->text(0)) : CString();
+    TreeNode* node = NodeOf(this, hItem);
+    return node ? node->text : CString();
 }
 
 BOOL CTreeCtrl::SetItemText(HTREEITEM hItem, LPCTSTR lpszItem) {
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    if (!item) return FALSE;
-    item->setText(0, ToQ(lpszItem));
+    TreeNode* node = NodeOf(this, hItem);
+    if (!node) return FALSE;
+    node->text = lpszItem ? lpszItem : "";
+    if (node->shown) node->shown->setText(0, ToQ(node->text));
     return TRUE;
 }
 
 DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM hItem) const {
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    return item ? ItemParam(item) : 0;
+    TreeNode* node = NodeOf(this, hItem);
+    return node ? node->param : 0;
 }
 
 BOOL CTreeCtrl::SetItemData(HTREEITEM hItem, DWORD_PTR dwData) {
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    if (!item) return FALSE;
-    Kept(item)->param = dwData;
+    TreeNode* node = NodeOf(this, hItem);
+    if (!node) return FALSE;
+    node->param = dwData;
     return TRUE;
 }
 
 BOOL CTreeCtrl::GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const {
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    if (!item) return FALSE;
-    nImage = Kept(item)->image;
-    nSelectedImage = Kept(item)->selectedImage;
+    TreeNode* node = NodeOf(this, hItem);
+    if (!node) return FALSE;
+    nImage = node->image;
+    nSelectedImage = node->selectedImage;
     return TRUE;
 }
 
 BOOL CTreeCtrl::SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage) {
     TreeImpl* impl = TreeOf(this);
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    if (!item) return FALSE;
-    Kept(item)->image = nImage;
-    Kept(item)->selectedImage = nSelectedImage;
-    impl->RefreshIcon(item);
+    TreeNode* node = NodeOf(this, hItem);
+    if (!node) return FALSE;
+    node->image = nImage;
+    node->selectedImage = nSelectedImage;
+    impl->RefreshIcon(node);
     return TRUE;
 }
 
 UINT CTreeCtrl::GetItemState(HTREEITEM hItem, UINT nStateMask) const {
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    if (!item) return 0;
-    UINT state = StateBits(item);
-    if (item->isExpanded()) state |= TVIS_EXPANDED;
-    if (item->isSelected()) state |= TVIS_SELECTED;
-    if (item->data(0, Qt::CheckStateRole).isValid()) state |= (item->checkState(0) == Qt::Checked ? 2u : 1u) << 12;
+    TreeImpl* impl = TreeOf(this);
+    TreeNode* node = NodeOf(this, hItem);
+    if (!node) return 0;
+    UINT state = node->state;
+    if (impl->IsExpanded(node)) state |= TVIS_EXPANDED;
+    if (node->shown && node->shown->isSelected()) state |= TVIS_SELECTED;
+    if (impl->style & TVS_CHECKBOXES) state |= (node->checked ? 2u : 1u) << 12;
     return state & nStateMask;
 }
 
 BOOL CTreeCtrl::SetItemState(HTREEITEM hItem, UINT nState, UINT nStateMask) {
     TreeImpl* impl = TreeOf(this);
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    if (!item) return FALSE;
-    const UINT kept = TVIS_BOLD | TVIS_EXPANDEDONCE;
-    SetStateBits(item, (StateBits(item) & ~(nStateMask & kept)) | (nState & nStateMask & kept));
-    if (nStateMask & TVIS_BOLD) {
-        QFont font = item->font(0);
-        font.setBold(nState & TVIS_BOLD);
-        item->setFont(0, font);
+    TreeNode* node = NodeOf(this, hItem);
+    if (!node) return FALSE;
+    if (nStateMask & TVIS_EXPANDEDONCE)
+        node->state = nState & TVIS_EXPANDEDONCE ? node->state | TVIS_EXPANDEDONCE : node->state & ~UINT(TVIS_EXPANDEDONCE);
+    if (nStateMask & TVIS_BOLD) impl->SetBold(node, nState & TVIS_BOLD);
+    if (nStateMask & TVIS_EXPANDED) impl->SetExpanded(node, nState & TVIS_EXPANDED);
+    if (nStateMask & TVIS_SELECTED) {
+        if (nState & TVIS_SELECTED)
+            impl->Show(node)->setSelected(true);
+        else if (node->shown)
+            node->shown->setSelected(false);
     }
-    if (nStateMask & TVIS_EXPANDED) item->setExpanded(nState & TVIS_EXPANDED);
-    if (nStateMask & TVIS_SELECTED) item->setSelected(nState & TVIS_SELECTED);
     if ((nStateMask & TVIS_STATEIMAGEMASK) && (impl->style & TVS_CHECKBOXES))
-        item->setCheckState(0, ((nState & TVIS_STATEIMAGEMASK) >> 12) == 2 ? Qt::Checked : Qt::Unchecked);
+        impl->SetChecked(node, ((nState & TVIS_STATEIMAGEMASK) >> 12) == 2);
     return TRUE;
 }
 
 BOOL CTreeCtrl::GetItem(TVITEM* pItem) const {
-    QTreeWidgetItem* item = pItem ? ItemOf(this, pItem->hItem) : nullptr;
-    if (!item) return FALSE;
-    if (pItem->mask & TVIF_TEXT && pItem->pszText && pItem->cchTextMax > 0) {
-        const CString text = FromQ(item->text(0));
-        std::snprintf(pItem->pszText, static_cast<size_t>(pItem->cchTextMax), "%s", text.GetString());
-    }
-    if (pItem->mask & TVIF_IMAGE) pItem->iImage = Kept(item)->image;
-    if (pItem->mask & TVIF_SELECTEDIMAGE) pItem->iSelectedImage = Kept(item)->selectedImage;
-    if (pItem->mask & TVIF_PARAM) pItem->lParam = static_cast<LPARAM>(ItemParam(item));
+    TreeNode* node = pItem ? NodeOf(this, pItem->hItem) : nullptr;
+    if (!node) return FALSE;
+    if (pItem->mask & TVIF_TEXT && pItem->pszText && pItem->cchTextMax > 0)
+        std::snprintf(pItem->pszText, static_cast<size_t>(pItem->cchTextMax), "%s", node->text.GetString());
+    if (pItem->mask & TVIF_IMAGE) pItem->iImage = node->image;
+    if (pItem->mask & TVIF_SELECTEDIMAGE) pItem->iSelectedImage = node->selectedImage;
+    if (pItem->mask & TVIF_PARAM) pItem->lParam = static_cast<LPARAM>(node->param);
     if (pItem->mask & TVIF_STATE) pItem->state = GetItemState(pItem->hItem, pItem->stateMask);
-    if (pItem->mask & TVIF_CHILDREN) pItem->cChildren = item->childCount() > 0 ? 1 : 0;
+    if (pItem->mask & TVIF_CHILDREN) pItem->cChildren = node->childCount > 0 ? 1 : 0;
     return TRUE;
 }
 
 BOOL CTreeCtrl::ItemHasChildren(HTREEITEM hItem) const {
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    return item && item->childCount() > 0;
+    TreeNode* node = NodeOf(this, hItem);
+    return node && node->childCount > 0;
 }
 
 BOOL CTreeCtrl::GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) const {
     TreeImpl* impl = TreeOf(this);
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    if (!item || !lpRect) return FALSE;
-    QRect rect = impl->tree->visualItemRect(item);
-    if (bTextOnly) {
-        const QStyleOptionViewItem option = impl->tree->OptionFor(impl->tree->indexFromItem(item));
-        rect = impl->tree->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, impl->tree);
-        rect.setWidth(impl->tree->fontMetrics().horizontalAdvance(item->text(0)) + 6);
+    TreeNode* node = NodeOf(this, hItem);
+    if (!node || !lpRect) return FALSE;
+    // An item whose level the view does not show has no place on the screen.
+    QRect rect;
+    if (QTreeWidgetItem* item = node->shown) {
+        rect = impl->tree->visualItemRect(item);
+        if (bTextOnly) {
+            const QStyleOptionViewItem option = impl->tree->OptionFor(impl->tree->indexFromItem(item));
+            rect = impl->tree->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, impl->tree);
+            rect.setWidth(impl->tree->fontMetrics().horizontalAdvance(item->text(0)) + 6);
+        }
     }
     *lpRect = FromQRect(rect);
     return !rect.isEmpty();
@@ -652,46 +831,46 @@ BOOL CTreeCtrl::GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) cons
 
 HTREEITEM CTreeCtrl::GetRootItem() const {
     TreeImpl* impl = TreeOf(this);
-    return impl ? HandleOf(impl->tree->topLevelItem(0)) : nullptr;
+    return impl ? HandleOf(impl->top.firstChild) : nullptr;
 }
 
 HTREEITEM CTreeCtrl::GetChildItem(HTREEITEM hItem) const {
     TreeImpl* impl = TreeOf(this);
     if (!impl) return nullptr;
-    if (!hItem || hItem == TVI_ROOT) return HandleOf(impl->tree->topLevelItem(0));
-    QTreeWidgetItem* item = impl->Item(hItem);
-    return item && item->childCount() > 0 ? HandleOf(item->child(0)) : nullptr;
+    if (!hItem || hItem == TVI_ROOT) return HandleOf(impl->top.firstChild);
+    TreeNode* node = impl->Node(hItem);
+    return node ? HandleOf(node->firstChild) : nullptr;
 }
 
 HTREEITEM CTreeCtrl::GetNextSiblingItem(HTREEITEM hItem) const {
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    return item ? HandleOf(Sibling(item, 1)) : nullptr;
+    TreeNode* node = NodeOf(this, hItem);
+    return node ? HandleOf(node->next) : nullptr;
 }
 
 HTREEITEM CTreeCtrl::GetPrevSiblingItem(HTREEITEM hItem) const {
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    return item ? HandleOf(Sibling(item, -1)) : nullptr;
+    TreeNode* node = NodeOf(this, hItem);
+    return node ? HandleOf(node->previous) : nullptr;
 }
 
 HTREEITEM CTreeCtrl::GetParentItem(HTREEITEM hItem) const {
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    return item ? HandleOf(item->parent()) : nullptr;
+    TreeNode* node = NodeOf(this, hItem);
+    return node ? ParentHandle(TreeOf(this), node) : nullptr;
 }
 
 HTREEITEM CTreeCtrl::GetSelectedItem() const {
     TreeImpl* impl = TreeOf(this);
-    return impl ? HandleOf(impl->tree->currentItem()) : nullptr;
+    return impl ? HandleOf(impl->CurrentNode()) : nullptr;
 }
 
 HTREEITEM CTreeCtrl::GetFirstVisibleItem() const {
     TreeImpl* impl = TreeOf(this);
-    return impl ? HandleOf(impl->tree->itemAt(QPoint(1, 1))) : nullptr;
+    return impl ? HandleOf(TreeImpl::NodeOf(impl->tree->itemAt(QPoint(1, 1)))) : nullptr;
 }
 
 HTREEITEM CTreeCtrl::GetNextVisibleItem(HTREEITEM hItem) const {
     TreeImpl* impl = TreeOf(this);
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    return item ? HandleOf(impl->tree->itemBelow(item)) : nullptr;
+    TreeNode* node = NodeOf(this, hItem);
+    return node && node->shown ? HandleOf(TreeImpl::NodeOf(impl->tree->itemBelow(node->shown))) : nullptr;
 }
 
 HTREEITEM CTreeCtrl::GetNextItem(HTREEITEM hItem, UINT nCode) const {
@@ -715,8 +894,8 @@ HTREEITEM CTreeCtrl::GetNextItem(HTREEITEM hItem, UINT nCode) const {
     case TVGN_NEXTVISIBLE:
         return GetNextVisibleItem(hItem);
     case TVGN_PREVIOUSVISIBLE: {
-        QTreeWidgetItem* item = impl->Item(hItem);
-        return item ? HandleOf(impl->tree->itemAbove(item)) : nullptr;
+        TreeNode* node = impl->Node(hItem);
+        return node && node->shown ? HandleOf(TreeImpl::NodeOf(impl->tree->itemAbove(node->shown))) : nullptr;
     }
     default:
         return nullptr;
@@ -728,76 +907,73 @@ BOOL CTreeCtrl::SelectItem(HTREEITEM hItem) { return Select(hItem, TVGN_CARET); 
 BOOL CTreeCtrl::Select(HTREEITEM hItem, UINT nCode) {
     TreeImpl* impl = TreeOf(this);
     if (!impl) return FALSE;
-    QTreeWidgetItem* item = impl->Item(hItem);
-    if (hItem && !item) return FALSE;
+    TreeNode* node = impl->Node(hItem);
+    if (hItem && !node) return FALSE;
     if (nCode == TVGN_FIRSTVISIBLE) {
-        if (item) impl->tree->scrollToItem(item, QAbstractItemView::PositionAtTop);
-        return item != nullptr;
+        if (node) impl->tree->scrollToItem(impl->Show(node), QAbstractItemView::PositionAtTop);
+        return node != nullptr;
     }
     if (nCode == TVGN_DROPHILITE) return TRUE;
-    return impl->Select(item, TVC_UNKNOWN);
+    return impl->Select(node, TVC_UNKNOWN);
 }
 
 BOOL CTreeCtrl::Expand(HTREEITEM hItem, UINT nCode) {
     TreeImpl* impl = TreeOf(this);
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    return impl && item && impl->Expand(item, nCode, false);
+    TreeNode* node = NodeOf(this, hItem);
+    return impl && node && impl->Expand(node, nCode, false);
 }
 
 BOOL CTreeCtrl::EnsureVisible(HTREEITEM hItem) {
     TreeImpl* impl = TreeOf(this);
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    if (!item) return FALSE;
-    impl->EnsureVisible(item);
+    TreeNode* node = NodeOf(this, hItem);
+    if (!node) return FALSE;
+    impl->EnsureVisible(node);
     return TRUE;
 }
 
 HTREEITEM CTreeCtrl::HitTest(CPoint pt, UINT* pFlags) const {
     TreeImpl* impl = TreeOf(this);
     if (!impl) return nullptr;
-    QTreeWidgetItem* item = nullptr;
-    const UINT flags = impl->HitTestFlags(ToQPoint(pt), &item);
+    TreeNode* node = nullptr;
+    const UINT flags = impl->HitTestFlags(ToQPoint(pt), &node);
     if (pFlags) *pFlags = flags;
-    return (flags & (TVHT_ONITEM | TVHT_ONITEMBUTTON | TVHT_ONITEMINDENT | TVHT_ONITEMRIGHT)) ? HandleOf(item)
+    return (flags & (TVHT_ONITEM | TVHT_ONITEMBUTTON | TVHT_ONITEMINDENT | TVHT_ONITEMRIGHT)) ? HandleOf(node)
                                                                                               : nullptr;
 }
 
 BOOL CTreeCtrl::GetCheck(HTREEITEM hItem) const {
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    return item && item->data(0, Qt::CheckStateRole).isValid() && item->checkState(0) == Qt::Checked;
+    TreeImpl* impl = TreeOf(this);
+    TreeNode* node = NodeOf(this, hItem);
+    return node && (impl->style & TVS_CHECKBOXES) && node->checked;
 }
 
 BOOL CTreeCtrl::SetCheck(HTREEITEM hItem, BOOL fCheck) {
     TreeImpl* impl = TreeOf(this);
-    QTreeWidgetItem* item = ItemOf(this, hItem);
-    if (!item || !(impl->style & TVS_CHECKBOXES)) return FALSE;
-    item->setCheckState(0, fCheck ? Qt::Checked : Qt::Unchecked);
+    TreeNode* node = NodeOf(this, hItem);
+    if (!node || !(impl->style & TVS_CHECKBOXES)) return FALSE;
+    impl->SetChecked(node, fCheck);
     return TRUE;
 }
 
 BOOL CTreeCtrl::SortChildren(HTREEITEM hItem) {
     TreeImpl* impl = TreeOf(this);
     if (!impl) return FALSE;
-    QTreeWidgetItem* item = (!hItem || hItem == TVI_ROOT) ? impl->tree->invisibleRootItem() : impl->Item(hItem);
-    if (!item) return FALSE;
-    g_sortLess = nullptr;
-    item->sortChildren(0, Qt::AscendingOrder);
+    TreeNode* level = SortedLevel(impl, hItem);
+    if (!level) return FALSE;
+    impl->SortChildren(level, [](const TreeNode& a, const TreeNode& b) { return CompareTextsNoCase(a.text, b.text) < 0; });
     return TRUE;
 }
 
 BOOL CTreeCtrl::SortChildrenCB(LPTVSORTCB pSort) {
     TreeImpl* impl = TreeOf(this);
     if (!impl || !pSort || !pSort->lpfnCompare) return FALSE;
-    QTreeWidgetItem* item =
-        (!pSort->hParent || pSort->hParent == TVI_ROOT) ? impl->tree->invisibleRootItem() : impl->Item(pSort->hParent);
-    if (!item) return FALSE;
+    TreeNode* level = SortedLevel(impl, pSort->hParent);
+    if (!level) return FALSE;
     const PFNTVCOMPARE compare = pSort->lpfnCompare;
     const LPARAM sortParameter = pSort->lParam;
-    g_sortLess = [compare, sortParameter](const QTreeWidgetItem& a, const QTreeWidgetItem& b) {
-        return compare(static_cast<LPARAM>(ItemParam(&a)), static_cast<LPARAM>(ItemParam(&b)), sortParameter) < 0;
-    };
-    item->sortChildren(0, Qt::AscendingOrder);
-    g_sortLess = nullptr;
+    impl->SortChildren(level, [compare, sortParameter](const TreeNode& a, const TreeNode& b) {
+        return compare(static_cast<LPARAM>(a.param), static_cast<LPARAM>(b.param), sortParameter) < 0;
+    });
     return TRUE;
 }
 

@@ -6,7 +6,10 @@
 #include <QIcon>
 #include <QPair>
 #include <QSet>
+#include <functional>
 #include <unordered_map>
+#include <cstdint>
+#include <vector>
 
 #include "CImageList.h"
 #include "WndImpl.h"
@@ -121,40 +124,80 @@ public:
     int batch = 0;        // inside one action: its changes are reported when it ends
 };
 
+// One item of a tree control: everything the control keeps of it, whether or not the view shows it. The view
+// gets a Qt item for an item only once its level is shown (its parent opened, or the item selected or made
+// visible), so that a level of thousands of items below a closed parent costs no more than these records.
+struct TreeNode {
+    CString text;
+    DWORD_PTR param = 0;  // the application value (lParam)
+    int image = 0;
+    int selectedImage = 0;
+    UINT state = 0;  // the state bits the tree keeps itself (expanded once, bold)
+    bool checked = false;
+    TreeNode* parent = nullptr;  // the tree's top node for a root item
+    TreeNode* firstChild = nullptr;
+    TreeNode* lastChild = nullptr;
+    TreeNode* previous = nullptr;
+    TreeNode* next = nullptr;
+    int childCount = 0;
+    QTreeWidgetItem* shown = nullptr;  // the view's item, once the level is shown
+    bool childrenShown = false;        // the children have their view items
+    std::uint32_t slot = 0;            // where the tree keeps it, and which use of that place it is:
+    std::uint32_t generation = 0;      // together they make its handle
+};
+
 class TreeImpl : public WndImpl {
 public:
-    using WndImpl::WndImpl;
+    explicit TreeImpl(CWnd* owner);
+    ~TreeImpl() override;
     void Build(const CREATESTRUCT& cs, QWidget* parentArea) override;
     void StyleChanged(DWORD oldStyle) override;
 
-    QTreeWidgetItem* Item(HTREEITEM handle) const;  // null unless an item of this tree
-    static HTREEITEM Handle(const QTreeWidgetItem* item) {
-        return reinterpret_cast<HTREEITEM>(const_cast<QTreeWidgetItem*>(item));
+    // An item's handle names its place in the tree and that place's use, so that the handle of a deleted item
+    // is refused (never followed), also once its place holds another item.
+    TreeNode* Node(HTREEITEM handle) const;  // null unless an item of this tree
+    static HTREEITEM Handle(const TreeNode* node);
+    std::size_t Count() const { return liveCount; }
+    template <typename Visit>
+    void ForEachNode(const Visit& visit) const {
+        for (TreeNode* node : places)
+            if (node) visit(node);
     }
-    QTreeWidgetItem* Insert(const CString& text, int image, int selectedImage, HTREEITEM parent, HTREEITEM after);
-    bool Delete(QTreeWidgetItem* item);
+    // The item of a view item of this tree (null for none).
+    static TreeNode* NodeOf(const QTreeWidgetItem* item);
+    // The view's item of the node, made (with the items of its level) when the view has none yet.
+    QTreeWidgetItem* Show(TreeNode* node);
+    TreeNode* CurrentNode() const;
+    bool IsExpanded(const TreeNode* node) const;
+    TreeNode* Insert(const CString& text, int image, int selectedImage, HTREEITEM parent, HTREEITEM after);
+    bool Delete(TreeNode* node);
     void DeleteAll();
     // Changes the selection as Windows does: TVN_SELCHANGING (a non-zero answer keeps the old one), then
     // TVN_SELCHANGED.
-    bool Select(QTreeWidgetItem* item, UINT action);
+    bool Select(TreeNode* node, UINT action);
     // Opens or closes an item with children; see CTreeCtrl.h for the notifications.
-    bool Expand(QTreeWidgetItem* item, UINT code, bool byUser);
-    void ToggleCheck(QTreeWidgetItem* item);
-    LRESULT NotifyTree(UINT code, UINT action, QTreeWidgetItem* oldItem, QTreeWidgetItem* newItem, QPoint point = {});
-    void RefreshIcon(QTreeWidgetItem* item);
+    bool Expand(TreeNode* node, UINT code, bool byUser);
+    void SetExpanded(TreeNode* node, bool expanded);
+    void ToggleCheck(TreeNode* node);
+    void SetChecked(TreeNode* node, bool checked);
+    void SetBold(TreeNode* node, bool bold);
+    // One level in the order `less` gives (a stable sort), also in the view.
+    void SortChildren(TreeNode* parent, const std::function<bool(const TreeNode&, const TreeNode&)>& less);
+    LRESULT NotifyTree(UINT code, UINT action, TreeNode* oldNode, TreeNode* newNode, QPoint point = {});
+    void RefreshIcon(TreeNode* node);
     void RefreshIcons();
-    void EnsureVisible(QTreeWidgetItem* item);
-    UINT HitTestFlags(const QPoint& point, QTreeWidgetItem** hit) const;
+    void EnsureVisible(TreeNode* node);
+    UINT HitTestFlags(const QPoint& point, TreeNode** hit) const;
     void OnCurrentChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     // The tree's own tooltip, made when first needed (none under TVS_NOTOOLTIPS); the tree owns it.
     CToolTipCtrl* ToolTip();
     // The whole text of an item whose label the tree cuts, shown over the label after TTN_SHOW; for any other
     // item the tooltip goes.
-    void ShowItemTip(QTreeWidgetItem* item);
+    void ShowItemTip(TreeNode* node);
     void HideItemTip();
 
     TreeWidget* tree = nullptr;
-    QSet<const QTreeWidgetItem*> items;
+    TreeNode top;  // above the root items; its view item is the view's invisible root
     CImageList* images[3] = {nullptr, nullptr, nullptr};
     // The icons made of (normal, selected) pixmaps, by their cache keys: a tree of thousands of items shares a
     // handful, and an icon costs far more to build than to share.
@@ -162,6 +205,22 @@ public:
     COLORREF lineColor = RGB(0, 0, 0);
     bool selecting = false;
     CToolTipCtrl* tooltip = nullptr;  // held by ownedWrappers
+
+private:
+    QTreeWidgetItem* MakeViewItem(TreeNode* node);
+    void ShowChildren(TreeNode* node);
+    // Whether the view draws an expand button for an item whose children it has not got yet.
+    void UpdateButton(TreeNode* node);
+    void Link(TreeNode* node, TreeNode* parent, TreeNode* before);
+    void Unlink(TreeNode* node);
+    void Register(TreeNode* node);
+    // The node and its subtree lose their places and are deleted.
+    void DeleteSubtree(TreeNode* node);
+
+    std::vector<TreeNode*> places;  // the items by place; null where an item was deleted
+    std::vector<std::uint32_t> generations;
+    std::vector<std::uint32_t> freeSlots;
+    std::size_t liveCount = 0;
 };
 
 class IPAddressImpl : public WndImpl {

@@ -3,9 +3,12 @@
 #include <QStyleOptionViewItem>
 #include <QTreeWidget>
 
+#include "WinDef.h"
+
 namespace tamo::platform {
 
 class TreeImpl;
+struct TreeNode;
 
 // The Qt tree with Windows' handling of clicks, double clicks and keys.
 class TreeWidget : public QTreeWidget {
@@ -24,8 +27,8 @@ protected:
 
 private:
     TreeImpl* m_impl;
-    QTreeWidgetItem* m_pendingCheck = nullptr;   // pressed check box: it changes after NM_CLICK
-    QTreeWidgetItem* m_pendingSelect = nullptr;  // pressed item: it is selected after NM_CLICK
+    HTREEITEM m_pendingCheck = nullptr;   // pressed check box: it changes after NM_CLICK
+    HTREEITEM m_pendingSelect = nullptr;  // pressed item: it is selected after NM_CLICK
     bool m_clickPending = false;
 };
 

@@ -89,9 +89,11 @@ void SendKey(QWidget* widget, int key) {
 
 TreeImpl* TreeOf(CTreeCtrl& tree) { return ImplAs<TreeImpl>(&tree); }
 
+// The view's item of a tree item, made when the view does not show its level yet.
 QTreeWidgetItem* TreeItem(CTreeCtrl& tree, HTREEITEM handle) {
     TreeImpl* impl = TreeOf(tree);
-    return impl ? impl->Item(handle) : nullptr;
+    TreeNode* node = impl ? impl->Node(handle) : nullptr;
+    return node ? impl->Show(node) : nullptr;
 }
 
 // The item of a tree that a test acts on; a handle that names none fails the test.

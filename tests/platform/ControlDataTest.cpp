@@ -21,6 +21,17 @@ protected:
     }
     void TearDown() override { host.DestroyWindow(); }
 
+    // A tree of the host with the test strip as its image list, shown.
+    void CreateTreeWithImages(CTreeCtrl& tree, CBitmap& strip, CImageList& images) {
+        ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
+                                CRect(0, 0, 300, 300), &host, 4));
+        ASSERT_TRUE(strip.LoadBitmap(kTreeImages));
+        ASSERT_TRUE(images.Create(16, 16, ILC_MASK | ILC_COLOR24, 0, 0));
+        ASSERT_EQ(images.Add(&strip, RGB(255, 0, 255)), 0);
+        tree.SetImageList(&images, TVSIL_NORMAL);
+        TestDriver::ShowTopLevel(host);
+    }
+
     TestDriver driver;
     CWnd host;
 };
@@ -83,15 +94,10 @@ TEST_F(ControlDataTest, TreeItemsKeepTheirPlaceDataAndImages) {
 // after the list lost an image, while many items share one image.
 TEST_F(ControlDataTest, TreeItemsDrawTheImageTheirIndexNamesInTheList) {
     CTreeCtrl tree;
-    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
-                            CRect(0, 0, 300, 300), &host, 4));
     CBitmap strip;
-    ASSERT_TRUE(strip.LoadBitmap(kTreeImages));
     CImageList images;
-    ASSERT_TRUE(images.Create(16, 16, ILC_MASK | ILC_COLOR24, 0, 0));
-    ASSERT_EQ(images.Add(&strip, RGB(255, 0, 255)), 0);
-    tree.SetImageList(&images, TVSIL_NORMAL);
-    TestDriver::ShowTopLevel(host);
+    CreateTreeWithImages(tree, strip, images);
+    if (HasFatalFailure()) return;
 
     const auto iconPixels = [&](HTREEITEM item) {
         TestDriver::Repaint(tree);
@@ -133,6 +139,84 @@ TEST_F(ControlDataTest, TreeSortsOneLevelByTextOrByData) {
     TVSORTCB sort{root, &ByDataDescending, 0};
     EXPECT_TRUE(tree.SortChildrenCB(&sort));
     EXPECT_EQ(Children(tree, root), (std::vector<std::string>{"alpha", "gamma", "Alpha", "beta"}));
+}
+
+// A level below a parent that was never opened is kept by the control alone until it is shown: the tree answers
+// for it as for any other, the parent shows its button, and the level appears (in its order, with its images)
+// once the parent opens or one of its items is selected.
+TEST_F(ControlDataTest, TreeLevelsBelowAClosedParentAreThereBeforeTheyAreShown) {
+    CTreeCtrl tree;
+    CBitmap strip;
+    CImageList images;
+    CreateTreeWithImages(tree, strip, images);
+    if (HasFatalFailure()) return;
+
+    const HTREEITEM closed = tree.InsertItem("closed", 0, 0, TVI_ROOT, TVI_LAST);
+    const HTREEITEM other = tree.InsertItem("other", 0, 0, TVI_ROOT, TVI_LAST);
+    for (const char* name : {"b", "c", "A"}) tree.InsertItem(name, 1, 1, closed, TVI_LAST);
+    const HTREEITEM first = tree.InsertItem("first", 2, 2, closed, TVI_FIRST);
+    tree.SetItemData(first, 7);
+    const HTREEITEM deep = tree.InsertItem("deep", 1, 1, tree.InsertItem("middle", 1, 1, other, TVI_LAST), TVI_LAST);
+    EXPECT_EQ(Children(tree, closed), (std::vector<std::string>{"first", "b", "c", "A"}));
+    EXPECT_EQ(tree.GetItemData(first), 7u);
+    EXPECT_EQ(tree.GetParentItem(first), closed);
+    EXPECT_TRUE(tree.ItemHasChildren(closed));
+    EXPECT_EQ(tree.GetCount(), 8u);  // (before the leaf below)
+    CRect rect;
+    EXPECT_FALSE(tree.GetItemRect(first, &rect, TRUE));  // not shown
+    EXPECT_FALSE(tree.GetItemState(closed, TVIS_EXPANDED) & TVIS_EXPANDED);
+    EXPECT_TRUE(tree.SortChildren(closed));
+    EXPECT_EQ(Children(tree, closed), (std::vector<std::string>{"A", "b", "c", "first"}));
+
+    // The closed parent shows its button (the view draws one where it draws none for an item without children);
+    // a click on it opens the level, in its order.
+    const auto buttonPixels = [&](HTREEITEM item) {
+        TestDriver::Repaint(tree);
+        CRect row;
+        EXPECT_TRUE(tree.GetItemRect(item, &row, FALSE));
+        std::vector<COLORREF> pixels;
+        for (int x = 2; x < static_cast<int>(tree.GetIndent()) - 2; x += 2)
+            for (int y = row.top + 2; y < row.bottom - 2; y += 2) pixels.push_back(TestDriver::PixelAt(tree, {x, y}));
+        return pixels;
+    };
+    const HTREEITEM leaf = tree.InsertItem("leaf", 0, 0, TVI_ROOT, TVI_LAST);
+    EXPECT_NE(buttonPixels(closed), buttonPixels(leaf));
+    ASSERT_TRUE(tree.GetItemRect(closed, &rect, FALSE));
+    UINT flags = 0;
+    const CPoint button(static_cast<int>(tree.GetIndent()) / 2, rect.CenterPoint().y);
+    EXPECT_EQ(tree.HitTest(button, &flags), closed);
+    EXPECT_EQ(flags, static_cast<UINT>(TVHT_ONITEMBUTTON));
+    TestDriver::ClickTreeButton(tree, closed);
+    EXPECT_TRUE(tree.GetItemState(closed, TVIS_EXPANDED) & TVIS_EXPANDED);
+    std::vector<std::string> shown;
+    for (HTREEITEM item = tree.GetNextVisibleItem(closed); item && item != other && item != leaf;
+         item = tree.GetNextVisibleItem(item))
+        shown.push_back(tree.GetItemText(item).str());
+    EXPECT_EQ(shown, (std::vector<std::string>{"A", "b", "c", "first"}));
+    EXPECT_TRUE(tree.GetItemRect(first, &rect, TRUE));
+
+    // Selecting an item two closed levels down shows its way there.
+    EXPECT_TRUE(tree.SelectItem(deep));
+    EXPECT_EQ(tree.GetSelectedItem(), deep);
+    EXPECT_TRUE(tree.GetItemRect(deep, &rect, TRUE));
+    EXPECT_TRUE(tree.GetItemState(other, TVIS_EXPANDED) & TVIS_EXPANDED);
+
+    // A parent whose level was never shown loses its button with its last child.
+    const HTREEITEM lonely = tree.InsertItem("lonely", 0, 0, TVI_ROOT, TVI_LAST);
+    const HTREEITEM gone = tree.InsertItem("gone", 0, 0, lonely, TVI_LAST);
+    EXPECT_NE(buttonPixels(lonely), buttonPixels(leaf));
+    EXPECT_TRUE(tree.DeleteItem(gone));
+    EXPECT_FALSE(tree.ItemHasChildren(lonely));
+    EXPECT_EQ(buttonPixels(lonely), buttonPixels(leaf));
+    ASSERT_TRUE(tree.GetItemRect(lonely, &rect, FALSE));
+    tree.HitTest(CPoint(button.x, rect.CenterPoint().y), &flags);
+    EXPECT_EQ(flags, static_cast<UINT>(TVHT_ONITEMINDENT));
+    // The handle of a deleted item stays refused when its place in the tree holds a new item.
+    const HTREEITEM reused = tree.InsertItem("new", 0, 0, lonely, TVI_LAST);
+    EXPECT_NE(reused, gone);
+    EXPECT_EQ(tree.GetItemText(gone), "");
+    EXPECT_FALSE(tree.SetItemData(gone, 1));
+    EXPECT_EQ(tree.GetItemText(reused), "new");
 }
 
 TEST_F(ControlDataTest, TreeCheckBoxesAndHitTests) {

@@ -31,12 +31,14 @@ XML_db::XML_db(Build build)
 
 void XML_db::export_component(const std::string& id, const std::string& save_path) {
     require_id(id);
-    Document document = create_document("tamo_zelk");
-    DOMElement* root = document->getDocumentElement();
-    add_component_info(root, id);
-    add_methoddomain_section(root);
-    add_datadomain_section(root);
-    save_document(document.get(), save_path);
+    build_and_save("tamo_zelk", save_path, [this, &id](DOMElement* root) {
+        used_method_domains.clear();
+        used_data_domains.clear();
+        written_data_domains.clear();
+        add_component_info(root, id);
+        add_methoddomain_section(root);
+        add_datadomain_section(root);
+    });
 }
 
 std::string_view XML_db::key(const char* table_and_field) const {

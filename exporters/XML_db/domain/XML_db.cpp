@@ -16,20 +16,22 @@ XML_db::XML_db(DataFields data_fields) : data_fields_(data_fields) {}
 
 void XML_db::export_data_domain(const std::string& id, const std::string& save_path) {
     require_id(id);
-    Document document = create_document("tamo_system_interface");
-    used_data_domains.emplace(id, "");
-    add_data_domains(document->getDocumentElement());
-    save_document(document.get(), save_path);
+    build_and_save("tamo_system_interface", save_path, [this, &id](DOMElement* root) {
+        used_data_domains.clear();
+        used_data_domains.emplace(id, "");
+        add_data_domains(root);
+    });
 }
 
 void XML_db::export_system_domain(const std::string& id, const std::string& save_path) {
     require_id(id);
-    Document document = create_document("tamo_system_interface");
-    DOMElement* root = document->getDocumentElement();
-    add_system_domain(root, id);
-    add_method_domains(root);
-    add_data_domains(root);
-    save_document(document.get(), save_path);
+    build_and_save("tamo_system_interface", save_path, [this, &id](DOMElement* root) {
+        used_method_domains.clear();
+        used_data_domains.clear();
+        add_system_domain(root, id);
+        add_method_domains(root);
+        add_data_domains(root);
+    });
 }
 
 std::string XML_db::domain_path(const std::string& id, const std::string& kind) {

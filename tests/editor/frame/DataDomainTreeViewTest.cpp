@@ -92,6 +92,65 @@ TEST_F(DataDomainTreeViewTest, FirstFillIsLazyAndCarriesFullPaths) {
     EXPECT_EQ(Tree().GetChildItem(waypoint), firstField);
 }
 
+// A domain opens with the first member of each of its structures and enumerations from one call, as each
+// item's own list shows it (a constant with only its name, value and description); when that call fails, every
+// item reads its own list and the tree shows the same.
+TEST_F(DataDomainTreeViewTest, ADomainShowsTheFirstMemberOfEachItemFromOneCall) {
+    int id = 0;
+    HTREEITEM domain = OwnDomain("_첫멤버", &id);
+    ASSERT_TRUE(domain);
+    for (const char* name : {"s1", "s2", "bare"}) NewData(id, name, "struct");
+    NewData(id, "mode", "enum8_t");
+    NewData(id, "count", "int8_t");
+    const auto field = [&](const char* data, const char* member, const char* type, const char* scmin) {
+        Call(db->FormatCall("call metadataViewNewMetafield(%d,'%s','%s',%d,'%s',%d,'%s','%s','%s','%s',%d,'%s')", id,
+                            data, member, 16, type, 0, "", scmin, "9", "NO", 0, "설명"));
+    };
+    field("s1", "a", "int16_t", "-1");
+    field("s1", "b", "u_int8_t", "");
+    field("s2", "x", "ieee754_32_t", "0.5");
+    field("mode", "ON", "enum8_t", "1");
+    field("mode", "OFF", "enum8_t", "0");
+
+    // What each item shows, with what its record holds.
+    const auto shownFirsts = [&](HTREEITEM item) {
+        std::vector<std::string> lines;
+        for (HTREEITEM data = Tree().GetChildItem(item); data; data = Tree().GetNextSiblingItem(data)) {
+            std::string line = Tree().GetItemText(data).str() + ":";
+            for (HTREEITEM member = Tree().GetChildItem(data); member; member = Tree().GetNextSiblingItem(member)) {
+                const auto* record = static_cast<const class_datafield_info*>(Data(member)->record);
+                line += " " + Tree().GetItemText(member).str() + " " + std::to_string(Image(member)) + " " +
+                        std::to_string(Data(member)->kind) + " " + record->type + "/" + record->scmin + "/" +
+                        std::to_string(record->bitsize) + "/" + record->description + "/" + record->data_name;
+            }
+            lines.push_back(line);
+        }
+        return lines;
+    };
+    pane.OnRefresh();
+    domain = Child(Root(), UniqueName("_첫멤버"));
+    ASSERT_TRUE(domain);
+    // Its domain list and its items in one round trip, then the first members of all its items.
+    EXPECT_EQ(CallsOf([&] { Select(domain); }), 3);
+    const std::vector<std::string> expected = {
+        "s1: a 12 4 int16_t/-1/16/설명/s1", "s2: x 16 4 ieee754_32_t/0.5/16/설명/s2", "bare:",
+        "mode: ON 26 5 /1/0/설명/", "count:"};
+    EXPECT_EQ(shownFirsts(domain), expected);
+
+    // Without that call each item asks for its own list.
+    const std::string procedure = "`" + m_server.database + "`.`metadataViewFirstMetafields`";
+    tamo::testing::TestDatabase::AdminQuery(m_server.database, "REVOKE EXECUTE ON PROCEDURE " + procedure +
+                                                                   " FROM 'tamo'@'%'");
+    pane.OnRefresh();
+    domain = Child(Root(), UniqueName("_첫멤버"));
+    ASSERT_TRUE(domain);
+    Select(domain);
+    tamo::testing::TestDatabase::AdminQuery(m_server.database, "GRANT EXECUTE ON PROCEDURE " + procedure +
+                                                                   " TO 'tamo'@'%'");
+    EXPECT_EQ(shownFirsts(domain), expected);
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
 // Every item below `parent`: its text, image, kind and path, indented by depth.
 std::vector<std::string> DumpTree(CTreeCtrl& tree, HTREEITEM parent, int depth = 0) {
     std::vector<std::string> lines;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 #include "CContextMenuManager.h"
 #include "CFrameWnd.h"
@@ -14,6 +15,7 @@
 #include "FrameMessages.h"
 #include "DialogTestControls.h"
 #include "MethodTreeTestSupport.h"
+#include "ReadAheadAnswers.h"
 #include "TreePaneTestSupport.h"
 
 using tamo::platform::TestDriver;
@@ -130,9 +132,9 @@ TEST_F(MethodDomainTreeViewTest, OpensEachItemOnceAtTheCostTheTreeStates) {
     domain = Child(Root(), UniqueName("_열기"));
     ASSERT_TRUE(domain);
 
-    // Its domain list, the sub-domain's interface and method lists, its interfaces, the members of its
-    // interface and its methods; a second selection asks nothing.
-    EXPECT_EQ(CallsOf([&] { Select(domain); }), 6);
+    // Its domain list, what the sub-domain shows (one call for the level), its interfaces, the first members
+    // of its interfaces (one call, however many there are) and its methods; a second selection asks nothing.
+    EXPECT_EQ(CallsOf([&] { Select(domain); }), 5);
     EXPECT_EQ(Children(domain), (std::vector<std::string>{subName, "I", "m1", "m2"}));
     // The sub-domain opens with its own domain, interface and method lists.
     EXPECT_EQ(CallsOf([&] { Select(Child(domain, subName)); Select(domain); }), 3);
@@ -142,6 +144,36 @@ TEST_F(MethodDomainTreeViewTest, OpensEachItemOnceAtTheCostTheTreeStates) {
     EXPECT_EQ(CallsOf([&] { Select(domain); Select(iface); }), 0);
     // The root opens filled: its expansion at creation asks nothing again.
     EXPECT_EQ(CallsOf([&] { TestDriver::ClickTreeButton(Tree(), Root()); TestDriver::ClickTreeButton(Tree(), Root()); }), 0);
+}
+
+// What the domains of a level show until they are opened comes in one bundle, which answers each of those calls
+// exactly as the call alone: for the sample's domains (a private one among them), a domain without interfaces
+// or methods, and one whose first interface has no members.
+TEST_F(MethodDomainTreeViewTest, ALevelShowsItsFirstRowsFromOneBundleThatAnswersEachCallAsTheCallAlone) {
+    int topId = 0;
+    HTREEITEM top = OwnDomain("_묶음", &topId);
+    ASSERT_TRUE(top);
+    const int emptyId = NewMethodDomain("빈 도메인", topId);
+    const int bareId = NewMethodDomain("멤버 없는", topId);
+    NewMethod(bareId, "m1", "CALL", 1);
+    NewInterface(bareId, "I", {});
+    pane.OnRefresh();
+    top = Child(Root(), UniqueName("_묶음"));
+    ASSERT_TRUE(top);
+    EXPECT_EQ(Children(Child(top, "멤버 없는")), (std::vector<std::string>{"I", "m1"}));
+    EXPECT_TRUE(Children(Child(top, "빈 도메인")).empty());
+
+    const std::vector<int> domains = {kNavService, 7, 8, emptyId, bareId};
+    CMysqlReadAhead ahead({}, CMethodDomainTreeView::LevelFirstsCall(domains), CMethodDomainTreeView::LevelFirstsSets());
+    std::set<std::string> procedures;
+    for (const CMysqlReadAhead::Answer& answer : ahead.Answers()) {
+        SCOPED_TRACE(answer.text);
+        EXPECT_EQ(tree_test::CellsOf(answer.results), tree_test::CellsOf(tree_test::Alone(db, answer.text)));
+        procedures.insert(answer.text.substr(0, answer.text.find('(')));
+    }
+    EXPECT_EQ(ahead.Answers().size(), domains.size() * CMethodDomainTreeView::LevelFirstsSets().size());
+    EXPECT_EQ(procedures.size(), CMethodDomainTreeView::LevelFirstsSets().size()) << "every call is answered";
+    EXPECT_TRUE(driver.MessageBoxes().empty());
 }
 
 TEST_F(MethodDomainTreeViewTest, CommandsCreateEditAndDeleteWithTheirNames) {

@@ -8,6 +8,7 @@
 #include "CContextMenuManager.h"
 #include "CMysqlConnection.h"
 #include "CMysqlReadAhead.h"
+#include "ReadAheadAnswers.h"
 #include "SystemTreeItems.h"
 #include "SystemTreeTestSupport.h"
 
@@ -128,41 +129,8 @@ TEST_F(SystemDomainTreeViewTest, TheFirstFillShowsTheSampleInThePanesOrder) {
     EXPECT_TRUE(driver.MessageBoxes().empty());
 }
 
-using Cells = std::vector<std::vector<std::vector<std::optional<std::string>>>>;
-
-// Every cell of every result, a set without rows (the end of a call) as no rows at all.
-Cells CellsOf(const std::vector<std::optional<CMysqlRows>>& results) {
-    Cells cells;
-    for (const auto& set : results) {
-        auto& rows = cells.emplace_back();
-        if (!set) continue;
-        for (size_t row = 0; row < set->RowCount(); ++row) {
-            auto& cellsOfRow = rows.emplace_back();
-            for (unsigned column = 0; column < set->ColumnCount(); ++column) {
-                const char* cell = set->Cell(row, column);
-                cellsOfRow.push_back(cell ? std::optional<std::string>(cell) : std::nullopt);
-            }
-        }
-    }
-    return cells;
-}
-
-// What the server answers the call sent alone, read as the read-ahead reads it.
-std::vector<std::optional<CMysqlRows>> Alone(CMysqlQuery* db, const std::string& text) {
-    MYSQL* mysql = &db->GetConnection()->m_mysql;
-    std::vector<std::optional<CMysqlRows>> results;
-    if (mysql_real_query(mysql, text.data(), static_cast<unsigned long>(text.size())) != 0) return results;
-    do {
-        if (mysql_field_count(mysql) == 0) {
-            results.emplace_back();
-            continue;
-        }
-        CMysqlRows rows;
-        if (!rows.ReadFrom(mysql)) break;
-        results.emplace_back(std::move(rows));
-    } while (mysql_next_result(mysql) == 0);
-    return results;
-}
+using tree_test::Alone;
+using tree_test::CellsOf;
 
 // A level comes in two statements, its domain list and the bundle of every list it shows; the bundle answers
 // each list call exactly as the call alone, for the sample's domains (sub-systems, clones, switches, a private

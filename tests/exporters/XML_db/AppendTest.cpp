@@ -35,13 +35,13 @@ void Walk(const DOMNode* node, std::vector<std::string>& seen) {
         EXPECT_EQ(node->getChildNodes()->item(i)->getParentNode(), node);
 }
 
-// One tree, built once with the library's appendChild and once with `append`: lists of one, two and many
+// One tree, built once with the library's appendChild and once with `link`: lists of one, two and many
 // children, texts, empty elements, and rows filled before and after they were appended.
 std::vector<std::string> BuildAndWalk(XML_db_core& db, bool library, std::string& text) {
     Document document = db.create_document("tamo_zelk");
     const auto add = [&](DOMElement* parent, DOMNode* child) {
         if (library) parent->appendChild(child);
-        else XML_db_core::append(parent, child);
+        else XML_db_core::link(parent, child);
     };
     DOMElement* root = document->getDocumentElement();
     DOMElement* list = db.create_element(root, "list");

@@ -1,4 +1,4 @@
-// The DOM library's memory: node blocks cut from huge page regions, kept for reuse when given back.
+// The DOM library's memory: node blocks cut from regions, kept for reuse when given back.
 #include <gtest/gtest.h>
 
 #include <cstring>
