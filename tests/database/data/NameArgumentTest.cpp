@@ -52,7 +52,7 @@ protected:
         ASSERT_TRUE(db_.connected()) << db_.connectError();
         ASSERT_TRUE(db_.Login("admin", "admin"));
     }
-    std::string Text(const std::string& text) { return "'" + db_.Escape(text) + "'"; }
+    std::string Text(const std::string& text) { return '\'' + db_.Escape(text) + '\''; }
     std::string Admin(const std::string& sql) { return TestDatabase::AdminQuery(server_.database, sql); }
     ConnectionValues server_;
     TestConnection db_;

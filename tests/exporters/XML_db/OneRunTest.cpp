@@ -36,7 +36,7 @@ void Script(Db& db, int count, const std::string& description = "text") {
     domain("3", "1", "used");
     Rows items;
     for (int i = 0; i < count; ++i) {
-        const std::string name = "s" + std::to_string(i);
+        const std::string name = 's' + std::to_string(i);
         items.push_back({"2", name, i % 2 ? "struct" : "alias", "3", "u", "used"});
         db.Fields("2", name, {{"f1", "alias", "3", "used", "u", "NO", "0"}, {"f2", "int32_t", "(null)", "(null)",
                                                                               "(null)", "FIX", "4"}});
