@@ -10,6 +10,8 @@
 //   clicked item or toggles the clicked check box, unless the handler answered non-zero.
 // Handles of deleted items are refused, never followed. DeleteItem(NULL) does nothing.
 
+#include <functional>
+
 #include "CImageList.h"
 #include "CWnd.h"
 
@@ -143,6 +145,14 @@ public:
 
     BOOL GetCheck(HTREEITEM hItem) const;
     BOOL SetCheck(HTREEITEM hItem, BOOL fCheck = TRUE);
+
+    // Children made when they are first needed (the layer's own; Windows asks the owner in TVN_ITEMEXPANDING):
+    // `fill` inserts them below the item, given its handle, the first time the item's children are asked for
+    // (GetChildItem, ItemHasChildren, GetItem with TVIF_CHILDREN), it opens or is sorted, it gets a child of its
+    // own, or its level is shown (its button tells whether it has children); at once when its level is shown
+    // already. Until then the item has no children and GetCount leaves them out. Deleting the item drops `fill`
+    // unrun; an empty `fill` drops the one set before. A fill only inserts below its item.
+    BOOL SetChildrenOnDemand(HTREEITEM hItem, std::function<void(HTREEITEM)> fill);
 
     // One level, by text (case-insensitive), or with a comparison of item data.
     BOOL SortChildren(HTREEITEM hItem);

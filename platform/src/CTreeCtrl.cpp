@@ -306,6 +306,9 @@ void TreeImpl::UpdateButton(TreeNode* node) {
 void TreeImpl::ShowChildren(TreeNode* node) {
     if (node->childrenShown) return;
     Show(node);
+    // The level is made, and each of its items draws its button, so children made on demand are made now.
+    Filled(node);
+    for (TreeNode* child = node->firstChild; child; child = child->next) Filled(child);
     QList<QTreeWidgetItem*> children;
     children.reserve(node->childCount);
     for (TreeNode* child = node->firstChild; child; child = child->next) children.push_back(MakeViewItem(child));
@@ -352,7 +355,8 @@ void TreeImpl::Unlink(TreeNode* node) {
 TreeNode* TreeImpl::Insert(const CString& text, int image, int selectedImage, HTREEITEM parent, HTREEITEM after) {
     TreeNode* parentNode = &top;
     if (parent && parent != TVI_ROOT) {
-        parentNode = Node(parent);
+        // A new child goes among the children made on demand, as it would among children made at once.
+        parentNode = Filled(Node(parent));
         if (!parentNode) return nullptr;
     }
     TreeNode* before = nullptr;  // the sibling the new item goes in front of; null: at the end
@@ -380,6 +384,22 @@ TreeNode* TreeImpl::Insert(const CString& text, int image, int selectedImage, HT
         UpdateButton(parentNode);
     }
     return node;
+}
+
+void TreeImpl::SetFill(TreeNode* node, std::function<void(HTREEITEM)> fill) {
+    node->fill = std::move(fill);
+    if (node->shown) {
+        Filled(node);
+    }
+}
+
+TreeNode* TreeImpl::Filled(TreeNode* node) {
+    if (!node || !node->fill) return node;
+    const HTREEITEM handle = Handle(node);
+    const std::function<void(HTREEITEM)> fill = std::move(node->fill);
+    node->fill = nullptr;
+    fill(handle);
+    return Node(handle);
 }
 
 bool TreeImpl::Delete(TreeNode* node) {
@@ -495,6 +515,7 @@ void TreeImpl::SetExpanded(TreeNode* node, bool expanded) {
 }
 
 bool TreeImpl::Expand(TreeNode* node, UINT code, bool byUser) {
+    node = Filled(node);
     if (!node || node->childCount == 0) return false;
     const bool open = IsExpanded(node);
     UINT action = code & TVE_TOGGLE;
@@ -518,6 +539,8 @@ bool TreeImpl::Expand(TreeNode* node, UINT code, bool byUser) {
 }
 
 void TreeImpl::SortChildren(TreeNode* parent, const std::function<bool(const TreeNode&, const TreeNode&)>& less) {
+    parent = Filled(parent);
+    if (!parent) return;
     std::vector<TreeNode*> children;
     children.reserve(parent->childCount);
     for (TreeNode* child = parent->firstChild; child; child = child->next) children.push_back(child);
@@ -802,12 +825,16 @@ BOOL CTreeCtrl::GetItem(TVITEM* pItem) const {
     if (pItem->mask & TVIF_SELECTEDIMAGE) pItem->iSelectedImage = node->selectedImage;
     if (pItem->mask & TVIF_PARAM) pItem->lParam = static_cast<LPARAM>(node->param);
     if (pItem->mask & TVIF_STATE) pItem->state = GetItemState(pItem->hItem, pItem->stateMask);
-    if (pItem->mask & TVIF_CHILDREN) pItem->cChildren = node->childCount > 0 ? 1 : 0;
+    if (pItem->mask & TVIF_CHILDREN) {
+        node = TreeOf(this)->Filled(node);
+        pItem->cChildren = node && node->childCount > 0 ? 1 : 0;
+    }
     return TRUE;
 }
 
 BOOL CTreeCtrl::ItemHasChildren(HTREEITEM hItem) const {
     TreeNode* node = NodeOf(this, hItem);
+    if (node) node = TreeOf(this)->Filled(node);
     return node && node->childCount > 0;
 }
 
@@ -838,7 +865,7 @@ HTREEITEM CTreeCtrl::GetChildItem(HTREEITEM hItem) const {
     TreeImpl* impl = TreeOf(this);
     if (!impl) return nullptr;
     if (!hItem || hItem == TVI_ROOT) return HandleOf(impl->top.firstChild);
-    TreeNode* node = impl->Node(hItem);
+    TreeNode* node = impl->Filled(impl->Node(hItem));
     return node ? HandleOf(node->firstChild) : nullptr;
 }
 
@@ -952,6 +979,14 @@ BOOL CTreeCtrl::SetCheck(HTREEITEM hItem, BOOL fCheck) {
     TreeNode* node = NodeOf(this, hItem);
     if (!node || !(impl->style & TVS_CHECKBOXES)) return FALSE;
     impl->SetChecked(node, fCheck);
+    return TRUE;
+}
+
+BOOL CTreeCtrl::SetChildrenOnDemand(HTREEITEM hItem, std::function<void(HTREEITEM)> fill) {
+    TreeImpl* impl = TreeOf(this);
+    TreeNode* node = NodeOf(this, hItem);
+    if (!node) return FALSE;
+    impl->SetFill(node, std::move(fill));
     return TRUE;
 }
 

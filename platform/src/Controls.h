@@ -144,6 +144,8 @@ struct TreeNode {
     bool childrenShown = false;        // the children have their view items
     std::uint32_t slot = 0;            // where the tree keeps it, and which use of that place it is:
     std::uint32_t generation = 0;      // together they make its handle
+    // Inserts the children that are made on demand (CTreeCtrl::SetChildrenOnDemand); empty once they are made.
+    std::function<void(HTREEITEM)> fill;
 };
 
 class TreeImpl : public WndImpl {
@@ -170,6 +172,10 @@ public:
     TreeNode* CurrentNode() const;
     bool IsExpanded(const TreeNode* node) const;
     TreeNode* Insert(const CString& text, int image, int selectedImage, HTREEITEM parent, HTREEITEM after);
+    // Sets what makes the node's children on demand; a node whose level is shown makes them at once.
+    void SetFill(TreeNode* node, std::function<void(HTREEITEM)> fill);
+    // Makes the node's children when they are made on demand; the node afterwards (null when its fill took it).
+    TreeNode* Filled(TreeNode* node);
     bool Delete(TreeNode* node);
     void DeleteAll();
     // Changes the selection as Windows does: TVN_SELCHANGING (a non-zero answer keeps the old one), then

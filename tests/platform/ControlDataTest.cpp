@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -217,6 +218,92 @@ TEST_F(ControlDataTest, TreeLevelsBelowAClosedParentAreThereBeforeTheyAreShown) 
     EXPECT_EQ(tree.GetItemText(gone), "");
     EXPECT_FALSE(tree.SetItemData(gone, 1));
     EXPECT_EQ(tree.GetItemText(reused), "new");
+}
+
+// Children made on demand are made once, the first time anything needs them, in the place children made at once
+// would have; until then they cost nothing, and an item deleted before drops them unmade.
+TEST_F(ControlDataTest, TreeChildrenMadeOnDemandAreMadeOnceWhenFirstNeeded) {
+    CTreeCtrl tree;
+    CBitmap strip;
+    CImageList images;
+    CreateTreeWithImages(tree, strip, images);
+    if (HasFatalFailure()) return;
+
+    std::vector<std::string> made;
+    const auto onDemand = [&](HTREEITEM item, std::vector<std::string> names) {
+        ASSERT_TRUE(tree.SetChildrenOnDemand(item, [&tree, &made, names](HTREEITEM parent) {
+            made.push_back(tree.GetItemText(parent).str());
+            for (const std::string& name : names) tree.InsertItem(name.c_str(), 1, 1, parent, TVI_LAST);
+        }));
+    };
+    const struct {
+        const char* need;
+        std::function<void(HTREEITEM)> ask;
+        std::vector<std::string> children;  // after the need, read without a fill
+    } needs[] = {
+        {"the first child", [&](HTREEITEM item) { EXPECT_NE(tree.GetChildItem(item), nullptr); }, {"y", "x"}},
+        {"whether it has children", [&](HTREEITEM item) { EXPECT_TRUE(tree.ItemHasChildren(item)); }, {"y", "x"}},
+        {"the item's children flag",
+         [&](HTREEITEM item) {
+             TVITEM info{};
+             info.mask = TVIF_CHILDREN;
+             info.hItem = item;
+             EXPECT_TRUE(tree.GetItem(&info));
+             EXPECT_EQ(info.cChildren, 1);
+         },
+         {"y", "x"}},
+        {"a child of its own", [&](HTREEITEM item) { tree.InsertItem("own", 0, 0, item, TVI_LAST); }, {"y", "x", "own"}},
+        {"a child in front", [&](HTREEITEM item) { tree.InsertItem("own", 0, 0, item, TVI_FIRST); }, {"own", "y", "x"}},
+        {"a sort", [&](HTREEITEM item) { EXPECT_TRUE(tree.SortChildren(item)); }, {"x", "y"}},
+        {"opening it", [&](HTREEITEM item) { EXPECT_TRUE(tree.Expand(item, TVE_EXPAND)); }, {"y", "x"}},
+    };
+    // Below a closed parent, whose level the view does not show.
+    const HTREEITEM closed = tree.InsertItem("closed", 0, 0, TVI_ROOT, TVI_LAST);
+    tree.InsertItem("sibling", 0, 0, closed, TVI_LAST);
+    for (const auto& need : needs) {
+        SCOPED_TRACE(need.need);
+        const HTREEITEM item = tree.InsertItem("lazy", 0, 0, closed, TVI_LAST);
+        onDemand(item, {"y", "x"});
+        EXPECT_TRUE(made.empty());
+        const UINT count = tree.GetCount();
+        need.ask(item);
+        EXPECT_EQ(made, std::vector<std::string>{"lazy"});
+        EXPECT_EQ(Children(tree, item), need.children);
+        EXPECT_GE(tree.GetCount(), count + 2);
+        EXPECT_EQ(made.size(), 1u);  // never twice
+        made.clear();
+        tree.DeleteItem(item);
+        if (tree.GetItemState(closed, TVIS_EXPANDED) & TVIS_EXPANDED) tree.Expand(closed, TVE_COLLAPSE);
+    }
+
+    // Showing a level makes the children of its items, whose buttons tell whether they have any; an item of a
+    // shown level makes them as soon as it gets its fill. A deleted item drops its fill unmade.
+    const HTREEITEM parent = tree.InsertItem("parent", 0, 0, TVI_ROOT, TVI_LAST);
+    const HTREEITEM full = tree.InsertItem("full", 0, 0, parent, TVI_LAST);
+    const HTREEITEM empty = tree.InsertItem("empty", 0, 0, parent, TVI_LAST);
+    const HTREEITEM dropped = tree.InsertItem("dropped", 0, 0, parent, TVI_LAST);
+    onDemand(full, {"a"});
+    onDemand(empty, {});
+    onDemand(dropped, {"never"});
+    EXPECT_TRUE(tree.DeleteItem(dropped));
+    EXPECT_TRUE(made.empty());
+    EXPECT_TRUE(tree.Expand(parent, TVE_EXPAND));
+    EXPECT_EQ(made, (std::vector<std::string>{"full", "empty"}));
+    EXPECT_TRUE(tree.ItemHasChildren(full));
+    EXPECT_FALSE(tree.ItemHasChildren(empty));
+    CRect rect;
+    ASSERT_TRUE(tree.GetItemRect(empty, &rect, FALSE));
+    UINT flags = 0;
+    tree.HitTest(CPoint(static_cast<int>(tree.GetIndent()) + static_cast<int>(tree.GetIndent()) / 2,
+                        rect.CenterPoint().y),
+                 &flags);
+    EXPECT_EQ(flags, static_cast<UINT>(TVHT_ONITEMINDENT));
+    const HTREEITEM late = tree.InsertItem("late", 0, 0, parent, TVI_LAST);
+    made.clear();
+    onDemand(late, {"b"});
+    EXPECT_EQ(made, std::vector<std::string>{"late"});
+    EXPECT_TRUE(tree.SetChildrenOnDemand(late, {}));
+    EXPECT_EQ(Children(tree, late), std::vector<std::string>{"b"});
 }
 
 TEST_F(ControlDataTest, TreeCheckBoxesAndHitTests) {
