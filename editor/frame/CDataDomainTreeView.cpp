@@ -96,7 +96,7 @@ BEGIN_MESSAGE_MAP(CDataDomainTreeView, CDockablePane)
     ON_COMMAND(ID_DATA_NO_COMMAND, &CDataDomainTreeView::OnNoCommand)
 END_MESSAGE_MAP()
 
-CDataDomainTreeView::~CDataDomainTreeView() { ReleaseItemData(); }
+CDataDomainTreeView::~CDataDomainTreeView() = default;
 
 int CDataDomainTreeView::GetTypeImageIndex(const std::string& type) {
     static const std::map<std::string, int> images = {
@@ -182,18 +182,14 @@ void CDataDomainTreeView::OnDestroy() {
 }
 
 void CDataDomainTreeView::ReleaseItemData() {
-    for (class_datafield_info* field : m_fields) delete field;
-    m_fields.clear();
-    for (class_metadata_info* data : m_dataItems) delete data;
-    m_dataItems.clear();
-    for (class_domain_info* domain : m_domains) delete domain;
-    m_domains.clear();
-    for (TreeNodeData* data : m_itemData) delete data;
-    m_itemData.clear();
     m_pSelectedItem = nullptr;
     m_pSelectedDomain = nullptr;
     m_pSelectedData = nullptr;
     m_pCopiedItem = nullptr;
+    m_fields.clear();
+    m_dataItems.clear();
+    m_domains.clear();
+    m_itemData.clear();
 }
 
 void CDataDomainTreeView::ShowHelp(int topic) { Class_UmlControl::get_instance()->set_explanation_text(topic); }
@@ -272,10 +268,8 @@ void CDataDomainTreeView::BuildDomainChildren(const DomainList& list, int parent
     BuildDomainLevels(
         list, parentId, hParent, ChildDomainPath(ItemData(hParent)), depth,
         [this](const class_domain_info& row, HTREEITEM parent, const std::string& path) {
-            auto* domain = new class_domain_info(row);
-            m_domains.push_back(domain);
             return InsertTreeItemWithData(m_wndTree, m_itemData, row.name, IMAGE_DOMAIN, IMAGE_DOMAIN_SELECTED, parent,
-                                          TVI_FIRST, TREE_DATA_DOMAIN, domain, path);
+                                          TVI_FIRST, TREE_DATA_DOMAIN, Own(m_domains, row), path);
         },
         [this](const class_domain_info& row, HTREEITEM hItem, const std::string& path, int depthBelow) {
             const int firstOnly = depthBelow >= 0 ? 1 : 0;
@@ -315,10 +309,8 @@ void CDataDomainTreeView::InsertDataItems(int, HTREEITEM hParent, const std::str
             firstFieldOf.emplace(std::make_pair(field.domain_id, field.data_name), &field);
     }
     for (const class_metadata_info& row : m_vecLoadedData) {
-        auto* data = new class_metadata_info(row);
-        m_dataItems.push_back(data);
         HTREEITEM hItem = InsertTreeItem(row.name, GetTypeImageIndex(row.type), hParent, TVI_LAST, TREE_DATA_ITEM,
-                                         data, path);
+                                         Own(m_dataItems, row), path);
         if (firstOnly == 1) break;
         // One child each, so that the expand button shows; the full list comes on selection or expansion.
         const bool isStruct = row.type == "struct";
@@ -356,17 +348,13 @@ void CDataDomainTreeView::LoadFirstFields(const std::set<int>& domains, std::vec
 
 HTREEITEM CDataDomainTreeView::InsertField(const class_datafield_info& row, HTREEITEM hParent,
                                            const std::string& path) {
-    auto* field = new class_datafield_info(row);
-    m_fields.push_back(field);
-    return InsertTreeItem(row.member_name, GetTypeImageIndex(row.type), hParent, TVI_LAST, TREE_STRUCT_FIELD, field,
-                          path);
+    return InsertTreeItem(row.member_name, GetTypeImageIndex(row.type), hParent, TVI_LAST, TREE_STRUCT_FIELD,
+                          Own(m_fields, row), path);
 }
 
 void CDataDomainTreeView::InsertConstant(const class_datafield_info& row, HTREEITEM hParent,
                                          const std::string& path) {
-    auto* constant = new class_datafield_info(row);
-    m_fields.push_back(constant);
-    InsertTreeItem(row.member_name, IMAGE_NO_TYPE, hParent, TVI_LAST, TREE_ENUM_CONSTANT, constant, path);
+    InsertTreeItem(row.member_name, IMAGE_NO_TYPE, hParent, TVI_LAST, TREE_ENUM_CONSTANT, Own(m_fields, row), path);
 }
 
 CString CDataDomainTreeView::FieldListCall(int domainId, const std::string& name) {
@@ -406,11 +394,9 @@ int CDataDomainTreeView::LoadAliasFields(int realDomainId, const std::string& re
         result = -1;
     }
     for (const class_datafield_info& row : fields) {
-        auto* field = new class_datafield_info(row);
-        m_fields.push_back(field);
         const int image = GetTypeImageIndex(row.type);
         HTREEITEM hItem = InsertTreeItem(row.member_name, image == -1 ? IMAGE_NO_TYPE : image, hParent, TVI_LAST,
-                                         TREE_STRUCT_FIELD, field, "");
+                                         TREE_STRUCT_FIELD, Own(m_fields, row), "");
         if (row.type == "alias" && LoadAliasFields(row.real_domain_id, row.real_data, hItem, chain) != 0) result = -1;
     }
     chain.erase({realDomainId, realData});

@@ -9,6 +9,7 @@
 // and record until the pane is destroyed, so a record handed to the main frame or a dialog stays valid.
 
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <utility>
@@ -121,17 +122,21 @@ private:
     void ShowHelp(int topic);
     void PublishDomainPaths();
 
-    std::vector<TreeNodeData*> m_itemData;              // owned: one per item ever inserted
-    std::vector<class_domain_info*> m_domains;          // owned: the records of the domain items
-    std::vector<class_metadata_info*> m_dataItems;      // owned: the records of the data items
-    std::vector<class_datafield_info*> m_fields;        // owned: the records of fields and constants
+    // Owned: one TreeNodeData per item ever inserted, and every record an item ever showed.
+    std::vector<std::unique_ptr<TreeNodeData>> m_itemData;
+    std::vector<std::unique_ptr<class_domain_info>> m_domains;
+    std::vector<std::unique_ptr<class_metadata_info>> m_dataItems;
+    std::vector<std::unique_ptr<class_datafield_info>> m_fields;  // fields and constants
     CImageList m_images;
     CViewTree m_wndTree;
-    TreeNodeData* m_pSelectedItem = nullptr;            // the current item; one of m_itemData
-    class_domain_info* m_pSelectedDomain = nullptr;     // the current domain's record
-    class_metadata_info* m_pSelectedData = nullptr;     // the current data item's record
+
+    // The current selection: point into the lists above, own nothing.
+    TreeNodeData* m_pSelectedItem = nullptr;
+    class_domain_info* m_pSelectedDomain = nullptr;
+    class_metadata_info* m_pSelectedData = nullptr;
+    TreeNodeData* m_pCopiedItem = nullptr;  // "데이타 복사": alive after deletes
+
     std::string m_strKind = "data";
-    TreeNodeData* m_pCopiedItem = nullptr;              // "데이타 복사": one of m_itemData, alive after deletes
     std::map<int, std::string> m_mapDomainPath;         // domain id -> path, for the session
     DomainList m_mapDomainList;
     std::vector<class_metadata_info> m_vecLoadedData;

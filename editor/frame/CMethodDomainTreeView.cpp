@@ -105,7 +105,7 @@ BEGIN_MESSAGE_MAP(CMethodDomainTreeView, CDockablePane)
     ON_COMMAND(ID_METHOD_HML_DOCUMENT, &CMethodDomainTreeView::OnHmlDocument)
 END_MESSAGE_MAP()
 
-CMethodDomainTreeView::~CMethodDomainTreeView() { ReleaseItemData(); }
+CMethodDomainTreeView::~CMethodDomainTreeView() = default;
 
 int CMethodDomainTreeView::GetMethodKindImageIndex(const std::string& type) {
     if (type == "CALL" || type == "CALLBACK") return 15;
@@ -181,22 +181,17 @@ void CMethodDomainTreeView::OnDestroy() {
 }
 
 void CMethodDomainTreeView::ReleaseItemData() {
-    for (class_method_info* method : m_methods) delete method;
-    m_methods.clear();
-    for (class_membermethod_info* member : m_memberMethods) delete member;
-    m_memberMethods.clear();
-    for (class_interface_info* iface : m_interfaces) delete iface;
-    m_interfaces.clear();
-    for (class_domain_info* domain : m_domains) delete domain;
-    m_domains.clear();
-    for (TreeNodeData* data : m_itemData) delete data;
-    m_itemData.clear();
     m_pSelectedItem = nullptr;
     m_pSelectedDomain = nullptr;
     m_pSelectedInterface = nullptr;
     m_pSelectedMethod = nullptr;
     m_pSelectedMemberMethod = nullptr;
     m_pCopiedItem = nullptr;
+    m_memberMethods.clear();
+    m_methods.clear();
+    m_interfaces.clear();
+    m_domains.clear();
+    m_itemData.clear();
 }
 
 void CMethodDomainTreeView::ShowHelp(int topic) { Class_UmlControl::get_instance()->set_explanation_text(topic); }
@@ -248,10 +243,8 @@ void CMethodDomainTreeView::InsertDomainItems(const DomainList& list, int parent
     BuildDomainLevels(
         list, parentId, hParent, ChildDomainPath(ItemData(hParent)), depth,
         [this](const class_domain_info& row, HTREEITEM parent, const std::string& path) {
-            auto* domain = new class_domain_info(row);
-            m_domains.push_back(domain);
             return InsertTreeItem(row.name, IMAGE_DOMAIN, IMAGE_DOMAIN_SELECTED, parent, TVI_FIRST,
-                                  TREE_METHOD_DOMAIN, domain, path);
+                                  TREE_METHOD_DOMAIN, Own(m_domains, row), path);
         },
         [this](const class_domain_info& row, HTREEITEM hItem, const std::string& path, int) {
             // One interface and one method, so that the expand button shows; the lazy load replaces them.
@@ -305,9 +298,8 @@ int CMethodDomainTreeView::InsertInterfaceItems(int domainId, HTREEITEM hParent,
 
 HTREEITEM CMethodDomainTreeView::InsertInterfaceItem(const class_interface_info& row, HTREEITEM hParent,
                                                      const std::string& path) {
-    auto* iface = new class_interface_info(row);
-    m_interfaces.push_back(iface);
-    return InsertTreeItem(row.name, IMAGE_INTERFACE, IMAGE_INTERFACE, hParent, TVI_LAST, TREE_INTERFACE, iface, path);
+    return InsertTreeItem(row.name, IMAGE_INTERFACE, IMAGE_INTERFACE, hParent, TVI_LAST, TREE_INTERFACE,
+                          Own(m_interfaces, row), path);
 }
 
 int CMethodDomainTreeView::InsertMemberMethodItems(int domainId, const std::string& interfaceName,
@@ -328,13 +320,10 @@ int CMethodDomainTreeView::InsertMemberMethodItems(int domainId, const std::stri
 void CMethodDomainTreeView::InsertMemberMethod(int domainId, const std::string& interfaceName,
                                                const std::string& path, HTREEITEM hParent,
                                                const class_method_info& row) {
-    auto* method = new class_method_info(row);
-    m_methods.push_back(method);
-    auto* member = new class_membermethod_info;
+    class_membermethod_info* member = Own(m_memberMethods, class_membermethod_info());
     member->domain_id = domainId;
     member->interface_name = interfaceName;
-    member->method = method;
-    m_memberMethods.push_back(member);
+    member->method = Own(m_methods, row);
     const int image = GetMethodKindImageIndex(row.type);
     InsertTreeItem(row.name, image, SelectedImage(image), hParent, TVI_LAST, TREE_MEMBER_METHOD, member, path);
 }
@@ -391,10 +380,9 @@ CString CMethodDomainTreeView::MethodListCall(int domainId, const std::string& n
 
 void CMethodDomainTreeView::InsertMethodItems(HTREEITEM hParent, const std::string& path, bool firstOnly) {
     for (const class_method_info& row : m_vecMethodList) {
-        auto* method = new class_method_info(row);
-        m_methods.push_back(method);
         const int image = GetMethodKindImageIndex(row.type);
-        InsertTreeItem(row.name, image, SelectedImage(image), hParent, TVI_LAST, TREE_METHOD, method, path);
+        InsertTreeItem(row.name, image, SelectedImage(image), hParent, TVI_LAST, TREE_METHOD, Own(m_methods, row),
+                       path);
         if (firstOnly) break;
     }
 }

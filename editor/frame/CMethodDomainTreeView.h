@@ -9,6 +9,7 @@
 // and record until the pane is destroyed, so a record handed to the main frame or a dialog stays valid.
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -136,21 +137,25 @@ private:
     void PublishDomainPaths();
     void SendToMainFrame(UINT message, void* record);
 
-    std::vector<TreeNodeData*> m_itemData;                     // owned: one per item ever inserted
-    std::vector<class_domain_info*> m_domains;                 // owned: the records of the domain items
-    std::vector<class_interface_info*> m_interfaces;           // owned: the records of the interface items
-    std::vector<class_method_info*> m_methods;                 // owned: methods, and the members' methods
-    std::vector<class_membermethod_info*> m_memberMethods;     // owned: the records of the member-method items
+    // Owned: one TreeNodeData per item ever inserted, and every record an item ever showed.
+    std::vector<std::unique_ptr<TreeNodeData>> m_itemData;
+    std::vector<std::unique_ptr<class_domain_info>> m_domains;
+    std::vector<std::unique_ptr<class_interface_info>> m_interfaces;
+    std::vector<std::unique_ptr<class_method_info>> m_methods;  // methods, and the members' methods
+    std::vector<std::unique_ptr<class_membermethod_info>> m_memberMethods;
     CImageList m_images;
-    TreeNodeData* m_pSelectedItem = nullptr;                   // the current item; one of m_itemData
-    int m_nCurrentId = 0;                                      // the current item's domain id
+
+    // The current selection: point into the lists above, own nothing.
+    TreeNodeData* m_pSelectedItem = nullptr;
     class_domain_info* m_pSelectedDomain = nullptr;            // the domain last selected
     class_interface_info* m_pSelectedInterface = nullptr;      // the interface last selected
     class_method_info* m_pSelectedMethod = nullptr;            // the method last selected
     class_membermethod_info* m_pSelectedMemberMethod = nullptr;  // the member method last selected
+    TreeNodeData* m_pCopiedItem = nullptr;  // "메서드 복사": alive after deletes and refreshes
+    int m_nCurrentId = 0;                   // the current item's domain id
+
     CViewTree m_wndTree;
     std::string m_strKind = "method";
-    TreeNodeData* m_pCopiedItem = nullptr;      // "메서드 복사": one of m_itemData, alive after deletes and refreshes
     std::map<int, std::string> m_mapDomainPath;  // domain id -> path, for the session
     DomainList m_mapDomainList;
     std::vector<class_method_info> m_vecMethodList;

@@ -10,6 +10,7 @@
 #include "CTreeMethodDomainControl.h"
 #include "FrameMessages.h"
 #include "RunXmlExporter.h"
+#include "ScopedFlag.h"
 #include "SystemTreeItems.h"
 #include "TreePane.h"
 #include "class_ini_dialog.h"
@@ -116,20 +117,6 @@ CTreeSystemDomainControl* SystemControl() {
 CCodeControl* CodeControl() {
     if (g_pCodeControl == nullptr) g_pCodeControl = new CCodeControl;
     return g_pCodeControl;
-}
-
-// A copy of the row, owned by the list.
-template <class Record>
-Record* Own(std::vector<std::unique_ptr<Record>>& list, const Record& row) {
-    list.push_back(std::make_unique<Record>(row));
-    return list.back().get();
-}
-
-// The row itself, owned by the list from now on.
-template <class Record>
-Record* Own(std::vector<std::unique_ptr<Record>>& list, Record&& row) {
-    list.push_back(std::make_unique<Record>(std::move(row)));
-    return list.back().get();
 }
 
 // The class id and component id of a proxy or stub class item's record.
@@ -336,10 +323,8 @@ std::string CSystemDomainTreeView::ChildPath(const TreeNodeData* data) {
 HTREEITEM CSystemDomainTreeView::InsertDataItem(const std::string& text, int image, HTREEITEM parent,
                                                 HTREEITEM after, int kind, void* record, const std::string& path) {
     const int selectedImage = image == SYSTEM_IMAGE_DOMAIN ? SYSTEM_IMAGE_DOMAIN_SELECTED : image;
-    HTREEITEM item = m_wndTree.InsertItem(text.c_str(), image, selectedImage, parent, after);
-    m_itemData.push_back(std::make_unique<TreeNodeData>(kind, item, record, path));
-    m_wndTree.SetItemData(item, reinterpret_cast<DWORD_PTR>(m_itemData.back().get()));
-    return item;
+    return InsertTreeItemWithData(m_wndTree, m_itemData, text, image, selectedImage, parent, after, kind, record,
+                                  path);
 }
 
 HTREEITEM CSystemDomainTreeView::InsertFolder(const char* text, int image, HTREEITEM parent) {
@@ -348,12 +333,7 @@ HTREEITEM CSystemDomainTreeView::InsertFolder(const char* text, int image, HTREE
 
 int CSystemDomainTreeView::FillRootNode(HTREEITEM& root) {
     root = m_wndTree.InsertItem(kSystemRootText, SYSTEM_IMAGE_ROOT, SYSTEM_IMAGE_ROOT_SELECTED, TVI_ROOT, TVI_LAST);
-    std::vector<class_domain_info*> rootDomain;
-    std::vector<TreeNodeData*> rootData;
-    const bool attached = AttachRootDomain(m_wndTree, root, TREE_SYSTEM_DOMAIN, rootDomain, rootData);
-    for (class_domain_info* domain : rootDomain) m_domains.emplace_back(domain);
-    for (TreeNodeData* data : rootData) m_itemData.emplace_back(data);
-    if (!attached) {
+    if (!AttachRootDomain(m_wndTree, root, TREE_SYSTEM_DOMAIN, m_domains, m_itemData)) {
         AfxMessageBox("erro:CDataDomainTreeView:FillRootNode()->setitemData");
         return -1;
     }
@@ -378,11 +358,8 @@ int CSystemDomainTreeView::FillDomainLevel(const DomainList& list, int parentId,
     std::unique_ptr<CMysqlReadAhead> lists;
     if (!domainIds.empty()) lists = std::make_unique<CMysqlReadAhead>(std::vector<CString>(),
                                                                        LevelListsCall(domainIds), LevelListSets());
-    const bool wasAnswered = m_bLevelListsAnswered;
-    m_bLevelListsAnswered = wasAnswered || (lists && !lists->Answers().empty());
-    const int result = FillDomainItems(list, parentId, parent, depth, parentPath);
-    m_bLevelListsAnswered = wasAnswered;
-    return result;
+    const ScopedFlag answered(m_bLevelListsAnswered, m_bLevelListsAnswered || (lists && !lists->Answers().empty()));
+    return FillDomainItems(list, parentId, parent, depth, parentPath);
 }
 
 CString CSystemDomainTreeView::LevelListsCall(const std::vector<int>& domainIds) {
@@ -664,8 +641,7 @@ void CSystemDomainTreeView::DeleteChildItems(HTREEITEM item) { DeleteChildItemsO
 void CSystemDomainTreeView::DeleteChildItemsOfKind(HTREEITEM item, int kind) {
     // A selection inside a deleted item moves on to a sibling or to the parent; that item is not loaded on the
     // way, since the pane is about to delete or refill it.
-    const bool wasDeleting = m_bDeletingItems;
-    m_bDeletingItems = true;
+    const ScopedFlag deleting(m_bDeletingItems, true);
     HTREEITEM child = m_wndTree.GetChildItem(item);
     while (child != nullptr) {
         HTREEITEM next = m_wndTree.GetNextSiblingItem(child);
@@ -673,7 +649,6 @@ void CSystemDomainTreeView::DeleteChildItemsOfKind(HTREEITEM item, int kind) {
         if (kind == -1 || (data != nullptr && data->kind == kind)) m_wndTree.DeleteItem(child);
         child = next;
     }
-    m_bDeletingItems = wasDeleting;
 }
 
 HTREEITEM CSystemDomainTreeView::OwningDomainItem(HTREEITEM item) const {
