@@ -1,9 +1,7 @@
 #include "CDataDomainTreeView.h"
 
-#include "CBitmap.h"
 #include "CCodeControl.h"
 #include "CConstViewDlg.h"
-#include "CContextMenuManager.h"
 #include "CDataFieldViewDlg.h"
 #include "CMysqlQuery.h"
 #include "CTreeDataDomainControl.h"
@@ -68,13 +66,7 @@ CTreeDataDomainControl* DataControl() {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CDataDomainTreeView, CDockablePane)
-    ON_WM_CREATE()
-    ON_WM_SIZE()
-    ON_WM_PAINT()
-    ON_WM_SETFOCUS()
-    ON_WM_CONTEXTMENU()
-    ON_WM_DESTROY()
+BEGIN_MESSAGE_MAP(CDataDomainTreeView, CTreePane)
     ON_COMMAND(ID_DATA_ADD_DOMAIN, &CDataDomainTreeView::OnAddDomain)
     ON_COMMAND(ID_DATA_EDIT_DOMAIN, &CDataDomainTreeView::OnEditDomain)
     ON_COMMAND(ID_DATA_DELETE_DOMAIN, &CDataDomainTreeView::OnDeleteDomain)
@@ -95,6 +87,12 @@ BEGIN_MESSAGE_MAP(CDataDomainTreeView, CDockablePane)
     ON_COMMAND(ID_DATA_PASTE, &CDataDomainTreeView::OnPasteData)
     ON_COMMAND(ID_DATA_NO_COMMAND, &CDataDomainTreeView::OnNoCommand)
 END_MESSAGE_MAP()
+
+CDataDomainTreeView::CDataDomainTreeView()
+    : CTreePane({WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS | TVS_SHOWSELALWAYS, kTreeId,
+                 kTreeImages, RGB(255, 0, 255), "Data_Domain", IMAGE_ROOT, IMAGE_ROOT_SELECTED, true,
+                 "erro:CDataDomainTreeView:FillRootNode()->setitemData", TREE_DATA_DOMAIN, IMAGE_DOMAIN,
+                 IMAGE_DOMAIN_SELECTED}) {}
 
 CDataDomainTreeView::~CDataDomainTreeView() = default;
 
@@ -125,95 +123,9 @@ int CDataDomainTreeView::GetTypeImageIndex(const std::string& type) {
 
 // ---- Window ------------------------------------------------------------------------------------------------
 
-int CDataDomainTreeView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
-    if (CDockablePane::OnCreate(lpCreateStruct) == -1) return -1;
-
-    const DWORD style = WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS | TVS_SHOWSELALWAYS;
-    if (!m_wndTree.Create(style, CRect(0, 0, 0, 0), this, kTreeId)) return -1;
-    m_wndTree.SetOwnerView(this);
-
-    CBitmap strip;
-    if (strip.LoadBitmap(kTreeImages) && m_images.Create(16, 15, ILC_COLOR24 | ILC_MASK, 0, 0)) {
-        m_images.Add(&strip, RGB(255, 0, 255));
-        m_wndTree.SetImageList(&m_images, TVSIL_NORMAL);
-    }
-
-    HTREEITEM root = nullptr;
-    if (FillRootNode(root) == -1) {
-        AfxMessageBox("root 노드 생성 실패");
-        return -1;
-    }
-    FillFromRoot(root);
-    AdjustLayout();
-    return 0;
-}
-
-void CDataDomainTreeView::AdjustLayout() { LayoutPaneTree(*this, m_wndTree); }
-
-void CDataDomainTreeView::OnSize(UINT nType, int cx, int cy) {
-    CDockablePane::OnSize(nType, cx, cy);
-    AdjustLayout();
-}
-
-void CDataDomainTreeView::OnPaint() { PaintPaneTreeFrame(*this, m_wndTree); }
-
-void CDataDomainTreeView::OnSetFocus(CWnd* pOldWnd) {
-    CDockablePane::OnSetFocus(pOldWnd);
-    m_wndTree.SetFocus();
-}
-
-void CDataDomainTreeView::OnContextMenu(CWnd* pWnd, CPoint point) {
-    if (pWnd != &m_wndTree) {
-        CDockablePane::OnContextMenu(pWnd, point);
-        return;
-    }
-    HTREEITEM hit = SelectItemAtMenuPoint(m_wndTree, point);
-    if (hit == nullptr) return;
-    const TreeNodeData* data = ItemData(hit);
-    const UINT menu = data ? ContextMenuIdOfItem(*data, m_pCopiedItem != nullptr) : 0;
-    if (menu != 0 && afxContextMenuManager) afxContextMenuManager->ShowPopupMenu(menu, point.x, point.y, this, TRUE);
-}
-
-void CDataDomainTreeView::OnDestroy() {
-    CDockablePane::OnDestroy();
-    ReleaseItemData();
-    delete g_pTreeDataDomainControl;
-    g_pTreeDataDomainControl = nullptr;
-}
-
-void CDataDomainTreeView::ReleaseItemData() {
-    m_pSelectedItem = nullptr;
-    m_pSelectedDomain = nullptr;
-    m_pSelectedData = nullptr;
-    m_pCopiedItem = nullptr;
-    m_fields.clear();
-    m_dataItems.clear();
-    m_domains.clear();
-    m_itemData.clear();
-}
-
-void CDataDomainTreeView::ShowHelp(int topic) { Class_UmlControl::get_instance()->set_explanation_text(topic); }
-
-void CDataDomainTreeView::PublishDomainPaths() {
-    CMysqlQuery::GetInstance()->SetDomainIdList(m_mapDomainPath, m_strKind.c_str());
-}
-
-// ---- Items -------------------------------------------------------------------------------------------------
-
-TreeNodeData* CDataDomainTreeView::ItemData(HTREEITEM hItem) const { return TreeItemData(m_wndTree, hItem); }
-
-HTREEITEM CDataDomainTreeView::InsertTreeItem(const std::string& text, int image, HTREEITEM hParent,
-                                              HTREEITEM hAfter, int kind, void* record, const std::string& path) {
-    return InsertTreeItemWithData(m_wndTree, m_itemData, text, image, image, hParent, hAfter, kind, record, path);
-}
-
-int CDataDomainTreeView::FillRootNode(HTREEITEM& root) {
-    root = InsertRootDomainItem(m_wndTree, "Data_Domain", IMAGE_ROOT, IMAGE_ROOT_SELECTED, TREE_DATA_DOMAIN, m_domains,
-                                m_itemData, "erro:CDataDomainTreeView:FillRootNode()->setitemData");
-    return root ? 0 : -1;
-}
-
-void CDataDomainTreeView::FillFromRoot(HTREEITEM root) {
+bool CDataDomainTreeView::BuildTree() {
+    HTREEITEM root = InsertRootItem();
+    if (root == nullptr) return false;
     LoadDomainList(0);
     // Expanding the root loads it afresh, two levels deep, in place of a first level built before it: with
     // domains to show, the root is loaded from this list right away (what its expansion would do), and the
@@ -226,6 +138,40 @@ void CDataDomainTreeView::FillFromRoot(HTREEITEM root) {
     }
     m_wndTree.Expand(root, TVE_EXPAND);
     PublishDomainPaths();
+    return true;
+}
+
+void CDataDomainTreeView::ClearSelection() {
+    m_pSelectedItem = nullptr;
+    m_pSelectedDomain = nullptr;
+    m_pSelectedData = nullptr;
+}
+
+UINT CDataDomainTreeView::ContextMenuOf(HTREEITEM item) const {
+    const TreeNodeData* data = ItemData(item);
+    return data ? ContextMenuIdOfItem(*data, m_pCopiedItem != nullptr) : 0;
+}
+
+void CDataDomainTreeView::ReleaseRecords() {
+    m_pCopiedItem = nullptr;
+    m_fields.clear();
+    m_dataItems.clear();
+}
+
+void CDataDomainTreeView::ReleaseCommandObjects() {
+    delete g_pTreeDataDomainControl;
+    g_pTreeDataDomainControl = nullptr;
+}
+
+void CDataDomainTreeView::PublishDomainPaths() {
+    CMysqlQuery::GetInstance()->SetDomainIdList(m_mapDomainPath, m_strKind.c_str());
+}
+
+// ---- Items -------------------------------------------------------------------------------------------------
+
+HTREEITEM CDataDomainTreeView::InsertTreeItem(const std::string& text, int image, HTREEITEM hParent,
+                                              HTREEITEM hAfter, int kind, void* record, const std::string& path) {
+    return InsertItemWithData(text, image, image, hParent, hAfter, kind, record, path);
 }
 
 void CDataDomainTreeView::LoadDomainLevel(HTREEITEM hItem, const TreeNodeData& data, bool loadList) {
@@ -246,13 +192,7 @@ void CDataDomainTreeView::LoadDomainLevel(HTREEITEM hItem, const TreeNodeData& d
     PublishDomainPaths();
 }
 
-void CDataDomainTreeView::LoadDomainList(int domainId) {
-    m_mapDomainList.clear();
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->SelectDomainAllList(DomainListCall(domainId), m_mapDomainList) != 0) db->ShowLastError();
-}
-
-CString CDataDomainTreeView::DomainListCall(int domainId) {
+CString CDataDomainTreeView::DomainListCall(int domainId) const {
     return CMysqlQuery::GetInstance()->FormatCall("call mainViewDomainList('%d','data')", domainId);
 }
 
@@ -265,12 +205,8 @@ void CDataDomainTreeView::BuildDomainChildren(const DomainList& list, int parent
         calls.push_back(depthBelow >= 0 ? db->FirstMetadataCall(domain->id) : db->MetadataListCall(domain->id, ""));
     CMysqlReadAhead ahead(calls);
     // Paths carry every ancestor from the top level, also for domains built when their parent opens.
-    BuildDomainLevels(
+    InsertDomainLevels(
         list, parentId, hParent, ChildDomainPath(ItemData(hParent)), depth,
-        [this](const class_domain_info& row, HTREEITEM parent, const std::string& path) {
-            return InsertTreeItemWithData(m_wndTree, m_itemData, row.name, IMAGE_DOMAIN, IMAGE_DOMAIN_SELECTED, parent,
-                                          TVI_FIRST, TREE_DATA_DOMAIN, Own(m_domains, row), path);
-        },
         [this](const class_domain_info& row, HTREEITEM hItem, const std::string& path, int depthBelow) {
             const int firstOnly = depthBelow >= 0 ? 1 : 0;
             if (firstOnly == 1) LoadFirstDataItem(row.id);
@@ -429,21 +365,6 @@ void CDataDomainTreeView::DeleteChildItems(HTREEITEM hItem) {
     m_pCopiedItem = nullptr;
 }
 
-void CDataDomainTreeView::DeleteChildItemsOfKind(HTREEITEM hItem, int kind) {
-    DeleteTreeChildrenOfKind(m_wndTree, hItem, kind);
-}
-
-void CDataDomainTreeView::ResetSelectionAfterDelete() {
-    HTREEITEM hSelected = m_wndTree.GetSelectedItem();
-    if (hSelected != nullptr) {
-        OnSelectTreeItem(&hSelected);
-        return;
-    }
-    m_pSelectedItem = nullptr;
-    m_pSelectedDomain = nullptr;
-    m_pSelectedData = nullptr;
-}
-
 // ---- Selection ---------------------------------------------------------------------------------------------
 
 void CDataDomainTreeView::OnSelectTreeItem(HTREEITEM* item) {
@@ -490,13 +411,11 @@ void CDataDomainTreeView::OnAddDomain() {
     TreeNodeData* selected = m_pSelectedItem;
     auto* domain = static_cast<class_domain_info*>(selected->record);
     if (DataControl()->NewDomain(domain) == -1) return;
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
     DomainList subtree;
-    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainList(%d,'data')", domain->id), subtree) != 0) {
-        db->ShowLastError();
+    if (!ReadDomainList(CMysqlQuery::GetInstance()->FormatCall("call mainViewDomainList(%d,'data')", domain->id),
+                        subtree))
         return;
-    }
-    DeleteChildItemsOfKind(selected->item, TREE_DATA_DOMAIN);
+    DeleteTreeChildrenOfKind(m_wndTree, selected->item, TREE_DATA_DOMAIN);
     BuildDomainChildren(subtree, domain->id, selected->item, -1);
     PublishDomainPaths();
     m_wndTree.Expand(selected->item, TVE_EXPAND);
@@ -604,7 +523,7 @@ void CDataDomainTreeView::OnImportData() {
     TreeNodeData* selected = m_pSelectedItem;
     auto* domain = static_cast<class_domain_info*>(selected->record);
     if (DataControl()->CopyMetadata(domain) != 0) return;
-    DeleteChildItemsOfKind(selected->item, TREE_DATA_ITEM);
+    DeleteTreeChildrenOfKind(m_wndTree, selected->item, TREE_DATA_ITEM);
     LoadDataItems(domain->id, "");
     InsertDataItems(domain->id, selected->item, selected->path, 0);
 }
@@ -626,18 +545,7 @@ void CDataDomainTreeView::OnDomainAccounts() {
     DataControl()->ShowDomainAccounts(m_pSelectedDomain);
 }
 
-void CDataDomainTreeView::OnRefresh() {
-    m_wndTree.DeleteAllItems();
-    m_pSelectedItem = nullptr;
-    m_pSelectedDomain = nullptr;
-    m_pSelectedData = nullptr;
-    HTREEITEM root = nullptr;
-    if (FillRootNode(root) == -1) {
-        AfxMessageBox("root 노드 생성 실패");
-        return;
-    }
-    FillFromRoot(root);
-}
+void CDataDomainTreeView::OnRefresh() { RefreshTree(); }
 
 void CDataDomainTreeView::OnSortByName() {
     if (m_pSelectedItem == nullptr) return;
@@ -653,7 +561,7 @@ void CDataDomainTreeView::OnSortByType() {
         db->ShowLastError();
         return;
     }
-    DeleteChildItemsOfKind(selected->item, TREE_DATA_ITEM);
+    DeleteTreeChildrenOfKind(m_wndTree, selected->item, TREE_DATA_ITEM);
     InsertDataItems(domain->id, selected->item, selected->path, 0);
 }
 

@@ -1,8 +1,6 @@
 #include "CSystemDomainTreeView.h"
 
-#include "CBitmap.h"
 #include "CCodeControl.h"
-#include "CContextMenuManager.h"
 #include "CMysqlQuery.h"
 #include "CTreeSystemDomainControl.h"
 #include "Class_UmlControl.h"
@@ -141,13 +139,7 @@ bool IsInstalledCopyOf(const TreeNodeData* data, int componentId) {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CSystemDomainTreeView, CDockablePane)
-    ON_WM_CREATE()
-    ON_WM_SIZE()
-    ON_WM_PAINT()
-    ON_WM_SETFOCUS()
-    ON_WM_CONTEXTMENU()
-    ON_WM_DESTROY()
+BEGIN_MESSAGE_MAP(CSystemDomainTreeView, CTreePane)
     ON_COMMAND(ID_SYSTEM_ADD_DOMAIN, &CSystemDomainTreeView::OnAddDomain)
     ON_COMMAND(ID_SYSTEM_EDIT_DOMAIN, &CSystemDomainTreeView::OnEditDomain)
     ON_COMMAND(ID_SYSTEM_DELETE_DOMAIN, &CSystemDomainTreeView::OnDeleteDomain)
@@ -201,95 +193,27 @@ BEGIN_MESSAGE_MAP(CSystemDomainTreeView, CDockablePane)
     ON_COMMAND(ID_SYSTEM_DEPLOY_DIAGRAM, &CSystemDomainTreeView::OnDeployDiagram)
 END_MESSAGE_MAP()
 
+CSystemDomainTreeView::CSystemDomainTreeView()
+    : CTreePane({WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_HASBUTTONS | TVS_HASLINES |
+                     TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                 kTreeId, kTreeImages, RGB(255, 0, 255), kSystemRootText, SYSTEM_IMAGE_ROOT, SYSTEM_IMAGE_ROOT_SELECTED,
+                 false, "erro:CDataDomainTreeView:FillRootNode()->setitemData", TREE_SYSTEM_DOMAIN,
+                 SYSTEM_IMAGE_DOMAIN, SYSTEM_IMAGE_DOMAIN_SELECTED}) {}
+
 CSystemDomainTreeView::~CSystemDomainTreeView() = default;
 
 // ---- Window ------------------------------------------------------------------------------------------------
 
-int CSystemDomainTreeView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
-    if (CDockablePane::OnCreate(lpCreateStruct) == -1) return -1;
-
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_HASBUTTONS | TVS_HASLINES |
-                        TVS_LINESATROOT | TVS_SHOWSELALWAYS;
-    if (!m_wndTree.Create(style, CRect(0, 0, 0, 0), this, kTreeId)) return -1;
-    m_wndTree.SetOwnerView(this);
-    LoadTreeImages();
-    if (!BuildTree()) return -1;
-    AdjustLayout();
-    return 0;
-}
-
-void CSystemDomainTreeView::LoadTreeImages() {
-    m_images.DeleteImageList();
-    CBitmap strip;
-    if (!strip.LoadBitmap(kTreeImages)) return;
-    BITMAP size{};
-    strip.GetBitmap(&size);
-    if (!m_images.Create(16, size.bmHeight, ILC_MASK | ILC_COLOR24, 0, 0)) return;
-    m_images.Add(&strip, RGB(255, 0, 255));
-    m_wndTree.SetImageList(&m_images, TVSIL_NORMAL);
-}
-
 bool CSystemDomainTreeView::BuildTree() {
-    HTREEITEM root = nullptr;
-    if (FillRootNode(root) == -1) {
-        AfxMessageBox("root 노드 생성 실패");
-        return false;
-    }
+    HTREEITEM root = InsertRootItem();
+    if (root == nullptr) return false;
     LoadDomainList(0);
     FillDomainLevel(m_mapDomainList, 0, root, 1, "");
     m_wndTree.Expand(root, TVE_EXPAND);
     return true;
 }
 
-void CSystemDomainTreeView::AdjustLayout() { LayoutPaneTree(*this, m_wndTree); }
-
-void CSystemDomainTreeView::OnSize(UINT nType, int cx, int cy) {
-    CDockablePane::OnSize(nType, cx, cy);
-    AdjustLayout();
-}
-
-void CSystemDomainTreeView::OnPaint() { PaintPaneTreeFrame(*this, m_wndTree); }
-
-void CSystemDomainTreeView::OnSetFocus(CWnd* pOldWnd) {
-    CDockablePane::OnSetFocus(pOldWnd);
-    m_wndTree.SetFocus();
-}
-
-void CSystemDomainTreeView::OnContextMenu(CWnd* pWnd, CPoint point) {
-    if (pWnd != &m_wndTree) {
-        CDockablePane::OnContextMenu(pWnd, point);
-        return;
-    }
-    HTREEITEM hit = SelectItemAtMenuPoint(m_wndTree, point);
-    if (hit == nullptr) return;
-    int image = -1, selectedImage = -1;
-    m_wndTree.GetItemImage(hit, image, selectedImage);
-    const UINT menu = ChooseContextMenu(m_wndTree.GetItemText(hit).str(), ItemData(hit), image);
-    if (menu != 0 && afxContextMenuManager) afxContextMenuManager->ShowPopupMenu(menu, point.x, point.y, this, TRUE);
-}
-
-void CSystemDomainTreeView::OnDestroy() {
-    CDockablePane::OnDestroy();
-    ReleaseItems();
-    delete g_pTreeSystemDomainControl;
-    g_pTreeSystemDomainControl = nullptr;
-    // The pane owns the diagram builder's single instance.
-    delete Class_UmlControl::get_instance();
-}
-
-void CSystemDomainTreeView::ReleaseItems() {
-    ClearCurrent();
-    m_objects.clear();
-    m_installedEntries.clear();
-    m_stubClasses.clear();
-    m_proxyClasses.clear();
-    m_components.clear();
-    m_nodes.clear();
-    m_domains.clear();
-    m_itemData.clear();
-}
-
-void CSystemDomainTreeView::ClearCurrent() {
+void CSystemDomainTreeView::ClearSelection() {
     m_pCurrentItem = nullptr;
     m_pCurrentDomain = nullptr;
     m_pCurrentNode = nullptr;
@@ -299,7 +223,27 @@ void CSystemDomainTreeView::ClearCurrent() {
     m_pCurrentInstalledEntry = nullptr;
 }
 
-void CSystemDomainTreeView::ShowHelp(int topic) { Class_UmlControl::get_instance()->set_explanation_text(topic); }
+UINT CSystemDomainTreeView::ContextMenuOf(HTREEITEM item) const {
+    int image = -1, selectedImage = -1;
+    m_wndTree.GetItemImage(item, image, selectedImage);
+    return ChooseContextMenu(m_wndTree.GetItemText(item).str(), ItemData(item), image);
+}
+
+void CSystemDomainTreeView::ReleaseRecords() {
+    m_objects.clear();
+    m_installedEntries.clear();
+    m_stubClasses.clear();
+    m_proxyClasses.clear();
+    m_components.clear();
+    m_nodes.clear();
+}
+
+void CSystemDomainTreeView::ReleaseCommandObjects() {
+    delete g_pTreeSystemDomainControl;
+    g_pTreeSystemDomainControl = nullptr;
+    // The pane owns the diagram builder's single instance.
+    delete Class_UmlControl::get_instance();
+}
 
 void CSystemDomainTreeView::PostProperties(TreeNodeData* data) {
     if (CWnd* mainWindow = AfxGetMainWnd())
@@ -307,10 +251,6 @@ void CSystemDomainTreeView::PostProperties(TreeNodeData* data) {
 }
 
 // ---- Items -------------------------------------------------------------------------------------------------
-
-TreeNodeData* CSystemDomainTreeView::ItemData(HTREEITEM item) const {
-    return item ? reinterpret_cast<TreeNodeData*>(m_wndTree.GetItemData(item)) : nullptr;
-}
 
 bool CSystemDomainTreeView::IsInTree(const TreeNodeData* data) const {
     return data && data->item && ItemData(data->item) == data;
@@ -323,33 +263,19 @@ std::string CSystemDomainTreeView::ChildPath(const TreeNodeData* data) {
 HTREEITEM CSystemDomainTreeView::InsertDataItem(const std::string& text, int image, HTREEITEM parent,
                                                 HTREEITEM after, int kind, void* record, const std::string& path) {
     const int selectedImage = image == SYSTEM_IMAGE_DOMAIN ? SYSTEM_IMAGE_DOMAIN_SELECTED : image;
-    return InsertTreeItemWithData(m_wndTree, m_itemData, text, image, selectedImage, parent, after, kind, record,
-                                  path);
+    return InsertItemWithData(text, image, selectedImage, parent, after, kind, record, path);
 }
 
 HTREEITEM CSystemDomainTreeView::InsertFolder(const char* text, int image, HTREEITEM parent) {
     return m_wndTree.InsertItem(text, image, image, parent, TVI_LAST);
 }
 
-int CSystemDomainTreeView::FillRootNode(HTREEITEM& root) {
-    root = m_wndTree.InsertItem(kSystemRootText, SYSTEM_IMAGE_ROOT, SYSTEM_IMAGE_ROOT_SELECTED, TVI_ROOT, TVI_LAST);
-    if (!AttachRootDomain(m_wndTree, root, TREE_SYSTEM_DOMAIN, m_domains, m_itemData)) {
-        AfxMessageBox("erro:CDataDomainTreeView:FillRootNode()->setitemData");
-        return -1;
-    }
-    return 0;
+CString CSystemDomainTreeView::DomainListCall(int domainId) const {
+    return CMysqlQuery::GetInstance()->FormatCall("call mainViewDomainList(%d,'system')", domainId);
 }
 
-void CSystemDomainTreeView::LoadDomainList(int domainId) {
-    m_mapDomainList.clear();
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainList(%d,'system')", domainId), m_mapDomainList) !=
-        0)
-        db->ShowLastError();
-}
-
-int CSystemDomainTreeView::FillDomainLevel(const DomainList& list, int parentId, HTREEITEM parent, int depth,
-                                           const std::string& parentPath) {
+void CSystemDomainTreeView::FillDomainLevel(const DomainList& list, int parentId, HTREEITEM parent, int depth,
+                                            const std::string& parentPath) {
     // Every list these levels show comes in one round trip, from the bundle that answers the level's list
     // calls at once; the fill below takes each answer where it needs it.
     std::vector<int> domainIds;
@@ -359,7 +285,12 @@ int CSystemDomainTreeView::FillDomainLevel(const DomainList& list, int parentId,
     if (!domainIds.empty()) lists = std::make_unique<CMysqlReadAhead>(std::vector<CString>(),
                                                                        LevelListsCall(domainIds), LevelListSets());
     const ScopedFlag answered(m_bLevelListsAnswered, m_bLevelListsAnswered || (lists && !lists->Answers().empty()));
-    return FillDomainItems(list, parentId, parent, depth, parentPath);
+    InsertDomainLevels(list, parentId, parent, parentPath, depth,
+                       [this](const class_domain_info& row, HTREEITEM item, const std::string& path, int) {
+                           HTREEITEM nodes = AddNodesFolder(path, item);
+                           FillNodes(LoadNodeList(NodeListCall(row.id)), nodes, path);
+                           FillComponents(path, row.id, AddComponentsFolder(path, item));
+                       });
 }
 
 CString CSystemDomainTreeView::LevelListsCall(const std::vector<int>& domainIds) {
@@ -374,22 +305,6 @@ const std::vector<CMysqlReadAhead::BundleSet>& CSystemDomainTreeView::LevelListS
         {kStubClassesCall, 1},      {kProxyObjectsCall, 1},   {kStubObjectsCall, 1},
     };
     return sets;
-}
-
-int CSystemDomainTreeView::FillDomainItems(const DomainList& list, int parentId, HTREEITEM parent, int depth,
-                                           const std::string& parentPath) {
-    const auto range = list.equal_range(parentId);
-    for (auto entry = range.first; entry != range.second; ++entry) {
-        const class_domain_info& row = entry->second;
-        const std::string path = parentPath + row.name + "\\";
-        HTREEITEM item =
-            InsertDataItem(row.name, SYSTEM_IMAGE_DOMAIN, parent, TVI_FIRST, TREE_SYSTEM_DOMAIN, Own(m_domains, row), path);
-        if (depth > 0) FillDomainItems(list, row.id, item, depth - 1, path);
-        HTREEITEM nodes = AddNodesFolder(path, item);
-        FillNodes(LoadNodeList(NodeListCall(row.id)), nodes, path);
-        FillComponents(path, row.id, AddComponentsFolder(path, item));
-    }
-    return 0;
 }
 
 CString CSystemDomainTreeView::NodeListCall(int domainId) {
@@ -714,11 +629,7 @@ void CSystemDomainTreeView::OnSelectTreeItem(HTREEITEM* item) {
     if (!IsSystemRoot(data)) ShowHelp(HELP_SYSTEM_SELECTION);
 }
 
-void CSystemDomainTreeView::OnRefresh() {
-    m_wndTree.DeleteAllItems();
-    ClearCurrent();
-    BuildTree();
-}
+void CSystemDomainTreeView::OnRefresh() { RefreshTree(); }
 
 // ---- Walks -------------------------------------------------------------------------------------------------
 
@@ -852,12 +763,8 @@ void CSystemDomainTreeView::OnAddDomain() {
     if (current == nullptr) return;
     auto* domain = static_cast<class_domain_info*>(current->record);
     if (SystemControl()->NewDomain(domain) == -1) return;
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
     DomainList subtree;
-    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainList(%d,'system')", domain->id), subtree) != 0) {
-        db->ShowLastError();
-        return;
-    }
+    if (!ReadDomainList(DomainListCall(domain->id), subtree)) return;
     DeleteChildItemsOfKind(current->item, TREE_SYSTEM_DOMAIN);
     FillDomainLevel(subtree, domain->id, current->item, 1, ChildPath(current));
     m_wndTree.Expand(current->item, TVE_EXPAND);
@@ -900,12 +807,9 @@ void CSystemDomainTreeView::OnMoveOrCopyDomain() {
         if (HTREEITEM moved = FindDomainItem(m_wndTree.GetRootItem(), result)) m_wndTree.DeleteItem(moved);
     }
     m_mapDomainList.clear();
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainList('%d','system')", receiver.id),
-                                m_mapDomainList) != 0) {
-        db->ShowLastError();
+    if (!ReadDomainList(CMysqlQuery::GetInstance()->FormatCall("call mainViewDomainList('%d','system')", receiver.id),
+                        m_mapDomainList))
         return;
-    }
     HTREEITEM item = current->item;
     const std::string path = ChildPath(current);
     DeleteChildItems(item);
