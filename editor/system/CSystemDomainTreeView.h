@@ -11,6 +11,10 @@
 // and record until the pane is destroyed, so the current selection and whatever the main frame was handed never
 // point at freed memory. Selecting or expanding a domain replaces its sub-domain items: the walks below find
 // their items again after every step that may reload, and never keep a handle across one.
+//
+// The window, the message map, the items and the selection are in CSystemDomainTreeView.cpp; the other members
+// stand beside it by the banners below: CSystemDomainTreeViewFill.cpp (filling), ...Walks.cpp (walks),
+// ...Commands.cpp and ...ClassCommands.cpp (commands), ...Tools.cpp (tool commands).
 
 #include <functional>
 #include <map>
@@ -25,6 +29,7 @@
 #include "SystemTreeItems.h"
 #include "TreeNodeData.h"
 
+class CTreeSystemDomainControl;
 class Class_UmlControl;
 
 // The command of the pane's and the main frame's menus that saves the headers of all domains.
@@ -212,6 +217,10 @@ private:
 
     // ---- Commands ---------------------------------------------------------------------------------------------
 
+    // The command object behind g_pTreeSystemDomainControl, made on first use; deleted with the window.
+    static CTreeSystemDomainControl* SystemControl();
+    // Posts the item's data to the main frame's properties pane.
+    void PostProperties(TreeNodeData* data);
     // The current item when it is of the kind, still in the tree and carries a record; else null.
     TreeNodeData* CurrentItemOfKind(int kind) const;
     // The tree's selected item and its data (folders have none).
@@ -228,6 +237,7 @@ private:
     void DeleteObject(int objectKind);
     // The objects of a class item again from the server, and the installed entries of its component.
     void RefillObjects(HTREEITEM classItem);
+
     // ---- Tool commands ------------------------------------------------------------------------------------------
 
     // The selected item's data when it is of the kind and carries a record (a folder's kind is enough).
@@ -239,8 +249,6 @@ private:
     // The texts of the item and of each item above it below the root, each followed by a backslash.
     std::string TextsUpToRoot(HTREEITEM item) const;
     void ShowMemberFunctions(int methodDomainId, const std::string& interfaceName);
-
-    void PostProperties(TreeNodeData* data);
 
     // Owned beside the pane's TreeNodeData and domain records: every other record an item ever showed.
     std::vector<std::unique_ptr<class_node_info>> m_nodes;
