@@ -435,9 +435,8 @@ void CDataDomainTreeView::OnDeleteDomain() {
     if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_DOMAIN) return;
     ShowHelp(m_pSelectedItem->kind);
     TreeNodeData* selected = m_pSelectedItem;
-    if (MessageBox("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
-                   "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?",
-                   "타모", MB_OKCANCEL) != IDOK)
+    if (!ConfirmDelete("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
+                       "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?"))
         return;
     if (DataControl()->DeleteDomain(static_cast<class_domain_info*>(selected->record)) != 0) return;
     m_wndTree.DeleteItem(selected->item);
@@ -482,9 +481,8 @@ void CDataDomainTreeView::OnEditData() {
 void CDataDomainTreeView::OnDeleteData() {
     if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_ITEM) return;
     TreeNodeData* selected = m_pSelectedItem;
-    if (MessageBox("Data을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
-                   "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?",
-                   "타모", MB_OKCANCEL) != IDOK)
+    if (!ConfirmDelete("Data을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
+                       "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?"))
         return;
     if (DataControl()->DeleteMetadata(static_cast<class_metadata_info*>(selected->record)) != 0) return;
     m_wndTree.DeleteItem(selected->item);

@@ -433,9 +433,8 @@ void CMethodDomainTreeView::OnEditDomain() {
 void CMethodDomainTreeView::OnDeleteDomain() {
     TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD_DOMAIN);
     if (selected == nullptr) return;
-    if (MessageBox("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 메서드,인터페이스, 사용자가 "
-                   "삭제됩니다.\n그래도 삭제하시겠습니까?",
-                   "타모", MB_OKCANCEL) != IDOK)
+    if (!ConfirmDelete("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 메서드,인터페이스, 사용자가 "
+                       "삭제됩니다.\n그래도 삭제하시겠습니까?"))
         return;
     if (MethodControl()->DeleteDomain(static_cast<class_domain_info*>(selected->record)) != 0) return;
     m_wndTree.DeleteItem(selected->item);
@@ -531,9 +530,7 @@ void CMethodDomainTreeView::OnEditInterface() {
 void CMethodDomainTreeView::OnDeleteInterface() {
     TreeNodeData* selected = CurrentItemOfKind(TREE_INTERFACE);
     if (selected == nullptr) return;
-    if (MessageBox("인터페이스을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 그래도 삭제하시겠습니까?", "타모",
-                   MB_OKCANCEL) != IDOK)
-        return;
+    if (!ConfirmDelete("인터페이스을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 그래도 삭제하시겠습니까?")) return;
     auto* iface = static_cast<class_interface_info*>(selected->record);
     if (MethodControl()->DeleteInterface(iface) != 0) return;
     m_wndTree.DeleteItem(selected->item);
@@ -597,9 +594,7 @@ void CMethodDomainTreeView::OnEditMethod() {
 void CMethodDomainTreeView::OnDeleteMethod() {
     TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD);
     if (selected == nullptr) return;
-    if (MessageBox("메서드ㅡ을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 그래도 삭제하시겠습니까?", "타모",
-                   MB_OKCANCEL) != IDOK)
-        return;
+    if (!ConfirmDelete("메서드ㅡ을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 그래도 삭제하시겠습니까?")) return;
     if (MethodControl()->DeleteMethod(static_cast<class_method_info*>(selected->record)) != 0) return;
     m_wndTree.DeleteItem(selected->item);
     ResetSelectionAfterDelete();

@@ -93,6 +93,8 @@ void CTreePane::ReleaseItemData() {
 
 void CTreePane::ShowHelp(int topic) { Class_UmlControl::get_instance()->set_explanation_text(topic); }
 
+bool CTreePane::ConfirmDelete(const char* question) { return MessageBox(question, "타모", MB_OKCANCEL) == IDOK; }
+
 // ---- Items -------------------------------------------------------------------------------------------------
 
 TreeNodeData* CTreePane::ItemData(HTREEITEM item) const { return TreeItemData(m_wndTree, item); }

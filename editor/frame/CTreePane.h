@@ -82,6 +82,8 @@ protected:
     // Lets go of every record and TreeNodeData (when the window goes).
     void ReleaseItemData();
     void ShowHelp(int topic);
+    // Asks the question of a deletion with OK and Cancel, captioned "타모"; true for OK.
+    bool ConfirmDelete(const char* question);
 
     // ---- Items ------------------------------------------------------------------------------------------------
 

@@ -73,7 +73,7 @@ void CSystemDomainTreeView::EditClass(int classKind) {
 void CSystemDomainTreeView::OnDeleteProxyClass() {
     TreeNodeData* current = CurrentItemOfKind(TREE_PROXY_CLASS);
     if (current == nullptr) return;
-    if (MessageBox("Class를 삭제하겠습니까?.\n", "타모", MB_OKCANCEL) != IDOK) return;
+    if (!ConfirmDelete("Class를 삭제하겠습니까?.\n")) return;
     auto* relation = static_cast<class_proxy_interface_relation_info*>(current->record);
     if (SystemControl()->DeleteProxyClass(relation) != 0) return;
     HTREEITEM owningDomain = OwningDomainItem(current->item);
@@ -84,7 +84,7 @@ void CSystemDomainTreeView::OnDeleteProxyClass() {
 void CSystemDomainTreeView::OnDeleteStubClass() {
     TreeNodeData* current = CurrentItemOfKind(TREE_STUB_CLASS);
     if (current == nullptr) return;
-    if (MessageBox("인터페이스을 삭제하겠습니까?.\n", "타모", MB_OKCANCEL) != IDOK) return;
+    if (!ConfirmDelete("인터페이스을 삭제하겠습니까?.\n")) return;
     auto* relation = static_cast<class_stub_interface_relation_info*>(current->record);
     HTREEITEM owningDomain = OwningDomainItem(current->item);
     if (SystemControl()->DeleteStubClass(relation) == 0) m_wndTree.DeleteItem(current->item);
@@ -158,7 +158,7 @@ void CSystemDomainTreeView::DeleteObject(int objectKind) {
     HTREEITEM classItem = nullptr;
     const class_interface_object_info* object = SelectedObject(objectKind, classItem);
     if (object == nullptr) return;
-    if (MessageBox("객체를 삭제하겠습니까?.\n", "타모", MB_OKCANCEL) != IDOK) return;
+    if (!ConfirmDelete("객체를 삭제하겠습니까?.\n")) return;
 
     const bool proxy = objectKind == TREE_PROXY_OBJECT;
     CMysqlQuery* db = CMysqlQuery::GetInstance();

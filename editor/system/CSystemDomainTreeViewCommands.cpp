@@ -51,9 +51,8 @@ void CSystemDomainTreeView::OnEditDomain() {
 void CSystemDomainTreeView::OnDeleteDomain() {
     TreeNodeData* current = CurrentItemOfKind(TREE_SYSTEM_DOMAIN);
     if (current == nullptr || static_cast<class_domain_info*>(current->record)->id == 0) return;
-    if (MessageBox("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
-                   "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?",
-                   "타모", MB_OKCANCEL) != IDOK)
+    if (!ConfirmDelete("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
+                       "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?"))
         return;
     if (SystemControl()->DeleteDomain(static_cast<class_domain_info*>(current->record)) != 0) return;
     m_wndTree.DeleteItem(current->item);
@@ -127,9 +126,7 @@ void CSystemDomainTreeView::OnEditNode() {
 void CSystemDomainTreeView::OnDeleteNode() {
     TreeNodeData* current = CurrentItemOfKind(TREE_NODE);
     if (current == nullptr) return;
-    if (MessageBox("NODE을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n그래도 삭제하시겠습니까?", "타모", MB_OKCANCEL) !=
-        IDOK)
-        return;
+    if (!ConfirmDelete("NODE을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n그래도 삭제하시겠습니까?")) return;
     if (SystemControl()->DeleteNode(static_cast<class_node_info*>(current->record)) != 0) return;
     m_wndTree.DeleteItem(current->item);
 }
@@ -190,9 +187,7 @@ void CSystemDomainTreeView::OnEditComponent() {
 void CSystemDomainTreeView::OnDeleteComponent() {
     TreeNodeData* current = CurrentItemOfKind(TREE_COMPONENT);
     if (current == nullptr) return;
-    if (MessageBox("Component을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n그래도 삭제하시겠습니까?", "타모",
-                   MB_OKCANCEL) != IDOK)
-        return;
+    if (!ConfirmDelete("Component을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n그래도 삭제하시겠습니까?")) return;
     auto* component = static_cast<class_component_info*>(current->record);
     if (SystemControl()->DeleteComponent(component) != 0) return;
     HTREEITEM owningDomain = OwningDomainItem(current->item);
