@@ -23,20 +23,20 @@ void PaintPaneTreeFrame(CWnd& pane, CViewTree& tree) {
     dc.Draw3dRect(frame, ::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DSHADOW));
 }
 
-bool AttachRootDomain(CViewTree& tree, HTREEITEM root, int kind, std::vector<class_domain_info*>& domains,
-                      std::vector<TreeNodeData*>& itemData) {
-    auto* domain = new class_domain_info;
-    domain->name = "root";
-    domain->description = "최상의 폴더";
-    domains.push_back(domain);
-    auto* data = new TreeNodeData(kind, root, domain, "root\\");
-    itemData.push_back(data);
+bool AttachRootDomain(CViewTree& tree, HTREEITEM root, int kind,
+                      std::vector<std::unique_ptr<class_domain_info>>& domains,
+                      std::vector<std::unique_ptr<TreeNodeData>>& itemData) {
+    class_domain_info rootDomain;
+    rootDomain.name = "root";
+    rootDomain.description = "최상의 폴더";
+    class_domain_info* domain = Own(domains, std::move(rootDomain));
+    TreeNodeData* data = Own(itemData, TreeNodeData(kind, root, domain, "root\\"));
     return tree.SetItemData(root, reinterpret_cast<DWORD_PTR>(data)) != FALSE;
 }
 
 HTREEITEM InsertRootDomainItem(CViewTree& tree, const char* text, int image, int selectedImage, int kind,
-                               std::vector<class_domain_info*>& domains, std::vector<TreeNodeData*>& itemData,
-                               const char* errorText) {
+                               std::vector<std::unique_ptr<class_domain_info>>& domains,
+                               std::vector<std::unique_ptr<TreeNodeData>>& itemData, const char* errorText) {
     HTREEITEM root = tree.InsertItem(text, image, selectedImage, TVI_ROOT, TVI_LAST);
     tree.SetItemState(root, TVIS_BOLD, TVIS_BOLD);
     if (AttachRootDomain(tree, root, kind, domains, itemData)) return root;
@@ -44,12 +44,11 @@ HTREEITEM InsertRootDomainItem(CViewTree& tree, const char* text, int image, int
     return nullptr;
 }
 
-HTREEITEM InsertTreeItemWithData(CViewTree& tree, std::vector<TreeNodeData*>& itemData, const std::string& text,
-                                 int image, int selectedImage, HTREEITEM hParent, HTREEITEM hAfter, int kind,
-                                 void* record, const std::string& path) {
+HTREEITEM InsertTreeItemWithData(CViewTree& tree, std::vector<std::unique_ptr<TreeNodeData>>& itemData,
+                                 const std::string& text, int image, int selectedImage, HTREEITEM hParent,
+                                 HTREEITEM hAfter, int kind, void* record, const std::string& path) {
     HTREEITEM hItem = tree.InsertItem(text.c_str(), image, selectedImage, hParent, hAfter);
-    auto* data = new TreeNodeData(kind, hItem, record, path);
-    itemData.push_back(data);
+    TreeNodeData* data = Own(itemData, TreeNodeData(kind, hItem, record, path));
     tree.SetItemData(hItem, reinterpret_cast<DWORD_PTR>(data));
     return hItem;
 }

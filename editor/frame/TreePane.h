@@ -6,7 +6,9 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CPoint.h"
@@ -16,6 +18,20 @@
 class CWnd;
 class class_domain_info;
 
+// A copy of the row, owned by the pane's list from now on; the pointer answered is the list's.
+template <class Record>
+Record* Own(std::vector<std::unique_ptr<Record>>& list, const Record& row) {
+    list.push_back(std::make_unique<Record>(row));
+    return list.back().get();
+}
+
+// The row itself, owned by the pane's list from now on.
+template <class Record>
+Record* Own(std::vector<std::unique_ptr<Record>>& list, Record&& row) {
+    list.push_back(std::make_unique<Record>(std::move(row)));
+    return list.back().get();
+}
+
 // Places the tree over the pane's client area, one pixel in from each edge; nothing before the pane exists.
 void LayoutPaneTree(CWnd& pane, CViewTree& tree);
 // Paints the pane's frame around its tree (for WM_PAINT).
@@ -23,19 +39,20 @@ void PaintPaneTreeFrame(CWnd& pane, CViewTree& tree);
 
 // Gives the root item its record, the domain "root" ("최상의 폴더"), and its TreeNodeData of `kind` with the path
 // "root\"; both are appended to the pane's lists, which own them. False when the item data cannot be set.
-bool AttachRootDomain(CViewTree& tree, HTREEITEM root, int kind, std::vector<class_domain_info*>& domains,
-                      std::vector<TreeNodeData*>& itemData);
+bool AttachRootDomain(CViewTree& tree, HTREEITEM root, int kind,
+                      std::vector<std::unique_ptr<class_domain_info>>& domains,
+                      std::vector<std::unique_ptr<TreeNodeData>>& itemData);
 
 // Inserts the bold root item of a domain tree with its record and TreeNodeData (AttachRootDomain); null after
 // `errorText` in a message box when its data cannot be set.
 HTREEITEM InsertRootDomainItem(CViewTree& tree, const char* text, int image, int selectedImage, int kind,
-                               std::vector<class_domain_info*>& domains, std::vector<TreeNodeData*>& itemData,
-                               const char* errorText);
+                               std::vector<std::unique_ptr<class_domain_info>>& domains,
+                               std::vector<std::unique_ptr<TreeNodeData>>& itemData, const char* errorText);
 
 // Inserts an item with a new TreeNodeData (kind, record, path) as its data; `itemData` keeps it for the pane.
-HTREEITEM InsertTreeItemWithData(CViewTree& tree, std::vector<TreeNodeData*>& itemData, const std::string& text,
-                                 int image, int selectedImage, HTREEITEM hParent, HTREEITEM hAfter, int kind,
-                                 void* record, const std::string& path);
+HTREEITEM InsertTreeItemWithData(CViewTree& tree, std::vector<std::unique_ptr<TreeNodeData>>& itemData,
+                                 const std::string& text, int image, int selectedImage, HTREEITEM hParent,
+                                 HTREEITEM hAfter, int kind, void* record, const std::string& path);
 // The item's TreeNodeData; null for none.
 TreeNodeData* TreeItemData(const CViewTree& tree, HTREEITEM hItem);
 // Deletes the item's children whose TreeNodeData is of the kind; the others stay.

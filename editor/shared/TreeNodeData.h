@@ -28,10 +28,10 @@ enum : int {
     TREE_STUB_OBJECT = 24,       // class_interface_object_info
 };
 
-// The record behind every tree item, set as the item's data. The pane that inserts the item creates it with
-// new and deletes it when the pane is destroyed, not when the item goes, so a TreeNodeData that a pane handed to
-// the main frame or a dialog stays valid while the editor runs. The record it points to belongs to that pane
-// as well.
+// The record behind every tree item, set as the item's data. The pane that inserts the item keeps it in an
+// owning list until the pane is destroyed, not only while the item is there, so a TreeNodeData that a pane
+// handed to the main frame or a dialog stays valid while the editor runs. The record it points to belongs to
+// that pane as well.
 struct TreeNodeData {
     TreeNodeData() = default;
     TreeNodeData(int kind, HTREEITEM item, void* record, std::string path)

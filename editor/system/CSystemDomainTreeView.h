@@ -11,6 +11,10 @@
 // and record until the pane is destroyed, so the current selection and whatever the main frame was handed never
 // point at freed memory. Selecting or expanding a domain replaces its sub-domain items: the walks below find
 // their items again after every step that may reload, and never keep a handle across one.
+//
+// The window, the message map, the items and the selection are in CSystemDomainTreeView.cpp; the other members
+// stand beside it by the banners below: CSystemDomainTreeViewFill.cpp (filling), ...Walks.cpp (walks),
+// ...Commands.cpp and ...ClassCommands.cpp (commands), ...Tools.cpp (tool commands).
 
 #include <functional>
 #include <map>
@@ -18,27 +22,23 @@
 #include <string>
 #include <vector>
 
-#include "CDockablePane.h"
-#include "CImageList.h"
 #include "CMysqlQuery.h"
 #include "CString.h"
-#include "CTreeView.h"
-#include "CViewTree.h"
+#include "CTreePane.h"
 #include "SessionRecords.h"
 #include "SystemTreeItems.h"
 #include "TreeNodeData.h"
 
+class CTreeSystemDomainControl;
 class Class_UmlControl;
 
 // The command of the pane's and the main frame's menus that saves the headers of all domains.
 #define ID_SAVE_ALL_DOMAIN_HEADERS 32872
 
-class CSystemDomainTreeView : public CDockablePane, public CTreeView {
+class CSystemDomainTreeView : public CTreePane {
 public:
-    CSystemDomainTreeView() = default;
+    CSystemDomainTreeView();
     ~CSystemDomainTreeView() override;
-
-    void AdjustLayout() override;
 
     // CTreeView: an item is selected or expanding.
     void OnSelectTreeItem(HTREEITEM* item) override;
@@ -57,7 +57,6 @@ public:
     static CString LevelListsCall(const std::vector<int>& domainIds);
     static const std::vector<CMysqlReadAhead::BundleSet>& LevelListSets();
 
-    CViewTree& GetTreeCtrl() { return m_wndTree; }
     // The current selection (null when there is none); records stay owned by the pane.
     TreeNodeData* GetCurrentItem() const { return m_pCurrentItem; }
     class_domain_info* GetCurrentDomain() const { return m_pCurrentDomain; }
@@ -121,17 +120,9 @@ public:
     afx_msg void OnDeployDiagram();
 
 protected:
-    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnPaint();
-    afx_msg void OnSetFocus(CWnd* pOldWnd);
-    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
-    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:
-    using DomainList = std::multimap<int, class_domain_info>;
-
     // One step of the way from the root to an item: its text and its kind (-1 for the folders without data).
     // Reloads replace items by new ones of the same text and kind, so a way finds an item again.
     struct WayStep {
@@ -140,22 +131,23 @@ private:
     };
     using ItemWay = std::vector<WayStep>;
 
+    // ---- CTreePane ---------------------------------------------------------------------------------------------
+
+    // The whole tree from the root: root item, two domain levels.
+    bool BuildTree() override;
+    void ClearSelection() override;
+    UINT ContextMenuOf(HTREEITEM item) const override;
+    CString DomainListCall(int domainId) const override;
+    void ReleaseRecords() override;
+    // The command object, and the diagram builder's single instance.
+    void ReleaseCommandObjects() override;
+
     // ---- Filling --------------------------------------------------------------------------------------------
 
-    void LoadTreeImages();
-    // Inserts the root item "SystemDomain" with its record; 0, or -1 (shown) when its data cannot be set.
-    int FillRootNode(HTREEITEM& root);
-    // The whole tree from the root: root item, two domain levels; false after "root 노드 생성 실패".
-    bool BuildTree();
-    // The domain list below the id (the whole subtree) from the server; a failure is shown.
-    void LoadDomainList(int domainId);
     // Inserts the domains of `list` below `parentId` as the first children of the item, each with its folders,
     // nodes and components, and `depth` more levels below them.
-    int FillDomainLevel(const DomainList& list, int parentId, HTREEITEM parent, int depth,
-                        const std::string& parentPath);
-    // FillDomainLevel without reading ahead (the level's calls are read ahead already).
-    int FillDomainItems(const DomainList& list, int parentId, HTREEITEM parent, int depth,
-                        const std::string& parentPath);
+    void FillDomainLevel(const DomainList& list, int parentId, HTREEITEM parent, int depth,
+                         const std::string& parentPath);
     // The calls of the lists the levels show, also for reading them ahead.
     static CString NodeListCall(int domainId);
     static CString ComponentListCall(int domainId);
@@ -198,7 +190,6 @@ private:
     HTREEITEM InsertDataItem(const std::string& text, int image, HTREEITEM parent, HTREEITEM after, int kind,
                              void* record, const std::string& path);
     HTREEITEM InsertFolder(const char* text, int image, HTREEITEM parent);
-    TreeNodeData* ItemData(HTREEITEM item) const;
     // True while the item record's item is in the tree and still carries it.
     bool IsInTree(const TreeNodeData* data) const;
     // The path below an item: its own path, empty for the root ("root\").
@@ -226,6 +217,10 @@ private:
 
     // ---- Commands ---------------------------------------------------------------------------------------------
 
+    // The command object behind g_pTreeSystemDomainControl, made on first use; deleted with the window.
+    static CTreeSystemDomainControl* SystemControl();
+    // Posts the item's data to the main frame's properties pane.
+    void PostProperties(TreeNodeData* data);
     // The current item when it is of the kind, still in the tree and carries a record; else null.
     TreeNodeData* CurrentItemOfKind(int kind) const;
     // The tree's selected item and its data (folders have none).
@@ -242,6 +237,7 @@ private:
     void DeleteObject(int objectKind);
     // The objects of a class item again from the server, and the installed entries of its component.
     void RefillObjects(HTREEITEM classItem);
+
     // ---- Tool commands ------------------------------------------------------------------------------------------
 
     // The selected item's data when it is of the kind and carries a record (a folder's kind is enough).
@@ -254,21 +250,13 @@ private:
     std::string TextsUpToRoot(HTREEITEM item) const;
     void ShowMemberFunctions(int methodDomainId, const std::string& interfaceName);
 
-    void ShowHelp(int topic);
-    void PostProperties(TreeNodeData* data);
-    void ClearCurrent();
-    void ReleaseItems();
-
-    // Owned: every record an item ever showed, and one TreeNodeData per item with data.
-    std::vector<std::unique_ptr<TreeNodeData>> m_itemData;
-    std::vector<std::unique_ptr<class_domain_info>> m_domains;
+    // Owned beside the pane's TreeNodeData and domain records: every other record an item ever showed.
     std::vector<std::unique_ptr<class_node_info>> m_nodes;
     std::vector<std::unique_ptr<class_component_info>> m_components;
     std::vector<std::unique_ptr<class_proxy_interface_relation_info>> m_proxyClasses;
     std::vector<std::unique_ptr<class_interface_object_info>> m_objects;
     std::vector<std::unique_ptr<class_stub_interface_relation_info>> m_stubClasses;
     std::vector<std::unique_ptr<class_custum_table>> m_installedEntries;
-    CImageList m_images;
 
     // The current selection: point into the lists above, own nothing.
     TreeNodeData* m_pCurrentItem = nullptr;
@@ -279,8 +267,6 @@ private:
     class_stub_interface_relation_info* m_pCurrentStubClass = nullptr;
     class_custum_table* m_pCurrentInstalledEntry = nullptr;
 
-    CViewTree m_wndTree;
-    DomainList m_mapDomainList;
     // Set while the pane deletes items itself: a selection that moves because of it loads nothing.
     bool m_bDeletingItems = false;
     bool m_bLevelListsAnswered = false;  // while a level is filled from its bundle: its lists are not read ahead again

@@ -6,6 +6,7 @@
 #include "class_component_info.h"
 #include "class_custum_table.h"
 #include "class_domain_info.h"
+#include "class_interface_info.h"
 #include "class_node_info.h"
 #include "class_proxy_interface_relation_info.h"
 #include "class_stub_interface_relation_info.h"
@@ -59,6 +60,43 @@ std::string EntryLabel(const class_custum_table& entry, bool hideZero) {
     std::string label = BuildClassLabel(entry.object_name, entry.class_name, entry.interface_name);
     if (!entry.object_id.empty() && !(hideZero && entry.object_id == "0")) label += "(" + entry.object_id + ")";
     return label;
+}
+
+bool HasInstalledComponents(const std::string& nodeType) {
+    return nodeType == "computer" || nodeType == "sub_system" || nodeType == "sensor";
+}
+
+std::pair<int, int> ClassIds(const TreeNodeData& classData) {
+    if (classData.kind == TREE_PROXY_CLASS) {
+        const auto* relation = static_cast<const class_proxy_interface_relation_info*>(classData.record);
+        return {relation->id, relation->component_id};
+    }
+    const auto* relation = static_cast<const class_stub_interface_relation_info*>(classData.record);
+    return {relation->id, relation->component_id};
+}
+
+bool IsInstalledCopyOf(const TreeNodeData* data, int componentId) {
+    return data && data->kind == TREE_INSTALLED_COMPONENT && data->record &&
+           static_cast<const class_component_info*>(data->record)->component_id == componentId;
+}
+
+bool IsClassOfInterface(const TreeNodeData* data, const class_interface_info& iface) {
+    if (data == nullptr || data->record == nullptr) return false;
+    if (data->kind == TREE_PROXY_CLASS) {
+        const auto* relation = static_cast<const class_proxy_interface_relation_info*>(data->record);
+        return relation->method_domain_id == iface.domain_id && relation->interface_name == iface.name;
+    }
+    if (data->kind == TREE_STUB_CLASS) {
+        const auto* relation = static_cast<const class_stub_interface_relation_info*>(data->record);
+        return relation->method_domain_id == iface.domain_id && relation->interface_name == iface.name;
+    }
+    return false;
+}
+
+bool IsNodeStandingFor(const TreeNodeData* data, int domainId) {
+    if (data == nullptr || data->kind != TREE_NODE || data->record == nullptr) return false;
+    const auto* node = static_cast<const class_node_info*>(data->record);
+    return node->sub_system_domain_id == domainId && (node->type == "sub_system" || node->type == "sensor");
 }
 
 bool IsSystemItemNamed(const std::string& text, const TreeNodeData* data, const ReferenceLevel& level) {

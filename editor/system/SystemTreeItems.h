@@ -1,9 +1,10 @@
 #pragma once
 
 // What the system tree shows of its records, without touching a window: the item texts, the image of a node
-// type, the order of a node list and the context menu of an item.
+// type, the order of a node list, the context menu of an item and the items its refreshes look for.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "SplitReferenceLine.h"
@@ -11,6 +12,7 @@
 #include "WinDef.h"
 
 class class_custum_table;
+class class_interface_info;
 class class_node_info;
 class class_proxy_interface_relation_info;
 class class_stub_interface_relation_info;
@@ -94,6 +96,19 @@ std::string EntryLabel(const class_custum_table& entry, bool hideZero);
 // The nodes by type word in descending byte order ("urouter", "switch", "sub_system", "sensor", "computer");
 // nodes of one type keep the server's order.
 void SortNodesByType(std::vector<class_node_info>& nodes);
+
+// Whether nodes of the type word hold installed components: computer, sub-system and sensor nodes.
+bool HasInstalledComponents(const std::string& nodeType);
+// The class id and the component id of a proxy or stub class item's record.
+std::pair<int, int> ClassIds(const TreeNodeData& classData);
+
+// The items that the pane looks for to bring up to date after a change, each by its data (null for none) and its
+// record: an installed copy of the component; a proxy or stub class of the interface (its method domain id and
+// name); a sub-system or sensor node that stands for the domain (other nodes keep a sub-system domain only as the
+// domain of their ports).
+bool IsInstalledCopyOf(const TreeNodeData* data, int componentId);
+bool IsClassOfInterface(const TreeNodeData* data, const class_interface_info& iface);
+bool IsNodeStandingFor(const TreeNodeData* data, int domainId);
 
 // Whether an item (its text and data) is what a level of a system search result names: a domain of that name
 // at a level of the path; at the last level of a node's or component's path the "Nodes" or "Components"

@@ -1,9 +1,7 @@
 #include "CDataDomainTreeView.h"
 
-#include "CBitmap.h"
 #include "CCodeControl.h"
 #include "CConstViewDlg.h"
-#include "CContextMenuManager.h"
 #include "CDataFieldViewDlg.h"
 #include "CMysqlQuery.h"
 #include "CTreeDataDomainControl.h"
@@ -68,13 +66,7 @@ CTreeDataDomainControl* DataControl() {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CDataDomainTreeView, CDockablePane)
-    ON_WM_CREATE()
-    ON_WM_SIZE()
-    ON_WM_PAINT()
-    ON_WM_SETFOCUS()
-    ON_WM_CONTEXTMENU()
-    ON_WM_DESTROY()
+BEGIN_MESSAGE_MAP(CDataDomainTreeView, CTreePane)
     ON_COMMAND(ID_DATA_ADD_DOMAIN, &CDataDomainTreeView::OnAddDomain)
     ON_COMMAND(ID_DATA_EDIT_DOMAIN, &CDataDomainTreeView::OnEditDomain)
     ON_COMMAND(ID_DATA_DELETE_DOMAIN, &CDataDomainTreeView::OnDeleteDomain)
@@ -96,7 +88,13 @@ BEGIN_MESSAGE_MAP(CDataDomainTreeView, CDockablePane)
     ON_COMMAND(ID_DATA_NO_COMMAND, &CDataDomainTreeView::OnNoCommand)
 END_MESSAGE_MAP()
 
-CDataDomainTreeView::~CDataDomainTreeView() { ReleaseItemData(); }
+CDataDomainTreeView::CDataDomainTreeView()
+    : CTreePane({WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS | TVS_SHOWSELALWAYS, kTreeId,
+                 kTreeImages, RGB(255, 0, 255), "Data_Domain", IMAGE_ROOT, IMAGE_ROOT_SELECTED, true,
+                 "erro:CDataDomainTreeView:FillRootNode()->setitemData", TREE_DATA_DOMAIN, IMAGE_DOMAIN,
+                 IMAGE_DOMAIN_SELECTED}) {}
+
+CDataDomainTreeView::~CDataDomainTreeView() = default;
 
 int CDataDomainTreeView::GetTypeImageIndex(const std::string& type) {
     static const std::map<std::string, int> images = {
@@ -125,99 +123,9 @@ int CDataDomainTreeView::GetTypeImageIndex(const std::string& type) {
 
 // ---- Window ------------------------------------------------------------------------------------------------
 
-int CDataDomainTreeView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
-    if (CDockablePane::OnCreate(lpCreateStruct) == -1) return -1;
-
-    const DWORD style = WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS | TVS_SHOWSELALWAYS;
-    if (!m_wndTree.Create(style, CRect(0, 0, 0, 0), this, kTreeId)) return -1;
-    m_wndTree.SetOwnerView(this);
-
-    CBitmap strip;
-    if (strip.LoadBitmap(kTreeImages) && m_images.Create(16, 15, ILC_COLOR24 | ILC_MASK, 0, 0)) {
-        m_images.Add(&strip, RGB(255, 0, 255));
-        m_wndTree.SetImageList(&m_images, TVSIL_NORMAL);
-    }
-
-    HTREEITEM root = nullptr;
-    if (FillRootNode(root) == -1) {
-        AfxMessageBox("root 노드 생성 실패");
-        return -1;
-    }
-    FillFromRoot(root);
-    AdjustLayout();
-    return 0;
-}
-
-void CDataDomainTreeView::AdjustLayout() { LayoutPaneTree(*this, m_wndTree); }
-
-void CDataDomainTreeView::OnSize(UINT nType, int cx, int cy) {
-    CDockablePane::OnSize(nType, cx, cy);
-    AdjustLayout();
-}
-
-void CDataDomainTreeView::OnPaint() { PaintPaneTreeFrame(*this, m_wndTree); }
-
-void CDataDomainTreeView::OnSetFocus(CWnd* pOldWnd) {
-    CDockablePane::OnSetFocus(pOldWnd);
-    m_wndTree.SetFocus();
-}
-
-void CDataDomainTreeView::OnContextMenu(CWnd* pWnd, CPoint point) {
-    if (pWnd != &m_wndTree) {
-        CDockablePane::OnContextMenu(pWnd, point);
-        return;
-    }
-    HTREEITEM hit = SelectItemAtMenuPoint(m_wndTree, point);
-    if (hit == nullptr) return;
-    const TreeNodeData* data = ItemData(hit);
-    const UINT menu = data ? ContextMenuIdOfItem(*data, m_pCopiedItem != nullptr) : 0;
-    if (menu != 0 && afxContextMenuManager) afxContextMenuManager->ShowPopupMenu(menu, point.x, point.y, this, TRUE);
-}
-
-void CDataDomainTreeView::OnDestroy() {
-    CDockablePane::OnDestroy();
-    ReleaseItemData();
-    delete g_pTreeDataDomainControl;
-    g_pTreeDataDomainControl = nullptr;
-}
-
-void CDataDomainTreeView::ReleaseItemData() {
-    for (class_datafield_info* field : m_fields) delete field;
-    m_fields.clear();
-    for (class_metadata_info* data : m_dataItems) delete data;
-    m_dataItems.clear();
-    for (class_domain_info* domain : m_domains) delete domain;
-    m_domains.clear();
-    for (TreeNodeData* data : m_itemData) delete data;
-    m_itemData.clear();
-    m_pSelectedItem = nullptr;
-    m_pSelectedDomain = nullptr;
-    m_pSelectedData = nullptr;
-    m_pCopiedItem = nullptr;
-}
-
-void CDataDomainTreeView::ShowHelp(int topic) { Class_UmlControl::get_instance()->set_explanation_text(topic); }
-
-void CDataDomainTreeView::PublishDomainPaths() {
-    CMysqlQuery::GetInstance()->SetDomainIdList(m_mapDomainPath, m_strKind.c_str());
-}
-
-// ---- Items -------------------------------------------------------------------------------------------------
-
-TreeNodeData* CDataDomainTreeView::ItemData(HTREEITEM hItem) const { return TreeItemData(m_wndTree, hItem); }
-
-HTREEITEM CDataDomainTreeView::InsertTreeItem(const std::string& text, int image, HTREEITEM hParent,
-                                              HTREEITEM hAfter, int kind, void* record, const std::string& path) {
-    return InsertTreeItemWithData(m_wndTree, m_itemData, text, image, image, hParent, hAfter, kind, record, path);
-}
-
-int CDataDomainTreeView::FillRootNode(HTREEITEM& root) {
-    root = InsertRootDomainItem(m_wndTree, "Data_Domain", IMAGE_ROOT, IMAGE_ROOT_SELECTED, TREE_DATA_DOMAIN, m_domains,
-                                m_itemData, "erro:CDataDomainTreeView:FillRootNode()->setitemData");
-    return root ? 0 : -1;
-}
-
-void CDataDomainTreeView::FillFromRoot(HTREEITEM root) {
+bool CDataDomainTreeView::BuildTree() {
+    HTREEITEM root = InsertRootItem();
+    if (root == nullptr) return false;
     LoadDomainList(0);
     // Expanding the root loads it afresh, two levels deep, in place of a first level built before it: with
     // domains to show, the root is loaded from this list right away (what its expansion would do), and the
@@ -230,6 +138,40 @@ void CDataDomainTreeView::FillFromRoot(HTREEITEM root) {
     }
     m_wndTree.Expand(root, TVE_EXPAND);
     PublishDomainPaths();
+    return true;
+}
+
+void CDataDomainTreeView::ClearSelection() {
+    m_pSelectedItem = nullptr;
+    m_pSelectedDomain = nullptr;
+    m_pSelectedData = nullptr;
+}
+
+UINT CDataDomainTreeView::ContextMenuOf(HTREEITEM item) const {
+    const TreeNodeData* data = ItemData(item);
+    return data ? ContextMenuIdOfItem(*data, m_pCopiedItem != nullptr) : 0;
+}
+
+void CDataDomainTreeView::ReleaseRecords() {
+    m_pCopiedItem = nullptr;
+    m_fields.clear();
+    m_dataItems.clear();
+}
+
+void CDataDomainTreeView::ReleaseCommandObjects() {
+    delete g_pTreeDataDomainControl;
+    g_pTreeDataDomainControl = nullptr;
+}
+
+void CDataDomainTreeView::PublishDomainPaths() {
+    CMysqlQuery::GetInstance()->SetDomainIdList(m_mapDomainPath, m_strKind.c_str());
+}
+
+// ---- Items -------------------------------------------------------------------------------------------------
+
+HTREEITEM CDataDomainTreeView::InsertTreeItem(const std::string& text, int image, HTREEITEM hParent,
+                                              HTREEITEM hAfter, int kind, void* record, const std::string& path) {
+    return InsertItemWithData(text, image, image, hParent, hAfter, kind, record, path);
 }
 
 void CDataDomainTreeView::LoadDomainLevel(HTREEITEM hItem, const TreeNodeData& data, bool loadList) {
@@ -250,13 +192,7 @@ void CDataDomainTreeView::LoadDomainLevel(HTREEITEM hItem, const TreeNodeData& d
     PublishDomainPaths();
 }
 
-void CDataDomainTreeView::LoadDomainList(int domainId) {
-    m_mapDomainList.clear();
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->SelectDomainAllList(DomainListCall(domainId), m_mapDomainList) != 0) db->ShowLastError();
-}
-
-CString CDataDomainTreeView::DomainListCall(int domainId) {
+CString CDataDomainTreeView::DomainListCall(int domainId) const {
     return CMysqlQuery::GetInstance()->FormatCall("call mainViewDomainList('%d','data')", domainId);
 }
 
@@ -269,14 +205,8 @@ void CDataDomainTreeView::BuildDomainChildren(const DomainList& list, int parent
         calls.push_back(depthBelow >= 0 ? db->FirstMetadataCall(domain->id) : db->MetadataListCall(domain->id, ""));
     CMysqlReadAhead ahead(calls);
     // Paths carry every ancestor from the top level, also for domains built when their parent opens.
-    BuildDomainLevels(
+    InsertDomainLevels(
         list, parentId, hParent, ChildDomainPath(ItemData(hParent)), depth,
-        [this](const class_domain_info& row, HTREEITEM parent, const std::string& path) {
-            auto* domain = new class_domain_info(row);
-            m_domains.push_back(domain);
-            return InsertTreeItemWithData(m_wndTree, m_itemData, row.name, IMAGE_DOMAIN, IMAGE_DOMAIN_SELECTED, parent,
-                                          TVI_FIRST, TREE_DATA_DOMAIN, domain, path);
-        },
         [this](const class_domain_info& row, HTREEITEM hItem, const std::string& path, int depthBelow) {
             const int firstOnly = depthBelow >= 0 ? 1 : 0;
             if (firstOnly == 1) LoadFirstDataItem(row.id);
@@ -315,10 +245,8 @@ void CDataDomainTreeView::InsertDataItems(int, HTREEITEM hParent, const std::str
             firstFieldOf.emplace(std::make_pair(field.domain_id, field.data_name), &field);
     }
     for (const class_metadata_info& row : m_vecLoadedData) {
-        auto* data = new class_metadata_info(row);
-        m_dataItems.push_back(data);
         HTREEITEM hItem = InsertTreeItem(row.name, GetTypeImageIndex(row.type), hParent, TVI_LAST, TREE_DATA_ITEM,
-                                         data, path);
+                                         Own(m_dataItems, row), path);
         if (firstOnly == 1) break;
         // One child each, so that the expand button shows; the full list comes on selection or expansion.
         const bool isStruct = row.type == "struct";
@@ -356,17 +284,13 @@ void CDataDomainTreeView::LoadFirstFields(const std::set<int>& domains, std::vec
 
 HTREEITEM CDataDomainTreeView::InsertField(const class_datafield_info& row, HTREEITEM hParent,
                                            const std::string& path) {
-    auto* field = new class_datafield_info(row);
-    m_fields.push_back(field);
-    return InsertTreeItem(row.member_name, GetTypeImageIndex(row.type), hParent, TVI_LAST, TREE_STRUCT_FIELD, field,
-                          path);
+    return InsertTreeItem(row.member_name, GetTypeImageIndex(row.type), hParent, TVI_LAST, TREE_STRUCT_FIELD,
+                          Own(m_fields, row), path);
 }
 
 void CDataDomainTreeView::InsertConstant(const class_datafield_info& row, HTREEITEM hParent,
                                          const std::string& path) {
-    auto* constant = new class_datafield_info(row);
-    m_fields.push_back(constant);
-    InsertTreeItem(row.member_name, IMAGE_NO_TYPE, hParent, TVI_LAST, TREE_ENUM_CONSTANT, constant, path);
+    InsertTreeItem(row.member_name, IMAGE_NO_TYPE, hParent, TVI_LAST, TREE_ENUM_CONSTANT, Own(m_fields, row), path);
 }
 
 CString CDataDomainTreeView::FieldListCall(int domainId, const std::string& name) {
@@ -406,11 +330,9 @@ int CDataDomainTreeView::LoadAliasFields(int realDomainId, const std::string& re
         result = -1;
     }
     for (const class_datafield_info& row : fields) {
-        auto* field = new class_datafield_info(row);
-        m_fields.push_back(field);
         const int image = GetTypeImageIndex(row.type);
         HTREEITEM hItem = InsertTreeItem(row.member_name, image == -1 ? IMAGE_NO_TYPE : image, hParent, TVI_LAST,
-                                         TREE_STRUCT_FIELD, field, "");
+                                         TREE_STRUCT_FIELD, Own(m_fields, row), "");
         if (row.type == "alias" && LoadAliasFields(row.real_domain_id, row.real_data, hItem, chain) != 0) result = -1;
     }
     chain.erase({realDomainId, realData});
@@ -441,21 +363,6 @@ void CDataDomainTreeView::DeleteChildItems(HTREEITEM hItem) {
         hChild = hNext;
     }
     m_pCopiedItem = nullptr;
-}
-
-void CDataDomainTreeView::DeleteChildItemsOfKind(HTREEITEM hItem, int kind) {
-    DeleteTreeChildrenOfKind(m_wndTree, hItem, kind);
-}
-
-void CDataDomainTreeView::ResetSelectionAfterDelete() {
-    HTREEITEM hSelected = m_wndTree.GetSelectedItem();
-    if (hSelected != nullptr) {
-        OnSelectTreeItem(&hSelected);
-        return;
-    }
-    m_pSelectedItem = nullptr;
-    m_pSelectedDomain = nullptr;
-    m_pSelectedData = nullptr;
 }
 
 // ---- Selection ---------------------------------------------------------------------------------------------
@@ -504,13 +411,11 @@ void CDataDomainTreeView::OnAddDomain() {
     TreeNodeData* selected = m_pSelectedItem;
     auto* domain = static_cast<class_domain_info*>(selected->record);
     if (DataControl()->NewDomain(domain) == -1) return;
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
     DomainList subtree;
-    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainList(%d,'data')", domain->id), subtree) != 0) {
-        db->ShowLastError();
+    if (!ReadDomainList(CMysqlQuery::GetInstance()->FormatCall("call mainViewDomainList(%d,'data')", domain->id),
+                        subtree))
         return;
-    }
-    DeleteChildItemsOfKind(selected->item, TREE_DATA_DOMAIN);
+    DeleteTreeChildrenOfKind(m_wndTree, selected->item, TREE_DATA_DOMAIN);
     BuildDomainChildren(subtree, domain->id, selected->item, -1);
     PublishDomainPaths();
     m_wndTree.Expand(selected->item, TVE_EXPAND);
@@ -530,9 +435,8 @@ void CDataDomainTreeView::OnDeleteDomain() {
     if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_DOMAIN) return;
     ShowHelp(m_pSelectedItem->kind);
     TreeNodeData* selected = m_pSelectedItem;
-    if (MessageBox("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
-                   "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?",
-                   "타모", MB_OKCANCEL) != IDOK)
+    if (!ConfirmDelete("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
+                       "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?"))
         return;
     if (DataControl()->DeleteDomain(static_cast<class_domain_info*>(selected->record)) != 0) return;
     m_wndTree.DeleteItem(selected->item);
@@ -577,9 +481,8 @@ void CDataDomainTreeView::OnEditData() {
 void CDataDomainTreeView::OnDeleteData() {
     if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_ITEM) return;
     TreeNodeData* selected = m_pSelectedItem;
-    if (MessageBox("Data을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
-                   "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?",
-                   "타모", MB_OKCANCEL) != IDOK)
+    if (!ConfirmDelete("Data을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
+                       "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?"))
         return;
     if (DataControl()->DeleteMetadata(static_cast<class_metadata_info*>(selected->record)) != 0) return;
     m_wndTree.DeleteItem(selected->item);
@@ -618,7 +521,7 @@ void CDataDomainTreeView::OnImportData() {
     TreeNodeData* selected = m_pSelectedItem;
     auto* domain = static_cast<class_domain_info*>(selected->record);
     if (DataControl()->CopyMetadata(domain) != 0) return;
-    DeleteChildItemsOfKind(selected->item, TREE_DATA_ITEM);
+    DeleteTreeChildrenOfKind(m_wndTree, selected->item, TREE_DATA_ITEM);
     LoadDataItems(domain->id, "");
     InsertDataItems(domain->id, selected->item, selected->path, 0);
 }
@@ -640,18 +543,7 @@ void CDataDomainTreeView::OnDomainAccounts() {
     DataControl()->ShowDomainAccounts(m_pSelectedDomain);
 }
 
-void CDataDomainTreeView::OnRefresh() {
-    m_wndTree.DeleteAllItems();
-    m_pSelectedItem = nullptr;
-    m_pSelectedDomain = nullptr;
-    m_pSelectedData = nullptr;
-    HTREEITEM root = nullptr;
-    if (FillRootNode(root) == -1) {
-        AfxMessageBox("root 노드 생성 실패");
-        return;
-    }
-    FillFromRoot(root);
-}
+void CDataDomainTreeView::OnRefresh() { RefreshTree(); }
 
 void CDataDomainTreeView::OnSortByName() {
     if (m_pSelectedItem == nullptr) return;
@@ -667,7 +559,7 @@ void CDataDomainTreeView::OnSortByType() {
         db->ShowLastError();
         return;
     }
-    DeleteChildItemsOfKind(selected->item, TREE_DATA_ITEM);
+    DeleteTreeChildrenOfKind(m_wndTree, selected->item, TREE_DATA_ITEM);
     InsertDataItems(domain->id, selected->item, selected->path, 0);
 }
 

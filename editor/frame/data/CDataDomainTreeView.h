@@ -9,30 +9,26 @@
 // and record until the pane is destroyed, so a record handed to the main frame or a dialog stays valid.
 
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "CDockablePane.h"
-#include "CImageList.h"
 #include "CString.h"
-#include "CTreeView.h"
-#include "CViewTree.h"
+#include "CTreePane.h"
 #include "TreeNodeData.h"
 #include "class_datafield_info.h"
 #include "class_domain_info.h"
 #include "class_metadata_info.h"
 
-class CDataDomainTreeView : public CDockablePane, public CTreeView {
+class CDataDomainTreeView : public CTreePane {
 public:
-    CDataDomainTreeView() = default;
+    CDataDomainTreeView();
     ~CDataDomainTreeView() override;
 
     // The image of a data type keyword (exact comparison), -1 for a type without one ("pksize_t" included).
     static int GetTypeImageIndex(const std::string& type);
-
-    void AdjustLayout() override;
 
     // CTreeView: an item is selected or expanding.
     void OnSelectTreeItem(HTREEITEM* item) override;
@@ -41,7 +37,6 @@ public:
     // Selects the item that a search result line names, loading every level on the way.
     void SelectItemByPath(const std::string& line);
 
-    CViewTree& GetTreeCtrl() { return m_wndTree; }
     TreeNodeData* GetSelectedItemData() const { return m_pSelectedItem; }
     TreeNodeData* GetCopiedItemData() const { return m_pCopiedItem; }
 
@@ -67,26 +62,21 @@ public:
     afx_msg void OnNoCommand() {}
 
 protected:
-    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnPaint();
-    afx_msg void OnSetFocus(CWnd* pOldWnd);
-    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
-    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:
-    using DomainList = std::multimap<int, class_domain_info>;
+    // CTreePane: the root "Data_Domain", loaded from the top level's domain list and expanded, the paths
+    // published.
+    bool BuildTree() override;
+    void ClearSelection() override;
+    UINT ContextMenuOf(HTREEITEM item) const override;
+    CString DomainListCall(int domainId) const override;
+    void ReleaseRecords() override;
+    void ReleaseCommandObjects() override;
 
-    // Inserts the root item "Data_Domain" with its record; 0, or -1 (shown) when its data cannot be set.
-    int FillRootNode(HTREEITEM& root);
-    // The domain list of the top level, the root loaded from it, the root expanded, the paths published.
-    void FillFromRoot(HTREEITEM root);
     // The first load of a domain item: its children rebuilt two levels deep, then its data items; marks it
     // loaded. `loadList` false: the domain list holds the domain's subtree already.
     void LoadDomainLevel(HTREEITEM hItem, const TreeNodeData& data, bool loadList);
-    // The domain list below the id (the whole subtree) from the server; a failure is shown.
-    void LoadDomainList(int domainId);
     // Inserts the domains of `list` below `parentId` as the first children of the item, `depth` levels more
     // below them (0: none; negative: all), each with its data items.
     void BuildDomainChildren(const DomainList& list, int parentId, HTREEITEM hParent, int depth);
@@ -94,7 +84,6 @@ private:
     void LoadDataItems(int domainId, const CString& name);
     void LoadFirstDataItem(int domainId);
     void InsertDataItems(int domainId, HTREEITEM hParent, const std::string& path, int firstOnly);
-    static CString DomainListCall(int domainId);
     // The call that lists the fields (or constants) of a data item.
     static CString FieldListCall(int domainId, const std::string& name);
     int LoadStructFields(const std::string& name, int domainId, HTREEITEM hParent, const std::string& path,
@@ -110,30 +99,23 @@ private:
     HTREEITEM InsertField(const class_datafield_info& row, HTREEITEM hParent, const std::string& path);
     void InsertConstant(const class_datafield_info& row, HTREEITEM hParent, const std::string& path);
     void DeleteChildItems(HTREEITEM hItem);
-    void DeleteChildItemsOfKind(HTREEITEM hItem, int kind);
-    void ReleaseItemData();
 
     HTREEITEM InsertTreeItem(const std::string& text, int image, HTREEITEM hParent, HTREEITEM hAfter, int kind,
                              void* record, const std::string& path);
-    TreeNodeData* ItemData(HTREEITEM hItem) const;
-    // After an item was deleted: the tree's selection, if any, becomes the current item again.
-    void ResetSelectionAfterDelete();
-    void ShowHelp(int topic);
     void PublishDomainPaths();
 
-    std::vector<TreeNodeData*> m_itemData;              // owned: one per item ever inserted
-    std::vector<class_domain_info*> m_domains;          // owned: the records of the domain items
-    std::vector<class_metadata_info*> m_dataItems;      // owned: the records of the data items
-    std::vector<class_datafield_info*> m_fields;        // owned: the records of fields and constants
-    CImageList m_images;
-    CViewTree m_wndTree;
-    TreeNodeData* m_pSelectedItem = nullptr;            // the current item; one of m_itemData
-    class_domain_info* m_pSelectedDomain = nullptr;     // the current domain's record
-    class_metadata_info* m_pSelectedData = nullptr;     // the current data item's record
+    // Owned beside the pane's TreeNodeData and domain records: every other record an item ever showed.
+    std::vector<std::unique_ptr<class_metadata_info>> m_dataItems;
+    std::vector<std::unique_ptr<class_datafield_info>> m_fields;  // fields and constants
+
+    // The current selection: point into the lists above, own nothing.
+    TreeNodeData* m_pSelectedItem = nullptr;
+    class_domain_info* m_pSelectedDomain = nullptr;
+    class_metadata_info* m_pSelectedData = nullptr;
+    TreeNodeData* m_pCopiedItem = nullptr;  // "데이타 복사": alive after deletes
+
     std::string m_strKind = "data";
-    TreeNodeData* m_pCopiedItem = nullptr;              // "데이타 복사": one of m_itemData, alive after deletes
     std::map<int, std::string> m_mapDomainPath;         // domain id -> path, for the session
-    DomainList m_mapDomainList;
     std::vector<class_metadata_info> m_vecLoadedData;
     std::vector<class_datafield_info> m_vecLoadedFields;
 };

@@ -1,8 +1,6 @@
 #include "CMethodDomainTreeView.h"
 
-#include "CBitmap.h"
 #include "CCodeControl.h"
-#include "CContextMenuManager.h"
 #include "CInterfaceMemberViewDlg.h"
 #include "CMysqlQuery.h"
 #include "CTreeMethodDomainControl.h"
@@ -73,13 +71,7 @@ CTreeMethodDomainControl* MethodControl() {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CMethodDomainTreeView, CDockablePane)
-    ON_WM_CREATE()
-    ON_WM_SIZE()
-    ON_WM_PAINT()
-    ON_WM_SETFOCUS()
-    ON_WM_CONTEXTMENU()
-    ON_WM_DESTROY()
+BEGIN_MESSAGE_MAP(CMethodDomainTreeView, CTreePane)
     ON_COMMAND(ID_METHOD_ADD_DOMAIN, &CMethodDomainTreeView::OnAddDomain)
     ON_COMMAND(ID_METHOD_ROOT_ADD_DOMAIN, &CMethodDomainTreeView::OnAddDomain)
     ON_COMMAND(ID_METHOD_EDIT_DOMAIN, &CMethodDomainTreeView::OnEditDomain)
@@ -105,7 +97,14 @@ BEGIN_MESSAGE_MAP(CMethodDomainTreeView, CDockablePane)
     ON_COMMAND(ID_METHOD_HML_DOCUMENT, &CMethodDomainTreeView::OnHmlDocument)
 END_MESSAGE_MAP()
 
-CMethodDomainTreeView::~CMethodDomainTreeView() { ReleaseItemData(); }
+CMethodDomainTreeView::CMethodDomainTreeView()
+    : CTreePane({WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_HASLINES | TVS_LINESATROOT |
+                     TVS_HASBUTTONS | TVS_SHOWSELALWAYS,
+                 kTreeId, kTreeImages, RGB(255, 0, 0), "Method_Domain", IMAGE_ROOT, IMAGE_ROOT_SELECTED, true,
+                 "erro:CMethodDomainTreeView:FillRootNode()->setitemData", TREE_METHOD_DOMAIN, IMAGE_DOMAIN,
+                 IMAGE_DOMAIN_SELECTED}) {}
+
+CMethodDomainTreeView::~CMethodDomainTreeView() = default;
 
 int CMethodDomainTreeView::GetMethodKindImageIndex(const std::string& type) {
     if (type == "CALL" || type == "CALLBACK") return 15;
@@ -119,87 +118,47 @@ int CMethodDomainTreeView::GetMethodKindImageIndex(const std::string& type) {
 
 // ---- Window ------------------------------------------------------------------------------------------------
 
-int CMethodDomainTreeView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
-    if (CDockablePane::OnCreate(lpCreateStruct) == -1) return -1;
-
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TVS_HASLINES | TVS_LINESATROOT |
-                        TVS_HASBUTTONS | TVS_SHOWSELALWAYS;
-    if (!m_wndTree.Create(style, CRect(0, 0, 0, 0), this, kTreeId)) return -1;
-    m_wndTree.SetOwnerView(this);
-    LoadTreeImages();
-
-    OnRefresh();
-    if (m_wndTree.GetRootItem() == nullptr) return -1;
-    AdjustLayout();
-    return 0;
-}
-
-void CMethodDomainTreeView::LoadTreeImages() {
-    m_images.DeleteImageList();
-    CBitmap strip;
-    if (!strip.LoadBitmap(kTreeImages)) return;
-    BITMAP info{};
-    strip.GetBitmap(&info);
-    if (!m_images.Create(16, info.bmHeight, ILC_COLOR24 | ILC_MASK, 0, 0)) return;
-    m_images.Add(&strip, RGB(255, 0, 0));
-    m_wndTree.SetImageList(&m_images, TVSIL_NORMAL);
-}
-
-void CMethodDomainTreeView::AdjustLayout() { LayoutPaneTree(*this, m_wndTree); }
-
-void CMethodDomainTreeView::OnSize(UINT nType, int cx, int cy) {
-    CDockablePane::OnSize(nType, cx, cy);
-    AdjustLayout();
-}
-
-void CMethodDomainTreeView::OnPaint() { PaintPaneTreeFrame(*this, m_wndTree); }
-
-void CMethodDomainTreeView::OnSetFocus(CWnd* pOldWnd) {
-    CDockablePane::OnSetFocus(pOldWnd);
-    m_wndTree.SetFocus();
-}
-
-void CMethodDomainTreeView::OnContextMenu(CWnd* pWnd, CPoint point) {
-    if (pWnd != &m_wndTree) {
-        CDockablePane::OnContextMenu(pWnd, point);
-        return;
+bool CMethodDomainTreeView::BuildTree() {
+    HTREEITEM root = InsertRootItem();
+    if (root == nullptr) {
+        m_wndTree.DeleteAllItems();
+        return false;
     }
-    HTREEITEM hit = SelectItemAtMenuPoint(m_wndTree, point);
-    if (hit == nullptr) return;
-    const TreeNodeData* data = ItemData(hit);
-    const UINT menu = data ? ContextMenuIdOfItem(*data, false) : 0;
-    if (menu != 0 && afxContextMenuManager) afxContextMenuManager->ShowPopupMenu(menu, point.x, point.y, this, TRUE);
+    // The root's first expansion would load it again: it is filled as that load fills it, three levels deep,
+    // and marked loaded, so that nothing is asked of the server twice.
+    auto* rootDomain = static_cast<class_domain_info*>(ItemData(root)->record);
+    LoadDomainList(0);
+    InsertDomainItems(m_mapDomainList, 0, root, 2);
+    rootDomain->loaded = 1;
+    m_wndTree.Expand(root, TVE_EXPAND);
+    PublishDomainPaths();
+    return true;
 }
 
-void CMethodDomainTreeView::OnDestroy() {
-    CDockablePane::OnDestroy();
-    ReleaseItemData();
-    delete g_pTreeMethodDomainControl;
-    g_pTreeMethodDomainControl = nullptr;
-    delete g_pHmlController;
-    g_pHmlController = nullptr;
+void CMethodDomainTreeView::ClearSelection() { m_pSelectedItem = nullptr; }
+
+UINT CMethodDomainTreeView::ContextMenuOf(HTREEITEM item) const {
+    const TreeNodeData* data = ItemData(item);
+    return data ? ContextMenuIdOfItem(*data, false) : 0;
 }
 
-void CMethodDomainTreeView::ReleaseItemData() {
-    for (class_method_info* method : m_methods) delete method;
-    m_methods.clear();
-    for (class_membermethod_info* member : m_memberMethods) delete member;
-    m_memberMethods.clear();
-    for (class_interface_info* iface : m_interfaces) delete iface;
-    m_interfaces.clear();
-    for (class_domain_info* domain : m_domains) delete domain;
-    m_domains.clear();
-    for (TreeNodeData* data : m_itemData) delete data;
-    m_itemData.clear();
-    m_pSelectedItem = nullptr;
+void CMethodDomainTreeView::ReleaseRecords() {
     m_pSelectedDomain = nullptr;
     m_pSelectedInterface = nullptr;
     m_pSelectedMethod = nullptr;
     m_pSelectedMemberMethod = nullptr;
     m_pCopiedItem = nullptr;
+    m_memberMethods.clear();
+    m_methods.clear();
+    m_interfaces.clear();
 }
 
-void CMethodDomainTreeView::ShowHelp(int topic) { Class_UmlControl::get_instance()->set_explanation_text(topic); }
+void CMethodDomainTreeView::ReleaseCommandObjects() {
+    delete g_pTreeMethodDomainControl;
+    g_pTreeMethodDomainControl = nullptr;
+    delete g_pHmlController;
+    g_pHmlController = nullptr;
+}
 
 void CMethodDomainTreeView::PublishDomainPaths() {
     CMysqlQuery::GetInstance()->SetDomainIdList(m_mapDomainPath, m_strKind.c_str());
@@ -211,8 +170,6 @@ void CMethodDomainTreeView::SendToMainFrame(UINT message, void* record) {
 
 // ---- Items -------------------------------------------------------------------------------------------------
 
-TreeNodeData* CMethodDomainTreeView::ItemData(HTREEITEM hItem) const { return TreeItemData(m_wndTree, hItem); }
-
 TreeNodeData* CMethodDomainTreeView::CurrentItemOfKind(int kind) const {
     return m_pSelectedItem != nullptr && m_pSelectedItem->kind == kind ? m_pSelectedItem : nullptr;
 }
@@ -220,17 +177,10 @@ TreeNodeData* CMethodDomainTreeView::CurrentItemOfKind(int kind) const {
 HTREEITEM CMethodDomainTreeView::InsertTreeItem(const std::string& text, int image, int selectedImage,
                                                 HTREEITEM hParent, HTREEITEM hAfter, int kind, void* record,
                                                 const std::string& path) {
-    return InsertTreeItemWithData(m_wndTree, m_itemData, text, image, selectedImage, hParent, hAfter, kind, record,
-                                  path);
+    return InsertItemWithData(text, image, selectedImage, hParent, hAfter, kind, record, path);
 }
 
-void CMethodDomainTreeView::LoadDomainList(int domainId) {
-    m_mapDomainList.clear();
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->SelectDomainAllList(DomainListCall(domainId), m_mapDomainList) != 0) db->ShowLastError();
-}
-
-CString CMethodDomainTreeView::DomainListCall(int domainId) {
+CString CMethodDomainTreeView::DomainListCall(int domainId) const {
     return CMysqlQuery::GetInstance()->FormatCall("call mainViewDomainList(%d, 'method')", domainId);
 }
 
@@ -245,14 +195,8 @@ void CMethodDomainTreeView::InsertDomainItems(const DomainList& list, int parent
     if (!domainIds.empty())
         ahead = std::make_unique<CMysqlReadAhead>(std::vector<CString>(), LevelFirstsCall(domainIds), LevelFirstsSets());
     // Paths carry every ancestor from the top level, also for domains inserted when their parent opens.
-    BuildDomainLevels(
+    InsertDomainLevels(
         list, parentId, hParent, ChildDomainPath(ItemData(hParent)), depth,
-        [this](const class_domain_info& row, HTREEITEM parent, const std::string& path) {
-            auto* domain = new class_domain_info(row);
-            m_domains.push_back(domain);
-            return InsertTreeItem(row.name, IMAGE_DOMAIN, IMAGE_DOMAIN_SELECTED, parent, TVI_FIRST,
-                                  TREE_METHOD_DOMAIN, domain, path);
-        },
         [this](const class_domain_info& row, HTREEITEM hItem, const std::string& path, int) {
             // One interface and one method, so that the expand button shows; the lazy load replaces them.
             if (row.id != 0) {
@@ -305,9 +249,8 @@ int CMethodDomainTreeView::InsertInterfaceItems(int domainId, HTREEITEM hParent,
 
 HTREEITEM CMethodDomainTreeView::InsertInterfaceItem(const class_interface_info& row, HTREEITEM hParent,
                                                      const std::string& path) {
-    auto* iface = new class_interface_info(row);
-    m_interfaces.push_back(iface);
-    return InsertTreeItem(row.name, IMAGE_INTERFACE, IMAGE_INTERFACE, hParent, TVI_LAST, TREE_INTERFACE, iface, path);
+    return InsertTreeItem(row.name, IMAGE_INTERFACE, IMAGE_INTERFACE, hParent, TVI_LAST, TREE_INTERFACE,
+                          Own(m_interfaces, row), path);
 }
 
 int CMethodDomainTreeView::InsertMemberMethodItems(int domainId, const std::string& interfaceName,
@@ -328,13 +271,10 @@ int CMethodDomainTreeView::InsertMemberMethodItems(int domainId, const std::stri
 void CMethodDomainTreeView::InsertMemberMethod(int domainId, const std::string& interfaceName,
                                                const std::string& path, HTREEITEM hParent,
                                                const class_method_info& row) {
-    auto* method = new class_method_info(row);
-    m_methods.push_back(method);
-    auto* member = new class_membermethod_info;
+    class_membermethod_info* member = Own(m_memberMethods, class_membermethod_info());
     member->domain_id = domainId;
     member->interface_name = interfaceName;
-    member->method = method;
-    m_memberMethods.push_back(member);
+    member->method = Own(m_methods, row);
     const int image = GetMethodKindImageIndex(row.type);
     InsertTreeItem(row.name, image, SelectedImage(image), hParent, TVI_LAST, TREE_MEMBER_METHOD, member, path);
 }
@@ -391,29 +331,15 @@ CString CMethodDomainTreeView::MethodListCall(int domainId, const std::string& n
 
 void CMethodDomainTreeView::InsertMethodItems(HTREEITEM hParent, const std::string& path, bool firstOnly) {
     for (const class_method_info& row : m_vecMethodList) {
-        auto* method = new class_method_info(row);
-        m_methods.push_back(method);
         const int image = GetMethodKindImageIndex(row.type);
-        InsertTreeItem(row.name, image, SelectedImage(image), hParent, TVI_LAST, TREE_METHOD, method, path);
+        InsertTreeItem(row.name, image, SelectedImage(image), hParent, TVI_LAST, TREE_METHOD, Own(m_methods, row),
+                       path);
         if (firstOnly) break;
     }
 }
 
 void CMethodDomainTreeView::DeleteChildItems(HTREEITEM hItem) {
     while (HTREEITEM hChild = m_wndTree.GetChildItem(hItem)) m_wndTree.DeleteItem(hChild);
-}
-
-void CMethodDomainTreeView::DeleteChildItemsOfKind(HTREEITEM hItem, int kind) {
-    DeleteTreeChildrenOfKind(m_wndTree, hItem, kind);
-}
-
-void CMethodDomainTreeView::ResetSelectionAfterDelete() {
-    HTREEITEM hSelected = m_wndTree.GetSelectedItem();
-    if (hSelected != nullptr) {
-        OnSelectTreeItem(&hSelected);
-        return;
-    }
-    m_pSelectedItem = nullptr;
 }
 
 // ---- Selection ---------------------------------------------------------------------------------------------
@@ -484,13 +410,11 @@ void CMethodDomainTreeView::OnAddDomain() {
     ShowHelp(selected->kind);
     auto* domain = static_cast<class_domain_info*>(selected->record);
     if (MethodControl()->NewDomain(domain) == -1) return;
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
     DomainList subtree;
-    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainList(%d,'method')", domain->id), subtree) != 0) {
-        db->ShowLastError();
+    if (!ReadDomainList(CMysqlQuery::GetInstance()->FormatCall("call mainViewDomainList(%d,'method')", domain->id),
+                        subtree))
         return;
-    }
-    DeleteChildItemsOfKind(selected->item, TREE_METHOD_DOMAIN);
+    DeleteTreeChildrenOfKind(m_wndTree, selected->item, TREE_METHOD_DOMAIN);
     InsertDomainItems(subtree, domain->id, selected->item, 1);
     PublishDomainPaths();
     m_wndTree.Expand(selected->item, TVE_EXPAND);
@@ -509,9 +433,8 @@ void CMethodDomainTreeView::OnEditDomain() {
 void CMethodDomainTreeView::OnDeleteDomain() {
     TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD_DOMAIN);
     if (selected == nullptr) return;
-    if (MessageBox("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 메서드,인터페이스, 사용자가 "
-                   "삭제됩니다.\n그래도 삭제하시겠습니까?",
-                   "타모", MB_OKCANCEL) != IDOK)
+    if (!ConfirmDelete("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 메서드,인터페이스, 사용자가 "
+                       "삭제됩니다.\n그래도 삭제하시겠습니까?"))
         return;
     if (MethodControl()->DeleteDomain(static_cast<class_domain_info*>(selected->record)) != 0) return;
     m_wndTree.DeleteItem(selected->item);
@@ -558,26 +481,7 @@ void CMethodDomainTreeView::OnDomainAccounts() {
     MethodControl()->ShowDomainAccounts(m_pSelectedDomain);
 }
 
-void CMethodDomainTreeView::OnRefresh() {
-    m_wndTree.DeleteAllItems();
-    m_pSelectedItem = nullptr;
-    HTREEITEM root = InsertRootDomainItem(m_wndTree, "Method_Domain", IMAGE_ROOT, IMAGE_ROOT_SELECTED,
-                                          TREE_METHOD_DOMAIN, m_domains, m_itemData,
-                                          "erro:CMethodDomainTreeView:FillRootNode()->setitemData");
-    if (root == nullptr) {
-        AfxMessageBox("root 노드 생성 실패");
-        m_wndTree.DeleteAllItems();
-        return;
-    }
-    // The root's first expansion would load it again: it is filled as that load fills it, three levels deep,
-    // and marked loaded, so that nothing is asked of the server twice.
-    auto* rootDomain = static_cast<class_domain_info*>(ItemData(root)->record);
-    LoadDomainList(0);
-    InsertDomainItems(m_mapDomainList, 0, root, 2);
-    rootDomain->loaded = 1;
-    m_wndTree.Expand(root, TVE_EXPAND);
-    PublishDomainPaths();
-}
+void CMethodDomainTreeView::OnRefresh() { RefreshTree(); }
 
 void CMethodDomainTreeView::OnSortByName() {
     if (m_pSelectedItem == nullptr) return;
@@ -608,7 +512,7 @@ void CMethodDomainTreeView::OnAddInterface() {
     if (selected == nullptr) return;
     const int domainId = static_cast<class_domain_info*>(selected->record)->id;
     if (MethodControl()->NewInterface(domainId) != 0) return;
-    DeleteChildItemsOfKind(selected->item, TREE_INTERFACE);
+    DeleteTreeChildrenOfKind(m_wndTree, selected->item, TREE_INTERFACE);
     InsertInterfaceItems(domainId, selected->item, selected->path, false);
 }
 
@@ -626,9 +530,7 @@ void CMethodDomainTreeView::OnEditInterface() {
 void CMethodDomainTreeView::OnDeleteInterface() {
     TreeNodeData* selected = CurrentItemOfKind(TREE_INTERFACE);
     if (selected == nullptr) return;
-    if (MessageBox("인터페이스을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 그래도 삭제하시겠습니까?", "타모",
-                   MB_OKCANCEL) != IDOK)
-        return;
+    if (!ConfirmDelete("인터페이스을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 그래도 삭제하시겠습니까?")) return;
     auto* iface = static_cast<class_interface_info*>(selected->record);
     if (MethodControl()->DeleteInterface(iface) != 0) return;
     m_wndTree.DeleteItem(selected->item);
@@ -648,7 +550,7 @@ void CMethodDomainTreeView::OnMemberMethods() {
     if (dialog.m_nMethodCreated == 0) return;
     const TreeNodeData* parent = ItemData(m_wndTree.GetParentItem(selected->item));
     if (parent == nullptr) return;
-    DeleteChildItemsOfKind(parent->item, TREE_METHOD);
+    DeleteTreeChildrenOfKind(m_wndTree, parent->item, TREE_METHOD);
     LoadMethodList(iface->domain_id, "");
     InsertMethodItems(parent->item, parent->path, false);
 }
@@ -692,9 +594,7 @@ void CMethodDomainTreeView::OnEditMethod() {
 void CMethodDomainTreeView::OnDeleteMethod() {
     TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD);
     if (selected == nullptr) return;
-    if (MessageBox("메서드ㅡ을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 그래도 삭제하시겠습니까?", "타모",
-                   MB_OKCANCEL) != IDOK)
-        return;
+    if (!ConfirmDelete("메서드ㅡ을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 그래도 삭제하시겠습니까?")) return;
     if (MethodControl()->DeleteMethod(static_cast<class_method_info*>(selected->record)) != 0) return;
     m_wndTree.DeleteItem(selected->item);
     ResetSelectionAfterDelete();
@@ -724,7 +624,7 @@ void CMethodDomainTreeView::OnImportMethods() {
     if (selected == nullptr) return;
     auto* domain = static_cast<class_domain_info*>(selected->record);
     if (MethodControl()->CopyMethods(domain) != 0) return;
-    DeleteChildItemsOfKind(selected->item, TREE_METHOD);
+    DeleteTreeChildrenOfKind(m_wndTree, selected->item, TREE_METHOD);
     LoadMethodList(domain->id, "");
     InsertMethodItems(selected->item, selected->path, false);
     m_wndTree.Expand(selected->item, TVE_EXPAND);

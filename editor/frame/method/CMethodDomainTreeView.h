@@ -9,31 +9,27 @@
 // and record until the pane is destroyed, so a record handed to the main frame or a dialog stays valid.
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "CDockablePane.h"
-#include "CImageList.h"
-#include "CString.h"
 #include "CMysqlReadAhead.h"
-#include "CTreeView.h"
-#include "CViewTree.h"
+#include "CString.h"
+#include "CTreePane.h"
 #include "TreeNodeData.h"
 #include "class_domain_info.h"
 #include "class_interface_info.h"
 #include "class_membermethod_info.h"
 #include "class_method_info.h"
 
-class CMethodDomainTreeView : public CDockablePane, public CTreeView {
+class CMethodDomainTreeView : public CTreePane {
 public:
-    CMethodDomainTreeView() = default;
+    CMethodDomainTreeView();
     ~CMethodDomainTreeView() override;
 
     // The image of a method type keyword (exact comparison); -1 for any other text. The selected image is the
     // next one.
     static int GetMethodKindImageIndex(const std::string& type);
-
-    void AdjustLayout() override;
 
     // CTreeView: an item is selected or expanding.
     void OnSelectTreeItem(HTREEITEM* item) override;
@@ -47,7 +43,6 @@ public:
     static CString LevelFirstsCall(const std::vector<int>& domainIds);
     static const std::vector<CMysqlReadAhead::BundleSet>& LevelFirstsSets();
 
-    CViewTree& GetTreeCtrl() { return m_wndTree; }
     TreeNodeData* GetSelectedItemData() const { return m_pSelectedItem; }
     int GetCurrentId() const { return m_nCurrentId; }
 
@@ -80,21 +75,17 @@ public:
     static int CALLBACK SortTestCompare(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
 
 protected:
-    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnPaint();
-    afx_msg void OnSetFocus(CWnd* pOldWnd);
-    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
-    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:
-    using DomainList = std::multimap<int, class_domain_info>;
+    // CTreePane: the root "Method_Domain", filled three levels deep and expanded, the paths published.
+    bool BuildTree() override;
+    void ClearSelection() override;
+    UINT ContextMenuOf(HTREEITEM item) const override;
+    CString DomainListCall(int domainId) const override;
+    void ReleaseRecords() override;
+    void ReleaseCommandObjects() override;
 
-    // Rebuilds the image list from the bitmap strip, red being transparent.
-    void LoadTreeImages();
-    // The domain list below the id (the whole subtree) from the server; a failure is shown.
-    void LoadDomainList(int domainId);
     // Inserts the domains of `list` below `parentId` as the first children of the item, `depth` levels more
     // below them, each with its first interface and first method so that it shows an expand button.
     void InsertDomainItems(const DomainList& list, int parentId, HTREEITEM hParent, int depth);
@@ -108,7 +99,6 @@ private:
     void LoadFirstMethod(int domainId);
     void InsertMemberMethod(int domainId, const std::string& interfaceName, const std::string& path,
                             HTREEITEM hParent, const class_method_info& row);
-    static CString DomainListCall(int domainId);
     // The first row of the interface list and of the method list of a domain, alone.
     static CString FirstInterfaceCall(int domainId);
     static CString FirstMethodCall(int domainId);
@@ -122,37 +112,30 @@ private:
     // The loaded methods as the last children of the item; with `firstOnly` only the first.
     void InsertMethodItems(HTREEITEM hParent, const std::string& path, bool firstOnly);
     void DeleteChildItems(HTREEITEM hItem);
-    void DeleteChildItemsOfKind(HTREEITEM hItem, int kind);
-    void ReleaseItemData();
 
     HTREEITEM InsertTreeItem(const std::string& text, int image, int selectedImage, HTREEITEM hParent,
                              HTREEITEM hAfter, int kind, void* record, const std::string& path);
-    TreeNodeData* ItemData(HTREEITEM hItem) const;
     // The current item when it is of the kind; null otherwise.
     TreeNodeData* CurrentItemOfKind(int kind) const;
-    // After an item was deleted: the tree's selection, if any, becomes the current item again.
-    void ResetSelectionAfterDelete();
-    void ShowHelp(int topic);
     void PublishDomainPaths();
     void SendToMainFrame(UINT message, void* record);
 
-    std::vector<TreeNodeData*> m_itemData;                     // owned: one per item ever inserted
-    std::vector<class_domain_info*> m_domains;                 // owned: the records of the domain items
-    std::vector<class_interface_info*> m_interfaces;           // owned: the records of the interface items
-    std::vector<class_method_info*> m_methods;                 // owned: methods, and the members' methods
-    std::vector<class_membermethod_info*> m_memberMethods;     // owned: the records of the member-method items
-    CImageList m_images;
-    TreeNodeData* m_pSelectedItem = nullptr;                   // the current item; one of m_itemData
-    int m_nCurrentId = 0;                                      // the current item's domain id
+    // Owned beside the pane's TreeNodeData and domain records: every other record an item ever showed.
+    std::vector<std::unique_ptr<class_interface_info>> m_interfaces;
+    std::vector<std::unique_ptr<class_method_info>> m_methods;  // methods, and the members' methods
+    std::vector<std::unique_ptr<class_membermethod_info>> m_memberMethods;
+
+    // The current selection: point into the lists above, own nothing.
+    TreeNodeData* m_pSelectedItem = nullptr;
     class_domain_info* m_pSelectedDomain = nullptr;            // the domain last selected
     class_interface_info* m_pSelectedInterface = nullptr;      // the interface last selected
     class_method_info* m_pSelectedMethod = nullptr;            // the method last selected
     class_membermethod_info* m_pSelectedMemberMethod = nullptr;  // the member method last selected
-    CViewTree m_wndTree;
+    TreeNodeData* m_pCopiedItem = nullptr;  // "메서드 복사": alive after deletes and refreshes
+    int m_nCurrentId = 0;                   // the current item's domain id
+
     std::string m_strKind = "method";
-    TreeNodeData* m_pCopiedItem = nullptr;      // "메서드 복사": one of m_itemData, alive after deletes and refreshes
     std::map<int, std::string> m_mapDomainPath;  // domain id -> path, for the session
-    DomainList m_mapDomainList;
     std::vector<class_method_info> m_vecMethodList;
     std::vector<class_interface_info> m_vecInterfaceList;
 };

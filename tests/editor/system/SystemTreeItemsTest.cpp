@@ -1,5 +1,5 @@
-// What the system tree shows of its records: node images, labels, the order of nodes and the context menu of
-// each kind of item.
+// What the system tree shows of its records: node images, labels, the order of nodes, the context menu of each
+// kind of item, and the items its refreshes look for.
 
 #include <gtest/gtest.h>
 
@@ -59,6 +59,89 @@ TEST(SystemTreeItems, NodesAreOrderedByTypeDescendingAndKeepTheirOrderWithinATyp
     std::vector<std::string> names;
     for (const class_node_info& node : nodes) names.push_back(node.name);
     EXPECT_EQ(names, (std::vector<std::string>{"r", "sw", "sub", "s", "pc1", "pc2", "odd"}));
+}
+
+TEST(SystemTreeItems, OnlyComputersSubSystemsAndSensorsHoldInstalledComponents) {
+    const std::pair<const char*, bool> cases[] = {
+        {"computer", true}, {"sub_system", true}, {"sensor", true},
+        {"switch", false}, {"urouter", false}, {"Computer", false}, {"", false},
+    };
+    for (const auto& [type, holds] : cases) EXPECT_EQ(HasInstalledComponents(type), holds) << type;
+}
+
+TEST(SystemTreeItems, ClassIdsAreReadFromAProxyOrAStubRecord) {
+    class_proxy_interface_relation_info proxy;
+    proxy.id = 5;
+    proxy.component_id = 50;
+    class_stub_interface_relation_info stub;
+    stub.id = 6;
+    stub.component_id = 60;
+    EXPECT_EQ(ClassIds(TreeNodeData(TREE_PROXY_CLASS, nullptr, &proxy, "")), std::make_pair(5, 50));
+    EXPECT_EQ(ClassIds(TreeNodeData(TREE_STUB_CLASS, nullptr, &stub, "")), std::make_pair(6, 60));
+}
+
+// The refreshes after a change find items by kind and record; items of another kind, folders without a record
+// and records of other components, interfaces or domains are left alone.
+TEST(SystemTreeItems, RefreshesFindInstalledCopiesClassesOfAnInterfaceAndNodesStandingForADomain) {
+    class_component_info installed;
+    installed.component_id = 7;
+    class_proxy_interface_relation_info proxy;
+    proxy.method_domain_id = 3;
+    proxy.interface_name = "INavigation";
+    class_stub_interface_relation_info stub;
+    stub.method_domain_id = 3;
+    stub.interface_name = "INavigation";
+    class_stub_interface_relation_info otherStub;  // the same name in another method domain
+    otherStub.method_domain_id = 4;
+    otherStub.interface_name = "INavigation";
+    class_proxy_interface_relation_info otherProxy;  // another interface of the method domain
+    otherProxy.method_domain_id = 3;
+    otherProxy.interface_name = "IWaypoint";
+    class_node_info subsystem, sensor, computer;
+    subsystem.type = "sub_system";
+    subsystem.sub_system_domain_id = 9;
+    sensor.type = "sensor";
+    sensor.sub_system_domain_id = 9;
+    computer.type = "computer";
+    computer.sub_system_domain_id = 9;
+    class_interface_info iface;
+    iface.domain_id = 3;
+    iface.name = "INavigation";
+
+    struct Case {
+        int kind;  // -1: no data
+        void* record;
+        bool copyOf7, classOfInterface, standsFor9;
+    };
+    const Case cases[] = {
+        {TREE_INSTALLED_COMPONENT, &installed, true, false, false},
+        {TREE_COMPONENT, &installed, false, false, false},
+        {TREE_INSTALLED_COMPONENT, nullptr, false, false, false},
+        {TREE_PROXY_CLASS, &proxy, false, true, false},
+        {TREE_STUB_CLASS, &stub, false, true, false},
+        {TREE_STUB_CLASS, &otherStub, false, false, false},
+        {TREE_PROXY_CLASS, &otherProxy, false, false, false},
+        {TREE_PROXY_CLASS, nullptr, false, false, false},
+        {TREE_NODE, &subsystem, false, false, true},
+        {TREE_NODE, &sensor, false, false, true},
+        {TREE_NODE, &computer, false, false, false},
+        {TREE_NODE, nullptr, false, false, false},
+        {-1, nullptr, false, false, false},
+    };
+    for (const Case& c : cases) {
+        TreeNodeData data(c.kind, nullptr, c.record, "");
+        const TreeNodeData* item = c.kind == -1 ? nullptr : &data;
+        EXPECT_EQ(IsInstalledCopyOf(item, 7), c.copyOf7) << c.kind;
+        EXPECT_EQ(IsClassOfInterface(item, iface), c.classOfInterface) << c.kind;
+        EXPECT_EQ(IsNodeStandingFor(item, 9), c.standsFor9) << c.kind;
+    }
+    // Another component's copy, or a node of another domain, is not what is looked for.
+    installed.component_id = 8;
+    subsystem.sub_system_domain_id = 10;
+    const TreeNodeData copy(TREE_INSTALLED_COMPONENT, nullptr, &installed, "");
+    const TreeNodeData node(TREE_NODE, nullptr, &subsystem, "");
+    EXPECT_FALSE(IsInstalledCopyOf(&copy, 7));
+    EXPECT_FALSE(IsNodeStandingFor(&node, 9));
 }
 
 TEST(SystemTreeItems, EachItemGetsItsContextMenuByWhatItIs) {

@@ -1,0 +1,139 @@
+#include "CTreePane.h"
+
+#include "CBitmap.h"
+#include "CContextMenuManager.h"
+#include "CMysqlQuery.h"
+#include "Class_UmlControl.h"
+#include "TreePane.h"
+
+BEGIN_MESSAGE_MAP(CTreePane, CDockablePane)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_PAINT()
+    ON_WM_SETFOCUS()
+    ON_WM_CONTEXTMENU()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+CTreePane::~CTreePane() = default;
+
+// ---- Window ------------------------------------------------------------------------------------------------
+
+int CTreePane::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    if (CDockablePane::OnCreate(lpCreateStruct) == -1) return -1;
+    if (!m_wndTree.Create(m_look.treeStyle, CRect(0, 0, 0, 0), this, m_look.treeId)) return -1;
+    m_wndTree.SetOwnerView(this);
+    LoadTreeImages();
+    if (!BuildTree()) return -1;
+    AdjustLayout();
+    return 0;
+}
+
+void CTreePane::LoadTreeImages() {
+    CBitmap strip;
+    if (!strip.LoadBitmap(m_look.imageStrip)) return;
+    BITMAP size{};
+    strip.GetBitmap(&size);
+    if (!m_images.Create(16, size.bmHeight, ILC_COLOR24 | ILC_MASK, 0, 0)) return;
+    m_images.Add(&strip, m_look.imageMask);
+    m_wndTree.SetImageList(&m_images, TVSIL_NORMAL);
+}
+
+void CTreePane::AdjustLayout() { LayoutPaneTree(*this, m_wndTree); }
+
+void CTreePane::OnSize(UINT nType, int cx, int cy) {
+    CDockablePane::OnSize(nType, cx, cy);
+    AdjustLayout();
+}
+
+void CTreePane::OnPaint() { PaintPaneTreeFrame(*this, m_wndTree); }
+
+void CTreePane::OnSetFocus(CWnd* pOldWnd) {
+    CDockablePane::OnSetFocus(pOldWnd);
+    m_wndTree.SetFocus();
+}
+
+void CTreePane::OnContextMenu(CWnd* pWnd, CPoint point) {
+    if (pWnd != &m_wndTree) {
+        CDockablePane::OnContextMenu(pWnd, point);
+        return;
+    }
+    HTREEITEM hit = SelectItemAtMenuPoint(m_wndTree, point);
+    if (hit == nullptr) return;
+    const UINT menu = ContextMenuOf(hit);
+    if (menu != 0 && afxContextMenuManager) afxContextMenuManager->ShowPopupMenu(menu, point.x, point.y, this, TRUE);
+}
+
+void CTreePane::OnDestroy() {
+    CDockablePane::OnDestroy();
+    ReleaseItemData();
+    ReleaseCommandObjects();
+}
+
+void CTreePane::RefreshTree() {
+    m_wndTree.DeleteAllItems();
+    ClearSelection();
+    BuildTree();
+}
+
+void CTreePane::ResetSelectionAfterDelete() {
+    HTREEITEM selected = m_wndTree.GetSelectedItem();
+    if (selected != nullptr)
+        OnSelectTreeItem(&selected);
+    else
+        ClearSelection();
+}
+
+void CTreePane::ReleaseItemData() {
+    ClearSelection();
+    ReleaseRecords();
+    m_domains.clear();
+    m_itemData.clear();
+}
+
+void CTreePane::ShowHelp(int topic) { Class_UmlControl::get_instance()->set_explanation_text(topic); }
+
+bool CTreePane::ConfirmDelete(const char* question) { return MessageBox(question, "타모", MB_OKCANCEL) == IDOK; }
+
+// ---- Items -------------------------------------------------------------------------------------------------
+
+TreeNodeData* CTreePane::ItemData(HTREEITEM item) const { return TreeItemData(m_wndTree, item); }
+
+HTREEITEM CTreePane::InsertItemWithData(const std::string& text, int image, int selectedImage, HTREEITEM parent,
+                                        HTREEITEM after, int kind, void* record, const std::string& path) {
+    return InsertTreeItemWithData(m_wndTree, m_itemData, text, image, selectedImage, parent, after, kind, record,
+                                  path);
+}
+
+HTREEITEM CTreePane::InsertRootItem() {
+    HTREEITEM root = m_wndTree.InsertItem(m_look.rootText, m_look.rootImage, m_look.rootSelectedImage, TVI_ROOT,
+                                          TVI_LAST);
+    if (m_look.boldRoot) m_wndTree.SetItemState(root, TVIS_BOLD, TVIS_BOLD);
+    if (AttachRootDomain(m_wndTree, root, m_look.domainKind, m_domains, m_itemData)) return root;
+    AfxMessageBox(m_look.rootErrorText);
+    AfxMessageBox("root 노드 생성 실패");
+    return nullptr;
+}
+
+void CTreePane::LoadDomainList(int domainId) {
+    m_mapDomainList.clear();
+    ReadDomainList(DomainListCall(domainId), m_mapDomainList);
+}
+
+bool CTreePane::ReadDomainList(const CString& call, DomainList& list) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    if (db->SelectDomainAllList(call, list) == 0) return true;
+    db->ShowLastError();
+    return false;
+}
+
+void CTreePane::InsertDomainLevels(const DomainList& list, int parentId, HTREEITEM parent,
+                                   const std::string& parentPath, int depth, const DomainFill& fillDomain) {
+    BuildDomainLevels(
+        list, parentId, parent, parentPath, depth,
+        [this](const class_domain_info& row, HTREEITEM hParent, const std::string& path) {
+            return InsertItemWithData(row.name, m_look.domainImage, m_look.domainSelectedImage, hParent, TVI_FIRST,
+                                      m_look.domainKind, Own(m_domains, row), path);
+        },
+        fillDomain);
+}
