@@ -16,8 +16,9 @@ const char* const kTables = "CHECKSUM TABLE domain, domain_member, domain_parent
 
 // The sample, and beside it what `user` may not read: the private method domain HiddenService with a method and
 // an interface, a component of the private Operator's Console (12). In Ship (9), where `user` is a member, a
-// node and a component with a proxy class; in Nav (1) and NavService (6) an alias and a method that refer to
-// the private Secret (5), made by the administrator. Every test process makes them; the calls of a process that
+// node with an address and a component with a proxy class, and a bare node that carries nothing, not even
+// ports; in Nav (1) a plain item, and in Nav and NavService (6) an alias and a method that refer to the
+// private Secret (5), made by the administrator. Every test process makes them; the calls of a process that
 // comes second are refused as duplicates and change nothing.
 ConnectionValues Design(const std::string& name) {
     ConnectionValues prepared = TestDatabase::Prepare(name, true);
@@ -31,6 +32,8 @@ ConnectionValues Design(const std::string& name) {
              "call interfaceViewNewInterface(" + id + ", 'method', 'IHidden', '')",
              std::string("call componentsNewcomponent(12, 'hidden_comp', '')"),
              std::string("call nodeNewNodes(9, 'ref_node', 'computer', '', 0)"),
+             std::string("call nodeNewNodes(9, 'ref_bare', 'computer', '', 0)"),
+             std::string("call metadataViewNewMetadata(1, 'hr_plain', 'int8_t', 0, '', '', '')"),
              std::string("call componentsNewcomponent(9, 'ref_comp', '')"),
              "call metadataViewNewMetadata(1, 'hr_kept', 'alias', " + key + ", '', '', '')",
              std::string("call methodViewNewMethod(6, 'CALL', 50100, 'hr_kept_method', 5, 'Key', 0, '', '')"),
@@ -70,6 +73,7 @@ protected:
     std::string ConsoleNode() const { return Id("SELECT id FROM node WHERE domain_id = 12 AND name = '콘솔 PC'"); }
     std::string HiddenComponent() const { return Id("SELECT id FROM component WHERE name = 'hidden_comp'"); }
     std::string ShipNode() const { return Id("SELECT id FROM node WHERE name = 'ref_node'"); }
+    std::string BareNode() const { return Id("SELECT id FROM node WHERE name = 'ref_bare'"); }
     std::string ShipComponent() const { return Id("SELECT id FROM component WHERE name = 'ref_comp'"); }
     std::string ShipClass() const { return Id("SELECT id FROM component_class WHERE class_name = 'ref_class'"); }
     ConnectionValues server_;
@@ -99,6 +103,17 @@ TEST_F(HiddenReferences, AnswerAsReferencesToNothingAndChangeNothing) {
          "call methodViewNewMethod(6, 'CALL', 50001, 'hr_m', 3, 'NoSuch', 0, '', '')"},
         {"method output", "call methodViewNewMethod(6, 'CALL', 50001, 'hr_m', 0, '', 5, 'Key', '')",
          "call methodViewNewMethod(6, 'CALL', 50001, 'hr_m', 0, '', 3, 'NoSuch', '')"},
+        {"alias edited", "call metadataViewEditMetadata(1, 'hr_plain', 'hr_plain', 'alias', " + KeyId() + ", '', '', '')",
+         "call metadataViewEditMetadata(1, 'hr_plain', 'hr_plain', 'alias', 999999, '', '', '')"},
+        {"alias field edited",
+         "call metadataViewEditMetafield(1, 'Waypoint', '번호', '번호', 0, 'alias', 5, 'Key', '', '', 'NO', 0, '')",
+         "call metadataViewEditMetafield(1, 'Waypoint', '번호', '번호', 0, 'alias', 3, 'NoSuch', '', '', 'NO', 0, '')"},
+        {"method input edited",
+         "call methodViewEditMethod(6, 'GetPosition', 'CALL', 1, 'GetPosition', 5, 'Key', 2, '위치', '')",
+         "call methodViewEditMethod(6, 'GetPosition', 'CALL', 1, 'GetPosition', 3, 'NoSuch', 2, '위치', '')"},
+        {"method output edited",
+         "call methodViewEditMethod(6, 'GetPosition', 'CALL', 1, 'GetPosition', 1, 'Waypoint', 5, 'Key', '')",
+         "call methodViewEditMethod(6, 'GetPosition', 'CALL', 1, 'GetPosition', 1, 'Waypoint', 3, 'NoSuch', '')"},
         {"copy of data", "call metadataViewCopyData(" + KeyId() + ", 1)", "call metadataViewCopyData(999999, 1)"},
         {"alias loop check", "call check_child_depth_limit_loop(1, 'x', " + KeyId() + ")",
          "call check_child_depth_limit_loop(1, 'x', 999999)"},
@@ -118,8 +133,9 @@ TEST_F(HiddenReferences, AnswerAsReferencesToNothingAndChangeNothing) {
          "call nodeportViewNewNode(" + node + ", 9, 999999)"},
         {"deployment", "call nodeDeploymentViewNewcomponent(" + node + ", " + HiddenComponent() + ", 9, 0)",
          "call nodeDeploymentViewNewcomponent(" + node + ", 999999, 9, 0)"},
-        {"ports of a copied node", "call copy_node_port_talble(" + ConsoleNode() + ", 12, 0, " + node + ", 9)",
-         "call copy_node_port_talble(999999, 12, 0, " + node + ", 9)"},
+        // The bare node takes another node's ports, and has none that a copy could strip.
+        {"ports of a copied node", "call copy_node_port_talble(" + ConsoleNode() + ", 12, 0, " + BareNode() + ", 9)",
+         "call copy_node_port_talble(999999, 12, 0, " + BareNode() + ", 9)"},
         {"addresses of another domain", "call check_overlap_ip(12, " + node + ", 1)",
          "call check_overlap_ip(999999, " + node + ", 1)"},
         {"data-domain link", "call domainViewNewParentDomain(1, 'data', 5, 0)",
@@ -135,14 +151,19 @@ TEST_F(HiddenReferences, AnswerAsReferencesToNothingAndChangeNothing) {
          "call xmldocumentViewimportDatafield(1, 'Waypoint', 'hr_if', 0, 'alias', '', 5, 'NoSuch', '', '', 'NO', 0, '')"},
         {"document: method input", "call xmldocumentViewimportMethod(6, 'hr_im', 'CALL', '50003', 5, 'Key', 0, '', '')",
          "call xmldocumentViewimportMethod(6, 'hr_im', 'CALL', '50003', 5, 'NoSuch', 0, '', '')"},
+        {"document: method output", "call xmldocumentViewimportMethod(6, 'hr_im', 'CALL', '50003', 0, '', 5, 'Key', '')",
+         "call xmldocumentViewimportMethod(6, 'hr_im', 'CALL', '50003', 0, '', 5, 'NoSuch', '')"},
     };
+    // Every call is compared with the design as it was before: the second call of a pair could undo what the
+    // first did (a copy that strips the ports another copy lent).
     const std::string before = TestDatabase::AdminQuery(server_.database, kTables);
     for (const Pair& pair : pairs) {
         const RunResult hidden = db_.Run(pair.hidden);
+        EXPECT_EQ(TestDatabase::AdminQuery(server_.database, kTables), before) << pair.what << ": private";
         EXPECT_EQ(Answer(hidden), Answer(db_.Run(pair.missing))) << pair.what;
+        EXPECT_EQ(TestDatabase::AdminQuery(server_.database, kTables), before) << pair.what << ": missing";
         EXPECT_TRUE(hidden.ok || RefusedProperly(hidden)) << pair.what;
     }
-    EXPECT_EQ(TestDatabase::AdminQuery(server_.database, kTables), before);
 }
 
 // The administrator made an alias and a method that refer to the private Secret; `user` may change them as long
