@@ -1,7 +1,8 @@
 // References into a domain that the account may not read. A colleague who names something of such a domain (an
 // alias's data, a method's input, an interface for a class, a sub-system, a component to deploy, the domain whose
-// addresses a check compares, ...) gets the answer that a name of nothing gets, so that no answer tells whether a name stands there, and no such reference
-// is made. A reference that an item holds already may stay when the item is changed.
+// addresses a check compares, an item whose lock a check asks, ...) gets the answer that a name of nothing gets,
+// so that no answer tells whether a name stands there, and no such reference is made; no answer names what such
+// a domain holds. A reference that an item holds already may stay when the item is changed.
 
 #include "SharingTestSupport.h"
 
