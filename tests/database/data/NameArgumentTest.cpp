@@ -54,6 +54,11 @@ protected:
     }
     std::string Text(const std::string& text) { return '\'' + db_.Escape(text) + '\''; }
     std::string Admin(const std::string& sql) { return TestDatabase::AdminQuery(server_.database, sql); }
+    std::string AdminValue(const std::string& sql) {
+        std::string value = Admin(sql);
+        while (!value.empty() && (value.back() == '\n' || value.back() == '\r')) value.pop_back();
+        return value;
+    }
     ConnectionValues server_;
     TestConnection db_;
 };
@@ -101,9 +106,16 @@ TEST_F(Names, ACallNamingOneItemFindsThatItemOnly) {
 // Every kind of name, when it is created, renamed or brought by a document.
 TEST_F(Names, ANewNameWithAPercentSignIsRefused) {
     const char* const tables = "CHECKSUM TABLE domain, data_item, data_field, method, method_interface, node, "
-                               "component, component_class, class_object";
+                               "component, component_class, class_object, custom_entry";
     const std::string before = Admin(tables);
-    const char* const calls[] = {
+    // In Ship (9): a computer, and a component with a proxy and a stub class, each with an object.
+    const std::string node = AdminValue("SELECT id FROM node WHERE domain_id = 9 AND name = '항해 컴퓨터'");
+    const std::string component = AdminValue("SELECT id FROM component WHERE systemdomain_id = 9 AND name = '항법 관리자'");
+    const std::string proxy = AdminValue("SELECT id FROM component_class WHERE component_id = " + component +
+                                         " AND kind = 'proxy' AND class_name = 'class_Navigation'");
+    const std::string stub = AdminValue("SELECT id FROM component_class WHERE component_id = " + component +
+                                        " AND kind = 'stub' AND class_name = 'class_Waypoint'");
+    const std::string calls[] = {
         "call domainViewNewDomain('data', 0, 'n%d', 0, '1', '')",
         "call domainViewEditDomain(3, 'data', '기본형%', 0, '1', '')",
         "call xmldocumentViewimportDomain(990, 0, 'data', 'n%d', 0, 1, '')",
@@ -122,8 +134,24 @@ TEST_F(Names, ANewNameWithAPercentSignIsRefused) {
         "call xmldocumentViewimportInterface(6, 'i%i', '')",
         "call nodeNewNodes(9, 'n%', 'computer', '', 0)",
         "call componentsNewcomponent(9, 'c%', '')",
+        "call NodeViewEditNode(" + node + ", 9, 'n%', 'computer', '', 0, 0)",
+        "call ComponentViewEditComponent(" + component + ", 9, 'c%', '')",
+        // Class names, new and renamed, and through the class dialog's class with an object.
+        "call proxyInterfaceRalationViewNewInterface(" + component + ", 6, 'IHeartbeat', 'class%')",
+        "call stubInterfaceRalationViewNewInterface(" + component + ", 6, 'IHeartbeat', 'class%')",
+        "call proxyInterfaceRalationViewEditInterface(" + proxy + ", 6, 'INavigation', 'class_Navigation%')",
+        "call stubInterfaceRalationViewEditInterface(" + stub + ", 6, 'IWaypoint', 'class_Waypoint%')",
+        "call insertProxyInserfaceRelation(9, " + component + ", 6, 'IHeartbeat', 'class%', 'object')",
+        "call insertStubInserfaceRelation(9, " + component + ", 6, 'IHeartbeat', 'class%', 'object')",
+        // Object names, new and renamed; the class dialog's object joins a class that stands.
+        "call proxyInterfaceObjectViewNewObjectName(" + proxy + ", 'o%', " + component + ")",
+        "call stubInterfaceObjectViewNewObjectName(" + stub + ", 'o%', " + component + ")",
+        "call proxyInterfaceObjectViewEditObjectName(" + proxy + ", 'object_proxy_nav', " + component + ", 'o%')",
+        "call stubInterfaceObjectViewEditObjectName(" + stub + ", 'object_stub_wp', " + component + ", 'o%')",
+        "call insertProxyInserfaceRelation(9, " + component + ", 6, 'INavigation', 'class_Navigation', 'o%')",
+        "call insertStubInserfaceRelation(9, " + component + ", 6, 'IWaypoint', 'class_Waypoint', 'o%')",
     };
-    for (const char* call : calls) {
+    for (const std::string& call : calls) {
         SCOPED_TRACE(call);
         ExpectRefusal(db_.Run(call), kNoPercent);
     }

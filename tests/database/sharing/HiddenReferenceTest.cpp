@@ -1,7 +1,8 @@
 // References into a domain that the account may not read. A colleague who names something of such a domain (an
 // alias's data, a method's input, an interface for a class, a sub-system, a component to deploy, the domain whose
-// addresses a check compares, ...) gets the answer that a name of nothing gets, so that no answer tells whether a name stands there, and no such reference
-// is made. A reference that an item holds already may stay when the item is changed.
+// addresses a check compares, an item whose lock a check asks, ...) gets the answer that a name of nothing gets,
+// so that no answer tells whether a name stands there, and no such reference is made; no answer names what such
+// a domain holds. A reference that an item holds already may stay when the item is changed.
 
 #include "SharingTestSupport.h"
 
@@ -14,10 +15,39 @@ const char* const kTables = "CHECKSUM TABLE domain, domain_member, domain_parent
                             "method_interface, interface_member, node, node_port, component, component_class, "
                             "class_object, deployment, custom_entry";
 
+// Locks that hold what `user` may not read: the Console gets an external port, which its PC's port 1 reaches,
+// and hidden_comp, installed on that PC, a class of HiddenService's IHidden with a public object. A sub-system
+// node of Ship that stands for the Console takes the object's clone and locks all of it. In the Console, a
+// sub-system node stands for 조타실 (10) and takes its public entries as Ship's node does.
+void LockTheConsole(TestConnection& admin, const std::string& database, const std::string& service) {
+    const auto value = [&](const std::string& sql) { return AdminValue(database, sql); };
+    const std::string component = value("SELECT id FROM component WHERE name = 'hidden_comp'");
+    const std::string pc = value("SELECT id FROM node WHERE domain_id = 12 AND name = '콘솔 PC'");
+    admin.Run("call domainLogicalPortViewNewPortGroup(12, 1)");
+    admin.Run("call domainPortViewNewPort(12, 1, 1, '콘솔 LAN')");
+    admin.Run("call NetworklinkViewNewNetworkink(" + pc + ", 0, 1, 0, 12, 1)");
+    admin.Run("call proxyInterfaceRalationViewNewInterface(" + component + ", " + service +
+              ", 'IHidden', 'hidden_class')");
+    const std::string hiddenClass = value("SELECT id FROM component_class WHERE class_name = 'hidden_class'");
+    admin.Run("call proxyInterfaceObjectViewNewObjectName(" + hiddenClass + ", 'hidden_object', " + component + ")");
+    admin.Run("call nodeDeploymentViewNewcomponent(" + pc + ", " + component + ", 12, 0)");
+    admin.Run("call coustum_ViewEditobjectid(" +
+              value("SELECT e.id FROM custom_entry e JOIN class_object o ON o.id = e.object_ref "
+                    "WHERE o.object_name = 'hidden_object' AND e.source_entry_id IS NULL") +
+              ", 501, 0, 1)");
+    admin.Run("call nodeNewNodes(9, 'hr_console', 'sub_system', '', 12)");
+    admin.Run("call insert_subsystem_public_proxy_interface_loop(12)");
+    admin.Run("call NodeViewEditNode(" + value("SELECT id FROM node WHERE name = 'hr_console'") +
+              ", 9, 'hr_console', 'sub_system', '', 12, 1)");
+    admin.Run("call nodeNewNodes(12, 'hr_secret_sub', 'sub_system', '', 10)");
+    admin.Run("call insert_subsystem_public_proxy_interface_loop(10)");
+}
+
 // The sample, and beside it what `user` may not read: the private method domain HiddenService with a method and
 // an interface, a component of the private Operator's Console (12). In Ship (9), where `user` is a member, a
-// node and a component with a proxy class; in Nav (1) and NavService (6) an alias and a method that refer to
-// the private Secret (5), made by the administrator. Every test process makes them; the calls of a process that
+// node with an address and a component with a proxy class, and a bare node that carries nothing, not even
+// ports; in Nav (1) a plain item, and in Nav and NavService (6) an alias and a method that refer to the
+// private Secret (5), made by the administrator. Every test process makes them; the calls of a process that
 // comes second are refused as duplicates and change nothing.
 ConnectionValues Design(const std::string& name) {
     ConnectionValues prepared = TestDatabase::Prepare(name, true);
@@ -31,6 +61,8 @@ ConnectionValues Design(const std::string& name) {
              "call interfaceViewNewInterface(" + id + ", 'method', 'IHidden', '')",
              std::string("call componentsNewcomponent(12, 'hidden_comp', '')"),
              std::string("call nodeNewNodes(9, 'ref_node', 'computer', '', 0)"),
+             std::string("call nodeNewNodes(9, 'ref_bare', 'computer', '', 0)"),
+             std::string("call metadataViewNewMetadata(1, 'hr_plain', 'int8_t', 0, '', '', '')"),
              std::string("call componentsNewcomponent(9, 'ref_comp', '')"),
              "call metadataViewNewMetadata(1, 'hr_kept', 'alias', " + key + ", '', '', '')",
              std::string("call methodViewNewMethod(6, 'CALL', 50100, 'hr_kept_method', 5, 'Key', 0, '', '')"),
@@ -41,6 +73,7 @@ ConnectionValues Design(const std::string& name) {
     // The address of the Operator's Console's PC, on port 1 of the Ship's node.
     const std::string node = AdminValue(prepared.database, "SELECT id FROM node WHERE name = 'ref_node'");
     admin.Run("call networkNewip(" + node + ", '172.16.0.5', '255.255.0.0', '172.16.X.X', '', '', '1', '')");
+    LockTheConsole(admin, prepared.database, id);
     return prepared;
 }
 
@@ -70,7 +103,16 @@ protected:
     std::string ConsoleNode() const { return Id("SELECT id FROM node WHERE domain_id = 12 AND name = '콘솔 PC'"); }
     std::string HiddenComponent() const { return Id("SELECT id FROM component WHERE name = 'hidden_comp'"); }
     std::string ShipNode() const { return Id("SELECT id FROM node WHERE name = 'ref_node'"); }
+    std::string BareNode() const { return Id("SELECT id FROM node WHERE name = 'ref_bare'"); }
     std::string ShipComponent() const { return Id("SELECT id FROM component WHERE name = 'ref_comp'"); }
+    std::string HiddenClass() const { return Id("SELECT id FROM component_class WHERE class_name = 'hidden_class'"); }
+    std::string HiddenDeployment() const {
+        return Id("SELECT dp.id FROM deployment dp JOIN component c ON c.id = dp.component_id "
+                  "WHERE c.name = 'hidden_comp' AND dp.source_deployment_id IS NULL");
+    }
+    std::string HiddenEntry(const std::string& deployment) const {
+        return Id("SELECT e.id FROM custom_entry e WHERE e.deployment_id = " + deployment);
+    }
     std::string ShipClass() const { return Id("SELECT id FROM component_class WHERE class_name = 'ref_class'"); }
     ConnectionValues server_;
     TestConnection db_;
@@ -90,8 +132,13 @@ TEST_F(HiddenReferences, AnswerAsReferencesToNothingAndChangeNothing) {
     const std::string service = HiddenService();
     const std::string node = ShipNode();
     const std::string component = ShipComponent();
+    const std::string key = KeyId();
+    const std::string consoleNode = ConsoleNode();
+    const std::string hiddenComponent = HiddenComponent();
+    const std::string hiddenClass = HiddenClass();
+    const std::string deployment = HiddenDeployment();
     const Pair pairs[] = {
-        {"alias of data", "call metadataViewNewMetadata(1, 'hr_alias', 'alias', " + KeyId() + ", '', '', '')",
+        {"alias of data", "call metadataViewNewMetadata(1, 'hr_alias', 'alias', " + key + ", '', '', '')",
          "call metadataViewNewMetadata(1, 'hr_alias', 'alias', 999999, '', '', '')"},
         {"alias field", "call metadataViewNewMetafield(1, 'Waypoint', 'hr_f', 0, 'alias', 5, 'Key', '', '', 'NO', 0, '')",
          "call metadataViewNewMetafield(1, 'Waypoint', 'hr_f', 0, 'alias', 3, 'NoSuch', '', '', 'NO', 0, '')"},
@@ -99,8 +146,19 @@ TEST_F(HiddenReferences, AnswerAsReferencesToNothingAndChangeNothing) {
          "call methodViewNewMethod(6, 'CALL', 50001, 'hr_m', 3, 'NoSuch', 0, '', '')"},
         {"method output", "call methodViewNewMethod(6, 'CALL', 50001, 'hr_m', 0, '', 5, 'Key', '')",
          "call methodViewNewMethod(6, 'CALL', 50001, 'hr_m', 0, '', 3, 'NoSuch', '')"},
-        {"copy of data", "call metadataViewCopyData(" + KeyId() + ", 1)", "call metadataViewCopyData(999999, 1)"},
-        {"alias loop check", "call check_child_depth_limit_loop(1, 'x', " + KeyId() + ")",
+        {"alias edited", "call metadataViewEditMetadata(1, 'hr_plain', 'hr_plain', 'alias', " + key + ", '', '', '')",
+         "call metadataViewEditMetadata(1, 'hr_plain', 'hr_plain', 'alias', 999999, '', '', '')"},
+        {"alias field edited",
+         "call metadataViewEditMetafield(1, 'Waypoint', '번호', '번호', 0, 'alias', 5, 'Key', '', '', 'NO', 0, '')",
+         "call metadataViewEditMetafield(1, 'Waypoint', '번호', '번호', 0, 'alias', 3, 'NoSuch', '', '', 'NO', 0, '')"},
+        {"method input edited",
+         "call methodViewEditMethod(6, 'GetPosition', 'CALL', 1, 'GetPosition', 5, 'Key', 2, '위치', '')",
+         "call methodViewEditMethod(6, 'GetPosition', 'CALL', 1, 'GetPosition', 3, 'NoSuch', 2, '위치', '')"},
+        {"method output edited",
+         "call methodViewEditMethod(6, 'GetPosition', 'CALL', 1, 'GetPosition', 1, 'Waypoint', 5, 'Key', '')",
+         "call methodViewEditMethod(6, 'GetPosition', 'CALL', 1, 'GetPosition', 1, 'Waypoint', 3, 'NoSuch', '')"},
+        {"copy of data", "call metadataViewCopyData(" + key + ", 1)", "call metadataViewCopyData(999999, 1)"},
+        {"alias loop check", "call check_child_depth_limit_loop(1, 'x', " + key + ")",
          "call check_child_depth_limit_loop(1, 'x', 999999)"},
         {"interface member", "call interfaceViewNewMemberMethod(6, 'IHeartbeat', " + service + ", 'HiddenPing', '')",
          "call interfaceViewNewMemberMethod(6, 'IHeartbeat', 7, 'NoSuch', '')"},
@@ -116,10 +174,11 @@ TEST_F(HiddenReferences, AnswerAsReferencesToNothingAndChangeNothing) {
          "call nodeNewNodes(9, 'hr_node', 'sub_system', '', 999999)"},
         {"ports of a domain", "call nodeportViewNewNode(" + node + ", 9, 12)",
          "call nodeportViewNewNode(" + node + ", 9, 999999)"},
-        {"deployment", "call nodeDeploymentViewNewcomponent(" + node + ", " + HiddenComponent() + ", 9, 0)",
+        {"deployment", "call nodeDeploymentViewNewcomponent(" + node + ", " + hiddenComponent + ", 9, 0)",
          "call nodeDeploymentViewNewcomponent(" + node + ", 999999, 9, 0)"},
-        {"ports of a copied node", "call copy_node_port_talble(" + ConsoleNode() + ", 12, 0, " + node + ", 9)",
-         "call copy_node_port_talble(999999, 12, 0, " + node + ", 9)"},
+        // The bare node takes another node's ports, and has none that a copy could strip.
+        {"ports of a copied node", "call copy_node_port_talble(" + consoleNode + ", 12, 0, " + BareNode() + ", 9)",
+         "call copy_node_port_talble(999999, 12, 0, " + BareNode() + ", 9)"},
         {"addresses of another domain", "call check_overlap_ip(12, " + node + ", 1)",
          "call check_overlap_ip(999999, " + node + ", 1)"},
         {"data-domain link", "call domainViewNewParentDomain(1, 'data', 5, 0)",
@@ -135,14 +194,65 @@ TEST_F(HiddenReferences, AnswerAsReferencesToNothingAndChangeNothing) {
          "call xmldocumentViewimportDatafield(1, 'Waypoint', 'hr_if', 0, 'alias', '', 5, 'NoSuch', '', '', 'NO', 0, '')"},
         {"document: method input", "call xmldocumentViewimportMethod(6, 'hr_im', 'CALL', '50003', 5, 'Key', 0, '', '')",
          "call xmldocumentViewimportMethod(6, 'hr_im', 'CALL', '50003', 5, 'NoSuch', 0, '', '')"},
+        // The lock checks, of items locked by Ship's node that stands for the Console.
+        {"lock of a domain", "call check_system_lock_domain(12)", "call check_system_lock_domain(999999)"},
+        {"lock of a link end", "call check_system_lock_networklink(" + consoleNode + ", 1, 12)",
+         "call check_system_lock_networklink(999999, 1, 12)"},
+        {"lock of a domain's own port", "call check_system_lock_networklink(0, 1, 12)",
+         "call check_system_lock_networklink(0, 1, 999999)"},
+        {"lock of a node port", "call check_system_lock_node_port(" + consoleNode + ", 1)",
+         "call check_system_lock_node_port(999999, 1)"},
+        {"lock of a stub address",
+         "call check_system_lock_proxy_stub_ip(" + HiddenEntry(deployment) + ", " + deployment + ")",
+         "call check_system_lock_proxy_stub_ip(999999, 999999)"},
+        {"lock of a deployment's entries", "call check_system_lock_objct(" + deployment + ")",
+         "call check_system_lock_objct(999999)"},
+        {"lock of a component", "call check_system_lock_component(12, " + hiddenComponent + ")",
+         "call check_system_lock_component(12, 999999)"},
+        {"lock of a proxy class", "call check_system_lock_proxy_class(" + hiddenClass + ")",
+         "call check_system_lock_proxy_class(999999)"},
+        {"lock of a stub class", "call check_system_lock_stub_class(" + hiddenClass + ")",
+         "call check_system_lock_stub_class(999999)"},
+        {"lock of a proxy object", "call check_system_lock_proxy_object(" + hiddenClass + ", 'hidden_object')",
+         "call check_system_lock_proxy_object(" + hiddenClass + ", 'no_object')"},
+        {"lock of a stub object", "call check_system_lock_stub_object(" + hiddenClass + ", 'hidden_object')",
+         "call check_system_lock_stub_object(" + hiddenClass + ", 'no_object')"},
+        {"lock of an interface", "call check_system_lock_interface(" + service + ", 'IHidden')",
+         "call check_system_lock_interface(" + service + ", 'INoSuch')"},
+        {"clone places of a component", "call check_clone_component(12, " + hiddenComponent + ")",
+         "call check_clone_component(12, 999999)"},
+        {"document: method output", "call xmldocumentViewimportMethod(6, 'hr_im', 'CALL', '50003', 0, '', 5, 'Key', '')",
+         "call xmldocumentViewimportMethod(6, 'hr_im', 'CALL', '50003', 0, '', 5, 'NoSuch', '')"},
     };
+    // Every call is compared with the design as it was before: the second call of a pair could undo what the
+    // first did (a copy that strips the ports another copy lent).
     const std::string before = TestDatabase::AdminQuery(server_.database, kTables);
     for (const Pair& pair : pairs) {
         const RunResult hidden = db_.Run(pair.hidden);
+        EXPECT_EQ(TestDatabase::AdminQuery(server_.database, kTables), before) << pair.what << ": private";
         EXPECT_EQ(Answer(hidden), Answer(db_.Run(pair.missing))) << pair.what;
+        EXPECT_EQ(TestDatabase::AdminQuery(server_.database, kTables), before) << pair.what << ": missing";
         EXPECT_TRUE(hidden.ok || RefusedProperly(hidden)) << pair.what;
     }
-    EXPECT_EQ(TestDatabase::AdminQuery(server_.database, kTables), before);
+}
+
+// 조타 제어기 of 조타실, which `user` reads, has a public entry cloned onto a node of Ship and onto one of the
+// Console: only the place in Ship is listed.
+TEST_F(HiddenReferences, ListNoClonePlaceInADomainTheAccountMayNotRead) {
+    const std::string call =
+        "call check_clone_component(10, " + Id("SELECT id FROM component WHERE name = '조타 제어기'") + ")";
+    const auto places = [](const RunResult& run) {
+        std::vector<std::string> rows;
+        if (run.sets.size() != 1) return std::vector<std::string>{"unexpected answer: " + run.error};
+        for (const auto& row : run.sets[0].rows)
+            rows.push_back(row.at(0).value_or("") + " / " + row.at(1).value_or(""));
+        return rows;
+    };
+    TestConnection admin(server_);
+    ASSERT_TRUE(admin.Login("admin", "admin"));
+    EXPECT_EQ(places(admin.Run(call)),
+              (std::vector<std::string>{"Ship / 조타실 시스템", "Operator's Console / hr_secret_sub"}));
+    EXPECT_EQ(places(db_.Run(call)), std::vector<std::string>{"Ship / 조타실 시스템"});
 }
 
 // The administrator made an alias and a method that refer to the private Secret; `user` may change them as long

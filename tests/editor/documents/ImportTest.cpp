@@ -315,6 +315,53 @@ TEST_F(ReplaceRollbackTest, AStopAnywhereLeavesTheDatabaseExactlyAsItWas) {
     }
 }
 
+// New domain ids that the import cannot take: the top of the id range, and the first id past the limit that
+// leaves the id counter room for the domains created later. Its own database: the test creates a domain.
+class DomainIdImportTest : public DocumentsDatabaseTest {
+protected:
+    DomainIdImportTest() : DocumentsDatabaseTest("documents_domain_ids") {}
+};
+
+TEST_F(DomainIdImportTest, AnIdTheCounterCouldNotServeStopsTheImportAndCreationGoesOn) {
+    const std::string exported = Export(kNavService);
+    ASSERT_FALSE(exported.empty());
+    for (const int id : {2147483647, 1000000001}) {
+        SCOPED_TRACE(id);
+        const std::string refusal = "문서의 새 도메인 id는 1부터 1000000000까지 쓸 수 있습니다: " + std::to_string(id);
+
+        // Replace mode: the sample's domain was replaced and written again before the refused row, and all of
+        // it is rolled back.
+        const std::string before = DesignSnapshot();
+        ClearBoxes();
+        std::string document = exported;
+        document.insert(document.find("<method>"), MethodDomainRow(id, "Huge", 12700));
+        EXPECT_EQ(Import(document, kReplace), -1);
+        const std::vector<std::string> boxes = Boxes();  // the refused deletions of used items come first
+        ASSERT_GE(boxes.size(), 3u);
+        EXPECT_EQ(std::vector<std::string>(boxes.end() - 3, boxes.end()),
+                  (std::vector<std::string>{refusal, "methoddomainkey값 error()", kNothingChanged}));
+        EXPECT_EQ(DesignSnapshot(), before);
+
+        // Merge mode: the row before it stays, the import ends there (no method is written).
+        ClearBoxes();
+        EXPECT_EQ(Import(Document(MethodDomainRow(940, "BeforeHuge", 12701) + MethodDomainRow(id, "Huge", 12702),
+                                  MethodRow(940, "m", "1") + MethodRow(id, "m", "1"), "", "", "", ""),
+                         kMerge),
+                  -1);
+        EXPECT_EQ(Boxes(), (std::vector<std::string>{refusal, "methoddomainkey값 error()"}));
+        EXPECT_EQ(AdminValue("SELECT name FROM domain WHERE id = 940"), "BeforeHuge");
+        EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM domain WHERE id = " + std::to_string(id)), "0");
+        EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM method WHERE domain_id IN (940, " + std::to_string(id) + ")"), "0");
+    }
+
+    // Creation goes on with ids below the limit.
+    const int created =
+        db->QueryNewId(db->FormatCall("call domainViewNewDomain('method', 0, '%s', 12703, '1', '')", "AfterHuge"));
+    EXPECT_GT(created, 0) << db->GetLastErrorText();
+    EXPECT_LT(created, 1000000000);
+    EXPECT_EQ(AdminValue("SELECT name FROM domain WHERE id = " + std::to_string(created)), "AfterHuge");
+}
+
 TEST_F(ReplaceImportTest, EachMethodDomainRowDeletesOnlyWhatItsDomainHolds) {
     const std::string two = Document(MethodDomainRow(910, "First", 12500) + MethodDomainRow(911, "Second", 12501),
                                      MethodRow(910, "A", "1") + MethodRow(911, "B", "1"),
