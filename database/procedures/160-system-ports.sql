@@ -230,8 +230,9 @@ END$$
 
 -- A copy of a node (in a whole-domain copy or alone): the new node takes exactly the old node's ports, in place
 -- of those its sub-system domain gave it, which may have changed since the old node took its own. Only a node
--- that carries nothing on its ports yet (no link, IP row or installed component) takes them. A node of a domain
--- the account may not read is answered as a missing one: it lends no ports.
+-- that carries nothing on its ports yet (no link, IP row or installed component) takes them. An old node that
+-- is gone (another session deleted it) is refused before anything changes, so the new node keeps its ports; one
+-- of a domain the account may not read is refused alike, as a missing node.
 CREATE PROCEDURE copy_node_port_talble(p_old_node_id INT, p_old_domain_id INT, p_port_domain_id INT,
                                        p_new_node_id INT, p_new_domain_id INT)
   MODIFIES SQL DATA
@@ -239,6 +240,9 @@ BEGIN
   DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL sys_require_node_change(p_new_node_id);
+  IF NOT EXISTS (SELECT 1 FROM node n WHERE n.id = p_old_node_id AND domain_hidden(n.domain_id) = 0) THEN
+    CALL refuse('노드가 없습니다.');
+  END IF;
   IF EXISTS (SELECT 1 FROM network_link l WHERE l.s_node_id = p_new_node_id)
      OR EXISTS (SELECT 1 FROM network_link l WHERE l.d_node_id = p_new_node_id)
      OR EXISTS (SELECT 1 FROM node_ip ip WHERE ip.node_id = p_new_node_id)
@@ -251,8 +255,7 @@ BEGIN
     INSERT INTO node_port (node_id, port_num, port_group, description)
     SELECT p_new_node_id, np.port_num, np.port_group, np.description
       FROM node_port np
-      JOIN node old_node ON old_node.id = np.node_id
-     WHERE np.node_id = p_old_node_id AND domain_hidden(old_node.domain_id) = 0;
+     WHERE np.node_id = p_old_node_id;
     CALL change_commit(v_own_transaction);
   END IF;
   SELECT 1 AS test;

@@ -126,8 +126,9 @@ void CPropertiesWnd::ShowDomainProperties(class_domain_info& domain) {
 }
 
 void CPropertiesWnd::ShowDataProperties(class_metadata_info& data) {
-    // A real domain named "root()" stands for none: the item shows and keeps "NULL", as the lists give it.
-    if (data.real_domain_name == "root()") data.real_domain_name = "NULL";
+    // "root()" without a real domain id stands for none: the item shows and keeps "NULL", as the lists give it.
+    // A real domain of the server may be named so; it has an id.
+    if (data.real_domain_id == 0 && data.real_domain_name == "root()") data.real_domain_name = "NULL";
     ShowOnly(DataPropertyGroup(data));
 }
 

@@ -33,7 +33,8 @@ public:
     void ShowNothing();
 
     // The fillers of the data and method trees. They read the record and keep no pointer to it; the data
-    // filler writes "NULL" over a real domain named "root()" in the record itself.
+    // filler writes "NULL" over the real domain "root()" of an item without a real domain (id 0) in the record
+    // itself. A data domain of the server named "root()" (its id is never 0) is shown by its name.
     void ShowDomainProperties(class_domain_info& domain);
     void ShowDataProperties(class_metadata_info& data);
     void ShowDataFieldItemProperties(class_datafield_info& field, TreeNodeData& item);

@@ -1,13 +1,12 @@
 #include "PropertiesRoute.h"
 
-#include "class_domain_info.h"
+#include "TreeRootDomain.h"
 #include "class_node_info.h"
 
 namespace {
 
 PropertiesFiller DomainFiller(const TreeNodeData& item) {
-    const auto* domain = static_cast<const class_domain_info*>(item.record);
-    return domain->name == "root" ? PropertiesFiller::User : PropertiesFiller::Domain;
+    return IsTreeRootDomain(item) ? PropertiesFiller::User : PropertiesFiller::Domain;
 }
 
 PropertiesFiller NodeFiller(const TreeNodeData& item) {

@@ -5,7 +5,7 @@
 // Which filler of the properties pane shows a selected item.
 enum class PropertiesFiller {
     None,  // nothing is shown: the main frame answers -1 and the grid keeps what it shows
-    User,  // the logged-in account: tree roots, folders and every kind without a filler of its own
+    User,  // the logged-in account: tree roots (IsTreeRootDomain), folders and every kind without a filler of its own
     Domain,
     Data,
     DataFieldItem,

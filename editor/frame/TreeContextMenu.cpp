@@ -1,13 +1,9 @@
 #include "TreeContextMenu.h"
 
-#include "class_domain_info.h"
+#include "TreeRootDomain.h"
 #include "class_metadata_info.h"
 
 namespace {
-
-bool IsRootDomain(const TreeNodeData& item) {
-    return static_cast<const class_domain_info*>(item.record)->name == "root";
-}
 
 UINT DataItemMenu(const std::string& type) {
     if (type == "struct") return MENU_DATA_STRUCT;
@@ -21,10 +17,10 @@ UINT ContextMenuIdOfItem(const TreeNodeData& item, bool copiedDataWaiting) {
     switch (item.kind) {
     case TREE_METHOD_DOMAIN:
         if (!item.record) return 0;
-        return IsRootDomain(item) ? MENU_METHOD_ROOT : MENU_METHOD_DOMAIN;
+        return IsTreeRootDomain(item) ? MENU_METHOD_ROOT : MENU_METHOD_DOMAIN;
     case TREE_DATA_DOMAIN:
         if (!item.record) return 0;
-        if (IsRootDomain(item)) return MENU_DATA_ROOT;
+        if (IsTreeRootDomain(item)) return MENU_DATA_ROOT;
         return copiedDataWaiting ? MENU_DATA_DOMAIN_PASTE : MENU_DATA_DOMAIN;
     case TREE_DATA_ITEM:
         if (!item.record) return 0;

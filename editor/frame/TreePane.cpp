@@ -4,6 +4,7 @@
 
 #include "CDC.h"
 #include "CTreeView.h"
+#include "TreeRootDomain.h"
 #include "class_domain_info.h"
 
 void LayoutPaneTree(CWnd& pane, CViewTree& tree) {
@@ -96,7 +97,7 @@ std::string DomainIdArray(const std::vector<int>& domainIds) {
 }
 
 std::string ChildDomainPath(const TreeNodeData* parent) {
-    if (parent == nullptr || parent->path == "root\\") return "";
+    if (parent == nullptr || IsTreeRootDomain(*parent)) return "";
     return parent->path;
 }
 

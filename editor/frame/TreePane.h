@@ -69,7 +69,8 @@ HTREEITEM SelectItemAtMenuPoint(CViewTree& tree, CPoint screenPoint);
 // The ids of a level's domains as the JSON array that the level's bundle procedures take ("[1,2,3]").
 std::string DomainIdArray(const std::vector<int>& domainIds);
 
-// The path that domain items below the item begin with: the item's own path, empty below the root ("root\").
+// The path that domain items below the item begin with: the item's own path, empty below the root item
+// (IsTreeRootDomain). A domain at the top level named "root" has the root's path "root\" and keeps it.
 std::string ChildDomainPath(const TreeNodeData* parent);
 
 // Inserts the domains of `list` below `parentId` under `hParent`, depth first, each domain once (a parent chain

@@ -7,9 +7,9 @@
 
 // The item kinds of the three trees (TreeNodeData::kind).
 enum : int {
-    TREE_SYSTEM_DOMAIN = 0,      // class_domain_info; the system tree's root has the domain name "root"
-    TREE_METHOD_DOMAIN = 1,      // class_domain_info; the root "Method_Domain" has the domain name "root"
-    TREE_DATA_DOMAIN = 2,        // class_domain_info; the root "Data_Domain" has the domain name "root"
+    TREE_SYSTEM_DOMAIN = 0,      // class_domain_info; the system tree's root has a domain of id 0, named "root"
+    TREE_METHOD_DOMAIN = 1,      // class_domain_info; the root "Method_Domain" has a domain of id 0, named "root"
+    TREE_DATA_DOMAIN = 2,        // class_domain_info; the root "Data_Domain" has a domain of id 0, named "root"
     TREE_DATA_ITEM = 3,          // class_metadata_info
     TREE_STRUCT_FIELD = 4,       // class_datafield_info
     TREE_ENUM_CONSTANT = 5,      // class_datafield_info

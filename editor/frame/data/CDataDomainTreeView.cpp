@@ -10,6 +10,7 @@
 #include "RunXmlExporter.h"
 #include "TreeContextMenu.h"
 #include "TreePane.h"
+#include "TreeRootDomain.h"
 
 namespace {
 
@@ -52,8 +53,6 @@ const int HELP_STRUCT_FIELDS = 4;
 const int HELP_DATA_DOMAIN = 25;
 const int HELP_IMPORT_DATA = 28;
 const int HELP_DOMAIN_ACCOUNTS = 31;
-
-const char* const kRootPath = "root\\";
 
 bool IsEnumerationType(const std::string& type) {
     return type == "enum8_t" || type == "enum16_t" || type == "enum32_t";
@@ -378,7 +377,7 @@ void CDataDomainTreeView::OnSelectTreeItem(HTREEITEM* item) {
         auto* domain = static_cast<class_domain_info*>(data->record);
         m_pSelectedDomain = domain;
         if (domain->loaded == 0) LoadDomainLevel(hItem, *data, true);
-        if (data->path != kRootPath) ShowHelp(HELP_DATA_DOMAIN);
+        if (!IsTreeRootDomain(*data)) ShowHelp(HELP_DATA_DOMAIN);
         return;
     }
     if (data->kind == TREE_DATA_ITEM) {
@@ -396,7 +395,7 @@ void CDataDomainTreeView::OnSelectTreeItem(HTREEITEM* item) {
 }
 
 void CDataDomainTreeView::OnOpenTreeItem() {
-    if (m_pSelectedItem == nullptr || m_pSelectedItem->path == kRootPath) return;
+    if (m_pSelectedItem == nullptr || IsTreeRootDomain(*m_pSelectedItem)) return;
     HTREEITEM hItem = m_pSelectedItem->item;
     OnSelectTreeItem(&hItem);
 }

@@ -9,6 +9,7 @@
 #include "RunXmlExporter.h"
 #include "TreeContextMenu.h"
 #include "TreePane.h"
+#include "TreeRootDomain.h"
 #include "class_hmlcontroller.h"
 #include "class_msxmlcontroller.h"
 
@@ -59,8 +60,6 @@ enum : UINT {
 // Help topics of the help window.
 const int HELP_METHOD_TREE_ITEM = 26;
 const int HELP_DOMAIN_ACCOUNTS = 31;
-
-const char* const kRootPath = "root\\";
 
 int SelectedImage(int image) { return image < 0 ? image : image + 1; }
 
@@ -395,7 +394,7 @@ void CMethodDomainTreeView::OnSelectTreeItem(HTREEITEM* item) {
     default:
         break;
     }
-    if (data->path != kRootPath) ShowHelp(HELP_METHOD_TREE_ITEM);
+    if (!IsTreeRootDomain(*data)) ShowHelp(HELP_METHOD_TREE_ITEM);
 }
 
 void CMethodDomainTreeView::OnOpenTreeItem() { AfxMessageBox("method_view_open"); }

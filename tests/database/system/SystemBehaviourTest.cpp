@@ -115,6 +115,36 @@ TEST_F(SystemTest, DomainPortsAndGroupsFollowIntoTheNodesStandingForTheDomain) {
     EXPECT_EQ(NodePorts(copy), (std::vector<std::string>{"1", "2"}));
 }
 
+// A copy whose old node is gone (another session deleted it) or lies in a domain the account may not read is
+// refused before the new node's ports change, both answered alike, as a missing node.
+TEST_F(SystemTest, ACopyFromANodeThatIsGoneOrHiddenIsRefusedAndKeepsThePorts) {
+    long sub = NewSystemDomain("포트", kShip);
+    NewPorts(sub, {1, 2});
+    long copy = NewNode(kShip, prefix_ + "사본", "computer", sub);
+    long gone = NewNode(kShip, prefix_ + "지운 PC", "computer", sub);
+    Done("call nodeDeleteNodes(" + N(gone) + ")");
+    const std::string console = Scalar("SELECT id FROM node WHERE domain_id = " + N(kConsole) + " AND name = '콘솔 PC'");
+    ASSERT_FALSE(console.empty());
+
+    TestConnection member(Sample());  // `user` changes Ship and does not see the Operator's Console
+    ASSERT_TRUE(member.Login("user", "user"));
+    const auto copyFrom = [&](const std::string& oldNode, long oldDomain) {
+        return member.Run("call copy_node_port_talble(" + oldNode + ", " + N(oldDomain) + ", " + N(sub) + ", " +
+                          N(copy) + ", " + N(kShip) + ")");
+    };
+    const RunResult missing = copyFrom(N(gone), kShip);
+    const RunResult hidden = copyFrom(console, kConsole);
+    ExpectRefusal(missing, "노드가 없습니다.");
+    ExpectRefusal(hidden, "노드가 없습니다.");
+    EXPECT_EQ(hidden.errorNumber, missing.errorNumber);
+    EXPECT_EQ(NodePorts(copy), (std::vector<std::string>{"1", "2"}));
+
+    // The administrator reads the console's domain: its node lends its ports.
+    Done("call copy_node_port_talble(" + console + ", " + N(kConsole) + ", " + N(sub) + ", " + N(copy) + ", " +
+         N(kShip) + ")");
+    EXPECT_EQ(NodePorts(copy), (std::vector<std::string>{"1", "2", "3", "4"}));
+}
+
 TEST_F(SystemTest, EveryNodeKeepsItsSubsystemDomainButOnlySubsystemsStandForItOrLock) {
     long domain = NewSystemDomain("시스템");
     long sub = NewSystemDomain("서브시스템", domain);

@@ -64,13 +64,18 @@ TEST_F(MainFrameTest, SelectingATreeRootShowsTheLoggedInAccount) {
     EXPECT_EQ(Send(WM_SHOW_NODE_PROPERTIES, 9, &node), 0);
     EXPECT_EQ(GridRows(), account);
 
-    // A domain named "root" of any tree shows the account as well.
+    // The record of a tree's root (id 0) shows the account as well; a domain of the server named "root" shows
+    // itself.
     class_domain_info root;
     root.name = "root";
     frame->GetPropertiesWnd().GetGrid().RemoveAll();
     TreeNodeData dataRoot(TREE_DATA_DOMAIN, nullptr, &root, "root\\");
     EXPECT_EQ(Send(WM_SHOW_ITEM_PROPERTIES, 1, &dataRoot), 0);
     EXPECT_EQ(GridRows(), account);
+    root.id = 12;
+    EXPECT_EQ(Send(WM_SHOW_ITEM_PROPERTIES, 1, &dataRoot), 0);
+    ASSERT_FALSE(GridRows().empty());
+    EXPECT_EQ(GridRows().front(), "도메인 정보/도메인명=root");
 }
 
 // The tooltip that shows the whole text of a cut tree item is a top-most window of its own, which the tree raises

@@ -238,11 +238,17 @@ TEST_F(PropertiesPaneTest, ADataItemOfTheRootShowsNullAndKeepsIt) {
     EXPECT_EQ(ShowItem(TREE_DATA_ITEM, &data), 0);
     EXPECT_EQ(data.real_domain_name, "NULL");
     EXPECT_EQ(Rows("Data 정보").at(2), "RealDomain=NULL");
-    for (const char* name : {"root()x", "ROOT()"}) {
-        data.real_domain_name = name;
+    // Other names, and a real domain of the server named "root()" (it has an id), are shown as they are.
+    const struct {
+        int id;
+        const char* name;
+    } shown[] = {{0, "root()x"}, {0, "ROOT()"}, {14, "root()"}};
+    for (const auto& realDomain : shown) {
+        data.real_domain_id = realDomain.id;
+        data.real_domain_name = realDomain.name;
         ShowItem(TREE_DATA_ITEM, &data);
-        EXPECT_EQ(data.real_domain_name, name);
-        EXPECT_EQ(Rows("Data 정보").at(2), std::string("RealDomain=") + name);
+        EXPECT_EQ(data.real_domain_name, realDomain.name);
+        EXPECT_EQ(Rows("Data 정보").at(2), std::string("RealDomain=") + realDomain.name);
     }
 }
 

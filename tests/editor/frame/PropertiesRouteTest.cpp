@@ -8,13 +8,19 @@
 
 namespace {
 
+// A tree's root item carries the domain record of id 0; a domain of the server named "root" shows itself.
 TEST(PropertiesRouteTest, DomainsAndTreeRoots) {
     class_domain_info root;
     root.name = "root";
+    class_domain_info rootNamed;
+    rootNamed.id = 12;
+    rootNamed.name = "root";
     class_domain_info domain;
+    domain.id = 4;
     domain.name = "Nav";
     for (int kind : std::initializer_list<int>{TREE_SYSTEM_DOMAIN, TREE_METHOD_DOMAIN, TREE_DATA_DOMAIN}) {
         EXPECT_EQ(RoutePropertiesFiller({kind, nullptr, &root, "root\\"}), PropertiesFiller::User) << kind;
+        EXPECT_EQ(RoutePropertiesFiller({kind, nullptr, &rootNamed, "root\\"}), PropertiesFiller::Domain) << kind;
         EXPECT_EQ(RoutePropertiesFiller({kind, nullptr, &domain, "Nav\\"}), PropertiesFiller::Domain) << kind;
     }
 }

@@ -8,8 +8,9 @@
 
 namespace {
 
-class_domain_info Domain(const std::string& name) {
+class_domain_info Domain(int id, const std::string& name) {
     class_domain_info domain;
+    domain.id = id;
     domain.name = name;
     return domain;
 }
@@ -20,18 +21,23 @@ class_metadata_info Data(const std::string& type) {
     return data;
 }
 
+// The root item is the record of id 0 that the pane gives it; a domain of the server named "root" (its path at
+// the top level is the root's "root\" as well) has a domain's menu.
 TEST(TreeContextMenuTest, DomainsAndRootsByTree) {
-    class_domain_info root = Domain("root");
-    class_domain_info nav = Domain("Nav");
-    class_domain_info rootLike = Domain("Root");
+    class_domain_info root = Domain(0, "root");
+    class_domain_info nav = Domain(4, "Nav");
+    class_domain_info rootNamed = Domain(12, "root");
+    class_domain_info rootLike = Domain(13, "Root");
 
     EXPECT_EQ(ContextMenuIdOfItem({TREE_DATA_DOMAIN, nullptr, &root, "root\\"}, false), 314u);
     EXPECT_EQ(ContextMenuIdOfItem({TREE_DATA_DOMAIN, nullptr, &root, "root\\"}, true), 314u);
-    EXPECT_EQ(ContextMenuIdOfItem({TREE_DATA_DOMAIN, nullptr, &nav, "Nav\\"}, false), 315u);
-    EXPECT_EQ(ContextMenuIdOfItem({TREE_DATA_DOMAIN, nullptr, &nav, "Nav\\"}, true), 425u);
-    EXPECT_EQ(ContextMenuIdOfItem({TREE_DATA_DOMAIN, nullptr, &rootLike, "Root\\"}, false), 315u);
     EXPECT_EQ(ContextMenuIdOfItem({TREE_METHOD_DOMAIN, nullptr, &root, "root\\"}, true), 374u);
-    EXPECT_EQ(ContextMenuIdOfItem({TREE_METHOD_DOMAIN, nullptr, &nav, "Nav\\"}, true), 330u);
+    for (class_domain_info* domain : {&nav, &rootNamed, &rootLike}) {
+        const std::string path = domain->name + "\\";
+        EXPECT_EQ(ContextMenuIdOfItem({TREE_DATA_DOMAIN, nullptr, domain, path}, false), 315u) << domain->name;
+        EXPECT_EQ(ContextMenuIdOfItem({TREE_DATA_DOMAIN, nullptr, domain, path}, true), 425u) << domain->name;
+        EXPECT_EQ(ContextMenuIdOfItem({TREE_METHOD_DOMAIN, nullptr, domain, path}, true), 330u) << domain->name;
+    }
 }
 
 TEST(TreeContextMenuTest, DataItemsByTypeKeyword) {

@@ -225,6 +225,41 @@ TEST_F(SystemCopyDialogsTest, AnImportedNodeCarriesWhatTheOriginalCarries) {
     EXPECT_EQ(BoxTexts(), Rows{});
 }
 
+// "Node 가져오기" of a node that another session deletes while the dialog shows it: the server refuses to give
+// the copy the ports of a node that is gone, so the import keeps nothing (no node without ports), and the user
+// is told why and that nothing was kept.
+TEST_F(SystemCopyDialogsTest, AnImportOfANodeDeletedMeanwhileIsRefusedAndKeepsNothing) {
+    const std::string sourceName = UniqueName("_보내는"), receiverName = UniqueName("_받는");
+    const int source = NewSystemDomain(sourceName);
+    const int receiver = NewSystemDomain(receiverName);
+    const int ports = std::stoi(AdminValue("SELECT id FROM domain WHERE upper_id = 0 AND name = '표준장비'"));
+    const int pc = NewNode(source, "pc", "computer", ports);
+    NewNode(receiver, "있던 pc", "computer", ports);
+    pane.OnRefresh();
+    Select(ItemAt({receiverName}));
+    const Rows before = SubtreeRows({receiver});
+    const Rows shown = Children(ItemAt({receiverName, "Nodes"}));
+    ASSERT_EQ(shown.size(), 1u);
+
+    Select(ItemAt({receiverName, "Nodes"}));
+    driver.OnDialog(414, [&](CDialog& d) {
+        Choose(d, 1182, sourceName);
+        CListCtrl& rows = dynamic_cast<class_copy_node_dialog&>(d).m_listRows;
+        ASSERT_EQ(ListNames(rows), Rows{"pc"});
+        TestDriver::ClickListRow(rows, 0);
+        tamo::testing::TestConnection other(m_server);
+        ASSERT_TRUE(other.Login("admin", "admin"));
+        ASSERT_TRUE(other.Run("call nodeDeleteNodes(" + std::to_string(pc) + ")").ok);
+        TestDriver::Click(d, IDOK);
+    });
+    driver.SetDefaultMessageBoxAnswer(IDOK);
+    pane.OnImportNode();
+
+    EXPECT_EQ(BoxTexts(), (Rows{"노드가 없습니다.", kNothingKept}));
+    EXPECT_EQ(SubtreeRows({receiver}), before);
+    EXPECT_EQ(Children(ItemAt({receiverName, "Nodes"})), shown);
+}
+
 // An import or a copy whose later step the server refuses keeps nothing: the server's reason and that nothing
 // was kept are shown, the receiving domain's rows are as they were, its tree shows nothing new, and trying again
 // after the cause is gone meets no leftover.
