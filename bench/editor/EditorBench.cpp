@@ -7,8 +7,9 @@
 // is printed as "start <ms>". Each WAY is "data:A/B/C", "method:..." or "system:...": the item texts from the
 // tree's root down. The items before the last are expanded untimed; the last one's expansion is timed and
 // printed as "expand <way> <ms>". Around each timed expansion the session sends "call loginResult()", which
-// marks the expansion's statements in the server's general log for the caller that counts them. Last comes
-// "memory <KiB>", the process's peak resident memory after every expansion.
+// marks the expansion's statements in the server's general log for the caller that counts them. Then comes
+// "memory <KiB>", the process's peak resident memory after every expansion, and last "shown <items>", the items
+// the three trees hold with every level filled.
 // Exit code 0 when every item was found and expanded.
 
 #include <sys/resource.h>
@@ -66,7 +67,7 @@ int CountItems(CTreeCtrl& tree, HTREEITEM parent) {
     return count;
 }
 
-// The items the three trees hold after the start-up.
+// The items the three trees hold, every level filled (a walk fills what the trees make on demand).
 int CountShownItems(CMainFrame& frame) {
     int count = 0;
     for (const char* kind : {"data", "method", "system"}) count += CountItems(*TreeOf(frame, kind), TVI_ROOT);
@@ -149,11 +150,12 @@ int main(int argc, char** argv) {
     std::printf("start %.2f\n", MillisecondsSince(processStart));
 
     bool found = frame != nullptr;
-    if (found) std::printf("shown %d\n", CountShownItems(*frame));
     for (int i = 5; found && i < argc; ++i) found = TimeExpansion(*frame, argv[i]);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("memory %ld\n", usage.ru_maxrss);
+    // Last, after the last mark of the log: the walk fills every level, which is neither timed nor counted.
+    if (found) std::printf("shown %d\n", CountShownItems(*frame));
 
     application.m_pMainWnd->DestroyWindow();
     application.m_pMainWnd = nullptr;

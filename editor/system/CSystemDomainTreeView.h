@@ -145,9 +145,12 @@ private:
     // ---- Filling --------------------------------------------------------------------------------------------
 
     // Inserts the domains of `list` below `parentId` as the first children of the item, each with its folders,
-    // nodes and components, and `depth` more levels below them.
+    // and `depth` more levels below them; the folders' nodes and components come when first needed.
     void FillDomainLevel(const DomainList& list, int parentId, HTREEITEM parent, int depth,
                          const std::string& parentPath);
+    void FillFoldersOnDemand(int domainId, const std::string& path, HTREEITEM nodes, HTREEITEM components);
+    // A domain's nodes with their installations and its components with their classes and objects.
+    void FillFolders(int domainId, const std::string& path, HTREEITEM nodes, HTREEITEM components);
     // The calls of the lists the levels show, also for reading them ahead.
     static CString NodeListCall(int domainId);
     static CString ComponentListCall(int domainId);

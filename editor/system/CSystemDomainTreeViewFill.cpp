@@ -3,6 +3,8 @@
 
 #include "CSystemDomainTreeView.h"
 
+#include <memory>
+
 #include "ScopedFlag.h"
 #include "SystemTreeItems.h"
 #include "TreePane.h"
@@ -30,21 +32,37 @@ CString CSystemDomainTreeView::DomainListCall(int domainId) const {
 
 void CSystemDomainTreeView::FillDomainLevel(const DomainList& list, int parentId, HTREEITEM parent, int depth,
                                             const std::string& parentPath) {
-    // Every list these levels show comes in one round trip, from the bundle that answers the level's list
-    // calls at once; the fill below takes each answer where it needs it.
-    std::vector<int> domainIds;
-    for (const auto& [domain, depthBelow] : DomainLevelFillOrder(list, parentId, depth))
-        domainIds.push_back(domain->id);
-    std::unique_ptr<CMysqlReadAhead> lists;
-    if (!domainIds.empty()) lists = std::make_unique<CMysqlReadAhead>(std::vector<CString>(),
-                                                                       LevelListsCall(domainIds), LevelListSets());
-    const ScopedFlag answered(m_bLevelListsAnswered, m_bLevelListsAnswered || (lists && !lists->Answers().empty()));
     InsertDomainLevels(list, parentId, parent, parentPath, depth,
                        [this](const class_domain_info& row, HTREEITEM item, const std::string& path, int) {
                            HTREEITEM nodes = AddNodesFolder(path, item);
-                           FillNodes(LoadNodeList(NodeListCall(row.id)), nodes, path);
-                           FillComponents(path, row.id, AddComponentsFolder(path, item));
+                           FillFoldersOnDemand(row.id, path, nodes, AddComponentsFolder(path, item));
                        });
+}
+
+// A level costs the domains it shows: a domain's folders are filled when either of them is first needed (walked,
+// opened, or shown with its button), both at once, from one round trip.
+void CSystemDomainTreeView::FillFoldersOnDemand(int domainId, const std::string& path, HTREEITEM nodes,
+                                                HTREEITEM components) {
+    auto pending = std::make_shared<bool>(true);
+    const auto fill = [this, pending, domainId, path, nodes, components](HTREEITEM) {
+        if (!*pending) return;
+        *pending = false;
+        m_wndTree.SetChildrenOnDemand(nodes, {});
+        m_wndTree.SetChildrenOnDemand(components, {});
+        FillFolders(domainId, path, nodes, components);
+    };
+    m_wndTree.SetChildrenOnDemand(nodes, fill);
+    m_wndTree.SetChildrenOnDemand(components, fill);
+}
+
+void CSystemDomainTreeView::FillFolders(int domainId, const std::string& path, HTREEITEM nodes,
+                                        HTREEITEM components) {
+    // Every list the folders show comes from the bundle that answers them at once; the fill takes each answer
+    // where it needs it.
+    const CMysqlReadAhead lists(std::vector<CString>(), LevelListsCall({domainId}), LevelListSets());
+    const ScopedFlag answered(m_bLevelListsAnswered, m_bLevelListsAnswered || !lists.Answers().empty());
+    FillNodes(LoadNodeList(NodeListCall(domainId)), nodes, path);
+    FillComponents(path, domainId, components);
 }
 
 CString CSystemDomainTreeView::LevelListsCall(const std::vector<int>& domainIds) {

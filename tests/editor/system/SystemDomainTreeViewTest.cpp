@@ -132,9 +132,9 @@ TEST_F(SystemDomainTreeViewTest, TheFirstFillShowsTheSampleInThePanesOrder) {
 using tree_test::Alone;
 using tree_test::CellsOf;
 
-// A level comes in two statements, its domain list and the bundle of every list it shows; the bundle answers
-// each list call exactly as the call alone, for the sample's domains (sub-systems, clones, switches, a private
-// domain) and for empty lists of every kind.
+// A level comes in one statement, its domain list; a domain's folders come in one more, the bundle of every list
+// they show, when they are first needed. The bundle answers each list call exactly as the call alone, for the
+// sample's domains (sub-systems, clones, switches, a private domain) and for empty lists of every kind.
 TEST_F(SystemDomainTreeViewTest, ALevelComesInOneBundleThatAnswersEachListAsTheCallAlone) {
     const std::string top = UniqueName("_묶음");
     const int topId = NewSystemDomain(top);
@@ -148,8 +148,13 @@ TEST_F(SystemDomainTreeViewTest, ALevelComesInOneBundleThatAnswersEachListAsTheC
     pane.OnRefresh();
     HTREEITEM topItem = Child(Root(), top);
     ASSERT_TRUE(topItem);
-    EXPECT_EQ(CallsOf([&] { Select(topItem); }), 2);
-    EXPECT_EQ(Children(ItemAt({top, "채운 도메인", "Nodes"})), (std::vector<std::string>{"스위치", "빈 센서", "PC"}));
+    EXPECT_EQ(CallsOf([&] { Select(topItem); }), 1);
+    HTREEITEM full = ItemAt({top, "채운 도메인"});
+    ASSERT_TRUE(full);
+    std::vector<std::string> nodes;
+    EXPECT_EQ(CallsOf([&] { nodes = Children(Child(full, "Nodes")); }), 1);
+    EXPECT_EQ(nodes, (std::vector<std::string>{"스위치", "빈 센서", "PC"}));
+    EXPECT_EQ(CallsOf([&] { Children(Child(full, "Components")); }), 0);
     EXPECT_EQ(Children(ItemAt({top, "채운 도메인", "Components", "빈 컴포넌트"})),
               (std::vector<std::string>{"proxy", "stub"}));
 
