@@ -228,7 +228,7 @@ void WriteDataDefinitions(CMysqlQuery& session, std::string& text, const class_d
         session.ShowLastError();
         return;
     }
-    const DataQualifierFn qualifierOf = [&session](int domainId) { return DataDomainQualifier(session, domainId); };
+    const DataQualifierFn qualifierOf = RememberedDataQualifiers(session);
     text += DataSectionOpening();
     for (const CodegenRow& item : items) {
         const std::string& type = Column(item, 4);
@@ -246,6 +246,6 @@ void WriteStructDefinition(CMysqlQuery& session, std::string& text, int dataDoma
     const std::string& name = Column(item, 2);
     std::vector<CodegenRow> fields;
     if (!LoadMembers(session, dataDomainId, name, fields)) return;
-    const DataQualifierFn qualifierOf = [&session](int domainId) { return DataDomainQualifier(session, domainId); };
+    const DataQualifierFn qualifierOf = RememberedDataQualifiers(session);
     AppendStruct(text, name, fields, qualifierOf);
 }

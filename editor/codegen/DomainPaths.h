@@ -3,6 +3,7 @@
 // A domain's header path ("Tamo\Data\Nav\") and the C++ qualifier made from it ("Tamo::Data::Nav"), as the
 // header's frame and its data and method sections write them.
 
+#include <functional>
 #include <string>
 
 class CMysqlQuery;
@@ -22,5 +23,11 @@ namespace tamo::codegen {
 
 // The qualifier of a data domain ("Tamo::Data::Nav") by its id.
 std::string DataDomainQualifier(CMysqlQuery& session, int domainId);
+
+// The header path of a data domain by its id, and its qualifier, each read from the server once for all the
+// references of one generation: a header or a class refers to a handful of domains thousands of times. A
+// failed read is neither kept nor hidden: the next reference reads again and shows its failure again.
+std::function<std::string(int domainId)> RememberedDataHeaderPaths(CMysqlQuery& session);
+std::function<std::string(int domainId)> RememberedDataQualifiers(CMysqlQuery& session);
 
 }  // namespace tamo::codegen

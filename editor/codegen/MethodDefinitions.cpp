@@ -175,6 +175,6 @@ void WriteMethodClasses(CMysqlQuery& session, const class_domain_info& domain, s
         session.ShowLastError();
         return;
     }
-    const DataQualifierFn qualifierOf = [&session](int domainId) { return DataDomainQualifier(session, domainId); };
+    const DataQualifierFn qualifierOf = RememberedDataQualifiers(session);
     for (const CodegenRow& row : rows) AppendMethodDefinition(text, MethodValuesFromRow(row, qualifierOf));
 }

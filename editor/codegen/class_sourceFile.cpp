@@ -60,7 +60,7 @@ void AppendComment(std::string& text, class_InterfaceInfo& info, CommentForm for
 }  // namespace
 
 class_sourceFile::class_sourceFile()
-    : m_dataHeaderPath([](int domainId) { return HeaderPath(*CMysqlQuery::GetInstance(), "data", domainId); }) {}
+    : m_dataHeaderPath(RememberedDataHeaderPaths(*CMysqlQuery::GetInstance())) {}
 
 std::string class_sourceFile::InputType(const class_InterfaceInfo& info) const {
     std::string type = m_dataHeaderPath(ReadDecimal(info.in_domain_id));

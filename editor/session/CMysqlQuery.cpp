@@ -491,7 +491,7 @@ const std::map<int, std::string>& CMysqlQuery::GetDomainIdList(LPCTSTR kind) con
     return none;
 }
 
-void CMysqlQuery::GetDomainPath(LPCTSTR kind, int domainId, std::string& path) {
+int CMysqlQuery::GetDomainPath(LPCTSTR kind, int domainId, std::string& path) {
     const std::string_view word = kind ? kind : "";
     path = word == "method" ? "Tamo\\Method\\" : "Tamo\\Data\\";
     MYSQL_RES* stored = nullptr;
@@ -502,10 +502,11 @@ void CMysqlQuery::GetDomainPath(LPCTSTR kind, int domainId, std::string& path) {
         NextResult();
         rows.Reset();
         DrainResults();
-        return;
+        return 0;
     }
     DrainResults();
     ShowLastError();
+    return -1;
 }
 
 // ---- Read-ahead ---------------------------------------------------------------------------------------------

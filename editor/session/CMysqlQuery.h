@@ -141,7 +141,7 @@ public:
     const std::map<int, std::string>& GetDomainIdList(LPCTSTR kind) const;
     // "Tamo\Method\" (kind "method") or "Tamo\Data\", followed by the server's path of the domain. A failure
     // is shown and leaves the prefix alone.
-    void GetDomainPath(LPCTSTR kind, int domainId, std::string& path);
+    int GetDomainPath(LPCTSTR kind, int domainId, std::string& path);
     // The (domain id, interface name) pairs that the parent-interface collection shares across its levels.
     std::set<std::pair<int, std::string>>& ParentInterfaces() { return m_setParentInterface; }
 

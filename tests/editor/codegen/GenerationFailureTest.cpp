@@ -10,16 +10,21 @@
 #include "CMysqlQuery.h"
 #include "CodegenTestSession.h"
 #include "DomainHeader.h"
+#include "DomainPaths.h"
 #include "InterfaceInfoCollection.h"
 
 using namespace tamo::codegen::testing;
 using tamo::testing::TestDatabase;
+using tamo::codegen::RememberedDataHeaderPaths;
+using tamo::codegen::RememberedDataQualifiers;
 
 namespace {
 
 const char* const kSuite = "codegen_failure";
 const std::string kParentListFailure = "부모 인터페이스 목록 실패";
 const std::string kDomainInfoFailure = "도메인 정보 실패";
+const std::string kDomainPathFailure = "도메인 경로 실패";
+const int kFailingPathId = 9999;
 
 // The failure suite's own database: interfaces that form a cycle and a diamond, and two procedures that refuse
 // for one argument each (the parent list of 'Broken', the record of method domain 7).
@@ -72,6 +77,15 @@ protected:
             "    JOIN method_interface p ON p.id = l.parent_id\n"
             "   WHERE f.domain_id = p_domain_id AND f.name = p_name\n"
             "   ORDER BY l.seq;\n"
+            "END$$\n"
+            "CREATE OR REPLACE PROCEDURE get_domain_path(p_id INT, b_kind LONGBLOB)\n"
+            "BEGIN\n"
+            "  IF p_id = " + std::to_string(kFailingPathId) + " THEN\n"
+            "    SELECT 0 AS test;\n"
+            "    SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = '" + kDomainPathFailure + "';\n"
+            "  END IF;\n"
+            "  SELECT 1 AS test;\n"
+            "  SELECT domain_path(d.id) AS path FROM domain d WHERE d.id = p_id;\n"
             "END$$\n"
             "CREATE OR REPLACE PROCEDURE domainMethodInfo(p_id INT, p_kind VARCHAR(32))\n"
             "BEGIN\n"
@@ -142,4 +156,28 @@ TEST_F(GenerationFailure, MethodDocumentCommentShowsAFailedRead) {
     EXPECT_NE(header.find("c_standard_port = 0;\n"), std::string::npos);
     EXPECT_NE(header.find("class stub_interface_I위치"), std::string::npos);
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kDomainInfoFailure});
+}
+
+// One generation reads the header path of a data domain once however often it refers to it; the next generation
+// reads it again, and a read that fails is neither kept nor hidden.
+TEST_F(GenerationFailure, DataHeaderPathsAreReadOncePerGenerationAndFailuresEachTime) {
+    const std::string name = "기억" + std::to_string(::getpid());
+    const int id = std::stoi(TestDatabase::AdminQuery(
+        TestDatabase::Prepare(kSuite, true).database,
+        "INSERT INTO domain (kind, upper_id, name, user_id, public, description) VALUES ('data', 0, '" + name +
+            "', 'admin', 1, ''); SELECT LAST_INSERT_ID()"));
+    const auto paths = RememberedDataHeaderPaths(*db);
+    const auto qualifiers = RememberedDataQualifiers(*db);
+    EXPECT_EQ(paths(id), "Tamo\\Data\\" + name + "\\");
+    EXPECT_EQ(qualifiers(id), "Tamo::Data::" + name);
+    TestDatabase::AdminQuery(TestDatabase::Prepare(kSuite, true).database,
+                             "UPDATE domain SET name = '" + name + "새' WHERE id = " + std::to_string(id));
+    EXPECT_EQ(paths(id), "Tamo\\Data\\" + name + "\\");
+    EXPECT_EQ(qualifiers(id), "Tamo::Data::" + name);
+    EXPECT_EQ(RememberedDataHeaderPaths(*db)(id), "Tamo\\Data\\" + name + "새\\");
+    EXPECT_TRUE(boxes.Texts().empty());
+
+    EXPECT_EQ(paths(kFailingPathId), "Tamo\\Data\\");
+    EXPECT_EQ(paths(kFailingPathId), "Tamo\\Data\\");
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{kDomainPathFailure, kDomainPathFailure}));
 }
