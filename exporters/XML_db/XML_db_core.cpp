@@ -165,15 +165,31 @@ void write_file_replacing(const std::string& path, const std::function<void(cons
     const int fd = mkstemp(temporary.data());
     if (fd < 0) fail(system_error_text());
 
+    // The pieces are gathered into blocks: a document's rows come as pieces of a few hundred bytes each, and a
+    // write per piece cost more than writing the text.
+    constexpr std::size_t block_size = 64 * 1024;
+    std::string block;
     std::string reason;
-    const Put put = [fd, &reason](std::string_view text) {
-        if (reason.empty()) reason = write_all(fd, text);
+    const auto write_block = [fd, &block, &reason] {
+        if (reason.empty()) reason = write_all(fd, block);
+        block.clear();
     };
-    const Restart restart = [fd, &reason] {
+    const Put put = [&block, &reason, &write_block, fd](std::string_view text) {
+        if (block.size() + text.size() > block_size) write_block();
+        if (text.size() >= block_size) {
+            if (reason.empty()) reason = write_all(fd, text);
+        } else {
+            block += text;
+        }
+    };
+    const Restart restart = [fd, &block, &reason] {
+        block.clear();
         if (reason.empty() && (ftruncate(fd, 0) != 0 || lseek(fd, 0, SEEK_SET) != 0)) reason = system_error_text();
     };
     try {
+        block.reserve(block_size);
         produce(put, restart);
+        write_block();
     } catch (...) {
         close(fd);
         unlink(temporary.c_str());
