@@ -6,9 +6,11 @@
 #include <filesystem>
 
 #include "CMysqlQuery.h"
+#include "CTamoZELK_MDIDoc.h"
 #include "EditorResources.h"
 #include "FrameTestDatabase.h"
 #include "LoginDialogIds.h"
+#include "class_explan_dialog_data.h"
 
 namespace frame_test {
 
@@ -46,6 +48,12 @@ std::string ArtifactFile(const std::string& name) {
     const std::filesystem::path folder = g_testFolder / "artifacts";
     std::filesystem::create_directories(folder);
     return (folder / name).string();
+}
+
+std::string HelpTopicText(int topic) {
+    std::string text;
+    class_explan_dialog_data().get_explanation(text, static_cast<unsigned>(topic));
+    return text;
 }
 
 void EditorTest::SetUp() {
@@ -107,6 +115,12 @@ std::vector<std::string> EditorTest::BoxTexts() const {
     std::vector<std::string> texts;
     for (const auto& box : driver.MessageBoxes()) texts.push_back(box.text.str());
     return texts;
+}
+
+std::string EditorTest::ShownHelpText() const {
+    CMDIChildWnd* help = MainFrame()->FindHelpFrame();
+    auto* document = help ? dynamic_cast<CTamoZELK_MDIDoc*>(help->GetActiveDocument()) : nullptr;
+    return document ? document->GetExplanationText() : std::string();
 }
 
 }  // namespace frame_test

@@ -22,6 +22,9 @@ CTamoZELK_MDIApp& EditorApp();
 // A file in the artifact folder of the test program's own folder (the test works in a private one).
 std::string ArtifactFile(const std::string& name);
 
+// The text of a help topic as the help data holds it.
+std::string HelpTopicText(int topic);
+
 class EditorTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -41,6 +44,8 @@ protected:
 
     // The texts of the message boxes shown so far.
     std::vector<std::string> BoxTexts() const;
+    // The text the help window shows; empty without a help window.
+    std::string ShownHelpText() const;
 
     tamo::testing::ConnectionValues m_server;
     tamo::platform::TestDriver driver;

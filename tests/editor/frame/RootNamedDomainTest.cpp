@@ -5,12 +5,10 @@
 
 #include "EditorTestSupport.h"
 
-#include "CTamoZELK_MDIDoc.h"
 #include "Class_UmlControl.h"
 #include "FrameTestDatabase.h"
 #include "TreeItems.h"
 #include "class_domain_info.h"
-#include "class_explan_dialog_data.h"
 
 namespace {
 
@@ -92,16 +90,6 @@ protected:
         return rows;
     }
 
-    std::string HelpText() {
-        CMDIChildWnd* help = MainFrame()->FindHelpFrame();
-        auto* document = help ? dynamic_cast<CTamoZELK_MDIDoc*>(help->GetActiveDocument()) : nullptr;
-        return document ? document->GetExplanationText() : std::string();
-    }
-    static std::string Topic(int topic) {
-        std::string text;
-        class_explan_dialog_data().get_explanation(text, static_cast<unsigned>(topic));
-        return text;
-    }
 
     // Searches the tree for the word and double-clicks the result line; false when the server lists no such line.
     bool OpenSearchResult(int tree, const char* word, const std::string& line) {
@@ -141,10 +129,10 @@ protected:
         Class_UmlControl::get_instance()->set_explanation_text(30);
         TestDriver::ClickTreeItem(tree, root);
         EXPECT_EQ(GridRows().at(0), "사용자 정보/사용자ID=admin");
-        EXPECT_EQ(HelpText(), Topic(30));
+        EXPECT_EQ(ShownHelpText(), frame_test::HelpTopicText(30));
         TestDriver::ClickTreeItem(tree, named);
         EXPECT_EQ(GridRows().at(0), "도메인 정보/도메인명=root");
-        EXPECT_EQ(HelpText(), Topic(commands.helpTopic));
+        EXPECT_EQ(ShownHelpText(), frame_test::HelpTopicText(commands.helpTopic));
 
         // Its children, with paths that begin with its own.
         Rows children = Children(named);

@@ -16,7 +16,6 @@
 #include "CUserViewDlg.h"
 #include "CompileCheck.h"
 #include "SystemToolsTestSupport.h"
-#include "class_explan_dialog_data.h"
 #include "class_ini_dialog.h"
 #include "class_network_link_dialog.h"
 #include "class_port_disign_dialog.h"
@@ -290,12 +289,6 @@ TEST_F(SystemToolsTest, TheCodeCommandsWriteSourcesThatCompile) {
 
 // ---- Dialogs ------------------------------------------------------------------------------------------------
 
-std::string HelpText(int topic) {
-    std::string text;
-    class_explan_dialog_data().get_explanation(text, static_cast<unsigned>(topic));
-    return text;
-}
-
 TEST_F(SystemToolsTest, TheDialogCommandsOpenTheirDialogForTheClickedItem) {
     const int nodeId = std::stoi(AdminValue("SELECT id FROM node WHERE name = '항해 컴퓨터'"));
     struct Case {
@@ -353,7 +346,7 @@ TEST_F(SystemToolsTest, TheDialogCommandsOpenTheirDialogForTheClickedItem) {
         });
         (Pane().*c.command)();
         EXPECT_TRUE(shown);
-        EXPECT_EQ(helpDocument->GetExplanationText(), c.helpTopic < 0 ? before : HelpText(c.helpTopic));
+        EXPECT_EQ(helpDocument->GetExplanationText(), c.helpTopic < 0 ? before : frame_test::HelpTopicText(c.helpTopic));
     }
     EXPECT_TRUE(BoxTexts().empty()) << BoxTexts().front();
 }

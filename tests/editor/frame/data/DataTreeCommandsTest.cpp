@@ -9,10 +9,8 @@
 #include <functional>
 
 #include "CDataDomainTreeView.h"
-#include "CTamoZELK_MDIDoc.h"
 #include "Class_UmlControl.h"
 #include "TreeItems.h"
-#include "class_explan_dialog_data.h"
 
 namespace {
 
@@ -45,16 +43,6 @@ protected:
     }
     std::vector<std::string> Children(HTREEITEM parent) { return frame_test::ChildTexts(Tree(), parent); }
 
-    std::string HelpText() {
-        CMDIChildWnd* help = MainFrame()->FindHelpFrame();
-        auto* document = help ? dynamic_cast<CTamoZELK_MDIDoc*>(help->GetActiveDocument()) : nullptr;
-        return document ? document->GetExplanationText() : std::string();
-    }
-    static std::string Topic(int topic) {
-        std::string text;
-        class_explan_dialog_data().get_explanation(text, static_cast<unsigned>(topic));
-        return text;
-    }
 };
 
 void Cancel(CDialog& dialog) { TestDriver::Click(dialog, IDCANCEL); }
@@ -82,9 +70,9 @@ TEST_F(DataTreeCommandsTest, EachCommandShowsItsHelpTopicAndDoesItsWork) {
     // Selecting the root shows no topic; any other domain topic 25.
     Class_UmlControl::get_instance()->set_explanation_text(30);
     Tree().SelectItem(root);
-    EXPECT_EQ(HelpText(), Topic(30));
+    EXPECT_EQ(ShownHelpText(), frame_test::HelpTopicText(30));
     Tree().SelectItem(domain());
-    EXPECT_EQ(HelpText(), Topic(25));
+    EXPECT_EQ(ShownHelpText(), frame_test::HelpTopicText(25));
     // The server lists a domain's data items as they were made.
     EXPECT_EQ(Children(domain()), (std::vector<std::string>{"b_int", "a_struct", "c_enum"}));
 
@@ -152,7 +140,7 @@ TEST_F(DataTreeCommandsTest, EachCommandShowsItsHelpTopicAndDoesItsWork) {
         Class_UmlControl::get_instance()->set_explanation_text(30);
         if (c.prepare) c.prepare();
         pane.SendMessage(WM_COMMAND, c.command, 0);
-        EXPECT_EQ(HelpText(), Topic(c.helpTopic ? c.helpTopic : 30));
+        EXPECT_EQ(ShownHelpText(), frame_test::HelpTopicText(c.helpTopic ? c.helpTopic : 30));
         if (c.check) c.check();
     }
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
