@@ -32,12 +32,6 @@ int DomainIdToQualifier(std::string& qualifier, const std::string& kind, const s
 
 namespace tamo::codegen {
 
-std::string DataDomainQualifier(CMysqlQuery& session, int domainId) {
-    std::string qualifier;
-    DomainIdToQualifier(qualifier, "data", std::to_string(domainId), session);
-    return qualifier;
-}
-
 std::function<std::string(int domainId)> RememberedDataHeaderPaths(CMysqlQuery& session) {
     auto read = std::make_shared<std::map<int, std::string>>();
     return [&session, read](int domainId) {

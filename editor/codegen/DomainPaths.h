@@ -21,9 +21,6 @@ int DomainIdToQualifier(std::string& qualifier, const std::string& kind, const s
 
 namespace tamo::codegen {
 
-// The qualifier of a data domain ("Tamo::Data::Nav") by its id.
-std::string DataDomainQualifier(CMysqlQuery& session, int domainId);
-
 // The header path of a data domain by its id, and its qualifier, each read from the server once for all the
 // references of one generation: a header or a class refers to a handful of domains thousands of times. A
 // failed read is neither kept nor hidden: the next reference reads again and shows its failure again.

@@ -35,16 +35,6 @@ bool AttachRootDomain(CViewTree& tree, HTREEITEM root, int kind,
     return tree.SetItemData(root, reinterpret_cast<DWORD_PTR>(data)) != FALSE;
 }
 
-HTREEITEM InsertRootDomainItem(CViewTree& tree, const char* text, int image, int selectedImage, int kind,
-                               std::vector<std::unique_ptr<class_domain_info>>& domains,
-                               std::vector<std::unique_ptr<TreeNodeData>>& itemData, const char* errorText) {
-    HTREEITEM root = tree.InsertItem(text, image, selectedImage, TVI_ROOT, TVI_LAST);
-    tree.SetItemState(root, TVIS_BOLD, TVIS_BOLD);
-    if (AttachRootDomain(tree, root, kind, domains, itemData)) return root;
-    AfxMessageBox(errorText);
-    return nullptr;
-}
-
 HTREEITEM InsertTreeItemWithData(CViewTree& tree, std::vector<std::unique_ptr<TreeNodeData>>& itemData,
                                  const std::string& text, int image, int selectedImage, HTREEITEM hParent,
                                  HTREEITEM hAfter, int kind, void* record, const std::string& path) {

@@ -43,12 +43,6 @@ bool AttachRootDomain(CViewTree& tree, HTREEITEM root, int kind,
                       std::vector<std::unique_ptr<class_domain_info>>& domains,
                       std::vector<std::unique_ptr<TreeNodeData>>& itemData);
 
-// Inserts the bold root item of a domain tree with its record and TreeNodeData (AttachRootDomain); null after
-// `errorText` in a message box when its data cannot be set.
-HTREEITEM InsertRootDomainItem(CViewTree& tree, const char* text, int image, int selectedImage, int kind,
-                               std::vector<std::unique_ptr<class_domain_info>>& domains,
-                               std::vector<std::unique_ptr<TreeNodeData>>& itemData, const char* errorText);
-
 // Inserts an item with a new TreeNodeData (kind, record, path) as its data; `itemData` keeps it for the pane.
 HTREEITEM InsertTreeItemWithData(CViewTree& tree, std::vector<std::unique_ptr<TreeNodeData>>& itemData,
                                  const std::string& text, int image, int selectedImage, HTREEITEM hParent,
