@@ -3,12 +3,9 @@
 #include <algorithm>
 
 #include "CMysqlQuery.h"
+#include "class_node_info.h"
 
 namespace {
-
-bool is_end_device_type(const std::string& type) {
-    return type == "computer" || type == "sub_system" || type == "sensor";
-}
 
 bool is_network_device_type(const std::string& type) { return type == "switch" || type == "urouter"; }
 
@@ -51,8 +48,8 @@ int class_draw_uml_data::classify_links(int firstId, int secondId, const std::ve
     const class_node_info* first = find_node(firstId, nodes);
     const class_node_info* second = find_node(secondId, nodes);
     if (!first || !second) return 0;
-    if (is_end_device_type(first->type) && is_network_device_type(second->type)) return 1;
-    if (is_network_device_type(first->type) && is_end_device_type(second->type)) return 2;
+    if (HasInstalledComponents(first->type) && is_network_device_type(second->type)) return 1;
+    if (is_network_device_type(first->type) && HasInstalledComponents(second->type)) return 2;
     if (is_network_device_type(first->type) && is_network_device_type(second->type)) return 3;
     return 0;
 }
@@ -126,7 +123,7 @@ void class_draw_uml_data::widen_for_links(int& width, const std::vector<class_ne
             continue;
         }
         const std::string type = node_type_by_id(other, nodes);
-        if (is_end_device_type(type)) ++toEndDevices;
+        if (HasInstalledComponents(type)) ++toEndDevices;
         if (type == "switch") ++toSwitches;
     }
     if (toEndDevices > 3 || toSwitches > 3) width += 15 * std::max(toEndDevices, toSwitches) - 45;

@@ -21,3 +21,11 @@ public:
     std::string extra_text;              // no list fills it
     int locked = 0;                      // 1 when the node list says exactly "Y"
 };
+
+// Whether nodes of the type word stand for their sub-system domain ("sub_system", "sensor"): they take its
+// lock, its addresses and its public entries, and their IP rows carry the linked node.
+inline bool StandsForSubSystem(const std::string& type) { return type == "sub_system" || type == "sensor"; }
+
+// Whether nodes of the type word hold installed components: computer, sub-system and sensor nodes (the end
+// devices of a network, beside its routers and switches).
+inline bool HasInstalledComponents(const std::string& type) { return type == "computer" || StandsForSubSystem(type); }

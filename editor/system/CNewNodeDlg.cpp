@@ -5,6 +5,7 @@
 #include "CDataExchange.h"
 #include "DataDialogControls.h"
 #include "SystemDialogControls.h"
+#include "class_node_info.h"
 
 namespace {
 
@@ -16,8 +17,6 @@ const int IDC_SUB_SYSTEM = 1199;
 const int IDC_UNLOCK = 1240;
 const int IDC_LOCK = 1241;
 const int IDC_LOCK_LABEL = 1242;
-
-bool IsLockableType(const CString& type) { return type == "sub_system" || type == "sensor"; }
 
 }  // namespace
 
@@ -65,7 +64,7 @@ void CNewNodeDlg::TakeSubSystemDomainId() {
 }
 
 void CNewNodeDlg::UpdateLockControls() {
-    const bool lockable = IsLockableType(GetComboSelectionText(m_comboType));
+    const bool lockable = StandsForSubSystem(GetComboSelectionText(m_comboType).str());
     const int show = lockable ? SW_SHOW : SW_HIDE;
     GetDlgItem(IDC_LOCK_LABEL)->ShowWindow(show);
     GetDlgItem(IDC_UNLOCK)->ShowWindow(show);

@@ -6,6 +6,7 @@
 #include "DataDialogControls.h"
 #include "NodeAddressRules.h"
 #include "SystemDialogControls.h"
+#include "class_node_info.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ void CNodeViewDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_PORT, m_comboPort);
 }
 
-bool CNodeViewDlg::IsLinkedNodeType() const { return m_strType == "sub_system" || m_strType == "sensor"; }
+bool CNodeViewDlg::IsLinkedNodeType() const { return StandsForSubSystem(m_strType.str()); }
 
 BOOL CNodeViewDlg::OnInitDialog() {
     CDialogEx::OnInitDialog();

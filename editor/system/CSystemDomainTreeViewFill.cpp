@@ -8,6 +8,7 @@
 #include "ScopedFlag.h"
 #include "SystemTreeItems.h"
 #include "TreePane.h"
+#include "class_node_info.h"
 
 namespace {
 
@@ -192,8 +193,8 @@ int CSystemDomainTreeView::FillInstalledEntries(EntryLoader load, const CString&
     }
     for (class_custum_table& entry : entries) {
         const std::string label = EntryLabel(entry, true);
-        InsertDataItem(label, SYSTEM_IMAGE_PROXY_CLASS, folder, TVI_LAST, kind, Own(m_installedEntries, std::move(entry)),
-                       "");
+        InsertDataItem(label, SYSTEM_IMAGE_PROXY_CLASS, folder, TVI_LAST, kind,
+                       Own(m_installedEntries, std::move(entry)), "");
     }
     return 0;
 }
@@ -243,14 +244,12 @@ int CSystemDomainTreeView::AddClassFolders(const std::string& componentPath, int
 
 int CSystemDomainTreeView::FillProxyClasses(const std::string& componentPath, int componentId, HTREEITEM folder) {
     return FillClasses(&CMysqlQuery::SelectProxyInterfaceList, ProxyClassesCall(componentId), m_proxyClasses,
-                       TREE_PROXY_CLASS,
-                       componentPath + "\\" + kProxyFolder + "\\", folder);
+                       TREE_PROXY_CLASS, componentPath + "\\" + kProxyFolder + "\\", folder);
 }
 
 int CSystemDomainTreeView::FillStubClasses(const std::string& componentPath, int componentId, HTREEITEM folder) {
     return FillClasses(&CMysqlQuery::SelectStubInterfaceList, StubClassesCall(componentId), m_stubClasses,
-                       TREE_STUB_CLASS,
-                       componentPath + "\\" + kStubFolder + "\\", folder);
+                       TREE_STUB_CLASS, componentPath + "\\" + kStubFolder + "\\", folder);
 }
 
 CString CSystemDomainTreeView::ProxyClassesCall(int componentId) {

@@ -21,6 +21,7 @@
 #include "class_copy_system_domain_data.h"
 #include "class_copy_system_domain_dialog.h"
 #include "class_network_link_dialog.h"
+#include "class_node_info.h"
 #include "class_nodeproxy_stubinfo_dlg.h"
 #include "class_port_disign_dialog.h"
 
@@ -120,7 +121,7 @@ int CTreeSystemDomainControl::NewNode(int domainId) {
         db->ShowLastError();
         return -1;
     }
-    if (dialog.m_strType == "sub_system" || dialog.m_strType == "sensor") {
+    if (StandsForSubSystem(dialog.m_strType.str())) {
         // What the node stands for: its addresses and the domain's public entries. Their results are not used.
         db->Execute(db->FormatCall("call select_network(%d)", nodeId));
         db->ExecuteProc(

@@ -62,10 +62,6 @@ std::string EntryLabel(const class_custum_table& entry, bool hideZero) {
     return label;
 }
 
-bool HasInstalledComponents(const std::string& nodeType) {
-    return nodeType == "computer" || nodeType == "sub_system" || nodeType == "sensor";
-}
-
 std::pair<int, int> ClassIds(const TreeNodeData& classData) {
     if (classData.kind == TREE_PROXY_CLASS) {
         const auto* relation = static_cast<const class_proxy_interface_relation_info*>(classData.record);
@@ -96,7 +92,7 @@ bool IsClassOfInterface(const TreeNodeData* data, const class_interface_info& if
 bool IsNodeStandingFor(const TreeNodeData* data, int domainId) {
     if (data == nullptr || data->kind != TREE_NODE || data->record == nullptr) return false;
     const auto* node = static_cast<const class_node_info*>(data->record);
-    return node->sub_system_domain_id == domainId && (node->type == "sub_system" || node->type == "sensor");
+    return node->sub_system_domain_id == domainId && StandsForSubSystem(node->type);
 }
 
 bool IsSystemItemNamed(const std::string& text, const TreeNodeData* data, const ReferenceLevel& level) {

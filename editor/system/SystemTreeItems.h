@@ -97,8 +97,6 @@ std::string EntryLabel(const class_custum_table& entry, bool hideZero);
 // nodes of one type keep the server's order.
 void SortNodesByType(std::vector<class_node_info>& nodes);
 
-// Whether nodes of the type word hold installed components: computer, sub-system and sensor nodes.
-bool HasInstalledComponents(const std::string& nodeType);
 // The class id and the component id of a proxy or stub class item's record.
 std::pair<int, int> ClassIds(const TreeNodeData& classData);
 

@@ -7,10 +7,9 @@
 #include "ComponentClassCopy.h"
 #include "CopyTransaction.h"
 #include "SessionMessageBox.h"
+#include "class_node_info.h"
 
 namespace {
-
-bool IsSubsystemType(const std::string& type) { return type == "sub_system" || type == "sensor"; }
 
 // The id that a reference to `oldId` takes in the copy: the copy's id inside the copied sub-tree, else the same.
 int MappedDomainId(const class_copy_system_domain_data::DomainIdMap& domainIds, int oldId) {
@@ -214,7 +213,7 @@ int class_copy_system_domain_data::copy_nodes(int oldDomainId, int newDomainId, 
         if (copy_node(node, newDomainId, MappedDomainId(domainIds, node.sub_system_domain_id), copy) != 0) return -1;
         copies.emplace(oldDomainId, node.id, newDomainId, copy.id);
         m_copiedNodes[node.id] = copy;
-        if (IsSubsystemType(node.type)) m_subsystemNodes[node.id] = copy.id;
+        if (StandsForSubSystem(node.type)) m_subsystemNodes[node.id] = copy.id;
     }
     return 0;
 }
@@ -245,7 +244,7 @@ int class_copy_system_domain_data::copy_node_into(const class_node_info& source,
     if (copy_node(source, domainId, source.sub_system_domain_id, made) != 0) return -1;
     // A node that stands for a domain takes what a new node takes from it (no own deployments are copied, so
     // there are no own public entries either).
-    if (IsSubsystemType(source.type)) {
+    if (StandsForSubSystem(source.type)) {
         if (take_subsystem_network(made.id) != 0 || take_public_entries(made.sub_system_domain_id) != 0) return -1;
     } else if (copy_node_networks(source.id, made.id) != 0) {
         return -1;

@@ -5,6 +5,7 @@
 
 #include "SessionRecords.h"
 #include "SystemTreeItems.h"
+#include "class_node_info.h"
 
 namespace {
 
