@@ -74,9 +74,8 @@ BEGIN
   END IF;
 END$$
 
--- A new node; answers its id. The node keeps the given system domain as its sub-system domain and gets that
--- domain's ports; a sub-system or sensor node also stands for the domain (for the other types the domain
--- only gives the ports).
+-- A new node; answers its id. The node gets the ports of the given system domain; a sub-system or sensor
+-- node also stands for that domain (for the other types the domain only lends its ports).
 CREATE PROCEDURE nodeNewNodes(p_domain_id INT, b_name LONGBLOB, b_type LONGBLOB, b_description LONGBLOB,
                               p_sub_domain_id INT)
   MODIFIES SQL DATA
@@ -96,7 +95,8 @@ BEGIN
     CALL sys_require_node_values(NULL, p_domain_id, p_name, p_type, p_sub_domain_id);
     CALL change_begin(v_own_transaction);
     INSERT INTO node (domain_id, name, type, description, sub_system_domain_id)
-    VALUES (p_domain_id, p_name, v_type, COALESCE(p_description, ''), NULLIF(p_sub_domain_id, 0));
+    VALUES (p_domain_id, p_name, v_type, COALESCE(p_description, ''),
+            IF(sys_stands_for_domain(v_type), NULLIF(p_sub_domain_id, 0), NULL));
     SET v_id = LAST_INSERT_ID();
     CALL sys_add_node_ports(v_id, NULLIF(p_sub_domain_id, 0));
     CALL change_commit(v_own_transaction);
@@ -105,8 +105,9 @@ BEGIN
   END;
 END$$
 
--- Changes a node. A node that changes its sub-system domain takes that domain's ports; that is refused
--- while links or installed components hang on the node. Only sub-system and sensor nodes keep a lock. Answers the status alone (the editor's runner also accepts a second row with 2 for a refusal; a
+-- Changes a node. A sub-system or sensor node that changes the domain it stands for takes that domain's
+-- ports; that is refused while links or installed components hang on the node. Only those two types keep a
+-- lock. Answers the status alone (the editor's runner also accepts a second row with 2 for a refusal; a
 -- refusal here is the status 0 and the reason).
 CREATE PROCEDURE NodeViewEditNode(p_node_id INT, p_domain_id INT, b_name LONGBLOB, b_type LONGBLOB,
                                   b_description LONGBLOB, p_sub_domain_id INT, p_lock INT)
@@ -129,7 +130,7 @@ BEGIN
     END IF;
     CALL sys_require_node_values(p_node_id, p_domain_id, p_name, p_type, p_sub_domain_id);
     SET v_old_sub = (SELECT n.sub_system_domain_id FROM node n WHERE n.id = p_node_id);
-    SET v_new_sub = NULLIF(p_sub_domain_id, 0);
+    SET v_new_sub = IF(sys_stands_for_domain(v_type), NULLIF(p_sub_domain_id, 0), NULL);
     IF NOT (v_old_sub <=> v_new_sub) AND v_new_sub IS NOT NULL THEN
       IF EXISTS (SELECT 1 FROM network_link l WHERE l.s_node_id = p_node_id)
          OR EXISTS (SELECT 1 FROM network_link l WHERE l.d_node_id = p_node_id)

@@ -32,8 +32,8 @@ CREATE TABLE domain_logical_port (
   CONSTRAINT logical_port_domain FOREIGN KEY (domain_id) REFERENCES domain (id) ON DELETE CASCADE
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_bin;
 
--- Nodes. Every node keeps the system domain its ports come from (sub_system_domain_id, NULL when none);
--- only "sub_system" and "sensor" nodes stand for that domain, and the lock flag counts only for them.
+-- Nodes. Only "sub_system" and "sensor" nodes stand for a domain (sub_system_domain_id, NULL otherwise);
+-- the lock flag counts only for them.
 CREATE TABLE node (
   id                    INT           NOT NULL AUTO_INCREMENT,
   domain_id             INT           NOT NULL,

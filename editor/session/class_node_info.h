@@ -15,7 +15,7 @@ public:
     std::string name;                    // "노드명"
     std::string type;                    // "urouter", "switch", "computer", "sub_system" or "sensor"
     std::string description;
-    int sub_system_domain_id = 0;        // its ports' domain (0: none); sub_system and sensor stand for it
+    int sub_system_domain_id = 0;        // sub_system and sensor nodes: the domain they stand for (0: none)
     std::string sub_system_domain_name;  // "(Null)" when there is none
     int extra_number = 0;                // no list fills it
     std::string extra_text;              // no list fills it

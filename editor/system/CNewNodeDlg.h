@@ -1,10 +1,10 @@
 #pragma once
 
 // The node dialog 341 "NodesView": name, type, description, the node's sub-system domain (picked with "검색":
-// the system domain its ports come from, which a sub-system or sensor node also stands for) and, for
-// sub-system and sensor nodes, the lock state. Every type keeps the sub-system domain it is given. Empty for
-// a new node; preset from a node record for an edit, which a non-empty sub-system domain name marks: the
-// type, the sub-system domain and "검색" are then fixed. The dialog writes nothing; the caller reads the fields after OK.
+// a new node gets its ports, and a sub-system or sensor node stands for it; the server keeps it for those two
+// types only) and, for sub-system and sensor nodes, the lock state. Empty for a new node; preset from a node
+// record for an edit, which a non-empty sub-system domain name marks: the type, the sub-system domain and
+// "검색" are then fixed. The dialog writes nothing; the caller reads the fields after OK.
 // The type is the word the dialog shows: "router" where the database keeps "urouter".
 
 #include "CComboBox.h"

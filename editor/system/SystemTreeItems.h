@@ -83,7 +83,8 @@ bool IsSystemRoot(const TreeNodeData* data);
 
 // The image of a node type word (exact comparison); -1, no image, for any other word.
 int NodeImageIndex(const std::string& type);
-// The node name, followed by ":" and its sub-system domain's name when it has one.
+// The node name, followed by ":" and its sub-system domain's name when the record names one (the server keeps
+// one for sub-system and sensor nodes only).
 std::string NodeLabel(const class_node_info& node);
 // The first text and ":" when it is not empty, then the class name, ":" and the interface name.
 std::string BuildClassLabel(const std::string& first, const std::string& className, const std::string& interfaceName);

@@ -145,7 +145,7 @@ TEST_F(SystemTest, ACopyFromANodeThatIsGoneOrHiddenIsRefusedAndKeepsThePorts) {
     EXPECT_EQ(NodePorts(copy), (std::vector<std::string>{"1", "2", "3", "4"}));
 }
 
-TEST_F(SystemTest, EveryNodeKeepsItsSubsystemDomainButOnlySubsystemsStandForItOrLock) {
+TEST_F(SystemTest, NodesKeepTheStoredTypeWordAndOnlySubsystemsStandForADomainOrLock) {
     long domain = NewSystemDomain("시스템");
     long sub = NewSystemDomain("서브시스템", domain);
     long router = NewNode(domain, "라우터", "router", 0);
@@ -156,27 +156,36 @@ TEST_F(SystemTest, EveryNodeKeepsItsSubsystemDomainButOnlySubsystemsStandForItOr
     EXPECT_EQ(Cell(row, 0, 3), "urouter");
     Done("call NodeViewEditNode(" + N(router) + ", " + N(domain) + ",'라우터 2','router','설명', 0, 1)");
     row = Data("call nodeViewnodeinfo(" + N(router) + ")");
-    EXPECT_EQ((std::vector<std::string>{Cell(row, 0, 2), Cell(row, 0, 3), Cell(row, 0, 4), Cell(row, 0, 5),
-                                        Cell(row, 0, 7)}),
-              (std::vector<std::string>{"라우터 2", "urouter", "설명", "NULL", "N"}));
+    EXPECT_EQ((std::vector<std::string>{Cell(row, 0, 2), Cell(row, 0, 3), Cell(row, 0, 4), Cell(row, 0, 7)}),
+              (std::vector<std::string>{"라우터 2", "urouter", "설명", "N"}));
 
-    // A computer keeps the domain it was made with (its ports come from there), but stands for none: it keeps
-    // no lock, does not lock the domain, and its own addresses stay when the addresses of what a node stands
-    // for are rebuilt.
-    Done("call networkNewip(" + N(computer) + ", '10.0.0.5','255.0.0.0','10.X.X.X','0.0.0.0','0.0.0.0','1','')");
+    // A computer borrows the ports of the domain it was made with but stands for none and keeps no lock.
+    NewPorts(sub, {1, 2});
+    long pc2 = NewNode(domain, "PC 2", "computer", sub);
+    EXPECT_EQ(NodePorts(pc2), (std::vector<std::string>{"1", "2"}));
+    for (long node : {computer, pc2}) {
+        row = Data("call nodeViewListnodeKey(" + N(node) + ")");
+        EXPECT_EQ((std::vector<std::string>{Cell(row, 0, 5), Cell(row, 0, 6)}),
+                  (std::vector<std::string>{"NULL", "NULL"}));
+    }
     Done("call NodeViewEditNode(" + N(computer) + ", " + N(domain) + ",'PC','computer','', " + N(sub) + ", 1)");
     row = Data("call nodeViewListnodeKey(" + N(computer) + ")");
     EXPECT_EQ((std::vector<std::string>{Cell(row, 0, 5), Cell(row, 0, 6), Cell(row, 0, 7)}),
-              (std::vector<std::string>{N(sub), prefix_ + "서브시스템", "N"}));
-    EXPECT_EQ(LockAnswer(Run("call check_system_lock_domain(" + N(sub) + ")")), "0");
-    EXPECT_TRUE(Run("call select_network(" + N(computer) + ")").ok);
-    EXPECT_EQ(Column(Data("call networkViewList(" + N(computer) + ")"), 0), (std::vector<std::string>{"10.0.0.5"}));
-    // The domain a computer takes its ports from is not inside the computer's domain: a node there may still
-    // stand for the domain that holds the computer.
-    long inner = NewSystemDomain("안쪽", sub);
-    NewNode(inner, "안쪽 PC", "computer", domain);
-    NewNode(domain, "서브 2", "sub_system", sub);
+              (std::vector<std::string>{"NULL", "NULL", "N"}));
 
+    // A computer that an earlier server stored with its ports' domain (and a lock) stands for nothing: it does
+    // not lock the domain nor follow its ports, and its next edit clears the domain and keeps its own ports.
+    Scalar("UPDATE node SET sub_system_domain_id = " + N(sub) + ", lock_flag = 'Y' WHERE id = " + N(pc2));
+    EXPECT_EQ(LockAnswer(Run("call check_system_lock_domain(" + N(sub) + ")")), "0");
+    NewPorts(sub, {3});
+    EXPECT_EQ(NodePorts(pc2), (std::vector<std::string>{"1", "2"}));
+    Done("call NodeViewEditNode(" + N(pc2) + ", " + N(domain) + ",'PC 2','computer','', " + N(sub) + ", 0)");
+    row = Data("call nodeViewListnodeKey(" + N(pc2) + ")");
+    EXPECT_EQ((std::vector<std::string>{Cell(row, 0, 5), Cell(row, 0, 6), Cell(row, 0, 7)}),
+              (std::vector<std::string>{"NULL", "NULL", "N"}));
+    EXPECT_EQ(NodePorts(pc2), (std::vector<std::string>{"1", "2"}));
+
+    EXPECT_EQ(LockAnswer(Run("call check_system_lock_domain(" + N(sub) + ")")), "0");
     Done("call NodeViewEditNode(" + N(subsystem) + ", " + N(domain) + ",'서브','sub_system','', " + N(sub) + ", 1)");
     row = Data("call nodeViewListnodeKey(" + N(subsystem) + ")");
     EXPECT_EQ((std::vector<std::string>{Cell(row, 0, 5), Cell(row, 0, 6), Cell(row, 0, 7)}),

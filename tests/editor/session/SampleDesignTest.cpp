@@ -283,9 +283,7 @@ TEST_F(SampleSystemTest, NodesAndPorts) {
     ASSERT_NE(router, nullptr);
     EXPECT_EQ(router->type, "urouter");
     EXPECT_EQ(router->domain_id, 9);
-    // The port template its ports come from, which it does not stand for.
-    EXPECT_NE(router->sub_system_domain_id, 0);
-    EXPECT_EQ(router->sub_system_domain_name, "표준장비");
+    EXPECT_EQ(router->sub_system_domain_id, 0);
     EXPECT_EQ(router->locked, 0);
     const class_node_info* bridge = Named(shipNodes, "조타실 시스템");
     ASSERT_NE(bridge, nullptr);

@@ -62,8 +62,8 @@ TEST_F(SystemDomainCopyTest, ACopyHoldsEverythingAndRefersToCopiesInsideTheSubTr
               "1|0|test");
 
     // The rows above name what they refer to; by id, sub_b stands for the copy of B, sub_x keeps X (outside),
-    // and pc keeps its port template T (outside); what pc has installed is the copy of comp.
-    EXPECT_EQ(Nodes(ids[s.a]), (Rows{"pc|computer|" + Id(s.t), "sub_b|sub_system|" + Id(ids[s.b]),
+    // and pc, which took its ports from T, stands for no domain; what pc has installed is the copy of comp.
+    EXPECT_EQ(Nodes(ids[s.a]), (Rows{"pc|computer|0", "sub_b|sub_system|" + Id(ids[s.b]),
                                      "sub_x|sub_system|" + Id(s.x)}));
     EXPECT_EQ(AdminValue("SELECT dp.component_id FROM deployment dp WHERE dp.node_id = " + Id(NodeOf(ids[s.a], "pc"))),
               AdminValue("SELECT id FROM component WHERE systemdomain_id = " + Id(ids[s.a])));

@@ -52,9 +52,8 @@ TEST_F(SystemDomainTreeViewTest, TheFirstFillShowsTheSampleInThePanesOrder) {
     EXPECT_EQ(Data(nodes)->kind, TREE_NODE);
     EXPECT_EQ(Data(nodes)->record, nullptr);
     EXPECT_EQ(Data(nodes)->path, "Ship\\Nodes");
-    EXPECT_EQ(Children(nodes), (std::vector<std::string>{"주 라우터:표준장비", "스위치 A:표준장비",
-                                                         "조타실 시스템:조타실", "기관 센서:기관실",
-                                                         "항해 컴퓨터:표준장비", "Captain's PC:표준장비"}));
+    EXPECT_EQ(Children(nodes), (std::vector<std::string>{"주 라우터", "스위치 A", "조타실 시스템:조타실",
+                                                         "기관 센서:기관실", "항해 컴퓨터", "Captain's PC"}));
     std::vector<int> images;
     for (HTREEITEM node = Tree().GetChildItem(nodes); node; node = Tree().GetNextSiblingItem(node)) {
         images.push_back(Image(node));
@@ -63,10 +62,10 @@ TEST_F(SystemDomainTreeViewTest, TheFirstFillShowsTheSampleInThePanesOrder) {
     EXPECT_EQ(images, (std::vector<int>{8, 7, 24, 23, 6, 6}));
 
     // Installed components only below computers, sub-systems and sensors.
-    EXPECT_TRUE(Children(Child(nodes, "주 라우터:표준장비")).empty());
-    EXPECT_TRUE(Children(Child(nodes, "스위치 A:표준장비")).empty());
+    EXPECT_TRUE(Children(Child(nodes, "주 라우터")).empty());
+    EXPECT_TRUE(Children(Child(nodes, "스위치 A")).empty());
     for (const auto& [node, component] : std::vector<std::pair<std::string, std::string>>{
-             {"항해 컴퓨터:표준장비", "항법 관리자"}, {"Captain's PC:표준장비", "위치 표시기"},
+             {"항해 컴퓨터", "항법 관리자"}, {"Captain's PC", "위치 표시기"},
              {"조타실 시스템:조타실", "조타 제어기"}, {"기관 센서:기관실", "기관 감시기"}}) {
         HTREEITEM nodeItem = Child(nodes, node);
         ASSERT_EQ(Children(nodeItem).size(), 1u) << node;
@@ -81,7 +80,7 @@ TEST_F(SystemDomainTreeViewTest, TheFirstFillShowsTheSampleInThePanesOrder) {
         EXPECT_EQ(Children(installed), (std::vector<std::string>{"installed_proxy", "installed_stub"}));
     }
 
-    HTREEITEM navPc = Child(nodes, "항해 컴퓨터:표준장비");
+    HTREEITEM navPc = Child(nodes, "항해 컴퓨터");
     EXPECT_EQ(Data(navPc)->path, "Ship\\항해 컴퓨터");
     HTREEITEM installed = Tree().GetChildItem(navPc);
     EXPECT_EQ(Data(installed)->path, "Ship\\항해 컴퓨터\\항법 관리자");
@@ -124,7 +123,7 @@ TEST_F(SystemDomainTreeViewTest, TheFirstFillShowsTheSampleInThePanesOrder) {
 
     // The second level has its folders too.
     EXPECT_EQ(Children(ItemAt({"Ship", "조타실", "Nodes"})),
-              (std::vector<std::string>{"조타 스위치:표준장비", "기관 감시 센서:기관실", "조타 컴퓨터:표준장비"}));
+              (std::vector<std::string>{"조타 스위치", "기관 감시 센서:기관실", "조타 컴퓨터"}));
     EXPECT_EQ(Children(ItemAt({"Ship", "조타실", "Components"})), std::vector<std::string>{"조타 제어기"});
     EXPECT_TRUE(driver.MessageBoxes().empty());
 }
@@ -204,7 +203,7 @@ TEST_F(SystemDomainTreeViewTest, ADomainLoadsItsLevelsTheFirstTimeOnly) {
 }
 
 TEST_F(SystemDomainTreeViewTest, TheCurrentSelectionFollowsTheKindOfTheSelectedItem) {
-    HTREEITEM installedEntry = ItemAt({"Ship", "Nodes", "항해 컴퓨터:표준장비"});
+    HTREEITEM installedEntry = ItemAt({"Ship", "Nodes", "항해 컴퓨터"});
     ASSERT_TRUE(installedEntry);
     installedEntry = Tree().GetChildItem(installedEntry);
     Select(Child(installedEntry, "installed_proxy"));
@@ -215,7 +214,7 @@ TEST_F(SystemDomainTreeViewTest, TheCurrentSelectionFollowsTheKindOfTheSelectedI
     Select(ItemAt({"Ship", "Components", "항법 관리자", "proxy", "class_Navigation:INavigation", "object_proxy_nav"}));
     EXPECT_EQ(pane.GetCurrentInstalledEntry(), nullptr);
     EXPECT_EQ(pane.GetCurrentProxyClass()->class_name, "class_Navigation");
-    Select(ItemAt({"Ship", "Nodes", "스위치 A:표준장비"}));
+    Select(ItemAt({"Ship", "Nodes", "스위치 A"}));
     EXPECT_EQ(pane.GetCurrentNode()->type, "switch");
     Select(ItemAt({"Ship", "Components", "항법 관리자", "stub"}));
     EXPECT_EQ(pane.GetCurrentItem()->kind, TREE_COMPONENT);
@@ -238,7 +237,7 @@ TEST_F(SystemDomainTreeViewTest, ARightClickShowsTheMenuOfTheItemUnderIt) {
 
     driver.AnswerPopupMenu(0);
     rightClick(Root());
-    HTREEITEM navPc = ItemAt({"Ship", "Nodes", "항해 컴퓨터:표준장비"});
+    HTREEITEM navPc = ItemAt({"Ship", "Nodes", "항해 컴퓨터"});
     ASSERT_TRUE(navPc);
     driver.AnswerPopupMenu(0);
     rightClick(navPc);

@@ -215,7 +215,7 @@ TEST_F(SystemTreeCommandsTest, WhatALockedSubsystemUsesIsNotDeleted) {
     // The refused stub class still rebuilds the installed entries of its component (조타 컴퓨터's copy).
     HTREEITEM selected = Tree().GetSelectedItem();
     EXPECT_EQ(Tree().GetItemText(selected), "installed_stub");
-    EXPECT_EQ(Tree().GetItemText(Tree().GetParentItem(Tree().GetParentItem(selected))), "조타 컴퓨터:표준장비");
+    EXPECT_EQ(Tree().GetItemText(Tree().GetParentItem(Tree().GetParentItem(selected))), "조타 컴퓨터");
     EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM component WHERE name = '조타 제어기'"), "1");
 }
 

@@ -100,19 +100,16 @@ TEST_F(SystemTreeEditCommandsTest, NodesAreAddedOneByOneAndARouterStaysUrouter) 
     driver.AnswerMessageBox(IDCANCEL);
     pane.OnAddNode();
 
-    // Each node keeps the system domain the dialog asked for, and shows it.
-    EXPECT_EQ(Children(nodes), (std::vector<std::string>{"라우터'1:표준장비", "pc:표준장비"}));
+    EXPECT_EQ(Children(nodes), (std::vector<std::string>{"라우터'1", "pc"}));
     ASSERT_EQ(BoxTexts().size(), 2u);
     EXPECT_EQ(BoxTexts()[0], "새로은 Node를 계속 추가 하시겠습니까?");
     EXPECT_EQ(driver.MessageBoxes()[0].caption, "Tamo");
-    HTREEITEM router = Child(nodes, "라우터'1:표준장비");
+    HTREEITEM router = Child(nodes, "라우터'1");
     EXPECT_EQ(Image(router), 8);
     EXPECT_EQ(Data(router)->path, domainName + "\\라우터'1");
     const std::string where = "name = '라우터''1' AND domain_id = " +
                               std::to_string(static_cast<class_domain_info*>(Data(ItemAt({domainName}))->record)->id);
-    EXPECT_EQ(AdminValue("SELECT CONCAT(n.type, '|', d.name) FROM node n JOIN domain d ON d.id = n.sub_system_domain_id "
-                         "WHERE n." + where),
-              "urouter|표준장비");
+    EXPECT_EQ(AdminValue("SELECT type FROM node WHERE " + where), "urouter");
     // The router got the ports of the template it was created with.
     EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM node_port np JOIN node n ON n.id = np.node_id WHERE n." + where), "4");
 
@@ -128,10 +125,8 @@ TEST_F(SystemTreeEditCommandsTest, NodesAreAddedOneByOneAndARouterStaysUrouter) 
     EXPECT_EQ(record->type, "urouter");
     EXPECT_EQ(record->description, "새 설명");
     EXPECT_EQ(Image(router), 8);
-    EXPECT_EQ(Tree().GetItemText(router), "라우터'1:표준장비");
-    EXPECT_EQ(AdminValue("SELECT CONCAT(n.type, '|', n.description, '|', d.name) FROM node n JOIN domain d "
-                         "ON d.id = n.sub_system_domain_id WHERE n." + where),
-              "urouter|새 설명|표준장비");
+    EXPECT_EQ(Tree().GetItemText(router), "라우터'1");
+    EXPECT_EQ(AdminValue("SELECT CONCAT(type, '|', description) FROM node WHERE " + where), "urouter|새 설명");
 }
 
 // Domains may be named like the tree's own items. They are domains all the same: for their menu, for their
@@ -171,7 +166,7 @@ TEST_F(SystemTreeEditCommandsTest, DomainsNamedLikeTheTreesOwnItemsAreDomains) {
     EXPECT_EQ(AdminRows("SELECT domain_id FROM node WHERE name = 'pc' AND domain_id IN (" + std::to_string(topId) +
                         ", " + std::to_string(nodesId) + ")"),
               std::vector<std::string>{std::to_string(nodesId)});
-    EXPECT_EQ(Children(folder), std::vector<std::string>{"pc:표준장비"});
+    EXPECT_EQ(Children(folder), std::vector<std::string>{"pc"});
 
     HTREEITEM odd = DomainChild(topItem, "installed_proxy");
     ASSERT_TRUE(odd);

@@ -8,6 +8,7 @@
 #include "Golden.h"
 
 using tamo::exporters::CommandLine;
+using tamo::exporters::testing::DesignBuilder;
 using tamo::exporters::testing::ExporterArguments;
 using tamo::exporters::testing::FolderEntries;
 using tamo::exporters::testing::MatchesGolden;
@@ -66,6 +67,34 @@ TEST(Quorrin, NodesShowTheirSubSystemsAndDeployedProcesses) {
     EXPECT_EQ(written, used);
     for (const std::string& code : Values(xml, "method_domains/method_domain/methods/method/code"))
         EXPECT_EQ(code.size(), 6u) << code;
+}
+
+// The sample's computers, router and switch took their ports from 표준장비 but stand for no domain: they write
+// no sub-system and none of its ports, also after 표준장비 got a port more and became private, and an account
+// that may not read 표준장비 exports Ship all the same.
+TEST(Quorrin, NodesThatStandForNoDomainWriteNothingOfThePortTemplate) {
+    const ConnectionValues values = PrepareDesign("quorrin_private_template", true, [](DesignBuilder& d) {
+        const std::string templateId = d.DomainId("system", "표준장비");
+        d.Call("call domainPortViewNewPort(" + templateId + ", 5, 5, 'LAN5')");
+        d.Call("call domainViewEditDomain(" + templateId + ", 'system', '표준장비', 0, '0', '')");
+    });
+    for (const char* account : {"admin", "user"}) {
+        SCOPED_TRACE(account);
+        ScratchFolder folder;
+        const std::string file = folder.file("ship.xml");
+        const ProgramRun run = RunTool("quorrin", ExporterArguments(values, account, account, ship, file));
+        ASSERT_EQ(run.exit_code, 0) << run.output;
+        const std::string xml = ReadFile(file);
+        const Texts types = Values(xml, "system/nodes/node/type");
+        const Texts subsystems = Values(xml, "system/nodes/node/subsystem");
+        ASSERT_EQ(types.size(), subsystems.size());
+        Texts template_nodes;
+        for (std::size_t node = 0; node < types.size(); ++node)
+            if (types[node] != "sub_system" && types[node] != "sensor") template_nodes.push_back(subsystems[node]);
+        EXPECT_EQ(template_nodes, Texts(4, ""));
+        // Only the two sub-system nodes' domains have ports: 조타실's 1-2 and 기관실's 1.
+        EXPECT_EQ(Values(xml, "system/nodes/node/ports/port/number"), (Texts{"1", "2", "1"}));
+    }
 }
 
 TEST(Quorrin, ErrorPathsPrintTheirLineExitWithOneAndWriteNoFile) {
