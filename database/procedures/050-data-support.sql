@@ -61,16 +61,18 @@ CREATE FUNCTION data_item_exists(p_domain_id INT, p_name TEXT) RETURNS TINYINT
   RETURN EXISTS (SELECT 1 FROM data_item d WHERE d.domain_id = p_domain_id AND d.name = p_name)$$
 
 -- The data a new or changed reference names (p_domain_id NULL: none). With p_check (the dialogs) it must exist;
--- a document may name data that arrives later. Either way data of a domain the account may not read is refused
--- with the text of missing data, unless the item held that very reference already (p_old_*): keeping it shows
--- nothing new.
+-- a document may name data that arrives later, but only in a data domain that stands (a document's domains
+-- arrive before its data). Either way data of a domain the account may not read is refused with the text of
+-- missing data, as is data of a domain that does not stand, so that no answer tells the one from the other;
+-- unless the item held that very reference already (p_old_*): keeping it shows nothing new.
 CREATE PROCEDURE require_data_reference(p_domain_id INT, p_name TEXT, p_old_domain_id INT, p_old_name TEXT,
                                         p_check TINYINT, p_missing VARCHAR(200))
 BEGIN
   IF p_domain_id IS NOT NULL
      AND ((p_check AND NOT data_item_exists(p_domain_id, p_name))
           OR (NOT (p_domain_id <=> p_old_domain_id AND BINARY p_name <=> BINARY p_old_name)
-              AND domain_hidden(p_domain_id))) THEN
+              AND (domain_hidden(p_domain_id)
+                   OR NOT EXISTS (SELECT 1 FROM domain d WHERE d.id = p_domain_id AND d.kind = 'data')))) THEN
     CALL refuse(p_missing);
   END IF;
 END$$

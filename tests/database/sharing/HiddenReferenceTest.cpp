@@ -186,9 +186,21 @@ TEST_F(HiddenReferences, AnswerAsReferencesToNothingAndChangeNothing) {
         {"document: parent of a new domain", "call xmldocumentViewimportDomain(950, 5, 'data', 'hr_d', 0, 1, '')",
          "call xmldocumentViewimportDomain(950, 999999, 'data', 'hr_d', 0, 1, '')"},
         // A document may name data that arrives later, but none in a domain the account may not read, whether
-        // the name stands there or not.
+        // the name stands there or not, nor in a domain that does not stand.
         {"document: alias", "call xmldocumentViewimportData(1, 'hr_i', 'alias', '', 5, 'Key', '', '', '')",
          "call xmldocumentViewimportData(1, 'hr_i', 'alias', '', 5, 'NoSuch', '', '', '')"},
+        {"document: alias into no domain", "call xmldocumentViewimportData(1, 'hr_i', 'alias', '', 5, 'Key', '', '', '')",
+         "call xmldocumentViewimportData(1, 'hr_i', 'alias', '', 999999, 'Key', '', '', '')"},
+        {"document: alias field into no domain",
+         "call xmldocumentViewimportDatafield(1, 'Waypoint', 'hr_if', 0, 'alias', '', 5, 'Key', '', '', 'NO', 0, '')",
+         "call xmldocumentViewimportDatafield(1, 'Waypoint', 'hr_if', 0, 'alias', '', 999999, 'Key', '', '', 'NO', 0, "
+         "'')"},
+        {"document: method input from no domain",
+         "call xmldocumentViewimportMethod(6, 'hr_im', 'CALL', '50003', 5, 'Key', 0, '', '')",
+         "call xmldocumentViewimportMethod(6, 'hr_im', 'CALL', '50003', 999999, 'Key', 0, '', '')"},
+        {"document: method output into a method domain",
+         "call xmldocumentViewimportMethod(6, 'hr_im', 'CALL', '50003', 0, '', 5, 'Key', '')",
+         "call xmldocumentViewimportMethod(6, 'hr_im', 'CALL', '50003', 0, '', 6, 'Key', '')"},
         {"document: alias field",
          "call xmldocumentViewimportDatafield(1, 'Waypoint', 'hr_if', 0, 'alias', '', 5, 'Key', '', '', 'NO', 0, '')",
          "call xmldocumentViewimportDatafield(1, 'Waypoint', 'hr_if', 0, 'alias', '', 5, 'NoSuch', '', '', 'NO', 0, '')"},
