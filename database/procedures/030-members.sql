@@ -145,8 +145,11 @@ BEGIN
     CALL require_kind_word(p_kind);
     SET v_id = (SELECT d.id FROM domain d
                  WHERE d.kind = p_kind AND d.upper_id = COALESCE(p_upper_id, 0) AND d.name = p_name);
+    IF CHAR_LENGTH(p_name) > 128 THEN
+      CALL refuse('도메인 이름은 128자까지 쓸 수 있습니다.');
+    END IF;
     IF v_id IS NULL THEN
-      CALL refuse(CONCAT('경로에 없는 도메인입니다: ', LEFT(COALESCE(p_name, ''), 128)));
+      CALL refuse(CONCAT('경로에 없는 도메인입니다: ', COALESCE(p_name, '')));
     END IF;
     INSERT IGNORE INTO domain_member (domain_id, user_id, grade) VALUES (v_id, session_account(), 'applicant');
     SELECT 1 AS test;

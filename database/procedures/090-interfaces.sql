@@ -219,7 +219,7 @@ BEGIN
   ELSE
     CALL require_interface_unlocked(p_domain_id, p_name);
     INSERT INTO interface_member (interface_id, method_id, member_text)
-    VALUES (v_interface_id, v_method_id, LEFT(COALESCE(p_member_text, ''), 128));
+    VALUES (v_interface_id, v_method_id, COALESCE(p_member_text, ''));
   END IF;
 END$$
 

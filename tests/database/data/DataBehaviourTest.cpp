@@ -241,6 +241,31 @@ TEST_F(Design, ADocumentMergesByItsKeys) {
     EXPECT_EQ(Column(Read("call interfaceViewMemberMethodList(600,'method','i')"), 1), std::vector<std::string>{"m"});
 }
 
+// A member's text is kept whole up to its column's 128 characters (of any width) and refused beyond, from the
+// member dialog and from a document alike.
+TEST_F(Design, AMemberTextIsKeptWholeOrRefused) {
+    Change("call xmldocumentViewimportDomain(603, 0, 'method', 'beh_member_text', 12347, 1,'')");
+    int code = 0;
+    for (const char* method : {"wide", "long", "longer", "doc"})
+        Change(std::string("call xmldocumentViewimportMethod(603,'") + method + "','EVENT','" +
+               std::to_string(++code) + "',0,'',0,'','')");
+    Change("call xmldocumentViewimportInterface(603,'i','')");
+    std::string wide;
+    for (int i = 0; i < 128; ++i) wide += "가";
+    Change("call interfaceViewNewMemberMethod(603, 'i', 603, 'wide', '" + wide + "')");
+    for (const auto& [call, length] : std::vector<std::pair<std::string, std::size_t>>{
+             {"call interfaceViewNewMemberMethod(603, 'i', 603, 'long', '", 129},
+             {"call interfaceViewNewMemberMethod(603, 'i', 603, 'longer', '", 300},
+             {"call xmldocumentViewimportInterfacemembermethod(603, 'i', 'doc', '", 129}}) {
+        SCOPED_TRACE(call);
+        ExpectRefusal(db_.Run(call + std::string(length, 't') + "')"), "입력한 값이 너무 깁니다.");
+    }
+    EXPECT_EQ(TestDatabase::AdminQuery(Sample().database,
+                                       "SELECT CONCAT(m.name, ':', x.member_text) FROM interface_member x "
+                                       "JOIN method m ON m.id = x.method_id WHERE m.domain_id = 603"),
+              "wide:" + wide + "\n");
+}
+
 TEST_F(Design, AnImportInsideATransactionCommitsNothingOfItsOwn) {
     ASSERT_TRUE(db_.Run("START TRANSACTION").ok);
     Change("call xmldocumentViewimportData(1,'beh_rolled_back','int8_t','',0,'NULL','','','')");

@@ -76,6 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"user", "call userViewJoinDomain(6,'data')", "도메인이 없습니다."},
         RefusalCase{"user", "call domainAccountViewJoinPrivateDomain('없는도메인',0,'data')", "경로에 없는 도메인입니다: 없는도메인"},
         RefusalCase{"user", "call domainAccountViewJoinPrivateDomain('Pos',0,'data')", "경로에 없는 도메인입니다: Pos"},
+        // A name no domain can have is refused whole, not answered cut short.
+        RefusalCase{"user", "call domainAccountViewJoinPrivateDomain('가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가가',0,'data')", "도메인 이름은 128자까지 쓸 수 있습니다."},
         // Accounts
         RefusalCase{"admin", "call acountlistViewNewAcount('','x','')", "계정 이름이 비어 있습니다."},
         RefusalCase{"admin", "call acountlistViewDeleteAcount('admin')", "자신의 계정은 삭제할 수 없습니다."},
