@@ -6,7 +6,8 @@ std::optional<AnswerCache::Hit> AnswerCache::find(std::string_view text, ResultS
     const auto found = answers_.find(std::string(text));
     if (found == answers_.end()) return std::nullopt;
     const Answer& answer = found->second;
-    if (answer.error) return Hit{answer.error->c_str()};
+    const Hit hit{answer.error ? answer.error->c_str() : nullptr};
+    if (answer.error && answer.sets.empty()) return hit;
     results.clear();
     for (const Set& kept : answer.sets) {
         ResultSet& set = results.append();
@@ -19,11 +20,12 @@ std::optional<AnswerCache::Hit> AnswerCache::find(std::string_view text, ResultS
             }
         }
     }
-    return Hit{nullptr};
+    return hit;
 }
 
-void AnswerCache::keep(std::string_view text, const ResultSets& results) {
+void AnswerCache::keep(std::string_view text, const ResultSets& results, const char* error) {
     Answer answer;
+    if (error) answer.error = error;
     answer.sets.reserve(results.size());
     for (std::size_t index = 0; index < results.size(); ++index) {
         const ResultSet& set = results.set(index);
@@ -41,12 +43,6 @@ void AnswerCache::keep(std::string_view text, const ResultSets& results) {
         kept.cells.shrink_to_fit();
         kept.offsets.shrink_to_fit();
     }
-    answers_.insert_or_assign(std::string(text), std::move(answer));
-}
-
-void AnswerCache::keep_failure(std::string_view text, const char* error) {
-    Answer answer;
-    answer.error = error ? error : "";
     answers_.insert_or_assign(std::string(text), std::move(answer));
 }
 

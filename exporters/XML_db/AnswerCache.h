@@ -14,17 +14,19 @@ namespace tamo::exporters {
 
 // The answers of one run's statements by their text, so that each distinct statement is sent once: a run asks
 // the same path lookups and lists again and again (a path per referring row). Every answer is kept in one
-// buffer of its cells, which costs about what the server sent; a failed statement keeps its error text.
+// buffer of its cells, which costs about what the server sent; a failed statement keeps its error text and the
+// sets it answered before it failed (a refusal's status row 0).
 class AnswerCache {
 public:
     struct Hit {
         const char* error;  // null for an answer
     };
 
-    // The answer of `text` into `results` (a failure leaves them as they are); nothing when it was never asked.
+    // The answer of `text` into `results`; nothing when it was never asked. A failure that answered no set (a
+    // failed send) leaves `results` as they are, as the first send did.
     std::optional<Hit> find(std::string_view text, ResultSets& results) const;
-    void keep(std::string_view text, const ResultSets& results);
-    void keep_failure(std::string_view text, const char* error);
+    // Keeps what `text` answered: its sets, and for a failure (`error` not null) its error text.
+    void keep(std::string_view text, const ResultSets& results, const char* error = nullptr);
     void clear() { answers_.clear(); }
 
 private:

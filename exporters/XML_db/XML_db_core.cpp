@@ -301,16 +301,16 @@ const char* XML_db_core::query(ResultSets& results, const std::string& text) {
         error = kept->error;
     } else {
         const auto started = std::chrono::steady_clock::now();
-        error = run_query(results, text.data(), text.size());
+        ResultSets answered;
+        error = run_query(answered, text.data(), text.size());
         // Every later statement would fail as well: the run ends here, saying why.
         if (error && tamo::database::IsConnectionLost(mysql_errno(mysql))) {
             const bool waited = std::chrono::steady_clock::now() - started >= std::chrono::seconds(wait_bound_);
             throw ExportError(tamo::database::LostConnectionText(waited, wait_bound_, error));
         }
-        if (error)
-            answers_.keep_failure(text, error);
-        else
-            answers_.keep(text, results);
+        // A failure keeps the sets it answered before it (a refusal's status row), which the caller reads.
+        answers_.keep(text, answered, error);
+        if (!error || !answered.empty()) results = std::move(answered);
     }
     if (error && failed_statement_ends_run_) throw ExportError("query err");
     return error;

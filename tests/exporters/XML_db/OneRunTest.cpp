@@ -7,6 +7,7 @@
 
 #include "DocumentMemory.h"
 #include "ExportFiles.h"
+#include "ReferencedDomain.h"
 #include "ScriptedDb.h"
 #include "component/XML_db.h"
 #include "domain/XML_db.h"
@@ -106,6 +107,27 @@ TEST(OneRun, EachDistinctStatementIsSentOnceAndAnswersAgainAsTheFirstTime) {
     auto document = component.create_document("tamo_zelk");
     component.add_datadomain_section(document->getDocumentElement());
     EXPECT_TRUE(EachOnce(component.calls));
+}
+
+// A refusal that a path walk met first and passed over ends the read of that domain, asked again from the run's
+// answers, with the text that names the domain, as when the read asks first.
+TEST(OneRun, ARefusalAnsweredAgainNamesTheDomainAsTheFirstAnswerDid) {
+    const std::string call = "call domainDataInfo(2, 'data')";
+    const std::string id = "2";
+    const std::string name = "Pos";
+    const std::string named = "참조하는 데이타 도메인 Pos(id 2)을(를) 읽을 수 없습니다: 비공개 도메인입니다.";
+    const auto readDomain = [&](component::XML_db& db) {
+        return ErrorOf([&] { read_referenced_domain(db, call, {id, "데이타", name}, "query error", "result error"); });
+    };
+    ScriptedDb<component::XML_db> first(component::Build::skarrow);
+    first.refusing[call] = "비공개 도메인입니다.";
+    EXPECT_EQ(readDomain(first), named);
+
+    ScriptedDb<component::XML_db> again(component::Build::skarrow);
+    again.refusing[call] = "비공개 도메인입니다.";
+    EXPECT_EQ(again.data_domain_path("2"), "");
+    EXPECT_EQ(readDomain(again), named);
+    EXPECT_EQ(again.calls, std::vector<std::string>{call});
 }
 
 TEST(OneRun, ARowTheWriterLeavesToTheLibraryIsWrittenByTheLibraryWithoutAskingAgain) {

@@ -108,6 +108,37 @@ TEST(RunQuery, AnErrorAfterTheStatusSetFailsTheStatementWithTheServersText) {
     EXPECT_EQ(results.size(), 3u);
 }
 
+// A failure asked again in the run is answered from the run's answers as the server answered it: a refusal with
+// the status set it sent before its reason, a failed send with the caller's results left as they were.
+TEST(RunQuery, AFailureAskedAgainAnswersWhatItAnsweredTheFirstTime) {
+    Connected db;
+    for (const char* call : {"call t_late_failure()", "call no_such_procedure()"}) {
+        SCOPED_TRACE(call);
+        std::string errors[2];
+        std::string statuses[2];
+        std::size_t sets[2] = {};
+        for (int ask = 0; ask < 2; ++ask) {
+            ResultSets results;
+            ASSERT_EQ(db.query(results, "call t_two_sets()"), nullptr);
+            const char* error = db.query(results, call);
+            ASSERT_NE(error, nullptr);
+            errors[ask] = error;
+            sets[ask] = results.size();
+            statuses[ask] = results.set(0).cell("test", 0);
+        }
+        EXPECT_EQ(errors[1], errors[0]);
+        EXPECT_EQ(sets[1], sets[0]);
+        EXPECT_EQ(statuses[1], statuses[0]);
+    }
+    // The refusal answered its status set, the failed send left the three sets of t_two_sets.
+    ResultSets results;
+    EXPECT_STREQ(db.query(results, "call t_late_failure()"), "늦은 거절");
+    EXPECT_EQ(results.size(), 1u);
+    ASSERT_EQ(db.query(results, "call t_two_sets()"), nullptr);
+    EXPECT_NE(db.query(results, "call no_such_procedure()"), nullptr);
+    EXPECT_EQ(results.size(), 3u);
+}
+
 TEST(RunQuery, BareKeysShareOneColumnWhereNamesMeet) {
     Connected keyed;
     ResultSets results;
