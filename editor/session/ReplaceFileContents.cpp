@@ -20,13 +20,22 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// The file that writing to `path` reaches: the one a symbolic link names, else `path` itself (also for a link
-// that names nothing, which the new file then replaces).
-std::string WrittenPath(const std::string& path, bool followLinks) {
+// The file that the new bytes replace: the one a symbolic link names, else `path` itself.
+struct WrittenPath {
+    std::string path;
+    bool linkToNothing = false;  // `path` is a link that names no file: the new file takes the link's place
+};
+
+// A link that names nothing is not followed: the file it names would come into being wherever the link points,
+// in a folder the user never chose (a link planted there by someone else). It is replaced instead, in the
+// folder of the path the user named. A link that cannot be followed for another reason (a loop, a folder
+// that may not be searched) is left as it is.
+WrittenPath WrittenPathOf(const std::string& path, bool followLinks) {
     struct stat status {};
-    if (!followLinks || lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
+    if (!followLinks || lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return {path};
     char resolved[PATH_MAX];
-    return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+    if (realpath(path.c_str(), resolved)) return {resolved};
+    return {path, errno == ENOENT};
 }
 
 mode_t NewFileMode(const std::string& target, bool ownerOnly) {
@@ -62,11 +71,12 @@ FileWriteError ReplaceFileContents(const std::string& path, std::string_view byt
         error.reason = "파일 이름이 없습니다";
         return error;
     }
-    const std::string target = WrittenPath(path, !options.ownerOnly);
+    const WrittenPath written = WrittenPathOf(path, !options.ownerOnly);
+    const std::string& target = written.path;
     // Only a file is replaced: a device, a FIFO or a folder at the path stays what it is.
     struct stat existing {};
     if (lstat(target.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) &&
-        !(options.ownerOnly && S_ISLNK(existing.st_mode))) {
+        !(S_ISLNK(existing.st_mode) && (options.ownerOnly || written.linkToNothing))) {
         error.step = Step::create;
         error.reason = S_ISDIR(existing.st_mode) ? std::strerror(EISDIR) : "일반 파일이 아닙니다";
         return error;

@@ -30,5 +30,6 @@ struct FileWriteOptions {
 
 // Replaces the file at `path` with `bytes`. A new file gets the mode a new file gets (0666 less the umask), an
 // existing one keeps its mode; a symbolic link is followed to the file it names (unless `ownerOnly`), as writing
-// through it would. A folder, a device or a FIFO at the path is refused and left alone.
+// through it would, but a link that names no file is replaced by the new file, which never comes into being
+// where the link points. A folder, a device or a FIFO at the path is refused and left alone.
 FileWriteError ReplaceFileContents(const std::string& path, std::string_view bytes, FileWriteOptions options = {});

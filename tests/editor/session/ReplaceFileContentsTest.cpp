@@ -137,4 +137,34 @@ TEST_F(ReplaceFileContentsTest, ALinkIsWrittenThroughUnlessTheFileIsPrivate) {
     EXPECT_EQ(Read(real), "through the link");
 }
 
+// A link that names nothing takes the new file in its own place, in the folder the path names: no file comes
+// into being where the link points (another folder, maybe one the user never chose). A link that cannot be
+// followed for another reason stays as it is.
+TEST_F(ReplaceFileContentsTest, ALinkToNothingIsReplacedAndWhatItNamesIsNotMade) {
+    const mode_t mask = umask(022);
+    const fs::path elsewhere = dir_ / "elsewhere";
+    fs::create_directory(elsewhere);
+    const std::string dangling = Path("dangling.h");
+    fs::create_symlink(elsewhere / "planted.h", dangling);
+    const std::string deep = Path("deep.h");
+    fs::create_symlink(elsewhere / "missing" / "planted.h", deep);
+    for (const std::string& link : {dangling, deep}) {
+        SCOPED_TRACE(link);
+        EXPECT_FALSE(ReplaceFileContents(link, "new\n"));
+        EXPECT_FALSE(fs::is_symlink(link));
+        EXPECT_EQ(Read(link), "new\n");
+        EXPECT_EQ(Mode(link), 0644u);
+    }
+    EXPECT_TRUE(fs::is_empty(elsewhere));
+
+    const std::string loop = Path("loop.h");
+    fs::create_symlink(loop, loop);
+    const FileWriteError refused = ReplaceFileContents(loop, "x");
+    EXPECT_EQ(refused.step, Step::create);
+    EXPECT_EQ(refused.reason, "일반 파일이 아닙니다");
+    EXPECT_TRUE(fs::is_symlink(loop));
+    EXPECT_EQ(Entries(), 4u);
+    umask(mask);
+}
+
 }  // namespace
