@@ -98,12 +98,15 @@ std::string joined(const std::string& folder, const std::string& name) {
 }
 
 // The file a path names once its symbolic links are followed (at most 40, as the kernel does); the path itself
-// when it is no link. The file need not exist: a link may name a file still to be written.
+// when it is no link, and also when its links lead to no file: that file would come into being wherever the
+// links point, in a folder nobody chose for the document (a link planted there by someone else), so the link
+// that the path names is replaced instead.
 std::string link_target(const std::string& path, const std::function<void(const std::string&)>& fail) {
     std::string target = path;
     for (int links = 0;; ++links) {
         struct stat status {};
-        if (lstat(target.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return target;
+        if (lstat(target.c_str(), &status) != 0) return links > 0 && errno == ENOENT ? path : target;
+        if (!S_ISLNK(status.st_mode)) return target;
         if (links == 40) fail(std::strerror(ELOOP));
         std::vector<char> name(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 255) + 1);
         const ssize_t length = readlink(target.c_str(), name.data(), name.size());
@@ -152,8 +155,8 @@ using Restart = std::function<void()>;
 
 // Writes the text that `produce` puts to a temporary file beside the file that `path` names and renames it onto
 // that file; on any failure (also an exception of `produce`) the temporary file is removed and the error names
-// the reason. A symbolic link is written through, and an existing file keeps its permissions and, where the
-// caller may give it, its owner.
+// the reason. A symbolic link to a file is written through (a link to none is replaced), and an existing file
+// keeps its permissions and, where the caller may give it, its owner.
 void write_file_replacing(const std::string& path, const std::function<void(const Put&, const Restart&)>& produce) {
     const std::function<void(const std::string&)> fail = [&path](const std::string& reason) {
         throw ExportError("failed to save " + path + ": " + reason);

@@ -118,7 +118,7 @@ TEST(SaveDocument, AnExistingTargetMustBeAWritableRegularFile) {
     EXPECT_EQ(FolderEntries(folder.path()), (std::vector<std::string>{"device", "fifo", "folder", "read-only.xml"}));
 }
 
-TEST(SaveDocument, ALinkIsWrittenThroughAndTheFileKeepsItsPermissions) {
+TEST(SaveDocument, ALinkToAFileIsWrittenThroughAndTheFileKeepsItsPermissions) {
     ScratchFolder folder;
     ASSERT_EQ(mkdir(folder.file("real").c_str(), 0700), 0);
     std::ofstream(folder.file("real/out.xml")) << "old";
@@ -136,8 +136,11 @@ TEST(SaveDocument, ALinkIsWrittenThroughAndTheFileKeepsItsPermissions) {
     EXPECT_EQ(Values(ReadFile(folder.file("real/out.xml")), "component/name"), std::vector<std::string>{"through"});
     ASSERT_EQ(stat(folder.file("real/out.xml").c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
-    EXPECT_EQ(Values(ReadFile(folder.file("real/new.xml")), "component/name"), std::vector<std::string>{"new"});
-    EXPECT_EQ(FolderEntries(folder.file("real")), (std::vector<std::string>{"new.xml", "out.xml"}));
+    // A link that names no file is replaced by the document: nothing comes into being where it points.
+    ASSERT_EQ(lstat(folder.file("dangling.xml").c_str(), &status), 0);
+    EXPECT_TRUE(S_ISREG(status.st_mode));
+    EXPECT_EQ(Values(ReadFile(folder.file("dangling.xml")), "component/name"), std::vector<std::string>{"new"});
+    EXPECT_EQ(FolderEntries(folder.file("real")), std::vector<std::string>{"out.xml"});
 }
 
 TEST(SaveDocument, TextThatIsNotUtf8EndsTheRunWithAnError) {
