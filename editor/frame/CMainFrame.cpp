@@ -203,10 +203,15 @@ void CMainFrame::OnSaveAllDomainHeaders() { m_wndSystemDomainView.OnSaveAllDomai
 
 LRESULT CMainFrame::OnPropertyUpdate(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<TreeNodeData*>(lParam);
-    if (!item) return -1;
+    // An item without data or without a record shows nothing: the grid never goes on showing the item
+    // selected before.
+    if (!item) {
+        m_wndProperties.ShowNothing();
+        return -1;
+    }
     void* record = item->record;
     switch (RoutePropertiesFiller(*item)) {
-    case PropertiesFiller::None: return -1;
+    case PropertiesFiller::None: m_wndProperties.ShowNothing(); return -1;
     case PropertiesFiller::User: m_wndProperties.ShowUserProperties(); break;
     case PropertiesFiller::Domain: m_wndProperties.ShowDomainProperties(*static_cast<class_domain_info*>(record)); break;
     case PropertiesFiller::Data: m_wndProperties.ShowDataProperties(*static_cast<class_metadata_info*>(record)); break;
