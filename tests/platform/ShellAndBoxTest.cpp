@@ -167,6 +167,13 @@ TEST_F(ShellAndBoxTest, ProgramsStartFromToolsAndAreWaitedFor) {
 
     info.lpFile = "tools\\missing.exe";
     EXPECT_FALSE(ShellExecuteEx(&info));
+
+    // Messages name a program as this system does; a program that is there by its Windows name keeps it.
+    EXPECT_EQ(ShellProgramPath("tools\\quorrin.exe", programs.folder.c_str()), "tools/quorrin");
+    EXPECT_EQ(ShellProgramPath("tools\\missing.exe", programs.folder.c_str()), "tools/missing");
+    std::ofstream(programs.folder + "/tools/setup.exe") << "";
+    EXPECT_EQ(ShellProgramPath("tools\\setup.exe", programs.folder.c_str()), "tools/setup.exe");
+    EXPECT_EQ(ShellProgramPath("/opt/tools\\x.exe"), "/opt/tools/x");
 }
 
 TEST_F(ShellAndBoxTest, OpeningAFileIsRecordedInsteadOfLaunched) {
