@@ -167,7 +167,8 @@ BOOL CMainFrame::CreateDockingWindows() {
     if (!m_wndSystemDomainView.Create("SystemDomainView", this, CRect(0, 0, 400, 200), TRUE, ID_SYSTEM_DOMAIN_VIEW,
                                       style | CBRS_LEFT))
         return FALSE;
-    if (!m_wndOutput.Create("찾기", this, CRect(0, 0, 100, 100), TRUE, ID_OUTPUT_WND, style | CBRS_BOTTOM))
+    // The search pane is high enough for its title, the search row, the tab strip and several result lines.
+    if (!m_wndOutput.Create("찾기", this, CRect(0, 0, 100, 180), TRUE, ID_OUTPUT_WND, style | CBRS_BOTTOM))
         return FALSE;
     if (!m_wndProperties.Create(LoadText(IDS_PROPERTIES_WND), this, CRect(0, 0, 500, 200), TRUE, ID_PROPERTIES_WND,
                                 style | CBRS_RIGHT))
