@@ -26,6 +26,7 @@
 #include "AddressField.h"
 #include "Controls.h"
 #include "DialogImpl.h"
+#include "MessageBoxes.h"
 #include "PaneImpls.h"
 #include "PropertyGridImpl.h"
 #include "QtText.h"
@@ -482,6 +483,17 @@ void MouseDrag(QWidget* widget, const QPoint& from, const QPoint& to) {
 }
 
 }  // namespace
+
+CSize TestDriver::LayOutMessageBox(const MessageBoxCall& call, LPCTSTR pngPath) {
+    EnsureApplication();
+    MessageBoxWidget shown = BuildMessageBox(call.owner, call.text, call.caption, call.type);
+    shown.box->show();
+    QCoreApplication::processEvents();
+    if (pngPath) shown.box->grab().save(ToQ(pngPath), "PNG");
+    const QSize size = shown.box->frameGeometry().size();
+    shown.box->hide();
+    return CSize(size.width(), size.height());
+}
 
 void TestDriver::DragInWindow(CWnd& window, CPoint from, CPoint to) {
     QWidget* outer = OuterOf(&window);

@@ -112,6 +112,10 @@ public:
     // where the row takes typing: the grid's own notification follows.
     static void ChooseProperty(CMFCPropertyGridCtrl& grid, CMFCPropertyGridProperty* property, LPCTSTR value);
 
+    // The box the layer would show for a message (offscreen): its picture goes to pngPath (when given) and its
+    // size is answered.
+    static CSize LayOutMessageBox(const MessageBoxCall& call, LPCTSTR pngPath = nullptr);
+
     // Events, pictures and drawing.
     static void PumpPostedMessages();
     static void UpdateCommandUI(CFrameWnd& frame);

@@ -50,6 +50,21 @@ TEST_F(ShellAndBoxTest, MessageBoxesAreAnsweredAndRecorded) {
     owner.DestroyWindow();
 }
 
+// A box with a short text is still as wide as its caption needs beside the title bar's icon and buttons
+// (about 100 pixels), so the caption shows whole.
+TEST_F(ShellAndBoxTest, MessageBoxesAreWideEnoughForTheirCaption) {
+    CDC measure;
+    const std::vector<const char*> captions = {"TamoZELK_MDI", "타모", "IP 중복",
+                                               "서버계정관리 - 선택된 계정의 권한을 바꿀 수 없습니다"};
+    for (const char* caption : captions) {
+        SCOPED_TRACE(caption);
+        const tamo::platform::MessageBoxCall call{"완료", caption, MB_OK | MB_ICONASTERISK, nullptr, 0};
+        const CString png = TestDriver::ArtifactPath((std::string("box-") + std::to_string(caption[0] & 0xff) + ".png").c_str());
+        const CSize box = TestDriver::LayOutMessageBox(call, png);
+        EXPECT_GE(box.cx, measure.GetTextExtent(caption).cx + 100);
+    }
+}
+
 TEST_F(ShellAndBoxTest, FileDialogsTakeTheirFilterAndGiveTheScriptedPath) {
     driver.AnswerFileDialog("/tmp/out/domain.xml");
     CFileDialog save(FALSE, nullptr, "root_a.xml", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "XML files(*.xml)|*.xml|");
