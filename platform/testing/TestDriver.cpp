@@ -3,6 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyleOptionComboBox>
+#include <optional>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -483,6 +491,102 @@ void MouseDrag(QWidget* widget, const QPoint& from, const QPoint& to) {
 }
 
 }  // namespace
+
+namespace {
+
+// The width a text needs in a widget's font, without its mnemonic marks.
+int TextWidth(const QWidget* widget, const QString& text) {
+    return widget->fontMetrics().horizontalAdvance(WithoutMnemonics(text));
+}
+
+// The room a control's text needs and has, or nothing when the control shows no text of its own.
+struct TextRoom {
+    QString text;
+    int needed = 0;
+    int available = 0;
+};
+
+std::optional<TextRoom> RoomOf(WndImpl* impl) {
+    QWidget* widget = impl->outer;
+    if (!widget || !widget->isVisibleTo(widget->window())) return std::nullopt;
+    QStyle* style = widget->style();
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->text().isEmpty() || !label->pixmap().isNull()) return std::nullopt;
+        const int frame = label->frameWidth() * 2 + label->margin() * 2;
+        if (label->wordWrap()) {
+            // A wrapping label needs the lines its text wraps to, and room for its longest word.
+            const int lines = label->heightForWidth(label->width()) - frame;
+            int longestWord = 0;
+            for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+"))))
+                longestWord = std::max(longestWord, label->fontMetrics().horizontalAdvance(word));
+            if (longestWord + frame > label->width()) return TextRoom{label->text(), longestWord + frame, label->width()};
+            return TextRoom{label->text(), lines + frame, label->height()};
+        }
+        return TextRoom{label->text(), TextWidth(label, label->text()) + frame, label->width()};
+    }
+    if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+        const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check) +
+                              style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, check);
+        return TextRoom{check->text(), indicator + TextWidth(check, check->text()), check->width()};
+    }
+    if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio) +
+                              style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio);
+        return TextRoom{radio->text(), indicator + TextWidth(radio, radio->text()), radio->width()};
+    }
+    if (auto* push = qobject_cast<QPushButton*>(widget)) {
+        if (push->text().isEmpty()) return std::nullopt;
+        const int margins = 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, push) / 2 + 2);
+        return TextRoom{push->text(), TextWidth(push, push->text()) + margins, push->width()};
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        if (group->title().isEmpty()) return std::nullopt;
+        return TextRoom{group->title(), TextWidth(group, group->title()) + 16, group->width()};
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        QString longest;
+        int widest = 0;
+        for (int i = 0; i < combo->count(); ++i)
+            if (const int width = combo->fontMetrics().horizontalAdvance(combo->itemText(i)); width > widest)
+                widest = width, longest = combo->itemText(i);
+        if (longest.isEmpty()) return std::nullopt;
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        const QSize needed = style->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, 1), combo);
+        return TextRoom{longest, needed.width(), combo->width()};
+    }
+    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        QString longest;
+        int widest = 0;
+        for (int i = 0; i < list->count(); ++i)
+            if (const int width = list->fontMetrics().horizontalAdvance(list->item(i)->text()); width > widest)
+                widest = width, longest = list->item(i)->text();
+        if (longest.isEmpty()) return std::nullopt;
+        return TextRoom{longest, widest + 6, list->viewport()->width()};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<CString> TestDriver::CutTexts(CWnd& window) {
+    std::vector<CString> cut;
+    WndImpl* impl = ImplOf(&window);
+    if (!impl) return cut;
+    ShowTopLevel(window);
+    QCoreApplication::processEvents();
+    for (WndImpl* child : impl->children) {
+        const std::optional<TextRoom> room = RoomOf(child);
+        if (!room || room->needed <= room->available) continue;
+        cut.push_back(FromQ(QStringLiteral("%1 \"%2\": %3 of %4 pixels")
+                                .arg(child->id)
+                                .arg(room->text)
+                                .arg(room->available)
+                                .arg(room->needed)));
+    }
+    return cut;
+}
 
 CSize TestDriver::LayOutMessageBox(const MessageBoxCall& call, LPCTSTR pngPath) {
     EnsureApplication();

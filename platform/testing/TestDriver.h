@@ -112,6 +112,12 @@ public:
     // where the row takes typing: the grid's own notification follows.
     static void ChooseProperty(CMFCPropertyGridCtrl& grid, CMFCPropertyGridProperty* property, LPCTSTR value);
 
+    // The texts that the window's child controls cut at their present size, one line each ("1160
+    // "XmlDocument": 84 of 96 pixels"): labels, buttons, check boxes, radio buttons and group box titles that
+    // do not fit (or, when they wrap, need more lines than they have), and combo boxes and list boxes narrower than
+    // their longest entry.
+    static std::vector<CString> CutTexts(CWnd& window);
+
     // The box the layer would show for a message (offscreen): its picture goes to pngPath (when given) and its
     // size is answered.
     static CSize LayOutMessageBox(const MessageBoxCall& call, LPCTSTR pngPath = nullptr);
