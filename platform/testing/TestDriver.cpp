@@ -519,7 +519,8 @@ std::optional<TextRoom> RoomOf(WndImpl* impl) {
             int longestWord = 0;
             for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+"))))
                 longestWord = std::max(longestWord, label->fontMetrics().horizontalAdvance(word));
-            if (longestWord + frame > label->width()) return TextRoom{label->text(), longestWord + frame, label->width()};
+            if (longestWord + frame > label->width())
+                return TextRoom{label->text(), longestWord + frame, label->width()};
             return TextRoom{label->text(), lines + frame, label->height()};
         }
         return TextRoom{label->text(), TextWidth(label, label->text()) + frame, label->width()};

@@ -191,7 +191,8 @@ TEST_F(MessageTest, PressesOutsideTheClientAreaReachNoMouseHandler) {
     Plain parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr));
     Receiver bordered("bordered");
-    ASSERT_TRUE(bordered.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 110, 80), &parent, 7));
+    ASSERT_TRUE(
+        bordered.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 110, 80), &parent, 7));
     CListCtrl list;
     ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, CRect(120, 10, 260, 120), &parent, 8));
     CTreeCtrl tree;

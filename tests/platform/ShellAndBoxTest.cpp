@@ -56,11 +56,12 @@ TEST_F(ShellAndBoxTest, MessageBoxesAreWideEnoughForTheirCaption) {
     CDC measure;
     const std::vector<const char*> captions = {"TamoZELK_MDI", "타모", "IP 중복",
                                                "서버계정관리 - 선택된 계정의 권한을 바꿀 수 없습니다"};
-    for (const char* caption : captions) {
+    for (size_t i = 0; i < captions.size(); ++i) {
+        const char* caption = captions[i];
         SCOPED_TRACE(caption);
         const tamo::platform::MessageBoxCall call{"완료", caption, MB_OK | MB_ICONASTERISK, nullptr, 0};
-        const CString png = TestDriver::ArtifactPath((std::string("box-") + std::to_string(caption[0] & 0xff) + ".png").c_str());
-        const CSize box = TestDriver::LayOutMessageBox(call, png);
+        const std::string picture = "box-" + std::to_string(i) + ".png";
+        const CSize box = TestDriver::LayOutMessageBox(call, TestDriver::ArtifactPath(picture.c_str()));
         EXPECT_GE(box.cx, measure.GetTextExtent(caption).cx + 100);
     }
 }

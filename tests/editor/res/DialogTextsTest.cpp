@@ -29,7 +29,8 @@ TEST(DialogTexts, EveryDialogShowsItsTextsWhole) {
         CDialog dialog(id);
         driver.OnDialog(id, [id](CDialog& shown) {
             EXPECT_EQ(TestDriver::CutTexts(shown), std::vector<CString>{});
-            TestDriver::SaveWindowPng(shown, TestDriver::ArtifactPath(("dialog-" + std::to_string(id) + ".png").c_str()));
+            const std::string picture = "dialog-" + std::to_string(id) + ".png";
+            TestDriver::SaveWindowPng(shown, TestDriver::ArtifactPath(picture.c_str()));
             TestDriver::PressCloseBox(shown);
         });
         dialog.DoModal();
