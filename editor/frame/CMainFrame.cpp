@@ -167,7 +167,8 @@ BOOL CMainFrame::CreateDockingWindows() {
     if (!m_wndSystemDomainView.Create("SystemDomainView", this, CRect(0, 0, 400, 200), TRUE, ID_SYSTEM_DOMAIN_VIEW,
                                       style | CBRS_LEFT))
         return FALSE;
-    if (!m_wndOutput.Create("찾기", this, CRect(0, 0, 100, 100), TRUE, ID_OUTPUT_WND, style | CBRS_BOTTOM))
+    // The search pane is high enough for its title, the search row, the tab strip and several result lines.
+    if (!m_wndOutput.Create("찾기", this, CRect(0, 0, 100, 180), TRUE, ID_OUTPUT_WND, style | CBRS_BOTTOM))
         return FALSE;
     if (!m_wndProperties.Create(LoadText(IDS_PROPERTIES_WND), this, CRect(0, 0, 500, 200), TRUE, ID_PROPERTIES_WND,
                                 style | CBRS_RIGHT))
@@ -203,10 +204,15 @@ void CMainFrame::OnSaveAllDomainHeaders() { m_wndSystemDomainView.OnSaveAllDomai
 
 LRESULT CMainFrame::OnPropertyUpdate(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<TreeNodeData*>(lParam);
-    if (!item) return -1;
+    // An item without data or without a record shows nothing: the grid never goes on showing the item
+    // selected before.
+    if (!item) {
+        m_wndProperties.ShowNothing();
+        return -1;
+    }
     void* record = item->record;
     switch (RoutePropertiesFiller(*item)) {
-    case PropertiesFiller::None: return -1;
+    case PropertiesFiller::None: m_wndProperties.ShowNothing(); return -1;
     case PropertiesFiller::User: m_wndProperties.ShowUserProperties(); break;
     case PropertiesFiller::Domain: m_wndProperties.ShowDomainProperties(*static_cast<class_domain_info*>(record)); break;
     case PropertiesFiller::Data: m_wndProperties.ShowDataProperties(*static_cast<class_metadata_info*>(record)); break;

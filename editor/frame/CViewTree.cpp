@@ -27,10 +27,10 @@ void CViewTree::OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult) {
     // The data is read first: the pane may load children and so change the tree.
     const DWORD_PTR data = GetItemData(item);
     if (m_pOwnerView) m_pOwnerView->OnSelectTreeItem(&item);
-    if (data != 0) {
-        if (CWnd* mainWindow = AfxGetMainWnd())
-            mainWindow->SendMessage(WM_SHOW_ITEM_PROPERTIES, 1, static_cast<LPARAM>(data));
-    }
+    // An item without data (a folder of the system tree) is reported too, so that the properties pane shows
+    // nothing instead of the item selected before.
+    if (CWnd* mainWindow = AfxGetMainWnd())
+        mainWindow->SendMessage(WM_SHOW_ITEM_PROPERTIES, 1, static_cast<LPARAM>(data));
     *pResult = 0;
 }
 

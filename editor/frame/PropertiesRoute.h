@@ -4,7 +4,7 @@
 
 // Which filler of the properties pane shows a selected item.
 enum class PropertiesFiller {
-    None,  // nothing is shown: the main frame answers -1 and the grid keeps what it shows
+    None,  // nothing is shown: the main frame empties the grid and answers -1
     User,  // the logged-in account: tree roots (IsTreeRootDomain), folders and every kind without a filler of its own
     Domain,
     Data,

@@ -156,8 +156,10 @@ void RunXmlExporter(const CLoginValues& login, const std::string& name, const ch
     ExporterOutput output;
     const BOOL started = ShellExecuteEx(&execute);
     output.Restore();
+    // Messages name the program as this system does (tools/tembrel), not by the path it was asked by.
+    const CString program = ShellProgramPath(toolPath);
     if (!started || execute.hProcess == nullptr) {
-        AfxMessageBox(CString("XML 출력 프로그램을 시작할 수 없습니다 : ") + toolPath);
+        AfxMessageBox(CString("XML 출력 프로그램을 시작할 수 없습니다 : ") + program);
         return;
     }
     WaitForSingleObject(execute.hProcess, INFINITE);
@@ -172,7 +174,7 @@ void RunXmlExporter(const CLoginValues& login, const std::string& name, const ch
     }
     if (exitCode != 0 || !WrittenSince(before, StateOf(outputPath))) {
         // An older file of that name is not shown as if it were the new one.
-        CString message = CString(toolPath) + " : XML 파일을 만들지 못했습니다.";
+        CString message = program + " : XML 파일을 만들지 못했습니다.";
         const std::string errors = ErrorLines(text);
         if (!errors.empty()) message += CString("\n") + errors.c_str();
         AfxMessageBox(message);

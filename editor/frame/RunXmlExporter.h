@@ -3,7 +3,8 @@
 // The exporter launcher: asks for the output file, starts the exporter (tools\pelvane.exe, quorrin.exe,
 // skarrow.exe, tembrel.exe: tools/<name> below the working folder) with the nine values of the exporter command
 // line, waits until it has ended and opens the file it wrote with the shell. A tool that cannot be started and
-// an exporter that wrote no file are reported; an older file of that name is then not opened. A written file
+// an exporter that wrote no file are reported, naming the program as this system does (tools/tembrel); an older
+// file of that name is then not opened. A written file
 // that no program opens is reported with its path.
 
 #include <string>

@@ -39,6 +39,8 @@ public:
     DWORD_PTR GetItemData(int nIndex) const;
     int SetItemData(int nIndex, DWORD_PTR dwItemData);
     int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;
+    // The height of a line in pixels (LB_ERR for an index that names no line).
+    int GetItemHeight(int nIndex) const;
     int GetTopIndex() const;
     int SetTopIndex(int nIndex);
     void SetHorizontalExtent(int cxExtent);

@@ -36,6 +36,11 @@ typedef SHELLEXECUTEINFO* LPSHELLEXECUTEINFO;
 
 // Answers a value above 32 on success, as Windows does: SE_ERR_FNF when the file is not there, SE_ERR_NOASSOC
 // when no program of the desktop takes it (a desktop without a program for the kind of file).
+// The program that a Windows program path starts here, as this system names it: "tools\\tembrel.exe" is
+// "tools/tembrel" (a relative path stays relative to the folder, or to the working folder without one). Messages
+// name programs by it.
+CString ShellProgramPath(LPCTSTR file, LPCTSTR directory = nullptr);
+
 HINSTANCE ShellExecute(HWND hwnd, LPCTSTR lpOperation, LPCTSTR lpFile, LPCTSTR lpParameters, LPCTSTR lpDirectory,
                        int nShowCmd);
 BOOL ShellExecuteEx(SHELLEXECUTEINFO* pExecInfo);

@@ -111,6 +111,12 @@ int CListBox::GetCount() const {
     return impl ? impl->list->count() : LB_ERR;
 }
 
+int CListBox::GetItemHeight(int nIndex) const {
+    ListBoxImpl* impl = ListOf(this);
+    if (!impl || nIndex < 0 || nIndex >= impl->list->count()) return LB_ERR;
+    return impl->list->sizeHintForRow(nIndex);
+}
+
 int CListBox::GetCurSel() const {
     ListBoxImpl* impl = ListOf(this);
     return impl ? static_cast<int>(impl->DefaultHandling(LB_GETCURSEL, 0, 0)) : LB_ERR;

@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
@@ -14,6 +16,7 @@
 #include "CWinApp.h"
 #include "GdiImpl.h"
 #include "ListPosition.h"
+#include "MessageBoxes.h"
 #include "Modal.h"
 #include "QtText.h"
 #include "WndImpl.h"
@@ -42,6 +45,9 @@ bool g_quitRequested = false;
 
 namespace tamo::platform {
 
+// The width a title bar needs beside its caption: the window's icon and its three buttons with their margins.
+constexpr int kTitleBarRoom = 120;
+
 ModalHooks* GetModalHooks() { return g_hooks; }
 void SetModalHooks(ModalHooks* hooks) { g_hooks = hooks; }
 
@@ -53,23 +59,10 @@ void ReportUnanswered(const CString& what) {
     std::fprintf(stderr, "unanswered on the offscreen platform: %s\n", what.GetString());
 }
 
-int RunMessageBox(HWND owner, const CString& text, const CString& caption, UINT type) {
-    EnsureApplication();
-    const UINT buttons = type & MB_TYPEMASK;
-    const int fallback = buttons == MB_OK ? IDOK : buttons == MB_YESNO ? IDNO : IDCANCEL;
-    if (g_hooks) {
-        MessageBoxCall call{text, caption, type, owner, 0};
-        if (!g_hooks->MessageBox(call)) {
-            g_hooks->Unanswered("no answer for the message box \"" + text + "\" (" + caption + ")");
-            return fallback;
-        }
-        return call.answer;
-    }
-    if (IsOffscreen()) {
-        ReportUnanswered("message box \"" + text + "\" (" + caption + ")");
-        return fallback;
-    }
-    QMessageBox box(QApplication::activeWindow());
+MessageBoxWidget BuildMessageBox(HWND owner, const CString& text, const CString& caption, UINT type) {
+    MessageBoxWidget shown;
+    shown.box = std::make_unique<QMessageBox>(QApplication::activeWindow());
+    QMessageBox& box = *shown.box;
     if (WndImpl* impl = WndImpl::FromHandle(owner); impl && impl->outer)
         box.setParent(impl->outer->window(), Qt::Dialog);
     box.setWindowTitle(ToQ(caption));
@@ -95,7 +88,7 @@ int RunMessageBox(HWND owner, const CString& text, const CString& caption, UINT 
         const char* text;
     };
     std::vector<Choice> choices;
-    switch (buttons) {
+    switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL:
         choices = {{IDOK, "확인"}, {IDCANCEL, "취소"}};
         break;
@@ -115,17 +108,46 @@ int RunMessageBox(HWND owner, const CString& text, const CString& caption, UINT 
         choices = {{IDOK, "확인"}};
         break;
     }
-    std::vector<std::pair<QPushButton*, int>> made;
     for (const Choice& choice : choices) {
         const auto role =
             choice.id == IDCANCEL || choice.id == IDNO ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
-        made.emplace_back(box.addButton(QString::fromUtf8(choice.text), role), choice.id);
+        shown.answers.emplace_back(box.addButton(QString::fromUtf8(choice.text), role), choice.id);
     }
     const size_t defaultIndex = (type & MB_DEFBUTTON3) ? 2 : (type & MB_DEFBUTTON2) ? 1 : 0;
-    if (defaultIndex < made.size()) box.setDefaultButton(made[defaultIndex].first);
-    box.exec();
-    for (const auto& [button, id] : made)
-        if (box.clickedButton() == button) return id;
+    if (defaultIndex < shown.answers.size())
+        box.setDefaultButton(static_cast<QPushButton*>(shown.answers[defaultIndex].first));
+    // Qt leaves only a little room beside the caption; a title bar also holds the window's icon and its buttons,
+    // which window managers draw in a bold font of their own. The box is made wide enough for all of them.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+        titleFont.setBold(true);
+        const int needed = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarRoom;
+        grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
+    return shown;
+}
+
+int RunMessageBox(HWND owner, const CString& text, const CString& caption, UINT type) {
+    EnsureApplication();
+    const UINT buttons = type & MB_TYPEMASK;
+    const int fallback = buttons == MB_OK ? IDOK : buttons == MB_YESNO ? IDNO : IDCANCEL;
+    if (g_hooks) {
+        MessageBoxCall call{text, caption, type, owner, 0};
+        if (!g_hooks->MessageBox(call)) {
+            g_hooks->Unanswered("no answer for the message box \"" + text + "\" (" + caption + ")");
+            return fallback;
+        }
+        return call.answer;
+    }
+    if (IsOffscreen()) {
+        ReportUnanswered("message box \"" + text + "\" (" + caption + ")");
+        return fallback;
+    }
+    MessageBoxWidget shown = BuildMessageBox(owner, text, caption, type);
+    shown.box->exec();
+    for (const auto& [button, id] : shown.answers)
+        if (shown.box->clickedButton() == button) return id;
     return fallback;
 }
 

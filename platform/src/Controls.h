@@ -14,6 +14,7 @@
 #include "CImageList.h"
 #include "WndImpl.h"
 
+class QKeyEvent;
 class QLineEdit;
 class QPlainTextEdit;
 class QAbstractButton;
@@ -229,6 +230,13 @@ private:
     std::size_t liveCount = 0;
 };
 
+class AddressField;
+
+// The four fields behave as the Windows control's: "." (or a blank) moves to the next field, a field of three
+// digits moves on by itself, Backspace and the arrow keys cross into the neighbouring fields, a field showing
+// "0" takes the digit typed into it in place of the 0, a pasted address fills the fields, and Tab leaves the
+// control. A field entered from outside the control or by moving on shows its text selected, so typing
+// replaces it.
 class IPAddressImpl : public WndImpl {
 public:
     using WndImpl::WndImpl;
@@ -237,7 +245,24 @@ public:
     void SetText(const CString& text) override;
     int Field(int index) const;  // -1 when blank
     void SetField(int index, int value);
-    QLineEdit* fields[4] = {nullptr, nullptr, nullptr, nullptr};
+
+    enum class Entry { SelectAll, Start, End };
+    // Moves the focus to a field, as the keys that cross fields do.
+    void EnterField(int index, Entry entry);
+    // Handles a key of a field; false lets the field's own editing take it.
+    bool FieldKey(int index, QKeyEvent* event);
+    // A field changed by the user: the notifications, and a full field moves on.
+    void FieldEdited(int index, bool typed);
+    // Pastes a text at a field: a dotted address fills the fields from there (all four when it has four parts),
+    // digits go into the field; anything else changes nothing.
+    void Paste(int index, const QString& text);
+    // A field the focus leaves shows its number as the control reads it (no leading zeros, at most 255).
+    void Normalise(int index);
+
+    AddressField* fields[4] = {nullptr, nullptr, nullptr, nullptr};
+    bool focusInside = false;  // a field has the focus
+    int movedOnInto = -1;      // the field entered by moving on from a full one, until something is typed in it
+    int digitsTyped = 0;       // digits typed into the focused field since the focus came to it
 };
 
 class TabImpl : public WndImpl {

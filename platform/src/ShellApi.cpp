@@ -80,16 +80,19 @@ std::vector<CString> SplitParameters(const CString& text) {
     return arguments;
 }
 
-// "tools\quorrin.exe" names tools/quorrin below the folder.
-QString ResolveProgram(const CString& file, const CString& directory) {
+// "tools\quorrin.exe" names tools/quorrin below the folder (relative when `relative`).
+QString ProgramPath(const CString& file, const CString& directory, bool relative) {
     QString path = ToQ(file);
     path.replace(u'\\', u'/');
     const QDir base(directory.IsEmpty() ? QDir::currentPath() : ToQ(directory));
-    QString resolved = QDir::isAbsolutePath(path) ? path : base.filePath(path);
-    if (resolved.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive) && !QFileInfo::exists(resolved))
-        resolved.chop(4);
-    return QDir::cleanPath(resolved);
+    const bool absolute = QDir::isAbsolutePath(path);
+    if (path.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive) &&
+        !QFileInfo::exists(absolute ? path : base.filePath(path)))
+        path.chop(4);
+    return QDir::cleanPath(absolute || relative ? path : base.filePath(path));
 }
+
+QString ResolveProgram(const CString& file, const CString& directory) { return ProgramPath(file, directory, false); }
 
 bool IsProgram(const QString& path) {
     const QFileInfo info(path);
@@ -135,6 +138,10 @@ HINSTANCE OpenWithDesktop(const CString& file, const CString& directory) {
 }
 
 }  // namespace
+
+CString ShellProgramPath(LPCTSTR file, LPCTSTR directory) {
+    return FromQ(ProgramPath(file ? file : "", directory ? directory : "", true));
+}
 
 HINSTANCE ShellExecute(HWND, LPCTSTR lpOperation, LPCTSTR lpFile, LPCTSTR lpParameters, LPCTSTR lpDirectory, int) {
     const CString verb = lpOperation ? lpOperation : "";

@@ -280,11 +280,14 @@ bool WndImpl::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: {
+        // Only the client area takes mouse messages. The rest of the outer widget (a frame's pane separators,
+        // a pane's title bar, a border) is the non-client area, which Qt handles itself.
+        if (!widget || !client || (widget != client && !client->isAncestorOf(widget))) return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         const UINT message = MouseMessage(mouse, owner->HasMessageHandler(WM_LBUTTONDBLCLK));
         if (!message) return false;
         QPoint point = mouse->position().toPoint();
-        if (widget && client && widget != client) point = widget->mapTo(client, point);
+        if (widget != client) point = widget->mapTo(client, point);
         return DispatchEvent(message, MouseFlags(mouse), MAKELPARAM(point.x(), point.y()));
     }
     case QEvent::ContextMenu: {

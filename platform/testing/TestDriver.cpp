@@ -3,7 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyleOptionComboBox>
+#include <optional>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDockWidget>
@@ -22,8 +31,10 @@
 #include <QTabBar>
 #include <QTreeWidget>
 
+#include "AddressField.h"
 #include "Controls.h"
 #include "DialogImpl.h"
+#include "MessageBoxes.h"
 #include "PaneImpls.h"
 #include "PropertyGridImpl.h"
 #include "QtText.h"
@@ -272,8 +283,10 @@ void TestDriver::Type(CWnd& parent, int controlId, LPCTSTR text) {
     } else if (auto* address = ImplAs<IPAddressImpl>(control)) {
         const QStringList parts = value.split(u'.');
         for (int i = 0; i < 4; ++i) {
+            const QString before = address->fields[i]->text();
             address->fields[i]->selectAll();
             address->fields[i]->insert(i < parts.size() ? parts[i] : QString());
+            if (address->fields[i]->text() != before) address->FieldEdited(i, false);
         }
     } else {
         ADD_FAILURE() << "control " << controlId << " takes no typing";
@@ -379,6 +392,69 @@ void TestDriver::FocusControl(CWnd& control) {
     control.SetFocus();
 }
 
+namespace {
+
+// The widget that takes the keys typed into a window: the focused one when it lies inside the window, else
+// the window gets the focus first.
+QWidget* KeyTarget(CWnd& window) {
+    QWidget* outer = OuterOf(&window);
+    if (!outer) return nullptr;
+    const auto inside = [outer](QWidget* widget) { return widget && (widget == outer || outer->isAncestorOf(widget)); };
+    QWidget* focus = outer->window()->focusWidget();
+    if (!inside(focus)) {
+        TestDriver::FocusControl(window);
+        focus = outer->window()->focusWidget();
+    }
+    return inside(focus) ? focus : outer;
+}
+
+void SendKeyPress(CWnd& window, int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* target = KeyTarget(window);
+    if (!target) return;
+    QPointer<QWidget> guard(target);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(target, &press);
+    if (!guard) return;
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(target, &release);
+}
+
+}  // namespace
+
+void TestDriver::TypeKeys(CWnd& window, LPCTSTR keys) {
+    for (const QChar ch : ToQ(keys)) {
+        if (ch == u'\b')
+            PressKey(window, Key::Backspace);
+        else if (ch == u'\t')
+            PressKey(window, Key::Tab);
+        else if (ch >= u'0' && ch <= u'9')
+            SendKeyPress(window, Qt::Key_0 + (ch.unicode() - u'0'), QString(ch));
+        else if (ch >= u'a' && ch <= u'z')
+            SendKeyPress(window, Qt::Key_A + (ch.unicode() - u'a'), QString(ch));
+        else
+            SendKeyPress(window, ch.toUpper().unicode(), QString(ch));
+    }
+}
+
+void TestDriver::PressKey(CWnd& window, Key key) {
+    switch (key) {
+    case Key::Backspace: return SendKeyPress(window, Qt::Key_Backspace, QStringLiteral("\b"));
+    case Key::Delete: return SendKeyPress(window, Qt::Key_Delete, QString(QChar(0x7f)));
+    case Key::Left: return SendKeyPress(window, Qt::Key_Left, QString());
+    case Key::Right: return SendKeyPress(window, Qt::Key_Right, QString());
+    case Key::Home: return SendKeyPress(window, Qt::Key_Home, QString());
+    case Key::End: return SendKeyPress(window, Qt::Key_End, QString());
+    case Key::Tab: return SendKeyPress(window, Qt::Key_Tab, QStringLiteral("\t"));
+    case Key::ShiftTab: return SendKeyPress(window, Qt::Key_Backtab, QString(), Qt::ShiftModifier);
+    }
+}
+
+void TestDriver::PasteText(CWnd& window, LPCTSTR text) {
+    EnsureApplication();
+    QGuiApplication::clipboard()->setText(ToQ(text));
+    SendKeyPress(window, Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
+}
+
 void TestDriver::ClickAt(CWnd& window, CPoint clientPoint) {
     const auto [target, point] = WidgetAt(window, clientPoint);
     if (target) MouseClick(target, point);
@@ -396,6 +472,164 @@ bool TestDriver::ClickPaneTab(CDockablePane& pane) {
                 return true;
             }
     return false;
+}
+
+namespace {
+
+// A press at one point of a widget, moves in a few steps and a release at another, with the left button.
+void MouseDrag(QWidget* widget, const QPoint& from, const QPoint& to) {
+    QPointer<QWidget> guard(widget);
+    SendMouse(widget, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    constexpr int kSteps = 4;
+    for (int step = 1; step <= kSteps && guard; ++step) {
+        SendMouse(widget, QEvent::MouseMove, from + (to - from) * step / kSteps, Qt::LeftButton);
+        // Time passes between the moves of a hand: what a move starts (the frame's relayout) happens.
+        QCoreApplication::processEvents();
+    }
+    if (guard) SendMouse(widget, QEvent::MouseButtonRelease, to, Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+namespace {
+
+// The width a text needs in a widget's font, without its mnemonic marks.
+int TextWidth(const QWidget* widget, const QString& text) {
+    return widget->fontMetrics().horizontalAdvance(WithoutMnemonics(text));
+}
+
+// The room a control's text needs and has, or nothing when the control shows no text of its own.
+struct TextRoom {
+    QString text;
+    int needed = 0;
+    int available = 0;
+};
+
+std::optional<TextRoom> RoomOf(WndImpl* impl) {
+    QWidget* widget = impl->outer;
+    if (!widget || !widget->isVisibleTo(widget->window())) return std::nullopt;
+    QStyle* style = widget->style();
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->text().isEmpty() || !label->pixmap().isNull()) return std::nullopt;
+        const int frame = label->frameWidth() * 2 + label->margin() * 2;
+        if (label->wordWrap()) {
+            // A wrapping label needs the lines its text wraps to, and room for its longest word.
+            const int lines = label->heightForWidth(label->width()) - frame;
+            int longestWord = 0;
+            for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+"))))
+                longestWord = std::max(longestWord, label->fontMetrics().horizontalAdvance(word));
+            if (longestWord + frame > label->width())
+                return TextRoom{label->text(), longestWord + frame, label->width()};
+            return TextRoom{label->text(), lines + frame, label->height()};
+        }
+        return TextRoom{label->text(), TextWidth(label, label->text()) + frame, label->width()};
+    }
+    if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+        const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check) +
+                              style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, check);
+        return TextRoom{check->text(), indicator + TextWidth(check, check->text()), check->width()};
+    }
+    if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio) +
+                              style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio);
+        return TextRoom{radio->text(), indicator + TextWidth(radio, radio->text()), radio->width()};
+    }
+    if (auto* push = qobject_cast<QPushButton*>(widget)) {
+        if (push->text().isEmpty()) return std::nullopt;
+        const int margins = 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, push) / 2 + 2);
+        return TextRoom{push->text(), TextWidth(push, push->text()) + margins, push->width()};
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        if (group->title().isEmpty()) return std::nullopt;
+        return TextRoom{group->title(), TextWidth(group, group->title()) + 16, group->width()};
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        QString longest;
+        int widest = 0;
+        for (int i = 0; i < combo->count(); ++i)
+            if (const int width = combo->fontMetrics().horizontalAdvance(combo->itemText(i)); width > widest)
+                widest = width, longest = combo->itemText(i);
+        if (longest.isEmpty()) return std::nullopt;
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        const QSize needed = style->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, 1), combo);
+        return TextRoom{longest, needed.width(), combo->width()};
+    }
+    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        QString longest;
+        int widest = 0;
+        for (int i = 0; i < list->count(); ++i)
+            if (const int width = list->fontMetrics().horizontalAdvance(list->item(i)->text()); width > widest)
+                widest = width, longest = list->item(i)->text();
+        if (longest.isEmpty()) return std::nullopt;
+        return TextRoom{longest, widest + 6, list->viewport()->width()};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<CString> TestDriver::CutTexts(CWnd& window) {
+    std::vector<CString> cut;
+    WndImpl* impl = ImplOf(&window);
+    if (!impl) return cut;
+    ShowTopLevel(window);
+    QCoreApplication::processEvents();
+    for (WndImpl* child : impl->children) {
+        const std::optional<TextRoom> room = RoomOf(child);
+        if (!room || room->needed <= room->available) continue;
+        cut.push_back(FromQ(QStringLiteral("%1 \"%2\": %3 of %4 pixels")
+                                .arg(child->id)
+                                .arg(room->text)
+                                .arg(room->available)
+                                .arg(room->needed)));
+    }
+    return cut;
+}
+
+CSize TestDriver::LayOutMessageBox(const MessageBoxCall& call, LPCTSTR pngPath) {
+    EnsureApplication();
+    MessageBoxWidget shown = BuildMessageBox(call.owner, call.text, call.caption, call.type);
+    shown.box->show();
+    QCoreApplication::processEvents();
+    if (pngPath) shown.box->grab().save(ToQ(pngPath), "PNG");
+    const QSize size = shown.box->frameGeometry().size();
+    shown.box->hide();
+    return CSize(size.width(), size.height());
+}
+
+void TestDriver::DragInWindow(CWnd& window, CPoint from, CPoint to) {
+    QWidget* outer = OuterOf(&window);
+    if (!outer) return;
+    ShowTopLevel(window);
+    const QPoint start = ToQPoint(from);
+    QWidget* target = outer->childAt(start);
+    if (!target) target = outer;
+    MouseDrag(target, target->mapFrom(outer, start), target->mapFrom(outer, ToQPoint(to)));
+}
+
+bool TestDriver::DragPaneSeparator(CDockablePane& pane, int distance) {
+    auto* impl = ImplAs<DockPaneImpl>(&pane);
+    QMainWindow* window = impl ? MainWindowOf(impl->parent) : nullptr;
+    if (!window || !impl->dock || impl->dock->isFloating()) return false;
+    ShowTopLevel(pane);
+    const QRect dock = impl->dock->geometry();
+    const int gap = std::max(window->style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, window), 1);
+    QPoint at;
+    QPoint away;
+    switch (window->dockWidgetArea(impl->dock)) {
+    case Qt::LeftDockWidgetArea: at = QPoint(dock.right() + 1 + gap / 2, dock.center().y()), away = {1, 0}; break;
+    case Qt::RightDockWidgetArea: at = QPoint(dock.left() - 1 - gap / 2, dock.center().y()), away = {-1, 0}; break;
+    case Qt::TopDockWidgetArea: at = QPoint(dock.center().x(), dock.bottom() + 1 + gap / 2), away = {0, 1}; break;
+    case Qt::BottomDockWidgetArea: at = QPoint(dock.center().x(), dock.top() - 1 - gap / 2), away = {0, -1}; break;
+    default: return false;
+    }
+    // The separators are the frame's own: no child covers them.
+    if (window->childAt(at)) return false;
+    MouseDrag(window, at, at + away * distance);
+    return true;
 }
 
 void TestDriver::RightClickAt(CWnd& window, CPoint clientPoint) {

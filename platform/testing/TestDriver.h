@@ -87,15 +87,40 @@ public:
     static void PressEscape(CWnd& window);
     static void PressCloseBox(CWnd& window);
     static void FocusControl(CWnd& control);
+    // Typing key by key: each character goes as a key press to the widget that has the focus in the window's
+    // top-level window (the window is focused first when the focus is elsewhere), so the control's own key
+    // handling runs. "\b" is Backspace, "\t" Tab.
+    static void TypeKeys(CWnd& window, LPCTSTR keys);
+    enum class Key { Backspace, Delete, Left, Right, Home, End, Tab, ShiftTab };
+    static void PressKey(CWnd& window, Key key);
+    // Puts the text on the clipboard and presses Ctrl+V, in the same way.
+    static void PasteText(CWnd& window, LPCTSTR text);
     // A click at a point of the window's client area: it reaches whatever window is there (regions count).
     static void ClickAt(CWnd& window, CPoint clientPoint);
     // Clicks the tab of a pane tabbed with others (AttachToTabWnd); false when the pane shows no tab.
     static bool ClickPaneTab(CDockablePane& pane);
+    // A press, a drag and a release at points of the window's outer rectangle (as GetWindowRect gives it,
+    // relative to its top left corner), non-client parts included: title bars, borders, separators.
+    static void DragInWindow(CWnd& window, CPoint from, CPoint to);
+    // Drags the separator on the inner side of a docked pane (towards the frame's middle) by `distance`
+    // pixels away from the pane (a positive distance makes the pane larger); false when the pane is not
+    // docked or nothing but the frame lies where its separator should be.
+    static bool DragPaneSeparator(CDockablePane& pane, int distance);
     static void RightClickAt(CWnd& window, CPoint clientPoint);
     static void DoubleClickAt(CWnd& window, CPoint clientPoint);
     // Clicks the row's value and picks the option `value` from its list, or types `value` and presses Enter
     // where the row takes typing: the grid's own notification follows.
     static void ChooseProperty(CMFCPropertyGridCtrl& grid, CMFCPropertyGridProperty* property, LPCTSTR value);
+
+    // The texts that the window's child controls cut at their present size, one line each ("1160
+    // "XmlDocument": 84 of 96 pixels"): labels, buttons, check boxes, radio buttons and group box titles that
+    // do not fit (or, when they wrap, need more lines than they have), and combo boxes and list boxes narrower than
+    // their longest entry.
+    static std::vector<CString> CutTexts(CWnd& window);
+
+    // The box the layer would show for a message (offscreen): its picture goes to pngPath (when given) and its
+    // size is answered.
+    static CSize LayOutMessageBox(const MessageBoxCall& call, LPCTSTR pngPath = nullptr);
 
     // Events, pictures and drawing.
     static void PumpPostedMessages();

@@ -300,6 +300,127 @@ INSTANTIATE_TEST_SUITE_P(
                 EXPECT_EQ(text, "10.0.0.1");
             }}));
 
+// Typing into the IP address control key by key, as a user does: what the control then reads is the address
+// typed, whatever the fields showed before.
+struct AddressTypingCase {
+    const char* name;
+    const char* shown;  // the text the program set before the user came (nullptr: blank)
+    bool click;         // the user clicks into the first field (else the focus comes to the control)
+    std::function<void(CWnd&)> keys;
+    const char* expected;
+};
+
+void PrintTo(const AddressTypingCase& c, std::ostream* os) { *os << c.name; }
+
+class AddressTyping : public ::testing::TestWithParam<AddressTypingCase> {
+protected:
+    void SetUp() override { LoadPlatformTestResources(); }
+    TestDriver driver;
+};
+
+TEST_P(AddressTyping, GivesTheAddressTyped) {
+    const AddressTypingCase& c = GetParam();
+    NotifyDialog dialog;
+    driver.OnDialog(kControlsDialog, [&c, &dialog](CDialog& shown) {
+        CWnd& address = *shown.GetDlgItem(1013);
+        if (c.shown) shown.SetDlgItemText(1013, c.shown);
+        TestDriver::FocusControl(*shown.GetDlgItem(1001));
+        if (c.click) {
+            CRect area;
+            address.GetClientRect(&area);
+            TestDriver::ClickAt(address, CPoint(area.Width() / 8, area.Height() / 2));
+        } else {
+            TestDriver::FocusControl(address);
+        }
+        c.keys(address);
+        // The focus leaves the control, as it does before anything reads it.
+        TestDriver::FocusControl(*shown.GetDlgItem(1001));
+        CString text;
+        shown.GetDlgItemText(1013, text);
+        EXPECT_EQ(text, c.expected);
+        TestDriver::Click(shown, IDCANCEL);
+    });
+    dialog.DoModal();
+}
+
+const auto Keys = [](const char* keys) { return [keys](CWnd& address) { TestDriver::TypeKeys(address, keys); }; };
+
+INSTANTIATE_TEST_SUITE_P(
+    KeyByKey, AddressTyping,
+    ::testing::Values(
+        AddressTypingCase{"DotsIntoABlankControl", nullptr, false, Keys("10.1.2.3"), "10.1.2.3"},
+        AddressTypingCase{"ZerosShownAreReplaced", "0.0.0.0", false, Keys("10.1.2.3"), "10.1.2.3"},
+        AddressTypingCase{"ClickIntoZerosShown", "0.0.0.0", true, Keys("10.1.2.3"), "10.1.2.3"},
+        AddressTypingCase{"ClickIntoAMaskShown", "255.0.0.0", true, Keys("255.255.255.0"), "255.255.255.0"},
+        AddressTypingCase{"ThreeDigitsMoveOn", nullptr, false, Keys("192168001010"), "192.168.1.10"},
+        AddressTypingCase{"ADotAfterAFullFieldOnlyConfirms", nullptr, false, Keys("192.168.1.10"), "192.168.1.10"},
+        AddressTypingCase{"LeadingZerosAndBigNumbers", "0.0.0.0", false, Keys("010.001.300.7"), "10.1.255.7"},
+        AddressTypingCase{"BackspaceCrossesFields", nullptr, false, Keys("10.1.2.3\b\b\b7.8"), "10.1.7.8"},
+        AddressTypingCase{"BackspaceErasesEverything", "1.2.3.4", true,
+                          [](CWnd& address) {
+                              // To the end of the last field: Right leaves each field's selection or end.
+                              for (int i = 0; i < 7; ++i) TestDriver::PressKey(address, TestDriver::Key::Right);
+                              TestDriver::TypeKeys(address, "\b\b\b\b\b\b\b\b");
+                              TestDriver::TypeKeys(address, "9");
+                          },
+                          "9.0.0.0"},
+        AddressTypingCase{"ArrowsCrossFields", "1.2.3.4", false,
+                          [](CWnd& address) {
+                              // The first field is selected; Right leaves it at its end, Right again enters the
+                              // second field at its start.
+                              TestDriver::PressKey(address, TestDriver::Key::Right);
+                              TestDriver::PressKey(address, TestDriver::Key::Right);
+                              TestDriver::TypeKeys(address, "5");
+                              // Left goes before the 5, then into the first field at its end.
+                              TestDriver::PressKey(address, TestDriver::Key::Left);
+                              TestDriver::PressKey(address, TestDriver::Key::Left);
+                              TestDriver::TypeKeys(address, "6");
+                          },
+                          "16.52.3.4"},
+        AddressTypingCase{"PasteAWholeAddress", "0.0.0.0", true,
+                          [](CWnd& address) { TestDriver::PasteText(address, " 172.16.0.5 "); }, "172.16.0.5"},
+        AddressTypingCase{"PasteIntoALaterField", nullptr, false,
+                          [](CWnd& address) {
+                              TestDriver::TypeKeys(address, "10.");
+                              TestDriver::PasteText(address, "20.30");
+                          },
+                          "10.20.30.0"},
+        AddressTypingCase{"PasteOfSomethingElseChangesNothing", "1.2.3.4", false,
+                          [](CWnd& address) {
+                              TestDriver::PasteText(address, "1.2.3.400");
+                              TestDriver::PasteText(address, "a.b.c.d");
+                              TestDriver::PasteText(address, "x");
+                          },
+                          "1.2.3.4"}));
+
+// Tab leaves the control from any field, Shift+Tab comes back to it; the dialog hears of every field the user
+// changes.
+TEST(AddressControl, TabLeavesItAndEveryTypedChangeIsNotified) {
+    LoadPlatformTestResources();
+    TestDriver driver;
+    NotifyDialog dialog;
+    driver.OnDialog(kControlsDialog, [&dialog](CDialog& shown) {
+        CWnd& address = *shown.GetDlgItem(1013);
+        TestDriver::FocusControl(address);
+        dialog.events.clear();
+        TestDriver::TypeKeys(address, "10.2");
+        EXPECT_EQ(dialog.events, (std::vector<std::string>{"IPN_FIELDCHANGED 0=1", "IPN_FIELDCHANGED 0=10",
+                                                            "IPN_FIELDCHANGED 1=2"}));
+        TestDriver::PressKey(address, TestDriver::Key::Tab);
+        CWnd* focus = CWnd::GetFocus();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_NE(focus, &address);
+        TestDriver::PressKey(*focus, TestDriver::Key::ShiftTab);
+        EXPECT_EQ(CWnd::GetFocus(), &address);
+        CString text;
+        shown.GetDlgItemText(1013, text);
+        EXPECT_EQ(text, "10.2.0.0");
+        EXPECT_TRUE(TestDriver::SaveWindowPng(address, TestDriver::ArtifactPath("ip-address-typed.png")));
+        TestDriver::Click(shown, IDCANCEL);
+    });
+    dialog.DoModal();
+}
+
 // A tree that writes down what its own tooltip tells it, and whether the tooltip showed by then.
 class TipTree : public CTreeCtrl {
 public:

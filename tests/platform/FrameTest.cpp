@@ -337,6 +337,28 @@ TEST_F(FrameTest, PanesDockTabbedWithTheSystemTreeShowing) {
     EXPECT_TRUE(frame->search.IsPaneVisible());
 }
 
+// Each docked pane's separator towards the middle resizes it; a press on a pane's title bar leaves it docked.
+TEST_F(FrameTest, PaneSeparatorsResizeThePanes) {
+    struct Case {
+        CDockablePane* pane;
+        bool wide;  // the separator changes the pane's width (left and right panes) or its height
+    };
+    for (const Case& c : {Case{&frame->system, true}, Case{&frame->search, false}, Case{&frame->properties, true}}) {
+        SCOPED_TRACE(c.pane->GetPaneName().GetString());
+        CRect before, grown, shrunk;
+        c.pane->GetWindowRect(&before);
+        ASSERT_TRUE(TestDriver::DragPaneSeparator(*c.pane, 40));
+        c.pane->GetWindowRect(&grown);
+        EXPECT_EQ(c.wide ? grown.Width() : grown.Height(), (c.wide ? before.Width() : before.Height()) + 40);
+        ASSERT_TRUE(TestDriver::DragPaneSeparator(*c.pane, -60));
+        c.pane->GetWindowRect(&shrunk);
+        EXPECT_EQ(c.wide ? shrunk.Width() : shrunk.Height(), (c.wide ? grown.Width() : grown.Height()) - 60);
+    }
+    TestDriver::DragInWindow(frame->search, CPoint(30, 6), CPoint(30, 6));
+    EXPECT_TRUE(frame->search.IsDocked());
+    EXPECT_TRUE(frame->search.IsPaneVisible());
+}
+
 TEST_F(FrameTest, ContextMenusAskTheOwnerWhichCommandsItHandles) {
     ASSERT_TRUE(afxContextMenuManager->AddMenu("편집", kPopupMenu));
     driver.AnswerPopupMenu(kHandledCommand);

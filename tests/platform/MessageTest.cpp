@@ -185,6 +185,30 @@ TEST_F(MessageTest, MouseAndContextMenuReachTheWindowsThatHandleThem) {
     parent.DestroyWindow();
 }
 
+// Windows whose outer widget holds more than the client area: a press there (a border, a list's frame) is
+// non-client and reaches no mouse handler; the client area still gets its messages in client coordinates.
+TEST_F(MessageTest, PressesOutsideTheClientAreaReachNoMouseHandler) {
+    Plain parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr));
+    Receiver bordered("bordered");
+    ASSERT_TRUE(
+        bordered.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 110, 80), &parent, 7));
+    CListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, CRect(120, 10, 260, 120), &parent, 8));
+    CTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(120, 130, 260, 240), &parent, 9));
+    TestDriver::ShowTopLevel(parent);
+    log.clear();
+    for (CWnd* window : {static_cast<CWnd*>(&bordered), static_cast<CWnd*>(&list), static_cast<CWnd*>(&tree)}) {
+        TestDriver::DragInWindow(*window, CPoint(0, 0), CPoint(0, 0));
+        TestDriver::DragInWindow(*window, CPoint(0, 0), CPoint(30, 20));
+    }
+    EXPECT_EQ(log, std::vector<std::string>{});
+    TestDriver::DragInWindow(bordered, CPoint(6, 5), CPoint(6, 5));
+    EXPECT_EQ(log, std::vector<std::string>{"bordered WM_LBUTTONDOWN 5,4"});
+    parent.DestroyWindow();
+}
+
 TEST_F(MessageTest, ControlNotificationsAreReflectedToTheControlFirst) {
     TreeHost host;
     ReflectingTree tree;

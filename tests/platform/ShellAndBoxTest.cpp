@@ -50,6 +50,22 @@ TEST_F(ShellAndBoxTest, MessageBoxesAreAnsweredAndRecorded) {
     owner.DestroyWindow();
 }
 
+// A box with a short text is still as wide as its caption needs beside the title bar's icon and buttons
+// (about 100 pixels), so the caption shows whole.
+TEST_F(ShellAndBoxTest, MessageBoxesAreWideEnoughForTheirCaption) {
+    CDC measure;
+    const std::vector<const char*> captions = {"TamoZELK_MDI", "타모", "IP 중복",
+                                               "서버계정관리 - 선택된 계정의 권한을 바꿀 수 없습니다"};
+    for (size_t i = 0; i < captions.size(); ++i) {
+        const char* caption = captions[i];
+        SCOPED_TRACE(caption);
+        const tamo::platform::MessageBoxCall call{"완료", caption, MB_OK | MB_ICONASTERISK, nullptr, 0};
+        const std::string picture = "box-" + std::to_string(i) + ".png";
+        const CSize box = TestDriver::LayOutMessageBox(call, TestDriver::ArtifactPath(picture.c_str()));
+        EXPECT_GE(box.cx, measure.GetTextExtent(caption).cx + 100);
+    }
+}
+
 TEST_F(ShellAndBoxTest, FileDialogsTakeTheirFilterAndGiveTheScriptedPath) {
     driver.AnswerFileDialog("/tmp/out/domain.xml");
     CFileDialog save(FALSE, nullptr, "root_a.xml", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "XML files(*.xml)|*.xml|");
@@ -167,6 +183,13 @@ TEST_F(ShellAndBoxTest, ProgramsStartFromToolsAndAreWaitedFor) {
 
     info.lpFile = "tools\\missing.exe";
     EXPECT_FALSE(ShellExecuteEx(&info));
+
+    // Messages name a program as this system does; a program that is there by its Windows name keeps it.
+    EXPECT_EQ(ShellProgramPath("tools\\quorrin.exe", programs.folder.c_str()), "tools/quorrin");
+    EXPECT_EQ(ShellProgramPath("tools\\missing.exe", programs.folder.c_str()), "tools/missing");
+    std::ofstream(programs.folder + "/tools/setup.exe") << "";
+    EXPECT_EQ(ShellProgramPath("tools\\setup.exe", programs.folder.c_str()), "tools/setup.exe");
+    EXPECT_EQ(ShellProgramPath("/opt/tools\\x.exe"), "/opt/tools/x");
 }
 
 TEST_F(ShellAndBoxTest, OpeningAFileIsRecordedInsteadOfLaunched) {

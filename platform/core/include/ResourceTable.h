@@ -93,6 +93,8 @@ public:
     const ToolbarTemplate* FindToolbar(UINT id) const;
     const ImageResource* FindImage(ImageResource::Kind kind, UINT id) const;
 
+    // The ids of every dialog template, in order.
+    std::vector<UINT> DialogIds() const;
     bool IsEmpty() const;
     void Clear();
 

@@ -40,6 +40,13 @@ const ImageResource* ResourceTable::FindImage(ImageResource::Kind kind, UINT id)
     return FindIn(m_images, std::make_pair(static_cast<int>(kind), id));
 }
 
+std::vector<UINT> ResourceTable::DialogIds() const {
+    std::vector<UINT> ids;
+    ids.reserve(m_dialogs.size());
+    for (const auto& [id, dialog] : m_dialogs) ids.push_back(id);
+    return ids;
+}
+
 bool ResourceTable::IsEmpty() const {
     return m_strings.empty() && m_dialogs.empty() && m_menus.empty() && m_toolbars.empty() && m_images.empty();
 }

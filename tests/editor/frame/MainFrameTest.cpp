@@ -56,13 +56,14 @@ TEST_F(MainFrameTest, SelectingATreeRootShowsTheLoggedInAccount) {
                                               "사용자 정보/신규계정권한=있음", "사용자 정보/도메인계정권한=있음"};
     EXPECT_EQ(GridRows(), account);
 
-    // The "Nodes" folder (kind 10 without a record) answers -1 and the grid keeps what it shows; so does a
-    // node element's message with a wParam other than 10.
-    TreeNodeData nodesFolder(TREE_NODE, nullptr, nullptr, "Ship\\Nodes");
-    EXPECT_EQ(Send(WM_SHOW_ITEM_PROPERTIES, 1, &nodesFolder), -1);
+    // A node element's message with a wParam other than 10 leaves the grid as it is.
     class_node_info node;
     EXPECT_EQ(Send(WM_SHOW_NODE_PROPERTIES, 9, &node), 0);
     EXPECT_EQ(GridRows(), account);
+    // The "Nodes" folder (kind 10 without a record) answers -1 and shows nothing, not the item shown before.
+    TreeNodeData nodesFolder(TREE_NODE, nullptr, nullptr, "Ship\\Nodes");
+    EXPECT_EQ(Send(WM_SHOW_ITEM_PROPERTIES, 1, &nodesFolder), -1);
+    EXPECT_EQ(GridRows(), std::vector<std::string>{});
 
     // The record of a tree's root (id 0) shows the account as well; a domain of the server named "root" shows
     // itself.

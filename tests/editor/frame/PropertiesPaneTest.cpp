@@ -175,15 +175,14 @@ TEST_F(PropertiesPaneTest, EveryItemKindShowsItsGroups) {
     }
 
     // A tree root shows the account; the folders and items that need a record and carry none answer -1 and
-    // leave the grid as it is.
+    // show nothing, not the item shown before.
     class_domain_info root;
     root.name = "root";
-    EXPECT_EQ(ShowItem(TREE_DATA_DOMAIN, &root), 0);
-    EXPECT_EQ(GroupNames(), account);
-    const std::vector<std::string> shown = AllRows();
     for (int kind : {TREE_NODE, TREE_COMPONENT, TREE_INSTALLED_COMPONENT}) {
+        EXPECT_EQ(ShowItem(TREE_DATA_DOMAIN, &root), 0);
+        EXPECT_EQ(GroupNames(), account);
         EXPECT_EQ(ShowItem(kind, nullptr), -1) << kind;
-        EXPECT_EQ(AllRows(), shown) << kind;
+        EXPECT_EQ(AllRows(), std::vector<std::string>{}) << kind;
     }
     EXPECT_TRUE(BoxTexts().empty());
 }
@@ -228,6 +227,37 @@ TEST_F(PropertiesPaneTest, ThePaneShowsTheItemOfTheTreeWhoseTabIsActive) {
     EXPECT_EQ(Rows("도메인 정보").at(0), "도메인명=Nav");
     ASSERT_TRUE(TestDriver::ClickPaneTab(frame->GetSystemDomainView()));
     EXPECT_EQ(Rows("도메인 정보").at(0), "도메인명=Ship");
+    EXPECT_TRUE(BoxTexts().empty());
+}
+
+// Clicking a folder of the system tree after a domain shows what the folder's kind gives: nothing for "Nodes" and
+// for the folders without data, the account for "Components"; never the domain clicked before.
+TEST_F(PropertiesPaneTest, SystemTreeFoldersNeverShowTheItemSelectedBefore) {
+    ASSERT_TRUE(TestDriver::ClickPaneTab(frame->GetSystemDomainView()));
+    CViewTree& tree = frame->GetSystemDomainView().GetTreeCtrl();
+    const HTREEITEM ship = frame_test::ChildWithText(tree, tree.GetRootItem(), "Ship");
+    ASSERT_NE(ship, nullptr);
+    const HTREEITEM nodes = frame_test::ChildWithText(tree, ship, "Nodes");
+    const HTREEITEM components = frame_test::ChildWithText(tree, ship, "Components");
+    ASSERT_TRUE(nodes && components);
+    const HTREEITEM component = tree.GetChildItem(components);
+    ASSERT_NE(component, nullptr);
+    const HTREEITEM proxyFolder = frame_test::ChildWithText(tree, component, "proxy");
+    ASSERT_NE(proxyFolder, nullptr);
+    tree.EnsureVisible(proxyFolder);
+    struct Case {
+        HTREEITEM folder;
+        std::vector<std::string> groups;
+    };
+    for (const Case& c : {Case{nodes, {}}, Case{components, {"사용자 정보"}}, Case{proxyFolder, {}}}) {
+        SCOPED_TRACE(tree.GetItemText(c.folder).GetString());
+        TestDriver::ClickTreeItem(tree, ship);
+        ASSERT_EQ(GroupNames(), std::vector<std::string>{"도메인 정보"});
+        TestDriver::ClickTreeItem(tree, c.folder);
+        EXPECT_EQ(GroupNames(), c.groups);
+    }
+    TestDriver::ClickTreeItem(tree, nodes);
+    EXPECT_TRUE(TestDriver::SaveWindowPng(*frame, frame_test::ArtifactFile("nodes-folder-selected.png").c_str()));
     EXPECT_TRUE(BoxTexts().empty());
 }
 

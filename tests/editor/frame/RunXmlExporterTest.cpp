@@ -113,11 +113,12 @@ TEST_F(RunXmlExporterTest, CancellingTheFileDialogStartsNothing) {
     EXPECT_TRUE(driver.ShellOpens().empty());
 }
 
+// Messages name the program by the path of this system, not by the Windows path it is asked by.
 TEST_F(RunXmlExporterTest, AMissingToolIsNamed) {
     driver.AnswerFileDialog((m_folder / "a.xml").string().c_str());
     driver.AnswerMessageBox(IDOK);
     RunXmlExporter(TrickyLogin(), "A", "tools\\tembrel.exe", 7);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"XML 출력 프로그램을 시작할 수 없습니다 : tools\\tembrel.exe"});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"XML 출력 프로그램을 시작할 수 없습니다 : tools/tembrel"});
     EXPECT_TRUE(driver.ShellOpens().empty());
 }
 
@@ -128,7 +129,7 @@ TEST_F(RunXmlExporterTest, AFailedExportDoesNotOpenTheOldFile) {
     driver.AnswerMessageBox(IDOK);
     RunXmlExporter(TrickyLogin(), "A", "tools\\fakeexporter.exe", 0);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{
-                              "tools\\fakeexporter.exe : XML 파일을 만들지 못했습니다.\nerr : 도메인을 찾을 수 없습니다"});
+                              "tools/fakeexporter : XML 파일을 만들지 못했습니다.\nerr : 도메인을 찾을 수 없습니다"});
     EXPECT_TRUE(driver.ShellOpens().empty());
 }
 

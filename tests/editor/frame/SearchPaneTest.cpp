@@ -51,6 +51,23 @@ protected:
     CMainFrame* m_frame = nullptr;
 };
 
+// At the frame's default size the result list shows several lines, and the pane grows by its separator.
+TEST_F(SearchPaneTest, TheResultsShowSeveralLinesAndThePaneGrowsByItsSeparator) {
+    Search(1, "위치");
+    COutputList& list = m_frame->GetOutputWnd().GetResultList();
+    ASSERT_GT(list.GetCount(), 1);
+    const int line = list.GetItemHeight(0);
+    ASSERT_GT(line, 0);
+    CRect shown;
+    list.GetClientRect(&shown);
+    EXPECT_GE(shown.Height(), 5 * line);
+    EXPECT_TRUE(TestDriver::SaveWindowPng(*m_frame, frame_test::ArtifactFile("search-results.png").c_str()));
+    ASSERT_TRUE(TestDriver::DragPaneSeparator(m_frame->GetOutputWnd(), 3 * line));
+    CRect grown;
+    list.GetClientRect(&grown);
+    EXPECT_EQ(grown.Height(), shown.Height() + 3 * line);
+}
+
 TEST_F(SearchPaneTest, AnEmptyWordIsRefusedAndEachSearchReplacesTheLastOne) {
     EXPECT_EQ(Lines(), std::vector<std::string>{kHint});
 

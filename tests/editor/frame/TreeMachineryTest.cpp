@@ -78,7 +78,7 @@ protected:
     RecordingPane m_pane;
 };
 
-TEST_F(TreeMachineryTest, SelectionsReachThePaneAndOnlyItemsWithDataReachTheMainFrame) {
+TEST_F(TreeMachineryTest, SelectionsReachThePaneAndTheMainFrame) {
     TreeNodeData rootData(TREE_SYSTEM_DOMAIN, nullptr, nullptr, "root\\");
     TreeNodeData shipData(TREE_SYSTEM_DOMAIN, nullptr, nullptr, "Ship\\");
     HTREEITEM root = Insert("SystemDomain", TVI_ROOT, &rootData);
@@ -95,8 +95,9 @@ TEST_F(TreeMachineryTest, SelectionsReachThePaneAndOnlyItemsWithDataReachTheMain
     m_tree.SelectItem(ship);
 
     EXPECT_EQ(m_pane.m_calls, (std::vector<HTREEITEM>{root, folder, ship}));
+    // An item without data is reported without data, so that the properties pane shows nothing for it.
     EXPECT_EQ(m_frame->m_itemMessages,
-              (std::vector<LPARAM>{reinterpret_cast<LPARAM>(&rootData), reinterpret_cast<LPARAM>(&shipData)}));
+              (std::vector<LPARAM>{reinterpret_cast<LPARAM>(&rootData), 0, reinterpret_cast<LPARAM>(&shipData)}));
 }
 
 TEST_F(TreeMachineryTest, ExpandingCallsThePaneAndGoesOn) {

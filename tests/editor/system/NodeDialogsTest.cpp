@@ -148,6 +148,35 @@ TEST_F(NodeDialogsTest, AddPresetsTheClassMaskAndReportsTheSameAddressElsewhere)
     EXPECT_EQ(driver.MessageBoxes()[0].text, "Node 명 : 다른 노드 / Port : 3 / IP : 172.16.0.5 / Mask : 255.255.0.0\n");
 }
 
+// The addresses typed key by key into the fields that show "0.0.0.0" and the class mask are the ones stored.
+TEST_F(NodeDialogsTest, AddressesTypedKeyByKeyAreStoredAsTyped) {
+    const int domain = NewSystemDomain(UniqueName());
+    const int node = NewNode(domain, "새 노드");
+    CNodeViewDlg dialog;
+    SetUpIpDialog(dialog, node);
+    driver.OnDialog(345, [&](CDialog& d) {
+        const auto typeInto = [&d](int id, const char* keys) {
+            CWnd& address = *d.GetDlgItem(id);
+            CRect area;
+            address.GetClientRect(&area);
+            TestDriver::ClickAt(address, CPoint(area.Width() / 8, area.Height() / 2));
+            TestDriver::TypeKeys(address, keys);
+        };
+        typeInto(IDC_IP, "10.1.2.3");
+        EXPECT_EQ(Text(d, IDC_MASK), "255.0.0.0");
+        typeInto(IDC_MASK, "255.255.255.0");
+        typeInto(IDC_GATEWAY, "10.1.2.254");
+        Choose(d, IDC_PORT, "1");
+        EXPECT_TRUE(TestDriver::SaveWindowPng(d, TestDriver::ArtifactPath("node-ip-typed.png")));
+        TestDriver::Click(d, IDC_ADD);
+        TestDriver::Click(d, IDC_CLOSE);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(IpRows(node), (std::vector<std::string>{"1\t10.1.2.3\t255.255.255.0\t10.1.2.X"}));
+    EXPECT_EQ(AdminRows("SELECT gateway FROM node_ip WHERE node_id = " + std::to_string(node)),
+              std::vector<std::string>{"10.1.2.254"});
+}
+
 TEST_F(NodeDialogsTest, RowsAreListedByPortTextAndEditAndDeleteActOnTheClickedRowOnly) {
     const int node = NewNode(NewSystemDomain(UniqueName()), "노드");
     NewIp(node, "10.0.0.2", "2");

@@ -1,5 +1,5 @@
 // Pictures of the node IP dialog, the component class dialog and the network link dialog filled from the
-// sample design, written to the test run's artifact folder for a look.
+// sample design, written to the test run's artifact folder for a look; filled, they cut none of their texts.
 
 #include "CNewComponentInterfaceDlg.h"
 #include "CNodeViewDlg.h"
@@ -22,6 +22,7 @@ TEST_F(SystemDialogsScreenshotTest, NodeIpClassAndNetworkLinkDialogs) {
     ips.m_NodeInfo = router;
     driver.OnDialog(345, [](CDialog& d) {
         TestDriver::ClickListRow(dialog_test::List(d, 1071), 1);
+        EXPECT_EQ(TestDriver::CutTexts(d), std::vector<CString>{});
         EXPECT_TRUE(TestDriver::SaveWindowPng(d, TestDriver::ArtifactPath("dialog_345_node_ip.png")));
         TestDriver::Click(d, 1075);
     });
@@ -37,6 +38,7 @@ TEST_F(SystemDialogsScreenshotTest, NodeIpClassAndNetworkLinkDialogs) {
     classes.m_strInterfaceName = "INavigation";
     classes.m_strClassName = "class_Navigation";
     driver.OnDialog(367, [](CDialog& d) {
+        EXPECT_EQ(TestDriver::CutTexts(d), std::vector<CString>{});
         EXPECT_TRUE(TestDriver::SaveWindowPng(d, TestDriver::ArtifactPath("dialog_367_component_class.png")));
         TestDriver::Click(d, IDCANCEL);
     });
@@ -46,6 +48,7 @@ TEST_F(SystemDialogsScreenshotTest, NodeIpClassAndNetworkLinkDialogs) {
     links.m_DomainInfo.id = DomainId("system", "Ship");
     driver.OnDialog(417, [](CDialog& d) {
         TestDriver::ClickListRow(dialog_test::List(d, 1188), 2);
+        EXPECT_EQ(TestDriver::CutTexts(d), std::vector<CString>{});
         EXPECT_TRUE(TestDriver::SaveWindowPng(d, TestDriver::ArtifactPath("dialog_417_network_link.png")));
         TestDriver::Click(d, IDCANCEL);
     });

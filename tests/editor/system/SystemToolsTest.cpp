@@ -193,7 +193,7 @@ TEST_F(SystemExportTest, CancelStartsNothingAndAMissingOrFailingExporterIsReport
     driver.AnswerMessageBox(IDOK);
     Pane().OnComponentXmlExport();
     EXPECT_EQ(BoxTexts(),
-              std::vector<std::string>{"tools\\skarrow.exe : XML 파일을 만들지 못했습니다.\nerr : login error"});
+              std::vector<std::string>{"tools/skarrow : XML 파일을 만들지 못했습니다.\nerr : login error"});
 
     ASSERT_TRUE(SelectPath({"Ship"}));
     fs::remove(m_folder / "tools" / "quorrin");
@@ -201,7 +201,7 @@ TEST_F(SystemExportTest, CancelStartsNothingAndAMissingOrFailingExporterIsReport
     driver.AnswerMessageBox(IDOK);
     Pane().OnSystemDomainXmlExport();
     EXPECT_EQ(BoxTextsFrom(1),
-              std::vector<std::string>{"XML 출력 프로그램을 시작할 수 없습니다 : tools\\quorrin.exe"});
+              std::vector<std::string>{"XML 출력 프로그램을 시작할 수 없습니다 : tools/quorrin"});
 
     EXPECT_TRUE(driver.ShellOpens().empty());
     std::stringstream kept;

@@ -144,7 +144,7 @@ TEST_F(DataTreeCommandsTest, EachCommandShowsItsHelpTopicAndDoesItsWork) {
         if (c.check) c.check();
     }
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
-                              "tools\\pelvane.exe : XML 파일을 만들지 못했습니다.",
+                              "tools/pelvane : XML 파일을 만들지 못했습니다.",
                               "도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
                               "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?"}));
 }
