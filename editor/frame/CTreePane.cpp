@@ -95,6 +95,37 @@ void CTreePane::ShowHelp(int topic) { Class_UmlControl::get_instance()->set_expl
 
 bool CTreePane::ConfirmDelete(const char* question) { return MessageBox(question, "타모", MB_OKCANCEL) == IDOK; }
 
+// ---- After a change ----------------------------------------------------------------------------------------
+
+CTreePane::StoredItem CTreePane::ShowDomainAsStored(TreeNodeData& data, const CString& infoCall, LPCTSTR kind) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_domain_info> rows;
+    if (db->SelectDomainInfoList(infoCall, kind, rows) != 0) {
+        db->ShowLastError();
+        return StoredItem::unread;
+    }
+    if (rows.empty()) {
+        RemoveVanishedItem(data.item);
+        return StoredItem::gone;
+    }
+    auto* domain = static_cast<class_domain_info*>(data.record);
+    // What the tree has loaded below the item stays loaded.
+    const int loaded = domain->loaded;
+    *domain = rows.front();
+    domain->loaded = loaded;
+    m_wndTree.SetItemText(data.item, domain->name.c_str());
+    return StoredItem::found;
+}
+
+void CTreePane::RemoveVanishedItem(HTREEITEM item) {
+    const CString name = m_wndTree.GetItemText(item);
+    m_wndTree.DeleteItem(item);
+    ResetSelectionAfterDelete();
+    CString text = "다른 사용자가 삭제하여 서버에 없는 항목입니다. 트리에서 지웁니다.\n";
+    text += name;
+    AfxMessageBox(text);
+}
+
 // ---- Items -------------------------------------------------------------------------------------------------
 
 TreeNodeData* CTreePane::ItemData(HTREEITEM item) const { return TreeItemData(m_wndTree, item); }
