@@ -121,7 +121,7 @@ void CTreePane::RemoveVanishedItem(HTREEITEM item) {
     const CString name = m_wndTree.GetItemText(item);
     m_wndTree.DeleteItem(item);
     ResetSelectionAfterDelete();
-    CString text = "다른 사용자가 삭제하여 서버에 없는 항목입니다. 트리에서 지웁니다.\n";
+    CString text = "서버에서 찾을 수 없는 항목이라 트리에서 지웁니다. 다른 사용자가 삭제했거나 이름을 바꾸었습니다.\n";
     text += name;
     AfxMessageBox(text);
 }

@@ -7,6 +7,9 @@
 
 namespace {
 
+const char* const kRealDataNotFound =
+    " 을(를) 서버에서 찾을 수 없습니다. 다른 사용자가 삭제했거나 옮겼습니다.\n실제 데이타를 다시 고르세요.";
+
 const int IDC_FIELD_LIST = 1018;
 const int IDC_MOVE_UP = 1019;
 const int IDC_MOVE_DOWN = 1020;
@@ -169,12 +172,12 @@ void CDataFieldViewDlg::SelectFieldRealData(const CString& realData) {
                 return;
     }
     m_bRealDataGone = true;
-    MessageBox("실제 데이타 " + realData + " 이(가) 서버에 없습니다. 다른 사용자가 삭제했습니다.\n실제 데이타를 다시 고르세요.");
+    MessageBox("실제 데이타 " + realData + kRealDataNotFound);
 }
 
 bool CDataFieldViewDlg::KeepsRealData() {
     if (!m_bRealDataGone || m_strType != "alias" || m_nRealDataId != 0) return true;
-    MessageBox("실제 데이타가 서버에 없어 저장하지 않았습니다. 실제 데이타를 고르세요.");
+    MessageBox("실제 데이타를 찾을 수 없어 저장하지 않았습니다. 실제 데이타를 고르세요.");
     return false;
 }
 

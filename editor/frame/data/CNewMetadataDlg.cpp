@@ -7,6 +7,9 @@
 
 namespace {
 
+const char* const kRealDataNotFound =
+    " 을(를) 서버에서 찾을 수 없습니다. 다른 사용자가 삭제했거나 옮겼습니다.\n실제 데이타를 다시 고르세요.";
+
 const int IDC_DATA_NAME = 1010;
 const int IDC_DATA_TYPE = 1011;
 const int IDC_REAL_DOMAIN = 1013;
@@ -78,13 +81,12 @@ void CNewMetadataDlg::SelectStoredRealData() {
     const bool referred = m_nRealDataId != 0 || (!m_strRealData.IsEmpty() && m_strRealData != "NULL");
     if (GetComboSelectionText(m_comboType) != "alias" || !referred) return;
     m_bRealDataGone = true;
-    MessageBox("실제 데이타 " + m_strRealData + " 이(가) 서버에 없습니다. 다른 사용자가 삭제했습니다.\n실제 데이타를 다시 고르세요.",
-               "", MB_OK);
+    MessageBox("실제 데이타 " + m_strRealData + kRealDataNotFound, "", MB_OK);
 }
 
 bool CNewMetadataDlg::KeepsRealData() {
     if (!m_bRealDataGone || m_strType != "alias" || m_nRealDataId != 0) return true;
-    MessageBox("실제 데이타가 서버에 없어 저장하지 않았습니다. 실제 데이타를 고르세요.", "", MB_OK);
+    MessageBox("실제 데이타를 찾을 수 없어 저장하지 않았습니다. 실제 데이타를 고르세요.", "", MB_OK);
     return false;
 }
 
