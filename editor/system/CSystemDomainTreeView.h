@@ -231,6 +231,8 @@ private:
     StoredItem ShowClassAsStored(TreeNodeData& data);
     // The class's objects as the server holds them (the installed copies stay as they are).
     void ShowObjectsAsStored(HTREEITEM classItem);
+    // An installed proxy or stub entry among the entries of its installed component; `hideZero` as EntryLabel.
+    StoredItem ShowEntryAsStored(TreeNodeData& data, bool hideZero);
 
     // ---- Commands ---------------------------------------------------------------------------------------------
 

@@ -219,7 +219,12 @@ void CSystemDomainTreeView::OnObjectId() {
         return;
     auto* entry = static_cast<class_custum_table*>(current->record);
     const int kindFlag = current->kind == TREE_INSTALLED_STUB ? 1 : 0;
-    if (SystemControl()->EditObjectId(kindFlag, entry, entry->object_id) == -1) return;
+    // The dialog shows the entry as the server holds it now, and the tree what the edit left.
+    if (ShowEntryAsStored(*current, true) == StoredItem::gone) return;
+    if (SystemControl()->EditObjectId(kindFlag, entry, entry->object_id) == -1) {
+        ShowEntryAsStored(*current, true);
+        return;
+    }
     m_wndTree.SetItemText(current->item, EntryLabel(*entry, false).c_str());
     m_wndTree.SelectItem(current->item);
     PostProperties(current);
@@ -233,5 +238,8 @@ void CSystemDomainTreeView::OnObjectId() {
 void CSystemDomainTreeView::OnStubInfo() {
     TreeNodeData* current = CurrentItemOfKind(TREE_INSTALLED_PROXY);
     if (current == nullptr) return;
-    if (SystemControl()->EditStubInfo(static_cast<class_custum_table*>(current->record)) == 0) PostProperties(current);
+    if (ShowEntryAsStored(*current, true) == StoredItem::gone) return;
+    const int edited = SystemControl()->EditStubInfo(static_cast<class_custum_table*>(current->record));
+    if (ShowEntryAsStored(*current, true) == StoredItem::gone) return;
+    if (edited == 0) PostProperties(current);
 }

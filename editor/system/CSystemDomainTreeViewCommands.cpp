@@ -3,7 +3,6 @@
 
 #include "CSystemDomainTreeView.h"
 
-#include "CMysqlQuery.h"
 #include "CTreeSystemDomainControl.h"
 #include "SystemTreeItems.h"
 #include "TreePane.h"
@@ -148,11 +147,12 @@ void CSystemDomainTreeView::OnImportNode() {
     if (folder == nullptr) return;
     class_node_info copy;
     if (SystemControl()->ImportNode(&copy, static_cast<class_domain_info*>(current->record)) == -1) return;
-    // The new node as the server made it: a sub-system or sensor node comes with the installed components of its
-    // domain's public entries.
-    FillNodes(LoadNodeList(CMysqlQuery::GetInstance()->FormatCall("call nodeViewListnodeKey(%d)", copy.id)), folder,
-              ChildPath(current));
+    class_node_info* node = Own(m_nodes, copy);
+    const std::string path = ChildPath(current) + node->name;
+    HTREEITEM item = InsertDataItem(node->name, NodeImageIndex(node->type), folder, TVI_LAST, TREE_NODE, node, path);
     m_wndTree.Expand(folder, TVE_EXPAND);
+    // A sub-system or sensor node got the installed components of its domain's public entries on the server.
+    if (StandsForSubSystem(node->type)) FillInstalledComponents(path, node->domain_id, node->id, item);
 }
 
 void CSystemDomainTreeView::OnAddComponent() {

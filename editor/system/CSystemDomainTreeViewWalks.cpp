@@ -204,3 +204,29 @@ CTreePane::StoredItem CSystemDomainTreeView::ShowClassAsStored(TreeNodeData& dat
     m_wndTree.SetItemText(data.item, label.c_str());
     return StoredItem::found;
 }
+
+CTreePane::StoredItem CSystemDomainTreeView::ShowEntryAsStored(TreeNodeData& data, bool hideZero) {
+    auto* entry = static_cast<class_custum_table*>(data.record);
+    const TreeNodeData* installed = ItemData(m_wndTree.GetParentItem(m_wndTree.GetParentItem(data.item)));
+    const TreeNodeData* node = installed ? ItemData(m_wndTree.GetParentItem(installed->item)) : nullptr;
+    if (node == nullptr || node->kind != TREE_NODE || installed->record == nullptr) return StoredItem::unread;
+    const int nodeId = static_cast<const class_node_info*>(node->record)->id;
+    const int componentId = static_cast<const class_component_info*>(installed->record)->component_id;
+    const bool proxy = data.kind == TREE_INSTALLED_PROXY;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_custum_table> rows;
+    if ((proxy ? db->SelectCustomProxyTable(InstalledProxiesCall(nodeId, componentId), rows)
+               : db->SelectCustomStubTable(InstalledStubsCall(nodeId, componentId), rows)) != 0) {
+        db->ShowLastError();
+        return StoredItem::unread;
+    }
+    const auto row =
+        std::find_if(rows.begin(), rows.end(), [&](const class_custum_table& r) { return r.id == entry->id; });
+    if (row == rows.end()) {
+        RemoveVanishedItem(data.item);
+        return StoredItem::gone;
+    }
+    *entry = *row;
+    m_wndTree.SetItemText(data.item, EntryLabel(*entry, hideZero).c_str());
+    return StoredItem::found;
+}
