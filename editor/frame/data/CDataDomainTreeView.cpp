@@ -417,29 +417,36 @@ CTreePane::StoredItem CDataDomainTreeView::ShowDomainAsStored(TreeNodeData& data
         data, CMysqlQuery::GetInstance()->FormatCall("call domainDataInfo(%d,'data')", id), "data");
 }
 
-CTreePane::StoredItem CDataDomainTreeView::ShowDataAsStored(TreeNodeData& data) {
-    auto* record = static_cast<class_metadata_info*>(data.record);
+CTreePane::StoredItem CDataDomainTreeView::ReadStoredData(const class_metadata_info& record,
+                                                          class_metadata_info& stored) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<class_metadata_info> rows;
-    const auto stored = [&] {
-        return std::find_if(rows.begin(), rows.end(), [&](const class_metadata_info& row) { return row.id == record->id; });
+    const auto find = [&] {
+        return std::find_if(rows.begin(), rows.end(), [&](const class_metadata_info& row) { return row.id == record.id; });
     };
-    if (db->SelectMetadataList(record->domain_id, record->name.c_str(), rows) != 0) {
+    if (db->SelectMetadataList(record.domain_id, record.name.c_str(), rows) != 0) {
         db->ShowLastError();
         return StoredItem::unread;
     }
-    if (stored() == rows.end() && db->SelectMetadataList(record->domain_id, "", rows) != 0) {
+    if (find() == rows.end() && db->SelectMetadataList(record.domain_id, "", rows) != 0) {
         db->ShowLastError();
         return StoredItem::unread;
     }
-    const auto row = stored();
-    if (row == rows.end()) {
-        RemoveVanishedItem(data.item);
-        return StoredItem::gone;
-    }
-    const bool sameMembers = row->type == record->type && row->name == record->name;
+    const auto row = find();
+    if (row == rows.end()) return StoredItem::gone;
+    stored = *row;
+    return StoredItem::found;
+}
+
+CTreePane::StoredItem CDataDomainTreeView::ShowDataAsStored(TreeNodeData& data) {
+    auto* record = static_cast<class_metadata_info*>(data.record);
+    class_metadata_info stored;
+    const StoredItem read = ReadStoredData(*record, stored);
+    if (read == StoredItem::gone) RemoveVanishedItem(data.item);
+    if (read != StoredItem::found) return read;
+    const bool sameMembers = stored.type == record->type && stored.name == record->name;
     const int loaded = record->loaded;
-    *record = *row;
+    *record = stored;
     record->loaded = loaded;
     m_wndTree.SetItemText(data.item, record->name.c_str());
     const int image = GetTypeImageIndex(record->type);
@@ -647,6 +654,10 @@ void CDataDomainTreeView::OnPasteData() {
     }
     m_vecLoadedData.clear();
     LoadDataItems(domain->id, copied->name.c_str());
+    // The copy carries the name the original has now, which another engineer may have changed since it was copied.
+    class_metadata_info original;
+    if (m_vecLoadedData.empty() && ReadStoredData(*copied, original) == StoredItem::found)
+        LoadDataItems(domain->id, original.name.c_str());
     InsertDataItems(domain->id, selected->item, selected->path, 0);
     m_wndTree.Expand(selected->item, TVE_EXPAND);
 }

@@ -106,6 +106,8 @@ private:
     // its domain has that name any more (another engineer renamed it), by its id in the domain's list. A type
     // that changed brings the item's members of the new type. An item the server has no more leaves the tree.
     StoredItem ShowDataAsStored(TreeNodeData& data);
+    // The data item of the record as the server holds it now, found as ShowDataAsStored finds it; the tree stays.
+    static StoredItem ReadStoredData(const class_metadata_info& record, class_metadata_info& stored);
     // The item's fields or constants, all of them, as its type has them.
     void LoadMembers(HTREEITEM hItem, const TreeNodeData& data);
 

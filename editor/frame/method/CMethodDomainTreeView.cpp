@@ -411,27 +411,34 @@ CTreePane::StoredItem CMethodDomainTreeView::ShowDomainAsStored(TreeNodeData& da
         data, CMysqlQuery::GetInstance()->FormatCall("call domainMethodInfo(%d,'method')", id), "method");
 }
 
-CTreePane::StoredItem CMethodDomainTreeView::ShowMethodAsStored(TreeNodeData& data) {
-    auto* record = static_cast<class_method_info*>(data.record);
+CTreePane::StoredItem CMethodDomainTreeView::ReadStoredMethod(const class_method_info& record,
+                                                              class_method_info& stored) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<class_method_info> rows;
-    if (db->SelectMethodList(MethodListCall(record->domain_id, record->name), rows) != 0) {
+    if (db->SelectMethodList(MethodListCall(record.domain_id, record.name), rows) != 0) {
         db->ShowLastError();
         return StoredItem::unread;
     }
-    auto row = std::find_if(rows.begin(), rows.end(), [&](const class_method_info& r) { return r.name == record->name; });
+    auto row = std::find_if(rows.begin(), rows.end(), [&](const class_method_info& r) { return r.name == record.name; });
     if (row == rows.end()) {
-        if (db->SelectMethodList(MethodListCall(record->domain_id, ""), rows) != 0) {
+        if (db->SelectMethodList(MethodListCall(record.domain_id, ""), rows) != 0) {
             db->ShowLastError();
             return StoredItem::unread;
         }
-        row = std::find_if(rows.begin(), rows.end(), [&](const class_method_info& r) { return r.code == record->code; });
+        row = std::find_if(rows.begin(), rows.end(), [&](const class_method_info& r) { return r.code == record.code; });
     }
-    if (row == rows.end()) {
-        RemoveVanishedItem(data.item);
-        return StoredItem::gone;
-    }
-    *record = *row;
+    if (row == rows.end()) return StoredItem::gone;
+    stored = *row;
+    return StoredItem::found;
+}
+
+CTreePane::StoredItem CMethodDomainTreeView::ShowMethodAsStored(TreeNodeData& data) {
+    auto* record = static_cast<class_method_info*>(data.record);
+    class_method_info stored;
+    const StoredItem read = ReadStoredMethod(*record, stored);
+    if (read == StoredItem::gone) RemoveVanishedItem(data.item);
+    if (read != StoredItem::found) return read;
+    *record = stored;
     m_wndTree.SetItemText(data.item, record->name.c_str());
     const int image = GetMethodKindImageIndex(record->type);
     m_wndTree.SetItemImage(data.item, image, SelectedImage(image));

@@ -119,6 +119,8 @@ private:
     // A method read by its name and, when its domain has none of that name any more (another engineer renamed it),
     // by its code, which no other method of the domain has.
     StoredItem ShowMethodAsStored(TreeNodeData& data);
+    // The record's method as the server holds it now, found as ShowMethodAsStored finds it.
+    static StoredItem ReadStoredMethod(const class_method_info& record, class_method_info& stored);
     // An interface read by its name; when there is none of that name any more, the item leaves the tree and the
     // domain's interfaces are shown again, so that one another engineer renamed shows under its new name.
     StoredItem ShowInterfaceAsStored(TreeNodeData& data);

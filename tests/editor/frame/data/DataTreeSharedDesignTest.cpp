@@ -227,4 +227,27 @@ TEST_F(DataTreeSharedDesignTest, AnAliasWhoseRealDataIsGoneIsNotStoredWithoutOne
     EXPECT_EQ(AdminValue("SELECT real_data_name FROM data_item WHERE id = " + std::to_string(lostId)), "real");
 }
 
+// A paste after the colleague renamed the copied item: the server copies the item as it is now, and the tree
+// shows that copy under its present name.
+TEST_F(DataTreeSharedDesignTest, APasteShowsTheCopyUnderTheNameTheOriginalHasNow) {
+    int sourceId = 0;
+    HTREEITEM source = OwnDomain(sourceId);
+    NewData(sourceId, "src", "int8_t");
+    const int targetId = NewDataDomain("대상", sourceId);
+    pane.OnRefresh();
+    source = Child(Root(), UniqueName());
+    Select(source);
+    HTREEITEM target = Child(source, "대상");
+    ASSERT_TRUE(target);
+    Select(target);  // a first load forgets a pending copy
+    Select(Child(source, "src"));
+    pane.OnCopyData();
+    Colleague("call metadataViewEditMetadata(" + std::to_string(sourceId) + ",'src','src2','int8_t',0,'','','동료')");
+
+    Select(target);
+    pane.OnPasteData();
+    EXPECT_EQ(Children(target), std::vector<std::string>{"src2"});
+    EXPECT_EQ(AdminValue("SELECT name FROM data_item WHERE domain_id = " + std::to_string(targetId)), "src2");
+}
+
 }  // namespace
