@@ -90,4 +90,34 @@ TEST_F(MethodTreeSharedDesignTest, TheMethodDialogOpensOnTheStoredMethodAndTheTr
     EXPECT_EQ(static_cast<const class_interface_info*>(Data(renamed)->record)->description, "동료");
 }
 
+// A member the colleague took out of the interface while the member dialog was open: the user's removal is refused
+// with the server's reason, and both lists and the tree show what the server holds.
+TEST_F(MethodTreeSharedDesignTest, TheMemberDialogShowsTheMembersTheServerHoldsAfterARefusal) {
+    const std::string domainName = UniqueName();
+    const int domainId = NewMethodDomain(domainName);
+    NewMethod(domainId, "m1", "CALL", 0x21);
+    NewMethod(domainId, "m2", "CALL", 0x22);
+    NewInterface(domainId, "I", {"m1", "m2"});
+    pane.OnRefresh();
+    HTREEITEM domain = Child(Root(), domainName);
+    Select(domain);
+    HTREEITEM iface = Child(domain, "I");
+    Select(iface);
+    ASSERT_EQ(Children(iface), (std::vector<std::string>{"m1", "m2"}));
+
+    const std::string id = std::to_string(domainId);
+    driver.OnDialog(336, [&](CDialog& d) {
+        ASSERT_EQ(ListColumn(List(d, 1042), 1), (std::vector<std::string>{"m1", "m2"}));
+        Colleague("call interfaceViewDeleteMemberMethod(" + id + ",'I'," + id + ",'m1')");
+        TestDriver::ClickListRow(List(d, 1042), 0);
+        driver.AnswerMessageBox(IDOK);
+        TestDriver::Click(d, 1052);
+        EXPECT_EQ(ListColumn(List(d, 1042), 1), std::vector<std::string>{"m2"});
+        TestDriver::Click(d, IDOK);
+    });
+    pane.OnMemberMethods();
+    EXPECT_TRUE(Shown("인터페이스의 멤버 메서드가 아닙니다."));
+    EXPECT_EQ(Children(iface), std::vector<std::string>{"m2"});
+}
+
 }  // namespace
