@@ -250,4 +250,33 @@ TEST_F(DataTreeSharedDesignTest, APasteShowsTheCopyUnderTheNameTheOriginalHasNow
     EXPECT_EQ(AdminValue("SELECT name FROM data_item WHERE domain_id = " + std::to_string(targetId)), "src2");
 }
 
+// The colleague renames the real data of an alias field while the field dialog is open: the field, selected and
+// changed, keeps its real data under the name the server holds now.
+TEST_F(DataTreeSharedDesignTest, AnAliasFieldKeepsItsRealDataRenamedWhileTheDialogIsOpen) {
+    int domainId = 0;
+    HTREEITEM domain = OwnDomain(domainId);
+    NewData(domainId, "X", "int8_t");
+    NewData(domainId, "S", "struct");
+    Call(db->FormatCall("call metadataViewNewMetafield(%d,'%s','%s',%d,'%s',%d,'%s','%s','%s','%s',%d,'%s')", domainId,
+                        "S", "f", 8, "alias", domainId, "X", "", "", "NO", 0, ""));
+    pane.OnRefresh();
+    domain = Child(Root(), UniqueName());
+    Select(domain);
+    Select(Child(domain, "S"));
+
+    driver.OnDialog(328, [&](CDialog& d) {
+        Colleague("call metadataViewEditMetadata(" + std::to_string(domainId) + ",'X','X2','int8_t',0,'','','')");
+        TestDriver::ClickListRow(List(d, 1018), 0);
+        EXPECT_EQ(Selected(d, IDC_REAL_DATA), "X2");
+        TestDriver::Type(d, 1010, "필드");
+        TestDriver::Click(d, 1026);
+        TestDriver::Click(d, IDCANCEL);
+    });
+    pane.OnDataFields();
+    EXPECT_EQ(AdminValue("SELECT CONCAT_WS('|', f.member_name, IFNULL(f.real_data_name, '-'), f.description) FROM "
+                         "data_field f JOIN data_item d ON d.id = f.data_id WHERE d.domain_id = " +
+                         std::to_string(domainId) + " AND d.name = 'S'"),
+              "f|X2|필드");
+}
+
 }  // namespace
