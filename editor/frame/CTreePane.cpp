@@ -5,6 +5,7 @@
 #include "CMysqlQuery.h"
 #include "Class_UmlControl.h"
 #include "TreePane.h"
+#include "TreeRootDomain.h"
 
 BEGIN_MESSAGE_MAP(CTreePane, CDockablePane)
     ON_WM_CREATE()
@@ -98,6 +99,8 @@ bool CTreePane::ConfirmDelete(const char* question) { return MessageBox(question
 // ---- After a change ----------------------------------------------------------------------------------------
 
 CTreePane::StoredItem CTreePane::ShowDomainAsStored(TreeNodeData& data, const CString& infoCall, LPCTSTR kind) {
+    // The root item stands for no domain of the server.
+    if (IsTreeRootDomain(data)) return StoredItem::found;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<class_domain_info> rows;
     if (db->SelectDomainInfoList(infoCall, kind, rows) != 0) {

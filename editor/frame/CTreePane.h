@@ -93,7 +93,7 @@ protected:
     enum class StoredItem { found, gone, unread };
     // The domain item's record and text as the server holds them now, read by id with `infoCall` (a domain info
     // call of the kind word); a domain the server has no more leaves the tree (RemoveVanishedItem). A failed read
-    // is shown and leaves the item as it was.
+    // is shown and leaves the item as it was; the root item is read never.
     StoredItem ShowDomainAsStored(TreeNodeData& data, const CString& infoCall, LPCTSTR kind);
     // The item leaves the tree, with a message naming it, since the server has it no more.
     void RemoveVanishedItem(HTREEITEM item);

@@ -422,7 +422,8 @@ CTreePane::StoredItem CDataDomainTreeView::ReadStoredData(const class_metadata_i
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<class_metadata_info> rows;
     const auto find = [&] {
-        return std::find_if(rows.begin(), rows.end(), [&](const class_metadata_info& row) { return row.id == record.id; });
+        return std::find_if(rows.begin(), rows.end(),
+                            [&](const class_metadata_info& row) { return row.id == record.id; });
     };
     if (db->SelectMetadataList(record.domain_id, record.name.c_str(), rows) != 0) {
         db->ShowLastError();

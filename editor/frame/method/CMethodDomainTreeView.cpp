@@ -419,7 +419,8 @@ CTreePane::StoredItem CMethodDomainTreeView::ReadStoredMethod(const class_method
         db->ShowLastError();
         return StoredItem::unread;
     }
-    auto row = std::find_if(rows.begin(), rows.end(), [&](const class_method_info& r) { return r.name == record.name; });
+    auto row =
+        std::find_if(rows.begin(), rows.end(), [&](const class_method_info& r) { return r.name == record.name; });
     if (row == rows.end()) {
         if (db->SelectMethodList(MethodListCall(record.domain_id, ""), rows) != 0) {
             db->ShowLastError();

@@ -51,8 +51,9 @@ protected:
         Call(db->FormatCall("call coustum_ViewEditobjectid(%d, %d, %d, %d)", std::stoi(entry), 7, 1, 1));
     }
     std::string StoredNode(int nodeId) {
-        return AdminValue("SELECT CONCAT_WS('|', n.name, n.description, COALESCE(s.name, '-'), n.lock_flag) FROM node n "
-                          "LEFT JOIN domain s ON s.id = n.sub_system_domain_id WHERE n.id = " + std::to_string(nodeId));
+        return AdminValue("SELECT CONCAT_WS('|', n.name, n.description, COALESCE(s.name, '-'), n.lock_flag) "
+                          "FROM node n LEFT JOIN domain s ON s.id = n.sub_system_domain_id WHERE n.id = " +
+                          std::to_string(nodeId));
     }
 
     std::string subName;
