@@ -112,12 +112,33 @@ CTreePane::StoredItem CTreePane::ShowDomainAsStored(TreeNodeData& data, const CS
         return StoredItem::gone;
     }
     auto* domain = static_cast<class_domain_info*>(data.record);
+    const std::string shownName = domain->name;
     // What the tree has loaded below the item stays loaded.
     const int loaded = domain->loaded;
     *domain = rows.front();
     domain->loaded = loaded;
     m_wndTree.SetItemText(data.item, domain->name.c_str());
+    if (domain->name != shownName) RenameDomainPaths(data, shownName);
     return StoredItem::found;
+}
+
+void CTreePane::RenameDomainPaths(const TreeNodeData& data, const std::string& shownName) {
+    const std::string oldPath = data.path;
+    const std::string oldEnd = shownName + "\\";
+    if (oldPath.size() < oldEnd.size() || oldPath.compare(oldPath.size() - oldEnd.size(), oldEnd.size(), oldEnd) != 0)
+        return;
+    const std::string newPath =
+        oldPath.substr(0, oldPath.size() - oldEnd.size()) + static_cast<const class_domain_info*>(data.record)->name +
+        "\\";
+    std::vector<HTREEITEM> pending = {data.item};
+    while (!pending.empty()) {
+        HTREEITEM item = pending.back();
+        pending.pop_back();
+        if (TreeNodeData* below = ItemData(item); below && below->path.compare(0, oldPath.size(), oldPath) == 0)
+            below->path = newPath + below->path.substr(oldPath.size());
+        for (HTREEITEM child = m_wndTree.GetChildItem(item); child; child = m_wndTree.GetNextSiblingItem(child))
+            pending.push_back(child);
+    }
 }
 
 void CTreePane::RemoveVanishedItem(HTREEITEM item) {

@@ -97,6 +97,9 @@ protected:
     StoredItem ShowDomainAsStored(TreeNodeData& data, const CString& infoCall, LPCTSTR kind);
     // The item leaves the tree, with a message naming it, since the server has it no more.
     void RemoveVanishedItem(HTREEITEM item);
+    // The paths of the domain item and of every item below it that begin with its path name the domain by its
+    // record's name in place of `shownName`.
+    void RenameDomainPaths(const TreeNodeData& data, const std::string& shownName);
 
     // ---- Items ------------------------------------------------------------------------------------------------
 

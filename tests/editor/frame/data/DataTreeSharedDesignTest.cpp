@@ -279,4 +279,31 @@ TEST_F(DataTreeSharedDesignTest, AnAliasFieldKeepsItsRealDataRenamedWhileTheDial
               "f|X2|필드");
 }
 
+// A domain the colleague renamed shows its new name when the user opens its dialog, and the items below it carry
+// paths with that name.
+TEST_F(DataTreeSharedDesignTest, ARenamedDomainGivesItsNewNameToThePathsBelowIt) {
+    int domainId = 0;
+    HTREEITEM domain = OwnDomain(domainId);
+    NewData(domainId, "item", "int8_t");
+    NewDataDomain("sub", domainId);
+    pane.OnRefresh();
+    domain = Child(Root(), UniqueName());
+    Select(domain);
+    ASSERT_TRUE(Child(domain, "sub") && Child(domain, "item"));
+    const std::string newName = UniqueName("_새");
+    Colleague(db->FormatCall("call domainViewEditDomain(%d,'%s','%s', %d,'%s','%s')", domainId, "data", newName, 0, "1",
+                             "")
+                  .str());
+
+    driver.OnDialog(319, [&](CDialog& d) {
+        EXPECT_EQ(Text(d, IDC_DOMAIN_NAME), newName);
+        TestDriver::Click(d, IDCANCEL);
+    });
+    pane.OnEditDomain();
+    EXPECT_EQ(Tree().GetItemText(domain), newName);
+    EXPECT_EQ(Data(domain)->path, newName + "\\");
+    EXPECT_EQ(Data(Child(domain, "sub"))->path, newName + "\\sub\\");
+    EXPECT_EQ(Data(Child(domain, "item"))->path, newName + "\\");
+}
+
 }  // namespace
