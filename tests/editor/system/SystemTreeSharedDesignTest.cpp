@@ -174,4 +174,33 @@ TEST_F(SystemTreeSharedDesignTest, WhatTheColleagueDeletedLeavesTheTreeWhenTouch
     EXPECT_TRUE(ItemAt({domainName, "Components", "남은부품"}));
 }
 
+// The colleague removed an installation while the user's deployment dialog was open: the user's removal is
+// refused with the server's reason, the dialog lists what the server holds, and so does the node afterwards.
+TEST_F(SystemTreeSharedDesignTest, TheDeploymentDialogListsWhatTheServerHoldsAfterARefusal) {
+    const std::string domainName = UniqueName("_설치");
+    const int domainId = NewSystemDomain(domainName);
+    const int nodeId = NewNode(domainId, "pc", "computer", domainId);
+    const int componentId = NewComponent(domainId, "부품");
+    const int deploymentId = Install(nodeId, componentId, domainId);
+    pane.OnRefresh();
+    Select(ItemAt({domainName}));
+    HTREEITEM node = ItemAt({domainName, "Nodes", "pc:" + domainName});
+    ASSERT_TRUE(node);
+    ASSERT_EQ(Children(node).size(), 1u);
+    Select(node);
+
+    driver.OnDialog(358, [&](CDialog& d) {
+        CListCtrl& installed = List(d, 1082);
+        ASSERT_EQ(installed.GetItemCount(), 1);
+        Colleague("call nodeDeploymentViewDeleteComponent(" + std::to_string(deploymentId) + ")");
+        TestDriver::ClickListRow(installed, 0);
+        TestDriver::Click(d, 1085);
+        EXPECT_EQ(installed.GetItemCount(), 0);
+        TestDriver::PressCloseBox(d);
+    });
+    pane.OnInstallComponents();
+    EXPECT_TRUE(Shown("설치된 컴포넌트가 없습니다."));
+    EXPECT_TRUE(Children(node).empty());
+}
+
 }  // namespace
