@@ -60,7 +60,11 @@ void CSystemDomainTreeView::EditClass(int classKind) {
             ? SystemControl()->EditProxyClass(static_cast<class_proxy_interface_relation_info*>(current->record))
             : SystemControl()->EditStubClass(static_cast<class_stub_interface_relation_info*>(current->record));
     if (ShowClassAsStored(*current) == StoredItem::gone) return;
-    if (edited == 0) m_wndTree.SelectItem(current->item);
+    if (edited != 0) {
+        PostProperties(current);
+        return;
+    }
+    m_wndTree.SelectItem(current->item);
     if (HTREEITEM owningDomain = OwningDomainItem(current->item))
         RefreshInstalledEntries(owningDomain, ClassIds(*current).second, classKind);
     PostProperties(current);
