@@ -5,6 +5,7 @@
 #include "CMysqlQuery.h"
 #include "Class_UmlControl.h"
 #include "TreePane.h"
+#include "TreeRootDomain.h"
 
 BEGIN_MESSAGE_MAP(CTreePane, CDockablePane)
     ON_WM_CREATE()
@@ -94,6 +95,60 @@ void CTreePane::ReleaseItemData() {
 void CTreePane::ShowHelp(int topic) { Class_UmlControl::get_instance()->set_explanation_text(topic); }
 
 bool CTreePane::ConfirmDelete(const char* question) { return MessageBox(question, "타모", MB_OKCANCEL) == IDOK; }
+
+// ---- After a change ----------------------------------------------------------------------------------------
+
+CTreePane::StoredItem CTreePane::ShowDomainAsStored(TreeNodeData& data, const CString& infoCall, LPCTSTR kind) {
+    // The root item stands for no domain of the server.
+    if (IsTreeRootDomain(data)) return StoredItem::found;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_domain_info> rows;
+    if (db->SelectDomainInfoList(infoCall, kind, rows) != 0) {
+        db->ShowLastError();
+        return StoredItem::unread;
+    }
+    if (rows.empty()) {
+        RemoveVanishedItem(data.item);
+        return StoredItem::gone;
+    }
+    auto* domain = static_cast<class_domain_info*>(data.record);
+    const std::string shownName = domain->name;
+    // What the tree has loaded below the item stays loaded.
+    const int loaded = domain->loaded;
+    *domain = rows.front();
+    domain->loaded = loaded;
+    m_wndTree.SetItemText(data.item, domain->name.c_str());
+    if (domain->name != shownName) RenameDomainPaths(data, shownName);
+    return StoredItem::found;
+}
+
+void CTreePane::RenameDomainPaths(const TreeNodeData& data, const std::string& shownName) {
+    const std::string oldPath = data.path;
+    const std::string oldEnd = shownName + "\\";
+    if (oldPath.size() < oldEnd.size() || oldPath.compare(oldPath.size() - oldEnd.size(), oldEnd.size(), oldEnd) != 0)
+        return;
+    const std::string newPath =
+        oldPath.substr(0, oldPath.size() - oldEnd.size()) + static_cast<const class_domain_info*>(data.record)->name +
+        "\\";
+    std::vector<HTREEITEM> pending = {data.item};
+    while (!pending.empty()) {
+        HTREEITEM item = pending.back();
+        pending.pop_back();
+        if (TreeNodeData* below = ItemData(item); below && below->path.compare(0, oldPath.size(), oldPath) == 0)
+            below->path = newPath + below->path.substr(oldPath.size());
+        for (HTREEITEM child = m_wndTree.GetChildItem(item); child; child = m_wndTree.GetNextSiblingItem(child))
+            pending.push_back(child);
+    }
+}
+
+void CTreePane::RemoveVanishedItem(HTREEITEM item) {
+    const CString name = m_wndTree.GetItemText(item);
+    m_wndTree.DeleteItem(item);
+    ResetSelectionAfterDelete();
+    CString text = "서버에서 찾을 수 없는 항목이라 트리에서 지웁니다. 다른 사용자가 삭제했거나 이름을 바꾸었습니다.\n";
+    text += name;
+    AfxMessageBox(text);
+}
 
 // ---- Items -------------------------------------------------------------------------------------------------
 

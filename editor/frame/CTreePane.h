@@ -85,6 +85,22 @@ protected:
     // Asks the question of a deletion with OK and Cancel, captioned "타모"; true for OK.
     bool ConfirmDelete(const char* question);
 
+    // ---- After a change ---------------------------------------------------------------------------------------
+    // Another engineer may have changed or deleted an item since its level was read: after an edit or delete of an
+    // item, done or refused, the item shows what the server holds now.
+
+    // What a fresh read of one item found.
+    enum class StoredItem { found, gone, unread };
+    // The domain item's record and text as the server holds them now, read by id with `infoCall` (a domain info
+    // call of the kind word); a domain the server has no more leaves the tree (RemoveVanishedItem). A failed read
+    // is shown and leaves the item as it was; the root item is read never.
+    StoredItem ShowDomainAsStored(TreeNodeData& data, const CString& infoCall, LPCTSTR kind);
+    // The item leaves the tree, with a message naming it, since the server has it no more.
+    void RemoveVanishedItem(HTREEITEM item);
+    // The paths of the domain item and of every item below it that begin with its path name the domain by its
+    // record's name in place of `shownName`.
+    void RenameDomainPaths(const TreeNodeData& data, const std::string& shownName);
+
     // ---- Items ------------------------------------------------------------------------------------------------
 
     TreeNodeData* ItemData(HTREEITEM item) const;

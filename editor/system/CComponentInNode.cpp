@@ -80,10 +80,9 @@ void CComponentInNode::OnNMClickInstalled(NMHDR*, LRESULT* pResult) {
 void CComponentInNode::OnBnClickedInstall() {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     if (db->ExecuteProc(db->FormatCall("call nodeDeploymentViewNewcomponent(%d, %d, %d, 0)", m_nNodeId,
-                                       m_nChosenComponentId, m_nDomainId)) != 0) {
+                                       m_nChosenComponentId, m_nDomainId)) != 0)
         db->ShowLastError();
-        return;
-    }
+    // Done or refused, the lists show what the server holds now.
     LoadLists();
 }
 
@@ -100,9 +99,7 @@ void CComponentInNode::OnBnClickedRemove() {
         MessageBox(report, "Subsystem 설치 Component Info", MB_OK);
         return;
     }
-    if (db->ExecuteProc(db->FormatCall("call nodeDeploymentViewDeleteComponent(%d)", m_nDeploymentId)) != 0) {
+    if (db->ExecuteProc(db->FormatCall("call nodeDeploymentViewDeleteComponent(%d)", m_nDeploymentId)) != 0)
         db->ShowLastError();
-        return;
-    }
     LoadLists();
 }

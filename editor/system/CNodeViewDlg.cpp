@@ -186,6 +186,8 @@ void CNodeViewDlg::OnBnClickedEdit() {
                                        m_nNodeId, keyIp, ip, m_strMask, m_strNetwork, m_strGateway, m_strDns,
                                        keyPort, port, m_strDescription)) != 0) {
         db->ShowLastError();
+        // A refused change shows the rows as the server holds them now.
+        LoadRows();
         return;
     }
     m_strIp = ip;
@@ -204,6 +206,7 @@ void CNodeViewDlg::OnBnClickedDelete() {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     if (db->ExecuteProc(db->FormatCall("call networkViewDeleteip(%d,'%s')", m_nNodeId, m_strIp)) != 0) {
         db->ShowLastError();
+        LoadRows();
         return;
     }
     m_bRowClicked = false;

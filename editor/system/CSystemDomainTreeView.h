@@ -218,6 +218,22 @@ private:
     void RefreshSubsystemNodes(HTREEITEM start, int domainId);
     void RefillNodeInstallations(HTREEITEM nodeItem);
 
+    // ---- After a change -----------------------------------------------------------------------------------------
+    // After an edit or delete, done or refused, and before a dialog that edits the item: the item's record, text
+    // and image as the server holds them now, read by id; an item the server has no more leaves the tree
+    // (CTreePane::RemoveVanishedItem). A failed read is shown and leaves the item as it was.
+
+    StoredItem ShowDomainAsStored(TreeNodeData& data);
+    StoredItem ShowNodeAsStored(TreeNodeData& data);
+    // A component among its domain's components.
+    StoredItem ShowComponentAsStored(TreeNodeData& data);
+    // A proxy or stub class among its component's classes.
+    StoredItem ShowClassAsStored(TreeNodeData& data);
+    // The class's objects as the server holds them (the installed copies stay as they are).
+    void ShowObjectsAsStored(HTREEITEM classItem);
+    // An installed proxy or stub entry among the entries of its installed component; `hideZero` as EntryLabel.
+    StoredItem ShowEntryAsStored(TreeNodeData& data, bool hideZero);
+
     // ---- Commands ---------------------------------------------------------------------------------------------
 
     // The command object behind g_pTreeSystemDomainControl, made on first use; deleted with the window.

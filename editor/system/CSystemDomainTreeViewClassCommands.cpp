@@ -53,17 +53,17 @@ void CSystemDomainTreeView::OnEditStubClass() { EditClass(TREE_STUB_CLASS); }
 void CSystemDomainTreeView::EditClass(int classKind) {
     TreeNodeData* current = CurrentItemOfKind(classKind);
     if (current == nullptr) return;
-    std::string label;
-    if (classKind == TREE_PROXY_CLASS) {
-        auto* relation = static_cast<class_proxy_interface_relation_info*>(current->record);
-        if (SystemControl()->EditProxyClass(relation) != 0) return;
-        label = BuildClassLabel(*relation);
-    } else {
-        auto* relation = static_cast<class_stub_interface_relation_info*>(current->record);
-        if (SystemControl()->EditStubClass(relation) != 0) return;
-        label = BuildClassLabel(*relation);
+    // The dialog shows the class as the server holds it now, and the tree what the edit left.
+    if (ShowClassAsStored(*current) == StoredItem::gone) return;
+    const int edited =
+        classKind == TREE_PROXY_CLASS
+            ? SystemControl()->EditProxyClass(static_cast<class_proxy_interface_relation_info*>(current->record))
+            : SystemControl()->EditStubClass(static_cast<class_stub_interface_relation_info*>(current->record));
+    if (ShowClassAsStored(*current) == StoredItem::gone) return;
+    if (edited != 0) {
+        PostProperties(current);
+        return;
     }
-    m_wndTree.SetItemText(current->item, label.c_str());
     m_wndTree.SelectItem(current->item);
     if (HTREEITEM owningDomain = OwningDomainItem(current->item))
         RefreshInstalledEntries(owningDomain, ClassIds(*current).second, classKind);
@@ -75,7 +75,10 @@ void CSystemDomainTreeView::OnDeleteProxyClass() {
     if (current == nullptr) return;
     if (!ConfirmDelete("Class를 삭제하겠습니까?.\n")) return;
     auto* relation = static_cast<class_proxy_interface_relation_info*>(current->record);
-    if (SystemControl()->DeleteProxyClass(relation) != 0) return;
+    if (SystemControl()->DeleteProxyClass(relation) != 0) {
+        ShowClassAsStored(*current);
+        return;
+    }
     HTREEITEM owningDomain = OwningDomainItem(current->item);
     m_wndTree.DeleteItem(current->item);
     if (owningDomain) RefreshInstalledEntries(owningDomain, relation->component_id, TREE_PROXY_CLASS);
@@ -87,7 +90,10 @@ void CSystemDomainTreeView::OnDeleteStubClass() {
     if (!ConfirmDelete("인터페이스을 삭제하겠습니까?.\n")) return;
     auto* relation = static_cast<class_stub_interface_relation_info*>(current->record);
     HTREEITEM owningDomain = OwningDomainItem(current->item);
-    if (SystemControl()->DeleteStubClass(relation) == 0) m_wndTree.DeleteItem(current->item);
+    if (SystemControl()->DeleteStubClass(relation) == 0)
+        m_wndTree.DeleteItem(current->item);
+    else
+        ShowClassAsStored(*current);
     if (owningDomain) RefreshInstalledEntries(owningDomain, relation->component_id, TREE_STUB_CLASS);
 }
 
@@ -146,8 +152,12 @@ void CSystemDomainTreeView::EditObject(int objectKind) {
                     static_cast<class_proxy_interface_relation_info*>(classData->record), object)
               : SystemControl()->EditStubObject(static_cast<class_stub_interface_relation_info*>(classData->record),
                                                 object);
-    if (edited == -1) return;
-    RefillObjects(classItem);
+    if (edited != -1) {
+        RefillObjects(classItem);
+        return;
+    }
+    // Refused (or cancelled): the class shows its objects as the server holds them now.
+    ShowObjectsAsStored(classItem);
 }
 
 void CSystemDomainTreeView::OnDeleteProxyObject() { DeleteObject(TREE_PROXY_OBJECT); }
@@ -182,23 +192,28 @@ void CSystemDomainTreeView::DeleteObject(int objectKind) {
                                object->object_name, object->component_id);
     if (db->ExecuteProc(deletion) != 0) {
         db->ShowLastError();
+        ShowObjectsAsStored(classItem);
         return;
     }
-
     RefillObjects(classItem);
 }
 
-void CSystemDomainTreeView::RefillObjects(HTREEITEM classItem) {
+void CSystemDomainTreeView::ShowObjectsAsStored(HTREEITEM classItem) {
     const TreeNodeData* classData = ItemData(classItem);
-    const auto [classId, componentId] = ClassIds(*classData);
+    const int classId = ClassIds(*classData).first;
     DeleteChildItems(classItem);
     if (classData->kind == TREE_PROXY_CLASS)
         FillProxyObjects(classData->path, classId, classItem);
     else
         FillStubObjects(classData->path, classId, classItem);
     m_wndTree.Expand(classItem, TVE_EXPAND);
+}
+
+void CSystemDomainTreeView::RefillObjects(HTREEITEM classItem) {
+    ShowObjectsAsStored(classItem);
+    const int componentId = ClassIds(*ItemData(classItem)).second;
     if (HTREEITEM owningDomain = OwningDomainItem(classItem))
-        RefreshInstalledEntries(owningDomain, componentId, classData->kind);
+        RefreshInstalledEntries(owningDomain, componentId, ItemData(classItem)->kind);
 }
 
 void CSystemDomainTreeView::OnObjectId() {
@@ -208,7 +223,12 @@ void CSystemDomainTreeView::OnObjectId() {
         return;
     auto* entry = static_cast<class_custum_table*>(current->record);
     const int kindFlag = current->kind == TREE_INSTALLED_STUB ? 1 : 0;
-    if (SystemControl()->EditObjectId(kindFlag, entry, entry->object_id) == -1) return;
+    // The dialog shows the entry as the server holds it now, and the tree what the edit left.
+    if (ShowEntryAsStored(*current, true) == StoredItem::gone) return;
+    if (SystemControl()->EditObjectId(kindFlag, entry, entry->object_id) == -1) {
+        ShowEntryAsStored(*current, true);
+        return;
+    }
     m_wndTree.SetItemText(current->item, EntryLabel(*entry, false).c_str());
     m_wndTree.SelectItem(current->item);
     PostProperties(current);
@@ -222,5 +242,8 @@ void CSystemDomainTreeView::OnObjectId() {
 void CSystemDomainTreeView::OnStubInfo() {
     TreeNodeData* current = CurrentItemOfKind(TREE_INSTALLED_PROXY);
     if (current == nullptr) return;
-    if (SystemControl()->EditStubInfo(static_cast<class_custum_table*>(current->record)) == 0) PostProperties(current);
+    if (ShowEntryAsStored(*current, true) == StoredItem::gone) return;
+    const int edited = SystemControl()->EditStubInfo(static_cast<class_custum_table*>(current->record));
+    if (ShowEntryAsStored(*current, true) == StoredItem::gone) return;
+    if (edited == 0) PostProperties(current);
 }

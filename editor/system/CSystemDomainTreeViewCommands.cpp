@@ -42,9 +42,12 @@ void CSystemDomainTreeView::OnEditDomain() {
     TreeNodeData* current = CurrentItemOfKind(TREE_SYSTEM_DOMAIN);
     if (current == nullptr) return;
     auto* domain = static_cast<class_domain_info*>(current->record);
-    if (domain->id == 0 || SystemControl()->EditDomain(domain) != 0) return;
-    m_wndTree.SetItemText(current->item, domain->name.c_str());
-    m_wndTree.SelectItem(current->item);
+    if (domain->id == 0) return;
+    // The dialog shows the domain as the server holds it now, and the tree what the edit left.
+    if (ShowDomainAsStored(*current) == StoredItem::gone) return;
+    const int edited = SystemControl()->EditDomain(domain);
+    if (ShowDomainAsStored(*current) == StoredItem::gone) return;
+    if (edited == 0) m_wndTree.SelectItem(current->item);
     PostProperties(current);
 }
 
@@ -54,7 +57,10 @@ void CSystemDomainTreeView::OnDeleteDomain() {
     if (!ConfirmDelete("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
                        "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?"))
         return;
-    if (SystemControl()->DeleteDomain(static_cast<class_domain_info*>(current->record)) != 0) return;
+    if (SystemControl()->DeleteDomain(static_cast<class_domain_info*>(current->record)) != 0) {
+        ShowDomainAsStored(*current);
+        return;
+    }
     m_wndTree.DeleteItem(current->item);
 }
 
@@ -115,11 +121,12 @@ void CSystemDomainTreeView::OnEditNode() {
     TreeNodeData* current = CurrentItemOfKind(TREE_NODE);
     if (current == nullptr) return;
     auto* node = static_cast<class_node_info*>(current->record);
-    if (SystemControl()->EditNode(node) == -1) return;
-    const int image = NodeImageIndex(node->type);
-    m_wndTree.SetItemImage(current->item, image, image);
-    m_wndTree.SetItemText(current->item, NodeLabel(*node).c_str());
-    m_wndTree.SelectItem(current->item);
+    // The dialog shows the node as the server holds it now (its sub-system domain and lock included), and the
+    // tree what the edit left.
+    if (ShowNodeAsStored(*current) == StoredItem::gone) return;
+    const int edited = SystemControl()->EditNode(node);
+    if (ShowNodeAsStored(*current) == StoredItem::gone) return;
+    if (edited != -1) m_wndTree.SelectItem(current->item);
     PostProperties(current);
 }
 
@@ -127,7 +134,10 @@ void CSystemDomainTreeView::OnDeleteNode() {
     TreeNodeData* current = CurrentItemOfKind(TREE_NODE);
     if (current == nullptr) return;
     if (!ConfirmDelete("NODE을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n그래도 삭제하시겠습니까?")) return;
-    if (SystemControl()->DeleteNode(static_cast<class_node_info*>(current->record)) != 0) return;
+    if (SystemControl()->DeleteNode(static_cast<class_node_info*>(current->record)) != 0) {
+        ShowNodeAsStored(*current);
+        return;
+    }
     m_wndTree.DeleteItem(current->item);
 }
 
@@ -138,9 +148,11 @@ void CSystemDomainTreeView::OnImportNode() {
     class_node_info copy;
     if (SystemControl()->ImportNode(&copy, static_cast<class_domain_info*>(current->record)) == -1) return;
     class_node_info* node = Own(m_nodes, copy);
-    InsertDataItem(node->name, NodeImageIndex(node->type), folder, TVI_LAST, TREE_NODE, node,
-                   ChildPath(current) + node->name);
+    const std::string path = ChildPath(current) + node->name;
+    HTREEITEM item = InsertDataItem(node->name, NodeImageIndex(node->type), folder, TVI_LAST, TREE_NODE, node, path);
     m_wndTree.Expand(folder, TVE_EXPAND);
+    // A sub-system or sensor node got the installed components of its domain's public entries on the server.
+    if (StandsForSubSystem(node->type)) FillInstalledComponents(path, node->domain_id, node->id, item);
 }
 
 void CSystemDomainTreeView::OnAddComponent() {
@@ -176,10 +188,14 @@ void CSystemDomainTreeView::OnEditComponent() {
     TreeNodeData* current = CurrentItemOfKind(TREE_COMPONENT);
     if (current == nullptr) return;
     auto* component = static_cast<class_component_info*>(current->record);
-    if (SystemControl()->EditComponent(component) == -1) return;
-    m_wndTree.SetItemText(current->item, component->name.c_str());
-    m_wndTree.SelectItem(current->item);
+    // The dialog shows the component as the server holds it now, and the tree what the edit left.
+    if (ShowComponentAsStored(*current) == StoredItem::gone) return;
+    const std::string shownName = component->name;
+    const int edited = SystemControl()->EditComponent(component);
+    if (ShowComponentAsStored(*current) == StoredItem::gone) return;
+    if (edited != -1) m_wndTree.SelectItem(current->item);
     PostProperties(current);
+    if (edited == -1 && component->name == shownName) return;
     if (HTREEITEM owningDomain = OwningDomainItem(current->item))
         RefreshNodesWithComponent(owningDomain, component->component_id);
 }
@@ -189,7 +205,10 @@ void CSystemDomainTreeView::OnDeleteComponent() {
     if (current == nullptr) return;
     if (!ConfirmDelete("Component을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n그래도 삭제하시겠습니까?")) return;
     auto* component = static_cast<class_component_info*>(current->record);
-    if (SystemControl()->DeleteComponent(component) != 0) return;
+    if (SystemControl()->DeleteComponent(component) != 0) {
+        ShowComponentAsStored(*current);
+        return;
+    }
     HTREEITEM owningDomain = OwningDomainItem(current->item);
     if (owningDomain == nullptr) {
         AfxMessageBox("Component의 도메인을 찾지 못했습니다. TreeView를 확인 해주세요");

@@ -1,7 +1,10 @@
 // The system pane's walks: finding items below a start, the way to an item and back after a reload, and the
-// refreshes of installed components, entries and nodes after a change elsewhere in the tree.
+// refreshes of installed components, entries and nodes after a change elsewhere in the tree, and the item as the
+// server holds it after a change to it.
 
 #include "CSystemDomainTreeView.h"
+
+#include <algorithm>
 
 #include "SystemTreeItems.h"
 
@@ -109,4 +112,121 @@ void CSystemDomainTreeView::RefreshSubsystemNodes(HTREEITEM start, int domainId)
     const std::vector<HTREEITEM> nodes = CollectItems(
         start, [domainId](HTREEITEM, const TreeNodeData* data) { return IsNodeStandingFor(data, domainId); });
     for (HTREEITEM node : nodes) RefillNodeInstallations(node);
+}
+
+// ---- After a change ----------------------------------------------------------------------------------------
+
+CTreePane::StoredItem CSystemDomainTreeView::ShowDomainAsStored(TreeNodeData& data) {
+    const int id = static_cast<const class_domain_info*>(data.record)->id;
+    return CTreePane::ShowDomainAsStored(
+        data, CMysqlQuery::GetInstance()->FormatCall("call domainViewDomainInfo(%d,'system')", id), "system");
+}
+
+CTreePane::StoredItem CSystemDomainTreeView::ShowNodeAsStored(TreeNodeData& data) {
+    auto* node = static_cast<class_node_info*>(data.record);
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_node_info> rows;
+    if (db->SelectNodeList(db->FormatCall("call nodeViewListnodeKey(%d)", node->id), rows) != 0) {
+        db->ShowLastError();
+        return StoredItem::unread;
+    }
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const class_node_info& r) { return r.id == node->id; });
+    if (row == rows.end()) {
+        RemoveVanishedItem(data.item);
+        return StoredItem::gone;
+    }
+    *node = *row;
+    const int image = NodeImageIndex(node->type);
+    m_wndTree.SetItemImage(data.item, image, image);
+    m_wndTree.SetItemText(data.item, NodeLabel(*node).c_str());
+    return StoredItem::found;
+}
+
+CTreePane::StoredItem CSystemDomainTreeView::ShowComponentAsStored(TreeNodeData& data) {
+    auto* component = static_cast<class_component_info*>(data.record);
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_component_info> rows;
+    if (db->SelectComponentList(ComponentListCall(component->systemdomain_id), rows) != 0) {
+        db->ShowLastError();
+        return StoredItem::unread;
+    }
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const class_component_info& r) {
+        return r.component_id == component->component_id;
+    });
+    if (row == rows.end()) {
+        RemoveVanishedItem(data.item);
+        return StoredItem::gone;
+    }
+    *component = *row;
+    m_wndTree.SetItemText(data.item, component->name.c_str());
+    return StoredItem::found;
+}
+
+namespace {
+
+template <class Relation>
+bool TakeStoredClass(int (CMysqlQuery::*load)(const CString&, std::vector<Relation>&), const CString& call,
+                     Relation& relation, bool& found) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<Relation> rows;
+    if ((db->*load)(call, rows) != 0) {
+        db->ShowLastError();
+        return false;
+    }
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const Relation& r) { return r.id == relation.id; });
+    found = row != rows.end();
+    if (found) relation = *row;
+    return true;
+}
+
+}  // namespace
+
+CTreePane::StoredItem CSystemDomainTreeView::ShowClassAsStored(TreeNodeData& data) {
+    bool found = false;
+    std::string label;
+    if (data.kind == TREE_PROXY_CLASS) {
+        auto* relation = static_cast<class_proxy_interface_relation_info*>(data.record);
+        if (!TakeStoredClass(&CMysqlQuery::SelectProxyInterfaceList, ProxyClassesCall(relation->component_id),
+                             *relation, found))
+            return StoredItem::unread;
+        label = BuildClassLabel(*relation);
+    } else {
+        auto* relation = static_cast<class_stub_interface_relation_info*>(data.record);
+        if (!TakeStoredClass(&CMysqlQuery::SelectStubInterfaceList, StubClassesCall(relation->component_id),
+                             *relation, found))
+            return StoredItem::unread;
+        label = BuildClassLabel(*relation);
+    }
+    if (!found) {
+        RemoveVanishedItem(data.item);
+        return StoredItem::gone;
+    }
+    m_wndTree.SetItemText(data.item, label.c_str());
+    return StoredItem::found;
+}
+
+CTreePane::StoredItem CSystemDomainTreeView::ShowEntryAsStored(TreeNodeData& data, bool hideZero) {
+    auto* entry = static_cast<class_custum_table*>(data.record);
+    const TreeNodeData* installed = ItemData(m_wndTree.GetParentItem(m_wndTree.GetParentItem(data.item)));
+    const TreeNodeData* node = installed ? ItemData(m_wndTree.GetParentItem(installed->item)) : nullptr;
+    if (node == nullptr || node->kind != TREE_NODE || installed->record == nullptr) return StoredItem::unread;
+    const int nodeId = static_cast<const class_node_info*>(node->record)->id;
+    const int componentId = static_cast<const class_component_info*>(installed->record)->component_id;
+    const bool proxy = data.kind == TREE_INSTALLED_PROXY;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_custum_table> rows;
+    if ((proxy ? db->SelectCustomProxyTable(InstalledProxiesCall(nodeId, componentId), rows)
+               : db->SelectCustomStubTable(InstalledStubsCall(nodeId, componentId), rows)) != 0) {
+        db->ShowLastError();
+        return StoredItem::unread;
+    }
+    const auto row =
+        std::find_if(rows.begin(), rows.end(), [&](const class_custum_table& r) { return r.id == entry->id; });
+    if (row == rows.end()) {
+        RemoveVanishedItem(data.item);
+        return StoredItem::gone;
+    }
+    *entry = *row;
+    m_wndTree.SetItemText(data.item, EntryLabel(*entry, hideZero).c_str());
+    return StoredItem::found;
 }

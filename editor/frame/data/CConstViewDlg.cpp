@@ -136,6 +136,8 @@ void CConstViewDlg::OnEditConstant() {
             m_strEnumName, m_strSelectedConstant, m_strName, 0, "const", 0, "", m_strValue, "", "NO", 0,
             m_strDescription)) != 0) {
         db->ShowLastError();
+        // A refused change shows the constants as the server holds them now.
+        LoadConstantList();
         return;
     }
     LoadConstantList();
@@ -147,6 +149,7 @@ void CConstViewDlg::OnDeleteConstant() {
     if (db->ExecuteProc(db->FormatCall("call metadataViewDeleteMetafield('%d','%s','%s')", m_nDomainId,
                                        m_strEnumName, m_strSelectedConstant)) != 0) {
         db->ShowLastError();
+        LoadConstantList();
         return;
     }
     LoadConstantList();

@@ -1,5 +1,7 @@
 #include "CDataDomainTreeView.h"
 
+#include <algorithm>
+
 #include "CCodeControl.h"
 #include "CConstViewDlg.h"
 #include "CDataFieldViewDlg.h"
@@ -385,13 +387,18 @@ void CDataDomainTreeView::OnSelectTreeItem(HTREEITEM* item) {
         m_pSelectedData = metadata;
         if (metadata->loaded == 0) {
             DeleteChildItems(hItem);
-            if (metadata->type == "struct")
-                LoadStructFields(metadata->name, metadata->domain_id, hItem, data->path, 0);
-            else if (IsEnumerationType(metadata->type))
-                LoadEnumConstants(metadata->name, metadata->domain_id, hItem, data->path, 0);
+            LoadMembers(hItem, *data);
             metadata->loaded = 1;
         }
     }
+}
+
+void CDataDomainTreeView::LoadMembers(HTREEITEM hItem, const TreeNodeData& data) {
+    const auto* metadata = static_cast<const class_metadata_info*>(data.record);
+    if (metadata->type == "struct")
+        LoadStructFields(metadata->name, metadata->domain_id, hItem, data.path, 0);
+    else if (IsEnumerationType(metadata->type))
+        LoadEnumConstants(metadata->name, metadata->domain_id, hItem, data.path, 0);
 }
 
 void CDataDomainTreeView::OnOpenTreeItem() {
@@ -401,6 +408,59 @@ void CDataDomainTreeView::OnOpenTreeItem() {
 }
 
 void CDataDomainTreeView::SelectItemByPath(const std::string& line) { m_wndTree.SelectByReferenceLine(line); }
+
+// ---- After a change ----------------------------------------------------------------------------------------
+
+CTreePane::StoredItem CDataDomainTreeView::ShowDomainAsStored(TreeNodeData& data) {
+    const int id = static_cast<const class_domain_info*>(data.record)->id;
+    return CTreePane::ShowDomainAsStored(
+        data, CMysqlQuery::GetInstance()->FormatCall("call domainDataInfo(%d,'data')", id), "data");
+}
+
+CTreePane::StoredItem CDataDomainTreeView::ReadStoredData(const class_metadata_info& record,
+                                                          class_metadata_info& stored) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_metadata_info> rows;
+    const auto find = [&] {
+        return std::find_if(rows.begin(), rows.end(),
+                            [&](const class_metadata_info& row) { return row.id == record.id; });
+    };
+    if (db->SelectMetadataList(record.domain_id, record.name.c_str(), rows) != 0) {
+        db->ShowLastError();
+        return StoredItem::unread;
+    }
+    if (find() == rows.end() && db->SelectMetadataList(record.domain_id, "", rows) != 0) {
+        db->ShowLastError();
+        return StoredItem::unread;
+    }
+    const auto row = find();
+    if (row == rows.end()) return StoredItem::gone;
+    stored = *row;
+    return StoredItem::found;
+}
+
+CTreePane::StoredItem CDataDomainTreeView::ShowDataAsStored(TreeNodeData& data) {
+    auto* record = static_cast<class_metadata_info*>(data.record);
+    class_metadata_info stored;
+    const StoredItem read = ReadStoredData(*record, stored);
+    if (read == StoredItem::gone) RemoveVanishedItem(data.item);
+    if (read != StoredItem::found) return read;
+    const bool sameMembers = stored.type == record->type && stored.name == record->name;
+    const int loaded = record->loaded;
+    *record = stored;
+    record->loaded = loaded;
+    m_wndTree.SetItemText(data.item, record->name.c_str());
+    const int image = GetTypeImageIndex(record->type);
+    m_wndTree.SetItemImage(data.item, image, image);
+    if (!sameMembers) {
+        // The members a loaded item showed belong to its old name or type; the copied item stays.
+        DeleteTreeChildrenOfKind(m_wndTree, data.item, TREE_STRUCT_FIELD);
+        DeleteTreeChildrenOfKind(m_wndTree, data.item, TREE_ENUM_CONSTANT);
+        LoadMembers(data.item, data);
+        record->loaded = 1;
+    }
+    return StoredItem::found;
+}
 
 // ---- Commands ----------------------------------------------------------------------------------------------
 
@@ -425,8 +485,10 @@ void CDataDomainTreeView::OnEditDomain() {
     ShowHelp(m_pSelectedItem->kind);
     TreeNodeData* selected = m_pSelectedItem;
     auto* domain = static_cast<class_domain_info*>(selected->record);
-    if (DataControl()->EditDomain(domain) != 0) return;
-    m_wndTree.SetItemText(selected->item, domain->name.c_str());
+    // The dialog shows the domain as the server holds it now, and the tree what the edit left.
+    if (ShowDomainAsStored(*selected) == StoredItem::gone) return;
+    const int edited = DataControl()->EditDomain(domain);
+    if (ShowDomainAsStored(*selected) == StoredItem::gone || edited != 0) return;
     m_wndTree.SelectItem(selected->item);
 }
 
@@ -437,7 +499,10 @@ void CDataDomainTreeView::OnDeleteDomain() {
     if (!ConfirmDelete("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
                        "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?"))
         return;
-    if (DataControl()->DeleteDomain(static_cast<class_domain_info*>(selected->record)) != 0) return;
+    if (DataControl()->DeleteDomain(static_cast<class_domain_info*>(selected->record)) != 0) {
+        ShowDomainAsStored(*selected);
+        return;
+    }
     m_wndTree.DeleteItem(selected->item);
     ResetSelectionAfterDelete();
 }
@@ -468,11 +533,11 @@ void CDataDomainTreeView::OnEditData() {
     ShowHelp(HELP_DATA_ITEM);
     TreeNodeData* selected = m_pSelectedItem;
     auto* data = static_cast<class_metadata_info*>(selected->record);
-    if (DataControl()->EditMetadata(data) != 0) return;
-    m_wndTree.SetItemText(selected->item, data->name.c_str());
-    m_wndTree.SelectItem(selected->item);
-    const int image = GetTypeImageIndex(data->type);
-    m_wndTree.SetItemImage(selected->item, image, image);
+    // The dialog shows the item as the server holds it now, and the tree what the edit left.
+    if (ShowDataAsStored(*selected) == StoredItem::gone) return;
+    const int edited = DataControl()->EditMetadata(data);
+    if (ShowDataAsStored(*selected) == StoredItem::gone) return;
+    if (edited == 0) m_wndTree.SelectItem(selected->item);
     if (CWnd* mainWindow = AfxGetMainWnd())
         mainWindow->PostMessage(WM_SHOW_ITEM_PROPERTIES, 1, reinterpret_cast<LPARAM>(selected));
 }
@@ -483,7 +548,10 @@ void CDataDomainTreeView::OnDeleteData() {
     if (!ConfirmDelete("Data을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 데이타,메서드,인터페이스, "
                        "사용자가 삭제됩니다.\n그래도 삭제하시겠습니까?"))
         return;
-    if (DataControl()->DeleteMetadata(static_cast<class_metadata_info*>(selected->record)) != 0) return;
+    if (DataControl()->DeleteMetadata(static_cast<class_metadata_info*>(selected->record)) != 0) {
+        ShowDataAsStored(*selected);
+        return;
+    }
     m_wndTree.DeleteItem(selected->item);
     ResetSelectionAfterDelete();
 }
@@ -493,6 +561,8 @@ void CDataDomainTreeView::OnDataFields() {
     ShowHelp(HELP_STRUCT_FIELDS);
     TreeNodeData* selected = m_pSelectedItem;
     auto* data = static_cast<class_metadata_info*>(selected->record);
+    // The fields of the structure as it is named now.
+    if (ShowDataAsStored(*selected) == StoredItem::gone) return;
     CDataFieldViewDlg dialog;
     dialog.m_nDomainId = data->domain_id;
     dialog.m_strStructName = data->name;
@@ -506,6 +576,7 @@ void CDataDomainTreeView::OnDataConstants() {
     if (m_pSelectedItem == nullptr || m_pSelectedItem->kind != TREE_DATA_ITEM) return;
     TreeNodeData* selected = m_pSelectedItem;
     auto* data = static_cast<class_metadata_info*>(selected->record);
+    if (ShowDataAsStored(*selected) == StoredItem::gone) return;
     CConstViewDlg dialog;
     dialog.m_nDomainId = data->domain_id;
     dialog.m_strEnumName = data->name;
@@ -584,6 +655,10 @@ void CDataDomainTreeView::OnPasteData() {
     }
     m_vecLoadedData.clear();
     LoadDataItems(domain->id, copied->name.c_str());
+    // The copy carries the name the original has now, which another engineer may have changed since it was copied.
+    class_metadata_info original;
+    if (m_vecLoadedData.empty() && ReadStoredData(*copied, original) == StoredItem::found)
+        LoadDataItems(domain->id, original.name.c_str());
     InsertDataItems(domain->id, selected->item, selected->path, 0);
     m_wndTree.Expand(selected->item, TVE_EXPAND);
 }

@@ -100,6 +100,17 @@ private:
     void InsertConstant(const class_datafield_info& row, HTREEITEM hParent, const std::string& path);
     void DeleteChildItems(HTREEITEM hItem);
 
+    // The domain item as the server holds it now (CTreePane::ShowDomainAsStored).
+    StoredItem ShowDomainAsStored(TreeNodeData& data);
+    // The data item's record, text and image as the server holds them now: read by its name and, when no item of
+    // its domain has that name any more (another engineer renamed it), by its id in the domain's list. A type
+    // that changed brings the item's members of the new type. An item the server has no more leaves the tree.
+    StoredItem ShowDataAsStored(TreeNodeData& data);
+    // The data item of the record as the server holds it now, found as ShowDataAsStored finds it; the tree stays.
+    static StoredItem ReadStoredData(const class_metadata_info& record, class_metadata_info& stored);
+    // The item's fields or constants, all of them, as its type has them.
+    void LoadMembers(HTREEITEM hItem, const TreeNodeData& data);
+
     HTREEITEM InsertTreeItem(const std::string& text, int image, HTREEITEM hParent, HTREEITEM hAfter, int kind,
                              void* record, const std::string& path);
     void PublishDomainPaths();

@@ -7,6 +7,9 @@
 
 namespace {
 
+const char* const kRealDataNotFound =
+    " 을(를) 서버에서 찾을 수 없습니다. 다른 사용자가 삭제했거나 옮겼습니다.\n실제 데이타를 다시 고르세요.";
+
 const int IDC_FIELD_LIST = 1018;
 const int IDC_MOVE_UP = 1019;
 const int IDC_MOVE_DOWN = 1020;
@@ -141,8 +144,10 @@ void CDataFieldViewDlg::OnFieldSelected(NMHDR*, LRESULT* pResult) {
         if (realDomainId == 0 || !SelectComboEntryByData(m_comboRealDomain, static_cast<DWORD_PTR>(realDomainId)))
             SelectExactComboEntry(m_comboRealDomain, m_listFields.GetItemText(row, COLUMN_REAL_DOMAIN));
         LoadRealDataList();
-        SelectExactComboEntry(m_comboRealData, m_listFields.GetItemText(row, COLUMN_REAL_DATA));
+        SelectFieldRealData(m_listFields.GetItemText(row, COLUMN_REAL_DATA));
         m_buttonSearchDomain.EnableWindow(TRUE);
+    } else {
+        m_bRealDataGone = false;
     }
     SetDlgItemText(IDC_MINIMUM, m_listFields.GetItemText(row, COLUMN_MINIMUM));
     SetDlgItemText(IDC_MAXIMUM, m_listFields.GetItemText(row, COLUMN_MAXIMUM));
@@ -151,6 +156,29 @@ void CDataFieldViewDlg::OnFieldSelected(NMHDR*, LRESULT* pResult) {
     SetDlgItemText(IDC_ARRAY_SIZE, m_listFields.GetItemText(row, COLUMN_ARRAY_SIZE));
     SetDlgItemText(IDC_BIT_SIZE, m_listFields.GetItemText(row, COLUMN_BITSIZE));
     SetDlgItemText(IDC_DESCRIPTION, m_listFields.GetItemText(row, COLUMN_DESCRIPTION));
+}
+
+void CDataFieldViewDlg::SelectFieldRealData(const CString& realData) {
+    m_bRealDataGone = false;
+    if (SelectExactComboEntry(m_comboRealData, realData) != CB_ERR || realData.IsEmpty() || realData == "NULL") return;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_datafield_info> stored;
+    if (db->SelectDatafieldList(db->FormatCall("call metadataViewMetafieldList(%d,'%s','data')", m_nDomainId,
+                                               m_strStructName),
+                                stored) == 0) {
+        for (const class_datafield_info& field : stored)
+            if (field.member_name == m_strSelectedField.str() &&
+                SelectExactComboEntry(m_comboRealData, field.real_data.c_str()) != CB_ERR)
+                return;
+    }
+    m_bRealDataGone = true;
+    MessageBox("실제 데이타 " + realData + kRealDataNotFound);
+}
+
+bool CDataFieldViewDlg::KeepsRealData() {
+    if (!m_bRealDataGone || m_strType != "alias" || m_nRealDataId != 0) return true;
+    MessageBox("실제 데이타를 찾을 수 없어 저장하지 않았습니다. 실제 데이타를 고르세요.");
+    return false;
 }
 
 void CDataFieldViewDlg::OnTypeChanged() {
@@ -255,7 +283,7 @@ void CDataFieldViewDlg::OnAddField() {
 
 void CDataFieldViewDlg::OnEditField() {
     ReadInputs();
-    if (!PassesAliasCycleCheck()) return;
+    if (!KeepsRealData() || !PassesAliasCycleCheck()) return;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     if (db->ExecuteProc(db->FormatCall(
             "call metadataViewEditMetafield(%d,'%s','%s','%s', %d,'%s',%d,'%s','%s','%s','%s',%d,'%s')", m_nDomainId,
@@ -263,6 +291,8 @@ void CDataFieldViewDlg::OnEditField() {
             RealDomainIdOfInputs(), m_strRealData, m_strMin, m_strMax, m_strArrayType, string_to_int(m_strArraySize),
             m_strDescription)) != 0) {
         db->ShowLastError();
+        // A refused change shows the fields as the server holds them now.
+        LoadFieldList();
         return;
     }
     LoadFieldList();
@@ -274,6 +304,7 @@ void CDataFieldViewDlg::OnDeleteField() {
     if (db->ExecuteProc(db->FormatCall("call metadataViewDeleteMetafield('%d','%s','%s')", m_nDomainId,
                                        m_strStructName, m_strSelectedField)) != 0) {
         db->ShowLastError();
+        LoadFieldList();
         return;
     }
     LoadFieldList();

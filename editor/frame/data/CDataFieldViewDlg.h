@@ -76,6 +76,13 @@ private:
     void SelectRow(int row);
     // Swaps the selected field with the one in `neighbourRow`; 0, or -1 with the server's text.
     int SwapWithRow(int neighbourRow);
+    // Selects the alias field's real data in 1014 by the name its row shows, else by the name the server holds
+    // for the field now (another engineer renamed the real data since the list was read); says so when the
+    // server has it no more.
+    void SelectFieldRealData(const CString& realData);
+    // False (after saying so) when the selected alias field lost its real data and none was chosen in its place.
+    bool KeepsRealData();
+    bool m_bRealDataGone = false;  // the selected field's real data was not found
 
     CButton m_buttonSearchDomain;  // 1059
     CEdit m_editArraySize;         // 1021

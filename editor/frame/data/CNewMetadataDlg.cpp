@@ -7,6 +7,9 @@
 
 namespace {
 
+const char* const kRealDataNotFound =
+    " 을(를) 서버에서 찾을 수 없습니다. 다른 사용자가 삭제했거나 옮겼습니다.\n실제 데이타를 다시 고르세요.";
+
 const int IDC_DATA_NAME = 1010;
 const int IDC_DATA_TYPE = 1011;
 const int IDC_REAL_DOMAIN = 1013;
@@ -63,12 +66,28 @@ BOOL CNewMetadataDlg::OnInitDialog() {
     if (m_nRealDomainId == 0 || !SelectComboEntryByData(m_comboRealDomain, static_cast<DWORD_PTR>(m_nRealDomainId)))
         SelectExactComboEntry(m_comboRealDomain, m_strRealDomain);
     LoadRealDataList();
-    SelectExactComboEntry(m_comboRealData, m_strRealData);
+    SelectStoredRealData();
     // The stored values replace the presets of the type.
     SetDlgItemText(IDC_MINIMUM, m_strMin);
     SetDlgItemText(IDC_MAXIMUM, m_strMax);
     SetDlgItemText(IDC_DESCRIPTION, m_strDescription);
     return TRUE;
+}
+
+void CNewMetadataDlg::SelectStoredRealData() {
+    // The id stays when another engineer renames the real data; the name is what an older record may have alone.
+    if (m_nRealDataId != 0 && SelectComboEntryByData(m_comboRealData, static_cast<DWORD_PTR>(m_nRealDataId))) return;
+    if (SelectExactComboEntry(m_comboRealData, m_strRealData) != CB_ERR) return;
+    const bool referred = m_nRealDataId != 0 || (!m_strRealData.IsEmpty() && m_strRealData != "NULL");
+    if (GetComboSelectionText(m_comboType) != "alias" || !referred) return;
+    m_bRealDataGone = true;
+    MessageBox("실제 데이타 " + m_strRealData + kRealDataNotFound, "", MB_OK);
+}
+
+bool CNewMetadataDlg::KeepsRealData() {
+    if (!m_bRealDataGone || m_strType != "alias" || m_nRealDataId != 0) return true;
+    MessageBox("실제 데이타를 찾을 수 없어 저장하지 않았습니다. 실제 데이타를 고르세요.", "", MB_OK);
+    return false;
 }
 
 void CNewMetadataDlg::OnTypeChanged() {
@@ -156,6 +175,7 @@ void CNewMetadataDlg::OnBnClickedOk() {
         MessageBox("데이타 이름을 입력하세요", "", MB_OK);
         return;
     }
+    if (!KeepsRealData()) return;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     if (db->ExecuteStatus(db->FormatCall("call check_child_depth_limit_loop(%d, '%s', %d)", m_nDomainId, m_strName,
                                          m_nRealDataId)) != 0) {

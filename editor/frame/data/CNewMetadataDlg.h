@@ -23,7 +23,7 @@ public:
     // Set by the caller before the run (the texts in edit mode only); read back after OK.
     int m_nEditMode = 0;       // 0 new, else edit
     int m_nDomainId = 0;       // the domain the item belongs to
-    int m_nRealDataId = 0;     // after OK: the chosen real data's id, 0 for none
+    int m_nRealDataId = 0;     // edit: the real data the item refers to; after OK: the chosen one's id, 0 for none
     int m_nRealDomainId = 0;   // edit: the real domain shown first; after OK: the chosen one's id, 0 for none
     CString m_strName;
     CString m_strType;
@@ -49,6 +49,14 @@ protected:
     afx_msg void OnAddRealDomain();
     afx_msg void OnBnClickedOk();
     DECLARE_MESSAGE_MAP()
+
+    // Edit mode: selects the item's real data in 1014, by its id and else by its name; says so when the server
+    // has neither any more.
+    void SelectStoredRealData();
+    // False (after saying so) when an alias lost its real data and none was chosen in its place: an edit must
+    // not store the alias without it.
+    bool KeepsRealData();
+    bool m_bRealDataGone = false;  // the item's real data was not found when the dialog opened
 
     CComboBox m_comboType;        // 1011
     CComboBox m_comboRealDomain;  // 1013

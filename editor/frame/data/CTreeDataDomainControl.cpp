@@ -36,6 +36,7 @@ int CTreeDataDomainControl::EditMetadata(class_metadata_info* data) {
     dialog.m_strName = data->name;
     dialog.m_strType = data->type;
     dialog.m_nRealDomainId = data->real_domain_id;
+    dialog.m_nRealDataId = data->real_data_id;
     dialog.m_strRealDomain = data->real_domain_name;
     dialog.m_strRealData = data->real_data;
     dialog.m_strMin = data->scmin;

@@ -137,10 +137,9 @@ void CInterfaceMemberViewDlg::OnAddMember() {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     if (db->ExecuteProc(db->FormatCall("call interfaceViewNewMemberMethod(%d,'%s',%d,'%s','%s')",
                                        m_pInterface->domain_id, m_pInterface->name, m_nSelectedMethodDomainId,
-                                       m_strSelectedMethod, "")) != 0) {
+                                       m_strSelectedMethod, "")) != 0)
         db->ShowLastError();
-        return;
-    }
+    // Done or refused, both lists show what the server holds now.
     RefreshMemberList();
     RefreshMethodList();
 }
@@ -152,10 +151,8 @@ void CInterfaceMemberViewDlg::OnRemoveMember() {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     if (db->ExecuteProc(db->FormatCall("call interfaceViewDeleteMemberMethod(%d,'%s',%d,'%s')",
                                        m_pInterface->domain_id, m_pInterface->name, m_nSelectedMemberDomainId,
-                                       m_strSelectedMember)) != 0) {
+                                       m_strSelectedMember)) != 0)
         db->ShowLastError();
-        return;
-    }
     RefreshMemberList();
     RefreshMethodList();
 }

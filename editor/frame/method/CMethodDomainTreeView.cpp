@@ -1,5 +1,7 @@
 #include "CMethodDomainTreeView.h"
 
+#include <algorithm>
+
 #include "CCodeControl.h"
 #include "CInterfaceMemberViewDlg.h"
 #include "CMysqlQuery.h"
@@ -401,6 +403,78 @@ void CMethodDomainTreeView::OnOpenTreeItem() { AfxMessageBox("method_view_open")
 
 void CMethodDomainTreeView::SelectItemByPath(const std::string& line) { m_wndTree.SelectByReferenceLine(line); }
 
+// ---- After a change ----------------------------------------------------------------------------------------
+
+CTreePane::StoredItem CMethodDomainTreeView::ShowDomainAsStored(TreeNodeData& data) {
+    const int id = static_cast<const class_domain_info*>(data.record)->id;
+    return CTreePane::ShowDomainAsStored(
+        data, CMysqlQuery::GetInstance()->FormatCall("call domainMethodInfo(%d,'method')", id), "method");
+}
+
+CTreePane::StoredItem CMethodDomainTreeView::ReadStoredMethod(const class_method_info& record,
+                                                              class_method_info& stored) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_method_info> rows;
+    if (db->SelectMethodList(MethodListCall(record.domain_id, record.name), rows) != 0) {
+        db->ShowLastError();
+        return StoredItem::unread;
+    }
+    auto row =
+        std::find_if(rows.begin(), rows.end(), [&](const class_method_info& r) { return r.name == record.name; });
+    if (row == rows.end()) {
+        if (db->SelectMethodList(MethodListCall(record.domain_id, ""), rows) != 0) {
+            db->ShowLastError();
+            return StoredItem::unread;
+        }
+        row = std::find_if(rows.begin(), rows.end(), [&](const class_method_info& r) { return r.code == record.code; });
+    }
+    if (row == rows.end()) return StoredItem::gone;
+    stored = *row;
+    return StoredItem::found;
+}
+
+CTreePane::StoredItem CMethodDomainTreeView::ShowMethodAsStored(TreeNodeData& data) {
+    auto* record = static_cast<class_method_info*>(data.record);
+    class_method_info stored;
+    const StoredItem read = ReadStoredMethod(*record, stored);
+    if (read == StoredItem::gone) RemoveVanishedItem(data.item);
+    if (read != StoredItem::found) return read;
+    *record = stored;
+    m_wndTree.SetItemText(data.item, record->name.c_str());
+    const int image = GetMethodKindImageIndex(record->type);
+    m_wndTree.SetItemImage(data.item, image, SelectedImage(image));
+    return StoredItem::found;
+}
+
+CTreePane::StoredItem CMethodDomainTreeView::ShowInterfaceAsStored(TreeNodeData& data) {
+    auto* record = static_cast<class_interface_info*>(data.record);
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_interface_info> rows;
+    if (db->SelectInterfaceList(db->FormatCall("call interfaceViewInterfaceList('%d','method','%s')", record->domain_id,
+                                               record->name),
+                                rows) != 0) {
+        db->ShowLastError();
+        return StoredItem::unread;
+    }
+    const auto row =
+        std::find_if(rows.begin(), rows.end(), [&](const class_interface_info& r) { return r.name == record->name; });
+    if (row != rows.end()) {
+        const int loaded = record->loaded;
+        *record = *row;
+        record->loaded = loaded;
+        return StoredItem::found;
+    }
+    // An interface is known by its name alone: one renamed meanwhile shows among the domain's interfaces again.
+    HTREEITEM domainItem = m_wndTree.GetParentItem(data.item);
+    RemoveVanishedItem(data.item);
+    if (const TreeNodeData* domain = ItemData(domainItem); domain && domain->kind == TREE_METHOD_DOMAIN) {
+        const bool loaded = static_cast<const class_domain_info*>(domain->record)->loaded != 0;
+        DeleteTreeChildrenOfKind(m_wndTree, domainItem, TREE_INTERFACE);
+        InsertInterfaceItems(record->domain_id, domainItem, domain->path, !loaded);
+    }
+    return StoredItem::gone;
+}
+
 // ---- Domain commands ---------------------------------------------------------------------------------------
 
 void CMethodDomainTreeView::OnAddDomain() {
@@ -423,9 +497,11 @@ void CMethodDomainTreeView::OnEditDomain() {
     TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD_DOMAIN);
     if (selected == nullptr) return;
     auto* domain = static_cast<class_domain_info*>(selected->record);
-    if (MethodControl()->EditDomain(domain) != 0) return;
-    m_wndTree.SetItemText(selected->item, domain->name.c_str());
-    m_wndTree.SelectItem(selected->item);
+    // The dialog shows the domain as the server holds it now, and the tree what the edit left.
+    if (ShowDomainAsStored(*selected) == StoredItem::gone) return;
+    const int edited = MethodControl()->EditDomain(domain);
+    if (ShowDomainAsStored(*selected) == StoredItem::gone) return;
+    if (edited == 0) m_wndTree.SelectItem(selected->item);
     SendToMainFrame(WM_SHOW_ITEM_PROPERTIES, selected);
 }
 
@@ -435,7 +511,10 @@ void CMethodDomainTreeView::OnDeleteDomain() {
     if (!ConfirmDelete("도메인을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 도메인관련 메서드,인터페이스, 사용자가 "
                        "삭제됩니다.\n그래도 삭제하시겠습니까?"))
         return;
-    if (MethodControl()->DeleteDomain(static_cast<class_domain_info*>(selected->record)) != 0) return;
+    if (MethodControl()->DeleteDomain(static_cast<class_domain_info*>(selected->record)) != 0) {
+        ShowDomainAsStored(*selected);
+        return;
+    }
     m_wndTree.DeleteItem(selected->item);
     ResetSelectionAfterDelete();
 }
@@ -519,8 +598,11 @@ void CMethodDomainTreeView::OnEditInterface() {
     TreeNodeData* selected = CurrentItemOfKind(TREE_INTERFACE);
     if (selected == nullptr) return;
     auto* iface = static_cast<class_interface_info*>(selected->record);
+    // The dialog shows the interface as the server holds it now.
+    if (ShowInterfaceAsStored(*selected) == StoredItem::gone) return;
     const std::string oldName = iface->name;
-    if (MethodControl()->EditInterface(iface) != 0 || iface->name == oldName) return;
+    const int edited = MethodControl()->EditInterface(iface);
+    if (ShowInterfaceAsStored(*selected) == StoredItem::gone || edited != 0 || iface->name == oldName) return;
     m_wndTree.SetItemText(selected->item, iface->name.c_str());
     m_wndTree.SelectItem(selected->item);
     SendToMainFrame(WM_INTERFACE_CHANGED, iface);
@@ -531,7 +613,10 @@ void CMethodDomainTreeView::OnDeleteInterface() {
     if (selected == nullptr) return;
     if (!ConfirmDelete("인터페이스을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 그래도 삭제하시겠습니까?")) return;
     auto* iface = static_cast<class_interface_info*>(selected->record);
-    if (MethodControl()->DeleteInterface(iface) != 0) return;
+    if (MethodControl()->DeleteInterface(iface) != 0) {
+        ShowInterfaceAsStored(*selected);
+        return;
+    }
     m_wndTree.DeleteItem(selected->item);
     SendToMainFrame(WM_INTERFACE_CHANGED, iface);
     ResetSelectionAfterDelete();
@@ -541,6 +626,8 @@ void CMethodDomainTreeView::OnMemberMethods() {
     TreeNodeData* selected = CurrentItemOfKind(TREE_INTERFACE);
     if (selected == nullptr) return;
     auto* iface = static_cast<class_interface_info*>(selected->record);
+    // The members of the interface as it is named now.
+    if (ShowInterfaceAsStored(*selected) == StoredItem::gone) return;
     CInterfaceMemberViewDlg dialog;
     dialog.m_pInterface = iface;
     dialog.DoModal();
@@ -581,11 +668,11 @@ void CMethodDomainTreeView::OnEditMethod() {
     TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD);
     if (selected == nullptr) return;
     auto* method = static_cast<class_method_info*>(selected->record);
-    if (MethodControl()->EditMethod(method) != 0) return;
-    m_wndTree.SetItemText(selected->item, method->name.c_str());
-    m_wndTree.SelectItem(selected->item);
-    const int image = GetMethodKindImageIndex(method->type);
-    m_wndTree.SetItemImage(selected->item, image, SelectedImage(image));
+    // The dialog shows the method as the server holds it now, and the tree what the edit left.
+    if (ShowMethodAsStored(*selected) == StoredItem::gone) return;
+    const int edited = MethodControl()->EditMethod(method);
+    if (ShowMethodAsStored(*selected) == StoredItem::gone) return;
+    if (edited == 0) m_wndTree.SelectItem(selected->item);
     if (CWnd* mainWindow = AfxGetMainWnd())
         mainWindow->PostMessage(WM_SHOW_ITEM_PROPERTIES, 1, reinterpret_cast<LPARAM>(selected));
 }
@@ -594,7 +681,10 @@ void CMethodDomainTreeView::OnDeleteMethod() {
     TreeNodeData* selected = CurrentItemOfKind(TREE_METHOD);
     if (selected == nullptr) return;
     if (!ConfirmDelete("메서드ㅡ을 삭제하면 관련된 모든것이 함께 삭제됩니다.\n 그래도 삭제하시겠습니까?")) return;
-    if (MethodControl()->DeleteMethod(static_cast<class_method_info*>(selected->record)) != 0) return;
+    if (MethodControl()->DeleteMethod(static_cast<class_method_info*>(selected->record)) != 0) {
+        ShowMethodAsStored(*selected);
+        return;
+    }
     m_wndTree.DeleteItem(selected->item);
     ResetSelectionAfterDelete();
 }

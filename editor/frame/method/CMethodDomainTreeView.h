@@ -113,6 +113,18 @@ private:
     void InsertMethodItems(HTREEITEM hParent, const std::string& path, bool firstOnly);
     void DeleteChildItems(HTREEITEM hItem);
 
+    // After a change, done or refused, and before a dialog that edits the item: the item as the server holds it
+    // now; an item the server has no more leaves the tree (CTreePane::RemoveVanishedItem).
+    StoredItem ShowDomainAsStored(TreeNodeData& data);
+    // A method read by its name and, when its domain has none of that name any more (another engineer renamed it),
+    // by its code, which no other method of the domain has.
+    StoredItem ShowMethodAsStored(TreeNodeData& data);
+    // The record's method as the server holds it now, found as ShowMethodAsStored finds it.
+    static StoredItem ReadStoredMethod(const class_method_info& record, class_method_info& stored);
+    // An interface read by its name; when there is none of that name any more, the item leaves the tree and the
+    // domain's interfaces are shown again, so that one another engineer renamed shows under its new name.
+    StoredItem ShowInterfaceAsStored(TreeNodeData& data);
+
     HTREEITEM InsertTreeItem(const std::string& text, int image, int selectedImage, HTREEITEM hParent,
                              HTREEITEM hAfter, int kind, void* record, const std::string& path);
     // The current item when it is of the kind; null otherwise.

@@ -1,6 +1,8 @@
 // The node dialog, the node IP dialog with its duplicate report, and the stub information dialog, driven as a
 // user would against the sample design.
 
+#include <algorithm>
+
 #include "CNewNodeDlg.h"
 #include "CNodeViewDlg.h"
 #include "CSearchDomainDlg.h"
@@ -214,6 +216,43 @@ TEST_F(NodeDialogsTest, RowsAreListedByPortTextAndEditAndDeleteActOnTheClickedRo
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kNoRow, kNoRow, "선택된 IP를 삭제하시겠습니까?", kNoRow}));
     EXPECT_EQ(driver.MessageBoxes()[2].caption, "클라이언트");
     EXPECT_EQ(IpRows(node), (std::vector<std::string>{"1\t10.0.0.1\t255.255.255.0\t", "2\t10.0.0.2\t255.255.255.0\t"}));
+}
+
+// Another engineer's session changes the rows while the dialog is open: a refused edit or delete shows the rows
+// as the server holds them.
+TEST_F(NodeDialogsTest, ARefusedEditOrDeleteShowsTheRowsTheServerHolds) {
+    const int node = NewNode(NewSystemDomain(UniqueName()), "노드");
+    NewIp(node, "10.0.0.1", "1");
+    NewIp(node, "10.0.0.2", "2");
+    const auto colleague = [&](const std::string& call) {
+        tamo::testing::TestConnection other(m_server);
+        ASSERT_TRUE(other.Login("admin", "admin"));
+        const tamo::testing::RunResult result = other.Run(call);
+        ASSERT_TRUE(result.ok) << result.error;
+    };
+    CNodeViewDlg dialog;
+    SetUpIpDialog(dialog, node);
+    driver.SetDefaultMessageBoxAnswer(IDOK);
+    driver.OnDialog(345, [&](CDialog& d) {
+        CListCtrl& list = List(d, IDC_IP_LIST);
+        ASSERT_EQ(ListColumn(list, 2), (std::vector<std::string>{"10.0.0.1", "10.0.0.2"}));
+        colleague("call networkViewDeleteip(" + std::to_string(node) + ",'10.0.0.1')");
+        colleague("call networkNewip(" + std::to_string(node) +
+                  ", '10.0.0.3','255.255.255.0','','0.0.0.0','0.0.0.0','3','row 3')");
+        TestDriver::ClickListRow(list, 0);
+        TestDriver::Type(d, IDC_DESCRIPTION, "바꿈");
+        TestDriver::Click(d, IDC_EDIT);
+        EXPECT_EQ(ListColumn(list, 2), (std::vector<std::string>{"10.0.0.2", "10.0.0.3"}));
+        colleague("call networkViewDeleteip(" + std::to_string(node) + ",'10.0.0.2')");
+        TestDriver::ClickListRow(list, 0);
+        TestDriver::Click(d, IDC_DELETE);
+        EXPECT_EQ(ListColumn(list, 2), std::vector<std::string>{"10.0.0.3"});
+        TestDriver::Click(d, IDC_CLOSE);
+    });
+    dialog.DoModal();
+    const std::vector<std::string> boxes = BoxTexts();
+    EXPECT_NE(std::find(boxes.begin(), boxes.end(), "바꿀 IP가 없습니다. 목록에서 IP를 선택하세요."), boxes.end());
+    EXPECT_NE(std::find(boxes.begin(), boxes.end(), "지울 IP가 없습니다. 목록에서 IP를 선택하세요."), boxes.end());
 }
 
 TEST_F(NodeDialogsTest, APortThatALockedParentUsesRefusesAddAndEdit) {

@@ -12,6 +12,7 @@ if(TARGET tamo_frame AND TARGET tamo_platform_testing)
       SystemDomainTreeViewTest.cpp
       SystemTreeCommandsTest.cpp
       SystemTreeEditCommandsTest.cpp
+      SystemTreeSharedDesignTest.cpp
       SystemDomainControlTest.cpp
     LIBS tamo_frame tamo_platform_testing)
   target_include_directories(system_tree_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/../frame)

@@ -8,6 +8,7 @@ if(TARGET tamo_frame AND TARGET tamo_platform_testing)
       ${CMAKE_CURRENT_LIST_DIR}/DataDialogsTest.cpp
       ${CMAKE_CURRENT_LIST_DIR}/DataDomainControlTest.cpp
       ${CMAKE_CURRENT_LIST_DIR}/DataDomainTreeViewTest.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/DataTreeSharedDesignTest.cpp
       ${CMAKE_CURRENT_LIST_DIR}/../RunXmlExporterTest.cpp
     LIBS tamo_frame tamo_platform_testing)
   target_include_directories(frame_datatree_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)

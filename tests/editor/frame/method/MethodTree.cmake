@@ -10,6 +10,7 @@ if(TARGET tamo_frame AND TARGET tamo_platform_testing)
       ${CMAKE_CURRENT_LIST_DIR}/MethodDialogsTest.cpp
       ${CMAKE_CURRENT_LIST_DIR}/MethodDomainControlTest.cpp
       ${CMAKE_CURRENT_LIST_DIR}/MethodDomainTreeViewTest.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/MethodTreeSharedDesignTest.cpp
     LIBS tamo_frame tamo_platform_testing)
   target_include_directories(frame_methodtree_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
 endif()
