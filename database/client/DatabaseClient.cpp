@@ -2,6 +2,7 @@
 
 #include <errmsg.h>
 #include <mysql.h>
+#include <mysqld_error.h>
 
 #include <array>
 #include <memory>
@@ -35,6 +36,19 @@ void SetConnectionTimeouts(MYSQL* mysql, unsigned waitSeconds) {
     mysql_options(mysql, MYSQL_OPT_CONNECT_TIMEOUT, &CONNECT_TIMEOUT_SECONDS);
     mysql_options(mysql, MYSQL_OPT_READ_TIMEOUT, &waitSeconds);
     mysql_options(mysql, MYSQL_OPT_WRITE_TIMEOUT, &waitSeconds);
+}
+
+Conflict ConflictOf(unsigned errorNumber, const char* sqlState) {
+    if (errorNumber == ER_LOCK_DEADLOCK || errorNumber == ER_QUERY_INTERRUPTED ||
+        (sqlState && std::string_view(sqlState) == "40001"))
+        return Conflict::undone;
+    if (errorNumber == ER_LOCK_WAIT_TIMEOUT || errorNumber == ER_AUTOINC_READ_FAILED) return Conflict::waited;
+    return Conflict::none;
+}
+
+const char* StatementErrorText(MYSQL* mysql) {
+    if (ConflictOf(mysql_errno(mysql), mysql_sqlstate(mysql)) != Conflict::none) return CONFLICT_TEXT;
+    return mysql_error(mysql);
 }
 
 bool IsConnectionLost(unsigned errorNumber) {

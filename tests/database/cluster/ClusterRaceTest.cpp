@@ -1,0 +1,282 @@
+// Two clients writing through two nodes of a three-node Galera cluster at the same moment. The editor's session
+// writes through the first node, a plain client through the second, both as the program account. What holds:
+// no duplicate name, no cycle of domains, always an administrator; the session's refusals are Korean texts,
+// never the server's words; a commit of the session that loses is refused as a whole unit undone; changes of
+// unrelated items of different domains do not refuse each other; and every node holds the same rows afterwards.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "CMysqlQuery.h"
+#include "SessionLogin.h"
+#include "SessionMessageBox.h"
+#include "TestDatabase.h"
+
+namespace {
+
+using tamo::testing::ConnectionValues;
+using tamo::testing::RunResult;
+using tamo::testing::TestConnection;
+
+const std::string kConflict = "다른 사용자의 변경과 겹쳐 처리하지 못했습니다. 다시 해 주세요.";
+const std::string kUnitUndone = kConflict + " 진행 중이던 작업의 변경은 서버가 모두 되돌렸습니다.";
+const std::string kDatabase = "tamo_cluster";
+constexpr int kRounds = 20;
+
+std::string ClusterDir() {
+    const char* dir = std::getenv("TAMO_TEST_CLUSTER_DIR");
+    return dir ? dir : "";
+}
+
+std::vector<int> NodePorts() {
+    std::ifstream file(ClusterDir() + "/ports");
+    std::vector<int> ports;
+    int port = 0;
+    while (file >> port) ports.push_back(port);
+    return ports;
+}
+
+ConnectionValues Node(int index) {
+    ConnectionValues values;
+    values.port = NodePorts().at(static_cast<size_t>(index));
+    values.user = "tamo";
+    values.password = "tamo";
+    values.database = kDatabase;
+    return values;
+}
+
+// SQL as the server's administrator on one node (tab-separated rows).
+std::string AdminOn(int index, const std::string& sql) {
+    const std::string dir = ClusterDir() + "/n" + std::to_string(index + 1);
+    const std::string file = dir + "/query.sql";
+    std::ofstream(file) << sql;
+    const std::string command = std::string(TAMO_DB_TOOL) + " sql " + dir + " " + kDatabase + " -N -B <" + file;
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        size_t read = 0;
+        while ((read = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, read);
+        pclose(pipe);
+    }
+    while (!out.empty() && out.back() == '\n') out.pop_back();
+    return out;
+}
+
+// The answer of the plain client: its status, and its refusal text (the server's, when no status row came).
+struct Answer {
+    bool ok = false;
+    std::string text;
+};
+
+Answer Call(TestConnection& client, const std::string& sql) {
+    const RunResult run = client.Run(sql);
+    Answer answer;
+    answer.ok = run.ok && !run.sets.empty() && !run.sets[0].rows.empty() && run.sets[0].rows[0][0] == "1";
+    answer.text = run.error;
+    return answer;
+}
+
+// Runs both at the same moment, each on its own thread.
+void AtOnce(const std::function<void()>& first, const std::function<void()>& second) {
+    std::atomic<int> ready{0};
+    auto start = [&ready] {
+        ready.fetch_add(1);
+        while (ready.load() < 2) std::this_thread::yield();
+    };
+    std::thread other([&] {
+        start();
+        second();
+    });
+    start();
+    first();
+    other.join();
+}
+
+std::string Id(const std::string& sql) { return AdminOn(0, sql); }
+
+class ClusterRaceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (NodePorts().size() != 3) GTEST_SKIP() << "no test cluster (no Galera provider installed)";
+        SetSessionMessageBoxHandler([](const char* text, unsigned) {
+            ADD_FAILURE() << "message box: " << text;
+            return 1;
+        });
+        db = CMysqlQuery::GetInstance();
+        db->Close();
+        db = CMysqlQuery::GetInstance();
+        ASSERT_EQ(db->Connect(tamo::testing::LoginFor(Node(0), "admin", "admin")), "");
+        other = std::make_unique<TestConnection>(Node(1));
+        ASSERT_TRUE(other->connected()) << other->connectError();
+        ASSERT_TRUE(other->Login("admin", "admin"));
+    }
+    void TearDown() override {
+        if (db) db->Close();
+        SetSessionMessageBoxHandler(nullptr);
+    }
+
+    // Logs the session in afresh through the first node; the sample's and the tests' accounts have their name as
+    // password.
+    void LogIn(const std::string& user) {
+        db->Close();
+        db = CMysqlQuery::GetInstance();
+        ASSERT_EQ(db->Connect(tamo::testing::LoginFor(Node(0), user, user)), "") << user;
+    }
+
+    // A refusal of the session must be one of the Korean texts the race may give.
+    void ExpectKoreanRefusal(const std::set<std::string>& allowed) {
+        const std::string& text = db->GetLastErrorText();
+        EXPECT_TRUE(allowed.count(text)) << text;
+    }
+
+    CMysqlQuery* db = nullptr;
+    std::unique_ptr<TestConnection> other;
+};
+
+TEST_F(ClusterRaceTest, TheSameNameCreatedThroughTwoNodesAtOnceStandsOnce) {
+    int sessionWon = 0, otherWon = 0;
+    std::set<std::string> otherTexts;
+    for (int round = 0; round < kRounds; ++round) {
+        const std::string name = "Same" + std::to_string(round);
+        bool mine = false;
+        Answer theirs;
+        AtOnce([&] { mine = db->QueryNewId(db->FormatCall("call domainViewNewDomain('data', 0, '%s', 0, '1', '')",
+                                                          name)) > 0; },
+               [&] { theirs = Call(*other, "call domainViewNewDomain('data', 0, '" + name + "', 0, '1', '')"); });
+        if (!mine) ExpectKoreanRefusal({"같은 경로에 같은 이름의 도메인이 이미 있습니다.", kConflict});
+        if (!theirs.ok) otherTexts.insert(theirs.text);
+        sessionWon += mine;
+        otherWon += theirs.ok;
+        EXPECT_EQ(AdminOn(2, "SELECT COUNT(*) FROM domain WHERE kind = 'data' AND name = '" + name + "'"), "1");
+    }
+    EXPECT_EQ(sessionWon + otherWon, kRounds);
+    std::printf("same name: the session won %d, the other client %d of %d; the other's refusals:", sessionWon,
+                otherWon, kRounds);
+    for (const std::string& text : otherTexts) std::printf(" [%s]", text.c_str());
+    std::printf("\n");
+}
+
+TEST_F(ClusterRaceTest, CrossedMovesThroughTwoNodesLeaveNoCycle) {
+    for (int round = 0; round < kRounds; ++round) {
+        const std::string a = "CrossA" + std::to_string(round), b = "CrossB" + std::to_string(round);
+        const int idA = db->QueryNewId(db->FormatCall("call domainViewNewDomain('system', 0, '%s', 0, '1', '')", a));
+        const int idB = db->QueryNewId(db->FormatCall("call domainViewNewDomain('system', 0, '%s', 0, '1', '')", b));
+        ASSERT_GT(idA, 0);
+        ASSERT_GT(idB, 0);
+        bool mine = false;
+        Answer theirs;
+        AtOnce([&] { mine = db->ExecuteProc(db->FormatCall("call domainViewEditUpperIDDomain(%d, %d, 'system')", idA,
+                                                            idB)) == 0; },
+               [&] {
+                   theirs = Call(*other, "call domainViewEditUpperIDDomain(" + std::to_string(idB) + ", " +
+                                             std::to_string(idA) + ", 'system')");
+               });
+        if (!mine)
+            ExpectKoreanRefusal({kConflict, "도메인을 자기 자신이나 자신의 하위 도메인 아래로 옮길 수 없습니다."});
+        EXPECT_FALSE(mine && theirs.ok);
+        const std::string parents = AdminOn(2, "SELECT GROUP_CONCAT(upper_id ORDER BY id) FROM domain WHERE id IN (" +
+                                                   std::to_string(idA) + ", " + std::to_string(idB) + ")");
+        EXPECT_NE(parents, std::to_string(idB) + "," + std::to_string(idA));
+    }
+}
+
+TEST_F(ClusterRaceTest, TwoAdministratorsWhoTakeEachOthersRightAtOnceLeaveOne) {
+    const auto toggle = [](CMysqlQuery& session, const std::string& name) {
+        return session.ExecuteProc(session.FormatCall("call acountlistViewToggleSupermanager('%s')", name)) == 0;
+    };
+    for (int round = 0; round < kRounds / 2; ++round) {
+        const std::string a = "boss_a" + std::to_string(round), b = "boss_b" + std::to_string(round);
+        for (const std::string& name : {a, b}) {
+            ASSERT_EQ(db->ExecuteProc(db->FormatCall("call acountlistViewNewAcount('%s', '%s', '')", name, name)), 0);
+            ASSERT_TRUE(toggle(*db, name)) << db->GetLastErrorText();
+        }
+        // Only the two are administrators now.
+        LogIn(a);
+        ASSERT_TRUE(toggle(*db, "admin")) << db->GetLastErrorText();
+        TestConnection second(Node(1));
+        ASSERT_TRUE(second.Login(b, b));
+        bool mine = false;
+        Answer theirs;
+        AtOnce([&] { mine = toggle(*db, b); },
+               [&] { theirs = Call(second, "call acountlistViewToggleSupermanager('" + a + "')"); });
+        if (!mine) ExpectKoreanRefusal({kConflict, "관리자 계정만 할 수 있습니다."});
+        EXPECT_GE(std::stoi(AdminOn(2, "SELECT COUNT(*) FROM account WHERE is_administrator = 1")), 1);
+        // admin gets the right back from whoever kept it, and takes it from the two.
+        LogIn(AdminOn(2, "SELECT user_id FROM account WHERE is_administrator = 1 LIMIT 1"));
+        ASSERT_TRUE(toggle(*db, "admin")) << db->GetLastErrorText();
+        LogIn("admin");
+        for (const std::string& name : {a, b}) {
+            if (AdminOn(2, "SELECT is_administrator FROM account WHERE user_id = '" + name + "'") == "1") {
+                ASSERT_TRUE(toggle(*db, name)) << db->GetLastErrorText();
+            }
+        }
+    }
+}
+
+TEST_F(ClusterRaceTest, UnrelatedItemsOfDifferentDomainsDoNotRefuseEachOther) {
+    const std::string nav = Id("SELECT id FROM domain WHERE kind = 'data' AND name = 'Nav'");
+    const std::string pos = Id("SELECT id FROM domain WHERE kind = 'data' AND name = 'Pos'");
+    int refused = 0;
+    const int tries = 50;
+    for (int round = 0; round < tries; ++round) {
+        const std::string name = "Unrelated" + std::to_string(round);
+        bool mine = false;
+        Answer theirs;
+        AtOnce([&] { mine = db->ExecuteProc(db->FormatCall("call metadataViewNewMetadata(%d, '%s', 'int32_t', 0, '', "
+                                                            "'', '')", std::stoi(nav), name)) == 0; },
+               [&] { theirs = Call(*other, "call metadataViewNewMetadata(" + pos + ", '" + name +
+                                               "', 'int32_t', 0, '', '', '')"); });
+        if (!mine) ExpectKoreanRefusal({kConflict});
+        refused += !mine + !theirs.ok;
+    }
+    std::printf("unrelated items of two domains through two nodes: %d of %d pairs refused\n", refused, tries);
+    EXPECT_EQ(refused, 0);
+}
+
+TEST_F(ClusterRaceTest, ACommitThatLosesIsRefusedAsAWholeUnitUndone) {
+    const std::string nav = Id("SELECT id FROM domain WHERE kind = 'data' AND name = 'Nav'");
+    ASSERT_EQ(db->ExecuteProc(db->FormatCall("call metadataViewNewMetadata(%d, 'Contested', 'int32_t', 0, '', '', '')",
+                                             std::stoi(nav))), 0);
+    ASSERT_EQ(db->BeginTransaction(), 0);
+    ASSERT_EQ(db->ExecuteProc(db->FormatCall("call metadataViewNewMetadata(%d, 'MineOnly', 'int32_t', 0, '', '', '')",
+                                             std::stoi(nav))), 0);
+    // The other node deletes what the session's unit just used, and commits first.
+    ASSERT_TRUE(Call(*other, "call metadataViewDeleteMetadata(" + nav + ", 'Contested')").ok);
+    EXPECT_NE(db->CommitTransaction(), 0);
+    EXPECT_EQ(db->GetLastErrorText(), kUnitUndone);
+    EXPECT_EQ(AdminOn(2, "SELECT COUNT(*) FROM data_item WHERE name IN ('MineOnly', 'Contested')"), "0");
+    // The session goes on.
+    EXPECT_EQ(db->ExecuteProc(db->FormatCall("call metadataViewNewMetadata(%d, 'AfterLoss', 'int32_t', 0, '', '', '')",
+                                             std::stoi(nav))), 0);
+}
+
+// Last: every node holds the same rows as the others.
+TEST_F(ClusterRaceTest, ZEveryNodeHoldsTheSameRows) {
+    const std::string tables =
+        AdminOn(0, "SELECT GROUP_CONCAT(table_name ORDER BY table_name) FROM information_schema.tables "
+                   "WHERE table_schema = '" + kDatabase + "' AND table_type = 'BASE TABLE'");
+    ASSERT_FALSE(tables.empty());
+    std::string checksum = "CHECKSUM TABLE ";
+    std::stringstream names(tables);
+    std::string table;
+    bool first = true;
+    while (std::getline(names, table, ',')) {
+        checksum += (first ? "" : ", ") + table;
+        first = false;
+    }
+    const std::string one = AdminOn(0, checksum), two = AdminOn(1, checksum), three = AdminOn(2, checksum);
+    EXPECT_EQ(one, two);
+    EXPECT_EQ(one, three);
+}
+
+}  // namespace
