@@ -68,8 +68,11 @@ std::string SetLoginVariables(MYSQL* mysql, std::string_view user, std::string_v
     std::array<MYSQL_BIND, 2> parameters{TextParameter(user, lengths[0]), TextParameter(password, lengths[1])};
     if (mysql_stmt_prepare(statement.get(), LOGIN_STATEMENT.data(), LOGIN_STATEMENT.size()) != 0 ||
         mysql_stmt_bind_param(statement.get(), parameters.data()) ||
-        mysql_stmt_execute(statement.get()) != 0)
+        mysql_stmt_execute(statement.get()) != 0) {
+        if (ConflictOf(mysql_stmt_errno(statement.get()), mysql_stmt_sqlstate(statement.get())) != Conflict::none)
+            return CONFLICT_TEXT;
         return mysql_stmt_error(statement.get());
+    }
     return {};
 }
 

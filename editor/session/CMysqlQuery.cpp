@@ -108,8 +108,7 @@ CString CMysqlQuery::Connect(const CLoginValues& login) {
     mysql_set_character_set(mysql, "utf8mb4");
 
     m_bLoggingIn = true;
-    m_strLastError = tamo::database::SetLoginVariables(mysql, login.UserId(), login.UserPassword());
-    if (!m_strLastError.empty() || Send("call loginResult()") != 0) {
+    if (SendLogin(login) != 0) {
         m_bLoggingIn = false;
         const CString error(m_strLastError);
         CloseBlock();
@@ -132,6 +131,22 @@ CString CMysqlQuery::Connect(const CLoginValues& login) {
     answer.Reset();
     DrainResults();
     return CString();
+}
+
+int CMysqlQuery::SendLogin(const CLoginValues& login) {
+    // On a cluster even these have been seen to lose a conflict (the node answers a deadlock while it catches
+    // up with the others' changes): they are sent again as any call would be.
+    for (unsigned resent = 0;; ++resent) {
+        m_bLastFailureResendable = false;
+        m_strLastError = tamo::database::SetLoginVariables(Handle(), login.UserId(), login.UserPassword());
+        if (m_strLastError.empty()) {
+            if (Send("call loginResult()") == 0) return 0;
+        } else if (m_strLastError == tamo::database::CONFLICT_TEXT) {
+            m_bLastFailureResendable = true;
+        }
+        if (!m_bLastFailureResendable || resent == CONFLICT_RESENDS) return -1;
+        PauseBeforeResend(resent);
+    }
 }
 
 bool CMysqlQuery::ServerHungUp() {

@@ -250,6 +250,9 @@ private:
     void CloseBlock();
     // Sends the text on the connection as it is.
     int Send(const CString& text);
+    // Hands the application account to the server and sends the login's check of it, again after a conflict
+    // as Resending does.
+    int SendLogin(const CLoginValues& login);
     // Whether a statement can be sent: a connection found ended is opened and logged in again, outside a
     // transaction. False with the error text when it cannot be.
     bool Reopen();

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -32,6 +35,8 @@ const std::string kConflict = "다른 사용자의 변경과 겹쳐 처리하지
 const std::string kUnitUndone = kConflict + " 진행 중이던 작업의 변경은 서버가 모두 되돌렸습니다.";
 const std::string kDatabase = "tamo_cluster";
 constexpr int kRounds = 20;
+// Names made by this run, so that a second run on the same cluster meets none of the first's.
+const std::string kRun = std::to_string(getpid() % 100000) + "_";
 
 std::string ClusterDir() {
     const char* dir = std::getenv("TAMO_TEST_CLUSTER_DIR");
@@ -86,6 +91,23 @@ Answer Call(TestConnection& client, const std::string& sql) {
     return answer;
 }
 
+// Logs the plain client in, again after a conflict as the programs do. (A node that reused its server threads
+// for new connections answered every statement that waits for the cluster's commits, even "SET @tamouser = ...",
+// with "Deadlock found" for seconds on end, once it had aborted connections for other nodes' changes: tamo-db
+// starts cluster nodes without a thread cache.)
+bool LogInPlain(TestConnection& client, const std::string& user) {
+    const std::string name = client.Escape(user);
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const RunResult login =
+            client.Run("SET @tamouser = '" + name + "'; SET @tamopassword = '" + name + "'; call loginResult()");
+        if (login.ok) return !login.sets.empty() && !login.sets[0].rows.empty() && login.sets[0].rows[0][0] == "1";
+        std::printf("login of %s through the other node, try %d: %s\n", user.c_str(), attempt + 1,
+                    login.error.c_str());
+        std::this_thread::sleep_for(std::chrono::milliseconds(50 * (attempt + 1)));
+    }
+    return false;
+}
+
 // Runs both at the same moment, each on its own thread.
 void AtOnce(const std::function<void()>& first, const std::function<void()>& second) {
     std::atomic<int> ready{0};
@@ -118,7 +140,7 @@ protected:
         ASSERT_EQ(db->Connect(tamo::testing::LoginFor(Node(0), "admin", "admin")), "");
         other = std::make_unique<TestConnection>(Node(1));
         ASSERT_TRUE(other->connected()) << other->connectError();
-        ASSERT_TRUE(other->Login("admin", "admin"));
+        ASSERT_TRUE(LogInPlain(*other, "admin"));
     }
     void TearDown() override {
         if (db) db->Close();
@@ -147,7 +169,7 @@ TEST_F(ClusterRaceTest, TheSameNameCreatedThroughTwoNodesAtOnceStandsOnce) {
     int sessionWon = 0, otherWon = 0;
     std::set<std::string> otherTexts;
     for (int round = 0; round < kRounds; ++round) {
-        const std::string name = "Same" + std::to_string(round);
+        const std::string name = "Same" + kRun + std::to_string(round);
         bool mine = false;
         Answer theirs;
         AtOnce([&] { mine = db->QueryNewId(db->FormatCall("call domainViewNewDomain('data', 0, '%s', 0, '1', '')",
@@ -168,7 +190,7 @@ TEST_F(ClusterRaceTest, TheSameNameCreatedThroughTwoNodesAtOnceStandsOnce) {
 
 TEST_F(ClusterRaceTest, CrossedMovesThroughTwoNodesLeaveNoCycle) {
     for (int round = 0; round < kRounds; ++round) {
-        const std::string a = "CrossA" + std::to_string(round), b = "CrossB" + std::to_string(round);
+        const std::string a = "CrossA" + kRun + std::to_string(round), b = "CrossB" + kRun + std::to_string(round);
         const int idA = db->QueryNewId(db->FormatCall("call domainViewNewDomain('system', 0, '%s', 0, '1', '')", a));
         const int idB = db->QueryNewId(db->FormatCall("call domainViewNewDomain('system', 0, '%s', 0, '1', '')", b));
         ASSERT_GT(idA, 0);
@@ -194,8 +216,12 @@ TEST_F(ClusterRaceTest, TwoAdministratorsWhoTakeEachOthersRightAtOnceLeaveOne) {
     const auto toggle = [](CMysqlQuery& session, const std::string& name) {
         return session.ExecuteProc(session.FormatCall("call acountlistViewToggleSupermanager('%s')", name)) == 0;
     };
+    // Whatever a round leaves, admin is an administrator again afterwards.
+    struct RightBack {
+        ~RightBack() { AdminOn(0, "UPDATE account SET is_administrator = 1 WHERE user_id = 'admin'"); }
+    } rightBack;
     for (int round = 0; round < kRounds / 2; ++round) {
-        const std::string a = "boss_a" + std::to_string(round), b = "boss_b" + std::to_string(round);
+        const std::string a = "boss_a" + kRun + std::to_string(round), b = "boss_b" + kRun + std::to_string(round);
         for (const std::string& name : {a, b}) {
             ASSERT_EQ(db->ExecuteProc(db->FormatCall("call acountlistViewNewAcount('%s', '%s', '')", name, name)), 0);
             ASSERT_TRUE(toggle(*db, name)) << db->GetLastErrorText();
@@ -204,7 +230,7 @@ TEST_F(ClusterRaceTest, TwoAdministratorsWhoTakeEachOthersRightAtOnceLeaveOne) {
         LogIn(a);
         ASSERT_TRUE(toggle(*db, "admin")) << db->GetLastErrorText();
         TestConnection second(Node(1));
-        ASSERT_TRUE(second.Login(b, b));
+        ASSERT_TRUE(LogInPlain(second, b));
         bool mine = false;
         Answer theirs;
         AtOnce([&] { mine = toggle(*db, b); },
@@ -229,7 +255,7 @@ TEST_F(ClusterRaceTest, UnrelatedItemsOfDifferentDomainsDoNotRefuseEachOther) {
     int refused = 0;
     const int tries = 50;
     for (int round = 0; round < tries; ++round) {
-        const std::string name = "Unrelated" + std::to_string(round);
+        const std::string name = "Unrelated" + kRun + std::to_string(round);
         bool mine = false;
         Answer theirs;
         AtOnce([&] { mine = db->ExecuteProc(db->FormatCall("call metadataViewNewMetadata(%d, '%s', 'int32_t', 0, '', "
@@ -244,20 +270,39 @@ TEST_F(ClusterRaceTest, UnrelatedItemsOfDifferentDomainsDoNotRefuseEachOther) {
 }
 
 TEST_F(ClusterRaceTest, ACommitThatLosesIsRefusedAsAWholeUnitUndone) {
-    const std::string nav = Id("SELECT id FROM domain WHERE kind = 'data' AND name = 'Nav'");
-    ASSERT_EQ(db->ExecuteProc(db->FormatCall("call metadataViewNewMetadata(%d, 'Contested', 'int32_t', 0, '', '', '')",
-                                             std::stoi(nav))), 0);
+    const int nav = std::stoi(Id("SELECT id FROM domain WHERE kind = 'data' AND name = 'Nav'"));
+    const std::string contested = "Contested" + kRun, mine = "MineOnly" + kRun;
+    const auto create = [this, nav](const std::string& name) {
+        return db->ExecuteProc(db->FormatCall("call metadataViewNewMetadata(%d, '%s', 'int32_t', 0, '', '', '')", nav,
+                                              name));
+    };
+    ASSERT_EQ(create(contested), 0);
     ASSERT_EQ(db->BeginTransaction(), 0);
-    ASSERT_EQ(db->ExecuteProc(db->FormatCall("call metadataViewNewMetadata(%d, 'MineOnly', 'int32_t', 0, '', '', '')",
-                                             std::stoi(nav))), 0);
-    // The other node deletes what the session's unit just used, and commits first.
-    ASSERT_TRUE(Call(*other, "call metadataViewDeleteMetadata(" + nav + ", 'Contested')").ok);
+    ASSERT_EQ(create(mine), 0);
+    // The other node deletes data of the domain that the session's unit changed, and commits first.
+    ASSERT_TRUE(Call(*other, "call metadataViewDeleteMetadata(" + std::to_string(nav) + ", '" + contested + "')").ok);
     EXPECT_NE(db->CommitTransaction(), 0);
     EXPECT_EQ(db->GetLastErrorText(), kUnitUndone);
-    EXPECT_EQ(AdminOn(2, "SELECT COUNT(*) FROM data_item WHERE name IN ('MineOnly', 'Contested')"), "0");
+    EXPECT_EQ(AdminOn(2, "SELECT COUNT(*) FROM data_item WHERE name IN ('" + mine + "', '" + contested + "')"), "0");
     // The session goes on.
-    EXPECT_EQ(db->ExecuteProc(db->FormatCall("call metadataViewNewMetadata(%d, 'AfterLoss', 'int32_t', 0, '', '', '')",
-                                             std::stoi(nav))), 0);
+    EXPECT_EQ(create("AfterLoss" + kRun), 0);
+}
+
+// The nodes wait for what the cluster committed before a read (wsrep_sync_wait): the editor reads right after its
+// own change, possibly through another node.
+TEST_F(ClusterRaceTest, AReadThroughAnotherNodeSeesWhatWasJustCommitted) {
+    const std::string pos = Id("SELECT id FROM domain WHERE kind = 'data' AND name = 'Pos'");
+    int missed = 0;
+    const int tries = 100;
+    for (int round = 0; round < tries; ++round) {
+        const std::string name = "JustMade" + kRun + std::to_string(round);
+        ASSERT_EQ(db->ExecuteProc(db->FormatCall("call metadataViewNewMetadata(%d, '%s', 'int32_t', 0, '', '', '')",
+                                                 std::stoi(pos), name)), 0) << db->GetLastErrorText();
+        const RunResult read = other->Run("call metadataViewMetadataList(" + pos + ", '" + name + "', 'data')");
+        missed += !(read.ok && read.sets.size() >= 2 && read.sets[1].rows.size() == 1);
+    }
+    std::printf("a read through another node right after a commit missed %d of %d\n", missed, tries);
+    EXPECT_EQ(missed, 0);
 }
 
 // Last: every node holds the same rows as the others.
