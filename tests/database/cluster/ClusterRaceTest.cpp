@@ -249,6 +249,40 @@ TEST_F(ClusterRaceTest, TwoAdministratorsWhoTakeEachOthersRightAtOnceLeaveOne) {
     }
 }
 
+TEST_F(ClusterRaceTest, AMethodNamingDataOfADomainDeletedAtTheSameMomentDoesNotStandWithoutIt) {
+    const int service = std::stoi(Id("SELECT id FROM domain WHERE kind = 'method' AND name = 'NavService'"));
+    int methodsKept = 0, domainsDeleted = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        const std::string name = "Gone" + kRun + std::to_string(round), method = "Uses" + kRun + std::to_string(round);
+        const int domain = db->QueryNewId(db->FormatCall("call domainViewNewDomain('data', 0, '%s', 0, '1', '')", name));
+        ASSERT_GT(domain, 0) << db->GetLastErrorText();
+        ASSERT_EQ(db->ExecuteProc(db->FormatCall("call metadataViewNewMetadata(%d, 'Payload', 'int32_t', 0, '', '', '')",
+                                                 domain)), 0) << db->GetLastErrorText();
+        ASSERT_EQ(db->ExecuteProc(db->FormatCall("call domainViewNewParentDomain(%d, 'data', %d, 1)", service, domain)), 0)
+            << db->GetLastErrorText();
+        const int code = 30000 + (getpid() % 300) * 100 + round;
+        bool made = false;
+        Answer deleted;
+        AtOnce([&] { made = db->ExecuteProc(db->FormatCall("call methodViewNewMethod(%d, 'SIGNAL', %d, '%s', %d, "
+                                                            "'Payload', 0, '', '')", service, code, method, domain)) == 0; },
+               [&] { deleted = Call(*other, "call domainViewDeleteDomain(" + std::to_string(domain) + ", 'data')"); });
+        if (!made) {
+            EXPECT_FALSE(db->GetLastErrorText().empty());
+        }
+        const bool methodStands = AdminOn(2, "SELECT COUNT(*) FROM method WHERE name = '" + method + "'") == "1";
+        const bool domainStands = AdminOn(2, "SELECT COUNT(*) FROM domain WHERE id = " + std::to_string(domain)) == "1";
+        EXPECT_FALSE(methodStands && !domainStands) << method;
+        methodsKept += methodStands;
+        domainsDeleted += !domainStands;
+        if (methodStands) {
+            ASSERT_EQ(db->ExecuteProc(db->FormatCall("call methodViewDeleteMethod(%d, '%s')", service, method)), 0)
+                << db->GetLastErrorText();
+        }
+    }
+    std::printf("method against domain delete: %d methods made, %d domains deleted, of %d\n", methodsKept,
+                domainsDeleted, kRounds);
+}
+
 TEST_F(ClusterRaceTest, UnrelatedItemsOfDifferentDomainsDoNotRefuseEachOther) {
     const std::string nav = Id("SELECT id FROM domain WHERE kind = 'data' AND name = 'Nav'");
     const std::string pos = Id("SELECT id FROM domain WHERE kind = 'data' AND name = 'Pos'");
