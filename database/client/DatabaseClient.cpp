@@ -2,6 +2,7 @@
 
 #include <errmsg.h>
 #include <mysql.h>
+#include <mysqld_error.h>
 
 #include <array>
 #include <memory>
@@ -37,6 +38,19 @@ void SetConnectionTimeouts(MYSQL* mysql, unsigned waitSeconds) {
     mysql_options(mysql, MYSQL_OPT_WRITE_TIMEOUT, &waitSeconds);
 }
 
+Conflict ConflictOf(unsigned errorNumber, const char* sqlState) {
+    if (errorNumber == ER_LOCK_DEADLOCK || errorNumber == ER_QUERY_INTERRUPTED ||
+        (sqlState && std::string_view(sqlState) == "40001"))
+        return Conflict::undone;
+    if (errorNumber == ER_LOCK_WAIT_TIMEOUT || errorNumber == ER_AUTOINC_READ_FAILED) return Conflict::waited;
+    return Conflict::none;
+}
+
+const char* StatementErrorText(MYSQL* mysql) {
+    if (ConflictOf(mysql_errno(mysql), mysql_sqlstate(mysql)) != Conflict::none) return CONFLICT_TEXT;
+    return mysql_error(mysql);
+}
+
 bool IsConnectionLost(unsigned errorNumber) {
     return errorNumber == CR_SERVER_GONE_ERROR || errorNumber == CR_SERVER_LOST ||
            errorNumber == CR_SERVER_LOST_EXTENDED;
@@ -54,8 +68,11 @@ std::string SetLoginVariables(MYSQL* mysql, std::string_view user, std::string_v
     std::array<MYSQL_BIND, 2> parameters{TextParameter(user, lengths[0]), TextParameter(password, lengths[1])};
     if (mysql_stmt_prepare(statement.get(), LOGIN_STATEMENT.data(), LOGIN_STATEMENT.size()) != 0 ||
         mysql_stmt_bind_param(statement.get(), parameters.data()) ||
-        mysql_stmt_execute(statement.get()) != 0)
+        mysql_stmt_execute(statement.get()) != 0) {
+        if (ConflictOf(mysql_stmt_errno(statement.get()), mysql_stmt_sqlstate(statement.get())) != Conflict::none)
+            return CONFLICT_TEXT;
         return mysql_stmt_error(statement.get());
+    }
     return {};
 }
 

@@ -30,6 +30,27 @@ bool IsConnectionLost(unsigned errorNumber);
 // call waited that long, else that the connection ended, with the client library's text.
 std::string LostConnectionText(bool waitedTheBound, unsigned waitSeconds, const std::string& libraryText);
 
+// The refusal of a change that lost a conflict with another session's change (the procedures' conflict_text()).
+inline constexpr const char* CONFLICT_TEXT = "다른 사용자의 변경과 겹쳐 처리하지 못했습니다. 다시 해 주세요.";
+
+enum class Conflict {
+    none,
+    // The server undid the session's whole transaction: a deadlock, a change that a cluster's certification
+    // refused, a statement that a cluster interrupted for another node's change, or a procedure's refusal of
+    // one of these (SQLSTATE 40001). Nothing of the call was kept.
+    undone,
+    // The statement waited too long for a row that another session's open transaction holds (or for a
+    // table's auto-increment lock); only that statement was undone.
+    waited,
+};
+
+// What a failed statement's error number and SQLSTATE say about a conflict with another session.
+Conflict ConflictOf(unsigned errorNumber, const char* sqlState);
+
+// The text to show for the failed statement on the handle: the conflict refusal where the server lost a
+// conflict (its own words are English and name no remedy), else the server's or the client library's text.
+const char* StatementErrorText(st_mysql* mysql);
+
 // Sets the session variables @tamouser and @tamopassword of the login protocol. The two values travel as
 // bound parameters of a prepared statement, so they never appear in a statement text that the process list
 // shows to other sessions (unless the server keeps a general or slow query log, for which it writes the values

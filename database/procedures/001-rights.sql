@@ -229,6 +229,29 @@ BEGIN
   END IF;
 END$$
 
+-- The refusal of a change that lost a conflict with another session's change.
+CREATE FUNCTION conflict_text() RETURNS VARCHAR(128)
+  DETERMINISTIC
+  RETURN '다른 사용자의 변경과 겹쳐 처리하지 못했습니다. 다시 해 주세요.'$$
+
+-- Whether the server's error says that it undid the session's whole transaction because it lost a conflict
+-- with another one: a deadlock (1213, also a change that a cluster's certification refused) or a statement
+-- that a cluster interrupted for a change of another node (1317). Such a refusal is told with SQLSTATE 40001,
+-- so that a client knows that nothing of the call was kept and may send it again.
+CREATE FUNCTION database_error_undid_transaction(p_errno INT) RETURNS TINYINT
+  DETERMINISTIC
+  RETURN p_errno IN (1213, 1317)$$
+
+-- The refusal of a change that lost a conflict and was undone whole (see database_error_undid_transaction).
+CREATE PROCEDURE refuse_conflict(p_quietly TINYINT)
+BEGIN
+  DECLARE v_text VARCHAR(128) DEFAULT conflict_text();
+  IF NOT p_quietly THEN
+    SELECT 0 AS test;
+  END IF;
+  SIGNAL SQLSTATE '40001' SET MESSAGE_TEXT = v_text;
+END$$
+
 -- The reason told for a statement that the server itself rejected inside a procedure: the reasons users can
 -- act on get a text of their own, anything else a Korean text with the server's error number, never the
 -- server's own English text.
@@ -241,8 +264,9 @@ CREATE FUNCTION database_error_text(p_errno INT, p_text VARCHAR(512)) RETURNS VA
            WHEN p_errno = 1406 THEN '입력한 값이 너무 깁니다.'
            WHEN p_errno = 1366 THEN '입력한 값에 쓸 수 없는 문자가 있습니다.'
            WHEN p_errno = 1264 THEN '입력한 값이 범위를 벗어났습니다.'
-           -- 1467: a deadlock met while waiting for a table's auto-increment lock.
-           WHEN p_errno IN (1213, 1205, 1467) THEN '다른 사용자의 변경과 겹쳐 처리하지 못했습니다. 다시 해 주세요.'
+           -- 1205: the lock wait ran out while another session's open transaction held a row (only the
+           -- statement was undone); 1467: a deadlock met while waiting for a table's auto-increment lock.
+           WHEN database_error_undid_transaction(p_errno) OR p_errno IN (1205, 1467) THEN conflict_text()
            ELSE CONCAT('데이타베이스가 요청을 처리하지 못했습니다. (오류 ', COALESCE(p_errno, 0), ')')
          END$$
 
@@ -251,12 +275,16 @@ CREATE PROCEDURE refuse_database_error(p_errno INT, p_text VARCHAR(512))
 
 -- The answer to a statement that failed inside a procedure: a refusal goes on as it is (its status row has
 -- gone out already), an error of the server becomes a refusal; quietly, without a status row, for the
--- procedures that answer none.
+-- procedures that answer none. A refusal raised by SIGNAL has the error number 1644.
 CREATE PROCEDURE answer_failure(p_errno INT, p_state CHAR(5), p_text VARCHAR(512), p_quietly TINYINT)
 BEGIN
   DECLARE v_reason VARCHAR(512) DEFAULT database_error_text(p_errno, p_text);
   IF p_state = '45000' THEN
     SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = p_text;
+  ELSEIF p_state = '40001' AND p_errno = 1644 THEN
+    SIGNAL SQLSTATE '40001' SET MESSAGE_TEXT = p_text;
+  ELSEIF database_error_undid_transaction(p_errno) THEN
+    CALL refuse_conflict(p_quietly);
   ELSEIF p_quietly THEN
     SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = v_reason;
   ELSE
@@ -306,7 +334,49 @@ END$$
 -- server and conflict on a cluster, where the losing one is undone and refused.
 CREATE PROCEDURE take_guard(p_topic VARCHAR(32))
   MODIFIES SQL DATA
-  UPDATE change_guard SET changes = changes + 1 WHERE topic = p_topic$$
+  INSERT INTO change_guard (topic) VALUES (p_topic) ON DUPLICATE KEY UPDATE changes = changes + 1$$
+
+-- The guard of one domain's data or methods ("data 17"), made when it is first taken.
+CREATE PROCEDURE take_domain_guard(p_domain_id INT)
+  MODIFIES SQL DATA
+  IF p_domain_id IS NOT NULL AND p_domain_id <> 0 THEN
+    CALL take_guard(CONCAT('data ', p_domain_id));
+  END IF$$
+
+-- Changes of data run one at a time per data domain: what they check of their own domain (names, the positions
+-- and the constants of an item's fields) no other domain's change writes, so changes of different domains
+-- neither wait for nor conflict with each other. A change that makes or changes a reference between data
+-- (an alias, an alias field, a copy, an import), renames an item (references name it) or deletes one also
+-- takes the design-wide guard `data` first: a cycle of references may run through any domains, and a
+-- reference must not be made to data that is deleted at the same moment.
+CREATE PROCEDURE take_data_guard(p_domain_id INT, p_design_wide TINYINT)
+  MODIFIES SQL DATA
+BEGIN
+  IF p_design_wide THEN
+    CALL take_guard('data');
+  END IF;
+  CALL take_domain_guard(p_domain_id);
+END$$
+
+-- A method refers to data of up to two data domains: it takes their guards with its own domain's (in the order
+-- of the ids, so that two changes never wait for each other crosswise), so that the data it names is not
+-- deleted at the same moment.
+CREATE PROCEDURE take_method_guard(p_domain_id INT, p_in_domain_id INT, p_out_domain_id INT)
+  MODIFIES SQL DATA
+BEGIN
+  DECLARE v_in INT DEFAULT COALESCE(p_in_domain_id, p_domain_id);
+  DECLARE v_out INT DEFAULT COALESCE(p_out_domain_id, p_domain_id);
+  DECLARE v_first INT DEFAULT LEAST(p_domain_id, v_in, v_out);
+  DECLARE v_last INT DEFAULT GREATEST(p_domain_id, v_in, v_out);
+  DECLARE v_middle INT DEFAULT p_domain_id + v_in + v_out - v_first - v_last;
+  CALL take_domain_guard(v_first);
+  IF v_middle <> v_first THEN
+    CALL take_domain_guard(v_middle);
+  END IF;
+  IF v_last <> v_middle THEN
+    CALL take_domain_guard(v_last);
+  END IF;
+END$$
 
 -- Texts. A procedure that the programs call takes its text arguments as bytes (b_name LONGBLOB) and turns them
 -- into the texts its body uses (p_name) with take_text, so that the server cannot refuse them with its own

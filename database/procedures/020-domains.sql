@@ -376,6 +376,16 @@ BEGIN
   CALL require_manage_domain(p_id);
   CALL require_domain_of_kind(p_id, p_kind);
   IF p_kind = 'data' THEN
+    -- A method names data of these domains under their own guards (take_method_guard), not the design-wide one.
+    OPEN v_subtree;
+    guard_domains: LOOP
+      FETCH v_subtree INTO v_domain_id;
+      IF v_done THEN
+        LEAVE guard_domains;
+      END IF;
+      CALL take_domain_guard(v_domain_id);
+    END LOOP;
+    CLOSE v_subtree;
     SET v_user = data_subtree_user(p_id);
     IF v_user IS NOT NULL THEN
       CALL refuse(CONCAT('다른 도메인에서 이 도메인의 데이타를 사용하고 있어 삭제할 수 없습니다. 사용하는 곳: ', v_user));

@@ -237,7 +237,7 @@ BEGIN
     DECLARE v_real_name VARCHAR(128);
     DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL change_begin(v_own_transaction);
-    CALL take_guard('data');
+    CALL take_data_guard(p_domain_id, p_type = 'alias');
     CALL require_change_domain_content(p_domain_id);
     CALL require_domain_of_kind(p_domain_id, 'data');
     CALL require_name(p_name, '데이타 이름을 입력하세요.');
@@ -296,7 +296,7 @@ BEGIN
     DECLARE v_real_name VARCHAR(128);
     DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL change_begin(v_own_transaction);
-    CALL take_guard('data');
+    CALL take_data_guard(p_domain_id, p_type = 'alias' OR NOT p_new_name <=> p_name);
     CALL require_change_domain_content(p_domain_id);
     IF NOT data_item_exists(p_domain_id, p_name) THEN
       CALL refuse('수정할 데이타가 없습니다.');
@@ -372,7 +372,7 @@ BEGIN
     DECLARE v_user VARCHAR(300);
     DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL change_begin(v_own_transaction);
-    CALL take_guard('data');
+    CALL take_data_guard(p_domain_id, 1);
     CALL require_change_domain_content(p_domain_id);
     IF NOT data_item_exists(p_domain_id, p_name) THEN
       CALL refuse('삭제할 데이타가 없습니다.');
@@ -399,7 +399,7 @@ BEGIN
   DECLARE v_new_id INT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL change_begin(v_own_transaction);
-  CALL take_guard('data');
+  CALL take_data_guard(p_target_domain_id, 1);
   CALL require_login();
   SET v_source_domain_id = (SELECT d.domain_id FROM data_item d WHERE d.id = p_data_id);
   SET v_name = (SELECT d.name FROM data_item d WHERE d.id = p_data_id);

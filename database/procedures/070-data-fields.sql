@@ -145,7 +145,7 @@ BEGIN
   DECLARE v_real_name VARCHAR(128) DEFAULT reference_name(p_type, p_real_domain_id, p_real_name);
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL change_begin(v_own_transaction);
-  CALL take_guard('data');
+  CALL take_data_guard(p_domain_id, v_real_domain_id IS NOT NULL);
   CALL require_field_owner(v_data_id, (SELECT d.type FROM data_item d WHERE d.id = v_data_id));
   CALL require_valid_field(p_domain_id, p_data_name, p_member_name, p_type, p_arraytype, p_arraysize,
                            v_real_domain_id, v_real_name, NULL, NULL, p_check_real);
@@ -179,7 +179,7 @@ BEGIN
   DECLARE v_real_name VARCHAR(128) DEFAULT reference_name(p_type, p_real_domain_id, p_real_name);
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL change_begin(v_own_transaction);
-  CALL take_guard('data');
+  CALL take_data_guard(p_domain_id, v_real_domain_id IS NOT NULL);
   IF v_data_id IS NULL THEN
     CALL refuse('필드를 가진 데이타가 없습니다.');
   END IF;

@@ -117,7 +117,7 @@ BEGIN
   DECLARE v_out_name VARCHAR(128) DEFAULT method_data_name(p_out_domain_id, p_out_data_name);
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL change_begin(v_own_transaction);
-  CALL take_guard('data');
+  CALL take_method_guard(p_domain_id, v_in_domain_id, v_out_domain_id);
   CALL require_valid_method(p_domain_id, NULL, p_name, p_type, p_code, v_in_domain_id, v_in_name,
                             v_out_domain_id, v_out_name, p_check_data);
   INSERT INTO method (domain_id, name, type, code, in_domain_id, in_data_name, out_domain_id, out_data_name,
@@ -139,7 +139,7 @@ BEGIN
   DECLARE v_out_name VARCHAR(128) DEFAULT method_data_name(p_out_domain_id, p_out_data_name);
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL change_begin(v_own_transaction);
-  CALL take_guard('data');
+  CALL take_method_guard(p_domain_id, v_in_domain_id, v_out_domain_id);
   IF NOT method_exists(p_domain_id, p_name) THEN
     CALL refuse('수정할 메서드가 없습니다.');
   END IF;

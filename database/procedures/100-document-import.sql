@@ -96,7 +96,7 @@ BEGIN
     DECLARE v_real_name VARCHAR(128);
     DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL change_begin(v_own_transaction);
-    CALL take_guard('data');
+    CALL take_data_guard(p_domain_id, 1);
     -- Set here, not as the defaults: an error of a default escapes the handlers.
     SET v_real_domain_id = reference_domain(p_type, p_real_domain_id, p_real_name),
         v_real_name = reference_name(p_type, p_real_domain_id, p_real_name);

@@ -2,31 +2,31 @@
 -- user, a member of Ship). Ids of what the procedures create are looked up by name.
 --
 --   표준장비 (new, top level)  a port template: the ports 1-4 that computers, routers and switches get
---   9  Ship                    ports 1 and 2 (logical port 1) and 3; a router, a switch, two computers
+--   Ship                       ports 1 and 2 (logical port 1) and 3; a router, a switch, two computers
 --                              (one named with an apostrophe), the sub-system node 조타실 시스템 standing for
 --                              조타실 (locked) and the sensor 기관 센서 standing for 기관실; links between them
 --                              and from the router to the external port 3; components 항법 관리자 (a proxy
 --                              and a stub class) and 위치 표시기 (proxy classes only), installed with object
 --                              ids and the stubs they call; Captain's PC's spare address clashes with
 --                              항해 컴퓨터's
---   10 조타실                  ports 1 and 2; a computer and a switch whose port 2 reaches the external port
+--   조타실                     ports 1 and 2; a computer and a switch whose port 2 reaches the external port
 --                              1, and the sensor 기관 감시 센서 standing for 기관실 (it takes the engine
 --                              computer's address 192.168.1.40 and a clone of the heartbeat stub that 조타
 --                              제어기 calls there); component 조타 제어기 serving I위치 and calling IHeartbeat
 --                              (one of its two proxy objects) publicly, so both entries are cloned onto 조타실
 --                              시스템 (and locked with it)
---   11 기관실                  port 1; a computer linked to it; component 기관 감시기 serving IHeartbeat
+--   기관실                     port 1; a computer linked to it; component 기관 감시기 serving IHeartbeat
 --                              publicly (cloned onto 기관 센서)
---   12 Operator's Console      (private) one computer
+--   Operator's Console         (private) one computer
 SET @tamouser = 'admin';
 SET @tamopassword = 'admin';
 
-SET @ship = 9;
-SET @bridge = 10;
-SET @engine = 11;
-SET @console = 12;
-SET @nav_service = 6;
-SET @position_service = 7;
+SET @nav_service = (SELECT id FROM domain WHERE kind = 'method' AND name = 'NavService');
+SET @position_service = (SELECT id FROM domain WHERE kind = 'method' AND name = '위치서비스');
+SET @ship = (SELECT id FROM domain WHERE kind = 'system' AND name = 'Ship');
+SET @bridge = (SELECT id FROM domain WHERE kind = 'system' AND name = '조타실');
+SET @engine = (SELECT id FROM domain WHERE kind = 'system' AND name = '기관실');
+SET @console = (SELECT id FROM domain WHERE kind = 'system' AND name = 'Operator''s Console');
 
 CALL domainViewNewDomain('system', 0, '표준장비', 0, '1', '노드 포트 템플릿: 컴퓨터, 라우터, 스위치의 LAN 포트');
 SET @template = (SELECT id FROM domain WHERE kind = 'system' AND upper_id = 0 AND name = '표준장비');

@@ -1,5 +1,6 @@
 -- One row per topic of changes that must not run beside each other (see take_guard): writing its row is what
--- makes a change of the topic wait for, or conflict with, every other one.
+-- makes a change of the topic wait for, or conflict with, every other one. The design-wide topics stand from
+-- the start; the topic of one domain's data ("data 17") is made when a change first takes it.
 CREATE TABLE change_guard (
   topic   VARCHAR(32)     NOT NULL,
   changes BIGINT UNSIGNED NOT NULL DEFAULT 0,

@@ -2,6 +2,9 @@
 
 #include <poll.h>
 
+#include <random>
+#include <thread>
+
 #include "CrtCompat.h"
 #include "DatabaseClient.h"
 #include "SessionMessageBox.h"
@@ -27,6 +30,9 @@ constexpr const char* REOPENED_TEXT = "서버와의 연결이 끊어져 다시 �
 // A failed attempt to open the connection again is not repeated sooner than this: the calls that follow at
 // once (the rest of a tree level) fail with its text instead of waiting for the server each.
 constexpr std::chrono::seconds REOPEN_PAUSE{1};
+// The pause before a call that lost a conflict is sent again grows with each attempt, and varies, so that the
+// sessions that met do not meet again at once.
+constexpr std::chrono::milliseconds RESEND_PAUSE{20};
 
 }  // namespace
 
@@ -57,6 +63,7 @@ void CMysqlQuery::Close() {
     m_login.reset();
     m_bLost = false;
     m_bInTransaction = false;
+    m_bTransactionUndone = false;
     m_bLossTold = false;
 }
 
@@ -101,8 +108,7 @@ CString CMysqlQuery::Connect(const CLoginValues& login) {
     mysql_set_character_set(mysql, "utf8mb4");
 
     m_bLoggingIn = true;
-    m_strLastError = tamo::database::SetLoginVariables(mysql, login.UserId(), login.UserPassword());
-    if (!m_strLastError.empty() || Send("call loginResult()") != 0) {
+    if (SendLogin(login) != 0) {
         m_bLoggingIn = false;
         const CString error(m_strLastError);
         CloseBlock();
@@ -121,9 +127,26 @@ CString CMysqlQuery::Connect(const CLoginValues& login) {
     m_login = login;
     m_bLost = false;
     m_bInTransaction = false;
+    m_bTransactionUndone = false;
     answer.Reset();
     DrainResults();
     return CString();
+}
+
+int CMysqlQuery::SendLogin(const CLoginValues& login) {
+    // On a cluster even these have been seen to lose a conflict (the node answers a deadlock while it catches
+    // up with the others' changes): they are sent again as any call would be.
+    for (unsigned resent = 0;; ++resent) {
+        m_bLastFailureResendable = false;
+        m_strLastError = tamo::database::SetLoginVariables(Handle(), login.UserId(), login.UserPassword());
+        if (m_strLastError.empty()) {
+            if (Send("call loginResult()") == 0) return 0;
+        } else if (m_strLastError == tamo::database::CONFLICT_TEXT) {
+            m_bLastFailureResendable = true;
+        }
+        if (!m_bLastFailureResendable || resent == CONFLICT_RESENDS) return -1;
+        PauseBeforeResend(resent);
+    }
 }
 
 bool CMysqlQuery::ServerHungUp() {
@@ -189,19 +212,39 @@ bool CMysqlQuery::Reopen() {
 int CMysqlQuery::BeginTransaction() {
     if (Execute("START TRANSACTION") != 0) return -1;
     m_bInTransaction = true;
+    m_bTransactionUndone = false;
     return 0;
 }
 
 int CMysqlQuery::CommitTransaction() {
+    if (m_bTransactionUndone) {
+        EndUndoneTransaction();
+        return -1;
+    }
     const int result = Execute("COMMIT");
     m_bInTransaction = false;
+    m_bTransactionUndone = false;
     return result;
 }
 
 int CMysqlQuery::RollbackTransaction() {
+    if (m_bTransactionUndone) {
+        EndUndoneTransaction();
+        return 0;
+    }
     const int result = Execute("ROLLBACK");
     m_bInTransaction = false;
     return result == 0 || m_bLost ? 0 : -1;
+}
+
+void CMysqlQuery::EndUndoneTransaction() {
+    const std::string refusal = m_strLastError;
+    m_bTransactionUndone = false;
+    // The server has undone the transaction already; what a refused call might have left of it after a
+    // conflict goes as well.
+    Execute("ROLLBACK");
+    m_bInTransaction = false;
+    m_strLastError = refusal;
 }
 
 // ---- Statement steps -------------------------------------------------------------------------------------
@@ -212,14 +255,44 @@ void CMysqlQuery::TakeError() {
     const char* text = mysql ? mysql_error(mysql) : NOT_CONNECTED_TEXT;
     // Advancing clears the library's error text, so an error that an earlier advance of the same statement
     // met is kept until the statement ends.
-    m_strLastError = *text ? std::string(text) : m_strStatementError;
+    if (*text) {
+        m_strLastError = text;
+        NoteConflict(mysql_errno(mysql), mysql_sqlstate(mysql));
+    } else {
+        m_strLastError = m_strStatementError;
+        NoteConflict(m_nStatementErrno, m_strStatementState.c_str());
+    }
+}
+
+void CMysqlQuery::NoteConflict(unsigned errorNumber, const char* sqlState) {
+    const tamo::database::Conflict conflict = tamo::database::ConflictOf(errorNumber, sqlState);
+    if (conflict == tamo::database::Conflict::none) return;
+    m_strLastError = tamo::database::CONFLICT_TEXT;
+    if (conflict != tamo::database::Conflict::undone) return;
+    if (m_bInTransaction) {
+        m_bTransactionUndone = true;
+        m_strLastError += TRANSACTION_UNDONE_TEXT;
+    } else {
+        m_bLastFailureResendable = true;
+    }
+}
+
+void CMysqlQuery::PauseBeforeResend(unsigned resent) {
+    static thread_local std::minstd_rand jitter(std::random_device{}());
+    const auto step = RESEND_PAUSE * (resent + 1);
+    std::this_thread::sleep_for(step + std::chrono::milliseconds(jitter() % step.count()));
 }
 
 int CMysqlQuery::Query(const CString& text) {
     m_bLastFailureLost = false;
+    m_bLastFailureResendable = false;
     const std::string refusal = tamo::database::RefuseOverlongTexts(text.str());
     if (!refusal.empty()) {
         m_strLastError = refusal;
+        return -1;
+    }
+    if (m_bInTransaction && m_bTransactionUndone) {
+        m_strLastError = std::string(tamo::database::CONFLICT_TEXT) + TRANSACTION_UNDONE_TEXT;
         return -1;
     }
     if (!Reopen()) return -1;
@@ -234,6 +307,8 @@ int CMysqlQuery::Send(const CString& text) {
     }
     DrainResults();
     m_strStatementError.clear();
+    m_nStatementErrno = 0;
+    m_strStatementState.clear();
     m_callStarted = std::chrono::steady_clock::now();
     ++m_nSends;
     if (mysql_real_query(mysql, text.GetString(), static_cast<unsigned long>(text.GetLength())) != 0) {
@@ -257,7 +332,11 @@ int CMysqlQuery::NextResult() {
     if (m_bResultPending) mysql_free_result(StoreCurrent());
     const int status = mysql_next_result(mysql);
     m_bResultPending = status == 0 && mysql_field_count(mysql) != 0;
-    if (status > 0) m_strStatementError = NoteLostConnection() ? m_strLossText : mysql_error(mysql);
+    if (status > 0) {
+        m_strStatementError = NoteLostConnection() ? m_strLossText : mysql_error(mysql);
+        m_nStatementErrno = mysql_errno(mysql);
+        m_strStatementState = mysql_sqlstate(mysql);
+    }
     return status;
 }
 
@@ -298,71 +377,85 @@ int CMysqlQuery::StoreResult(MYSQL_RES** result) {
 // ---- Statement runners ------------------------------------------------------------------------------------
 
 int CMysqlQuery::ExecuteProc(const CString& text) {
-    int result = -1;
-    if (Query(text) == 0 && CheckResult()) {
-        if (mysql_affected_rows(Handle()) == AFFECTED_ROWS_ERROR) TakeError();
-        else result = 0;
-    }
-    DrainResults();
-    return result;
+    return Resending([&] {
+        int result = -1;
+        if (Query(text) == 0 && CheckResult()) {
+            if (mysql_affected_rows(Handle()) == AFFECTED_ROWS_ERROR) TakeError();
+            else result = 0;
+        }
+        DrainResults();
+        return result;
+    });
 }
 
 int CMysqlQuery::ExecuteProcStatus(const CString& text) {
-    int result = -1;
-    if (Query(text) == 0 && CheckResult()) {
-        CMysqlResult second(StoreCurrent());
-        if (second.HasResult()) {
-            const int value = second.FetchRow() ? second.GetInt(0) : 0;
-            NextResult();
-            if (value == 2) SetError(CHANGE_REFUSED_TEXT);
-            else result = 0;
-        } else if (mysql_affected_rows(Handle()) == AFFECTED_ROWS_ERROR) {
-            TakeError();
-        } else {
-            result = 0;
+    return Resending([&] {
+        int result = -1;
+        if (Query(text) == 0 && CheckResult()) {
+            CMysqlResult second(StoreCurrent());
+            if (second.HasResult()) {
+                const int value = second.FetchRow() ? second.GetInt(0) : 0;
+                NextResult();
+                if (value == 2) SetError(CHANGE_REFUSED_TEXT);
+                else result = 0;
+            } else if (mysql_affected_rows(Handle()) == AFFECTED_ROWS_ERROR) {
+                TakeError();
+            } else {
+                result = 0;
+            }
         }
-    }
-    DrainResults();
-    return result;
+        DrainResults();
+        return result;
+    });
 }
 
 int CMysqlQuery::ExecuteUpdate(const CString& text) {
-    int result = -1;
-    if (Query(text) == 0 && CheckResult()) {
-        if (mysql_affected_rows(Handle()) == AFFECTED_ROWS_ERROR) {
-            TakeError();
-        } else {
-            NextResult();
-            result = 0;
+    return Resending([&] {
+        int result = -1;
+        if (Query(text) == 0 && CheckResult()) {
+            if (mysql_affected_rows(Handle()) == AFFECTED_ROWS_ERROR) {
+                TakeError();
+            } else {
+                NextResult();
+                result = 0;
+            }
         }
-    }
-    DrainResults();
-    return result;
+        DrainResults();
+        return result;
+    });
 }
 
 int CMysqlQuery::Execute(const CString& text) {
-    if (Query(text) != 0) return -1;
-    const my_ulonglong rows = mysql_affected_rows(Handle());
-    DrainResults();
-    return rows == AFFECTED_ROWS_ERROR ? -1 : 0;
+    return Resending([&] {
+        if (Query(text) != 0) return -1;
+        const my_ulonglong rows = mysql_affected_rows(Handle());
+        DrainResults();
+        return rows == AFFECTED_ROWS_ERROR ? -1 : 0;
+    });
 }
 
 int CMysqlQuery::ExecuteStatus(const CString& text) {
-    if (Query(text) != 0) return -1;
-    CMysqlResult first(StoreCurrent());
-    if (!first.HasResult()) {
+    return Resending([&] {
+        if (Query(text) != 0) return -1;
+        CMysqlResult first(StoreCurrent());
+        if (!first.HasResult()) {
+            DrainResults();
+            return 0;
+        }
         DrainResults();
-        return 0;
-    }
-    DrainResults();
-    TakeError();
-    return -1;
+        TakeError();
+        return -1;
+    });
 }
 
 int CMysqlQuery::OpenShownDataSet(const CString& text, CMysqlResult& result) {
     MYSQL_RES* stored = nullptr;
-    if (Query(text) != 0 || !CheckResult() || StoreResult(&stored) != 0) {
+    const bool opened = Resending([&] {
+        if (Query(text) == 0 && CheckResult() && StoreResult(&stored) == 0) return true;
         DrainResults();
+        return false;
+    });
+    if (!opened) {
         ShowLastError();
         return -1;
     }
@@ -392,16 +485,18 @@ int CMysqlQuery::CountResultRows(const CString& text) {
 }
 
 int CMysqlQuery::QueryFirstInt(const CString& text) {
-    int value = -1;
-    MYSQL_RES* stored = nullptr;
-    if (Query(text) == 0 && CheckResult() && StoreResult(&stored) == 0) {
-        CMysqlResult rows(stored);
-        NextResult();
-        if (rows.FetchRow()) value = rows.GetInt(0);
-        else SetError(NO_ROW_TEXT);
-    }
-    DrainResults();
-    return value;
+    return Resending([&] {
+        int value = -1;
+        MYSQL_RES* stored = nullptr;
+        if (Query(text) == 0 && CheckResult() && StoreResult(&stored) == 0) {
+            CMysqlResult rows(stored);
+            NextResult();
+            if (rows.FetchRow()) value = rows.GetInt(0);
+            else SetError(NO_ROW_TEXT);
+        }
+        DrainResults();
+        return value;
+    });
 }
 
 int CMysqlQuery::QueryNewId(const CString& text) { return QueryFirstInt(text); }
@@ -411,64 +506,72 @@ int CMysqlQuery::QueryInt(const CString& text) { return QueryFirstInt(text); }
 // ---- Checks -----------------------------------------------------------------------------------------------
 
 int CMysqlQuery::CheckMethodCode(const CString& text, CString& report) {
-    int count = -1;
-    MYSQL_RES* stored = nullptr;
-    if (Query(text) == 0 && CheckResult() && StoreResult(&stored) == 0) {
-        CMysqlResult rows(stored);
-        count = static_cast<int>(rows.RowCount());
-        report = "* Codde 중복 *\n";
-        while (rows.FetchRow()) {
-            report += rows.GetText(0);
-            report += "\n";
+    return Resending([&] {
+        int count = -1;
+        MYSQL_RES* stored = nullptr;
+        if (Query(text) == 0 && CheckResult() && StoreResult(&stored) == 0) {
+            CMysqlResult rows(stored);
+            count = static_cast<int>(rows.RowCount());
+            report = "* Codde 중복 *\n";
+            while (rows.FetchRow()) {
+                report += rows.GetText(0);
+                report += "\n";
+            }
+            NextResult();
         }
-        NextResult();
-    }
-    DrainResults();
-    return count;
+        DrainResults();
+        return count;
+    });
 }
 
 int CMysqlQuery::CollectCheckReport(const CString& text, CString& report) {
-    int count = -1;
-    MYSQL_RES* stored = nullptr;
-    if (Query(text) == 0 && CheckResult() && StoreResult(&stored) == 0) {
-        CMysqlResult rows(stored);
-        count = static_cast<int>(rows.RowCount());
-        while (rows.FetchRow()) {
-            if (rows.GetInt(0) == 0) continue;
-            report += "  " + rows.GetText(1) + " : " + rows.GetText(2) + " : " + rows.GetText(3) + "\n";
+    return Resending([&] {
+        int count = -1;
+        MYSQL_RES* stored = nullptr;
+        if (Query(text) == 0 && CheckResult() && StoreResult(&stored) == 0) {
+            CMysqlResult rows(stored);
+            count = static_cast<int>(rows.RowCount());
+            while (rows.FetchRow()) {
+                if (rows.GetInt(0) == 0) continue;
+                report += "  " + rows.GetText(1) + " : " + rows.GetText(2) + " : " + rows.GetText(3) + "\n";
+            }
+            NextResult();
         }
-        NextResult();
-    }
-    DrainResults();
-    return count;
+        DrainResults();
+        return count;
+    });
 }
 
 int CMysqlQuery::CheckInstalledInSubsystem(const CString& text, CString& report) {
-    int count = -1;
-    MYSQL_RES* stored = nullptr;
-    if (Query(text) == 0 && StoreResult(&stored) == 0) {
-        CMysqlResult rows(stored);
-        count = static_cast<int>(rows.RowCount());
-        std::string built = "Subsystem에 설치된 항목이 있습니다. 삭제 후 변경하세요\n\n ";
-        while (rows.FetchRow()) built += "도메인 : " + rows.GetText(0) + " / 노드 : " + rows.GetText(1) + "\n ";
-        report = built;
-        NextResult();
-    }
-    DrainResults();
-    return count;
+    return Resending([&] {
+        int count = -1;
+        MYSQL_RES* stored = nullptr;
+        if (Query(text) == 0 && StoreResult(&stored) == 0) {
+            CMysqlResult rows(stored);
+            count = static_cast<int>(rows.RowCount());
+            std::string built = "Subsystem에 설치된 항목이 있습니다. 삭제 후 변경하세요\n\n ";
+            while (rows.FetchRow()) built += "도메인 : " + rows.GetText(0) + " / 노드 : " + rows.GetText(1) + "\n ";
+            report = built;
+            NextResult();
+        }
+        DrainResults();
+        return count;
+    });
 }
 
 int CMysqlQuery::CheckSystemLock(const CString& text) {
-    int result = -1;
-    MYSQL_RES* stored = nullptr;
-    if (Query(text) == 0 && StoreResult(&stored) == 0) {
-        CMysqlResult rows(stored);
-        if (rows.FetchRow()) result = rows.GetInt(0) == 1 ? 1 : 0;
-        else SetError(NO_ROW_TEXT);
-        NextResult();
-    }
-    DrainResults();
-    return result;
+    return Resending([&] {
+        int result = -1;
+        MYSQL_RES* stored = nullptr;
+        if (Query(text) == 0 && StoreResult(&stored) == 0) {
+            CMysqlResult rows(stored);
+            if (rows.FetchRow()) result = rows.GetInt(0) == 1 ? 1 : 0;
+            else SetError(NO_ROW_TEXT);
+            NextResult();
+        }
+        DrainResults();
+        return result;
+    });
 }
 
 // ---- Domains ------------------------------------------------------------------------------------------------
@@ -592,7 +695,7 @@ bool CMysqlQuery::SendReadAheadBatch(const std::string& batch, const std::vector
 }
 
 std::string CMysqlQuery::ReadAheadError() {
-    return NoteLostConnection() ? m_strLossText : std::string(mysql_error(Handle()));
+    return NoteLostConnection() ? m_strLossText : std::string(tamo::database::StatementErrorText(Handle()));
 }
 
 CMysqlReadAhead::Answer* CMysqlQuery::TakeReadAhead(const CString& text) {

@@ -66,11 +66,17 @@ public:
     // not answer within the wait bound, the connection could not be opened again, or a transaction ended with
     // the connection. Whether a change of such a call reached the server is not known.
     bool LostConnection() const { return m_bLastFailureLost; }
+    // A call that the server undid whole because it lost a conflict with another session's change (a deadlock,
+    // a cluster's certification) is sent again, after a short pause, this many times at most, when it ran
+    // outside a transaction of the caller; then it fails with the conflict refusal.
+    static constexpr unsigned CONFLICT_RESENDS = 3;
 
     // ---- Transactions ------------------------------------------------------------------------------------
     // A transaction is opened and ended through these, never through a statement text: inside one the session
     // does not open a lost connection again (the server has undone the transaction's changes as the
-    // connection ended), so every call fails until the transaction is ended. 0, or -1 with the error text.
+    // connection ended), so every call fails until the transaction is ended. So it is when a call or the
+    // commit loses a conflict: the server has undone the whole transaction, the text says so, and nothing is
+    // sent again. 0, or -1 with the error text.
 
     int BeginTransaction();
     // Fails when the connection was lost since the transaction began: nothing of it was kept.
@@ -244,6 +250,9 @@ private:
     void CloseBlock();
     // Sends the text on the connection as it is.
     int Send(const CString& text);
+    // Hands the application account to the server and sends the login's check of it, again after a conflict
+    // as Resending does.
+    int SendLogin(const CLoginValues& login);
     // Whether a statement can be sent: a connection found ended is opened and logged in again, outside a
     // transaction. False with the error text when it cannot be.
     bool Reopen();
@@ -255,6 +264,17 @@ private:
     bool NoteLostConnection();
     void MarkLost(const std::string& text);
     void TakeError();
+    // Takes note of a failure that lost a conflict with another session (tamo::database::ConflictOf): the
+    // error text becomes the conflict refusal; a whole undone transaction of the caller is told as such and
+    // refuses the calls until it ends; a call outside one may be sent again (m_bLastFailureResendable).
+    void NoteConflict(unsigned errorNumber, const char* sqlState);
+    // Ends a transaction that the server undid whole: ROLLBACK, keeping the error text.
+    void EndUndoneTransaction();
+    // Runs one call (the runner's whole work on it) again while it fails as a conflict that the server undid
+    // whole outside the caller's transaction, at most CONFLICT_RESENDS times more.
+    template <typename Run>
+    auto Resending(Run&& run);
+    void PauseBeforeResend(unsigned resent);
     void SetError(const char* text) { m_strLastError = text; }
     // Stores the current result set, if the statement is positioned on one.
     MYSQL_RES* StoreCurrent();
@@ -297,6 +317,10 @@ private:
     std::string m_strLastError;
     bool m_bResultPending = false;     // the statement is positioned on a result set that nobody stored yet
     std::string m_strStatementError;   // the error an advance of the current statement met
+    unsigned m_nStatementErrno = 0;    // and its number and SQLSTATE
+    std::string m_strStatementState;
+    bool m_bLastFailureResendable = false;  // the last call lost a conflict, was undone whole and may be resent
+    bool m_bTransactionUndone = false;      // the server undid the open transaction after a lost conflict
     std::vector<CMysqlReadAhead*> m_readAheads;  // the live read-aheads, not owned (each removes itself)
 
     // The lost connection and how it is opened again.
@@ -315,6 +339,15 @@ private:
     unsigned long m_nShownLossSends = 0;
 };
 
+template <typename Run>
+auto CMysqlQuery::Resending(Run&& run) {
+    for (unsigned resent = 0;; ++resent) {
+        auto result = run();
+        if (!m_bLastFailureResendable || resent == CONFLICT_RESENDS) return result;
+        PauseBeforeResend(resent);
+    }
+}
+
 template <typename ReadRow>
 int CMysqlQuery::LoadRows(const CString& text, ReadRow&& readRow, bool withStatus) {
     if (CMysqlReadAhead::Answer* answer = TakeReadAhead(text)) {
@@ -324,14 +357,17 @@ int CMysqlQuery::LoadRows(const CString& text, ReadRow&& readRow, bool withStatu
         while (rows.FetchRow()) readRow(rows);
         return 0;
     }
-    int result = -1;
-    MYSQL_RES* stored = nullptr;
-    if (Query(text) == 0 && (!withStatus || CheckResult()) && StoreResult(&stored) == 0) {
-        CMysqlResult rows(stored);
-        while (rows.FetchRow()) readRow(rows);
-        NextResult();
-        result = 0;
-    }
-    DrainResults();
-    return result;
+    // Rows are read only from a data set that arrived whole, so a call sent again appends nothing twice.
+    return Resending([&] {
+        int result = -1;
+        MYSQL_RES* stored = nullptr;
+        if (Query(text) == 0 && (!withStatus || CheckResult()) && StoreResult(&stored) == 0) {
+            CMysqlResult rows(stored);
+            while (rows.FetchRow()) readRow(rows);
+            NextResult();
+            result = 0;
+        }
+        DrainResults();
+        return result;
+    });
 }

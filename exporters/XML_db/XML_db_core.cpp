@@ -250,18 +250,20 @@ const char* XML_db_core::connect(const std::string& host, const std::string& por
 }
 
 const char* XML_db_core::run_query(ResultSets& results, const char* text, std::size_t length) {
-    if (mysql_real_query(mysql, text, static_cast<unsigned long>(length)) != 0) return mysql_error(mysql);
+    if (mysql_real_query(mysql, text, static_cast<unsigned long>(length)) != 0) {
+        return tamo::database::StatementErrorText(mysql);
+    }
     results.clear();
     for (;;) {
         if (MYSQL_RES* result = mysql_store_result(mysql)) {
             read_result_set(results.append(), result);
             mysql_free_result(result);
         } else if (mysql_field_count(mysql) != 0) {
-            return mysql_error(mysql);
+            return tamo::database::StatementErrorText(mysql);
         }
         // An error raised after the sets already read (a procedure that fails late) surfaces here.
         const int next = mysql_next_result(mysql);
-        if (next > 0) return mysql_error(mysql);
+        if (next > 0) return tamo::database::StatementErrorText(mysql);
         if (next < 0) return nullptr;
     }
 }

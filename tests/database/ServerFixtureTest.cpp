@@ -4,8 +4,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "TestDatabase.h"
 
@@ -87,3 +89,30 @@ TEST(ServerFixture, ARunningServerIsStartedOnlyOnce) {
 }
 
 }  // namespace
+
+// A server that hands out ids from another start and in other steps (a cluster steps by its node count) loads
+// the same sample design: the sample looks every id up by name.
+TEST(ServerFixture, TheSampleLoadsWhereIdsStartAndStepOtherwise) {
+    const ConnectionValues usual = TestDatabase::Prepare("sample", true);
+    const ConnectionValues stepped = TestDatabase::Prepare("sample_stepped_ids", false);
+    const std::filesystem::path samples = std::filesystem::path(TestDatabase::Tool()).parent_path() / "sample";
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(samples))
+        if (entry.path().extension() == ".sql") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    ASSERT_FALSE(files.empty());
+    for (const auto& file : files) {
+        const Command load = RunTool("sql '" + TestDatabase::ServerDir() + "' " + stepped.database +
+                                     " --init-command='SET SESSION auto_increment_increment = 3, "
+                                     "auto_increment_offset = 2' <'" + file.string() + "' >/dev/null");
+        ASSERT_EQ(load.status, 0) << file << ": " << load.output;
+    }
+    EXPECT_EQ(TestDatabase::AdminQuery(stepped.database, "SELECT COUNT(*) FROM domain WHERE id % 3 <> 2"), "0\n");
+    // The same design: every domain under the same parent, and as much of everything else.
+    const std::string design =
+        "SELECT d.kind, d.name, COALESCE(p.name, '-'), d.public FROM domain d LEFT JOIN domain p ON p.id = d.upper_id "
+        "ORDER BY d.kind, d.name; SELECT (SELECT COUNT(*) FROM data_item), (SELECT COUNT(*) FROM data_field), "
+        "(SELECT COUNT(*) FROM method), (SELECT COUNT(*) FROM domain_member), (SELECT COUNT(*) FROM domain_parent), "
+        "(SELECT COUNT(*) FROM node), (SELECT COUNT(*) FROM custom_entry), (SELECT COUNT(*) FROM account)";
+    EXPECT_EQ(TestDatabase::AdminQuery(stepped.database, design), TestDatabase::AdminQuery(usual.database, design));
+}

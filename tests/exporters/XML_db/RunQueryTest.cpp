@@ -46,10 +46,20 @@ BEGIN
   SELECT 1 AS test;
   SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = '늦은 거절';
 END$$
+-- What a cluster answers for a call that lost a conflict: its own error in place of the call's answer, or after
+-- the status set.
+CREATE PROCEDURE IF NOT EXISTS t_lost_conflict(p_late TINYINT)
+BEGIN
+  IF p_late THEN
+    SELECT 1 AS test;
+  END IF;
+  SIGNAL SQLSTATE '40001'
+    SET MYSQL_ERRNO = 1213, MESSAGE_TEXT = 'Deadlock found when trying to get lock; try restarting transaction';
+END$$
 DELIMITER ;
 )");
     // The database account runs only the programs' procedures; these it may run as well.
-    for (const char* procedure : {"t_two_sets", "t_same_names", "t_late_failure"})
+    for (const char* procedure : {"t_two_sets", "t_same_names", "t_late_failure", "t_lost_conflict"})
         TestDatabase::GrantExecute(database_name, procedure);
     return values;
 }
@@ -137,6 +147,18 @@ TEST(RunQuery, AFailureAskedAgainAnswersWhatItAnsweredTheFirstTime) {
     ASSERT_EQ(db.query(results, "call t_two_sets()"), nullptr);
     EXPECT_NE(db.query(results, "call no_such_procedure()"), nullptr);
     EXPECT_EQ(results.size(), 3u);
+}
+
+TEST(RunQuery, ACallThatLostAConflictFailsWithTheConflictRefusalNotTheServersWords) {
+    Connected db;
+    ResultSets results;
+    for (const char* call : {"call t_lost_conflict(0)", "call t_lost_conflict(1)"}) {
+        SCOPED_TRACE(call);
+        const char* error = db.query(results, call);
+        ASSERT_NE(error, nullptr);
+        EXPECT_EQ(std::string(error), "다른 사용자의 변경과 겹쳐 처리하지 못했습니다. 다시 해 주세요.");
+    }
+    EXPECT_EQ(db.query(results, "call t_two_sets()"), nullptr);
 }
 
 TEST(RunQuery, BareKeysShareOneColumnWhereNamesMeet) {
