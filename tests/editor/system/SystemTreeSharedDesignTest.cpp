@@ -142,7 +142,7 @@ TEST_F(SystemTreeSharedDesignTest, WhatTheColleagueDeletedLeavesTheTreeWhenTouch
     NewClassObject("proxy", domainId, keptId, "INavigation", "class_p", "p1");
     pane.OnRefresh();
     Select(ItemAt({domainName}));
-    HTREEITEM node = ItemAt({domainName, "Nodes", "pc:" + domainName});
+    HTREEITEM node = ItemAt({domainName, "Nodes", "pc"});
     HTREEITEM component = ItemAt({domainName, "Components", "지운부품"});
     HTREEITEM proxyFolder = ItemAt({domainName, "Components", "남은부품", "proxy"});
     ASSERT_TRUE(node && component && proxyFolder);
@@ -158,8 +158,8 @@ TEST_F(SystemTreeSharedDesignTest, WhatTheColleagueDeletedLeavesTheTreeWhenTouch
 
     Select(node);
     pane.OnEditNode();  // no dialog is scripted: none may open
-    EXPECT_EQ(ItemAt({domainName, "Nodes", "pc:" + domainName}), nullptr);
-    EXPECT_TRUE(Shown(kRemovedText + ("pc:" + domainName)));
+    EXPECT_EQ(ItemAt({domainName, "Nodes", "pc"}), nullptr);
+    EXPECT_TRUE(Shown(kRemovedText + std::string("pc")));
 
     Select(component);
     pane.OnEditComponent();
@@ -184,7 +184,7 @@ TEST_F(SystemTreeSharedDesignTest, TheDeploymentDialogListsWhatTheServerHoldsAft
     const int deploymentId = Install(nodeId, componentId, domainId);
     pane.OnRefresh();
     Select(ItemAt({domainName}));
-    HTREEITEM node = ItemAt({domainName, "Nodes", "pc:" + domainName});
+    HTREEITEM node = ItemAt({domainName, "Nodes", "pc"});
     ASSERT_TRUE(node);
     ASSERT_EQ(Children(node).size(), 1u);
     Select(node);
