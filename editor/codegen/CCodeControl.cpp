@@ -5,6 +5,8 @@
 #include "CSourceCodeDlg.h"
 #include "DomainHeader.h"
 #include "HeaderFiles.h"
+#include "SessionRows.h"
+#include "SourceGeneration.h"
 #include "ShellApi.h"
 
 CCodeControl* g_pCodeControl = nullptr;
@@ -16,8 +18,13 @@ const int kDataDomainItem = 2;
 }  // namespace
 
 void CCodeControl::ShowCodeView(int itemKind, const class_domain_info& domain) {
+    const char* kind = itemKind == kDataDomainItem ? "data" : "method";
+    CMysqlQuery& session = *CMysqlQuery::GetInstance();
+    // The header of the domain as it stands now; one that is gone or hidden is not shown as if generated.
+    class_domain_info current;
+    if (!tamo::codegen::ReadCurrentDomain(session, kind, domain.id, current)) return;
     std::string header;
-    MakeDomainHeader(header, itemKind == kDataDomainItem ? "data" : "method", *CMysqlQuery::GetInstance(), domain);
+    MakeDomainHeader(header, kind, session, current);
     CCodeview view;
     view.m_strCode = header;
     view.DoModal();
@@ -46,7 +53,9 @@ void CCodeControl::ShowSourceCode(const class_interface_info& iface, const CStri
     dialog.DoModal();
 }
 
-void CCodeControl::ShowProxySourceCode(const class_proxy_interface_relation_info& relation) {
+void CCodeControl::ShowProxySourceCode(const class_proxy_interface_relation_info& shown) {
+    class_proxy_interface_relation_info relation;
+    if (!ReadCurrentClass(*CMysqlQuery::GetInstance(), shown, relation)) return;
     CSourceCodeDlg dialog;
     dialog.m_nMethodDomainId = relation.method_domain_id;
     dialog.m_strInterfaceName = relation.interface_name;
@@ -56,7 +65,9 @@ void CCodeControl::ShowProxySourceCode(const class_proxy_interface_relation_info
     dialog.DoModal();
 }
 
-void CCodeControl::ShowStubSourceCode(const class_stub_interface_relation_info& relation) {
+void CCodeControl::ShowStubSourceCode(const class_stub_interface_relation_info& shown) {
+    class_stub_interface_relation_info relation;
+    if (!ReadCurrentClass(*CMysqlQuery::GetInstance(), shown, relation)) return;
     CSourceCodeDlg dialog;
     dialog.m_nMethodDomainId = relation.method_domain_id;
     dialog.m_strInterfaceName = relation.interface_name;

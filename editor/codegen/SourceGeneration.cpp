@@ -41,17 +41,70 @@ std::string ComponentHeaderPath(CMysqlQuery& session, const std::string& basePat
     return basePath + "/" + componentName + "/" + directory + domain.name + ".h";
 }
 
+// The class of that id among the component's classes of the side, as `list` reads them.
+template <class Relation, class List>
+bool ReadCurrentClassOf(CMysqlQuery& session, const Relation& relation, const CString& call, List list,
+                        const char* gone, Relation& current) {
+    std::vector<Relation> classes;
+    if ((session.*list)(call, classes) != 0) {
+        session.ShowLastError();
+        return false;
+    }
+    for (const Relation& candidate : classes) {
+        if (candidate.id != relation.id) continue;
+        current = candidate;
+        return true;
+    }
+    ShowCodegenMessage(gone);
+    return false;
+}
+
+// Whether the interface stands in the domain under that name; false after a message otherwise.
+bool InterfaceStands(CMysqlQuery& session, int domainId, const std::string& name) {
+    std::vector<class_interface_info> found;
+    if (session.SelectInterfaceList(session.FormatCall("call interfaceViewInterfaceList(%d,'method','%s')", domainId,
+                                                       name),
+                                    found) != 0) {
+        session.ShowLastError();
+        return false;
+    }
+    for (const class_interface_info& entry : found)
+        if (entry.name == name) return true;
+    ShowCodegenMessage("인터페이스가 없습니다. 다른 사용자가 지웠거나 이름을 바꿨습니다: " + name);
+    return false;
+}
+
 }  // namespace
+
+bool ReadCurrentClass(CMysqlQuery& session, const class_proxy_interface_relation_info& relation,
+                      class_proxy_interface_relation_info& current) {
+    return ReadCurrentClassOf(session, relation,
+                              session.FormatCall("call proxyInterfaceViewList(%d)", relation.component_id),
+                              &CMysqlQuery::SelectProxyInterfaceList,
+                              "Proxy Class가 없습니다. 다른 사용자가 지웠습니다.", current);
+}
+
+bool ReadCurrentClass(CMysqlQuery& session, const class_stub_interface_relation_info& relation,
+                      class_stub_interface_relation_info& current) {
+    return ReadCurrentClassOf(session, relation,
+                              session.FormatCall("call stubInterfaceViewList(%d)", relation.component_id),
+                              &CMysqlQuery::SelectStubInterfaceList,
+                              "Stub Class가 없습니다. 다른 사용자가 지웠습니다.", current);
+}
 
 void GenerateInterfaceSources(CMysqlQuery& session, const SourceRequest& request, InterfaceInfoMap& memberMethods,
                               DomainIdMap& methodDomains, DomainIdMap& dataDomains) {
+    class_domain_info domain;
+    if (!ReadCurrentDomain(session, "method", request.methodDomainId, domain) ||
+        !InterfaceStands(session, domain.id, request.interfaceName))
+        return;
     LoadInterfaceInfoMap(session, request.methodDomainId, request.interfaceName, memberMethods);
     for (const auto& [domainId, name] : session.ParentInterfaces()) methodDomains.emplace(domainId, std::string());
 
     class_sourceFile file;
     file.output_folder = request.outputPath + "/";
     file.class_name = request.className;
-    file.header_name = request.methodDomainName;
+    file.header_name = domain.name;
     file.interface_name = request.interfaceName;
     file.side = request.side;
     file.domain_path = HeaderPath(session, "method", request.methodDomainId);

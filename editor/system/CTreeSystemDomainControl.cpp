@@ -135,7 +135,7 @@ int CTreeSystemDomainControl::MoveOrCopyDomain(class_domain_info* domain) {
     class_copy_system_domain_data copier;
     if (dialog.m_nMove != 0) return copier.relink_upper_domain(*domain, chosen) == 0 ? chosen.id : -1;
     class_copy_system_domain_data::DomainIdMap domainIds;
-    return copier.copy_into(dialog.m_mapSnapshot, chosen.upper_id, domain->id, domainIds);
+    return copier.copy_current_into(chosen.id, domain->id, domainIds);
 }
 
 // ---- Nodes -------------------------------------------------------------------------------------------------

@@ -225,6 +225,54 @@ TEST_F(SystemCopyDialogsTest, AnImportedNodeCarriesWhatTheOriginalCarries) {
     EXPECT_EQ(BoxTexts(), Rows{});
 }
 
+// The copy of a whole domain copies the sub-tree the server holds when OK is pressed: a sub-domain that another
+// session moved away meanwhile stays out, one it deleted is not made again, a rename is copied as it now stands;
+// a chosen domain that it deleted is refused with nothing kept.
+TEST_F(SystemCopyDialogsTest, TheWholeDomainCopyCopiesTheTreeAsTheServerHoldsItWhenItRuns) {
+    const ThreeLevels s = BuildThreeLevels();
+    const std::string receiverName = UniqueName("_R"), renamed = s.aName + "_새";
+    const int receiver = NewSystemDomain(receiverName);
+    const int elsewhere = NewSystemDomain(UniqueName("_elsewhere"));
+    const std::string goneName = UniqueName("_gone");
+    const int gone = NewSystemDomain(goneName);
+    NewSystemDomain("below", gone);
+    pane.OnRefresh();
+    driver.SetDefaultMessageBoxAnswer(IDOK);
+    const auto copyWhileTheColleagueChanges = [&](const std::string& chosen, const Rows& colleague) {
+        Select(ItemAt({receiverName}));
+        driver.OnDialog(425, [&](CDialog& d) {
+            auto& dialog = dynamic_cast<class_copy_system_domain_dialog&>(d);
+            HTREEITEM item = ChildWithText(dialog.m_ctrlTree, dialog.m_ctrlTree.GetRootItem(), chosen);
+            ASSERT_NE(item, nullptr);
+            TestDriver::ClickTreeItem(dialog.m_ctrlTree, item);
+            tamo::testing::TestConnection other(m_server);
+            ASSERT_TRUE(other.Login("admin", "admin"));
+            for (const std::string& call : colleague) ASSERT_TRUE(other.Run(call).ok) << call;
+            TestDriver::Click(d, IDOK);
+        });
+        pane.OnMoveOrCopyDomain();
+    };
+    const auto id = [](int value) { return std::to_string(value); };
+
+    copyWhileTheColleagueChanges(s.aName, {"call domainViewEditDomain(" + id(s.a) + ",'system','" + renamed +
+                                               "', 0,'1','test')",
+                                           "call domainViewEditUpperIDDomain(" + id(s.b) + ", " + id(elsewhere) +
+                                               ",'system')",
+                                           "call domainViewDeleteDomain(" + id(s.e) + ",'system')"});
+    EXPECT_EQ(BoxTexts(), Rows{});
+    const int copy = DomainUnder(receiver, renamed);
+    ASSERT_NE(copy, 0);
+    EXPECT_EQ(AdminRows("SELECT name FROM domain WHERE upper_id = " + id(copy)), Rows{});
+    EXPECT_EQ(DomainContent(copy), DomainContent(s.a));
+    EXPECT_NE(ItemAt({receiverName, renamed}), nullptr);
+
+    const Rows before = SubtreeRows({receiver});
+    copyWhileTheColleagueChanges(goneName, {"call domainViewDeleteDomain(" + id(gone) + ",'system')"});
+    EXPECT_EQ(BoxTexts(), (Rows{"복사할 도메인이 없습니다. 다른 사용자가 지웠습니다.", kNothingKept}));
+    EXPECT_EQ(SubtreeRows({receiver}), before);
+    EXPECT_EQ(Children(ItemAt({receiverName})), (Rows{"Nodes", "Components", renamed}));
+}
+
 // "Node 가져오기" and "Component 가져오기" copy what the server holds when OK is pressed, not the row the dialog
 // listed: what another session renamed and changed meanwhile is copied as it now stands, what it deleted is
 // refused with nothing kept (no node without ports, no component without classes) and the tree left as it was.
