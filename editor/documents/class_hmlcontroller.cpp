@@ -1,7 +1,9 @@
 #include "class_hmlcontroller.h"
 
 #include "CFileDialog.h"
+#include "CurrentRecords.h"
 #include "DocumentPath.h"
+#include "class_domain_info.h"
 
 class_hmlcontroller* g_pHmlController = nullptr;
 
@@ -9,6 +11,9 @@ int class_hmlcontroller::create_hml_document(int domainId, const std::string& do
     CFileDialog dialog(FALSE, nullptr, domainName.c_str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                        "HWPML files(*.hml)|*.hml|", nullptr, 0, TRUE);
     if (dialog.DoModal() != IDOK) return -1;
+    // The document of a domain that is gone or hidden would be empty and look made.
+    class_domain_info current;
+    if (!ReadCurrentMethodDomain(domainId, current)) return -1;
     m_data.m_strOutputPath = DocumentPath(dialog.GetPathName().str(), ".hml");
     m_data.gather_method_domain(domainId);
     const int result = m_data.build_document();

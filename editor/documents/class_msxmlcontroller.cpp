@@ -1,7 +1,9 @@
 #include "class_msxmlcontroller.h"
 
 #include "CFileDialog.h"
+#include "CurrentRecords.h"
 #include "DocumentPath.h"
+#include "class_domain_info.h"
 #include "class_xmlimport_dialog.h"
 
 class_msxmlcontroller* g_pMsXmlController = nullptr;
@@ -14,11 +16,16 @@ const DWORD kFileDialogFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
 }  // namespace
 
 int class_msxmlcontroller::export_xml_document(int domainId, const std::string& domainName,
-                                               const CString& domainPath) {
+                                               [[maybe_unused]] const CString& domainPath) {
     CFileDialog dialog(FALSE, nullptr, domainName.c_str(), kFileDialogFlags, kFilter, nullptr, 0, TRUE);
     if (dialog.DoModal() != IDOK) return -1;
+    // The domain as it stands now: one that is gone or hidden makes no document, a renamed one writes its
+    // current path.
+    class_domain_info current;
+    std::string currentPath;
+    if (!ReadCurrentMethodDomain(domainId, current) || !ReadCurrentMethodDomainPath(domainId, currentPath)) return -1;
     m_data.m_strExportPath = DocumentPath(dialog.GetPathName().str(), ".xml");
-    m_data.m_strDomainPath = domainPath.str();
+    m_data.m_strDomainPath = currentPath;
 
     m_data.load_methoddomain(domainId);
     const int result = m_data.export_xmldocument();
