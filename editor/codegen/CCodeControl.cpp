@@ -77,7 +77,10 @@ void CCodeControl::ShowStubSourceCode(const class_stub_interface_relation_info& 
     dialog.DoModal();
 }
 
-void CCodeControl::ShowAllSourceCode(const class_component_info& component) {
+void CCodeControl::ShowAllSourceCode(const class_component_info& shown) {
+    // The component's folder takes its current name; one that is gone has nothing to generate.
+    class_component_info component;
+    if (!tamo::codegen::ReadCurrentComponent(*CMysqlQuery::GetInstance(), shown.component_id, component)) return;
     CSourceCodeDlg dialog;
     dialog.m_nComponentId = component.component_id;
     dialog.m_strComponentName = component.name;

@@ -443,6 +443,27 @@ TEST_F(CodeWindowsOfAChangedDesign, SourcesFollowWhatAnotherUserChanged) {
     EXPECT_EQ(BoxTexts(boxes),
               std::vector<std::string>{"인터페이스가 없습니다. 다른 사용자가 지웠거나 이름을 바꿨습니다: GoneFace"});
     EXPECT_TRUE(FilesBelow(goneFolder).empty());
+
+    // Component mode: the folder takes the component's current name; a deleted component opens no dialog.
+    const int whole = NewComponentWithClass(false, "IWaypoint", "Whole");
+    const std::string wholeDomain = AdminValue("SELECT systemdomain_id FROM component WHERE id = " + std::to_string(whole));
+    class_component_info staleComponent;
+    staleComponent.component_id = whole;
+    staleComponent.name = "c";
+    Colleague({"call ComponentViewEditComponent(" + std::to_string(whole) + "," + wholeDomain + ",'새 부품','')"});
+    const std::string base = Folder("whole");
+    driver.OnDialogOf<CSourceCodeDlg>(363, [&](CSourceCodeDlg& dialog) {
+        TestDriver::Type(dialog, IDC_OUTPUT_PATH, base.c_str());
+        TestDriver::Click(dialog, IDOK);
+        TestDriver::Click(dialog, IDCANCEL);
+    });
+    control.ShowAllSourceCode(staleComponent);
+    const std::vector<std::string> files = FilesBelow(base);
+    EXPECT_NE(std::find(files.begin(), files.end(), "새 부품/Stub/Whole.h"), files.end()) << files.front();
+    Colleague({"call componentViewDeletecomponent(" + std::to_string(whole) + "," + wholeDomain + ")"});
+    const std::size_t shownBefore = BoxTexts().size();
+    control.ShowAllSourceCode(staleComponent);
+    EXPECT_EQ(BoxTexts(shownBefore), std::vector<std::string>{"컴포넌트가 없습니다. 다른 사용자가 지웠습니다."});
 }
 
 
