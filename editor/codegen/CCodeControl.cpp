@@ -3,10 +3,9 @@
 #include "CCodeview.h"
 #include "CMysqlQuery.h"
 #include "CSourceCodeDlg.h"
+#include "CurrentRecords.h"
 #include "DomainHeader.h"
 #include "HeaderFiles.h"
-#include "SessionRows.h"
-#include "SourceGeneration.h"
 #include "ShellApi.h"
 
 CCodeControl* g_pCodeControl = nullptr;
@@ -14,6 +13,7 @@ CCodeControl* g_pCodeControl = nullptr;
 namespace {
 
 const int kDataDomainItem = 2;
+const char* const kDomainGone = "도메인이 없습니다. 다른 사용자가 지웠습니다.";
 
 }  // namespace
 
@@ -22,7 +22,7 @@ void CCodeControl::ShowCodeView(int itemKind, const class_domain_info& domain) {
     CMysqlQuery& session = *CMysqlQuery::GetInstance();
     // The header of the domain as it stands now; one that is gone or hidden is not shown as if generated.
     class_domain_info current;
-    if (!tamo::codegen::ReadCurrentDomain(session, kind, domain.id, current)) return;
+    if (!ReadCurrentDomain(kind, domain.id, current, kDomainGone)) return;
     std::string header;
     MakeDomainHeader(header, kind, session, current);
     CCodeview view;
@@ -55,7 +55,7 @@ void CCodeControl::ShowSourceCode(const class_interface_info& iface, const CStri
 
 void CCodeControl::ShowProxySourceCode(const class_proxy_interface_relation_info& shown) {
     class_proxy_interface_relation_info relation;
-    if (!ReadCurrentClass(*CMysqlQuery::GetInstance(), shown, relation)) return;
+    if (!ReadCurrentClass(shown, relation, "Proxy Class가 없습니다. 다른 사용자가 지웠습니다.")) return;
     CSourceCodeDlg dialog;
     dialog.m_nMethodDomainId = relation.method_domain_id;
     dialog.m_strInterfaceName = relation.interface_name;
@@ -67,7 +67,7 @@ void CCodeControl::ShowProxySourceCode(const class_proxy_interface_relation_info
 
 void CCodeControl::ShowStubSourceCode(const class_stub_interface_relation_info& shown) {
     class_stub_interface_relation_info relation;
-    if (!ReadCurrentClass(*CMysqlQuery::GetInstance(), shown, relation)) return;
+    if (!ReadCurrentClass(shown, relation, "Stub Class가 없습니다. 다른 사용자가 지웠습니다.")) return;
     CSourceCodeDlg dialog;
     dialog.m_nMethodDomainId = relation.method_domain_id;
     dialog.m_strInterfaceName = relation.interface_name;
@@ -80,7 +80,8 @@ void CCodeControl::ShowStubSourceCode(const class_stub_interface_relation_info& 
 void CCodeControl::ShowAllSourceCode(const class_component_info& shown) {
     // The component's folder takes its current name; one that is gone has nothing to generate.
     class_component_info component;
-    if (!tamo::codegen::ReadCurrentComponent(*CMysqlQuery::GetInstance(), shown.component_id, component)) return;
+    if (!ReadCurrentComponent(shown.component_id, component, "컴포넌트가 없습니다. 다른 사용자가 지웠습니다."))
+        return;
     CSourceCodeDlg dialog;
     dialog.m_nComponentId = component.component_id;
     dialog.m_strComponentName = component.name;

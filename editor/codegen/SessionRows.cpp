@@ -39,35 +39,6 @@ int LoadDomainRecord(CMysqlQuery& session, int domainId, const std::string& kind
                                         records);
 }
 
-bool ReadCurrentDomain(CMysqlQuery& session, const std::string& kind, int domainId, class_domain_info& current) {
-    std::vector<class_domain_info> records;
-    if (LoadDomainRecord(session, domainId, kind, records) != 0) {
-        session.ShowLastError();
-        return false;
-    }
-    if (records.empty()) {
-        ShowCodegenMessage("도메인이 없습니다. 다른 사용자가 지웠습니다.");
-        return false;
-    }
-    current = records.front();
-    return true;
-}
-
-bool ReadCurrentComponent(CMysqlQuery& session, int componentId, class_component_info& current) {
-    std::vector<class_component_info> records;
-    if (session.SelectComponentList(session.FormatCall("call componentEntityViewcomponentinfoList(%d)", componentId),
-                                    records) != 0) {
-        session.ShowLastError();
-        return false;
-    }
-    if (records.empty()) {
-        ShowCodegenMessage("컴포넌트가 없습니다. 다른 사용자가 지웠습니다.");
-        return false;
-    }
-    current = records.front();
-    return true;
-}
-
 void ShowCodegenMessage(const std::string& text) { SessionMessageBox(text.c_str()); }
 
 }  // namespace tamo::codegen

@@ -24,13 +24,6 @@ std::string DomainPathOf(CMysqlQuery& session, const std::string& kind, int doma
 int LoadDomainRecord(CMysqlQuery& session, int domainId, const std::string& kind,
                      std::vector<class_domain_info>& records);
 
-// The record of one domain as the server holds it when a command runs, not as a tree read it: another user may
-// have renamed, hidden or deleted it since. False after a message (the server's reason, or that the domain is
-// gone) when there is none to use.
-bool ReadCurrentDomain(CMysqlQuery& session, const std::string& kind, int domainId, class_domain_info& current);
-// The same for a component, by its id.
-bool ReadCurrentComponent(CMysqlQuery& session, int componentId, class_component_info& current);
-
 // The application-wide message box of the widget-free modules.
 void ShowCodegenMessage(const std::string& text);
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "CMysqlQuery.h"
+#include "CurrentRecords.h"
 #include "DomainHeader.h"
 #include "DomainPaths.h"
 #include "HeaderFiles.h"
@@ -13,6 +14,8 @@
 using namespace tamo::codegen;
 
 namespace {
+
+const char* const kDomainGone = "도메인이 없습니다. 다른 사용자가 지웠습니다.";
 
 bool NamesData(const std::string& domainName) { return !domainName.empty() && domainName != "NULL"; }
 
@@ -41,24 +44,6 @@ std::string ComponentHeaderPath(CMysqlQuery& session, const std::string& basePat
     return basePath + "/" + componentName + "/" + directory + domain.name + ".h";
 }
 
-// The class of that id among the component's classes of the side, as `list` reads them.
-template <class Relation, class List>
-bool ReadCurrentClassOf(CMysqlQuery& session, const Relation& relation, const CString& call, List list,
-                        const char* gone, Relation& current) {
-    std::vector<Relation> classes;
-    if ((session.*list)(call, classes) != 0) {
-        session.ShowLastError();
-        return false;
-    }
-    for (const Relation& candidate : classes) {
-        if (candidate.id != relation.id) continue;
-        current = candidate;
-        return true;
-    }
-    ShowCodegenMessage(gone);
-    return false;
-}
-
 // Whether the interface stands in the domain under that name; false after a message otherwise.
 bool InterfaceStands(CMysqlQuery& session, int domainId, const std::string& name) {
     std::vector<class_interface_info> found;
@@ -76,26 +61,10 @@ bool InterfaceStands(CMysqlQuery& session, int domainId, const std::string& name
 
 }  // namespace
 
-bool ReadCurrentClass(CMysqlQuery& session, const class_proxy_interface_relation_info& relation,
-                      class_proxy_interface_relation_info& current) {
-    return ReadCurrentClassOf(session, relation,
-                              session.FormatCall("call proxyInterfaceViewList(%d)", relation.component_id),
-                              &CMysqlQuery::SelectProxyInterfaceList,
-                              "Proxy Class가 없습니다. 다른 사용자가 지웠습니다.", current);
-}
-
-bool ReadCurrentClass(CMysqlQuery& session, const class_stub_interface_relation_info& relation,
-                      class_stub_interface_relation_info& current) {
-    return ReadCurrentClassOf(session, relation,
-                              session.FormatCall("call stubInterfaceViewList(%d)", relation.component_id),
-                              &CMysqlQuery::SelectStubInterfaceList,
-                              "Stub Class가 없습니다. 다른 사용자가 지웠습니다.", current);
-}
-
 void GenerateInterfaceSources(CMysqlQuery& session, const SourceRequest& request, InterfaceInfoMap& memberMethods,
                               DomainIdMap& methodDomains, DomainIdMap& dataDomains) {
     class_domain_info domain;
-    if (!ReadCurrentDomain(session, "method", request.methodDomainId, domain) ||
+    if (!ReadCurrentDomain("method", request.methodDomainId, domain, kDomainGone) ||
         !InterfaceStands(session, domain.id, request.interfaceName))
         return;
     LoadInterfaceInfoMap(session, request.methodDomainId, request.interfaceName, memberMethods);

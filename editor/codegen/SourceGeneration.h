@@ -22,17 +22,6 @@ struct SourceRequest {
 // Domain ids mapped to a text: the methods' data name for the data domains, empty otherwise.
 using DomainIdMap = std::map<int, std::string>;
 
-class class_proxy_interface_relation_info;
-class class_stub_interface_relation_info;
-
-// The proxy or stub class of a component as the server holds it now, found by its id among the component's
-// classes: another user may have renamed its interface or method domain since the tree read it. False after a
-// message when the class is gone or the component cannot be read.
-bool ReadCurrentClass(CMysqlQuery& session, const class_proxy_interface_relation_info& relation,
-                      class_proxy_interface_relation_info& current);
-bool ReadCurrentClass(CMysqlQuery& session, const class_stub_interface_relation_info& relation,
-                      class_stub_interface_relation_info& current);
-
 // Collects the interface's member methods (its own and its ancestors'), writes the class header and source of
 // the side into the output folder and adds the method domains of the collected interfaces and the data domains
 // of the members' data to the maps. Each file is replaced whole; a failure is shown with the file's path and the

@@ -3,7 +3,6 @@
 #include "CFileDialog.h"
 #include "CurrentRecords.h"
 #include "DocumentPath.h"
-#include "class_domain_info.h"
 
 class_hmlcontroller* g_pHmlController = nullptr;
 
@@ -13,7 +12,7 @@ int class_hmlcontroller::create_hml_document(int domainId, const std::string& do
     if (dialog.DoModal() != IDOK) return -1;
     // The document of a domain that is gone or hidden would be empty and look made.
     class_domain_info current;
-    if (!ReadCurrentMethodDomain(domainId, current)) return -1;
+    if (!ReadCurrentDomain("method", domainId, current, "도메인이 없습니다. 다른 사용자가 지웠습니다.")) return -1;
     m_data.m_strOutputPath = DocumentPath(dialog.GetPathName().str(), ".hml");
     m_data.gather_method_domain(domainId);
     const int result = m_data.build_document();

@@ -1,9 +1,12 @@
 #include "class_msxmlcontroller.h"
 
+#include <string>
+#include <vector>
+
 #include "CFileDialog.h"
+#include "CMysqlQuery.h"
 #include "CurrentRecords.h"
 #include "DocumentPath.h"
-#include "class_domain_info.h"
 #include "class_xmlimport_dialog.h"
 
 class_msxmlcontroller* g_pMsXmlController = nullptr;
@@ -12,6 +15,20 @@ namespace {
 
 const char* const kFilter = "Text files(*.xml)|*.xml|";
 const DWORD kFileDialogFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+const char* const kDomainGone = "도메인이 없습니다. 다른 사용자가 지웠습니다.";
+
+// The method domain's path as the trees write it ("NavService\위치서비스\"), from the server; false after the
+// server's reason.
+bool ReadDomainPath(int domainId, std::string& path) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<std::string> rows;
+    if (db->SelectClassNameList(db->FormatCall("call get_domain_path(%d,'%s')", domainId, "method"), rows) != 0) {
+        db->ShowLastError();
+        return false;
+    }
+    path = rows.empty() ? std::string() : rows.front();
+    return true;
+}
 
 }  // namespace
 
@@ -23,7 +40,8 @@ int class_msxmlcontroller::export_xml_document(int domainId, const std::string& 
     // current path.
     class_domain_info current;
     std::string currentPath;
-    if (!ReadCurrentMethodDomain(domainId, current) || !ReadCurrentMethodDomainPath(domainId, currentPath)) return -1;
+    if (!ReadCurrentDomain("method", domainId, current, kDomainGone) || !ReadDomainPath(domainId, currentPath))
+        return -1;
     m_data.m_strExportPath = DocumentPath(dialog.GetPathName().str(), ".xml");
     m_data.m_strDomainPath = currentPath;
 

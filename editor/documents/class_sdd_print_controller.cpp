@@ -3,7 +3,6 @@
 #include "CFileDialog.h"
 #include "CurrentRecords.h"
 #include "DocumentPath.h"
-#include "class_component_info.h"
 #include "class_choice_sdd_document_dialog.h"
 #include "class_sdd_document_data.h"
 
@@ -16,7 +15,8 @@ int class_sdd_print_controller::print_sdd_document(const class_component_info& c
 
     // The component as it stands now: one that is gone makes no document, a renamed one is named as it is now.
     class_component_info current;
-    if (!ReadCurrentComponent(component.component_id, current)) return -1;
+    if (!ReadCurrentComponent(component.component_id, current, "컴포넌트가 없습니다. 다른 사용자가 지웠습니다."))
+        return -1;
     class_sdd_document_data data;
     data.m_strOutputPath = DocumentPath(dialog.GetPathName().str(), ".hml");
     data.m_strComponentName = current.name;

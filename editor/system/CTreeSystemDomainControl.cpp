@@ -12,10 +12,10 @@
 #include "CNewObjectId.h"
 #include "CNodeViewDlg.h"
 #include "CWnd.h"
+#include "CurrentRecords.h"
 #include "ComponentClassCopy.h"
 #include "CopyTransaction.h"
 #include "DomainCommands.h"
-#include "SessionMessageBox.h"
 #include "SessionRecords.h"
 #include "class_copy_component_dlg.h"
 #include "class_copy_node_dialog.h"
@@ -40,39 +40,9 @@ const char* const kDomainPortsLocked = "상위 도메인의 Subsystem Node에 Lo
 
 bool IsProxy(const char* kind) { return std::strcmp(kind, "proxy") == 0; }
 
-// What an import copies is read from the server by id when it runs, not taken from the list the dialog showed:
-// another user may have renamed, changed or deleted it since. A deleted one is refused with its message, an
-// unreadable one with the server's reason; false then.
-bool ReadCurrentComponent(int componentId, class_component_info& current) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    std::vector<class_component_info> rows;
-    if (db->SelectComponentList(db->FormatCall("call componentEntityViewcomponentinfoList(%d)", componentId), rows) !=
-        0) {
-        db->ShowLastError();
-        return false;
-    }
-    if (rows.empty()) {
-        SessionMessageBox("가져올 컴포넌트가 없습니다. 다른 사용자가 지웠습니다.");
-        return false;
-    }
-    current = rows.front();
-    return true;
-}
-
-bool ReadCurrentNode(int nodeId, class_node_info& current) {
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    std::vector<class_node_info> rows;
-    if (db->SelectNodeList(db->FormatCall("call nodeViewnodeinfo(%d)", nodeId), rows) != 0) {
-        db->ShowLastError();
-        return false;
-    }
-    if (rows.empty()) {
-        SessionMessageBox("가져올 노드가 없습니다. 다른 사용자가 지웠습니다.");
-        return false;
-    }
-    current = rows.front();
-    return true;
-}
+// What an import copies is read by its id when it runs, not taken from the list the dialog showed.
+const char* const kImportedComponentGone = "가져올 컴포넌트가 없습니다. 다른 사용자가 지웠습니다.";
+const char* const kImportedNodeGone = "가져올 노드가 없습니다. 다른 사용자가 지웠습니다.";
 
 // The class dialog preset with a class of the component (edit-class and object modes).
 template <class Relation>
@@ -260,7 +230,7 @@ int CTreeSystemDomainControl::CopyNodeInto(const class_node_info& source, const 
     class_copy_system_domain_data copier;
     if (CopyTransaction::Run([&] {
             class_node_info current;
-            if (!ReadCurrentNode(source.id, current)) return -1;
+            if (!ReadCurrentNode(source.id, current, kImportedNodeGone)) return -1;
             return copier.copy_node_into(current, domain.id, copy);
         }) != 0)
         return -1;
@@ -482,7 +452,7 @@ int CTreeSystemDomainControl::CopyComponentInto(const class_component_info& sour
     int newId = -1;
     class_component_info current;
     const int result = CopyTransaction::Run([&] {
-        if (!ReadCurrentComponent(source.component_id, current)) return -1;
+        if (!ReadCurrentComponent(source.component_id, current, kImportedComponentGone)) return -1;
         newId = db->QueryInt(
             db->FormatCall("call componentsNewcomponent(%d,'%s','%s')", domain.id, current.name, current.description));
         if (newId == -1) {
