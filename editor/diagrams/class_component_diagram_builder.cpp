@@ -58,6 +58,8 @@ void class_component_diagram_builder::grow_extent_below(const CRect& rect) {
 
 // --- Kinds 0 and 1 -----------------------------------------------------------------------------------------
 
+namespace {
+
 // The class as the server holds it now, for its box: its interface may have been renamed since the tree read it.
 // False (shown) when the class is gone.
 template <class Relation>
@@ -75,6 +77,8 @@ CUmlEntity* AddClassBox(Box* box, const std::optional<Relation>& current) {
     if (box && current) box->set_relation(*current);
     return box;
 }
+
+}  // namespace
 
 void class_component_diagram_builder::draw_interface(int kind, const TreeNodeData& interfaceClass) {
     std::optional<class_proxy_interface_relation_info> proxy;
@@ -243,11 +247,42 @@ class_circle_stub_interface* class_component_diagram_builder::add_lollipop(const
     return circle;
 }
 
+namespace {
+
+// The installation as the server holds it now, found by its deployment id among what the node has installed;
+// false (shown) when the node or the installation is gone.
+bool ReadCurrentInstallation(const class_node_info& node, const class_component_info& installed,
+                             class_node_info& currentNode, class_component_info& current) {
+    if (!ReadCurrentNode(node.id, currentNode, "노드가 없습니다. 다른 사용자가 지웠습니다.")) return false;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_component_info> rows;
+    if (db->SelectInstalledComponentList(
+            db->FormatCall("call nodeDeploymentViewInstallList(%d, %d)", currentNode.domain_id, currentNode.id), rows) !=
+        0) {
+        db->ShowLastError();
+        return false;
+    }
+    for (const class_component_info& row : rows) {
+        if (row.deployment_id != installed.deployment_id) continue;
+        current = row;
+        return true;
+    }
+    AfxMessageBox("설치된 컴포넌트가 없습니다. 다른 사용자가 지웠습니다.");
+    return false;
+}
+
+}  // namespace
+
 void class_component_diagram_builder::draw_node_component_deploy(const TreeNodeData& installedComponent,
                                                                  const TreeNodeData& node) {
-    const auto* component = static_cast<const class_component_info*>(installedComponent.record);
-    const auto* nodeRecord = static_cast<const class_node_info*>(node.record);
-    if (!component || !nodeRecord || !bind()) return;
+    const auto* shownComponent = static_cast<const class_component_info*>(installedComponent.record);
+    const auto* shownNode = static_cast<const class_node_info*>(node.record);
+    if (!shownComponent || !shownNode || !bind()) return;
+    class_node_info currentNode;
+    class_component_info currentComponent;
+    if (!ReadCurrentInstallation(*shownNode, *shownComponent, currentNode, currentComponent)) return;
+    const class_component_info* component = &currentComponent;
+    const class_node_info* nodeRecord = &currentNode;
     remember(4, installedComponent, node);
     CMysqlQuery* db = CMysqlQuery::GetInstance();
 

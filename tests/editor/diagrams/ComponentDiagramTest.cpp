@@ -487,6 +487,8 @@ TEST_F(ComponentDiagramTest, DiagramsShowWhatTheServerHoldsWhenTheyOpen) {
     class_proxy_interface_relation_info proxy =
         sample_class<class_proxy_interface_relation_info>(component, face.c_str(), true);
     class_node_info node = new_node(system, "옛 노드", "computer");
+    deploy(node, component);
+    class_component_info installed = installed_component(node, "옛 부품");
     const std::string systemId = std::to_string(system.id), componentId = std::to_string(component.component_id);
     colleague(m_server, "call ComponentViewEditComponent(" + componentId + "," + systemId + ",'새 부품','')");
     colleague(m_server, "call interfaceViewEditInterface(6,'" + face + "','" + renamedFace + "','')");
@@ -496,6 +498,7 @@ TEST_F(ComponentDiagramTest, DiagramsShowWhatTheServerHoldsWhenTheyOpen) {
     const TreeNodeData componentItem(TREE_COMPONENT, nullptr, &component, "root\\" + system.name + "\\c\\");
     const TreeNodeData proxyItem(TREE_PROXY_CLASS, nullptr, &proxy, "root\\" + system.name + "\\p\\");
     const TreeNodeData nodeItem(TREE_NODE, nullptr, &node, "root\\" + system.name + "\\n\\");
+    const TreeNodeData installedItem(TREE_INSTALLED_COMPONENT, nullptr, &installed, "root\\" + system.name + "\\i\\");
     class_diagramscrollview* view = open(componentItem.path);
     ASSERT_NE(view, nullptr);
     Class_UmlControl::get_instance()->draw_component_interface_diagram(componentItem);
@@ -511,27 +514,36 @@ TEST_F(ComponentDiagramTest, DiagramsShowWhatTheServerHoldsWhenTheyOpen) {
     ASSERT_NE(view, nullptr);
     Class_UmlControl::get_instance()->draw_node_diagram(nodeItem);
     EXPECT_EQ(elements<class_node>(view, UML_NODE).at(0)->get_node_info().name, "새 노드");
+    view = open(installedItem.path);
+    ASSERT_NE(view, nullptr);
+    Class_UmlControl::get_instance()->draw_node_component_deploy_diagram(installedItem, nodeItem);
+    EXPECT_EQ(component_named(view, "새 부품")->get_node_info().name, "새 노드");
     EXPECT_TRUE(box_texts().empty());
 
-    colleague(m_server, "call proxyInterfaceRalationDeleteInterface(" + std::to_string(proxy.id) + ")");
-    colleague(m_server, "call componentViewDeletecomponent(" + componentId + "," + systemId + ")");
-    colleague(m_server, "call nodeDeleteNodes(" + std::to_string(node.id) + ")");
     driver.SetDefaultMessageBoxAnswer(IDOK);
     const struct {
         const TreeNodeData& item;
+        std::string colleagueCall;
         std::function<void()> draw;
     } gone[] = {
-        {proxyItem, [&] { Class_UmlControl::get_instance()->draw_proxy_interface_diagram(proxyItem); }},
-        {componentItem, [&] { Class_UmlControl::get_instance()->draw_component_interface_diagram(componentItem); }},
-        {nodeItem, [&] { Class_UmlControl::get_instance()->draw_node_diagram(nodeItem); }},
+        {installedItem, "call nodeDeploymentViewDeleteComponent(" + std::to_string(installed.deployment_id) + ")",
+         [&] { Class_UmlControl::get_instance()->draw_node_component_deploy_diagram(installedItem, nodeItem); }},
+        {proxyItem, "call proxyInterfaceRalationDeleteInterface(" + std::to_string(proxy.id) + ")",
+         [&] { Class_UmlControl::get_instance()->draw_proxy_interface_diagram(proxyItem); }},
+        {componentItem, "call componentViewDeletecomponent(" + componentId + "," + systemId + ")",
+         [&] { Class_UmlControl::get_instance()->draw_component_interface_diagram(componentItem); }},
+        {nodeItem, "call nodeDeleteNodes(" + std::to_string(node.id) + ")",
+         [&] { Class_UmlControl::get_instance()->draw_node_diagram(nodeItem); }},
     };
     for (const auto& g : gone) {
+        colleague(m_server, g.colleagueCall);
         view = open(g.item.path + "gone\\");
         ASSERT_NE(view, nullptr);
         g.draw();
         EXPECT_TRUE(document_of(view)->GetElements().empty()) << g.item.path;
     }
-    EXPECT_EQ(box_texts(), (std::vector<std::string>{"Proxy Class가 없습니다. 다른 사용자가 지웠습니다.",
+    EXPECT_EQ(box_texts(), (std::vector<std::string>{"설치된 컴포넌트가 없습니다. 다른 사용자가 지웠습니다.",
+                                                     "Proxy Class가 없습니다. 다른 사용자가 지웠습니다.",
                                                      "컴포넌트가 없습니다. 다른 사용자가 지웠습니다.",
                                                      "노드가 없습니다. 다른 사용자가 지웠습니다."}));
 }
