@@ -44,11 +44,12 @@ std::string ComponentHeaderPath(CMysqlQuery& session, const std::string& basePat
     return basePath + "/" + componentName + "/" + directory + domain.name + ".h";
 }
 
-// Whether the interface stands in the domain under that name; false after a message otherwise.
+// Whether the interface stands in the domain under that name; false after a message otherwise. The domain's
+// whole list is asked, as the header asks it: after a call of the list for one name, the server has answered
+// the next whole list of the same connection in another order.
 bool InterfaceStands(CMysqlQuery& session, int domainId, const std::string& name) {
     std::vector<class_interface_info> found;
-    if (session.SelectInterfaceList(session.FormatCall("call interfaceViewInterfaceList(%d,'method','%s')", domainId,
-                                                       name),
+    if (session.SelectInterfaceList(session.FormatCall("call interfaceViewInterfaceList(%d,'method','%%')", domainId),
                                     found) != 0) {
         session.ShowLastError();
         return false;
