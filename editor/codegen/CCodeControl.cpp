@@ -3,6 +3,7 @@
 #include "CCodeview.h"
 #include "CMysqlQuery.h"
 #include "CSourceCodeDlg.h"
+#include "CurrentRecords.h"
 #include "DomainHeader.h"
 #include "HeaderFiles.h"
 #include "ShellApi.h"
@@ -12,12 +13,18 @@ CCodeControl* g_pCodeControl = nullptr;
 namespace {
 
 const int kDataDomainItem = 2;
+const char* const kDomainGone = "도메인이 없습니다. 다른 사용자가 지웠습니다.";
 
 }  // namespace
 
 void CCodeControl::ShowCodeView(int itemKind, const class_domain_info& domain) {
+    const char* kind = itemKind == kDataDomainItem ? "data" : "method";
+    CMysqlQuery& session = *CMysqlQuery::GetInstance();
+    // The header of the domain as it stands now; one that is gone or hidden is not shown as if generated.
+    class_domain_info current;
+    if (!ReadCurrentDomain(kind, domain.id, current, kDomainGone)) return;
     std::string header;
-    MakeDomainHeader(header, itemKind == kDataDomainItem ? "data" : "method", *CMysqlQuery::GetInstance(), domain);
+    MakeDomainHeader(header, kind, session, current);
     CCodeview view;
     view.m_strCode = header;
     view.DoModal();
@@ -46,7 +53,9 @@ void CCodeControl::ShowSourceCode(const class_interface_info& iface, const CStri
     dialog.DoModal();
 }
 
-void CCodeControl::ShowProxySourceCode(const class_proxy_interface_relation_info& relation) {
+void CCodeControl::ShowProxySourceCode(const class_proxy_interface_relation_info& shown) {
+    class_proxy_interface_relation_info relation;
+    if (!ReadCurrentClass(shown, relation, "Proxy Class가 없습니다. 다른 사용자가 지웠습니다.")) return;
     CSourceCodeDlg dialog;
     dialog.m_nMethodDomainId = relation.method_domain_id;
     dialog.m_strInterfaceName = relation.interface_name;
@@ -56,7 +65,9 @@ void CCodeControl::ShowProxySourceCode(const class_proxy_interface_relation_info
     dialog.DoModal();
 }
 
-void CCodeControl::ShowStubSourceCode(const class_stub_interface_relation_info& relation) {
+void CCodeControl::ShowStubSourceCode(const class_stub_interface_relation_info& shown) {
+    class_stub_interface_relation_info relation;
+    if (!ReadCurrentClass(shown, relation, "Stub Class가 없습니다. 다른 사용자가 지웠습니다.")) return;
     CSourceCodeDlg dialog;
     dialog.m_nMethodDomainId = relation.method_domain_id;
     dialog.m_strInterfaceName = relation.interface_name;
@@ -66,7 +77,11 @@ void CCodeControl::ShowStubSourceCode(const class_stub_interface_relation_info& 
     dialog.DoModal();
 }
 
-void CCodeControl::ShowAllSourceCode(const class_component_info& component) {
+void CCodeControl::ShowAllSourceCode(const class_component_info& shown) {
+    // The component's folder takes its current name; one that is gone has nothing to generate.
+    class_component_info component;
+    if (!ReadCurrentComponent(shown.component_id, component, "컴포넌트가 없습니다. 다른 사용자가 지웠습니다."))
+        return;
     CSourceCodeDlg dialog;
     dialog.m_nComponentId = component.component_id;
     dialog.m_strComponentName = component.name;

@@ -21,14 +21,15 @@ public:
     virtual ~CCodeControl() = default;
 
     // The item kind of the selected tree item (its TreeNodeData's kind): 2, a data domain item, previews a
-    // data header; every other kind a method header.
+    // data header; every other kind a method header. The domain is read by its id when this runs.
     void ShowCodeView(int itemKind, const class_domain_info& domain);
     void SaveAllDomainHeaders();
     // Creates the missing folders of the path; 1 on success, 0 on failure or for an empty path.
     int MakeDirectory(const CString& path);
 
     // The source code dialog for an interface (the user picks the side and names the class), for a proxy or stub
-    // class of a component (side and class fixed), or for a whole component.
+    // class of a component (side and class fixed; the class is read by its id when this runs), or for a whole
+    // component.
     void ShowSourceCode(const class_interface_info& iface, const CString& domainName);
     void ShowProxySourceCode(const class_proxy_interface_relation_info& relation);
     void ShowStubSourceCode(const class_stub_interface_relation_info& relation);

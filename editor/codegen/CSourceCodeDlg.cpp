@@ -113,7 +113,6 @@ int CSourceCodeDlg::MakeDirectoryPath(const CString& path) {
 void CSourceCodeDlg::GenerateSources() {
     SourceRequest request;
     request.methodDomainId = m_nMethodDomainId;
-    request.methodDomainName = m_strMethodDomainName.str();
     request.interfaceName = m_strInterfaceName.str();
     request.className = m_strClassName.str();
     request.side = m_strSide.str();

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "CMysqlQuery.h"
+#include "CurrentRecords.h"
 #include "DomainHeader.h"
 #include "DomainPaths.h"
 #include "HeaderFiles.h"
@@ -13,6 +14,8 @@
 using namespace tamo::codegen;
 
 namespace {
+
+const char* const kDomainGone = "도메인이 없습니다. 다른 사용자가 지웠습니다.";
 
 bool NamesData(const std::string& domainName) { return !domainName.empty() && domainName != "NULL"; }
 
@@ -41,17 +44,37 @@ std::string ComponentHeaderPath(CMysqlQuery& session, const std::string& basePat
     return basePath + "/" + componentName + "/" + directory + domain.name + ".h";
 }
 
+// Whether the interface stands in the domain under that name; false after a message otherwise. The domain's
+// whole list is asked, as the header asks it: after a call of the list for one name, the server has answered
+// the next whole list of the same connection in another order.
+bool InterfaceStands(CMysqlQuery& session, int domainId, const std::string& name) {
+    std::vector<class_interface_info> found;
+    if (session.SelectInterfaceList(session.FormatCall("call interfaceViewInterfaceList(%d,'method','%%')", domainId),
+                                    found) != 0) {
+        session.ShowLastError();
+        return false;
+    }
+    for (const class_interface_info& entry : found)
+        if (entry.name == name) return true;
+    ShowCodegenMessage("인터페이스가 없습니다. 다른 사용자가 지웠거나 이름을 바꿨습니다: " + name);
+    return false;
+}
+
 }  // namespace
 
 void GenerateInterfaceSources(CMysqlQuery& session, const SourceRequest& request, InterfaceInfoMap& memberMethods,
                               DomainIdMap& methodDomains, DomainIdMap& dataDomains) {
+    class_domain_info domain;
+    if (!ReadCurrentDomain("method", request.methodDomainId, domain, kDomainGone) ||
+        !InterfaceStands(session, domain.id, request.interfaceName))
+        return;
     LoadInterfaceInfoMap(session, request.methodDomainId, request.interfaceName, memberMethods);
     for (const auto& [domainId, name] : session.ParentInterfaces()) methodDomains.emplace(domainId, std::string());
 
     class_sourceFile file;
     file.output_folder = request.outputPath + "/";
     file.class_name = request.className;
-    file.header_name = request.methodDomainName;
+    file.header_name = domain.name;
     file.interface_name = request.interfaceName;
     file.side = request.side;
     file.domain_path = HeaderPath(session, "method", request.methodDomainId);

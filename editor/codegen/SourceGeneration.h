@@ -13,7 +13,6 @@ class CMysqlQuery;
 // One interface and one side, as the dialog's fields give them.
 struct SourceRequest {
     int methodDomainId = 0;
-    std::string methodDomainName;  // the file name of the domain header that the class header includes
     std::string interfaceName;
     std::string className;
     std::string side;        // "Proxy" or any other text for the stub
@@ -26,7 +25,9 @@ using DomainIdMap = std::map<int, std::string>;
 // Collects the interface's member methods (its own and its ancestors'), writes the class header and source of
 // the side into the output folder and adds the method domains of the collected interfaces and the data domains
 // of the members' data to the maps. Each file is replaced whole; a failure is shown with the file's path and the
-// system's reason, and the side's closing message only when both of its files were written.
+// system's reason, and the side's closing message only when both of its files were written. The method domain
+// and the interface are read as the server holds them when this runs: the header the class includes takes the
+// domain's current name, and a domain or interface that is gone is refused with nothing written.
 void GenerateInterfaceSources(CMysqlQuery& session, const SourceRequest& request, InterfaceInfoMap& memberMethods,
                               DomainIdMap& methodDomains, DomainIdMap& dataDomains);
 

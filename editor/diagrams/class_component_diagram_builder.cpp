@@ -7,6 +7,7 @@
 
 #include "CMysqlQuery.h"
 #include "Class_ComponentEntity.h"
+#include "CurrentRecords.h"
 #include "StubObjectId.h"
 #include "Utf8.h"
 #include "class_circle_stub_interface.h"
@@ -57,14 +58,46 @@ void class_component_diagram_builder::grow_extent_below(const CRect& rect) {
 
 // --- Kinds 0 and 1 -----------------------------------------------------------------------------------------
 
+namespace {
+
+// The class as the server holds it now, for its box: its interface may have been renamed since the tree read it.
+// False (shown) when the class is gone.
+template <class Relation>
+bool ReadShownClass(const TreeNodeData& item, const char* goneText, std::optional<Relation>& current) {
+    const auto* shown = static_cast<const Relation*>(item.record);
+    if (!shown) return true;
+    Relation read;
+    if (!ReadCurrentClass(*shown, read, goneText)) return false;
+    current = read;
+    return true;
+}
+
+template <class Box, class Relation>
+CUmlEntity* AddClassBox(Box* box, const std::optional<Relation>& current) {
+    if (box && current) box->set_relation(*current);
+    return box;
+}
+
+}  // namespace
+
 void class_component_diagram_builder::draw_interface(int kind, const TreeNodeData& interfaceClass) {
-    if (!bind()) return;
+    std::optional<class_proxy_interface_relation_info> proxy;
+    std::optional<class_stub_interface_relation_info> stub;
+    const bool stands = kind == 0 ? ReadShownClass(interfaceClass, "Proxy Class가 없습니다. 다른 사용자가 지웠습니다.", proxy)
+                                  : ReadShownClass(interfaceClass, "Stub Class가 없습니다. 다른 사용자가 지웠습니다.", stub);
+    if (!stands || !bind()) return;
     remember(kind, interfaceClass);
-    CUmlEntity* box = kind == 0
-                          ? static_cast<CUmlEntity*>(add<class_uml_proxyinterface>(&DiagramDocument::AddProxyInterface))
-                          : add<class_uml_stubinterface>(&DiagramDocument::AddStubInterface);
+    CUmlEntity* box = nullptr;
+    if (kind == 0) {
+        auto* proxyBox = add<class_uml_proxyinterface>(&DiagramDocument::AddProxyInterface);
+        if (proxyBox) proxyBox->SetItemInfo(item());
+        box = AddClassBox(proxyBox, proxy);
+    } else {
+        auto* stubBox = add<class_uml_stubinterface>(&DiagramDocument::AddStubInterface);
+        if (stubBox) stubBox->SetItemInfo(item());
+        box = AddClassBox(stubBox, stub);
+    }
     if (!box) return;
-    box->SetItemInfo(item());
     box->SetPosition(100, 100);
     box->SetSize(200, 200);
     box->CreateEntityWindow(m_pView);
@@ -91,8 +124,12 @@ void class_component_diagram_builder::add_interface_row(const std::vector<Relati
 }
 
 void class_component_diagram_builder::draw_component_interfaces(const TreeNodeData& component) {
-    const auto* record = static_cast<const class_component_info*>(component.record);
-    if (!record || !bind()) return;
+    const auto* shown = static_cast<const class_component_info*>(component.record);
+    if (!shown || !bind()) return;
+    // The component as it stands now: the box shows its current name, and one that is gone draws nothing.
+    class_component_info current;
+    if (!ReadCurrentComponent(shown->component_id, current, "컴포넌트가 없습니다. 다른 사용자가 지웠습니다.")) return;
+    const class_component_info* record = &current;
     remember(2, component);
     CMysqlQuery* db = CMysqlQuery::GetInstance();
 
@@ -210,11 +247,42 @@ class_circle_stub_interface* class_component_diagram_builder::add_lollipop(const
     return circle;
 }
 
+namespace {
+
+// The installation as the server holds it now, found by its deployment id among what the node has installed;
+// false (shown) when the node or the installation is gone.
+bool ReadCurrentInstallation(const class_node_info& node, const class_component_info& installed,
+                             class_node_info& currentNode, class_component_info& current) {
+    if (!ReadCurrentNode(node.id, currentNode, "노드가 없습니다. 다른 사용자가 지웠습니다.")) return false;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_component_info> rows;
+    if (db->SelectInstalledComponentList(
+            db->FormatCall("call nodeDeploymentViewInstallList(%d, %d)", currentNode.domain_id, currentNode.id), rows) !=
+        0) {
+        db->ShowLastError();
+        return false;
+    }
+    for (const class_component_info& row : rows) {
+        if (row.deployment_id != installed.deployment_id) continue;
+        current = row;
+        return true;
+    }
+    AfxMessageBox("설치된 컴포넌트가 없습니다. 다른 사용자가 지웠습니다.");
+    return false;
+}
+
+}  // namespace
+
 void class_component_diagram_builder::draw_node_component_deploy(const TreeNodeData& installedComponent,
                                                                  const TreeNodeData& node) {
-    const auto* component = static_cast<const class_component_info*>(installedComponent.record);
-    const auto* nodeRecord = static_cast<const class_node_info*>(node.record);
-    if (!component || !nodeRecord || !bind()) return;
+    const auto* shownComponent = static_cast<const class_component_info*>(installedComponent.record);
+    const auto* shownNode = static_cast<const class_node_info*>(node.record);
+    if (!shownComponent || !shownNode || !bind()) return;
+    class_node_info currentNode;
+    class_component_info currentComponent;
+    if (!ReadCurrentInstallation(*shownNode, *shownComponent, currentNode, currentComponent)) return;
+    const class_component_info* component = &currentComponent;
+    const class_node_info* nodeRecord = &currentNode;
     remember(4, installedComponent, node);
     CMysqlQuery* db = CMysqlQuery::GetInstance();
 

@@ -2,17 +2,23 @@
 
 #include <algorithm>
 
+#include "CurrentRecords.h"
 #include "class_diagramscrollview.h"
 #include "class_domain_info.h"
 #include "class_draw_uml_data.h"
 #include "class_node.h"
 
 void class_network_diagram_builder::draw_node(const TreeNodeData& node) {
+    // The node as it stands now: its current name and what is installed on it; one that is gone draws nothing.
+    const auto* shown = static_cast<const class_node_info*>(node.record);
+    class_node_info current;
+    if (shown && !ReadCurrentNode(shown->id, current, "노드가 없습니다. 다른 사용자가 지웠습니다.")) return;
     if (!bind()) return;
     remember(5, node);
     auto* box = add<class_node>(&DiagramDocument::AddNode);
     if (!box) return;
     box->SetItemInfo(item());
+    if (shown) box->set_detailed_node(current);
     box->SetPosition(300, 100);
     box->SetSize(300, 80);
     box->CreateEntityWindow(m_pView);

@@ -26,7 +26,7 @@ BOOL class_node_box::CreateEntityWindow(CWnd* parent) {
     if (!Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, GetRect(), parent, AFX_IDW_PANE_FIRST))
         return FALSE;
     if (m_bDetailed) {
-        if (const auto* item = static_cast<const TreeNodeData*>(GetItemInfo()); item && item->record)
+        if (const auto* item = static_cast<const TreeNodeData*>(GetItemInfo()); !m_bNodeGiven && item && item->record)
             m_node = *static_cast<const class_node_info*>(item->record);
         load_installed_components();
         // The height its paints give it, known from now on, so that the view can make room for it.

@@ -25,6 +25,11 @@ public:
 
     // The network form with a copy of the node record.
     void set_network_node(const class_node_info& node) override;
+    // The detailed form with this node rather than the tree item's record (the node as the server holds it).
+    void set_detailed_node(const class_node_info& node) {
+        m_node = node;
+        m_bNodeGiven = true;
+    }
     const class_node_info& get_node_info() const override { return m_node; }
     bool is_detailed() const { return m_bDetailed; }
     const std::vector<class_component_info>& get_installed_components() const { return m_installed; }
@@ -43,6 +48,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     bool m_bDetailed = true;
+    bool m_bNodeGiven = false;  // set_detailed_node gave the node
     std::vector<class_component_info> m_installed;
     std::map<std::string, int> m_textEntries;  // ordered by text
     class_node_info m_node;

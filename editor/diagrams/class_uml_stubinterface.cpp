@@ -3,6 +3,7 @@
 #include "TreeNodeData.h"
 
 void class_uml_stubinterface::copy_relation_from_item() {
+    if (m_bRelationGiven) return;
     const auto* item = static_cast<const TreeNodeData*>(GetItemInfo());
     if (item && item->record) m_relation = *static_cast<const class_stub_interface_relation_info*>(item->record);
 }

@@ -9,7 +9,11 @@ class class_uml_stubinterface : public class_uml_interface_box {
 public:
     class_uml_stubinterface() = default;
 
-    void set_relation(const class_stub_interface_relation_info& relation) { m_relation = relation; }
+    // A relation given here stands: the item's record is not copied over it when the window is made.
+    void set_relation(const class_stub_interface_relation_info& relation) {
+        m_relation = relation;
+        m_bRelationGiven = true;
+    }
     const class_stub_interface_relation_info& get_relation() const { return m_relation; }
 
 protected:
@@ -22,4 +26,5 @@ protected:
 
 private:
     class_stub_interface_relation_info m_relation;
+    bool m_bRelationGiven = false;
 };

@@ -18,7 +18,9 @@ public:
 
     // Asks for the file (the domain's name as the initial name; ".xml" is appended when the path holds none),
     // gathers the method domain and writes its document. 0 when written; -1 when cancelled or the document
-    // could not be created or saved.
+    // could not be created or saved. The domain and its path are read by its id once the file is chosen: one
+    // that is gone or hidden is refused (-1, shown), and the document writes the path the server holds then,
+    // not `domainPath` (the tree's).
     int export_xml_document(int domainId, const std::string& domainName, const CString& domainPath);
 
     // Asks for the file and the mode (dialog 391), reads the document and writes it into the database.

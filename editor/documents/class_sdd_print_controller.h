@@ -16,6 +16,8 @@ public:
 
     // Asks for the kind (dialog 426) and the file (".hml" is appended when the path holds none), reads the
     // component's interfaces and writes the document. 0 when written; -1 when a dialog was cancelled (nothing
-    // read) or the document could not be created or saved (shown).
+    // read) or the document could not be created or saved (shown). The component is read by its id when this
+    // runs: one that is gone is refused (-1, shown), and the document names it as it is then, not as
+    // `componentName` (the tree's) had it.
     int print_sdd_document(const class_component_info& component, const std::string& componentName);
 };

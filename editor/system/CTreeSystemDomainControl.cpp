@@ -12,6 +12,7 @@
 #include "CNewObjectId.h"
 #include "CNodeViewDlg.h"
 #include "CWnd.h"
+#include "CurrentRecords.h"
 #include "ComponentClassCopy.h"
 #include "CopyTransaction.h"
 #include "DomainCommands.h"
@@ -38,6 +39,10 @@ const char* const kClassLocked =
 const char* const kDomainPortsLocked = "상위 도메인의 Subsystem Node에 Lock이 설정되어있어,\n 수정할 수 없습니다.";
 
 bool IsProxy(const char* kind) { return std::strcmp(kind, "proxy") == 0; }
+
+// What an import copies is read by its id when it runs, not taken from the list the dialog showed.
+const char* const kImportedComponentGone = "가져올 컴포넌트가 없습니다. 다른 사용자가 지웠습니다.";
+const char* const kImportedNodeGone = "가져올 노드가 없습니다. 다른 사용자가 지웠습니다.";
 
 // The class dialog preset with a class of the component (edit-class and object modes).
 template <class Relation>
@@ -100,7 +105,7 @@ int CTreeSystemDomainControl::MoveOrCopyDomain(class_domain_info* domain) {
     class_copy_system_domain_data copier;
     if (dialog.m_nMove != 0) return copier.relink_upper_domain(*domain, chosen) == 0 ? chosen.id : -1;
     class_copy_system_domain_data::DomainIdMap domainIds;
-    return copier.copy_into(dialog.m_mapSnapshot, chosen.upper_id, domain->id, domainIds);
+    return copier.copy_current_into(chosen.id, domain->id, domainIds);
 }
 
 // ---- Nodes -------------------------------------------------------------------------------------------------
@@ -223,7 +228,12 @@ int CTreeSystemDomainControl::CopyNodeInto(const class_node_info& source, const 
                                            class_node_info* node) {
     class_node_info copy;
     class_copy_system_domain_data copier;
-    if (CopyTransaction::Run([&] { return copier.copy_node_into(source, domain.id, copy); }) != 0) return -1;
+    if (CopyTransaction::Run([&] {
+            class_node_info current;
+            if (!ReadCurrentNode(source.id, current, kImportedNodeGone)) return -1;
+            return copier.copy_node_into(current, domain.id, copy);
+        }) != 0)
+        return -1;
     *node = copy;
     return 0;
 }
@@ -440,25 +450,27 @@ int CTreeSystemDomainControl::CopyComponentInto(const class_component_info& sour
                                                 class_component_info* component) {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     int newId = -1;
+    class_component_info current;
     const int result = CopyTransaction::Run([&] {
+        if (!ReadCurrentComponent(source.component_id, current, kImportedComponentGone)) return -1;
         newId = db->QueryInt(
-            db->FormatCall("call componentsNewcomponent(%d,'%s','%s')", domain.id, source.name, source.description));
+            db->FormatCall("call componentsNewcomponent(%d,'%s','%s')", domain.id, current.name, current.description));
         if (newId == -1) {
             db->ShowLastError();
             return -1;
         }
         // The classes without their objects.
         const auto noObjects = [](int, int) { return 0; };
-        return CopyProxyClasses(source.component_id, newId, noObjects) &&
-                       CopyStubClasses(source.component_id, newId, noObjects)
+        return CopyProxyClasses(current.component_id, newId, noObjects) &&
+                       CopyStubClasses(current.component_id, newId, noObjects)
                    ? 0
                    : -1;
     });
     if (result != 0) return -1;
     component->component_id = newId;
     component->systemdomain_id = domain.id;
-    component->name = source.name;
-    component->description = source.description;
+    component->name = current.name;
+    component->description = current.description;
     return 0;
 }
 

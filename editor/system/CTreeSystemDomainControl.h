@@ -73,8 +73,9 @@ public:
     int EditStubInfo(class_custum_table* entry);
     // A copy of the node `source` (another domain's) in `domain` in everything a node carries, as the copy of
     // a whole domain makes it (its ports, IP rows or the addresses and entries of the domain it stands for, its
-    // lock), in one transaction: `node` takes the new node. 0; -1 when any step failed (shown), with nothing
-    // kept and `node` as it was.
+    // lock), in one transaction: `node` takes the new node. The node is read by its id as the server holds it
+    // then; one that is gone is refused. 0; -1 when any step failed (shown), with nothing kept and `node` as it
+    // was.
     int CopyNodeInto(const class_node_info& source, const class_domain_info& domain, class_node_info* node);
     // The node copy dialog, then CopyNodeInto with the chosen node. 0; -1 when cancelled or the copy failed.
     int ImportNode(class_node_info* node, class_domain_info* domain);
@@ -112,8 +113,8 @@ public:
                                const std::string& objectName);
     // A copy of the component `source` (another domain's) in `domain`, with its proxy and stub classes (not their
     // objects, deployments or object ids), in one transaction: `component` takes the new component's id,
-    // domain, name and description. 0; -1 when any step failed (shown), with nothing kept and `component` as it
-    // was.
+    // domain, name and description. The component is read by its id as the server holds it then; one that is
+    // gone is refused. 0; -1 when any step failed (shown), with nothing kept and `component` as it was.
     int CopyComponentInto(const class_component_info& source, const class_domain_info& domain,
                           class_component_info* component);
     // The component copy dialog, then CopyComponentInto with the chosen component. 0; -1 when cancelled or the

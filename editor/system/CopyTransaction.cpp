@@ -9,24 +9,33 @@ const char* const kNothingKept = "복사를 멈추고 모든 변경을 되돌렸
 
 }  // namespace
 
+// Through the session's transaction calls, never as statement texts: inside a transaction the session opens no
+// new connection when the server ended the old one, so a copy cut off in the middle cannot go on in autocommit,
+// and the calls after the loss fail without being sent.
 CopyTransaction::CopyTransaction() {
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    m_open = db->Execute("START TRANSACTION") == 0;
+    m_open = db->BeginTransaction() == 0;
     if (!m_open) db->ShowLastError();
 }
 
 CopyTransaction::~CopyTransaction() {
-    if (m_open) CMysqlQuery::GetInstance()->Execute("ROLLBACK");
+    if (m_open) CMysqlQuery::GetInstance()->RollbackTransaction();
 }
 
 int CopyTransaction::Commit() {
     if (!m_open) return -1;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->Execute("COMMIT") == 0) {
+    if (db->CommitTransaction() == 0) {
         m_open = false;
         return 0;
     }
     db->ShowLastError();
+    if (db->LostConnection()) {
+        // The transaction ended with the connection; the server has undone it.
+        m_open = false;
+        SessionMessageBox(kNothingKept);
+        return -1;
+    }
     RollBack();
     return -1;
 }
@@ -35,7 +44,8 @@ void CopyTransaction::RollBack() {
     if (!m_open) return;
     m_open = false;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    if (db->Execute("ROLLBACK") == 0)
+    // Also after a lost connection: the server undid the transaction as the connection ended.
+    if (db->RollbackTransaction() == 0)
         SessionMessageBox(kNothingKept);
     else
         db->ShowLastError();

@@ -1,5 +1,6 @@
 #include "class_copy_system_domain_data.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -43,13 +44,60 @@ int CopyObjects(const CString& listCall, NewCall newCall) {
 
 int class_copy_system_domain_data::copy_into(const DomainSnapshot& snapshot, int parentKey, int newParentId,
                                              DomainIdMap& domainIds) {
+    const int result =
+        CopyTransaction::Run([&] { return copy_steps(snapshot, parentKey, newParentId, domainIds); });
+    if (result != 0) domainIds.clear();
+    return result;
+}
+
+int class_copy_system_domain_data::copy_current_into(int domainId, int newParentId, DomainIdMap& domainIds) {
     const int result = CopyTransaction::Run([&] {
-        if (copy_domain(snapshot, parentKey, newParentId, domainIds) != 0) return -1;
-        if (copy_ports(domainIds) != 0 || copy_components(domainIds) != 0) return -1;
-        return copy_network(domainIds);
+        DomainSnapshot snapshot;
+        int upperId = 0;
+        if (read_current_subtree(domainId, snapshot, upperId) != 0) return -1;
+        return copy_steps(snapshot, upperId, newParentId, domainIds);
     });
     if (result != 0) domainIds.clear();
     return result;
+}
+
+int class_copy_system_domain_data::copy_steps(const DomainSnapshot& snapshot, int parentKey, int newParentId,
+                                              DomainIdMap& domainIds) {
+    if (copy_domain(snapshot, parentKey, newParentId, domainIds) != 0) return -1;
+    if (copy_ports(domainIds) != 0 || copy_components(domainIds) != 0) return -1;
+    return copy_network(domainIds);
+}
+
+int class_copy_system_domain_data::read_current_subtree(int domainId, DomainSnapshot& snapshot, int& upperId) {
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::multimap<int, class_domain_info> all;
+    if (db->SelectDomainAllList(db->FormatCall("call mainViewDomainAllList('%%%%','system')"), all) != 0) {
+        db->ShowLastError();
+        return -1;
+    }
+    const auto chosen = std::find_if(all.begin(), all.end(), [domainId](const auto& entry) {
+        return entry.second.id == domainId;
+    });
+    if (chosen == all.end()) {
+        SessionMessageBox("복사할 도메인이 없습니다. 다른 사용자가 지웠습니다.");
+        return -1;
+    }
+    upperId = chosen->first;
+    snapshot.emplace(upperId, chosen->second);
+    // Depth first, each domain once, so that rows that loop cannot hold the walk.
+    std::set<int> taken{domainId};
+    std::vector<int> open{domainId};
+    while (!open.empty()) {
+        const int parentId = open.back();
+        open.pop_back();
+        const auto range = all.equal_range(parentId);
+        for (auto entry = range.first; entry != range.second; ++entry) {
+            if (!taken.insert(entry->second.id).second) continue;
+            snapshot.emplace(parentId, entry->second);
+            open.push_back(entry->second.id);
+        }
+    }
+    return 0;
 }
 
 // ---- Domains -------------------------------------------------------------------------------------------------

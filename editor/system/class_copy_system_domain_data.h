@@ -33,6 +33,10 @@ public:
     // The whole copy in one transaction: the snapshot's domains below `parentKey` (the copied domain's upper
     // id) under `newParentId`, with everything in them. 0, or -1 with nothing kept (`domainIds` then empty).
     int copy_into(const DomainSnapshot& snapshot, int parentKey, int newParentId, DomainIdMap& domainIds);
+    // As copy_into, for the domain `domainId` with the sub-tree the server holds when the copy runs (read in the
+    // same transaction): what another user moved away or deleted since the tree was read is not copied, what
+    // was renamed is copied under its current name, and a domain that is gone is refused.
+    int copy_current_into(int domainId, int newParentId, DomainIdMap& domainIds);
 
     // Copies the snapshot's domains below `parentKey` under `newParentId`, depth first, and records each copy
     // in `domainIds`. The first call passes the copied domain's upper id and the destination's id.
@@ -52,6 +56,12 @@ public:
     int copy_node_into(const class_node_info& source, int domainId, class_node_info& copy);
 
 private:
+    // The four steps of a copy, inside the caller's transaction.
+    int copy_steps(const DomainSnapshot& snapshot, int parentKey, int newParentId, DomainIdMap& domainIds);
+    // The domain with the system domains below it as the server lists them now, in the snapshot's layout, and
+    // its upper id; -1 after a message when the domain is gone or the list fails.
+    static int read_current_subtree(int domainId, DomainSnapshot& snapshot, int& upperId);
+
     // {old node's domain id, old node id, new domain id, new node id}, ordered by the old ids.
     using NodeCopy = std::tuple<int, int, int, int>;
 

@@ -1,11 +1,23 @@
 #include "CTreeDataDomainControl.h"
 
+#include <string>
+
 #include "CMysqlQuery.h"
 #include "CNewMetadataDlg.h"
 #include "DomainCommands.h"
 #include "class_copy_data_dialog.h"
 
 CTreeDataDomainControl* g_pTreeDataDomainControl = nullptr;
+
+namespace {
+
+// The server's refusals of a copy whose name the target domain holds already: its own check, and the unique
+// key when another session created the name at the same moment.
+bool IsDuplicateNameRefusal(const std::string& reason) {
+    return reason == "대상 도메인에 같은 이름의 데이타가 이미 있습니다." || reason == "같은 이름이 이미 있습니다.";
+}
+
+}  // namespace
 
 int CTreeDataDomainControl::NewDomain(class_domain_info* parent) { return NewDomainThroughDialog("data", parent->id); }
 
@@ -93,7 +105,11 @@ int CTreeDataDomainControl::CopyMetadata(class_domain_info* target) {
     for (const class_metadata_info* data : dialog.m_vecChosenData) {
         if (db->ExecuteProc(db->FormatCall("call metadataViewCopyData(%d, %d)", data->id, target->id)) == 0) continue;
         CString message = data->name.c_str();
-        message += " \n 위 데이타명이 중복입니다.";
+        // The duplicate text only for a duplicate; any other refusal (an item that another user deleted, a
+        // lost connection, ...) in the server's words.
+        const std::string& reason = db->GetLastErrorText();
+        message += " \n ";
+        message += IsDuplicateNameRefusal(reason) ? "위 데이타명이 중복입니다." : reason.c_str();
         message += " \n 체크해주세요 (현재 데이타만 복사 실패)";
         AfxMessageBox(message);
         result = -1;

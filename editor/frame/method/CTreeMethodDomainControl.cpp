@@ -1,5 +1,10 @@
 #include "CTreeMethodDomainControl.h"
 
+#include <algorithm>
+#include <map>
+#include <utility>
+#include <vector>
+
 #include "CMysqlQuery.h"
 #include "CNewInterfaceDlg.h"
 #include "CNewMethodDlg.h"
@@ -216,6 +221,7 @@ int CTreeMethodDomainControl::DeleteMethod(class_method_info* method) {
 int CTreeMethodDomainControl::CopyMethods(class_domain_info* target) {
     class_copy_method_dialog dialog;
     if (dialog.DoModal() == IDCANCEL) return -1;
+    TakeCurrentMethods(dialog.m_vecChosenMethods);
     std::vector<class_method_info> existing;
     Getmethodlistinfo(target->id, existing);
     int result = 0;
@@ -228,6 +234,32 @@ int CTreeMethodDomainControl::CopyMethods(class_domain_info* target) {
     }
     dialog.free_item_data();
     return result;
+}
+
+void CTreeMethodDomainControl::TakeCurrentMethods(std::vector<class_method_info>& chosen) {
+    // The dialog lists one domain; its methods are read once.
+    std::map<int, std::vector<class_method_info>> current;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_method_info> kept;
+    for (const class_method_info& method : chosen) {
+        auto [domain, added] = current.try_emplace(method.domain_id);
+        if (added &&
+            db->SelectMethodList(
+                db->FormatCall("call methodViewMethodList(%d,'method','ALL','%%','%%')", method.domain_id),
+                domain->second) != 0) {
+            db->ShowLastError();
+            chosen.clear();
+            return;
+        }
+        const auto found = std::find_if(domain->second.begin(), domain->second.end(),
+                                        [&method](const class_method_info& row) { return row.name == method.name; });
+        if (found == domain->second.end()) {
+            AfxMessageBox(("복사할 메서드가 없습니다. 다른 사용자가 지웠거나 이름을 바꿨습니다: " + method.name).c_str());
+            continue;
+        }
+        kept.push_back(*found);
+    }
+    chosen = std::move(kept);
 }
 
 void CTreeMethodDomainControl::Getmethodlistinfo(int domainId, std::vector<class_method_info>& methods) {

@@ -48,6 +48,9 @@ public:
     // "Methods 가져오기": methods chosen from any method domain go into the target, each clash of name or code
     // with the target's methods resolved with the user. 0, or -1 when the user cancelled (nothing inserted).
     int CopyMethods(class_domain_info* target);
+    // The chosen methods as the server holds them now (the dialog listed them earlier): one that another user
+    // deleted or renamed since is left out after a message; a failed read leaves none (shown).
+    void TakeCurrentMethods(std::vector<class_method_info>& chosen);
     // Every method of the domain into `methods` (a failure is shown; the list keeps what came).
     void Getmethodlistinfo(int domainId, std::vector<class_method_info>& methods);
     // Asks for a new name for every chosen method whose name an existing one has; -1 when any was refused.

@@ -16,6 +16,12 @@ XML_db::XML_db(DataFields data_fields) : data_fields_(data_fields) {}
 
 void XML_db::export_data_domain(const std::string& id, const std::string& save_path) {
     require_id(id);
+    // The domain the run starts from must stand, as the system and the component must: a domain the data refer
+    // to may be gone and is passed over, but without this one there is nothing to write. The builder's own read
+    // of it is answered from the run's answers.
+    const ResultSets start =
+        read("call domainDataInfo(" + number(id) + ", 'data')", "query error", "query result error");
+    if (start.set(1).row_count() == 0) throw ExportError("data domain don't exist");
     build_and_save("tamo_system_interface", save_path, [this, &id](DOMElement* root) {
         used_data_domains.clear();
         used_data_domains.emplace(id, "");

@@ -2,11 +2,14 @@
 // headers into a chosen folder, and the source code dialog in single mode (opened for an interface or for a
 // proxy or stub class) and in component mode.
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "CCodeControl.h"
@@ -15,6 +18,7 @@
 #include "CodeWindowsTestSupport.h"
 #include "CodegenTestSession.h"
 #include "GoldenFile.h"
+#include "SessionLogin.h"
 #include "ShellApi.h"
 #include "class_component_info.h"
 #include "class_domain_info.h"
@@ -38,7 +42,7 @@ const int IDC_BROWSE_PATH = 1098;
 
 class CodeWindows : public CodeWindowsTest {
 protected:
-    CodeWindows() : CodeWindowsTest("codegen_windows") {}
+    explicit CodeWindows(std::string database = "codegen_windows") : CodeWindowsTest(std::move(database)) {}
 
     static std::string Text(CWnd& dialog, int id) {
         CString text;
@@ -48,7 +52,50 @@ protected:
     static bool Enabled(CWnd& dialog, int id) { return dialog.GetDlgItem(id)->IsWindowEnabled(); }
     static bool Checked(CWnd& dialog, int id) { return dialog.IsDlgButtonChecked(id) == BST_CHECKED; }
 
+    // A component of a system domain of its own with one proxy or stub class on an interface of the method
+    // domain; answers the component's id.
+    int NewComponentWithClass(bool proxy, const std::string& interfaceName, const std::string& className,
+                              int methodDomainId = 6) {
+        const std::string name = std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                                 "_" + className + "_" + std::to_string(::getpid()) + "_" + std::to_string(++m_made);
+        const int domain = db->QueryNewId(
+            db->FormatCall("call domainViewNewDomain('%s',%d,'%s', %d,'%s','%s')", "system", 0, name, 0, "1", ""));
+        EXPECT_GT(domain, 0) << db->GetLastErrorText();
+        const int component = db->QueryInt(db->FormatCall("call componentsNewcomponent(%d,'%s','%s')", domain, "c", ""));
+        EXPECT_GT(component, 0) << db->GetLastErrorText();
+        const CString call =
+            proxy ? db->FormatCall("call insertProxyInserfaceRelation(%d, %d, %d, '%s','%s', '%s')", domain, component,
+                                   methodDomainId, interfaceName, className, "o")
+                  : db->FormatCall("call insertStubInserfaceRelation(%d, %d, %d, '%s','%s', '%s')", domain, component,
+                                   methodDomainId, interfaceName, className, "o");
+        EXPECT_EQ(db->ExecuteProc(call), 0) << db->GetLastErrorText();
+        return component;
+    }
+    // The component's classes of the side as the system tree holds them.
+    template <class Relation>
+    std::vector<Relation> ClassesOf(int component) {
+        std::vector<Relation> classes;
+        if constexpr (std::is_same_v<Relation, class_proxy_interface_relation_info>)
+            EXPECT_EQ(db->SelectProxyInterfaceList(db->FormatCall("call proxyInterfaceViewList(%d)", component), classes), 0);
+        else
+            EXPECT_EQ(db->SelectStubInterfaceList(db->FormatCall("call stubInterfaceViewList(%d)", component), classes), 0);
+        return classes;
+    }
+    // Runs the calls in a second session, as another user of the design database.
+    void Colleague(const std::vector<std::string>& calls) {
+        tamo::testing::TestConnection other(m_server);
+        ASSERT_TRUE(other.Login("admin", "admin"));
+        for (const std::string& call : calls) ASSERT_TRUE(other.Run(call).ok) << call;
+    }
+
     CCodeControl control;
+    int m_made = 0;
+};
+
+// The tests that change the design, on a database of their own: the others compare what the whole sample gives.
+class CodeWindowsOfAChangedDesign : public CodeWindows {
+protected:
+    CodeWindowsOfAChangedDesign() : CodeWindows("codegen_windows_changed") {}
 };
 
 class_domain_info Domain(int id, const std::string& name) {
@@ -208,7 +255,7 @@ TEST_F(CodeWindows, SourceDialogForAnInterface) {
 }
 
 // Opened for a proxy or a stub class of a component, side and class name are fixed; the path is still asked.
-TEST_F(CodeWindows, SourceDialogForAClassFixesSideAndName) {
+TEST_F(CodeWindowsOfAChangedDesign, SourceDialogForAClassFixesSideAndName) {
     struct Case {
         const char* side;
         const char* interfaceName;
@@ -234,21 +281,12 @@ TEST_F(CodeWindows, SourceDialogForAClassFixesSideAndName) {
                                                                            : "Stub 파일생성이 완료되었습니다."}));
             TestDriver::Click(dialog, IDCANCEL);
         });
-        if (std::string(c.side) == "Proxy") {
-            class_proxy_interface_relation_info relation;
-            relation.method_domain_id = 6;
-            relation.method_domain_name = "NavService";
-            relation.interface_name = c.interfaceName;
-            relation.class_name = c.className;
-            control.ShowProxySourceCode(relation);
-        } else {
-            class_stub_interface_relation_info relation;
-            relation.method_domain_id = 6;
-            relation.method_domain_name = "NavService";
-            relation.interface_name = c.interfaceName;
-            relation.class_name = c.className;
-            control.ShowStubSourceCode(relation);
-        }
+        const bool proxy = std::string(c.side) == "Proxy";
+        const int component = NewComponentWithClass(proxy, c.interfaceName, c.className);
+        if (proxy)
+            control.ShowProxySourceCode(ClassesOf<class_proxy_interface_relation_info>(component).at(0));
+        else
+            control.ShowStubSourceCode(ClassesOf<class_stub_interface_relation_info>(component).at(0));
         EXPECT_EQ(ReadFile(folder + "/" + c.className + ".h"), SampleGolden("sample/" + c.className + ".h.txt"));
         EXPECT_EQ(ReadFile(folder + "/" + c.className + ".cpp"), SampleGolden("sample/" + c.className + ".cpp.txt"));
     }
@@ -346,4 +384,121 @@ TEST_F(CodeWindows, ComponentModeGoesOnAfterAFailure) {
         EXPECT_EQ(BoxTexts(boxesBefore), c.boxes);
         for (const std::string& file : c.written) EXPECT_TRUE(fs::is_regular_file(component_folder + "/" + file)) << file;
     }
+}
+
+// The generators work from what the server holds when they run, not from the record the tree read: after another
+// user renamed the method domain and the interface, a class's files include the domain's header under its new
+// name and derive from the interface's new name; a class, an interface or a domain that is gone is refused with
+// nothing written or shown as made.
+TEST_F(CodeWindowsOfAChangedDesign, SourcesFollowWhatAnotherUserChanged) {
+    const std::string suffix = std::to_string(::getpid());
+    const std::string oldDomain = "Old_m" + suffix, newDomain = "New_m" + suffix;
+    const int method = db->QueryNewId(db->FormatCall("call domainViewNewDomain('%s',%d,'%s', %d,'%s','%s')", "method",
+                                                     0, oldDomain, 0, "1", ""));
+    ASSERT_GT(method, 0) << db->GetLastErrorText();
+    for (const char* name : {"OldFace", "GoneFace"})
+        ASSERT_EQ(db->ExecuteProc(db->FormatCall("call interfaceViewNewInterface(%d,'%s','%s','%s')", method, "method",
+                                                 name, "")),
+                  0)
+            << db->GetLastErrorText();
+    const int component = NewComponentWithClass(true, "OldFace", "Cls", method);
+    const class_proxy_interface_relation_info shown = ClassesOf<class_proxy_interface_relation_info>(component).at(0);
+    const std::string id = std::to_string(method);
+    Colleague({"call domainViewEditDomain(" + id + ",'method','" + newDomain + "', 0,'1','')",
+               "call interfaceViewEditInterface(" + id + ",'OldFace','NewFace','')"});
+
+    const std::string folder = Folder("followed");
+    driver.OnDialogOf<CSourceCodeDlg>(363, [&](CSourceCodeDlg& dialog) {
+        TestDriver::Type(dialog, IDC_OUTPUT_PATH, folder.c_str());
+        TestDriver::Click(dialog, IDOK);
+        TestDriver::Click(dialog, IDCANCEL);
+    });
+    control.ShowProxySourceCode(shown);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Proxy 파일생성 완료되었습니다."});
+    const std::string header = ReadFile(folder + "/Cls.h");
+    EXPECT_NE(header.find("#include <Tamo/Method/" + newDomain + "/" + newDomain + ".h>"), std::string::npos) << header;
+    EXPECT_NE(header.find("NewFace"), std::string::npos) << header;
+    EXPECT_EQ(header.find(oldDomain), std::string::npos) << header;
+    EXPECT_EQ(header.find("OldFace"), std::string::npos) << header;
+
+    // The class deleted: no dialog (a dialog without a script fails the test).
+    Colleague({"call proxyInterfaceRalationDeleteInterface(" + std::to_string(shown.id) + ")"});
+    control.ShowProxySourceCode(shown);
+    EXPECT_EQ(BoxTexts(1), std::vector<std::string>{"Proxy Class가 없습니다. 다른 사용자가 지웠습니다."});
+    const std::size_t boxes = BoxTexts().size();
+
+    // The interface deleted while its dialog is open: nothing written, nothing called made.
+    class_interface_info iface;
+    iface.domain_id = method;
+    iface.name = "GoneFace";
+    const std::string goneFolder = Folder("gone");
+    driver.OnDialogOf<CSourceCodeDlg>(363, [&](CSourceCodeDlg& dialog) {
+        TestDriver::Type(dialog, IDC_CLASS_NAME, "Gone");
+        TestDriver::Type(dialog, IDC_OUTPUT_PATH, goneFolder.c_str());
+        Colleague({"call interfaceViewDeleteInterface(" + id + ",'GoneFace')"});
+        TestDriver::Click(dialog, IDOK);
+        TestDriver::Click(dialog, IDCANCEL);
+    });
+    control.ShowSourceCode(iface, oldDomain.c_str());
+    EXPECT_EQ(BoxTexts(boxes),
+              std::vector<std::string>{"인터페이스가 없습니다. 다른 사용자가 지웠거나 이름을 바꿨습니다: GoneFace"});
+    EXPECT_TRUE(FilesBelow(goneFolder).empty());
+
+    // Component mode: the folder takes the component's current name; a deleted component opens no dialog.
+    const int whole = NewComponentWithClass(false, "IWaypoint", "Whole");
+    const std::string wholeDomain = AdminValue("SELECT systemdomain_id FROM component WHERE id = " + std::to_string(whole));
+    class_component_info staleComponent;
+    staleComponent.component_id = whole;
+    staleComponent.name = "c";
+    Colleague({"call ComponentViewEditComponent(" + std::to_string(whole) + "," + wholeDomain + ",'새 부품','')"});
+    const std::string base = Folder("whole");
+    driver.OnDialogOf<CSourceCodeDlg>(363, [&](CSourceCodeDlg& dialog) {
+        TestDriver::Type(dialog, IDC_OUTPUT_PATH, base.c_str());
+        TestDriver::Click(dialog, IDOK);
+        TestDriver::Click(dialog, IDCANCEL);
+    });
+    control.ShowAllSourceCode(staleComponent);
+    const std::vector<std::string> files = FilesBelow(base);
+    EXPECT_NE(std::find(files.begin(), files.end(), "새 부품/Stub/Whole.h"), files.end()) << files.front();
+    Colleague({"call componentViewDeletecomponent(" + std::to_string(whole) + "," + wholeDomain + ")"});
+    const std::size_t shownBefore = BoxTexts().size();
+    control.ShowAllSourceCode(staleComponent);
+    EXPECT_EQ(BoxTexts(shownBefore), std::vector<std::string>{"컴포넌트가 없습니다. 다른 사용자가 지웠습니다."});
+}
+
+
+// "도메인헤더 코드" previews the domain as the server holds it: a domain another user renamed under its new name
+// (guard included); one made private to this user, or deleted, is refused with one message and no preview.
+TEST_F(CodeWindowsOfAChangedDesign, PreviewShowsTheDomainAsItStandsAndNothingForOneThatIsGone) {
+    const std::string suffix = std::to_string(::getpid());
+    const std::string oldName = "Old_d" + suffix, newName = "New_d" + suffix;
+    const class_domain_info stale = Domain(
+        db->QueryNewId(db->FormatCall("call domainViewNewDomain('%s',%d,'%s', %d,'%s','%s')", "data", 0, oldName, 0,
+                                      "1", "")),
+        oldName);
+    ASSERT_GT(stale.id, 0) << db->GetLastErrorText();
+    ASSERT_EQ(db->ExecuteProc(db->FormatCall("call metadataViewNewMetadata(%d,'%s','%s',%d,'%s','%s','%s')", stale.id,
+                                             "count", "int32_t", 0, "", "", "")),
+              0);
+    const std::string id = std::to_string(stale.id);
+    Colleague({"call domainViewEditDomain(" + id + ",'data','" + newName + "', 0,'1','')"});
+    driver.OnDialogOf<CCodeview>(360, [&](CCodeview& view) {
+        const std::string code = view.m_strCode.str();
+        EXPECT_NE(code.find(newName + "_h\n#define Define__"), std::string::npos) << code;
+        EXPECT_EQ(code.find(oldName), std::string::npos) << code;
+        TestDriver::PressCloseBox(view);
+    });
+    control.ShowCodeView(2, stale);
+    EXPECT_TRUE(BoxTexts().empty()) << BoxTexts().front();
+
+    // Without a script for the preview, a preview shown fails the test.
+    Colleague({"call domainViewEditDomain(" + id + ",'data','" + newName + "', 0,'0','')"});
+    db->Close();
+    db = CMysqlQuery::GetInstance();
+    ASSERT_EQ(db->Connect(tamo::testing::LoginFor(m_server, "user", "user")), "");
+    control.ShowCodeView(2, stale);
+    Colleague({"call domainViewDeleteDomain(" + id + ",'data')"});
+    control.ShowCodeView(2, stale);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"비공개 도메인입니다. 도메인에 가입한 사용자만 볼 수 있습니다.",
+                                                    "도메인이 없습니다. 다른 사용자가 지웠습니다."}));
 }

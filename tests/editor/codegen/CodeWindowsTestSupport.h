@@ -33,10 +33,10 @@ protected:
 
     CMysqlQuery* db = nullptr;
     tamo::platform::TestDriver driver;
+    tamo::testing::ConnectionValues m_server;  // of the suite's design database, for a second session
 
 private:
     std::string m_database;
-    tamo::testing::ConnectionValues m_server;
 };
 
 // A golden file of the sample design ("sample/data_2.h.txt"), read, never written.

@@ -119,7 +119,7 @@ TEST_F(HeaderFiles, ComponentSourcesAndTheirDomainHeaders) {
     InterfaceInfoMap members;
     DomainIdMap methodDomains;
     DomainIdMap dataDomains;
-    SourceRequest request{7, "위치서비스", "I위치", "PosClient", "Proxy", base + "/Bridge/Proxy"};
+    SourceRequest request{7, "I위치", "PosClient", "Proxy", base + "/Bridge/Proxy"};
     GenerateInterfaceSources(*db, request, members, methodDomains, dataDomains);
     request.side = "Stub";
     request.className = "PosServer";
@@ -165,7 +165,7 @@ TEST_F(HeaderFiles, ClassFilesThatCannotBeWrittenAreReported) {
     InterfaceInfoMap members;
     DomainIdMap methodDomains;
     DomainIdMap dataDomains;
-    GenerateInterfaceSources(*db, {6, "NavService", "IHeartbeat", "Beat", "Proxy", missing}, members, methodDomains,
+    GenerateInterfaceSources(*db, {6, "IHeartbeat", "Beat", "Proxy", missing}, members, methodDomains,
                              dataDomains);
     const std::string reason = std::strerror(ENOENT);
     EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{missing + "/Beat.h Proxy파일 생성에 실패했습니다!\n" + reason,

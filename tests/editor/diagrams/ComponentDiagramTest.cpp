@@ -1,6 +1,9 @@
 // The interface and component diagrams (kinds 0 to 4 and 9) and their elements, drawn from the design database.
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,6 +11,7 @@
 #include "Class_ComponentEntity.h"
 #include "DiagramBuilderFixture.h"
 #include "class_circle_stub_interface.h"
+#include "class_node.h"
 #include "class_uml_proxyinterface.h"
 #include "class_uml_stubinterface.h"
 #include "class_umlline.h"
@@ -459,3 +463,87 @@ TEST_F(ComponentDiagramTest, ComponentAtTheLeftEdgePaintsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// Another user of the design database runs the call in a session of its own.
+void colleague(const tamo::testing::ConnectionValues& server, const std::string& call) {
+    tamo::testing::TestConnection other(server);
+    ASSERT_TRUE(other.Login("admin", "admin"));
+    ASSERT_TRUE(other.Run(call).ok) << call;
+}
+
+}  // namespace
+
+// A diagram is drawn from what the server holds when it opens, not from the record the tree read: a component,
+// an interface or a node that another user renamed shows its current name; one that it deleted is refused with a
+// message and nothing is drawn.
+TEST_F(ComponentDiagramTest, DiagramsShowWhatTheServerHoldsWhenTheyOpen) {
+    const class_domain_info system = new_system_domain("_stale");
+    const std::string face = "I옛이름" + std::to_string(::getpid()), renamedFace = "I새이름" + std::to_string(::getpid());
+    call(db->FormatCall("call interfaceViewNewInterface('%d','%s','%s','%s')", 6, "method", face, ""));
+    class_component_info component = new_component(system, "옛 부품");
+    new_class(component, true, face, "p1");
+    class_proxy_interface_relation_info proxy =
+        sample_class<class_proxy_interface_relation_info>(component, face.c_str(), true);
+    class_node_info node = new_node(system, "옛 노드", "computer");
+    deploy(node, component);
+    class_component_info installed = installed_component(node, "옛 부품");
+    const std::string systemId = std::to_string(system.id), componentId = std::to_string(component.component_id);
+    colleague(m_server, "call ComponentViewEditComponent(" + componentId + "," + systemId + ",'새 부품','')");
+    colleague(m_server, "call interfaceViewEditInterface(6,'" + face + "','" + renamedFace + "','')");
+    colleague(m_server, "call NodeViewEditNode(" + std::to_string(node.id) + ", " + systemId +
+                            ",'새 노드','computer','', " + std::to_string(m_portTemplate) + ", 0)");
+
+    const TreeNodeData componentItem(TREE_COMPONENT, nullptr, &component, "root\\" + system.name + "\\c\\");
+    const TreeNodeData proxyItem(TREE_PROXY_CLASS, nullptr, &proxy, "root\\" + system.name + "\\p\\");
+    const TreeNodeData nodeItem(TREE_NODE, nullptr, &node, "root\\" + system.name + "\\n\\");
+    const TreeNodeData installedItem(TREE_INSTALLED_COMPONENT, nullptr, &installed, "root\\" + system.name + "\\i\\");
+    class_diagramscrollview* view = open(componentItem.path);
+    ASSERT_NE(view, nullptr);
+    Class_UmlControl::get_instance()->draw_component_interface_diagram(componentItem);
+    EXPECT_EQ(elements<Class_ComponentEntity>(view, UML_COMPONENT).at(0)->get_component_info().name, "새 부품");
+    EXPECT_EQ(elements<class_uml_proxyinterface>(view, UML_PROXY_INTERFACE).at(0)->get_relation().interface_name,
+              renamedFace);
+    view = open(proxyItem.path);
+    ASSERT_NE(view, nullptr);
+    Class_UmlControl::get_instance()->draw_proxy_interface_diagram(proxyItem);
+    EXPECT_EQ(elements<class_uml_proxyinterface>(view, UML_PROXY_INTERFACE).at(0)->get_relation().interface_name,
+              renamedFace);
+    view = open(nodeItem.path);
+    ASSERT_NE(view, nullptr);
+    Class_UmlControl::get_instance()->draw_node_diagram(nodeItem);
+    EXPECT_EQ(elements<class_node>(view, UML_NODE).at(0)->get_node_info().name, "새 노드");
+    view = open(installedItem.path);
+    ASSERT_NE(view, nullptr);
+    Class_UmlControl::get_instance()->draw_node_component_deploy_diagram(installedItem, nodeItem);
+    EXPECT_EQ(component_named(view, "새 부품")->get_node_info().name, "새 노드");
+    EXPECT_TRUE(box_texts().empty());
+
+    driver.SetDefaultMessageBoxAnswer(IDOK);
+    const struct {
+        const TreeNodeData& item;
+        std::string colleagueCall;
+        std::function<void()> draw;
+    } gone[] = {
+        {installedItem, "call nodeDeploymentViewDeleteComponent(" + std::to_string(installed.deployment_id) + ")",
+         [&] { Class_UmlControl::get_instance()->draw_node_component_deploy_diagram(installedItem, nodeItem); }},
+        {proxyItem, "call proxyInterfaceRalationDeleteInterface(" + std::to_string(proxy.id) + ")",
+         [&] { Class_UmlControl::get_instance()->draw_proxy_interface_diagram(proxyItem); }},
+        {componentItem, "call componentViewDeletecomponent(" + componentId + "," + systemId + ")",
+         [&] { Class_UmlControl::get_instance()->draw_component_interface_diagram(componentItem); }},
+        {nodeItem, "call nodeDeleteNodes(" + std::to_string(node.id) + ")",
+         [&] { Class_UmlControl::get_instance()->draw_node_diagram(nodeItem); }},
+    };
+    for (const auto& g : gone) {
+        colleague(m_server, g.colleagueCall);
+        view = open(g.item.path + "gone\\");
+        ASSERT_NE(view, nullptr);
+        g.draw();
+        EXPECT_TRUE(document_of(view)->GetElements().empty()) << g.item.path;
+    }
+    EXPECT_EQ(box_texts(), (std::vector<std::string>{"설치된 컴포넌트가 없습니다. 다른 사용자가 지웠습니다.",
+                                                     "Proxy Class가 없습니다. 다른 사용자가 지웠습니다.",
+                                                     "컴포넌트가 없습니다. 다른 사용자가 지웠습니다.",
+                                                     "노드가 없습니다. 다른 사용자가 지웠습니다."}));
+}

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -34,7 +35,8 @@ int ApplicationBox(LPCTSTR text, UINT type) { return AfxMessageBox(text, type); 
 
 class DocumentWindowsTest : public DocumentsDatabaseTest {
 protected:
-    DocumentWindowsTest() : DocumentsDatabaseTest("documents_windows") {}
+    explicit DocumentWindowsTest(std::string database = "documents_windows")
+        : DocumentsDatabaseTest(std::move(database)) {}
 
     void SetUp() override {
         DocumentsDatabaseTest::SetUp();
@@ -197,6 +199,75 @@ TEST_F(DocumentWindowsTest, TheMethodDomainDocumentAsksForTheFileAndAppendsTheEx
         EXPECT_TRUE(controller.GetDocumentData().m_lists.methods.empty());  // emptied after each document
     }
     EXPECT_TRUE(BoxTexts().empty());
+}
+
+// The documents are made from what the server holds when the command runs: a method domain or a component that
+// another user renamed is written under its current name, one that it deleted is refused with a message and no
+// file (an empty document would look made).
+class DocumentsOfAChangedDesignTest : public DocumentWindowsTest {
+protected:
+    DocumentsOfAChangedDesignTest() : DocumentWindowsTest("documents_windows_changed") {}
+
+    void Colleague(const std::string& call) {
+        tamo::testing::TestConnection other(m_server);
+        ASSERT_TRUE(other.Login("admin", "admin"));
+        ASSERT_TRUE(other.Run(call).ok) << call;
+    }
+};
+
+TEST_F(DocumentsOfAChangedDesignTest, DocumentsFollowWhatAnotherUserChanged) {
+    const std::string suffix = std::to_string(::getpid());
+    const std::string oldName = "Old_m" + suffix, newName = "New_m" + suffix;
+    const int method = db->QueryNewId(db->FormatCall("call domainViewNewDomain('%s',%d,'%s', %d,'%s','%s')", "method",
+                                                     0, oldName, 0, "1", ""));
+    ASSERT_GT(method, 0) << db->GetLastErrorText();
+    const int system = db->QueryNewId(db->FormatCall("call domainViewNewDomain('%s',%d,'%s', %d,'%s','%s')", "system",
+                                                     0, "S" + suffix, 0, "1", ""));
+    ASSERT_GT(system, 0) << db->GetLastErrorText();
+    class_component_info component;
+    component.component_id =
+        db->QueryInt(db->FormatCall("call componentsNewcomponent(%d,'%s','%s')", system, "옛 부품", ""));
+    ASSERT_GT(component.component_id, 0) << db->GetLastErrorText();
+    const std::string id = std::to_string(method), componentId = std::to_string(component.component_id);
+    Colleague("call domainViewEditDomain(" + id + ",'method','" + newName + "', 0,'1','')");
+    Colleague("call ComponentViewEditComponent(" + componentId + "," + std::to_string(system) + ",'새 부품','')");
+
+    class_msxmlcontroller xml;
+    driver.AnswerFileDialog(FilePath("renamed.xml").c_str());
+    EXPECT_EQ(xml.export_xml_document(method, oldName, (oldName + "\\").c_str()), 0);
+    const std::string document = ReadFile(FilePath("renamed.xml"));
+    EXPECT_NE(document.find("<path>method\\" + newName + "\\</path>"), std::string::npos) << document;
+    EXPECT_EQ(document.find(oldName), std::string::npos) << document;
+
+    class_sdd_print_controller sdd;
+    driver.OnDialog(IDD_SDD_CHOICE, [](CDialog& dialog) {
+        TestDriver::Click(dialog, IDC_SDD_SUMMARY);
+        TestDriver::Click(dialog, IDOK);
+    });
+    driver.AnswerFileDialog(FilePath("renamed").c_str());
+    EXPECT_EQ(sdd.print_sdd_document(component, "옛 부품"), 0);
+    EXPECT_NE(ReadFile(FilePath("renamed.hml")).find("<CHAR>새 부품 Component"), std::string::npos);
+    EXPECT_TRUE(BoxTexts().empty());
+
+    Colleague("call domainViewDeleteDomain(" + id + ",'method')");
+    Colleague("call componentViewDeletecomponent(" + componentId + "," + std::to_string(system) + ")");
+    driver.SetDefaultMessageBoxAnswer(IDOK);
+    driver.AnswerFileDialog(FilePath("gone.xml").c_str());
+    EXPECT_EQ(xml.export_xml_document(method, oldName, (oldName + "\\").c_str()), -1);
+    class_hmlcontroller hml;
+    driver.AnswerFileDialog(FilePath("gone.hml").c_str());
+    EXPECT_EQ(hml.create_hml_document(method, oldName), -1);
+    driver.OnDialog(IDD_SDD_CHOICE, [](CDialog& dialog) {
+        TestDriver::Click(dialog, IDC_SDD_SUMMARY);
+        TestDriver::Click(dialog, IDOK);
+    });
+    driver.AnswerFileDialog(FilePath("gone_sdd").c_str());
+    EXPECT_EQ(sdd.print_sdd_document(component, "옛 부품"), -1);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"도메인이 없습니다. 다른 사용자가 지웠습니다.",
+                                                    "도메인이 없습니다. 다른 사용자가 지웠습니다.",
+                                                    "컴포넌트가 없습니다. 다른 사용자가 지웠습니다."}));
+    for (const char* file : {"gone.xml", "gone.hml", "gone_sdd.hml"})
+        EXPECT_FALSE(std::filesystem::exists(FilePath(file))) << file;
 }
 
 TEST_F(DocumentWindowsTest, TheDesignDescriptionAsksForTheKindThenTheFile) {

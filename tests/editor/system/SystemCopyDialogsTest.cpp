@@ -225,39 +225,141 @@ TEST_F(SystemCopyDialogsTest, AnImportedNodeCarriesWhatTheOriginalCarries) {
     EXPECT_EQ(BoxTexts(), Rows{});
 }
 
-// "Node 가져오기" of a node that another session deletes while the dialog shows it: the server refuses to give
-// the copy the ports of a node that is gone, so the import keeps nothing (no node without ports), and the user
-// is told why and that nothing was kept.
-TEST_F(SystemCopyDialogsTest, AnImportOfANodeDeletedMeanwhileIsRefusedAndKeepsNothing) {
+// The copy of a whole domain copies the sub-tree the server holds when OK is pressed: a sub-domain that another
+// session moved away meanwhile stays out, one it deleted is not made again, a rename is copied as it now stands;
+// a chosen domain that it deleted is refused with nothing kept.
+TEST_F(SystemCopyDialogsTest, TheWholeDomainCopyCopiesTheTreeAsTheServerHoldsItWhenItRuns) {
+    const ThreeLevels s = BuildThreeLevels();
+    const std::string receiverName = UniqueName("_R"), renamed = s.aName + "_새";
+    const int receiver = NewSystemDomain(receiverName);
+    const int elsewhere = NewSystemDomain(UniqueName("_elsewhere"));
+    const std::string goneName = UniqueName("_gone");
+    const int gone = NewSystemDomain(goneName);
+    NewSystemDomain("below", gone);
+    pane.OnRefresh();
+    driver.SetDefaultMessageBoxAnswer(IDOK);
+    const auto copyWhileTheColleagueChanges = [&](const std::string& chosen, const Rows& colleague) {
+        Select(ItemAt({receiverName}));
+        driver.OnDialog(425, [&](CDialog& d) {
+            auto& dialog = dynamic_cast<class_copy_system_domain_dialog&>(d);
+            HTREEITEM item = ChildWithText(dialog.m_ctrlTree, dialog.m_ctrlTree.GetRootItem(), chosen);
+            ASSERT_NE(item, nullptr);
+            TestDriver::ClickTreeItem(dialog.m_ctrlTree, item);
+            tamo::testing::TestConnection other(m_server);
+            ASSERT_TRUE(other.Login("admin", "admin"));
+            for (const std::string& call : colleague) ASSERT_TRUE(other.Run(call).ok) << call;
+            TestDriver::Click(d, IDOK);
+        });
+        pane.OnMoveOrCopyDomain();
+    };
+    const auto id = [](int value) { return std::to_string(value); };
+
+    copyWhileTheColleagueChanges(s.aName, {"call domainViewEditDomain(" + id(s.a) + ",'system','" + renamed +
+                                               "', 0,'1','test')",
+                                           "call domainViewEditUpperIDDomain(" + id(s.b) + ", " + id(elsewhere) +
+                                               ",'system')",
+                                           "call domainViewDeleteDomain(" + id(s.e) + ",'system')"});
+    EXPECT_EQ(BoxTexts(), Rows{});
+    const int copy = DomainUnder(receiver, renamed);
+    ASSERT_NE(copy, 0);
+    EXPECT_EQ(AdminRows("SELECT name FROM domain WHERE upper_id = " + id(copy)), Rows{});
+    EXPECT_EQ(DomainContent(copy), DomainContent(s.a));
+    EXPECT_NE(ItemAt({receiverName, renamed}), nullptr);
+
+    const Rows before = SubtreeRows({receiver});
+    copyWhileTheColleagueChanges(goneName, {"call domainViewDeleteDomain(" + id(gone) + ",'system')"});
+    EXPECT_EQ(BoxTexts(), (Rows{"복사할 도메인이 없습니다. 다른 사용자가 지웠습니다.", kNothingKept}));
+    EXPECT_EQ(SubtreeRows({receiver}), before);
+    EXPECT_EQ(Children(ItemAt({receiverName})), (Rows{renamed, "Nodes", "Components"}));
+}
+
+// "Node 가져오기" and "Component 가져오기" copy what the server holds when OK is pressed, not the row the dialog
+// listed: what another session renamed and changed meanwhile is copied as it now stands, what it deleted is
+// refused with nothing kept (no node without ports, no component without classes) and the tree left as it was.
+TEST_F(SystemCopyDialogsTest, AnImportCopiesTheItemAsTheServerHoldsItWhenItRuns) {
     const std::string sourceName = UniqueName("_보내는"), receiverName = UniqueName("_받는");
     const int source = NewSystemDomain(sourceName);
     const int receiver = NewSystemDomain(receiverName);
     const int ports = std::stoi(AdminValue("SELECT id FROM domain WHERE upper_id = 0 AND name = '표준장비'"));
     const int pc = NewNode(source, "pc", "computer", ports);
+    const int gonePc = NewNode(source, "없어질 pc", "computer", ports);
+    const int component = NewComponent(source, "부품");
+    NewClassObject("proxy", source, component, "IWaypoint", "class_wp", "o1");
+    const int goneComponent = NewComponent(source, "없어질 부품");
+    NewClassObject("proxy", source, goneComponent, "IWaypoint", "class_gone", "o1");
     NewNode(receiver, "있던 pc", "computer", ports);
     pane.OnRefresh();
     Select(ItemAt({receiverName}));
-    const Rows before = SubtreeRows({receiver});
-    const Rows shown = Children(ItemAt({receiverName, "Nodes"}));
-    ASSERT_EQ(shown.size(), 1u);
-
-    Select(ItemAt({receiverName, "Nodes"}));
-    driver.OnDialog(414, [&](CDialog& d) {
-        Choose(d, 1182, sourceName);
-        CListCtrl& rows = dynamic_cast<class_copy_node_dialog&>(d).m_listRows;
-        ASSERT_EQ(ListNames(rows), Rows{"pc"});
-        TestDriver::ClickListRow(rows, 0);
-        tamo::testing::TestConnection other(m_server);
-        ASSERT_TRUE(other.Login("admin", "admin"));
-        ASSERT_TRUE(other.Run("call nodeDeleteNodes(" + std::to_string(pc) + ")").ok);
-        TestDriver::Click(d, IDOK);
-    });
     driver.SetDefaultMessageBoxAnswer(IDOK);
-    pane.OnImportNode();
+    const auto id = [](int value) { return std::to_string(value); };
 
-    EXPECT_EQ(BoxTexts(), (Rows{"노드가 없습니다.", kNothingKept}));
-    EXPECT_EQ(SubtreeRows({receiver}), before);
-    EXPECT_EQ(Children(ItemAt({receiverName, "Nodes"})), shown);
+    const struct {
+        const char* what;
+        int dialog;
+        const char* folder;
+        const char* listed;
+        std::string colleague;
+        const char* refusal;  // null: the copy is made, under the name the colleague gave
+        const char* copied;
+    } cases[] = {
+        {"a renamed node", 414, "Nodes", "pc",
+         "call NodeViewEditNode(" + id(pc) + ", " + id(source) + ",'새 pc','computer','새 설명', " + id(ports) + ", 0)",
+         nullptr, "새 pc"},
+        {"a deleted node", 414, "Nodes", "없어질 pc", "call nodeDeleteNodes(" + id(gonePc) + ")",
+         "가져올 노드가 없습니다. 다른 사용자가 지웠습니다.", nullptr},
+        {"a renamed component", 413, "Components", "부품",
+         "call ComponentViewEditComponent(" + id(component) + "," + id(source) + ",'새 부품','새 설명')", nullptr,
+         "새 부품"},
+        {"a deleted component", 413, "Components", "없어질 부품",
+         "call componentViewDeletecomponent(" + id(goneComponent) + "," + id(source) + ")",
+         "가져올 컴포넌트가 없습니다. 다른 사용자가 지웠습니다.", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Select(ItemAt({receiverName, c.folder}));
+        const Rows before = SubtreeRows({receiver});
+        const Rows shown = Children(ItemAt({receiverName, c.folder}));
+        const size_t boxes = BoxTexts().size();
+        driver.OnDialog(c.dialog, [&](CDialog& d) {
+            Choose(d, c.dialog == 414 ? 1182 : 1178, sourceName);
+            CListCtrl& rows = c.dialog == 414 ? dynamic_cast<class_copy_node_dialog&>(d).m_listRows
+                                              : dynamic_cast<class_copy_component_dlg&>(d).m_listRows;
+            const Rows names = ListNames(rows);
+            const auto row = std::find(names.begin(), names.end(), c.listed);
+            ASSERT_NE(row, names.end());
+            TestDriver::ClickListRow(rows, static_cast<int>(row - names.begin()));
+            tamo::testing::TestConnection other(m_server);
+            ASSERT_TRUE(other.Login("admin", "admin"));
+            ASSERT_TRUE(other.Run(c.colleague).ok) << c.colleague;
+            TestDriver::Click(d, IDOK);
+        });
+        if (c.dialog == 414)
+            pane.OnImportNode();
+        else
+            pane.OnImportComponent();
+
+        const Rows all = BoxTexts();
+        const Rows told(all.begin() + static_cast<std::ptrdiff_t>(boxes), all.end());
+        if (c.refusal) {
+            EXPECT_EQ(told, (Rows{c.refusal, kNothingKept}));
+            EXPECT_EQ(SubtreeRows({receiver}), before);
+            EXPECT_EQ(Children(ItemAt({receiverName, c.folder})), shown);
+            continue;
+        }
+        EXPECT_EQ(told, Rows{});
+        EXPECT_NE(ItemAt({receiverName, c.folder, c.copied}), nullptr);
+        if (c.dialog == 414) {
+            EXPECT_EQ(AdminValue("SELECT description FROM node WHERE domain_id = " + id(receiver) +
+                                 " AND name = " + datatree_test::SqlText(c.copied)),
+                      "새 설명");
+            EXPECT_EQ(NodeContent(NodeOf(receiver, c.copied)), NodeContent(pc));
+        } else {
+            EXPECT_EQ(AdminRows("SELECT CONCAT_WS('|', c.description, k.kind, k.class_name) FROM component c "
+                                "JOIN component_class k ON k.component_id = c.id WHERE c.systemdomain_id = " +
+                                id(receiver) + " AND c.name = " + datatree_test::SqlText(c.copied)),
+                      Rows{"새 설명|proxy|class_wp"});
+        }
+    }
 }
 
 // An import or a copy whose later step the server refuses keeps nothing: the server's reason and that nothing

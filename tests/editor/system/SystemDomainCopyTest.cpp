@@ -8,6 +8,9 @@
 #include "DesignFixture.h"
 #include "ExportFiles.h"
 #include "Golden.h"
+#include "CopyTransaction.h"
+#include "ServerProxy.h"
+#include "SessionLogin.h"
 #include "SystemCopyTestSupport.h"
 #include "class_copy_system_domain_data.h"
 
@@ -130,6 +133,51 @@ TEST_F(SystemDomainCopyTest, ACopyIntoItsOwnSubDomainCopiesTheSnapshotOnceAndAMo
     EXPECT_EQ(class_copy_system_domain_data().relink_upper_domain(c, a), -1);
     EXPECT_EQ(BoxTexts(), Rows{"도메인을 자기 자신이나 자신의 하위 도메인 아래로 옮길 수 없습니다."});
     EXPECT_EQ(AdminValue("SELECT upper_id FROM domain WHERE id = " + Id(s.a)), "0");
+}
+
+// A copy whose connection the server ends keeps nothing and never goes on in a new connection: the steps after
+// the loss are not sent, the commit fails, the server has undone what came before, and the user is told that
+// nothing was kept. The next call after the copy opens the connection again.
+TEST_F(SystemDomainCopyTest, ACopyCutOffByALostConnectionKeepsNothingAndSaysSo) {
+    tamo::testing::ServerProxy proxy(m_server.host, m_server.port);
+    tamo::testing::ConnectionValues viaProxy = m_server;
+    viaProxy.port = proxy.Port();
+    db->Close();
+    db = CMysqlQuery::GetInstance();
+    ASSERT_EQ(db->Connect(tamo::testing::LoginFor(viaProxy, "admin", "admin")), "");
+    const int destination = NewSystemDomain(UniqueName("_D"));
+    driver.SetDefaultMessageBoxAnswer(IDOK);
+    const auto newDomain = [&](const std::string& name) {
+        const int id = db->QueryNewId(db->FormatCall("call domainViewNewDomain('%s',%d,'%s', %d,'%s','%s')", "system",
+                                                     destination, name, 0, "1", ""));
+        if (id == -1) db->ShowLastError();
+        return id == -1 ? -1 : 0;
+    };
+    const struct {
+        const char* where;
+        bool stepAfterTheCut;
+    } cases[] = {{"between two steps", true}, {"before the commit", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        const size_t boxes = BoxTexts().size();
+        int accepted = 0;
+        EXPECT_EQ(CopyTransaction::Run([&] {
+                      if (newDomain("first") != 0) return -1;
+                      proxy.CutAll();
+                      accepted = proxy.Accepted();
+                      return c.stepAfterTheCut ? newDomain("second") : 0;
+                  }),
+                  -1);
+        EXPECT_EQ(proxy.Accepted(), accepted);
+        EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM domain WHERE upper_id = " + Id(destination)), "0");
+        const Rows shown = BoxTexts();
+        EXPECT_EQ(Rows(shown.begin() + static_cast<std::ptrdiff_t>(boxes), shown.end()),
+                  (Rows{"서버와의 연결이 끊어졌습니다 (서버가 연결을 닫았습니다). 진행 중이던 작업의 변경은 서버가 모두 "
+                        "되돌렸습니다.",
+                        "복사를 멈추고 모든 변경을 되돌렸습니다. 데이타베이스는 바뀌지 않았습니다."}));
+    }
+    EXPECT_EQ(newDomain("after"), 0);
+    EXPECT_EQ(AdminRows("SELECT name FROM domain WHERE upper_id = " + Id(destination)), Rows{"after"});
 }
 
 // ---- Acceptance: the sample's Ship and its copy, exported ------------------------------------------------

@@ -138,6 +138,8 @@ TEST(Pelvane, EveryErrorPrintsItsLineExitsWithOneAndWritesNoFile) {
         {"wrong database password", with(3, "wrong"), "err : failed to connect"},
         {"unknown database", with(4, "no_such_design"), "err : failed to connect"},
         {"an id that is no number", with(7, inner + " or 1=1"), "err : query err"},
+        {"an unknown data domain", with(7, "999999"), "err : data domain don't exist"},
+        {"no domain", with(7, "0"), "err : data domain don't exist"},
         {"a missing folder", with(8, folder.file("missing/out.xml")),
          "err : failed to save " + folder.file("missing/out.xml") + ": No such file or directory"},
         {"a character XML cannot carry", with(7, bell), "err : failed to save " + out + ": "},

@@ -196,26 +196,33 @@ TEST_F(DataDomainControlTest, AnUnchangedEditKeepsARealDomainThatSharesItsName) 
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{});
 }
 
-TEST_F(DataDomainControlTest, CopyReportsEachDuplicateAndGoesOn) {
+// Each failed copy is told and the next item goes on: a duplicate name as such, an item that another user
+// deleted while the dialog listed it in the server's words.
+TEST_F(DataDomainControlTest, CopyReportsEachFailureWithItsReasonAndGoesOn) {
     const std::string sourceName = UniqueName("_source");
     const int source = NewDataDomain(sourceName);
     const int target = NewDataDomain(UniqueName("_target"));
-    for (const char* name : {"a", "b", "c"}) NewData(source, name, "int8_t");
+    for (const char* name : {"a", "b", "c", "d"}) NewData(source, name, "int8_t");
     NewData(target, "b", "int16_t");
     class_domain_info targetRecord;
     targetRecord.id = target;
-    driver.AnswerMessageBox(IDOK);
+    driver.SetDefaultMessageBoxAnswer(IDOK);
     driver.OnDialog(415, [&](CDialog& d) {
         auto& copy = dynamic_cast<class_copy_data_dialog&>(d);
         dialog_test::Choose(d, 1184, sourceName);
-        ASSERT_EQ(copy.m_listRows.GetItemCount(), 3);
-        for (int row = 0; row < 3; ++row) TestDriver::ClickListRow(copy.m_listRows, row, row > 0);
+        ASSERT_EQ(copy.m_listRows.GetItemCount(), 4);
+        for (int row = 0; row < 4; ++row) TestDriver::ClickListRow(copy.m_listRows, row, row > 0);
+        tamo::testing::TestConnection colleague(m_server);
+        ASSERT_TRUE(colleague.Login("admin", "admin"));
+        ASSERT_TRUE(colleague.Run("call metadataViewDeleteMetadata(" + std::to_string(source) + ",'c')").ok);
         TestDriver::Click(d, IDOK);
     });
     EXPECT_EQ(control.CopyMetadata(&targetRecord), -1);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"b \n 위 데이타명이 중복입니다. \n 체크해주세요 (현재 데이타만 복사 실패)"});
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
+                              "b \n 위 데이타명이 중복입니다. \n 체크해주세요 (현재 데이타만 복사 실패)",
+                              "c \n 복사할 데이타가 없습니다. \n 체크해주세요 (현재 데이타만 복사 실패)"}));
     EXPECT_EQ(AdminRows("SELECT name, type FROM data_item WHERE domain_id = " + std::to_string(target) + " ORDER BY name"),
-              (std::vector<std::string>{"a\tint8_t", "b\tint16_t", "c\tint8_t"}));
+              (std::vector<std::string>{"a\tint8_t", "b\tint16_t", "d\tint8_t"}));
 
     driver.OnDialog(415, [](CDialog& d) { TestDriver::Click(d, IDCANCEL); });
     EXPECT_EQ(control.CopyMetadata(&targetRecord), -1);

@@ -291,6 +291,34 @@ TEST_F(MethodDomainControlTest, ImportResolvesClashesOrInsertsNothing) {
     EXPECT_EQ(BoxTexts().back(), "Method code값이 중복 되었습니다 변경 하시겠습니까?");
 }
 
+// "Methods 가져오기" copies the chosen methods as the server holds them when OK is pressed: a method another user
+// changed meanwhile goes in as it now stands, one it deleted or renamed is left out with a message.
+TEST_F(MethodDomainControlTest, ImportCopiesWhatTheServerHoldsWhenItRuns) {
+    const std::string sourceName = UniqueName("_원본");
+    const int source = NewMethodDomain(sourceName);
+    const int target = NewMethodDomain(UniqueName("_대상"));
+    for (const auto& [name, code] : std::vector<std::pair<const char*, int>>{{"a", 1}, {"b", 2}, {"d", 3}})
+        NewMethod(source, name, "EVENT", code);
+    class_domain_info targetRecord;
+    targetRecord.id = target;
+    const std::string id = std::to_string(source);
+    driver.OnDialog(416, [&](CDialog& d) {
+        Choose(d, 1186, sourceName);
+        for (int row = 0; row < 3; ++row) TestDriver::ClickListRow(List(d, 1187), row, row > 0);
+        tamo::testing::TestConnection colleague(m_server);
+        ASSERT_TRUE(colleague.Login("admin", "admin"));
+        for (const std::string& call : {"call methodViewEditMethod(" + id + ",'b','EVENT',7,'b',0,'',0,'','새 설명')",
+                                       "call methodViewDeleteMethod(" + id + ",'d')"})
+            ASSERT_TRUE(colleague.Run(call).ok) << call;
+        TestDriver::Click(d, IDOK);
+    });
+    driver.SetDefaultMessageBoxAnswer(IDOK);
+    EXPECT_EQ(control.CopyMethods(&targetRecord), 0);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"복사할 메서드가 없습니다. 다른 사용자가 지웠거나 이름을 바꿨습니다: d"});
+    EXPECT_EQ(StoredMethods(target), (std::vector<std::string>{"a 1", "b 7"}));
+    EXPECT_EQ(StoredMethod(target, "b").description, "새 설명");
+}
+
 // A lock check that fails may hide a lock: the interface stays.
 class BrokenLockCheckTest : public MethodTreeTest {
 protected:
