@@ -94,6 +94,7 @@ BEGIN
   CALL take_text(b_kind, p_kind);
   BEGIN
     CALL require_read_domain(p_domain_id);
+    CALL remember_read_data_items(p_domain_id, p_name);
     SELECT 1 AS test;
     CALL data_item_list_rows(p_domain_id, p_name, 18446744073709551615);
   END;
@@ -301,6 +302,8 @@ BEGIN
     IF NOT data_item_exists(p_domain_id, p_name) THEN
       CALL refuse('수정할 데이타가 없습니다.');
     END IF;
+    CALL require_unchanged_since_read('data_item', data_item_id(p_domain_id, p_name));
+    CALL require_kept_real_data(p_domain_id, p_name, p_type, p_real_data_id);
     CALL require_name(p_new_name, '데이타 이름을 입력하세요.');
     CALL require_plain_name(p_new_name, p_name);
     CALL require_type_keyword(p_type, '데이타 타입을 선택하세요.');
@@ -329,6 +332,7 @@ BEGIN
     IF p_new_name <> p_name THEN
       CALL rename_data_references(p_domain_id, p_name, p_new_name);
     END IF;
+    CALL remember_own_change('data_item', data_item_id(p_domain_id, p_new_name));
     CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
   END;
