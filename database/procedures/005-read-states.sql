@@ -20,6 +20,9 @@
 -- per node. Being no InnoDB table, it is not undone with a transaction: a kept state is at worst newer than
 -- the row after a rollback, which refuses that edit once, never one that should be refused.
 --
+-- An object has no state: its name, all that its edit changes, is how the edit finds it, so an edit from a
+-- stale name finds no object.
+--
 -- A reference to a data item or an interface counts by the referenced row's id where it stands, so that a
 -- rename, which the server carries into every reference, changes no referring row's state.
 --
@@ -92,10 +95,6 @@ SELECT a.id, a.component_id, a.kind,
   FROM component_class a
   LEFT JOIN method_interface i ON i.domain_id = a.method_domain_id AND i.name = a.interface_name;
 
-CREATE VIEW object_read_state AS
-SELECT o.id, o.class_id, MD5(o.object_name) AS state
-  FROM class_object o;
-
 CREATE VIEW entry_read_state AS
 SELECT e.id, e.deployment_id, e.kind,
        MD5(CONCAT_WS(CHAR(31), e.object_id, e.public, e.stub_object_id, e.stub_ip)) AS state
@@ -130,9 +129,11 @@ END$$
 CREATE PROCEDURE keep_read_rows(p_kind VARCHAR(16), p_rows LONGTEXT)
   MODIFIES SQL DATA
   INSERT INTO session_read_state (kind, id, state)
-  SELECT p_kind, j.id, UNHEX(j.state)
-    FROM JSON_TABLE(p_rows, '$[*]' COLUMNS (id BIGINT PATH '$[0]', state CHAR(32) PATH '$[1]')) j
-      ON DUPLICATE KEY UPDATE state = IF(refused, VALUES(state), state), refused = 0$$
+  SELECT p_kind, j.row_id, UNHEX(j.row_state)
+    FROM JSON_TABLE(p_rows, '$[*]' COLUMNS (row_id BIGINT PATH '$[0]', row_state CHAR(32) PATH '$[1]')) j
+      ON DUPLICATE KEY UPDATE session_read_state.state = IF(session_read_state.refused, VALUES(state),
+                                                            session_read_state.state),
+                              session_read_state.refused = 0$$
 
 -- What a session read is kept where it can be: a reader never fails for it. When the session's table is full,
 -- what it kept is forgotten (those rows are then judged as never read) and the new rows are kept.
@@ -173,7 +174,6 @@ BEGIN
       SELECT s.state INTO v_state FROM network_link_read_state s WHERE s.id = p_id FOR UPDATE;
     WHEN 'component' THEN SELECT s.state INTO v_state FROM component_read_state s WHERE s.id = p_id FOR UPDATE;
     WHEN 'class' THEN SELECT s.state INTO v_state FROM class_read_state s WHERE s.id = p_id FOR UPDATE;
-    WHEN 'object' THEN SELECT s.state INTO v_state FROM object_read_state s WHERE s.id = p_id FOR UPDATE;
     WHEN 'entry' THEN SELECT s.state INTO v_state FROM entry_read_state s WHERE s.id = p_id FOR UPDATE;
     WHEN 'account' THEN SELECT s.state INTO v_state FROM account_read_state s WHERE s.id = p_id FOR UPDATE;
   END CASE;
@@ -221,7 +221,6 @@ BEGIN
     WHEN 'network_link' THEN SELECT s.state INTO v_state FROM network_link_read_state s WHERE s.id = p_id;
     WHEN 'component' THEN SELECT s.state INTO v_state FROM component_read_state s WHERE s.id = p_id;
     WHEN 'class' THEN SELECT s.state INTO v_state FROM class_read_state s WHERE s.id = p_id;
-    WHEN 'object' THEN SELECT s.state INTO v_state FROM object_read_state s WHERE s.id = p_id;
     WHEN 'entry' THEN SELECT s.state INTO v_state FROM entry_read_state s WHERE s.id = p_id;
     WHEN 'account' THEN SELECT s.state INTO v_state FROM account_read_state s WHERE s.id = p_id;
   END CASE;
@@ -407,16 +406,6 @@ BEGIN
   CALL remember_read_rows('class', v_rows);
 END$$
 
-CREATE PROCEDURE remember_read_objects(p_class_id INT)
-  MODIFIES SQL DATA
-BEGIN
-  DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows FROM object_read_state s WHERE s.class_id = p_class_id;
-  CALL remember_read_rows('object', v_rows);
-END$$
-
 -- The installed entries of one kind of a component on a node.
 CREATE PROCEDURE remember_read_entries(p_node_id INT, p_component_id INT, p_kind VARCHAR(5))
   MODIFIES SQL DATA
@@ -451,13 +440,6 @@ BEGIN
     JOIN component c ON c.systemdomain_id = l.id
     JOIN class_read_state s ON s.component_id = c.id;
   CALL remember_read_rows('class', v_rows);
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows
-    FROM sys_tree_level l
-    JOIN component c ON c.systemdomain_id = l.id
-    JOIN class_object o ON o.component_id = c.id
-    JOIN object_read_state s ON s.id = o.id;
-  CALL remember_read_rows('object', v_rows);
   SET STATEMENT group_concat_max_len = 1073741824 FOR
   SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows
     FROM sys_tree_level l

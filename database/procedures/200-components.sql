@@ -346,7 +346,6 @@ CREATE PROCEDURE proxyInterfaceObjectViewList(p_class_id INT)
   READS SQL DATA
 BEGIN
   CALL require_read_class(p_class_id);
-  CALL remember_read_objects(p_class_id);
   SELECT 1 AS test;
   SELECT proxy_interface_object.class_id AS proxy_interface_id, proxy_interface_object.object_name,
          proxy_interface_object.component_id
@@ -360,7 +359,6 @@ CREATE PROCEDURE stubInterfaceObjectViewList(p_class_id INT)
   READS SQL DATA
 BEGIN
   CALL require_read_class(p_class_id);
-  CALL remember_read_objects(p_class_id);
   SELECT 1 AS test;
   SELECT stub_interface_object.class_id AS stub_interface_id, stub_interface_object.object_name,
          stub_interface_object.component_id
@@ -441,10 +439,8 @@ BEGIN
   DECLARE v_object_ref INT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL sys_require_object_change(p_class_id, p_kind, p_object_name, p_component_id, 0, v_object_ref);
-  CALL require_unchanged_since_read('object', v_object_ref);
   CALL sys_require_free_object_name(v_object_ref, p_class_id, p_new_name);
   UPDATE class_object o SET o.object_name = p_new_name WHERE o.id = v_object_ref;
-  CALL remember_own_change('object', v_object_ref);
   SELECT 1 AS test;
 END$$
 
