@@ -122,6 +122,8 @@ BEGIN
     PRIMARY KEY (kind, id)
   ) ENGINE = MEMORY;
   SET SESSION max_heap_table_size = v_limit;
+  -- The readers hand over the states of a list as one text.
+  SET SESSION group_concat_max_len = GREATEST(@@SESSION.group_concat_max_len, 1073741824);
 END$$
 
 -- Keeps the states of rows a reader answers: p_rows is a JSON array of [id, state] pairs (NULL for none).
@@ -277,8 +279,8 @@ CREATE PROCEDURE remember_read_domains(p_kind VARCHAR(16))
 BEGIN
   DECLARE v_rows LONGTEXT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows FROM domain_read_state s WHERE s.kind = p_kind;
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
+    FROM domain_read_state s WHERE s.kind = p_kind;
   CALL remember_read_rows('domain', v_rows);
 END$$
 
@@ -289,8 +291,7 @@ BEGIN
   DECLARE v_rows LONGTEXT;
   DECLARE v_every_name TINYINT DEFAULT names_every_item(p_name);
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
     FROM data_item_read_state s
    WHERE s.domain_id = p_domain_id AND (v_every_name OR s.name = p_name);
   CALL remember_read_rows('data_item', v_rows);
@@ -302,8 +303,7 @@ CREATE PROCEDURE remember_read_data_fields(p_domain_id INT, p_name LONGTEXT)
 BEGIN
   DECLARE v_rows LONGTEXT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
     FROM data_item d
     JOIN data_field_read_state s ON s.data_id = d.id
    WHERE d.domain_id = p_domain_id AND d.name = p_name;
@@ -316,8 +316,7 @@ BEGIN
   DECLARE v_rows LONGTEXT;
   DECLARE v_every_name TINYINT DEFAULT names_every_item(p_name);
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
     FROM method_read_state s
    WHERE s.domain_id = p_domain_id AND (v_every_name OR s.name = p_name);
   CALL remember_read_rows('method', v_rows);
@@ -329,8 +328,7 @@ BEGIN
   DECLARE v_rows LONGTEXT;
   DECLARE v_every_name TINYINT DEFAULT names_every_item(p_name);
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
     FROM interface_read_state s
    WHERE s.domain_id = p_domain_id AND (v_every_name OR s.name = p_name);
   CALL remember_read_rows('interface', v_rows);
@@ -343,10 +341,11 @@ BEGIN
   DECLARE v_rows LONGTEXT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
   IF p_domain_id IS NULL THEN
-    SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows FROM node_read_state s WHERE s.id = p_node_id;
+    SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
+      FROM node_read_state s WHERE s.id = p_node_id;
   ELSE
-    SET STATEMENT group_concat_max_len = 1073741824 FOR
-    SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows FROM node_read_state s WHERE s.domain_id = p_domain_id;
+      SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
+        FROM node_read_state s WHERE s.domain_id = p_domain_id;
   END IF;
   CALL remember_read_rows('node', v_rows);
 END$$
@@ -356,8 +355,8 @@ CREATE PROCEDURE remember_read_node_ips(p_node_id INT)
 BEGIN
   DECLARE v_rows LONGTEXT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows FROM node_ip_read_state s WHERE s.node_id = p_node_id;
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
+    FROM node_ip_read_state s WHERE s.node_id = p_node_id;
   CALL remember_read_rows('node_ip', v_rows);
 END$$
 
@@ -366,8 +365,7 @@ CREATE PROCEDURE remember_read_system_ports(p_domain_id INT)
 BEGIN
   DECLARE v_rows LONGTEXT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
     FROM system_port_read_state s WHERE s.domain_id = p_domain_id;
   CALL remember_read_rows('system_port', v_rows);
 END$$
@@ -377,8 +375,7 @@ CREATE PROCEDURE remember_read_network_links(p_domain_id INT)
 BEGIN
   DECLARE v_rows LONGTEXT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
     FROM network_link_read_state s WHERE s.domain_id = p_domain_id;
   CALL remember_read_rows('network_link', v_rows);
 END$$
@@ -388,8 +385,7 @@ CREATE PROCEDURE remember_read_components(p_domain_id INT)
 BEGIN
   DECLARE v_rows LONGTEXT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
     FROM component_read_state s WHERE s.domain_id = p_domain_id;
   CALL remember_read_rows('component', v_rows);
 END$$
@@ -400,8 +396,7 @@ CREATE PROCEDURE remember_read_classes(p_component_id INT, p_kind VARCHAR(5))
 BEGIN
   DECLARE v_rows LONGTEXT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
     FROM class_read_state s WHERE s.component_id = p_component_id AND s.kind = p_kind;
   CALL remember_read_rows('class', v_rows);
 END$$
@@ -412,8 +407,7 @@ CREATE PROCEDURE remember_read_entries(p_node_id INT, p_component_id INT, p_kind
 BEGIN
   DECLARE v_rows LONGTEXT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
     FROM deployment dp
     JOIN entry_read_state s ON s.deployment_id = dp.id
    WHERE dp.node_id = p_node_id AND dp.component_id = p_component_id AND s.kind = p_kind;
@@ -426,22 +420,18 @@ CREATE PROCEDURE remember_read_system_level()
 BEGIN
   DECLARE v_rows LONGTEXT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
     FROM sys_tree_level l JOIN node_read_state s ON s.domain_id = l.id;
   CALL remember_read_rows('node', v_rows);
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
     FROM sys_tree_level l JOIN component_read_state s ON s.domain_id = l.id;
   CALL remember_read_rows('component', v_rows);
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
     FROM sys_tree_level l
     JOIN component c ON c.systemdomain_id = l.id
     JOIN class_read_state s ON s.component_id = c.id;
   CALL remember_read_rows('class', v_rows);
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows
     FROM sys_tree_level l
     JOIN node n ON n.domain_id = l.id
     JOIN deployment dp ON dp.node_id = n.id
@@ -456,8 +446,7 @@ CREATE PROCEDURE remember_read_accounts()
 BEGIN
   DECLARE v_rows LONGTEXT;
   DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
-  SET STATEMENT group_concat_max_len = 1073741824 FOR
-  SELECT JSON_ARRAYAGG(JSON_ARRAY(s.id, s.state)) INTO v_rows FROM account_read_state s;
+  SELECT CONCAT('[', GROUP_CONCAT('[', s.id, ',"', s.state, '"]'), ']') INTO v_rows FROM account_read_state s;
   CALL remember_read_rows('account', v_rows);
 END$$
 

@@ -123,6 +123,7 @@ BEGIN
   BEGIN
     DECLARE v_every_name TINYINT DEFAULT names_every_item(p_name);
     CALL require_read_domain(p_domain_id);
+    CALL remember_read_data_items(p_domain_id, p_name);
     SELECT 1 AS test;
     SELECT a.id AS id, a.domain_id AS domain_id, a.name AS name, a.user_id AS user_id, a.type AS type,
            b.real_domain_id AS real_domain_id, b.real_data_name AS real_data_name,
