@@ -101,7 +101,12 @@ CREATE PROCEDURE current_row_version(p_kind VARCHAR(16), p_id BIGINT, OUT p_vers
     WHEN 'class' THEN SELECT t.row_version INTO p_version FROM component_class t WHERE t.id = p_id FOR UPDATE;
     WHEN 'entry' THEN SELECT t.row_version INTO p_version FROM custom_entry t WHERE t.id = p_id FOR UPDATE;
     WHEN 'account' THEN
-      SELECT t.row_version INTO p_version FROM account t WHERE account_read_key(t.user_id) = p_id FOR UPDATE;
+      BEGIN
+        -- The key is no index: find the account without locks, then lock its row alone.
+        DECLARE v_user VARCHAR(64);
+        SELECT t.user_id INTO v_user FROM account t WHERE account_read_key(t.user_id) = p_id;
+        SELECT t.row_version INTO p_version FROM account t WHERE t.user_id = v_user FOR UPDATE;
+      END;
   END CASE$$
 
 -- The edit's check: refused, changing nothing, when another session changed the row since this session read
@@ -177,6 +182,19 @@ BEGIN
      AND EXISTS (SELECT 1 FROM data_item d
                   WHERE d.domain_id = p_domain_id AND d.name = p_name AND d.type = 'alias'
                     AND d.real_data_name IS NOT NULL) THEN
+    CALL refuse('선택한 실제 데이타가 없습니다.');
+  END IF;
+END$$
+
+-- The same for an alias field: the real data it names (domain id and name; 0 and '' for none).
+CREATE PROCEDURE require_kept_field_real_data(p_domain_id INT, p_data_name VARCHAR(256), p_member_name VARCHAR(256),
+                                              p_type VARCHAR(64), p_real_domain_id INT, p_real_name VARCHAR(256))
+  READS SQL DATA
+BEGIN
+  IF p_type = 'alias' AND reference_domain(p_type, p_real_domain_id, p_real_name) IS NULL
+     AND EXISTS (SELECT 1 FROM data_item d JOIN data_field f ON f.data_id = d.id
+                  WHERE d.domain_id = p_domain_id AND d.name = p_data_name AND f.member_name = p_member_name
+                    AND f.type = 'alias' AND f.real_data_name IS NOT NULL) THEN
     CALL refuse('선택한 실제 데이타가 없습니다.');
   END IF;
 END$$

@@ -257,6 +257,7 @@ BEGIN
   BEGIN
     CALL require_change_domain_content(p_domain_id);
     CALL require_unchanged_since_read('data_field', data_field_row_id(p_domain_id, p_data_name, p_member_name));
+    CALL require_kept_field_real_data(p_domain_id, p_data_name, p_member_name, p_type, p_real_domain_id, p_real_name);
     CALL change_field(p_domain_id, p_data_name, p_member_name, p_new_member_name, p_bitsize, p_type, NULL,
                       p_real_domain_id, p_real_name, p_scmin, p_scmax, p_arraytype, p_arraysize, p_description, 1);
     SELECT 1 AS test;

@@ -288,6 +288,17 @@ TEST_F(StaleEditTest, AnAliasEditedWithoutItsRealDataKeepsIt) {
     // An alias made without real data may still be edited without one.
     Done(user_, "call metadataViewNewMetadata({D}, 'B', 'alias', 0, '', '', '')");
     Done(user_, "call metadataViewEditMetadata({D}, 'B', 'B', 'alias', 0, '', '', 'user')");
+
+    // An alias field likewise.
+    Done(maker_, "call metadataViewNewMetadata({D}, 'S', 'struct', 0, '', '', '')");
+    Done(maker_, "call metadataViewNewMetafield({D}, 'S', 'f', 0, 'alias', {D}, 'X2', '', '', 'NO', 0, '')");
+    const std::string field =
+        "SELECT f.* FROM data_field f JOIN data_item d ON d.id = f.data_id WHERE d.domain_id = {D} AND d.name = 'S'";
+    const std::string fieldBefore = Rows(field);
+    EXPECT_TRUE(Refused(user_.Run(Expand("call metadataViewEditMetafield({D}, 'S', 'f', 'f', 0, 'alias', 0, '', '', '', "
+                                         "'NO', 0, 'user')")),
+                        "선택한 실제 데이타가 없습니다."));
+    EXPECT_EQ(Rows(field), fieldBefore);
 }
 
 // A session's own edits, and a rename it makes of the data its aliases use, never count as a colleague's.
