@@ -6,18 +6,17 @@
 -- (require_unchanged_since_read) and refuses, changing nothing, when another session changed the row since.
 -- After its change an edit keeps the row's new version (remember_own_change), so that its next edit passes.
 --
--- Which version is kept: the first one the session read since it last changed the row itself or was refused an
--- edit of it. A later read of the same row (a refresh, or a list that code generation or a diagram reads)
--- does not replace it, since the dialog may still be filled from the older record; after a refusal the next
--- read does, so the edit passes once the tree has shown the row again. A row the session never read (a script,
--- a document import, the first edits after the server ended the connection and the editor opened a new one)
--- is not judged: nothing tells what its values were taken from.
+-- Which version is kept: the last one the session read or wrote, so that an edit passes once the tree has shown
+-- the row again (after a refusal, or a refresh). A read that does not refill the tree (code generation, a
+-- diagram) counts the same: a tree item still showing an older record is not caught after it. A row the
+-- session never read (a script, a document import, the first edits after the server ended the connection and
+-- the editor opened a new one) is not judged: nothing tells what its values were taken from.
 --
 -- Where the versions are kept: a temporary MEMORY table per connection (session_read_state). It belongs to the
 -- connection, so no other session, trusted or not, can read or change it; it goes with the connection; it is
 -- never written to the binary log in row format and never replicated by a cluster, whose connection ids are
 -- per node. Being no InnoDB table, it is not undone with a transaction: a kept version is at worst newer than
--- the row after a rollback, which refuses that edit once, never lets one pass that should be refused.
+-- the row after a rollback, which refuses the next edit until the row is read again, never lets one pass.
 --
 -- An object keeps no version: its name, all that its edit changes, is how the edit finds it, so an edit from a
 -- stale name finds no object.
@@ -28,34 +27,28 @@
 
 DELIMITER $$
 
+-- At most 200,000 rows (about 13 MB, below the server's default max_heap_table_size), more than the 10x design
+-- has editable rows, so that the connections of the shared account cannot fill the server's memory through it.
 CREATE PROCEDURE open_session_reads()
   MODIFIES SQL DATA
 BEGIN
-  DECLARE v_limit BIGINT UNSIGNED DEFAULT @@SESSION.max_heap_table_size;
-  -- A MEMORY table holds what max_heap_table_size allows when it is made: room for about a million rows.
-  SET SESSION max_heap_table_size = 67108864;
   CREATE TEMPORARY TABLE IF NOT EXISTS session_read_state (
     kind    VARCHAR(16) CHARACTER SET ascii NOT NULL,
     id      BIGINT       NOT NULL,
     version INT UNSIGNED NOT NULL,
-    refused TINYINT      NOT NULL DEFAULT 0,
     PRIMARY KEY (kind, id)
-  ) ENGINE = MEMORY;
-  SET SESSION max_heap_table_size = v_limit;
+  ) ENGINE = MEMORY MAX_ROWS = 200000;
   -- The readers hand over the versions of a list as one text.
   SET SESSION group_concat_max_len = GREATEST(@@SESSION.group_concat_max_len, 1073741824);
 END$$
 
 -- Keeps the versions of rows a reader answers: p_rows is a JSON array of [id, version] pairs (NULL for none).
--- A row whose version is kept already keeps it, unless an edit of it was refused since.
 CREATE PROCEDURE keep_read_rows(p_kind VARCHAR(16), p_rows LONGTEXT)
   MODIFIES SQL DATA
   INSERT INTO session_read_state (kind, id, version)
   SELECT p_kind, j.row_id, j.row_version
     FROM JSON_TABLE(p_rows, '$[*]' COLUMNS (row_id BIGINT PATH '$[0]', row_version INT UNSIGNED PATH '$[1]')) j
-      ON DUPLICATE KEY UPDATE session_read_state.version = IF(session_read_state.refused, VALUES(version),
-                                                              session_read_state.version),
-                              session_read_state.refused = 0$$
+      ON DUPLICATE KEY UPDATE session_read_state.version = VALUES(version)$$
 
 -- What a session read is kept where it can be: a reader never fails for it. When the session's table is full,
 -- what it kept is forgotten (those rows are then judged as never read) and the new rows are kept.
@@ -110,23 +103,20 @@ CREATE PROCEDURE current_row_version(p_kind VARCHAR(16), p_id BIGINT, OUT p_vers
   END CASE$$
 
 -- The edit's check: refused, changing nothing, when another session changed the row since this session read
--- it. The refusal is remembered: the same edit is refused again until the session reads the row anew.
+-- it; the same edit is refused again until the session has read the row anew.
 CREATE PROCEDURE require_unchanged_since_read(p_kind VARCHAR(16), p_id BIGINT)
-  MODIFIES SQL DATA
+  READS SQL DATA
 BEGIN
   DECLARE v_read INT UNSIGNED;
-  DECLARE v_refused TINYINT;
   DECLARE v_now INT UNSIGNED;
   BEGIN
     -- No table yet: the session read nothing.
     DECLARE CONTINUE HANDLER FOR 1146 SET v_read = NULL;
-    SELECT r.version, r.refused INTO v_read, v_refused
-      FROM session_read_state r WHERE r.kind = p_kind AND r.id = p_id;
+    SELECT r.version INTO v_read FROM session_read_state r WHERE r.kind = p_kind AND r.id = p_id;
   END;
   IF v_read IS NOT NULL THEN
     CALL current_row_version(p_kind, p_id, v_now);
-    IF v_now IS NOT NULL AND (v_refused OR v_now <> v_read) THEN
-      UPDATE session_read_state r SET r.refused = 1 WHERE r.kind = p_kind AND r.id = p_id;
+    IF v_now <> v_read THEN
       CALL refuse('다른 사용자가 이 항목을 먼저 변경했습니다. 바뀐 내용을 확인하고 다시 해 주세요.');
     END IF;
   END IF;
@@ -148,11 +138,7 @@ BEGIN
   END CASE;
   CALL current_row_version(p_kind, p_id, v_version);
   IF v_version IS NOT NULL THEN
-    BEGIN
-      DECLARE EXIT HANDLER FOR 1146 CALL open_session_reads();
-      DELETE FROM session_read_state WHERE kind = p_kind AND id = p_id;
-    END;
-    CALL keep_read_rows(p_kind, JSON_ARRAY(JSON_ARRAY(p_id, v_version)));
+    CALL remember_read_rows(p_kind, JSON_ARRAY(JSON_ARRAY(p_id, v_version)));
   END IF;
 END$$
 
