@@ -24,7 +24,6 @@
 -- Readers read the versions with SELECT ... INTO, a consistent read that never waits for another session's
 -- open transaction; an INSERT ... SELECT from the tables would take shared locks under REPEATABLE READ.
 
-
 DELIMITER $$
 
 -- At most 200,000 rows (about 13 MB, below the server's default max_heap_table_size), more than the 10x design
