@@ -28,11 +28,13 @@ CREATE PROCEDURE data_item_list_rows(p_domain_id INT, p_name LONGTEXT, p_limit B
 BEGIN
   -- Only '%' signs (the trees' and the exporters' lists) take every item: no name is compared then.
   DECLARE v_every_name TINYINT DEFAULT names_every_item(p_name);
-  IF NOT v_every_name
-     OR NOT (EXISTS (SELECT 1 FROM data_item u
-                      WHERE u.domain_id = p_domain_id AND u.real_domain_id = p_domain_id)
-             OR EXISTS (SELECT 1 FROM data_item u JOIN data_field f ON f.data_id = u.id
-                         WHERE u.domain_id = p_domain_id AND f.real_domain_id = p_domain_id)) THEN
+  DECLARE v_uses_own_data TINYINT;
+  -- Read with SELECT ... INTO, which waits for no other session's open transaction (an IF would).
+  SELECT EXISTS (SELECT 1 FROM data_item u WHERE u.domain_id = p_domain_id AND u.real_domain_id = p_domain_id)
+         OR EXISTS (SELECT 1 FROM data_item u JOIN data_field f ON f.data_id = u.id
+                     WHERE u.domain_id = p_domain_id AND f.real_domain_id = p_domain_id)
+    INTO v_uses_own_data;
+  IF NOT v_every_name OR NOT v_uses_own_data THEN
     -- One item by its exact name; or a domain none of whose items uses another of it, where every item is
     -- on level 0 and the order is the ids'. Walking the ids in order until enough rows of the domain came
     -- by would read the items of every domain before it: the domain's own index is the way in.
