@@ -36,6 +36,7 @@ BEGIN
   CALL take_text(b_pattern, p_pattern);
   BEGIN
     CALL require_login();
+    CALL remember_read_accounts();
     CALL account_rows(p_pattern, 0);
   END;
 END$$
@@ -134,7 +135,9 @@ BEGIN
     CALL take_guard('accounts');
     CALL require_administrator();
     CALL require_other_account(p_user_id, '로그인한 자신의 관리자 권한은 바꿀 수 없습니다.');
+    CALL require_unchanged_since_read('account', account_read_key(p_user_id));
     UPDATE account SET is_administrator = 1 - is_administrator WHERE user_id = p_user_id;
+    CALL remember_own_change('account', account_read_key(p_user_id));
     CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
   END;
@@ -160,7 +163,9 @@ BEGIN
   BEGIN
     CALL require_administrator();
     CALL require_non_administrator_target(p_user_id);
+    CALL require_unchanged_since_read('account', account_read_key(p_user_id));
     UPDATE account SET may_create_account = 1 - may_create_account WHERE user_id = p_user_id;
+    CALL remember_own_change('account', account_read_key(p_user_id));
     SELECT 1 AS test;
   END;
 END$$
@@ -174,7 +179,9 @@ BEGIN
   BEGIN
     CALL require_administrator();
     CALL require_non_administrator_target(p_user_id);
+    CALL require_unchanged_since_read('account', account_read_key(p_user_id));
     UPDATE account SET may_create_domain = 1 - may_create_domain WHERE user_id = p_user_id;
+    CALL remember_own_change('account', account_read_key(p_user_id));
     SELECT 1 AS test;
   END;
 END$$

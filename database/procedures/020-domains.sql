@@ -154,6 +154,7 @@ BEGIN
     DECLARE v_administrator TINYINT;
     CALL require_read_domain(p_id);
     SELECT session_account(), account_is_administrator() INTO v_user, v_administrator;
+    CALL remember_read_domains(p_kind);
     SELECT 1 AS test;
     WITH RECURSIVE below (id) AS (
       SELECT d.id FROM domain d WHERE d.kind = p_kind AND d.upper_id = COALESCE(p_id, 0)
@@ -301,6 +302,7 @@ BEGIN
     DECLARE v_upper_id INT;
     CALL require_manage_domain(p_id);
     CALL require_domain_of_kind(p_id, p_kind);
+    CALL require_unchanged_since_read('domain', p_id);
     CALL require_domain_name(p_name);
     CALL require_plain_name(p_name, (SELECT d.name FROM domain d WHERE d.id = p_id));
     CALL require_standard_port(p_kind, p_port);
@@ -310,6 +312,7 @@ BEGIN
        SET name = p_name, standard_port = IF(p_kind = 'method', COALESCE(p_port, 0), 0),
            public = public_flag(p_public), description = COALESCE(p_description, ''), last_update = NOW()
      WHERE id = p_id;
+    CALL remember_own_change('domain', p_id);
     SELECT 1 AS test;
   END;
 END$$

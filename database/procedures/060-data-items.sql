@@ -28,11 +28,13 @@ CREATE PROCEDURE data_item_list_rows(p_domain_id INT, p_name LONGTEXT, p_limit B
 BEGIN
   -- Only '%' signs (the trees' and the exporters' lists) take every item: no name is compared then.
   DECLARE v_every_name TINYINT DEFAULT names_every_item(p_name);
-  IF NOT v_every_name
-     OR NOT (EXISTS (SELECT 1 FROM data_item u
-                      WHERE u.domain_id = p_domain_id AND u.real_domain_id = p_domain_id)
-             OR EXISTS (SELECT 1 FROM data_item u JOIN data_field f ON f.data_id = u.id
-                         WHERE u.domain_id = p_domain_id AND f.real_domain_id = p_domain_id)) THEN
+  DECLARE v_uses_own_data TINYINT;
+  -- Read with SELECT ... INTO, which waits for no other session's open transaction (an IF would).
+  SELECT EXISTS (SELECT 1 FROM data_item u WHERE u.domain_id = p_domain_id AND u.real_domain_id = p_domain_id)
+         OR EXISTS (SELECT 1 FROM data_item u JOIN data_field f ON f.data_id = u.id
+                     WHERE u.domain_id = p_domain_id AND f.real_domain_id = p_domain_id)
+    INTO v_uses_own_data;
+  IF NOT v_every_name OR NOT v_uses_own_data THEN
     -- One item by its exact name; or a domain none of whose items uses another of it, where every item is
     -- on level 0 and the order is the ids'. Walking the ids in order until enough rows of the domain came
     -- by would read the items of every domain before it: the domain's own index is the way in.
@@ -94,6 +96,7 @@ BEGIN
   CALL take_text(b_kind, p_kind);
   BEGIN
     CALL require_read_domain(p_domain_id);
+    CALL remember_read_data_items(p_domain_id, p_name);
     SELECT 1 AS test;
     CALL data_item_list_rows(p_domain_id, p_name, 18446744073709551615);
   END;
@@ -122,6 +125,7 @@ BEGIN
   BEGIN
     DECLARE v_every_name TINYINT DEFAULT names_every_item(p_name);
     CALL require_read_domain(p_domain_id);
+    CALL remember_read_data_items(p_domain_id, p_name);
     SELECT 1 AS test;
     SELECT a.id AS id, a.domain_id AS domain_id, a.name AS name, a.user_id AS user_id, a.type AS type,
            b.real_domain_id AS real_domain_id, b.real_data_name AS real_data_name,
@@ -301,6 +305,8 @@ BEGIN
     IF NOT data_item_exists(p_domain_id, p_name) THEN
       CALL refuse('수정할 데이타가 없습니다.');
     END IF;
+    CALL require_unchanged_since_read('data_item', data_item_id(p_domain_id, p_name));
+    CALL require_kept_real_data(p_domain_id, p_name, p_type, p_real_data_id);
     CALL require_name(p_new_name, '데이타 이름을 입력하세요.');
     CALL require_plain_name(p_new_name, p_name);
     CALL require_type_keyword(p_type, '데이타 타입을 선택하세요.');
@@ -329,6 +335,7 @@ BEGIN
     IF p_new_name <> p_name THEN
       CALL rename_data_references(p_domain_id, p_name, p_new_name);
     END IF;
+    CALL remember_own_change('data_item', data_item_id(p_domain_id, p_new_name));
     CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
   END;

@@ -25,6 +25,7 @@ BEGIN
   CALL take_text(b_kind, p_kind);
   BEGIN
     CALL require_read_domain(p_domain_id);
+    CALL remember_read_data_fields(p_domain_id, p_name);
     SELECT 1 AS test;
     SELECT d.domain_id AS domain_id, d.name AS data_name, a.member_name AS member_name,
            i.real_domain_id AS real_domain_id, b.name AS real_domain_name, i.real_data_name AS real_data_name,
@@ -206,6 +207,7 @@ BEGIN
          f.arraysize = COALESCE(p_arraysize, 0), f.description = COALESCE(p_description, ''),
          f.last_update = NOW()
    WHERE f.data_id = v_data_id AND f.member_name = p_member_name;
+  CALL remember_own_change('data_field', data_field_row_id(p_domain_id, p_data_name, p_new_member_name));
   CALL change_commit(v_own_transaction);
 END$$
 
@@ -254,6 +256,8 @@ BEGIN
   CALL take_text(b_description, p_description);
   BEGIN
     CALL require_change_domain_content(p_domain_id);
+    CALL require_unchanged_since_read('data_field', data_field_row_id(p_domain_id, p_data_name, p_member_name));
+    CALL require_kept_field_real_data(p_domain_id, p_data_name, p_member_name, p_type, p_real_domain_id, p_real_name);
     CALL change_field(p_domain_id, p_data_name, p_member_name, p_new_member_name, p_bitsize, p_type, NULL,
                       p_real_domain_id, p_real_name, p_scmin, p_scmax, p_arraytype, p_arraysize, p_description, 1);
     SELECT 1 AS test;

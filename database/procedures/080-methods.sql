@@ -27,6 +27,7 @@ BEGIN
     DECLARE v_all_types TINYINT DEFAULT p_type IS NULL OR p_type IN ('ALL', '', '%');
     DECLARE v_every_name TINYINT DEFAULT names_every_item(p_name);
     CALL require_read_domain(p_domain_id);
+    CALL remember_read_methods(p_domain_id, p_name);
     SELECT 1 AS test;
     SELECT a.type AS type, a.code AS code, a.name AS method_name,
            i.in_domain_id AS in_domain_id, i.in_data_name AS in_data_name,
@@ -159,6 +160,7 @@ BEGIN
          m.out_domain_id = v_out_domain_id, m.out_data_name = v_out_name,
          m.description = COALESCE(p_description, ''), m.last_update = NOW()
    WHERE m.domain_id = p_domain_id AND m.name = p_name;
+  CALL remember_own_change('method', method_row_id(p_domain_id, p_new_name));
   CALL change_commit(v_own_transaction);
 END$$
 
@@ -201,6 +203,7 @@ BEGIN
   CALL take_text(b_description, p_description);
   BEGIN
     CALL require_change_domain_content(p_domain_id);
+    CALL require_unchanged_since_read('method', method_row_id(p_domain_id, p_name));
     CALL update_method(p_domain_id, p_name, p_new_name, p_type, p_code, p_in_domain_id, p_in_data_name,
                        p_out_domain_id, p_out_data_name, p_description, 1);
     SELECT 1 AS test;

@@ -19,6 +19,7 @@ BEGIN
   BEGIN
     DECLARE v_every_name TINYINT DEFAULT names_every_item(p_name);
     CALL require_read_domain(p_domain_id);
+    CALL remember_read_interfaces(p_domain_id, p_name);
     SELECT 1 AS test;
     -- A parent interface of the same domain comes before its children: the header declares them in this order.
     WITH RECURSIVE chain (interface_id, at_id, depth) AS (
@@ -152,6 +153,7 @@ BEGIN
     IF interface_id(p_domain_id, p_name) IS NULL THEN
       CALL refuse('수정할 인터페이스가 없습니다.');
     END IF;
+    CALL require_unchanged_since_read('interface', interface_id(p_domain_id, p_name));
     IF NOT (p_new_name <=> p_name) AND sys_interface_locked(p_domain_id, p_name) THEN
       CALL refuse('*수정 불가* Lock 상태인 System과 연결된 Interface 입니다. 이름을 바꿀 수 없습니다.');
     END IF;
@@ -163,6 +165,7 @@ BEGIN
     UPDATE method_interface i
        SET i.name = p_new_name, i.description = COALESCE(p_description, ''), i.last_update = NOW()
      WHERE i.domain_id = p_domain_id AND i.name = p_name;
+    CALL remember_own_change('interface', interface_id(p_domain_id, p_new_name));
     SELECT 1 AS test;
   END;
 END$$

@@ -68,6 +68,7 @@ BEGIN
              d.standard_port = IF(p_kind = 'method', COALESCE(p_standard_port, 0), 0),
              d.description = COALESCE(p_description, ''), d.last_update = NOW()
        WHERE d.id = p_id;
+      CALL remember_own_change('domain', p_id);
     END IF;
     CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
@@ -116,6 +117,7 @@ BEGIN
              d.real_data_name = v_real_name, d.scmin = COALESCE(p_scmin, ''), d.scmax = COALESCE(p_scmax, ''),
              d.description = COALESCE(p_description, ''), d.last_update = NOW()
        WHERE d.domain_id = p_domain_id AND d.name = p_name;
+      CALL remember_own_change('data_item', data_item_id(p_domain_id, p_name));
     ELSE
       INSERT INTO data_item (domain_id, name, user_id, type, physical, real_domain_id, real_data_name, scmin, scmax,
                              description)
@@ -204,6 +206,7 @@ BEGIN
     ELSE
       UPDATE method_interface i SET i.description = COALESCE(p_description, ''), i.last_update = NOW()
        WHERE i.domain_id = p_domain_id AND i.name = p_name;
+      CALL remember_own_change('interface', interface_id(p_domain_id, p_name));
     END IF;
     SELECT 1 AS test;
   END;

@@ -41,6 +41,7 @@ CREATE PROCEDURE systemDomainPortViewList(p_domain_id INT)
   READS SQL DATA
 BEGIN
   CALL require_read_domain(p_domain_id);
+  CALL remember_read_system_ports(p_domain_id);
   SELECT 1 AS test;
   SELECT domain_system_port.seq, domain_system_port.port_num, domain_system_port.port_group,
          domain_system_port.description
@@ -135,6 +136,7 @@ BEGIN
       END IF;
     END IF;
     CALL change_begin(v_own_transaction);
+    CALL require_unchanged_since_read('system_port', system_port_row_id(p_domain_id, p_old_port));
     UPDATE domain_system_port p
        SET p.port_num = p_new_port, p.port_group = p_group, p.description = COALESCE(p_description, '')
      WHERE p.domain_id = p_domain_id AND p.port_num = p_old_port;
@@ -142,6 +144,7 @@ BEGIN
     UPDATE node_port np JOIN node n ON n.id = np.node_id
        SET np.port_num = p_new_port, np.port_group = p_group, np.description = COALESCE(p_description, '')
      WHERE n.sub_system_domain_id = p_domain_id AND sys_stands_for_domain(n.type) AND np.port_num = p_old_port;
+    CALL remember_own_change('system_port', system_port_row_id(p_domain_id, p_new_port));
     CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
   END;

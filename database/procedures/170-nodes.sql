@@ -9,6 +9,7 @@ CREATE PROCEDURE nodeViewList(p_domain_id INT)
   READS SQL DATA
 BEGIN
   CALL require_read_domain(p_domain_id);
+  CALL remember_read_nodes(p_domain_id, NULL);
   SELECT 1 AS test;
   SELECT xxx.id AS Id, xxx.domain_id, xxx.name AS aname, xxx.type, xxx.description, xxx.sub_system_domain_id,
          s.name AS sub_system_name, xxx.lock_flag
@@ -23,6 +24,7 @@ CREATE PROCEDURE nodeViewListnodeKey(p_node_id INT)
   READS SQL DATA
 BEGIN
   CALL require_read_node(p_node_id);
+  CALL remember_read_nodes(NULL, p_node_id);
   SELECT 1 AS test;
   SELECT xxx.id AS Id, xxx.domain_id, xxx.name AS aname, xxx.type, xxx.description, xxx.sub_system_domain_id,
          s.name AS sub_system_name, xxx.lock_flag
@@ -139,6 +141,7 @@ BEGIN
       END IF;
     END IF;
     CALL change_begin(v_own_transaction);
+    CALL require_unchanged_since_read('node', p_node_id);
     UPDATE node n
        SET n.name = p_name, n.type = v_type, n.description = COALESCE(p_description, ''),
            n.sub_system_domain_id = v_new_sub,
@@ -148,6 +151,7 @@ BEGIN
       DELETE FROM node_port WHERE node_id = p_node_id;
       CALL sys_add_node_ports(p_node_id, v_new_sub);
     END IF;
+    CALL remember_own_change('node', p_node_id);
     CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
   END;

@@ -8,6 +8,7 @@ CREATE PROCEDURE networkViewList(p_node_id INT)
   READS SQL DATA
 BEGIN
   CALL require_read_node(p_node_id);
+  CALL remember_read_node_ips(p_node_id);
   SELECT 1 AS test;
   SELECT ip.ip, ip.mask, ip.gateway, ip.dns, ip.port, ip.description, n.name AS node_name,
          ip.linked_domain, ip.linked_node, ip.linked_port, ip.pattern
@@ -100,6 +101,7 @@ BEGIN
     IF v_row IS NULL THEN
       CALL refuse('바꿀 IP가 없습니다. 목록에서 IP를 선택하세요.');
     END IF;
+    CALL require_unchanged_since_read('node_ip', v_row);
     CALL sys_require_ip_values(p_ip, p_mask, p_pattern, p_gateway, p_dns, p_port);
     CALL sys_require_node_port_unlocked(p_node_id, p_old_port);
     CALL sys_require_node_port_unlocked(p_node_id, p_port);
@@ -111,6 +113,7 @@ BEGIN
        SET ip.ip = p_ip, ip.mask = p_mask, ip.pattern = COALESCE(p_pattern, ''), ip.gateway = COALESCE(p_gateway, ''),
            ip.dns = COALESCE(p_dns, ''), ip.port = COALESCE(p_port, ''), ip.description = COALESCE(p_description, '')
      WHERE ip.id = v_row;
+    CALL remember_own_change('node_ip', v_row);
     SELECT 1 AS test;
   END;
 END$$

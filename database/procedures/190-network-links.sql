@@ -9,6 +9,7 @@ CREATE PROCEDURE NetworklinkViewNetworkinkList(p_domain_id INT)
   READS SQL DATA
 BEGIN
   CALL require_read_domain(p_domain_id);
+  CALL remember_read_network_links(p_domain_id);
   SELECT 1 AS test;
   SELECT x.s_node_id, x.sname, x.s_port_id, x.d_node_id, x.dname, x.d_port_id
     FROM (SELECT l.id, l.s_node_id, sn.name AS sname, l.s_port AS s_port_id, COALESCE(l.d_node_id, 0) AS d_node_id,
@@ -99,6 +100,7 @@ BEGIN
     CALL refuse('바꿀 링크가 없습니다.');
   END IF;
   CALL require_change_domain_content(v_old_domain_id);
+  CALL require_unchanged_since_read('network_link', v_link_id);
   IF sys_link_end_locked(p_old_s_node_id, p_old_s_port, v_old_domain_id)
      OR sys_link_end_locked(v_old_d_node_id, v_old_d_port, v_old_domain_id) THEN
     CALL refuse('상위 Subsystem Node가 LOCK 상태라 Networklink를 바꿀 수 없습니다.');
@@ -115,6 +117,7 @@ BEGIN
      SET l.s_node_id = p_s_node_id, l.s_port = p_s_port, l.d_node_id = NULLIF(p_d_node_id, 0),
          l.d_domain_id = IF(COALESCE(p_d_node_id, 0) = 0, v_domain_id, NULL), l.d_port = p_d_port
    WHERE l.id = v_link_id;
+  CALL remember_own_change('network_link', v_link_id);
   SELECT 1 AS test;
 END$$
 

@@ -8,6 +8,7 @@ CREATE PROCEDURE componentViewList(p_domain_id INT)
   READS SQL DATA
 BEGIN
   CALL require_read_domain(p_domain_id);
+  CALL remember_read_components(p_domain_id);
   SELECT 1 AS test;
   SELECT c.id, c.systemdomain_id, c.name, c.last_update, c.description
     FROM component c WHERE c.systemdomain_id = p_domain_id ORDER BY c.id;
@@ -88,9 +89,11 @@ BEGIN
       CALL refuse('컴포넌트가 그 도메인에 없습니다.');
     END IF;
     CALL sys_require_component_unlocked(p_component_id);
+    CALL require_unchanged_since_read('component', p_component_id);
     CALL sys_require_component_name(p_component_id, v_domain_id, p_name);
     UPDATE component c SET c.name = p_name, c.description = COALESCE(p_description, ''), c.last_update = NOW()
      WHERE c.id = p_component_id;
+    CALL remember_own_change('component', p_component_id);
     SELECT 1 AS test;
   END;
 END$$
@@ -117,6 +120,7 @@ END$$
 CREATE PROCEDURE sys_class_rows(p_component_id INT, p_kind VARCHAR(5))
 BEGIN
   CALL require_read_component(p_component_id);
+  CALL remember_read_classes(p_component_id, p_kind);
   SELECT 1 AS test;
   SELECT a.id, a.method_domain_id, a.component_id, a.interface_name, b.name AS method_domain_name, a.class_name
     FROM component_class a
@@ -264,12 +268,14 @@ BEGIN
   IF sys_class_locked(p_class_id) THEN
     CALL refuse('*수정 불가* 외부 시스템과 연결된 Class 입니다. 현재 외부 시스템은 Lock 상태 입니다.');
   END IF;
+  CALL require_unchanged_since_read('class', p_class_id);
   CALL sys_require_interface(p_method_domain_id, p_interface_name);
   CALL sys_require_free_class_name(p_class_id, (SELECT a.component_id FROM component_class a WHERE a.id = p_class_id),
                                    p_kind, p_class_name);
   UPDATE component_class a
      SET a.method_domain_id = p_method_domain_id, a.interface_name = p_interface_name, a.class_name = p_class_name
    WHERE a.id = p_class_id;
+  CALL remember_own_change('class', p_class_id);
   SELECT 1 AS test;
 END$$
 

@@ -222,6 +222,7 @@ END$$
 CREATE PROCEDURE sys_proxy_entry_rows(p_node_id INT, p_component_id INT)
 BEGIN
   CALL require_read_node(p_node_id);
+  CALL remember_read_entries(p_node_id, p_component_id, 'proxy');
   SELECT 1 AS test;
   SELECT a.id, a.deployment_id, a.class_id, b.interface_name, b.class_name, a.object_id, a.stub_object_id,
          a.stub_ip, c.name, c.id, c.standard_port, a.object_name, a.public
@@ -257,6 +258,7 @@ CREATE PROCEDURE coustim_stubViewlistinfo(p_node_id INT, p_component_id INT)
   READS SQL DATA
 BEGIN
   CALL require_read_node(p_node_id);
+  CALL remember_read_entries(p_node_id, p_component_id, 'stub');
   SELECT 1 AS test;
   SELECT a.id, a.deployment_id, a.class_id, a.object_id, b.interface_name, b.class_name, c.name, c.id,
          c.standard_port, a.object_name, a.public
@@ -406,6 +408,7 @@ BEGIN
     END IF;
   END IF;
   CALL change_begin(v_own_transaction);
+  CALL require_unchanged_since_read('entry', p_entry_id);
   UPDATE custom_entry e SET e.object_id = COALESCE(p_object_id, 0), e.public = v_public WHERE e.id = p_entry_id;
   UPDATE custom_entry e SET e.object_id = COALESCE(p_object_id, 0) WHERE e.source_entry_id = p_entry_id;
   IF v_was_public AND NOT v_public THEN
@@ -413,6 +416,7 @@ BEGIN
   ELSEIF v_public AND NOT v_was_public THEN
     CALL sys_clone_entry(p_entry_id);
   END IF;
+  CALL remember_own_change('entry', p_entry_id);
   CALL change_commit(v_own_transaction);
   SELECT 1 AS test;
 END$$
@@ -428,6 +432,7 @@ BEGIN
   BEGIN
     DECLARE v_deployment_id INT;
     CALL sys_require_entry_change(p_entry_id, 'proxy', v_deployment_id);
+    CALL require_unchanged_since_read('entry', p_entry_id);
     IF NOT sys_is_ip(p_stub_ip) THEN
       CALL refuse('STUB IP 주소가 올바르지 않습니다.');
     END IF;
@@ -437,6 +442,7 @@ BEGIN
     END IF;
     UPDATE custom_entry e SET e.stub_object_id = COALESCE(p_stub_object_id, 0), e.stub_ip = p_stub_ip
      WHERE e.id = p_entry_id;
+    CALL remember_own_change('entry', p_entry_id);
     SELECT 1 AS test;
   END;
 END$$
@@ -455,6 +461,7 @@ BEGIN
   CALL change_begin(v_own_transaction);
   UPDATE custom_entry e SET e.public = 0 WHERE e.id = p_entry_id;
   CALL sys_unclone_entry(p_entry_id);
+  CALL remember_own_change('entry', p_entry_id);
   CALL change_commit(v_own_transaction);
   SELECT 1 AS test;
 END$$

@@ -91,6 +91,7 @@ BEGIN
     END IF;
     CALL sys_take_tree_level(v_user, p_domain_ids);
     CALL sys_tree_installing_nodes();
+    CALL remember_read_system_level();
     SELECT 1 AS test;
 
     SELECT l.id AS domain_key, IF(xxx.id IS NULL, NULL, 1) AS listed,

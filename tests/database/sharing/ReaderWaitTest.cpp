@@ -23,6 +23,8 @@ const char* const kImport[] = {
     "call domainViewEditDomain(9, 'system', 'Ship', 0, '1', '가져오는 중')",
     "call domainViewEditDomain(10, 'system', '조타실', 0, '1', '가져오는 중')",
     "call xmldocumentViewimportData(2, '위치', 'struct', '', 0, '', '', '', '가져오는 중')",
+    // An alias of Pos that uses Pos's own data: the data list asks whether there is one to order its rows.
+    "call xmldocumentViewimportData(2, 'Course', 'alias', '', 2, 'CourseOverGround', '', '', '가져오는 중')",
     "call xmldocumentViewimportMethod(6, 'Ping', 'SIGNAL', 64, 0, '', 0, '', '가져오는 중')",
     "call xmldocumentViewimportInterface(6, 'INavigation', '가져오는 중')",
     "call NodeViewEditNode({node:스위치 A}, 9, '스위치 A', 'switch', '가져오는 중', 0, 0)",

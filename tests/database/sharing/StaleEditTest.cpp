@@ -1,0 +1,322 @@
+// Two engineers at once: an edit sent from what its session read before a colleague changed the row is
+// refused, and the rows stay exactly as the colleague left them; once the session has read the row again, the
+// same edit passes and keeps the colleague's values.
+
+#include <unistd.h>
+
+#include <map>
+#include <regex>
+
+#include "SharingTestSupport.h"
+
+using namespace tamo::testing;
+using namespace tamo::testing::sharing;
+
+namespace {
+
+const char kChangedFirst[] = "다른 사용자가 이 항목을 먼저 변경했습니다. 바뀐 내용을 확인하고 다시 해 주세요.";
+
+ConnectionValues Design() { return TestDatabase::Prepare("sharing_stale_edits", false); }
+
+
+// One edit kind: the list the user's view came from, the colleague's change, the user's edit from the old view
+// (refused with `refusal`), the rows it must leave alone, the edit as the user sends it from the row read
+// again, and what the rows hold then. "{name}" stands for an id of the fixture, "{P}" for its name prefix.
+struct StaleEdit {
+    const char* kind;
+    std::string read;
+    std::string colleague;
+    std::string stale;
+    std::string rows;
+    std::string fresh;
+    std::string after;
+    std::string expectedAfter;
+    std::string refusal = kChangedFirst;
+};
+
+class StaleEditTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(user_.connected() && maker_.connected());
+        LoginAs(user_, "admin");
+        LoginAs(maker_, "admin");
+        static int test = 0;
+        prefix_ = "se" + std::to_string(getpid() % 100000) + "_" + std::to_string(++test) + "_";
+    }
+
+    RunResult Done(TestConnection& db, const std::string& call) {
+        RunResult run = db.Run(Expand(call));
+        EXPECT_TRUE(Succeeded(run)) << Expand(call);
+        return run;
+    }
+    int NewId(const std::string& name, const std::string& call) {
+        RunResult run = Done(maker_, call);
+        if (run.sets.size() == 2 && run.sets[1].rows.size() == 1) ids_[name] = std::stoi(CellText(run, 1, 0, 0));
+        return ids_[name];
+    }
+    int IdOf(const std::string& name, const std::string& sql) {
+        ids_[name] = std::stoi(AdminValue(server_.database, Expand(sql)));
+        return ids_[name];
+    }
+    std::string Expand(const std::string& text) const {
+        std::string out = std::regex_replace(text, std::regex(R"(\{P\})"), prefix_);
+        for (const auto& [name, id] : ids_)
+            out = std::regex_replace(out, std::regex("\\{" + name + "\\}"), std::to_string(id));
+        return out;
+    }
+    std::string Rows(const std::string& sql) { return TestDatabase::AdminQuery(server_.database, Expand(sql)); }
+
+    // Data, methods and a system: a domain of each kind with one row of every edit kind.
+    void MakeDesign() {
+        NewId("D", "call domainViewNewDomain('data', 0, '{P}D', 0, '1', '')");
+        NewId("D2", "call domainViewNewDomain('data', 0, '{P}D2', 0, '1', '')");
+        Done(maker_, "call metadataViewNewMetadata({D}, 'T', 'scaled8_t', 0, '0', '10', '')");
+        Done(maker_, "call metadataViewNewMetadata({D}, 'S', 'struct', 0, '', '', '')");
+        Done(maker_, "call metadataViewNewMetafield({D}, 'S', 'f', 0, 'int8_t', 0, '', '', '', 'NO', 0, '')");
+        Done(maker_, "call metadataViewNewMetadata({D}, 'E', 'enum8_t', 0, '', '', '')");
+        Done(maker_, "call metadataViewNewMetafield({D}, 'E', 'k', 0, 'const', 0, '', '1', '', 'NO', 0, '')");
+
+        NewId("M", "call domainViewNewDomain('method', 0, '{P}M', 0, '1', '')");
+        Done(maker_, "call methodViewNewMethod({M}, 'CALL', 1, 'm', 0, '', 0, '', '')");
+        for (const char* name : {"I", "I2", "J"})
+            Done(maker_, std::string("call interfaceViewNewInterface({M}, 'method', '") + name + "', '')");
+
+        NewId("Y", "call domainViewNewDomain('system', 0, '{P}Y', 0, '1', '')");
+        NewId("Ysub", "call domainViewNewDomain('system', {Y}, '{P}Ysub', 0, '1', '')");
+        Done(maker_, "call domainPortViewNewPort({Y}, 1, 1, '')");
+        Done(maker_, "call domainPortViewNewPort({Ysub}, 5, 5, '')");
+        Done(maker_, "call domainPortViewNewPort({Ysub}, 6, 6, '')");
+        NewId("ns", "call nodeNewNodes({Y}, 'ns', 'sub_system', '', {Ysub})");
+        NewId("n1", "call nodeNewNodes({Y}, 'n1', 'computer', '', {Ysub})");
+        NewId("n2", "call nodeNewNodes({Y}, 'n2', 'computer', '', {Ysub})");
+        Done(maker_, "call networkNewip({n1}, '10.0.0.5', '255.0.0.0', '10.X.X.X', '0.0.0.0', '0.0.0.0', '5', '')");
+        Done(maker_, "call NetworklinkViewNewNetworkink({n1}, 0, 5, {n2}, 0, 5)");
+        NewId("C", "call componentsNewcomponent({Y}, 'C', '')");
+        Done(maker_, "call insertProxyInserfaceRelation({Y}, {C}, {M}, 'I', 'cls', 'obj')");
+        IdOf("cls", "SELECT id FROM component_class WHERE component_id = {C}");
+        Done(maker_, "call nodeDeploymentViewNewcomponent({n1}, {C}, {Y}, 0)");
+        IdOf("entry", "SELECT e.id FROM custom_entry e JOIN deployment dp ON dp.id = e.deployment_id WHERE dp.node_id = {n1}");
+        Done(maker_, "call acountlistViewNewAcount('{P}acct', 'pw', '')");
+    }
+
+    // Plays one edit kind through the user's session and a colleague's, who reads the list and changes the row,
+    // and compares the rows before and after the user's stale edit.
+    void Play(const StaleEdit& edit) {
+        SCOPED_TRACE(edit.kind);
+        Done(user_, edit.read);
+        TestConnection colleague(server_);
+        LoginAs(colleague, "admin");
+        Done(colleague, edit.read);
+        Done(colleague, edit.colleague);
+        const std::string before = Rows(edit.rows);
+        ASSERT_FALSE(before.empty());
+        EXPECT_TRUE(Refused(user_.Run(Expand(edit.stale)), edit.refusal));
+        EXPECT_EQ(Rows(edit.rows), before) << "the refused edit changed the rows";
+        // Sent again without reading first, it is refused again.
+        EXPECT_TRUE(RefusedProperly(user_.Run(Expand(edit.stale))));
+        EXPECT_EQ(Rows(edit.rows), before);
+        Done(user_, edit.read);
+        Done(user_, edit.fresh);
+        EXPECT_EQ(AdminValue(server_.database, Expand(edit.after)), edit.expectedAfter);
+    }
+
+    ConnectionValues server_ = Design();
+    TestConnection user_{server_};
+    TestConnection maker_{server_};  // makes the rows; it reads none
+    std::string prefix_;
+    std::map<std::string, int> ids_;
+};
+
+TEST_F(StaleEditTest, AnEditFromAViewOlderThanAColleaguesChangeIsRefusedAndStoresNothing) {
+    MakeDesign();
+    const std::vector<StaleEdit> edits = {
+        {"domain: renamed and made private by the colleague, the user edits the description",
+         "call mainViewDomainList(0, 'data')",
+         "call domainViewEditDomain({D2}, 'data', '{P}D2new', 0, '0', 'colleague')",
+         "call domainViewEditDomain({D2}, 'data', '{P}D2', 0, '1', 'user')",
+         "SELECT * FROM domain WHERE id = {D2}",
+         "call domainViewEditDomain({D2}, 'data', '{P}D2new', 0, '0', 'user')",
+         "SELECT CONCAT_WS(',', name, public, description) FROM domain WHERE id = {D2}", prefix_ + "D2new,0,user"},
+        {"data item: limits and description changed by the colleague, the user renames it",
+         "call metadataViewMetadataList({D}, '%%', 'data')",
+         "call metadataViewEditMetadata({D}, 'T', 'T', 'scaled8_t', 0, '-5', '50', 'colleague')",
+         "call metadataViewEditMetadata({D}, 'T', 'T2', 'scaled8_t', 0, '0', '10', '')",
+         "SELECT * FROM data_item WHERE domain_id = {D} AND name IN ('T', 'T2')",
+         "call metadataViewEditMetadata({D}, 'T', 'T2', 'scaled8_t', 0, '-5', '50', 'colleague')",
+         "SELECT CONCAT_WS(',', name, scmin, scmax, description) FROM data_item WHERE domain_id = {D} AND name LIKE 'T%'",
+         "T2,-5,50,colleague"},
+        {"field: type and array changed by the colleague, the user edits the description",
+         "call metadataViewMetafieldList({D}, 'S', 'data')",
+         "call metadataViewEditMetafield({D}, 'S', 'f', 'f', 0, 'int32_t', 0, '', '', '', 'FIX', 4, '')",
+         "call metadataViewEditMetafield({D}, 'S', 'f', 'f', 0, 'int8_t', 0, '', '', '', 'NO', 0, 'user')",
+         "SELECT f.* FROM data_field f JOIN data_item d ON d.id = f.data_id WHERE d.domain_id = {D} AND d.name = 'S'",
+         "call metadataViewEditMetafield({D}, 'S', 'f', 'f', 0, 'int32_t', 0, '', '', '', 'FIX', 4, 'user')",
+         "SELECT CONCAT_WS(',', f.type, f.arraytype, f.arraysize, f.description) FROM data_field f JOIN data_item d "
+         "ON d.id = f.data_id WHERE d.domain_id = {D} AND d.name = 'S'",
+         "int32_t,FIX,4,user"},
+        {"constant: value changed by the colleague, the user edits the description",
+         "call metadataViewMetafieldList({D}, 'E', 'data')",
+         "call metadataViewEditMetafield({D}, 'E', 'k', 'k', 0, 'const', 0, '', '2', '', 'NO', 0, '')",
+         "call metadataViewEditMetafield({D}, 'E', 'k', 'k', 0, 'const', 0, '', '1', '', 'NO', 0, 'user')",
+         "SELECT f.* FROM data_field f JOIN data_item d ON d.id = f.data_id WHERE d.domain_id = {D} AND d.name = 'E'",
+         "call metadataViewEditMetafield({D}, 'E', 'k', 'k', 0, 'const', 0, '', '2', '', 'NO', 0, 'user')",
+         "SELECT CONCAT_WS(',', f.scmin, f.description) FROM data_field f JOIN data_item d ON d.id = f.data_id "
+         "WHERE d.domain_id = {D} AND d.name = 'E'",
+         "2,user"},
+        {"method: code changed by the colleague, the user edits the description",
+         "call methodViewMethodList({M}, 'method', 'ALL', '', '%')",
+         "call methodViewEditMethod({M}, 'm', 'CALL', 2, 'm', 0, '', 0, '', 'colleague')",
+         "call methodViewEditMethod({M}, 'm', 'CALL', 1, 'm', 0, '', 0, '', 'user')",
+         "SELECT * FROM method WHERE domain_id = {M}",
+         "call methodViewEditMethod({M}, 'm', 'CALL', 2, 'm', 0, '', 0, '', 'user')",
+         "SELECT CONCAT_WS(',', code, description) FROM method WHERE domain_id = {M}", "2,user"},
+        {"interface: description changed by the colleague, the user renames it",
+         "call interfaceViewInterfaceList({M}, 'method', '%')",
+         "call interfaceViewEditInterface({M}, 'J', 'J', 'colleague')",
+         "call interfaceViewEditInterface({M}, 'J', 'Jx', '')",
+         "SELECT * FROM method_interface WHERE domain_id = {M} AND name LIKE 'J%'",
+         "call interfaceViewEditInterface({M}, 'J', 'Jx', 'colleague')",
+         "SELECT CONCAT_WS(',', name, description) FROM method_interface WHERE domain_id = {M} AND name LIKE 'J%'",
+         "Jx,colleague"},
+        {"node: the colleague locks the sub-system node, the user edits the description",
+         "call nodeViewList({Y})",
+         "call NodeViewEditNode({ns}, {Y}, 'ns', 'sub_system', '', {Ysub}, 1)",
+         "call NodeViewEditNode({ns}, {Y}, 'ns', 'sub_system', 'user', {Ysub}, 0)",
+         "SELECT * FROM node WHERE id = {ns}",
+         "call NodeViewEditNode({ns}, {Y}, 'ns', 'sub_system', 'user', {Ysub}, 1)",
+         "SELECT CONCAT_WS(',', description, sub_system_domain_id = {Ysub}, lock_flag) FROM node WHERE id = {ns}",
+         "user,1,Y"},
+        {"node read through the system tree's level: the colleague edits it, the user renames it",
+         "call systemDomainViewLevelLists('[{Y}]')",
+         "call NodeViewEditNode({n2}, {Y}, 'n2', 'computer', 'colleague', {Ysub}, 0)",
+         "call NodeViewEditNode({n2}, {Y}, 'n2x', 'computer', '', {Ysub}, 0)",
+         "SELECT * FROM node WHERE id = {n2}",
+         "call NodeViewEditNode({n2}, {Y}, 'n2x', 'computer', 'colleague', {Ysub}, 0)",
+         "SELECT CONCAT_WS(',', name, description) FROM node WHERE id = {n2}", "n2x,colleague"},
+        {"IP row: mask and gateway changed by the colleague, the user edits the description",
+         "call networkViewList({n1})",
+         "call networkViewEditip({n1}, '10.0.0.5', '10.0.0.5', '255.255.0.0', '10.0.X.X', '10.0.0.1', '0.0.0.0', '5', "
+         "'5', '')",
+         "call networkViewEditip({n1}, '10.0.0.5', '10.0.0.5', '255.0.0.0', '10.X.X.X', '0.0.0.0', '0.0.0.0', '5', '5', "
+         "'user')",
+         "SELECT * FROM node_ip WHERE node_id = {n1}",
+         "call networkViewEditip({n1}, '10.0.0.5', '10.0.0.5', '255.255.0.0', '10.0.X.X', '10.0.0.1', '0.0.0.0', '5', "
+         "'5', 'user')",
+         "SELECT CONCAT_WS(',', mask, gateway, description) FROM node_ip WHERE node_id = {n1}",
+         "255.255.0.0,10.0.0.1,user"},
+        {"port: group changed by the colleague, the user edits the description",
+         "call systemDomainPortViewList({Y})",
+         "call domainPortViewEditPort({Y}, 1, 1, 9, '')",
+         "call domainPortViewEditPort({Y}, 1, 1, 1, 'user')",
+         "SELECT * FROM domain_system_port WHERE domain_id = {Y}",
+         "call domainPortViewEditPort({Y}, 1, 1, 9, 'user')",
+         "SELECT CONCAT_WS(',', port_group, description) FROM domain_system_port WHERE domain_id = {Y}", "9,user"},
+        {"link: destination changed by the colleague, the user moves the source port",
+         "call NetworklinkViewNetworkinkList({Y})",
+         "call NetworklinkViewEditNetworkink({n1}, 5, {n1}, 0, 5, {n2}, 0, 6)",
+         "call NetworklinkViewEditNetworkink({n1}, 5, {n1}, 0, 6, {n2}, 0, 5)",
+         "SELECT * FROM network_link WHERE domain_id = {Y}",
+         "call NetworklinkViewEditNetworkink({n1}, 5, {n1}, 0, 6, {n2}, 0, 6)",
+         "SELECT CONCAT_WS(',', s_port, d_port) FROM network_link WHERE domain_id = {Y}", "6,6"},
+        {"component: renamed by the colleague, the user edits the description",
+         "call componentViewList({Y})",
+         "call ComponentViewEditComponent({C}, {Y}, 'C2', '')",
+         "call ComponentViewEditComponent({C}, {Y}, 'C', 'user')",
+         "SELECT * FROM component WHERE id = {C}",
+         "call ComponentViewEditComponent({C}, {Y}, 'C2', 'user')",
+         "SELECT CONCAT_WS(',', name, description) FROM component WHERE id = {C}", "C2,user"},
+        {"class: bound to another interface by the colleague, the user renames it",
+         "call proxyInterfaceViewList({C})",
+         "call proxyInterfaceRalationViewEditInterface({cls}, {M}, 'I2', 'cls')",
+         "call proxyInterfaceRalationViewEditInterface({cls}, {M}, 'I', 'cls_user')",
+         "SELECT * FROM component_class WHERE id = {cls}",
+         "call proxyInterfaceRalationViewEditInterface({cls}, {M}, 'I2', 'cls_user')",
+         "SELECT CONCAT_WS(',', interface_name, class_name) FROM component_class WHERE id = {cls}", "I2,cls_user"},
+        {"object: renamed by the colleague, the user renames it from the old name",
+         "call proxyInterfaceObjectViewList({cls})",
+         "call proxyInterfaceObjectViewEditObjectName({cls}, 'obj', {C}, 'obj_c')",
+         "call proxyInterfaceObjectViewEditObjectName({cls}, 'obj', {C}, 'obj_u')",
+         "SELECT * FROM class_object WHERE class_id = {cls}",
+         "call proxyInterfaceObjectViewEditObjectName({cls}, 'obj_c', {C}, 'obj_u')",
+         "SELECT object_name FROM class_object WHERE class_id = {cls}", "obj_u", "객체가 없습니다."},
+        {"installed entry: object id set by the colleague, the user makes it public",
+         "call coustim_proxyViewlistinfo({n1}, {C})",
+         "call coustum_ViewEditobjectid({entry}, 17, 0, 0)",
+         "call coustum_ViewEditobjectid({entry}, 0, 0, 1)",
+         "SELECT * FROM custom_entry WHERE id = {entry}",
+         "call coustum_ViewEditobjectid({entry}, 17, 0, 1)",
+         "SELECT CONCAT_WS(',', object_id, public) FROM custom_entry WHERE id = {entry}", "17,1"},
+        {"installed entry's stub: the colleague sets the stub, the user changes its address",
+         "call coustim_proxyViewlistinfo({n1}, {C})",
+         "call nodeproxyViewNewstubinfo({entry}, 3, '10.0.0.9')",
+         "call nodeproxyViewNewstubinfo({entry}, 0, '10.0.0.8')",
+         "SELECT * FROM custom_entry WHERE id = {entry}",
+         "call nodeproxyViewNewstubinfo({entry}, 3, '10.0.0.8')",
+         "SELECT CONCAT_WS(',', stub_object_id, stub_ip) FROM custom_entry WHERE id = {entry}", "3,10.0.0.8"},
+        {"account: the colleague switches a right on, the user's switch would turn it off again",
+         "call acountlistViewAcountList('%')",
+         "call acountlistViewToggleNewDomain('{P}acct')",
+         "call acountlistViewToggleNewDomain('{P}acct')",
+         "SELECT user_id, is_administrator, may_create_account, may_create_domain FROM account WHERE user_id = '{P}acct'",
+         "call acountlistViewToggleNewAcount('{P}acct')",
+         "SELECT CONCAT_WS(',', may_create_account, may_create_domain) FROM account WHERE user_id = '{P}acct'", "1,1"},
+    };
+    for (const StaleEdit& edit : edits) Play(edit);
+}
+
+// The alias dialog looks its real data up by the name it shows; after a colleague's rename it finds nothing
+// and sends the id 0. The alias keeps its real data: the edit is refused, and with the real data's id it passes.
+TEST_F(StaleEditTest, AnAliasEditedWithoutItsRealDataKeepsIt) {
+    NewId("D", "call domainViewNewDomain('data', 0, '{P}D', 0, '1', '')");
+    Done(maker_, "call metadataViewNewMetadata({D}, 'X', 'int32_t', 0, '', '', '')");
+    IdOf("X", "SELECT id FROM data_item WHERE domain_id = {D} AND name = 'X'");
+    Done(maker_, "call metadataViewNewMetadata({D}, 'A', 'alias', {X}, '', '', '')");
+    Done(user_, "call metadataViewMetadataList({D}, '%%', 'data')");
+    Done(maker_, "call metadataViewEditMetadata({D}, 'X', 'X2', 'int32_t', 0, '', '', '')");
+
+    const std::string alias = "SELECT * FROM data_item WHERE domain_id = {D} AND name = 'A'";
+    const std::string before = Rows(alias);
+    EXPECT_TRUE(Refused(user_.Run(Expand("call metadataViewEditMetadata({D}, 'A', 'A', 'alias', 0, '', '', 'user')")),
+                        "선택한 실제 데이타가 없습니다."));
+    EXPECT_EQ(Rows(alias), before);
+
+    Done(user_, "call metadataViewEditMetadata({D}, 'A', 'A', 'alias', {X}, '', '', 'user')");
+    EXPECT_EQ(AdminValue(server_.database,
+                         Expand("SELECT CONCAT_WS(',', real_domain_id = {D}, real_data_name, description) FROM data_item "
+                                "WHERE domain_id = {D} AND name = 'A'")),
+              "1,X2,user");
+    // An alias made without real data may still be edited without one.
+    Done(user_, "call metadataViewNewMetadata({D}, 'B', 'alias', 0, '', '', '')");
+    Done(user_, "call metadataViewEditMetadata({D}, 'B', 'B', 'alias', 0, '', '', 'user')");
+
+    // An alias field likewise.
+    Done(maker_, "call metadataViewNewMetadata({D}, 'S', 'struct', 0, '', '', '')");
+    Done(maker_, "call metadataViewNewMetafield({D}, 'S', 'f', 0, 'alias', {D}, 'X2', '', '', 'NO', 0, '')");
+    const std::string field =
+        "SELECT f.* FROM data_field f JOIN data_item d ON d.id = f.data_id WHERE d.domain_id = {D} AND d.name = 'S'";
+    const std::string fieldBefore = Rows(field);
+    EXPECT_TRUE(Refused(user_.Run(Expand("call metadataViewEditMetafield({D}, 'S', 'f', 'f', 0, 'alias', 0, '', '', '', "
+                                         "'NO', 0, 'user')")),
+                        "선택한 실제 데이타가 없습니다."));
+    EXPECT_EQ(Rows(field), fieldBefore);
+}
+
+// A session's own edits, and a rename it makes of the data its aliases use, never count as a colleague's.
+TEST_F(StaleEditTest, TheSessionsOwnChangesLetItsNextEditsPass) {
+    NewId("D", "call domainViewNewDomain('data', 0, '{P}D', 0, '1', '')");
+    Done(maker_, "call metadataViewNewMetadata({D}, 'X', 'int32_t', 0, '', '', '')");
+    IdOf("X", "SELECT id FROM data_item WHERE domain_id = {D} AND name = 'X'");
+    Done(maker_, "call metadataViewNewMetadata({D}, 'A', 'alias', {X}, '', '', '')");
+    Done(maker_, "call metadataViewNewMetadata({D}, 'S', 'struct', 0, '', '', '')");
+    Done(maker_, "call metadataViewNewMetafield({D}, 'S', 'f', 0, 'alias', {D}, 'X', '', '', 'NO', 0, '')");
+    Done(user_, "call metadataViewMetadataList({D}, '%%', 'data')");
+    Done(user_, "call metadataViewMetafieldList({D}, 'S', 'data')");
+    Done(user_, "call metadataViewEditMetadata({D}, 'X', 'X2', 'int32_t', 0, '', '', 'one')");
+    Done(user_, "call metadataViewEditMetadata({D}, 'X2', 'X2', 'int32_t', 0, '', '', 'two')");
+    Done(user_, "call metadataViewEditMetadata({D}, 'A', 'A', 'alias', {X}, '', '', 'user')");
+    Done(user_, "call metadataViewEditMetafield({D}, 'S', 'f', 'f', 0, 'alias', {D}, 'X2', '', '', 'NO', 0, 'user')");
+    // A session that never read a row is not judged.
+    Done(maker_, "call metadataViewEditMetadata({D}, 'A', 'A', 'alias', {X}, '', '', 'colleague')");
+}
+
+}  // namespace
