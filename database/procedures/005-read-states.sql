@@ -198,6 +198,16 @@ BEGIN
   CALL remember_read_rows('domain', v_rows);
 END$$
 
+-- One domain, as the readers of a single domain's row answer it (the dialogs are filled from them).
+CREATE PROCEDURE remember_read_domain(p_id INT)
+  MODIFIES SQL DATA
+BEGIN
+  DECLARE v_rows LONGTEXT;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  SELECT CONCAT('[[', t.id, ',', t.row_version, ']]') INTO v_rows FROM domain t WHERE t.id = p_id;
+  CALL remember_read_rows('domain', v_rows);
+END$$
+
 -- The items of a domain, or the one named ("%" signs alone: every item).
 CREATE PROCEDURE remember_read_data_items(p_domain_id INT, p_name LONGTEXT)
   MODIFIES SQL DATA

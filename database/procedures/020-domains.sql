@@ -180,6 +180,7 @@ BEGIN
   CALL take_text(b_kind, p_kind);
   BEGIN
     CALL require_read_domain(p_id);
+    CALL remember_read_domain(p_id);
     SELECT 1 AS test;
     SELECT domain_data.id, domain_data.upper_id, domain_data.name, domain_data.user_id, domain_data.public,
            domain_data.create_date, domain_data.last_update, domain_data.description
@@ -198,6 +199,7 @@ BEGIN
   CALL take_text(b_kind, p_kind);
   BEGIN
     CALL require_read_domain(p_id);
+    CALL remember_read_domain(p_id);
     SELECT 1 AS test;
     IF p_kind = 'data' THEN
       SELECT domain_data.id, domain_data.upper_id, domain_data.name, domain_data.user_id, domain_data.public,

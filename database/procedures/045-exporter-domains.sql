@@ -33,6 +33,7 @@ BEGIN
   CALL take_text(b_kind, p_kind);
   BEGIN
     CALL require_read_domain(p_id);
+    CALL remember_read_domain(p_id);
     SELECT 1 AS test;
     SELECT a.id, a.upper_id, a.name, u.user_id, a.public, a.create_date, a.last_update, a.description
       FROM domain a
