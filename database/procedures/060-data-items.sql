@@ -242,6 +242,7 @@ BEGIN
     CALL require_domain_of_kind(p_domain_id, 'data');
     CALL require_name(p_name, '데이타 이름을 입력하세요.');
     CALL require_plain_name(p_name, NULL);
+    CALL require_code_data_item(p_domain_id, NULL, p_name, NULL, p_type, p_scmin, p_scmax);
     CALL require_type_keyword(p_type, '데이타 타입을 선택하세요.');
     IF data_item_exists(p_domain_id, p_name) THEN
       CALL refuse('같은 이름의 데이타가 이미 있습니다.');
@@ -303,6 +304,7 @@ BEGIN
     END IF;
     CALL require_name(p_new_name, '데이타 이름을 입력하세요.');
     CALL require_plain_name(p_new_name, p_name);
+    CALL require_code_data_item(p_domain_id, data_item_id(p_domain_id, p_name), p_new_name, p_name, p_type, p_scmin, p_scmax);
     CALL require_type_keyword(p_type, '데이타 타입을 선택하세요.');
     IF p_new_name <> p_name AND data_item_exists(p_domain_id, p_new_name) THEN
       CALL refuse('같은 이름의 데이타가 이미 있습니다.');
@@ -411,6 +413,7 @@ BEGIN
   IF data_item_exists(p_target_domain_id, v_name) THEN
     CALL refuse('대상 도메인에 같은 이름의 데이타가 이미 있습니다.');
   END IF;
+  CALL require_code_data_item(p_target_domain_id, NULL, v_name, NULL, (SELECT d.type FROM data_item d WHERE d.id = p_data_id), (SELECT d.scmin FROM data_item d WHERE d.id = p_data_id), (SELECT d.scmax FROM data_item d WHERE d.id = p_data_id));
   IF EXISTS (SELECT 1 FROM data_item d WHERE d.id = p_data_id AND domain_hidden(d.real_domain_id))
      OR EXISTS (SELECT 1 FROM data_field f WHERE f.data_id = p_data_id AND domain_hidden(f.real_domain_id)) THEN
     CALL refuse('복사할 데이타가 참조하는 도메인을 볼 수 없어 복사할 수 없습니다.');

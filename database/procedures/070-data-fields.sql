@@ -150,6 +150,7 @@ BEGIN
   CALL require_valid_field(p_domain_id, p_data_name, p_member_name, p_type, p_arraytype, p_arraysize,
                            v_real_domain_id, v_real_name, NULL, NULL, p_check_real);
   CALL require_plain_name(p_member_name, NULL);
+  CALL require_code_field(v_data_id, NULL, p_member_name, NULL, p_type, p_bitsize, p_scmin, p_scmax, p_arraytype, p_arraysize);
   CALL require_fitting_constant((SELECT d.type FROM data_item d WHERE d.id = v_data_id), p_member_name,
                                 COALESCE(p_scmin, ''));
   IF data_field_exists(v_data_id, p_member_name) THEN
@@ -192,6 +193,7 @@ BEGIN
                            (SELECT f.real_data_name FROM data_field f WHERE f.data_id = v_data_id AND f.member_name = p_member_name),
                            p_check_real);
   CALL require_plain_name(p_new_member_name, p_member_name);
+  CALL require_code_field(v_data_id, (SELECT f.id FROM data_field f WHERE f.data_id = v_data_id AND f.member_name = p_member_name), p_new_member_name, p_member_name, p_type, p_bitsize, p_scmin, p_scmax, p_arraytype, p_arraysize);
   CALL require_fitting_constant((SELECT d.type FROM data_item d WHERE d.id = v_data_id), p_new_member_name,
                                 COALESCE(p_scmin, ''));
   IF p_new_member_name <> p_member_name AND data_field_exists(v_data_id, p_new_member_name) THEN
