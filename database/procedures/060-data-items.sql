@@ -242,11 +242,11 @@ BEGIN
     CALL require_domain_of_kind(p_domain_id, 'data');
     CALL require_name(p_name, '데이타 이름을 입력하세요.');
     CALL require_plain_name(p_name, NULL);
-    CALL require_code_data_item(p_domain_id, NULL, p_name, NULL, p_type, p_scmin, p_scmax);
     CALL require_type_keyword(p_type, '데이타 타입을 선택하세요.');
     IF data_item_exists(p_domain_id, p_name) THEN
       CALL refuse('같은 이름의 데이타가 이미 있습니다.');
     END IF;
+    CALL require_code_data_item(p_domain_id, NULL, p_name, NULL, p_type, p_scmin, p_scmax);
     IF p_type = 'alias' AND COALESCE(p_real_data_id, 0) <> 0 THEN
       SET v_real_domain_id = (SELECT r.domain_id FROM data_item r WHERE r.id = p_real_data_id);
       SET v_real_name = (SELECT r.name FROM data_item r WHERE r.id = p_real_data_id);
@@ -304,11 +304,11 @@ BEGIN
     END IF;
     CALL require_name(p_new_name, '데이타 이름을 입력하세요.');
     CALL require_plain_name(p_new_name, p_name);
-    CALL require_code_data_item(p_domain_id, data_item_id(p_domain_id, p_name), p_new_name, p_name, p_type, p_scmin, p_scmax);
     CALL require_type_keyword(p_type, '데이타 타입을 선택하세요.');
     IF p_new_name <> p_name AND data_item_exists(p_domain_id, p_new_name) THEN
       CALL refuse('같은 이름의 데이타가 이미 있습니다.');
     END IF;
+    CALL require_code_data_item(p_domain_id, data_item_id(p_domain_id, p_name), p_new_name, p_name, p_type, p_scmin, p_scmax);
     CALL require_fitting_constants(data_item_id(p_domain_id, p_name), p_type);
     IF p_type = 'alias' AND COALESCE(p_real_data_id, 0) <> 0 THEN
       SET v_real_domain_id = (SELECT r.domain_id FROM data_item r WHERE r.id = p_real_data_id);
