@@ -133,7 +133,7 @@ TEST_F(DataDomainTreeViewTest, ADomainShowsTheFirstMemberOfEachItemFromOneCall) 
     // Its domain list and its items in one round trip, then the first members of all its items.
     EXPECT_EQ(CallsOf([&] { Select(domain); }), 3);
     const std::vector<std::string> expected = {
-        "s1: a 12 4 int16_t/-1/16/설명/s1", "s2: x 16 4 int32_t/0.5/16/설명/s2", "bare:",
+        "s1: a 12 4 int16_t/-1/16/설명/s1", "s2: x 12 4 int32_t/0.5/16/설명/s2", "bare:",
         "mode: ON 26 5 /1/0/설명/", "count:"};
     EXPECT_EQ(shownFirsts(domain), expected);
 
