@@ -40,7 +40,8 @@ struct Design {
 class DesignTable : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(ConnectSession(tamo::testing::TestDatabase::Prepare("codegen_designs", false)), "");
+        server = tamo::testing::TestDatabase::Prepare("codegen_designs", false);
+        ASSERT_EQ(ConnectSession(server), "");
         db = CMysqlQuery::GetInstance();
     }
     void TearDown() override { db->Close(); }
@@ -170,6 +171,10 @@ public:
         }
     }
 
+    std::string Run(const CString& call) { return Outcome(db->ExecuteProc(call)); }
+    std::string Admin(const std::string& sql) { return tamo::testing::TestDatabase::AdminQuery(server.database, sql); }
+
+    tamo::testing::ConnectionValues server;
     CMysqlQuery* db = nullptr;
     MessageBoxRecorder boxes;
     static inline int counter = 0;  // over the tests of the process
@@ -191,7 +196,9 @@ bool HoldsHangul(const std::string& text) {
 // Compiles every source of the design (each header through a file that includes it, each class source) with
 // each test compiler, and runs the check program.
 void ExpectCompiles(const std::string& what, const std::map<std::string, std::string>& files, const std::string& check) {
-    const std::string folder = FreshFolder("design");
+    // A folder of its own: the tests of the table may run at the same time.
+    static int designs = 0;
+    const std::string folder = FreshFolder("design_" + std::to_string(::getpid()) + "_" + std::to_string(++designs));
     std::string includes;
     std::vector<std::string> sources;
     for (const auto& [path, text] : files) {
@@ -567,4 +574,86 @@ TEST_F(DesignTable, DomainNamesFitAFileName) {
                      return t.NewDomain(d, "data", top, longest) > 0 ? std::string() : t.db->GetLastErrorText();
                  },
                  false, ""}});
+}
+
+// Imports, copies and the classes of components take the same rules as the dialogs' calls; a name that stands
+// (an older database holds it) is brought again by a document as it is.
+TEST_F(DesignTable, ImportsCopiesAndClassesFollowTheSameRules) {
+    auto domains = [](DesignTable& t, Design& d) {
+        DataDomain(t, d, "D");
+        Ok(t.Data(d.ids["D"], "Mode", "enum8_t"));
+        Ok(t.Constant(d.ids["D"], "Mode", "NONE", "0"));
+        DataDomain(t, d, "Source");
+        Ok(t.Data(d.ids["Source"], "NONE", "int8_t"));
+        Ok(t.Data(d.ids["Source"], "Kept", "int8_t"));
+        Ok(t.Data(d.ids["Source"], "T", "struct"));
+        const int m = t.NewDomain(d, "method", 0, t.Fresh("M"));
+        ASSERT_GT(m, 0);
+        d.ids["M"] = m;
+        Ok(t.Method(m, "SIGNAL", 1, "Go"));
+        Ok(t.Interface(m, "IGo", {"Go"}));
+        const int system = t.db->QueryNewId(t.db->FormatCall("call domainViewNewDomain('%s',%d,'%s',%d,'%s','%s')",
+                                                             "system", 0, t.Fresh("시스템 도메인"), 0, "Y", ""));
+        ASSERT_GT(system, 0) << t.db->GetLastErrorText();
+        d.ids["S"] = system;
+        const int component = t.db->QueryNewId(
+            t.db->FormatCall("call componentsNewcomponent(%d,'%s','%s')", system, t.Fresh("부품"), ""));
+        ASSERT_GT(component, 0) << t.db->GetLastErrorText();
+        d.ids["C"] = component;
+        // A name that stands from before the rules.
+        t.Admin("UPDATE data_item SET name = 'old name' WHERE domain_id = " + std::to_string(d.ids["D"]) +
+                " AND name = 'Mode'");
+    };
+    auto importData = [](const char* name, const char* type) {
+        return [name, type](DesignTable& t, Design& d) {
+            return t.Run(t.db->FormatCall("call xmldocumentViewimportData(%d,'%s','%s','%s',%d,'%s','%s','%s','%s')",
+                                          d.ids["D"], name, type, "", 0, "", "", "", ""));
+        };
+    };
+    RunDesigns(*this,
+               {{"an imported data item named like a keyword", domains, importData("class", "int8_t"), true, ""},
+                {"an imported data item named like a constant", domains, importData("NONE", "int8_t"), true, ""},
+                {"an imported scaled item without limits", domains, importData("S", "scaled8_t"), true, ""},
+                {"an imported field named like the generator's members", domains,
+                 [](DesignTable& t, Design& d) {
+                     return t.Run(t.db->FormatCall(
+                         "call xmldocumentViewimportDatafield(%d,'%s','%s',%d,'%s','%s',%d,'%s','%s','%s','%s',%d,'%s')",
+                         d.ids["Source"], "T", "dynamicsize", 0, "int8_t", "", 0, "", "", "", "NO", 0, ""));
+                 },
+                 true, ""},
+                {"an imported method named like the SDK's members", domains,
+                 [](DesignTable& t, Design& d) {
+                     return t.Run(t.db->FormatCall(
+                         "call xmldocumentViewimportMethod(%d,'%s','%s',%d,%d,'%s',%d,'%s','%s')", d.ids["M"], "cancel",
+                         "CALL", 2, 0, "", 0, "", ""));
+                 },
+                 true, ""},
+                {"an imported interface named like a keyword", domains,
+                 [](DesignTable& t, Design& d) {
+                     return t.Run(t.db->FormatCall("call xmldocumentViewimportInterface(%d,'%s','%s')", d.ids["M"],
+                                                   "delete", ""));
+                 },
+                 true, ""},
+                {"a copy whose name is a constant of the target", domains,
+                 [](DesignTable& t, Design& d) {
+                     return t.Run(t.db->FormatCall("call metadataViewCopyData(%d,%d)", t.DataId(d.ids["Source"], "NONE"),
+                                                   d.ids["D"]));
+                 },
+                 true, ""},
+                {"a proxy class named like a keyword", domains,
+                 [](DesignTable& t, Design& d) {
+                     return t.Run(t.db->FormatCall("call insertProxyInserfaceRelation(%d,%d,%d,'%s','%s','%s')",
+                                                   d.ids["S"], d.ids["C"], d.ids["M"], "IGo", "class", "object_1"));
+                 },
+                 true, ""}});
+
+    Design design;
+    domains(*this, design);
+    EXPECT_EQ(importData("old name", "enum8_t")(*this, design), "");
+    EXPECT_EQ(Run(db->FormatCall("call metadataViewCopyData(%d,%d)", DataId(design.ids["Source"], "Kept"),
+                                 design.ids["D"])),
+              "");
+    EXPECT_EQ(Run(db->FormatCall("call insertProxyInserfaceRelation(%d,%d,%d,'%s','%s','%s')", design.ids["S"],
+                                 design.ids["C"], design.ids["M"], "IGo", "class_Go", "object_1")),
+              "");
 }
