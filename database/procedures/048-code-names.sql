@@ -217,6 +217,24 @@ BEGIN
   CALL require_members_keep_kind(p_own_data_id, p_type);
 END$$
 
+-- A copy of data item p_data_id into data domain p_target_domain_id is a new item there: its name, its values
+-- and, for an enumeration, its constants meet the target's name space.
+CREATE PROCEDURE require_code_copy(p_data_id INT, p_target_domain_id INT)
+BEGIN
+  DECLARE v_constant VARCHAR(128);
+  CALL require_code_data_item(p_target_domain_id, NULL, (SELECT d.name FROM data_item d WHERE d.id = p_data_id), NULL,
+                              (SELECT d.type FROM data_item d WHERE d.id = p_data_id),
+                              (SELECT d.scmin FROM data_item d WHERE d.id = p_data_id),
+                              (SELECT d.scmax FROM data_item d WHERE d.id = p_data_id));
+  SET v_constant = (SELECT f.member_name FROM data_item d JOIN data_field f ON f.data_id = d.id
+                     WHERE d.id = p_data_id AND d.type IN ('enum8_t', 'enum16_t', 'enum32_t', 'enum64_t')
+                       AND data_scope_user(p_target_domain_id, f.member_name, NULL, NULL) IS NOT NULL
+                     ORDER BY f.seq LIMIT 1);
+  IF v_constant IS NOT NULL THEN
+    CALL require_free_data_scope_name(p_target_domain_id, v_constant, v_constant, NULL, NULL);
+  END IF;
+END$$
+
 -- An item with members keeps the kind that gives them their meaning: the constants of an enumeration would
 -- become fields without a type, the fields of a structure constants without a value.
 CREATE PROCEDURE require_members_keep_kind(p_data_id INT, p_type TEXT)

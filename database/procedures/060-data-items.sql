@@ -413,7 +413,7 @@ BEGIN
   IF data_item_exists(p_target_domain_id, v_name) THEN
     CALL refuse('대상 도메인에 같은 이름의 데이타가 이미 있습니다.');
   END IF;
-  CALL require_code_data_item(p_target_domain_id, NULL, v_name, NULL, (SELECT d.type FROM data_item d WHERE d.id = p_data_id), (SELECT d.scmin FROM data_item d WHERE d.id = p_data_id), (SELECT d.scmax FROM data_item d WHERE d.id = p_data_id));
+  CALL require_code_copy(p_data_id, p_target_domain_id);
   IF EXISTS (SELECT 1 FROM data_item d WHERE d.id = p_data_id AND domain_hidden(d.real_domain_id))
      OR EXISTS (SELECT 1 FROM data_field f WHERE f.data_id = p_data_id AND domain_hidden(f.real_domain_id)) THEN
     CALL refuse('복사할 데이타가 참조하는 도메인을 볼 수 없어 복사할 수 없습니다.');

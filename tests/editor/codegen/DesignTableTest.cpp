@@ -583,10 +583,14 @@ TEST_F(DesignTable, ImportsCopiesAndClassesFollowTheSameRules) {
         DataDomain(t, d, "D");
         Ok(t.Data(d.ids["D"], "Mode", "enum8_t"));
         Ok(t.Constant(d.ids["D"], "Mode", "NONE", "0"));
+        Ok(t.Data(d.ids["D"], "Count", "int8_t"));
         DataDomain(t, d, "Source");
         Ok(t.Data(d.ids["Source"], "NONE", "int8_t"));
         Ok(t.Data(d.ids["Source"], "Kept", "int8_t"));
         Ok(t.Data(d.ids["Source"], "T", "struct"));
+        Ok(t.Data(d.ids["Source"], "Flags", "enum8_t"));
+        Ok(t.Constant(d.ids["Source"], "Flags", "NONE_FLAG", "0"));
+        Ok(t.Constant(d.ids["Source"], "Flags", "Count", "1"));  // a data item of the target
         const int m = t.NewDomain(d, "method", 0, t.Fresh("M"));
         ASSERT_GT(m, 0);
         d.ids["M"] = m;
@@ -637,6 +641,12 @@ TEST_F(DesignTable, ImportsCopiesAndClassesFollowTheSameRules) {
                 {"a copy whose name is a constant of the target", domains,
                  [](DesignTable& t, Design& d) {
                      return t.Run(t.db->FormatCall("call metadataViewCopyData(%d,%d)", t.DataId(d.ids["Source"], "NONE"),
+                                                   d.ids["D"]));
+                 },
+                 true, ""},
+                {"a copied enumeration whose constant the target declares", domains,
+                 [](DesignTable& t, Design& d) {
+                     return t.Run(t.db->FormatCall("call metadataViewCopyData(%d,%d)", t.DataId(d.ids["Source"], "Flags"),
                                                    d.ids["D"]));
                  },
                  true, ""},
