@@ -242,6 +242,7 @@ BEGIN
   CALL require_parent_of_kind(v_upper_id, p_kind);
   CALL require_domain_name(p_name);
   CALL require_plain_name(p_name, NULL);
+  CALL require_code_domain_name(p_kind, v_upper_id, p_name, NULL);
   CALL require_standard_port(p_kind, p_port);
   CALL require_free_domain_name(0, p_kind, v_upper_id, p_name);
   INSERT INTO domain (kind, upper_id, name, user_id, public, standard_port, description)
@@ -309,6 +310,7 @@ BEGIN
     CALL require_plain_name(p_name, (SELECT d.name FROM domain d WHERE d.id = p_id));
     CALL require_standard_port(p_kind, p_port);
     SET v_upper_id = (SELECT d.upper_id FROM domain d WHERE d.id = p_id);
+    CALL require_code_domain_name(p_kind, v_upper_id, p_name, (SELECT d.name FROM domain d WHERE d.id = p_id));
     CALL require_free_domain_name(p_id, p_kind, v_upper_id, p_name);
     UPDATE domain
        SET name = p_name, standard_port = IF(p_kind = 'method', COALESCE(p_port, 0), 0),
@@ -478,6 +480,7 @@ BEGIN
     END WHILE;
     SET v_name = (SELECT d.name FROM domain d WHERE d.id = p_id);
     CALL require_free_domain_name(p_id, p_kind, v_upper_id, v_name);
+    CALL require_code_domain_name(p_kind, v_upper_id, v_name, v_name);
     UPDATE domain SET upper_id = v_upper_id, last_update = NOW() WHERE id = p_id;
     CALL change_commit(v_own_transaction);
     SELECT 1 AS test;

@@ -56,6 +56,7 @@ BEGIN
   CALL take_text(b_kind, p_kind);
   BEGIN
     CALL require_change_domain_content(p_domain_id);
+    CALL require_unused_link(p_domain_id, p_parent_id, p_flag);
     DELETE FROM domain_parent WHERE domain_id = p_domain_id AND parent_id = p_parent_id AND flag = p_flag;
     SELECT 1 AS test;
   END;

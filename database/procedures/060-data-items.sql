@@ -250,6 +250,7 @@ BEGIN
     IF data_item_exists(p_domain_id, p_name) THEN
       CALL refuse('같은 이름의 데이타가 이미 있습니다.');
     END IF;
+    CALL require_code_data_item(p_domain_id, NULL, p_name, NULL, p_type, p_scmin, p_scmax);
     IF p_type = 'alias' AND COALESCE(p_real_data_id, 0) <> 0 THEN
       SET v_real_domain_id = (SELECT r.domain_id FROM data_item r WHERE r.id = p_real_data_id);
       SET v_real_name = (SELECT r.name FROM data_item r WHERE r.id = p_real_data_id);
@@ -313,6 +314,7 @@ BEGIN
     IF p_new_name <> p_name AND data_item_exists(p_domain_id, p_new_name) THEN
       CALL refuse('같은 이름의 데이타가 이미 있습니다.');
     END IF;
+    CALL require_code_data_item(p_domain_id, data_item_id(p_domain_id, p_name), p_new_name, p_name, p_type, p_scmin, p_scmax);
     CALL require_fitting_constants(data_item_id(p_domain_id, p_name), p_type);
     IF p_type = 'alias' AND COALESCE(p_real_data_id, 0) <> 0 THEN
       SET v_real_domain_id = (SELECT r.domain_id FROM data_item r WHERE r.id = p_real_data_id);
@@ -418,6 +420,7 @@ BEGIN
   IF data_item_exists(p_target_domain_id, v_name) THEN
     CALL refuse('대상 도메인에 같은 이름의 데이타가 이미 있습니다.');
   END IF;
+  CALL require_code_copy(p_data_id, p_target_domain_id);
   IF EXISTS (SELECT 1 FROM data_item d WHERE d.id = p_data_id AND domain_hidden(d.real_domain_id))
      OR EXISTS (SELECT 1 FROM data_field f WHERE f.data_id = p_data_id AND domain_hidden(f.real_domain_id)) THEN
     CALL refuse('복사할 데이타가 참조하는 도메인을 볼 수 없어 복사할 수 없습니다.');

@@ -156,6 +156,7 @@ BEGIN
   IF data_field_exists(v_data_id, p_member_name) THEN
     CALL refuse('같은 이름의 필드가 이미 있습니다.');
   END IF;
+  CALL require_code_field(v_data_id, NULL, p_member_name, NULL, p_type, p_bitsize, p_scmin, p_scmax, p_arraytype, p_arraysize);
   INSERT INTO data_field (data_id, seq, member_name, type, physical, bitsize, real_domain_id, real_data_name,
                           scmin, scmax, arraytype, arraysize, description)
   SELECT v_data_id, COALESCE(MAX(f.seq), 0) + 1, p_member_name, p_type, COALESCE(p_physical, ''),
@@ -198,6 +199,7 @@ BEGIN
   IF p_new_member_name <> p_member_name AND data_field_exists(v_data_id, p_new_member_name) THEN
     CALL refuse('같은 이름의 필드가 이미 있습니다.');
   END IF;
+  CALL require_code_field(v_data_id, (SELECT f.id FROM data_field f WHERE f.data_id = v_data_id AND f.member_name = p_member_name), p_new_member_name, p_member_name, p_type, p_bitsize, p_scmin, p_scmax, p_arraytype, p_arraysize);
   UPDATE data_field f
      SET f.member_name = p_new_member_name, f.type = p_type, f.bitsize = COALESCE(p_bitsize, 0),
          f.physical = COALESCE(p_physical, f.physical),

@@ -75,6 +75,7 @@ BEGIN
   DECLARE v_clash VARCHAR(128);
   CALL require_name(p_new_name, '메서드 이름을 입력하세요.');
   CALL require_plain_name(p_new_name, p_name);
+  CALL require_code_name('method', p_new_name, p_name);
   CALL require_type_keyword(p_type, '메서드 타입을 선택하세요.');
   IF p_code IS NULL OR p_code < 0 OR p_code > 65535 THEN
     CALL refuse('메서드 코드는 0x0000부터 0xFFFF까지입니다.');

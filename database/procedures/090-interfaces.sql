@@ -128,6 +128,7 @@ BEGIN
     CALL require_domain_of_kind(p_domain_id, 'method');
     CALL require_name(p_name, '인터페이스 이름을 입력하세요.');
     CALL require_plain_name(p_name, NULL);
+    CALL require_code_name('interface', p_name, NULL);
     IF interface_id(p_domain_id, p_name) IS NOT NULL THEN
       CALL refuse('같은 이름의 인터페이스가 이미 있습니다.');
     END IF;
@@ -159,6 +160,7 @@ BEGIN
     END IF;
     CALL require_name(p_new_name, '인터페이스 이름을 입력하세요.');
     CALL require_plain_name(p_new_name, p_name);
+    CALL require_code_name('interface', p_new_name, p_name);
     IF p_new_name <> p_name AND interface_id(p_domain_id, p_new_name) IS NOT NULL THEN
       CALL refuse('같은 이름의 인터페이스가 이미 있습니다.');
     END IF;

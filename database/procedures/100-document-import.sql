@@ -39,6 +39,7 @@ BEGIN
     END IF;
     CALL require_domain_name(p_name);
     CALL require_plain_name(p_name, (SELECT d.name FROM domain d WHERE d.id = p_id));
+    CALL require_code_domain_name(p_kind, NULL, p_name, (SELECT d.name FROM domain d WHERE d.id = p_id));
     CALL require_standard_port(p_kind, p_standard_port);
     SET v_kind = (SELECT d.kind FROM domain d WHERE d.id = p_id);
     IF v_kind IS NOT NULL AND v_kind <> p_kind THEN
@@ -105,6 +106,7 @@ BEGIN
     CALL require_domain_of_kind(p_domain_id, 'data');
     CALL require_name(p_name, '데이타 이름이 비어 있습니다.');
     CALL require_plain_name(p_name, IF(data_item_exists(p_domain_id, p_name), p_name, NULL));
+    CALL require_code_data_item(p_domain_id, data_item_id(p_domain_id, p_name), p_name, IF(data_item_exists(p_domain_id, p_name), p_name, NULL), p_type, p_scmin, p_scmax);
     CALL require_type_keyword(p_type, '데이타 타입이 비어 있습니다.');
     CALL require_data_reference(v_real_domain_id, v_real_name,
                                 (SELECT d.real_domain_id FROM data_item d WHERE d.domain_id = p_domain_id AND d.name = p_name),
@@ -200,6 +202,7 @@ BEGIN
     CALL require_domain_of_kind(p_domain_id, 'method');
     CALL require_name(p_name, '인터페이스 이름이 비어 있습니다.');
     CALL require_plain_name(p_name, IF(interface_id(p_domain_id, p_name) IS NULL, NULL, p_name));
+    CALL require_code_name('interface', p_name, IF(interface_id(p_domain_id, p_name) IS NULL, NULL, p_name));
     IF interface_id(p_domain_id, p_name) IS NULL THEN
       INSERT INTO method_interface (domain_id, name, user_id, description)
       VALUES (p_domain_id, p_name, session_account(), COALESCE(p_description, ''));

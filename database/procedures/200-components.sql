@@ -29,6 +29,7 @@ CREATE PROCEDURE sys_require_component_name(p_component_id INT, p_domain_id INT,
 BEGIN
   CALL sys_require_file_name(p_name, '컴포넌트');
   CALL require_plain_name(p_name, (SELECT c.name FROM component c WHERE c.id = p_component_id));
+  CALL require_file_name_bytes(p_name, (SELECT c.name FROM component c WHERE c.id = p_component_id));
   IF LOWER(TRIM(p_name)) IN ('proxy', 'stub') THEN
     CALL refuse('proxy, stub 명은 사용 할 수 없습니다');
   END IF;
@@ -212,6 +213,7 @@ CREATE PROCEDURE sys_require_free_class_name(p_class_id INT, p_component_id INT,
 BEGIN
   CALL sys_require_file_name(p_class_name, '클래스');
   CALL require_plain_name(p_class_name, (SELECT a.class_name FROM component_class a WHERE a.id = p_class_id));
+  CALL require_code_name('class', p_class_name, (SELECT a.class_name FROM component_class a WHERE a.id = p_class_id));
   IF EXISTS (SELECT 1 FROM component_class a WHERE a.component_id = p_component_id AND a.kind = p_kind
                 AND a.class_name = p_class_name AND a.id <> COALESCE(p_class_id, 0)) THEN
     CALL refuse('컴포넌트에 같은 이름의 클래스가 이미 있습니다.');

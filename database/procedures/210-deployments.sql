@@ -168,6 +168,7 @@ BEGIN
     CALL refuse('같은 이름의 클래스가 다른 인터페이스에 있습니다.');
   END IF;
   CALL require_plain_name(p_class_name, IF(v_class_id IS NULL, NULL, p_class_name));
+  CALL require_code_name('class', p_class_name, IF(v_class_id IS NULL, NULL, p_class_name));
   CALL sys_require_free_object_name(NULL, COALESCE(v_class_id, 0), p_object_name);
   CALL change_begin(v_own_transaction);
   IF v_class_id IS NULL THEN

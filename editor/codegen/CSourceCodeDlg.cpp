@@ -84,8 +84,8 @@ void CSourceCodeDlg::OnGenerate() {
     }
     GenerateProxyClasses();
     GenerateStubClasses();
-    WriteMethodHeaders();
     AddAliasDomains();
+    WriteMethodHeaders();
     WriteDataHeaders();
 }
 
@@ -177,7 +177,10 @@ void CSourceCodeDlg::WriteMethodHeaders() {
                                 m_mapMethodDomains);
 }
 
-void CSourceCodeDlg::AddAliasDomains() { ::AddAliasDomains(*CMysqlQuery::GetInstance(), m_mapDataDomains); }
+void CSourceCodeDlg::AddAliasDomains() {
+    ::AddLinkedDomains(*CMysqlQuery::GetInstance(), m_mapMethodDomains, m_mapDataDomains);
+    ::AddAliasDomains(*CMysqlQuery::GetInstance(), m_mapDataDomains);
+}
 
 void CSourceCodeDlg::WriteDataHeaders() {
     WriteComponentDataHeaders(*CMysqlQuery::GetInstance(), m_strBasePath.str(), m_strComponentName.str(),

@@ -42,8 +42,13 @@ void AppendCommentBlock(std::string& text, const CodegenRow& item) {
     Append(text, {kIndent8, Repeat('*', 140), "/\n"});
 }
 
-void AppendAliasTypedef(std::string& text, const CodegenRow& item) {
-    const std::string& realDomain = Column(item, 10);
+// The real data is named by its domain's full qualifier, as alias fields name theirs: the bare domain name
+// would be found as whatever of that name stands nearer (an item named like its domain, a second domain of
+// that name under another parent).
+void AppendAliasTypedef(std::string& text, const CodegenRow& item, const DataQualifierFn& qualifierOf) {
+    const int realDomainId = ReadDecimal(Column(item, 5));
+    const std::string qualifier = realDomainId != 0 ? qualifierOf(realDomainId) : std::string();
+    const std::string& realDomain = qualifier.empty() ? Column(item, 10) : qualifier;
     const std::string& realData = Column(item, 6);
     const char* keyword = realDomain.empty() && realData.empty() ? "//typedef " : "typedef ";
     Append(text, {kIndent8, keyword, realDomain, "::", realData, " ", Column(item, 2), ";\n"});
@@ -77,11 +82,13 @@ void AppendVariableArrayField(std::string& text, const std::string& type, const 
                   "_dctrl.dsize / sizeof(", type, ");\n", kIndent15, "}\n"});
 }
 
-void AppendDynamicBuffer(std::string& text, const std::string& structName, const std::string& dynamicSize) {
+// `sizeType` is the structure's name, or "*this" where a field of that name (which the server no longer
+// takes) would make sizeof(name) the field's size.
+void AppendDynamicBuffer(std::string& text, const std::string& sizeType, const std::string& dynamicSize) {
     Append(text, {kIndent15, "/* 가변 데이터 버퍼 */\n"});
     Append(text, {kIndent15, "enum {_maxDynamicSize=", dynamicSize, "};\n"});
     Append(text, {kIndent15, "void init_daynamic_buffer() { dynamicsize = 0; }\n"});
-    Append(text, {kIndent15, "::Tamo::pksize_t get_sizeof() const { return sizeof(", structName,
+    Append(text, {kIndent15, "::Tamo::pksize_t get_sizeof() const { return sizeof(", sizeType,
                   ")- _maxDynamicSize + dynamicsize; }\n"});
     Append(text, {kIndent15, "::Tamo::pksize_t dynamicsize;\n"});
     Append(text, {kIndent15, "::Tamo::u_int8_t dynamicbuffer[_maxDynamicSize];    // dynamic buffer\n"});
@@ -143,8 +150,10 @@ void AppendStructBody(std::string& text, const std::string& structName, const st
                       const DataQualifierFn& qualifierOf) {
     std::string dynamicSize = "0";
     bool hasVariableArray = false;
+    bool fieldNamedLikeStruct = false;
     for (const CodegenRow& field : fields) {
         const std::string& name = Column(field, 2);
+        fieldNamedLikeStruct = fieldNamedLikeStruct || name == structName;
         const std::string& arrayKind = Column(field, 11);
         const std::string description = KeepInsideBlockComment(ReplaceText(Column(field, 14), "\n", "\n   "));
         Append(text, {kIndent15, "/* ", description, " */\n"});
@@ -167,7 +176,7 @@ void AppendStructBody(std::string& text, const std::string& structName, const st
         text += "\n";
     }
     if (hasVariableArray) {
-        AppendDynamicBuffer(text, structName, dynamicSize);
+        AppendDynamicBuffer(text, fieldNamedLikeStruct ? std::string("*this") : structName, dynamicSize);
     } else {
         Append(text, {kIndent15, "::Tamo::pksize_t get_sizeof() const { return sizeof(*this); }\n"});
     }
@@ -195,7 +204,7 @@ void AppendDataItem(std::string& text, const CodegenRow& item, const std::vector
     if (type == "struct") {
         if (membersLoaded) AppendStruct(text, name, members, qualifierOf);
     } else if (type == "alias") {
-        AppendAliasTypedef(text, item);
+        AppendAliasTypedef(text, item, qualifierOf);
     } else if (IsEnumKeyword(type)) {
         Append(text, {kIndent8, "typedef ::Tamo::", type, " ", name, ";\n"});
         if (membersLoaded) AppendEnumConstants(text, name, members);

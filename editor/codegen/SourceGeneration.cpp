@@ -123,6 +123,26 @@ void AddAliasDomains(CMysqlQuery& session, DomainIdMap& dataDomains) {
     }
 }
 
+void AddLinkedDomains(CMysqlQuery& session, DomainIdMap& methodDomains, DomainIdMap& dataDomains) {
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (auto entry = methodDomains.begin(); entry != methodDomains.end() && !grown; ++entry) {
+            std::vector<class_domain_info> parents;
+            const CString call = session.FormatCall("call inheritance_method_methodViewDomainList(%d)", entry->first);
+            if (session.SelectDataDomainList(call, "method", parents) != 0) continue;
+            for (const class_domain_info& parent : parents) {
+                if (methodDomains.emplace(parent.id, std::string()).second) grown = true;
+            }
+        }
+    }
+    for (const auto& [domainId, text] : methodDomains) {
+        std::vector<class_domain_info> used;
+        const CString call = session.FormatCall("call inheritance_method_dataViewDomainList(%d)", domainId);
+        if (session.SelectDataDomainList(call, "data", used) != 0) continue;
+        for (const class_domain_info& domain : used) dataDomains.emplace(domain.id, std::string());
+    }
+}
+
 void WriteComponentMethodHeaders(CMysqlQuery& session, const std::string& basePath, const std::string& componentName,
                                  const DomainIdMap& methodDomains) {
     class_sourceFile writer;

@@ -31,6 +31,11 @@ using DomainIdMap = std::map<int, std::string>;
 void GenerateInterfaceSources(CMysqlQuery& session, const SourceRequest& request, InterfaceInfoMap& memberMethods,
                               DomainIdMap& methodDomains, DomainIdMap& dataDomains);
 
+// Adds to the maps what the headers of the method domains include besides: their parent method domains, until
+// nothing new is found, and the data domains each of them uses. Call it before the method headers are written
+// and before AddAliasDomains, so that the component's folder holds every header its files include.
+void AddLinkedDomains(CMysqlQuery& session, DomainIdMap& methodDomains, DomainIdMap& dataDomains);
+
 // Adds to the map every data domain that the headers of its domains need: the real domains of all their aliases
 // and their parent domains, until nothing new is found.
 void AddAliasDomains(CMysqlQuery& session, DomainIdMap& dataDomains);

@@ -2,6 +2,7 @@
 
 #include "CDataExchange.h"
 #include "CMysqlQuery.h"
+#include "CodeNameRules.h"
 
 namespace {
 
@@ -139,9 +140,16 @@ int CNewDomainDlg::CheckOverlapDomainName() {
 void CNewDomainDlg::OnBnClickedOk() {
     GetDlgItemText(IDC_STANDARD_PORT, m_strPort);
     if (RefusePortOutOfRange(string_to_int(m_strPort))) return;
+    const std::string standing = m_nDomainId != 0 ? m_strName.str() : std::string();
     GetDlgItemText(IDC_DOMAIN_NAME, m_strName);
     if (m_strName.IsEmpty()) {
         MessageBox("도메인 이름을 입력하세요");
+        return;
+    }
+    const std::string refusal =
+        m_strKind == "system" ? std::string() : CodeNameRefusal(CodeNameScope::Domain, m_strName.str(), standing);
+    if (!refusal.empty()) {
+        MessageBox(refusal.c_str());
         return;
     }
     if (CheckOverlapDomainName() != 0) return;

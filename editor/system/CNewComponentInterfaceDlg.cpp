@@ -7,6 +7,7 @@
 #include "ComponentNameRules.h"
 #include "DataDialogControls.h"
 #include "SystemDialogControls.h"
+#include "CodeNameRules.h"
 
 namespace {
 
@@ -178,6 +179,7 @@ void CNewComponentInterfaceDlg::OnBnClickedNewInterface() {
 }
 
 void CNewComponentInterfaceDlg::OnBnClickedOk() {
+    const std::string standingClass = IsNewClassMode() ? std::string() : m_strClassName.str();
     m_comboDomain.GetWindowText(m_strMethodDomainName);
     m_comboInterface.GetWindowText(m_strInterfaceName);
     m_comboClass.GetWindowText(m_strClassName);
@@ -192,6 +194,11 @@ void CNewComponentInterfaceDlg::OnBnClickedOk() {
     }
     if (TrimBlanks(m_strClassName.str()).empty()) {
         MessageBox("class 명을 입력해 주세요");
+        return;
+    }
+    const std::string classRefusal = CodeNameRefusal(CodeNameScope::Class, m_strClassName.str(), standingClass);
+    if (!classRefusal.empty()) {
+        MessageBox(classRefusal.c_str());
         return;
     }
     if (GetDlgItem(IDC_OBJECT_NAME)->IsWindowEnabled() && TrimBlanks(m_strObjectName.str()).empty()) {

@@ -3,6 +3,7 @@
 #include "CDataExchange.h"
 #include "CMysqlQuery.h"
 #include "EnumConstantRules.h"
+#include "CodeNameRules.h"
 
 namespace {
 
@@ -105,12 +106,20 @@ void CConstViewDlg::ReadInputs() {
     GetDlgItemText(IDC_DESCRIPTION, m_strDescription);
 }
 
+bool CConstViewDlg::RefusesName(const std::string& standing) {
+    const std::string refusal = CodeNameRefusal(CodeNameScope::Data, m_strName.str(), standing);
+    if (refusal.empty()) return false;
+    MessageBox(refusal.c_str());
+    return true;
+}
+
 void CConstViewDlg::OnAddConstant() {
     ReadInputs();
     if (m_strName.IsEmpty()) {
         MessageBox(kNameMissing);
         return;
     }
+    if (RefusesName("")) return;
     if (!ValueFits()) return;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     if (db->ExecuteProc(db->FormatCall("call metadataViewNewMetafield(%d,'%s','%s',%d,'%s',%d,'%s','%s','%s','%s',%d,'%s')",
@@ -129,6 +138,7 @@ void CConstViewDlg::OnEditConstant() {
         SetDlgItemText(IDC_CONSTANT_NAME, m_strSelectedConstant);
         return;
     }
+    if (RefusesName(m_strSelectedConstant.str())) return;
     if (!ValueFits()) return;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     if (db->ExecuteProc(db->FormatCall(

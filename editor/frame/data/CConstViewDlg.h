@@ -49,6 +49,8 @@ private:
     void LoadEnumerationType();
     // Shows the refusal and answers false when the typed value does not fit the enumeration's type.
     bool ValueFits();
+    // Shows why the name read from the inputs cannot be a constant (a new one, or a rename of `standing`).
+    bool RefusesName(const std::string& standing);
     void ReadInputs();
     int GetSelectedRow() const;
     void SelectRow(int row);

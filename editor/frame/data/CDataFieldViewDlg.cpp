@@ -4,6 +4,7 @@
 #include "CMysqlQuery.h"
 #include "CTreeDataDomainControl.h"
 #include "DataDialogControls.h"
+#include "CodeNameRules.h"
 
 namespace {
 
@@ -267,8 +268,16 @@ bool CDataFieldViewDlg::PassesAliasCycleCheck() {
     return false;
 }
 
+bool CDataFieldViewDlg::RefusesName(const std::string& standing) {
+    const std::string refusal = CodeNameRefusal(CodeNameScope::Field, m_strName.str(), standing);
+    if (refusal.empty()) return false;
+    MessageBox(refusal.c_str());
+    return true;
+}
+
 void CDataFieldViewDlg::OnAddField() {
     ReadInputs();
+    if (RefusesName("")) return;
     if (!PassesAliasCycleCheck()) return;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     if (db->ExecuteProc(db->FormatCall("call metadataViewNewMetafield(%d,'%s','%s',%d,'%s',%d,'%s','%s','%s','%s',%d,'%s')",
@@ -283,6 +292,7 @@ void CDataFieldViewDlg::OnAddField() {
 
 void CDataFieldViewDlg::OnEditField() {
     ReadInputs();
+    if (RefusesName(m_strSelectedField.str())) return;
     if (!KeepsRealData() || !PassesAliasCycleCheck()) return;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     if (db->ExecuteProc(db->FormatCall(

@@ -72,6 +72,8 @@ private:
     int RealDomainIdOfInputs() const;
     // False (after the message) when the alias would make the structure refer to itself.
     bool PassesAliasCycleCheck();
+    // Shows why the name read from the inputs cannot be a field (a new one, or a rename of `standing`).
+    bool RefusesName(const std::string& standing);
     int GetSelectedRow() const;
     void SelectRow(int row);
     // Swaps the selected field with the one in `neighbourRow`; 0, or -1 with the server's text.

@@ -4,6 +4,7 @@
 #include "CMysqlQuery.h"
 #include "CTreeDataDomainControl.h"
 #include "DataDialogControls.h"
+#include "CodeNameRules.h"
 
 namespace {
 
@@ -163,6 +164,7 @@ void CNewMetadataDlg::OnAddRealDomain() {
 void CNewMetadataDlg::OnBnClickedOk() {
     m_nRealDataId = static_cast<int>(GetComboSelectionData(m_comboRealData));
     m_nRealDomainId = static_cast<int>(GetComboSelectionData(m_comboRealDomain));
+    const std::string standing = m_nEditMode != 0 ? m_strName.str() : std::string();
     GetDlgItemText(IDC_DATA_NAME, m_strName);
     m_strType = GetComboSelectionText(m_comboType);
     m_strRealDomain = GetComboSelectionText(m_comboRealDomain);
@@ -173,6 +175,11 @@ void CNewMetadataDlg::OnBnClickedOk() {
 
     if (m_strName.IsEmpty()) {
         MessageBox("데이타 이름을 입력하세요", "", MB_OK);
+        return;
+    }
+    const std::string refusal = CodeNameRefusal(CodeNameScope::Data, m_strName.str(), standing);
+    if (!refusal.empty()) {
+        MessageBox(refusal.c_str(), "", MB_OK);
         return;
     }
     if (!KeepsRealData()) return;

@@ -1,6 +1,7 @@
 #include "CNewInterfaceDlg.h"
 
 #include "CMysqlQuery.h"
+#include "CodeNameRules.h"
 
 namespace {
 
@@ -31,10 +32,16 @@ BOOL CNewInterfaceDlg::OnInitDialog() {
 }
 
 void CNewInterfaceDlg::OnBnClickedOk() {
+    const std::string standing = m_nDomainId != 0 ? m_strName.str() : std::string();
     GetDlgItemText(IDC_INTERFACE_NAME, m_strName);
     GetDlgItemText(IDC_DESCRIPTION, m_strDescription);
     if (m_strName.IsEmpty()) {
         MessageBox("데이타 이름을 입력하세요");
+        return;
+    }
+    const std::string refusal = CodeNameRefusal(CodeNameScope::Interface, m_strName.str(), standing);
+    if (!refusal.empty()) {
+        MessageBox(refusal.c_str());
         return;
     }
     EndDialog(IDOK);

@@ -8,6 +8,7 @@
 #include "CTreeMethodDomainControl.h"
 #include "DataDialogControls.h"
 #include "MethodRules.h"
+#include "CodeNameRules.h"
 
 namespace {
 
@@ -285,6 +286,11 @@ void CNewMethodDlg::OnBnClickedOk() {
 
     if (m_strName.IsEmpty()) {
         AfxMessageBox("메서드 이름을 입력하세요");
+        return;
+    }
+    const std::string refusal = CodeNameRefusal(CodeNameScope::Method, m_strName.str(), m_strPreviousName);
+    if (!refusal.empty()) {
+        AfxMessageBox(refusal.c_str());
         return;
     }
     m_strCode.MakeUpper();

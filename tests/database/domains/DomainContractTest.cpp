@@ -132,7 +132,7 @@ TEST(DomainContract, ChangesAnswerTheStatusSetAlone) {
     const int id = NewDomainId(changes("call domainViewNewDomain('method', 0,'계약시험', 20000, '1','설명')", 2));
     ASSERT_GT(id, 0);
     const std::string ids = std::to_string(id);
-    const int child = NewDomainId(changes("call domainViewNewDomain('method'," + ids + ",'계약 하위', 0,'0','')", 2));
+    const int child = NewDomainId(changes("call domainViewNewDomain('method'," + ids + ",'계약_하위', 0,'0','')", 2));
     ASSERT_GT(child, 0);
     changes("call domainViewEditDomain(" + ids + ",'method','계약시험2', 20001,'0','바뀐 설명')");
     changes("call domainViewEditUpperIDDomain(" + std::to_string(child) + ", 0,'method')");

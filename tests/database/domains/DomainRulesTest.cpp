@@ -109,15 +109,15 @@ TEST(DomainRules, DeletingADomainTakesItsSubDomainsMembersAndLinks) {
     TestConnection db(Sample());
     LoginAs(db, "admin");
     const int top = CreateDomain(db, "data", 0, "삭제시험");
-    const int child = CreateDomain(db, "data", top, "삭제 하위");
-    const int grandchild = CreateDomain(db, "data", child, "삭제 손자");
+    const int child = CreateDomain(db, "data", top, "삭제_하위");
+    const int grandchild = CreateDomain(db, "data", child, "삭제_손자");
     ASSERT_TRUE(Succeeded(db.Run("call domainViewNewParentDomain(" + std::to_string(child) + ",'data', 3, 0)")));
     ASSERT_TRUE(Succeeded(db.Run("call domainViewNewParentDomain(3,'data', " + std::to_string(grandchild) + ", 0)")));
 
     ASSERT_TRUE(Succeeded(db.Run("call domainViewDeleteDomain(" + std::to_string(top) + ",'data')")));
 
     const auto domains = DomainsOf(db, "data");
-    for (const char* name : {"삭제시험", "삭제 하위", "삭제 손자"}) EXPECT_EQ(domains.count(name), 0u) << name;
+    for (const char* name : {"삭제시험", "삭제_하위", "삭제_손자"}) EXPECT_EQ(domains.count(name), 0u) << name;
     EXPECT_EQ(domains.count("Nav"), 1u);
     const std::string ids = std::to_string(top) + "," + std::to_string(child) + "," + std::to_string(grandchild);
     EXPECT_EQ(TestDatabase::AdminQuery(Database(), "SELECT COUNT(*) FROM domain_member WHERE domain_id IN (" + ids + ")"),
@@ -130,9 +130,9 @@ TEST(DomainRules, DeletingADomainTakesItsSubDomainsMembersAndLinks) {
 TEST(DomainRules, DataUsedFromAnotherDomainKeepsItsDomain) {
     TestConnection db(Sample());
     LoginAs(db, "admin");
-    const int data = CreateDomain(db, "data", 0, "사용중 데이타");
-    const int child = CreateDomain(db, "data", data, "사용중 하위");
-    RunResult method = db.Run("call domainViewNewDomain('method', 0,'사용하는 메서드', 0, '1','')");
+    const int data = CreateDomain(db, "data", 0, "사용중_데이타");
+    const int child = CreateDomain(db, "data", data, "사용중_하위");
+    RunResult method = db.Run("call domainViewNewDomain('method', 0,'사용하는_메서드', 0, '1','')");
     const int methods = NewDomainId(method);
     ASSERT_GT(methods, 0) << method.error;
     const std::string childId = std::to_string(child);
@@ -142,18 +142,18 @@ TEST(DomainRules, DataUsedFromAnotherDomainKeepsItsDomain) {
 
     EXPECT_TRUE(Refused(db.Run("call domainViewDeleteDomain(" + std::to_string(data) + ",'data')"),
                         "사용하고 있어 삭제할 수 없습니다. 사용하는 곳: 메서드 setSpeed"));
-    EXPECT_EQ(DomainsOf(db, "data").count("사용중 하위"), 1u);
+    EXPECT_EQ(DomainsOf(db, "data").count("사용중_하위"), 1u);
 
     ASSERT_TRUE(Succeeded(db.Run("call methodViewDeleteMethod(" + std::to_string(methods) + ",'setSpeed')")));
     EXPECT_TRUE(Succeeded(db.Run("call domainViewDeleteDomain(" + std::to_string(data) + ",'data')")));
-    EXPECT_EQ(DomainsOf(db, "data").count("사용중 하위"), 0u);
+    EXPECT_EQ(DomainsOf(db, "data").count("사용중_하위"), 0u);
 }
 
 // Content that another table's foreign key holds on to: a component class bound to an interface.
 TEST(DomainRules, AnInterfaceBoundToAComponentKeepsItsMethodDomain) {
     TestConnection db(Sample());
     LoginAs(db, "admin");
-    const int methods = CreateDomain(db, "method", 0, "묶인 서비스");
+    const int methods = CreateDomain(db, "method", 0, "묶인_서비스");
     const int system = CreateDomain(db, "system", 0, "묶는 시스템");
     ASSERT_TRUE(Succeeded(db.Run("call interfaceViewNewInterface('" + std::to_string(methods) + "','method','IBound','')")));
     RunResult component = db.Run("call componentsNewcomponent(" + std::to_string(system) + ",'Binder','')");
@@ -163,7 +163,7 @@ TEST(DomainRules, AnInterfaceBoundToAComponentKeepsItsMethodDomain) {
 
     EXPECT_TRUE(Refused(db.Run("call domainViewDeleteDomain(" + std::to_string(methods) + ",'method')"),
                         "다른 곳에서 사용하고 있어"));
-    EXPECT_EQ(DomainsOf(db, "method").count("묶인 서비스"), 1u);
+    EXPECT_EQ(DomainsOf(db, "method").count("묶인_서비스"), 1u);
     RunResult interfaces = db.Run("call interfaceViewInterfaceList('" + std::to_string(methods) + "','method','%')");
     ASSERT_TRUE(Succeeded(interfaces));
     EXPECT_EQ(interfaces.sets[1].rows.size(), 1u);
@@ -264,13 +264,13 @@ TEST(DomainRules, PrivateDomainsAreReachedThroughTheirPathAndOpenToMembersOnly) 
     TestConnection admin(Sample());
     LoginAs(admin, "admin");
     ASSERT_TRUE(Succeeded(admin.Run("call acountlistViewNewAcount('joiner','joiner','가입 시험')")));
-    const int outer = CreateDomain(admin, "method", 0, "숨은 서비스", "0");
+    const int outer = CreateDomain(admin, "method", 0, "숨은_서비스", "0");
     const int inner = CreateDomain(admin, "method", outer, "안쪽", "0");
 
     TestConnection joiner(Sample());
     LoginAs(joiner, "joiner");
-    EXPECT_EQ(DomainsOf(joiner, "method").count("숨은 서비스"), 0u);
-    RunResult first = joiner.Run("call domainAccountViewJoinPrivateDomain('숨은 서비스',0,'method')");
+    EXPECT_EQ(DomainsOf(joiner, "method").count("숨은_서비스"), 0u);
+    RunResult first = joiner.Run("call domainAccountViewJoinPrivateDomain('숨은_서비스',0,'method')");
     ASSERT_TRUE(Succeeded(first));
     EXPECT_EQ(CellText(first, 1, 0, 0), std::to_string(outer));
     RunResult second = joiner.Run("call domainAccountViewJoinPrivateDomain('안쪽'," + std::to_string(outer) + ",'method')");
@@ -287,20 +287,20 @@ TEST(DomainRules, PrivateDomainsAreReachedThroughTheirPathAndOpenToMembersOnly) 
     ASSERT_TRUE(Succeeded(admin.Run("call userViewEditDomainUserGuest(" + std::to_string(outer) + ", 'method','joiner')")));
 
     EXPECT_TRUE(Succeeded(joiner.Run("call domainMethodInfo(" + std::to_string(outer) + ",'method')")));
-    EXPECT_EQ(DomainsOf(joiner, "method").count("숨은 서비스"), 1u);
+    EXPECT_EQ(DomainsOf(joiner, "method").count("숨은_서비스"), 1u);
     EXPECT_EQ(DomainsOf(joiner, "method").count("안쪽"), 0u);
 }
 
 TEST(DomainRules, TheCreatorManagesTheNewDomain) {
     TestConnection db(Sample());
     LoginAs(db, "kim");
-    const int id = CreateDomain(db, "data", 0, "김의 도메인");
+    const int id = CreateDomain(db, "data", 0, "김의_도메인");
     ASSERT_GT(id, 0);
     RunResult members = db.Run("call userViewUserList(" + std::to_string(id) + ",'data','%%','manager')");
     ASSERT_TRUE(Succeeded(members));
     ASSERT_EQ(members.sets[1].rows.size(), 1u);
     EXPECT_EQ(CellText(members, 1, 0, 0), "kim");
-    EXPECT_TRUE(Succeeded(db.Run("call domainViewEditDomain(" + std::to_string(id) + ",'data','김의 도메인', 0,'0','비공개로')")));
+    EXPECT_TRUE(Succeeded(db.Run("call domainViewEditDomain(" + std::to_string(id) + ",'data','김의_도메인', 0,'0','비공개로')")));
     RunResult info = db.Run("call domainDataInfo(" + std::to_string(id) + ",'data')");
     EXPECT_EQ(CellText(info, 1, 0, 3), "kim");
     EXPECT_EQ(CellText(info, 1, 0, 4), "0");
@@ -323,7 +323,7 @@ TEST(DomainRules, APasswordChangeKeepsTheSessionWorking) {
 TEST(DomainRules, SearchesMatchNameBeginningsInReadableDomains) {
     TestConnection db(Sample());
     LoginAs(db, "admin");
-    const int domain = CreateDomain(db, "data", CreateDomain(db, "data", 0, "찾기 상위"), "검색시험");
+    const int domain = CreateDomain(db, "data", CreateDomain(db, "data", 0, "찾기_상위"), "검색시험");
     ASSERT_TRUE(Succeeded(db.Run("call metadataViewNewMetadata(" + std::to_string(domain) + ",'검색항목','struct',0,'','','')")));
     ASSERT_TRUE(Succeeded(db.Run("call metadataViewNewMetadata(" + std::to_string(domain) + ",'항목_검색','int8_t',0,'','','')")));
 
@@ -332,10 +332,10 @@ TEST(DomainRules, SearchesMatchNameBeginningsInReadableDomains) {
     ASSERT_EQ(hits.sets[1].rows.size(), 2u);
     EXPECT_EQ(CellText(hits, 1, 0, 1), "domain");
     EXPECT_EQ(CellText(hits, 1, 0, 2), "검색시험");
-    EXPECT_EQ(CellText(hits, 1, 0, 3), "찾기 상위\\검색시험\\");
+    EXPECT_EQ(CellText(hits, 1, 0, 3), "찾기_상위\\검색시험\\");
     EXPECT_EQ(CellText(hits, 1, 1, 1), "struct");
     EXPECT_EQ(CellText(hits, 1, 1, 2), "검색항목");
-    EXPECT_EQ(CellText(hits, 1, 1, 3), "찾기 상위\\검색시험\\");
+    EXPECT_EQ(CellText(hits, 1, 1, 3), "찾기_상위\\검색시험\\");
 
     // Wildcards are plain characters, an empty word finds nothing, private domains stay hidden.
     for (const char* word : {"%", "_", ""}) {
@@ -393,17 +393,17 @@ TEST(DomainRules, ChangesInsideACallersTransactionCommitNothing) {
     TestConnection db(Sample());
     LoginAs(db, "admin");
     ASSERT_TRUE(db.Run("START TRANSACTION").ok);
-    const int first = CreateDomain(db, "data", 0, "트랜잭션 시험");
+    const int first = CreateDomain(db, "data", 0, "트랜잭션_시험");
     ASSERT_GT(first, 0);
-    EXPECT_TRUE(Refused(db.Run("call domainViewNewDomain('data',0,'트랜잭션 시험', 0,'1','')"), "이미 있습니다"));
-    ASSERT_TRUE(Succeeded(db.Run("call domainViewEditDomain(" + std::to_string(first) + ",'data','트랜잭션 시험', 0,'1','그 사이의 변경')")));
+    EXPECT_TRUE(Refused(db.Run("call domainViewNewDomain('data',0,'트랜잭션_시험', 0,'1','')"), "이미 있습니다"));
+    ASSERT_TRUE(Succeeded(db.Run("call domainViewEditDomain(" + std::to_string(first) + ",'data','트랜잭션_시험', 0,'1','그 사이의 변경')")));
     EXPECT_TRUE(Refused(db.Run("call domainViewNewDomain('data',0,'Nav', 0,'1','')"), "이미 있습니다"));
     EXPECT_TRUE(Refused(db.Run("call domainViewDeleteDomain(99999,'data')"), "도메인이 없습니다."));
     EXPECT_EQ(CellText(db.Run("call domainDataInfo(" + std::to_string(first) + ",'data')"), 1, 0, 7), "그 사이의 변경");
-    EXPECT_EQ(DomainsOf(db, "data").count("트랜잭션 시험"), 1u);
+    EXPECT_EQ(DomainsOf(db, "data").count("트랜잭션_시험"), 1u);
     ASSERT_TRUE(db.Run("ROLLBACK").ok);
-    EXPECT_EQ(DomainsOf(db, "data").count("트랜잭션 시험"), 0u);
-    EXPECT_EQ(TestDatabase::AdminQuery(Database(), "SELECT COUNT(*) FROM domain WHERE name = '트랜잭션 시험'"), "0\n");
+    EXPECT_EQ(DomainsOf(db, "data").count("트랜잭션_시험"), 0u);
+    EXPECT_EQ(TestDatabase::AdminQuery(Database(), "SELECT COUNT(*) FROM domain WHERE name = '트랜잭션_시험'"), "0\n");
 }
 
 }  // namespace

@@ -23,14 +23,14 @@ const char* const kVisibilities[] = {"public", "private"};
 const char* const kKinds[] = {"data", "method", "system"};
 
 std::string DomainName(const std::string& visibility, const std::string& grade) {
-    return "권한 " + visibility + " " + grade;
+    return "권한_" + visibility + "_" + grade;
 }
 
 // The fixture design, made once per test run (the tests run as parallel processes on one database):
 //   accounts  r_plain (no right), r_creator (may create domains), r_accounts (may create accounts),
 //             r_admin (administrator), r_target (a member whose grade the commands change), r_doomed
 //   domains   of each kind (data, method, system), one per visibility and grade, in which r_plain holds that
-//             grade ("none": no membership; r_target is a guest of each); the public data domain "권한 부모"
+//             grade ("none": no membership; r_target is a guest of each); the public data domain "권한_부모"
 //             as a link target.
 class RightsDesign {
 public:
@@ -42,7 +42,7 @@ public:
     int domain(const std::string& kind, const std::string& visibility, const std::string& grade) const {
         return domains_.at(kind + " " + DomainName(visibility, grade));
     }
-    int parent() const { return domains_.at("data 권한 부모"); }
+    int parent() const { return domains_.at("data 권한_부모"); }
 
 private:
     RightsDesign() : values_(TestDatabase::Prepare("domain_rights", false)) {
@@ -77,7 +77,7 @@ private:
         Must(db, "call acountlistViewToggleNewDomain('r_creator')");
         Must(db, "call acountlistViewToggleNewAcount('r_accounts')");
         Must(db, "call acountlistViewToggleSupermanager('r_admin')");
-        Must(db, "call domainViewNewDomain('data',0,'권한 부모', 0,'1','')");
+        Must(db, "call domainViewNewDomain('data',0,'권한_부모', 0,'1','')");
         for (const std::string kind : kKinds) {
             for (const std::string visibility : kVisibilities) {
                 for (const std::string grade : kGrades) {
@@ -131,7 +131,7 @@ const std::map<std::string, Operation>& Operations() {
         {"list its members", {"method", [](TestConnection& db, const Target& t) {
              return Call(db, "call userViewUserList(" + Id(t) + ",'method','%%','all')"); }}},
         {"create a sub-domain", {"data", [](TestConnection& db, const Target& t) {
-             return Call(db, "call domainViewNewDomain('data'," + Id(t) + ",'하위 " + t.label + "', 0,'1','')"); }}},
+             return Call(db, "call domainViewNewDomain('data'," + Id(t) + ",'하위_" + t.label + "', 0,'1','')"); }}},
         {"link a parent domain", {"data", [](TestConnection& db, const Target& t) {
              return Call(db, "call domainViewNewParentDomain(" + Id(t) + ",'data', " +
                                  std::to_string(RightsDesign::Get().parent()) + ", 0)"); }}},
@@ -147,7 +147,7 @@ const std::map<std::string, Operation>& Operations() {
         {"list its data items", {"data", [](TestConnection& db, const Target& t) {
              return Call(db, "call metadataViewMetadataList(" + Id(t) + ",'%%', 'data')"); }}},
         {"add a data item", {"data", [](TestConnection& db, const Target& t) {
-             return Call(db, "call metadataViewNewMetadata(" + Id(t) + ",'항목 " + t.label + "','int8_t',0,'','','')"); }}},
+             return Call(db, "call metadataViewNewMetadata(" + Id(t) + ",'항목_" + t.label + "','int8_t',0,'','','')"); }}},
         {"list its methods", {"method", [](TestConnection& db, const Target& t) {
              return Call(db, "call methodViewMethodList(" + Id(t) + ",'method','ALL','%','%')"); }}},
         {"add a method", {"method", [](TestConnection& db, const Target& t) {
@@ -225,7 +225,7 @@ const AccountRule kAccountRules[] = {
 const std::map<std::string, std::function<RunResult(TestConnection&, const std::string&)>>& AccountOperations() {
     static const std::map<std::string, std::function<RunResult(TestConnection&, const std::string&)>> operations = {
         {"create a top-level domain", [](TestConnection& db, const std::string& account) {
-             return Call(db, "call domainViewNewDomain('method', 0,'권한 최상위 " + account + "', 0, '1','')"); }},
+             return Call(db, "call domainViewNewDomain('method', 0,'권한_최상위_" + account + "', 0, '1','')"); }},
         {"create an account", [](TestConnection& db, const std::string& account) {
              return Call(db, "call acountlistViewNewAcount('new_" + account + "','x','')"); }},
         {"switch an account's right", [](TestConnection& db, const std::string&) {
@@ -266,7 +266,7 @@ TEST_P(Rights, AreDecidedByRightGradeAndVisibility) {
     } else {
         const Operation& operation = Operations().at(c.operation);
         const Target target{design.domain(operation.kind, c.visibility, c.grade),
-                            c.account + " " + c.visibility + " " + c.grade};
+                            c.account + "_" + c.visibility + "_" + c.grade};
         run = operation.run(db, target);
     }
     if (c.allowed) {

@@ -16,6 +16,7 @@
 #include "CCodeview.h"
 #include "CSourceCodeDlg.h"
 #include "CodeWindowsTestSupport.h"
+#include "CompileCheck.h"
 #include "CodegenTestSession.h"
 #include "GoldenFile.h"
 #include "SessionLogin.h"
@@ -343,6 +344,40 @@ TEST_F(CodeWindows, SourceDialogForAComponent) {
     EXPECT_EQ(WithoutTimes(ReadFile(base + "/항법 관리자/Tamo/Data/Nav/Pos/Pos.h")), SampleGolden("sample/data_2.h.txt"));
     const std::string proxyHeader = ReadFile(base + "/항법 관리자/Proxy/class_Navigation.h");
     EXPECT_EQ(proxyHeader.rfind("#include <Tamo/Method/NavService/NavService.h>", 0), 0u) << proxyHeader;
+}
+
+// Component mode writes every header that the files it writes include: each class source of every component of
+// the sample compiles with the component's folder alone on the include path, with g++ and clang++.
+TEST_F(CodeWindows, EachComponentFolderCompilesOnItsOwn) {
+    for (const char* name : {"항법 관리자", "위치 표시기", "조타 제어기", "기관 감시기"}) {
+        SCOPED_TRACE(name);
+        class_component_info component;
+        component.component_id = std::stoi(AdminValue(std::string("SELECT id FROM component WHERE name = '") + name + "'"));
+        component.name = name;
+        const std::string base = Folder("alone");
+        // Each class written says so once.
+        const int classes = std::stoi(AdminValue("SELECT COUNT(*) FROM component_class WHERE component_id = " +
+                                                 std::to_string(component.component_id)));
+        for (int i = 0; i < classes; ++i) driver.AnswerMessageBox(IDOK);
+        driver.OnDialogOf<CSourceCodeDlg>(363, [&](CSourceCodeDlg& dialog) {
+            TestDriver::Type(dialog, IDC_OUTPUT_PATH, base.c_str());
+            TestDriver::Click(dialog, IDOK);
+            TestDriver::Click(dialog, IDCANCEL);
+        });
+        control.ShowAllSourceCode(component);
+        const std::string folder = base + "/" + name;
+        int sources = 0;
+        for (const std::string& file : FilesBelow(folder)) {
+            if (file.size() < 4 || file.compare(file.size() - 4, 4, ".cpp") != 0) continue;
+            ++sources;
+            for (const std::string& compiler : TestCompilers()) {
+                const CompileResult result = RunCompilerNamed(compiler, {"-fsyntax-only", folder + "/" + file},
+                                                              {folder, folder + "/Proxy", folder + "/Stub"});
+                EXPECT_TRUE(result.ok) << file << " (" << compiler << ")\n" << result.output;
+            }
+        }
+        EXPECT_GT(sources, 0);
+    }
 }
 
 // Folders and files that cannot be made are reported where they fail, and the following steps still run: a

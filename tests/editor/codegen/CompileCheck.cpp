@@ -30,8 +30,15 @@ std::string FreshFolder(const std::string& name) {
 }
 
 CompileResult RunCompiler(const std::vector<std::string>& arguments, const std::vector<std::string>& includeDirs) {
+    return RunCompilerNamed(TAMO_CXX_COMPILER, arguments, includeDirs);
+}
+
+std::vector<std::string> TestCompilers() { return {TAMO_CXX_COMPILER, "clang++"}; }
+
+CompileResult RunCompilerNamed(const std::string& compiler, const std::vector<std::string>& arguments,
+                               const std::vector<std::string>& includeDirs) {
     const std::string log = ::testing::TempDir() + "codegen_compiler_" + std::to_string(::getpid()) + ".log";
-    std::string command = Quoted(TAMO_CXX_COMPILER) + " -std=c++17 -I" + Quoted(TAMO_CODEGEN_SDK_DIR);
+    std::string command = Quoted(compiler) + " -std=c++17 -I" + Quoted(TAMO_CODEGEN_SDK_DIR);
     for (const std::string& dir : includeDirs) command += " -I" + Quoted(dir);
     for (const std::string& argument : arguments) command += ' ' + Quoted(argument);
     command += " > ";

@@ -14,6 +14,13 @@ struct CompileResult {
 // the include path.
 CompileResult RunCompiler(const std::vector<std::string>& arguments, const std::vector<std::string>& includeDirs);
 
+// As RunCompiler with the named compiler ("clang++", ...) instead of the build's.
+CompileResult RunCompilerNamed(const std::string& compiler, const std::vector<std::string>& arguments,
+                               const std::vector<std::string>& includeDirs);
+
+// The compilers that generated code must pass: the build's (g++) and clang++.
+std::vector<std::string> TestCompilers();
+
 // -fsyntax-only on one file.
 CompileResult CheckSyntax(const std::string& file, const std::vector<std::string>& includeDirs);
 

@@ -144,7 +144,7 @@ TEST_F(MergeImportTest, WritesEveryRowUnderItsOwnIds) {
     const std::string document = Document(
         MethodDomainRow(900, "Imported", 12345),
         MethodRow(900, "Hex", "0x000A", 901, "Speed") + MethodRow(900, "Plain", "10") +
-            MethodRow(900, "Quote's", "0x0100"),
+            MethodRow(900, "Quote_s", "0x0100"),
         InterfaceRow(900, "IImported", {"Hex", "Plain"}) + InterfaceRow(900, "INone", {}),
         DataDomainRow(901, "ImportedData", "it's \\ data"),
         DataRow(901, "Speed", "struct", 0, "NULL", "the ship's speed") + DataRow(901, "Knots", "alias", 901, "Speed"),
@@ -157,7 +157,7 @@ TEST_F(MergeImportTest, WritesEveryRowUnderItsOwnIds) {
                                         "901\tdata\tImportedData\t0\tit's \\\\ data"}));
     EXPECT_EQ(AdminRows("SELECT name, code, out_domain_id, out_data_name FROM method WHERE domain_id = 900 "
                         "ORDER BY code"),
-              (std::vector<std::string>{"Hex\t10\t901\tSpeed", "Plain\t16\tNULL\tNULL", "Quote's\t256\tNULL\tNULL"}));
+              (std::vector<std::string>{"Hex\t10\t901\tSpeed", "Plain\t16\tNULL\tNULL", "Quote_s\t256\tNULL\tNULL"}));
     EXPECT_EQ(AdminRows("SELECT i.name, m.name FROM method_interface i LEFT JOIN interface_member im "
                         "ON im.interface_id = i.id LEFT JOIN method m ON m.id = im.method_id "
                         "WHERE i.domain_id = 900 ORDER BY i.name, im.seq"),

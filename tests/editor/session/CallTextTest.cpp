@@ -1,6 +1,8 @@
 // Call texts: formatted as printf formats them, every text argument escaped on the live connection, and
 // texts of any content arriving at the server as data.
 
+#include <unistd.h>
+
 #include "SessionTestSupport.h"
 
 namespace {
@@ -62,22 +64,29 @@ TEST_F(SessionTest, HostileTextsRoundTripAsData) {
     EXPECT_EQ(accounts[0].user_id, "admin");
 }
 
-TEST_F(SessionTest, AHostileNameIsStoredAndFoundByName) {
-    // A data item whose name would end the call text early is created and read back by the procedures.
+TEST_F(SessionTest, AHostileNameArrivesWholeAndAHostileDescriptionIsStored) {
+    // A data item whose name would end the call text early reaches the procedure as one argument, which refuses
+    // it as no name of the generated code and echoes it whole; nothing else runs.
     const std::string name = "Evil'); call domainViewDeleteDomain(3,'data'); -- \\";
     ASSERT_EQ(db->ExecuteProc(db->FormatCall("call metadataViewNewMetadata(%d,'%s','%s',%d,'%s','%s','%s')", 1,
-                                             name, "int32_t", 0, "", "", "it's \"quoted\"")),
+                                             name, "int32_t", 0, "", "", "")),
+              -1);
+    EXPECT_EQ(db->GetLastErrorText().rfind(name + " 는 코드의 이름이 될 수 없습니다", 0), 0u) << db->GetLastErrorText();
+    // A description that would end it early is stored and read back by name.
+    const std::string plain = "Evil_" + std::to_string(::getpid());
+    ASSERT_EQ(db->ExecuteProc(db->FormatCall("call metadataViewNewMetadata(%d,'%s','%s',%d,'%s','%s','%s')", 1,
+                                             plain, "int32_t", 0, "", "", "it's \"quoted\"'); -- \\")),
               0)
         << db->GetLastErrorText();
     std::vector<class_metadata_info> items;
-    ASSERT_EQ(db->SelectMetadataList(1, name.c_str(), items), 0) << db->GetLastErrorText();
+    ASSERT_EQ(db->SelectMetadataList(1, plain.c_str(), items), 0) << db->GetLastErrorText();
     ASSERT_EQ(items.size(), 1u);
-    EXPECT_EQ(items[0].name, name);
-    EXPECT_EQ(items[0].description, "it's \"quoted\"");
+    EXPECT_EQ(items[0].name, plain);
+    EXPECT_EQ(items[0].description, "it's \"quoted\"'); -- \\");
     std::multimap<int, class_domain_info> domains;
     ASSERT_EQ(db->SelectDomainAllList("call mainViewDomainAllList('%%','data')", domains), 0);
     EXPECT_EQ(domains.size(), 5u);
-    ASSERT_EQ(db->ExecuteProc(db->FormatCall("call metadataViewDeleteMetadata(%d,'%s')", 1, name)), 0)
+    ASSERT_EQ(db->ExecuteProc(db->FormatCall("call metadataViewDeleteMetadata(%d,'%s')", 1, plain)), 0)
         << db->GetLastErrorText();
 }
 

@@ -167,7 +167,7 @@ TEST_F(LostConnectionTest, InsideATransactionALostConnectionIsNotOpenedAgainUnti
     } ends[] = {{"commit", true, -1}, {"rollback", false, 0}};
     for (const auto& end : ends) {
         SCOPED_TRACE(end.end);
-        const std::string name = std::string("Lost in ") + end.end + " " + std::to_string(std::time(nullptr));
+        const std::string name = std::string("Lost_in_") + end.end + "_" + std::to_string(std::time(nullptr));
         ASSERT_EQ(db->BeginTransaction(), 0);
         ASSERT_GT(db->QueryNewId(db->FormatCall("call domainViewNewDomain('%s',%d,'%s', %d,'%s','%s')", "data", 0, name,
                                                 0, "1", "")),

