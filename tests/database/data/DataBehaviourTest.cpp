@@ -246,7 +246,7 @@ TEST_F(Design, ADocumentMergesByItsKeys) {
 TEST_F(Design, AMemberTextIsKeptWholeOrRefused) {
     Change("call xmldocumentViewimportDomain(603, 0, 'method', 'beh_member_text', 12347, 1,'')");
     int code = 0;
-    for (const char* method : {"wide", "long", "longer", "doc"})
+    for (const char* method : {"wide", "lengthy", "longer", "doc"})
         Change(std::string("call xmldocumentViewimportMethod(603,'") + method + "','EVENT','" +
                std::to_string(++code) + "',0,'',0,'','')");
     Change("call xmldocumentViewimportInterface(603,'i','')");
@@ -254,7 +254,7 @@ TEST_F(Design, AMemberTextIsKeptWholeOrRefused) {
     for (int i = 0; i < 128; ++i) wide += "가";
     Change("call interfaceViewNewMemberMethod(603, 'i', 603, 'wide', '" + wide + "')");
     for (const auto& [call, length] : std::vector<std::pair<std::string, std::size_t>>{
-             {"call interfaceViewNewMemberMethod(603, 'i', 603, 'long', '", 129},
+             {"call interfaceViewNewMemberMethod(603, 'i', 603, 'lengthy', '", 129},
              {"call interfaceViewNewMemberMethod(603, 'i', 603, 'longer', '", 300},
              {"call xmldocumentViewimportInterfacemembermethod(603, 'i', 'doc', '", 129}}) {
         SCOPED_TRACE(call);

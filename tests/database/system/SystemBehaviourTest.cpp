@@ -179,6 +179,7 @@ TEST_F(SystemTest, NodesKeepTheStoredTypeWordAndOnlySubsystemsStandForADomainOrL
     EXPECT_EQ(LockAnswer(Run("call check_system_lock_domain(" + N(sub) + ")")), "0");
     NewPorts(sub, {3});
     EXPECT_EQ(NodePorts(pc2), (std::vector<std::string>{"1", "2"}));
+    Data("call nodeViewListnodeKey(" + N(pc2) + ")");  // read again, as the tree shows it before its edit
     Done("call NodeViewEditNode(" + N(pc2) + ", " + N(domain) + ",'PC 2','computer','', " + N(sub) + ", 0)");
     row = Data("call nodeViewListnodeKey(" + N(pc2) + ")");
     EXPECT_EQ((std::vector<std::string>{Cell(row, 0, 5), Cell(row, 0, 6), Cell(row, 0, 7)}),

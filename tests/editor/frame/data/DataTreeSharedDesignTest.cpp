@@ -195,8 +195,8 @@ TEST_F(DataTreeSharedDesignTest, WhatTheColleagueDeletedOrRenamedShowsAsTheServe
 TEST_F(DataTreeSharedDesignTest, AnAliasWhoseRealDataIsGoneIsNotStoredWithoutOne) {
     int domainId = 0;
     HTREEITEM domain = OwnDomain(domainId);
-    NewData(domainId, "real", "int8_t");
-    NewData(domainId, "lost", "alias", DataId(domainId, "real"));
+    NewData(domainId, "realdata", "int8_t");
+    NewData(domainId, "lost", "alias", DataId(domainId, "realdata"));
     const int lostId = DataId(domainId, "lost");
     tamo::testing::TestDatabase::AdminQuery(
         m_server.database, "UPDATE data_item SET real_data_name = '없는데이타' WHERE id = " + std::to_string(lostId));
@@ -220,11 +220,11 @@ TEST_F(DataTreeSharedDesignTest, AnAliasWhoseRealDataIsGoneIsNotStoredWithoutOne
 
     // Choosing a real data in its place stores it.
     driver.OnDialog(320, [](CDialog& d) {
-        Choose(d, IDC_REAL_DATA, "real");
+        Choose(d, IDC_REAL_DATA, "realdata");
         TestDriver::Click(d, IDOK);
     });
     pane.OnEditData();
-    EXPECT_EQ(AdminValue("SELECT real_data_name FROM data_item WHERE id = " + std::to_string(lostId)), "real");
+    EXPECT_EQ(AdminValue("SELECT real_data_name FROM data_item WHERE id = " + std::to_string(lostId)), "realdata");
 }
 
 // A paste after the colleague renamed the copied item: the server copies the item as it is now, and the tree
@@ -258,7 +258,7 @@ TEST_F(DataTreeSharedDesignTest, AnAliasFieldKeepsItsRealDataRenamedWhileTheDial
     NewData(domainId, "X", "int8_t");
     NewData(domainId, "S", "struct");
     Call(db->FormatCall("call metadataViewNewMetafield(%d,'%s','%s',%d,'%s',%d,'%s','%s','%s','%s',%d,'%s')", domainId,
-                        "S", "f", 8, "alias", domainId, "X", "", "", "NO", 0, ""));
+                        "S", "f", 0, "alias", domainId, "X", "", "", "NO", 0, ""));
     pane.OnRefresh();
     domain = Child(Root(), UniqueName());
     Select(domain);
