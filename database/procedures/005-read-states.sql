@@ -12,11 +12,13 @@
 -- session never read (a script, a document import, the first edits after the server ended the connection and
 -- the editor opened a new one) is not judged: nothing tells what its values were taken from.
 --
--- Where the versions are kept: a temporary MEMORY table per connection (session_read_state). It belongs to the
+-- Where the versions are kept: a temporary table per connection (session_read_state). It belongs to the
 -- connection, so no other session, trusted or not, can read or change it; it goes with the connection; it is
 -- never written to the binary log in row format and never replicated by a cluster, whose connection ids are
--- per node. Being no InnoDB table, it is not undone with a transaction: a kept version is at worst newer than
--- the row after a rollback, which refuses the next edit until the row is read again, never lets one pass.
+-- per node. It is an InnoDB table, undone with the transaction it was written in like the rows it speaks of: a
+-- table that no rollback undoes makes the server answer a change undone by a conflict with "not all could be
+-- rolled back" (1196) in place of the conflict. It holds a row for each editable row the session read, no
+-- more: its keys are the ids of rows that stand.
 --
 -- An object keeps no version: its name, all that its edit changes, is how the edit finds it, so an edit from a
 -- stale name finds no object.
@@ -26,8 +28,6 @@
 
 DELIMITER $$
 
--- At most 200,000 rows (about 13 MB, below the server's default max_heap_table_size), more than the 10x design
--- has editable rows, so that the connections of the shared account cannot fill the server's memory through it.
 CREATE PROCEDURE open_session_reads()
   MODIFIES SQL DATA
 BEGIN
@@ -36,7 +36,7 @@ BEGIN
     id      BIGINT       NOT NULL,
     version INT UNSIGNED NOT NULL,
     PRIMARY KEY (kind, id)
-  ) ENGINE = MEMORY MAX_ROWS = 200000;
+  ) ENGINE = InnoDB;
   -- The readers hand over the versions of a list as one text.
   SET SESSION group_concat_max_len = GREATEST(@@SESSION.group_concat_max_len, 1073741824);
 END$$
