@@ -16,6 +16,7 @@
 #include "CCodeview.h"
 #include "CSourceCodeDlg.h"
 #include "CodeWindowsTestSupport.h"
+#include "Colleague.h"
 #include "CompileCheck.h"
 #include "CodegenTestSession.h"
 #include "GoldenFile.h"
@@ -83,11 +84,7 @@ protected:
         return classes;
     }
     // Runs the calls in a second session, as another user of the design database.
-    void Colleague(const std::vector<std::string>& calls) {
-        tamo::testing::TestConnection other(m_server);
-        ASSERT_TRUE(other.Login("admin", "admin"));
-        for (const std::string& call : calls) ASSERT_TRUE(other.Run(call).ok) << call;
-    }
+    void Colleague(const std::vector<std::string>& calls) { tamo::testing::RunAsColleague(m_server, calls); }
 
     CCodeControl control;
     int m_made = 0;

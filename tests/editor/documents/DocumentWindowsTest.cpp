@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CWnd.h"
+#include "Colleague.h"
 #include "DocumentsDatabaseTest.h"
 #include "DomainListTestSupport.h"
 #include "EditorResources.h"
@@ -208,11 +209,7 @@ class DocumentsOfAChangedDesignTest : public DocumentWindowsTest {
 protected:
     DocumentsOfAChangedDesignTest() : DocumentWindowsTest("documents_windows_changed") {}
 
-    void Colleague(const std::string& call) {
-        tamo::testing::TestConnection other(m_server);
-        ASSERT_TRUE(other.Login("admin", "admin"));
-        ASSERT_TRUE(other.Run(call).ok) << call;
-    }
+    void Colleague(const std::string& call) { tamo::testing::RunAsColleague(m_server, {call}); }
 };
 
 TEST_F(DocumentsOfAChangedDesignTest, DocumentsFollowWhatAnotherUserChanged) {

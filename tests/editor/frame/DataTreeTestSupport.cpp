@@ -2,11 +2,13 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "CLoginValues.h"
 #include "CMysqlResult.h"
 #include "CWnd.h"
+#include "Colleague.h"
 #include "EditorResources.h"
 #include "SessionLogin.h"
 #include "SessionMessageBox.h"
@@ -80,6 +82,13 @@ std::vector<std::string> DataTreeTest::BoxTexts() const {
     for (const auto& box : driver.MessageBoxes()) texts.push_back(box.text.str());
     return texts;
 }
+
+bool DataTreeTest::Shown(const std::string& text) const {
+    const std::vector<std::string> boxes = BoxTexts();
+    return std::find(boxes.begin(), boxes.end(), text) != boxes.end();
+}
+
+void DataTreeTest::Colleague(const std::string& call) { tamo::testing::RunAsColleague(m_server, {call}); }
 
 int DataTreeTest::Questions() {
     MYSQL_RES* stored = nullptr;

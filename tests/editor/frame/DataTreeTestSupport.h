@@ -37,8 +37,12 @@ protected:
     std::vector<std::string> AdminRows(const std::string& sql) const;
     std::string AdminValue(const std::string& sql) const;
 
-    // The texts of the message boxes shown so far.
+    // The texts of the message boxes shown so far, and whether one of them is the text.
     std::vector<std::string> BoxTexts() const;
+    bool Shown(const std::string& text) const;
+
+    // Runs the call as another engineer on the same design, in a session of their own; a failure fails the test.
+    void Colleague(const std::string& call);
 
     // The statements the session has sent so far (the server's own count, including this question).
     int Questions();

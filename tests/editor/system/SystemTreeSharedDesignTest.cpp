@@ -2,8 +2,6 @@
 // opens on the node as the server holds it (its sub-system domain and lock), what the colleague deleted leaves
 // the tree when the user touches it, and an imported sub-system node shows what the server gave it.
 
-#include <algorithm>
-
 #include "DialogTestControls.h"
 #include "SystemTreeItems.h"
 #include "SystemTreeTestSupport.h"
@@ -25,17 +23,6 @@ protected:
         driver.SetDefaultMessageBoxAnswer(IDOK);
     }
 
-    // The other engineer: a session of its own on the same design.
-    void Colleague(const std::string& call) {
-        tamo::testing::TestConnection colleague(m_server);
-        ASSERT_TRUE(colleague.Login("admin", "admin"));
-        const tamo::testing::RunResult result = colleague.Run(call);
-        ASSERT_TRUE(result.ok) << call << ": " << result.error;
-    }
-    bool Shown(const std::string& text) {
-        const std::vector<std::string> boxes = BoxTexts();
-        return std::find(boxes.begin(), boxes.end(), text) != boxes.end();
-    }
     // The domain S with a computer that runs a component whose stub object is a public entry: a node that stands
     // for S gets that entry.
     void BuildSubsystemDomain() {

@@ -2,8 +2,6 @@
 // opens on the item as the server holds it, and after an edit or delete, done or refused, the item shows what the
 // server holds, or leaves the tree when the server has it no more. An alias keeps its real data by id.
 
-#include <algorithm>
-
 #include "CDataDomainTreeView.h"
 #include "DataTreeTestSupport.h"
 #include "DialogTestControls.h"
@@ -46,13 +44,6 @@ protected:
         return std::stoi(AdminValue("SELECT id FROM data_item WHERE domain_id = " + std::to_string(domainId) +
                                     " AND name = " + datatree_test::SqlText(name)));
     }
-    // The other engineer: a session of its own on the same design.
-    void Colleague(const std::string& call) {
-        tamo::testing::TestConnection colleague(m_server);
-        ASSERT_TRUE(colleague.Login("admin", "admin"));
-        const tamo::testing::RunResult result = colleague.Run(call);
-        ASSERT_TRUE(result.ok) << call << ": " << result.error;
-    }
     // What the server holds of a data item, and what the item's record says of it, in the same form.
     std::string StoredData(int id) {
         return AdminValue("SELECT CONCAT_WS('|', name, type, scmin, scmax, description, IFNULL(real_data_name, '-')) "
@@ -63,10 +54,6 @@ protected:
         const std::string realData = record->real_data.empty() || record->real_data == "NULL" ? "-" : record->real_data;
         return record->name + "|" + record->type + "|" + record->scmin + "|" + record->scmax + "|" +
                record->description + "|" + realData;
-    }
-    bool Shown(const std::string& text) {
-        const std::vector<std::string> boxes = BoxTexts();
-        return std::find(boxes.begin(), boxes.end(), text) != boxes.end();
     }
 };
 

@@ -2,8 +2,6 @@
 // dialog opens on the method as the server holds it, and after an edit or delete, done or refused, an interface or
 // method shows what the server holds, or leaves the tree when the server has it no more.
 
-#include <algorithm>
-
 #include "CMethodDomainTreeView.h"
 #include "DialogTestControls.h"
 #include "MethodTreeTestSupport.h"
@@ -27,17 +25,6 @@ protected:
         driver.SetDefaultMessageBoxAnswer(IDOK);
     }
 
-    // The other engineer: a session of its own on the same design.
-    void Colleague(const std::string& call) {
-        tamo::testing::TestConnection colleague(m_server);
-        ASSERT_TRUE(colleague.Login("admin", "admin"));
-        const tamo::testing::RunResult result = colleague.Run(call);
-        ASSERT_TRUE(result.ok) << call << ": " << result.error;
-    }
-    bool Shown(const std::string& text) {
-        const std::vector<std::string> boxes = BoxTexts();
-        return std::find(boxes.begin(), boxes.end(), text) != boxes.end();
-    }
 };
 
 TEST_F(MethodTreeSharedDesignTest, TheMethodDialogOpensOnTheStoredMethodAndTheTreeFollowsTheServer) {
