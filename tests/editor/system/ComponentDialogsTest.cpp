@@ -22,6 +22,17 @@ protected:
         return SampleId("SELECT id FROM component_class WHERE class_name = " + datatree_test::SqlText(className) +
                         " AND component_id = " + std::to_string(ComponentId(component)));
     }
+    // The dialog opened to edit the sample's proxy class class_Navigation of 항법 관리자 (INavigation of NavService).
+    void EditNavigationClass(CNewComponentInterfaceDlg& dialog) const {
+        dialog.m_bEditClassMode = TRUE;
+        dialog.m_nComponentId = ComponentId("항법 관리자");
+        dialog.m_nId = ClassId("항법 관리자", "class_Navigation");
+        dialog.m_strKind = "proxy";
+        dialog.m_nMethodDomainId = DomainId("method", "NavService");
+        dialog.m_strMethodDomainName = "NavService";
+        dialog.m_strInterfaceName = "INavigation";
+        dialog.m_strClassName = "class_Navigation";
+    }
 };
 
 const int IDC_COMPONENT_NAME = 1076, IDC_COMPONENT_DESCRIPTION = 1077;
@@ -155,14 +166,7 @@ TEST_F(ComponentDialogsTest, EachModeEnablesItsControlsNamesItsButtonsAndAsksIts
 
 TEST_F(ComponentDialogsTest, AnEditedClassNeedsAClassNameAndReturnsTheNewBinding) {
     CNewComponentInterfaceDlg dialog;
-    dialog.m_bEditClassMode = TRUE;
-    dialog.m_nComponentId = ComponentId("항법 관리자");
-    dialog.m_nId = ClassId("항법 관리자", "class_Navigation");
-    dialog.m_strKind = "proxy";
-    dialog.m_nMethodDomainId = DomainId("method", "NavService");
-    dialog.m_strMethodDomainName = "NavService";
-    dialog.m_strInterfaceName = "INavigation";
-    dialog.m_strClassName = "class_Navigation";
+    EditNavigationClass(dialog);
     driver.AnswerMessageBox(IDOK);
     driver.OnDialog(367, [](CDialog& d) {
         TestDriver::Type(d, IDC_CLASS_NAME, " \t ");
@@ -185,14 +189,7 @@ TEST_F(ComponentDialogsTest, AnEditedClassNeedsAClassNameAndReturnsTheNewBinding
 // rule's text, before anything is sent; the class's own name passes as it stands.
 TEST_F(ComponentDialogsTest, AClassNameTheCodeCannotCarryIsRefused) {
     CNewComponentInterfaceDlg dialog;
-    dialog.m_bEditClassMode = TRUE;
-    dialog.m_nComponentId = ComponentId("항법 관리자");
-    dialog.m_nId = ClassId("항법 관리자", "class_Navigation");
-    dialog.m_strKind = "proxy";
-    dialog.m_nMethodDomainId = DomainId("method", "NavService");
-    dialog.m_strMethodDomainName = "NavService";
-    dialog.m_strInterfaceName = "INavigation";
-    dialog.m_strClassName = "class_Navigation";
+    EditNavigationClass(dialog);
     driver.AnswerMessageBox(IDOK);
     driver.AnswerMessageBox(IDOK);
     driver.OnDialog(367, [](CDialog& d) {
