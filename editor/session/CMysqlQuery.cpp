@@ -505,18 +505,17 @@ int CMysqlQuery::QueryInt(const CString& text) { return QueryFirstInt(text); }
 
 // ---- Checks -----------------------------------------------------------------------------------------------
 
-int CMysqlQuery::CheckMethodCode(const CString& text, CString& report) {
+// The shape shared by the checks that answer a status set: the status, then the data set read whole, one call
+// of `readRow` per row of it; the row count, -1 on failure (nothing is read then).
+template <typename ReadRow>
+int CMysqlQuery::CountCheckRows(const CString& text, ReadRow&& readRow) {
     return Resending([&] {
         int count = -1;
         MYSQL_RES* stored = nullptr;
         if (Query(text) == 0 && CheckResult() && StoreResult(&stored) == 0) {
             CMysqlResult rows(stored);
             count = static_cast<int>(rows.RowCount());
-            report = "* Codde 중복 *\n";
-            while (rows.FetchRow()) {
-                report += rows.GetText(0);
-                report += "\n";
-            }
+            while (rows.FetchRow()) readRow(rows);
             NextResult();
         }
         DrainResults();
@@ -524,21 +523,20 @@ int CMysqlQuery::CheckMethodCode(const CString& text, CString& report) {
     });
 }
 
+int CMysqlQuery::CheckMethodCode(const CString& text, CString& report) {
+    CString found = "* Codde 중복 *\n";
+    const int count = CountCheckRows(text, [&](CMysqlResult& rows) {
+        found += rows.GetText(0);
+        found += "\n";
+    });
+    if (count >= 0) report = found;
+    return count;
+}
+
 int CMysqlQuery::CollectCheckReport(const CString& text, CString& report) {
-    return Resending([&] {
-        int count = -1;
-        MYSQL_RES* stored = nullptr;
-        if (Query(text) == 0 && CheckResult() && StoreResult(&stored) == 0) {
-            CMysqlResult rows(stored);
-            count = static_cast<int>(rows.RowCount());
-            while (rows.FetchRow()) {
-                if (rows.GetInt(0) == 0) continue;
-                report += "  " + rows.GetText(1) + " : " + rows.GetText(2) + " : " + rows.GetText(3) + "\n";
-            }
-            NextResult();
-        }
-        DrainResults();
-        return count;
+    return CountCheckRows(text, [&](CMysqlResult& rows) {
+        if (rows.GetInt(0) == 0) return;
+        report += "  " + rows.GetText(1) + " : " + rows.GetText(2) + " : " + rows.GetText(3) + "\n";
     });
 }
 

@@ -283,6 +283,9 @@ private:
     // call of `readRow` per row, then the rest of the statement's results.
     template <typename ReadRow>
     int LoadRows(const CString& text, ReadRow&& readRow, bool withStatus = true);
+    // The checks' shape: the status set, the data set with one call of `readRow` per row; the row count or -1.
+    template <typename ReadRow>
+    int CountCheckRows(const CString& text, ReadRow&& readRow);
 
     // Sends the texts in as few round trips as fit the connection's packets and stores every result of each
     // call into `answers`, in order; stops after the first call that fails (the server runs none after it).
