@@ -108,10 +108,11 @@ bool LogInPlain(TestConnection& client, const std::string& user) {
     return false;
 }
 
-// A domain the race needs before it starts. Its creation waits for the design-wide domain guard, which the
-// cluster may still be applying from the round before: such a loss is sent again until the domain stands.
+// A domain the race needs before it starts. Its creation takes the design-wide domain guard, which the cluster
+// may still be applying from the round before (on a loaded machine for seconds): such a loss is sent again, for
+// up to ten seconds, until the domain stands.
 int NewDomainForTheRace(CMysqlQuery& session, const char* kind, const std::string& name) {
-    for (int attempt = 0; attempt < 10; ++attempt) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
         const int id =
             session.QueryNewId(session.FormatCall("call domainViewNewDomain('%s', 0, '%s', 0, '1', '')", kind, name));
         if (id > 0 || session.GetLastErrorText() != kConflict) return id;
