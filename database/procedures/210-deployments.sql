@@ -499,6 +499,8 @@ BEGIN
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL require_read_domain(p_domain_id);
   CALL change_begin(v_own_transaction);
+  -- Two sessions cloning one domain's entries at once would both find a clone missing and both make it.
+  CALL take_guard(CONCAT('clones ', p_domain_id));
   OPEN entries;
   read_entries: LOOP
     FETCH entries INTO v_entry_id;

@@ -117,6 +117,27 @@ TEST(Races, SixteenSessionsAppendingFieldsGetDistinctPositions) {
               "160 160 1 160");
 }
 
+// Two sessions give the sub-system nodes of 조타실 (10) its public entries at once: every node gets one clone of
+// each entry, not one per session.
+TEST(Races, PublicEntriesClonedTwiceAtOnceAreClonedOnce) {
+    constexpr int kTries = 20;
+    const ConnectionValues server = Design();
+    Sessions admin(server, {"admin"});
+    Sessions pair(server, {"admin", "admin"});
+    const std::string clone = "call insert_subsystem_public_proxy_interface_loop(10)";
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        const std::string name = Unique("clone", attempt);
+        ASSERT_TRUE(Succeeded(admin[0].Run("call nodeNewNodes(12, '" + name + "', 'sub_system', '', 10)")));
+        for (const RunResult& answer : pair.Race({clone, clone})) EXPECT_TRUE(DoneOrRefused(answer)) << attempt;
+        EXPECT_EQ(AdminValue(server.database,
+                             "SELECT COUNT(*) FROM (SELECT c.source_entry_id FROM custom_entry c "
+                             "JOIN deployment d ON d.id = c.deployment_id JOIN node n ON n.id = d.node_id "
+                             "WHERE n.name = '" + name + "' GROUP BY c.source_entry_id HAVING COUNT(*) > 1) twice"),
+                  "0")
+            << "try " << attempt;
+    }
+}
+
 // Every kind of named thing, created under one name by six sessions at once: one wins, the others are refused.
 TEST(Races, OneNameCreatedBySixSessionsAtOnceIsRefusedToAllButOne) {
     const ConnectionValues server = Design();
