@@ -161,11 +161,15 @@ BEGIN
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL take_text(b_user_id, p_user_id);
   BEGIN
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL require_administrator();
     CALL require_non_administrator_target(p_user_id);
+    CALL change_begin(v_own_transaction);
     CALL require_unchanged_since_read('account', account_read_key(p_user_id));
     UPDATE account SET may_create_account = 1 - may_create_account WHERE user_id = p_user_id;
     CALL remember_own_change('account', account_read_key(p_user_id));
+    CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
   END;
 END$$
@@ -177,11 +181,15 @@ BEGIN
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL take_text(b_user_id, p_user_id);
   BEGIN
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL require_administrator();
     CALL require_non_administrator_target(p_user_id);
+    CALL change_begin(v_own_transaction);
     CALL require_unchanged_since_read('account', account_read_key(p_user_id));
     UPDATE account SET may_create_domain = 1 - may_create_domain WHERE user_id = p_user_id;
     CALL remember_own_change('account', account_read_key(p_user_id));
+    CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
   END;
 END$$

@@ -302,9 +302,12 @@ BEGIN
   CALL take_text(b_public, p_public);
   CALL take_text(b_description, p_description);
   BEGIN
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
     DECLARE v_upper_id INT;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL require_manage_domain(p_id);
     CALL require_domain_of_kind(p_id, p_kind);
+    CALL change_begin(v_own_transaction);
     CALL require_unchanged_since_read('domain', p_id);
     CALL require_domain_name(p_name);
     CALL require_plain_name(p_name, (SELECT d.name FROM domain d WHERE d.id = p_id));
@@ -317,6 +320,7 @@ BEGIN
            public = public_flag(p_public), description = COALESCE(p_description, ''), last_update = NOW()
      WHERE id = p_id;
     CALL remember_own_change('domain', p_id);
+    CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
   END;
 END$$

@@ -257,11 +257,22 @@ BEGIN
   CALL take_text(b_arraytype, p_arraytype);
   CALL take_text(b_description, p_description);
   BEGIN
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
+    -- The check and the change run as one unit, with the guards change_field takes taken first. Inside a caller's
+    -- transaction change_field keeps its own savepoint, which would release one of this edit's taken before it.
+    IF v_own_transaction THEN
+      CALL change_begin(v_own_transaction);
+    END IF;
+    CALL take_data_guard(p_domain_id, reference_domain(p_type, p_real_domain_id, p_real_name) IS NOT NULL);
     CALL require_change_domain_content(p_domain_id);
     CALL require_unchanged_since_read('data_field', data_field_row_id(p_domain_id, p_data_name, p_member_name));
     CALL require_kept_field_real_data(p_domain_id, p_data_name, p_member_name, p_type, p_real_domain_id, p_real_name);
     CALL change_field(p_domain_id, p_data_name, p_member_name, p_new_member_name, p_bitsize, p_type, NULL,
                       p_real_domain_id, p_real_name, p_scmin, p_scmax, p_arraytype, p_arraysize, p_description, 1);
+    IF v_own_transaction THEN
+      CALL change_commit(v_own_transaction);
+    END IF;
     SELECT 1 AS test;
   END;
 END$$

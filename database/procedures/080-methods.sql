@@ -203,10 +203,22 @@ BEGIN
   CALL take_text(b_out_data_name, p_out_data_name);
   CALL take_text(b_description, p_description);
   BEGIN
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
+    -- The check and the change run as one unit, with the guards update_method takes taken first. Inside a caller's
+    -- transaction update_method keeps its own savepoint, which would release one of this edit's taken before it.
+    IF v_own_transaction THEN
+      CALL change_begin(v_own_transaction);
+    END IF;
+    CALL take_method_guard(p_domain_id, method_data_domain(p_in_domain_id, p_in_data_name),
+                           method_data_domain(p_out_domain_id, p_out_data_name));
     CALL require_change_domain_content(p_domain_id);
     CALL require_unchanged_since_read('method', method_row_id(p_domain_id, p_name));
     CALL update_method(p_domain_id, p_name, p_new_name, p_type, p_code, p_in_domain_id, p_in_data_name,
                        p_out_domain_id, p_out_data_name, p_description, 1);
+    IF v_own_transaction THEN
+      CALL change_commit(v_own_transaction);
+    END IF;
     SELECT 1 AS test;
   END;
 END$$

@@ -150,10 +150,13 @@ BEGIN
   CALL take_text(b_new_name, p_new_name);
   CALL take_text(b_description, p_description);
   BEGIN
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL require_change_domain_content(p_domain_id);
     IF interface_id(p_domain_id, p_name) IS NULL THEN
       CALL refuse('수정할 인터페이스가 없습니다.');
     END IF;
+    CALL change_begin(v_own_transaction);
     CALL require_unchanged_since_read('interface', interface_id(p_domain_id, p_name));
     IF NOT (p_new_name <=> p_name) AND sys_interface_locked(p_domain_id, p_name) THEN
       CALL refuse('*수정 불가* Lock 상태인 System과 연결된 Interface 입니다. 이름을 바꿀 수 없습니다.');
@@ -168,6 +171,7 @@ BEGIN
        SET i.name = p_new_name, i.description = COALESCE(p_description, ''), i.last_update = NOW()
      WHERE i.domain_id = p_domain_id AND i.name = p_name;
     CALL remember_own_change('interface', interface_id(p_domain_id, p_new_name));
+    CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
   END;
 END$$

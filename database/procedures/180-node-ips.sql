@@ -94,13 +94,16 @@ BEGIN
   CALL take_text(b_port, p_port);
   CALL take_text(b_description, p_description);
   BEGIN
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
     DECLARE v_row INT;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL sys_require_node_change(p_node_id);
     SET v_row = (SELECT ip.id FROM node_ip ip
                   WHERE ip.node_id = p_node_id AND ip.ip = p_old_ip AND ip.port = COALESCE(p_old_port, ''));
     IF v_row IS NULL THEN
       CALL refuse('바꿀 IP가 없습니다. 목록에서 IP를 선택하세요.');
     END IF;
+    CALL change_begin(v_own_transaction);
     CALL require_unchanged_since_read('node_ip', v_row);
     CALL sys_require_ip_values(p_ip, p_mask, p_pattern, p_gateway, p_dns, p_port);
     CALL sys_require_node_port_unlocked(p_node_id, p_old_port);
@@ -114,6 +117,7 @@ BEGIN
            ip.dns = COALESCE(p_dns, ''), ip.port = COALESCE(p_port, ''), ip.description = COALESCE(p_description, '')
      WHERE ip.id = v_row;
     CALL remember_own_change('node_ip', v_row);
+    CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
   END;
 END$$

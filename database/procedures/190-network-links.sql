@@ -92,7 +92,8 @@ BEGIN
   DECLARE v_old_d_node_id INT;
   DECLARE v_old_d_port INT;
   DECLARE v_domain_id INT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   SELECT l.id, l.domain_id, l.d_node_id, l.d_port INTO v_link_id, v_old_domain_id, v_old_d_node_id, v_old_d_port
     FROM network_link l WHERE l.s_node_id = p_old_s_node_id AND l.s_port = p_old_s_port;
   IF v_link_id IS NULL THEN
@@ -100,6 +101,7 @@ BEGIN
     CALL refuse('바꿀 링크가 없습니다.');
   END IF;
   CALL require_change_domain_content(v_old_domain_id);
+  CALL change_begin(v_own_transaction);
   CALL require_unchanged_since_read('network_link', v_link_id);
   IF sys_link_end_locked(p_old_s_node_id, p_old_s_port, v_old_domain_id)
      OR sys_link_end_locked(v_old_d_node_id, v_old_d_port, v_old_domain_id) THEN
@@ -118,6 +120,7 @@ BEGIN
          l.d_domain_id = IF(COALESCE(p_d_node_id, 0) = 0, v_domain_id, NULL), l.d_port = p_d_port
    WHERE l.id = v_link_id;
   CALL remember_own_change('network_link', v_link_id);
+  CALL change_commit(v_own_transaction);
   SELECT 1 AS test;
 END$$
 

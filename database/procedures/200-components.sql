@@ -84,17 +84,21 @@ BEGIN
   CALL take_text(b_name, p_name);
   CALL take_text(b_description, p_description);
   BEGIN
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
     DECLARE v_domain_id INT;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL sys_require_component_change(p_component_id, v_domain_id);
     IF v_domain_id <> p_domain_id THEN
       CALL refuse('컴포넌트가 그 도메인에 없습니다.');
     END IF;
     CALL sys_require_component_unlocked(p_component_id);
+    CALL change_begin(v_own_transaction);
     CALL require_unchanged_since_read('component', p_component_id);
     CALL sys_require_component_name(p_component_id, v_domain_id, p_name);
     UPDATE component c SET c.name = p_name, c.description = COALESCE(p_description, ''), c.last_update = NOW()
      WHERE c.id = p_component_id;
     CALL remember_own_change('component', p_component_id);
+    CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
   END;
 END$$
@@ -265,11 +269,13 @@ END$$
 CREATE PROCEDURE sys_edit_class(p_class_id INT, p_kind VARCHAR(5), p_method_domain_id INT,
                                 p_interface_name VARCHAR(1024), p_class_name VARCHAR(1024))
 BEGIN
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
+  DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
   CALL sys_require_class_change(p_class_id, p_kind);
   IF sys_class_locked(p_class_id) THEN
     CALL refuse('*수정 불가* 외부 시스템과 연결된 Class 입니다. 현재 외부 시스템은 Lock 상태 입니다.');
   END IF;
+  CALL change_begin(v_own_transaction);
   CALL require_unchanged_since_read('class', p_class_id);
   CALL sys_require_interface(p_method_domain_id, p_interface_name);
   CALL sys_require_free_class_name(p_class_id, (SELECT a.component_id FROM component_class a WHERE a.id = p_class_id),
@@ -278,6 +284,7 @@ BEGIN
      SET a.method_domain_id = p_method_domain_id, a.interface_name = p_interface_name, a.class_name = p_class_name
    WHERE a.id = p_class_id;
   CALL remember_own_change('class', p_class_id);
+  CALL change_commit(v_own_transaction);
   SELECT 1 AS test;
 END$$
 

@@ -431,8 +431,11 @@ BEGIN
   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL refuse_failure();
   CALL take_text(b_stub_ip, p_stub_ip);
   BEGIN
+    DECLARE v_own_transaction TINYINT DEFAULT @@in_transaction = 0;
     DECLARE v_deployment_id INT;
+    DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL change_failed(v_own_transaction);
     CALL sys_require_entry_change(p_entry_id, 'proxy', v_deployment_id);
+    CALL change_begin(v_own_transaction);
     CALL require_unchanged_since_read('entry', p_entry_id);
     IF NOT sys_is_ip(p_stub_ip) THEN
       CALL refuse('STUB IP 주소가 올바르지 않습니다.');
@@ -444,6 +447,7 @@ BEGIN
     UPDATE custom_entry e SET e.stub_object_id = COALESCE(p_stub_object_id, 0), e.stub_ip = p_stub_ip
      WHERE e.id = p_entry_id;
     CALL remember_own_change('entry', p_entry_id);
+    CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
   END;
 END$$
