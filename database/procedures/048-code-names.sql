@@ -5,7 +5,7 @@
 --
 -- The generated code puts every domain's name space into the global one with using directives and refers to
 -- the SDK's names unqualified, so a name of the design never equals one of the SDK's or the generator's own,
--- in any name space. editor/shared/CodeNameRules.cpp holds the same words for the dialogs.
+-- in any name space. editor/session/CodeNameRules.cpp holds the same words for the dialogs.
 DELIMITER $$
 
 -- The longest name, in bytes, that becomes a file name with its extension ("X.cpp" within a file system's 255).

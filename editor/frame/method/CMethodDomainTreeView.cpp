@@ -644,6 +644,9 @@ void CMethodDomainTreeView::OnMemberMethods() {
 void CMethodDomainTreeView::OnSourceCode() {
     TreeNodeData* selected = CurrentItemOfKind(TREE_INTERFACE);
     if (selected == nullptr) return;
+    // The code is written for the interface as the server names it now; one renamed meanwhile shows again under
+    // its new name, to be chosen anew.
+    if (ShowInterfaceAsStored(*selected) == StoredItem::gone) return;
     const CString domainName = m_wndTree.GetItemText(m_wndTree.GetParentItem(selected->item));
     if (g_pCodeControl == nullptr) g_pCodeControl = new CCodeControl;
     g_pCodeControl->ShowSourceCode(*static_cast<class_interface_info*>(selected->record), domainName);

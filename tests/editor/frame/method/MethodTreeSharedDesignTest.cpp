@@ -3,6 +3,7 @@
 // method shows what the server holds, or leaves the tree when the server has it no more.
 
 #include "CMethodDomainTreeView.h"
+#include "CSourceCodeDlg.h"
 #include "DialogTestControls.h"
 #include "MethodTreeTestSupport.h"
 #include "TreePaneTestSupport.h"
@@ -75,6 +76,41 @@ TEST_F(MethodTreeSharedDesignTest, TheMethodDialogOpensOnTheStoredMethodAndTheTr
     HTREEITEM renamed = Child(domain, "I2");
     ASSERT_TRUE(renamed);
     EXPECT_EQ(static_cast<const class_interface_info*>(Data(renamed)->record)->description, "동료");
+}
+
+// The source code of an interface the colleague renamed or deleted: no dialog opens for the name the tree holds;
+// the renamed one shows under its new name, and its code is written under that name.
+TEST_F(MethodTreeSharedDesignTest, TheSourceCodeStartsFromTheInterfaceAsTheServerNamesIt) {
+    const std::string domainName = UniqueName();
+    const int domainId = NewMethodDomain(domainName);
+    NewMethod(domainId, "m1", "CALL", 0x11);
+    NewInterface(domainId, "I1", {"m1"});
+    NewInterface(domainId, "Gone", {"m1"});
+    pane.OnRefresh();
+    HTREEITEM domain = Child(Root(), domainName);
+    Select(domain);
+    ASSERT_TRUE(Child(domain, "I1") && Child(domain, "Gone"));
+    const std::string id = std::to_string(domainId);
+    Colleague("call interfaceViewEditInterface('" + id + "','I1','I2','')");
+    Colleague("call interfaceViewDeleteInterface(" + id + ",'Gone')");
+
+    for (const char* stale : {"I1", "Gone"}) {
+        Select(Child(domain, stale));
+        pane.OnSourceCode();  // no dialog is scripted: none may open
+        EXPECT_EQ(Child(domain, stale), nullptr) << stale;
+        EXPECT_TRUE(Shown(std::string(kRemovedText) + stale)) << stale;
+    }
+
+    HTREEITEM renamed = Child(domain, "I2");
+    ASSERT_TRUE(renamed);
+    Select(renamed);
+    std::string shown;
+    driver.OnDialogOf<CSourceCodeDlg>(363, [&](CSourceCodeDlg& d) {
+        shown = d.m_strInterfaceName.str();
+        TestDriver::Click(d, IDCANCEL);
+    });
+    pane.OnSourceCode();
+    EXPECT_EQ(shown, "I2");
 }
 
 // A member the colleague took out of the interface while the member dialog was open: the user's removal is refused
