@@ -15,6 +15,7 @@ namespace {
 // query log is on does it write the values into the text, for the log. A compound statement would keep its
 // placeholders even then, but its inner statements show the bound value in the list while they are cleaned up.)
 constexpr std::string_view LOGIN_STATEMENT = "SET @tamouser = ?, @tamopassword = ?";
+constexpr std::string_view REOPENED_LOGIN_STATEMENT = "SET @tamouser = ?, @tamopassword = ?, @tamoreconnected = 1";
 
 struct StatementClose {
     void operator()(MYSQL_STMT* statement) const { mysql_stmt_close(statement); }
@@ -61,12 +62,15 @@ std::string LostConnectionText(bool waitedTheBound, unsigned waitSeconds, const 
     return "서버와의 연결이 끊어졌습니다 (" + libraryText + ").";
 }
 
-std::string SetLoginVariables(MYSQL* mysql, std::string_view user, std::string_view password) {
+std::string SetLoginVariables(MYSQL* mysql, std::string_view user, std::string_view password,
+                              LoginConnection connection) {
     std::unique_ptr<MYSQL_STMT, StatementClose> statement(mysql_stmt_init(mysql));
     if (!statement) return mysql_error(mysql);
     std::array<unsigned long, 2> lengths{};
     std::array<MYSQL_BIND, 2> parameters{TextParameter(user, lengths[0]), TextParameter(password, lengths[1])};
-    if (mysql_stmt_prepare(statement.get(), LOGIN_STATEMENT.data(), LOGIN_STATEMENT.size()) != 0 ||
+    const std::string_view text =
+        connection == LoginConnection::reopened ? REOPENED_LOGIN_STATEMENT : LOGIN_STATEMENT;
+    if (mysql_stmt_prepare(statement.get(), text.data(), text.size()) != 0 ||
         mysql_stmt_bind_param(statement.get(), parameters.data()) ||
         mysql_stmt_execute(statement.get()) != 0) {
         if (ConflictOf(mysql_stmt_errno(statement.get()), mysql_stmt_sqlstate(statement.get())) != Conflict::none)

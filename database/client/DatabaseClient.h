@@ -55,6 +55,12 @@ const char* StatementErrorText(st_mysql* mysql);
 // bound parameters of a prepared statement, so they never appear in a statement text that the process list
 // shows to other sessions (unless the server keeps a general or slow query log, for which it writes the values
 // into the text). Empty on success, else the client library's error text.
-std::string SetLoginVariables(st_mysql* mysql, std::string_view user, std::string_view password);
+//
+// A connection that the editor opened anew after the server ended its last one also sets @tamoreconnected: its
+// dialogs were filled through the connection that is gone, so the server refuses its edits of rows that it has
+// not read itself (procedures/005-read-states.sql). Every other login leaves it unset.
+enum class LoginConnection { first, reopened };
+std::string SetLoginVariables(st_mysql* mysql, std::string_view user, std::string_view password,
+                              LoginConnection connection = LoginConnection::first);
 
 }  // namespace tamo::database

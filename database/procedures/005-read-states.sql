@@ -9,8 +9,12 @@
 -- Which version is kept: the last one the session read or wrote, so that an edit passes once the tree has shown
 -- the row again (after a refusal, or a refresh). A read that does not refill the tree (code generation, a
 -- diagram) counts the same: a tree item still showing an older record is not caught after it. A row the
--- session never read (a script, a document import, the first edits after the server ended the connection and
--- the editor opened a new one) is not judged: nothing tells what its values were taken from.
+-- session never read (a script, a document import) is not judged: nothing tells what its values were taken from.
+--
+-- A connection that the editor opened anew after the server ended its last one (the login sets
+-- @tamoreconnected) has read nothing, but its dialogs and trees were filled from the connection that is gone:
+-- there an edit of a standing row that this connection has not read is refused until it has read the row. Only
+-- the session that sets the variable is refused so; no other client does.
 --
 -- Where the versions are kept: a temporary table per connection (session_read_state). It belongs to the
 -- connection, so no other session, trusted or not, can read or change it; it goes with the connection; it is
@@ -102,7 +106,8 @@ CREATE PROCEDURE current_row_version(p_kind VARCHAR(16), p_id BIGINT, OUT p_vers
   END CASE$$
 
 -- The edit's check: refused, changing nothing, when another session changed the row since this session read
--- it; the same edit is refused again until the session has read the row anew.
+-- it, or when the editor opened its connection anew and has not read the row since; the same edit is refused
+-- again until the session has read the row anew.
 CREATE PROCEDURE require_unchanged_since_read(p_kind VARCHAR(16), p_id BIGINT)
   READS SQL DATA
 BEGIN
@@ -117,6 +122,12 @@ BEGIN
     CALL current_row_version(p_kind, p_id, v_now);
     IF v_now <> v_read THEN
       CALL refuse('다른 사용자가 이 항목을 먼저 변경했습니다. 바뀐 내용을 확인하고 다시 해 주세요.');
+    END IF;
+  ELSEIF COALESCE(@tamoreconnected, 0) = 1 THEN
+    -- A row that is gone is left to the edit, which refuses it as it refuses any edit of nothing.
+    CALL current_row_version(p_kind, p_id, v_now);
+    IF v_now IS NOT NULL THEN
+      CALL refuse('서버와 다시 연결한 뒤 이 항목을 다시 읽지 않아 다른 사용자의 변경을 확인할 수 없습니다. 바뀐 내용을 확인하고 다시 해 주세요.');
     END IF;
   END IF;
 END$$

@@ -94,6 +94,10 @@ std::string CMysqlQuery::EscapeText(std::string_view text) {
 // ---- Connection --------------------------------------------------------------------------------------------
 
 CString CMysqlQuery::Connect(const CLoginValues& login) {
+    return ConnectAs(login, tamo::database::LoginConnection::first);
+}
+
+CString CMysqlQuery::ConnectAs(const CLoginValues& login, tamo::database::LoginConnection connection) {
     if (!m_pConnection) PrepareConnectionBlock();
     int port = 0;
     sscanf_s(login.Port(), "%d", &port);
@@ -108,7 +112,7 @@ CString CMysqlQuery::Connect(const CLoginValues& login) {
     mysql_set_character_set(mysql, "utf8mb4");
 
     m_bLoggingIn = true;
-    if (SendLogin(login) != 0) {
+    if (SendLogin(login, connection) != 0) {
         m_bLoggingIn = false;
         const CString error(m_strLastError);
         CloseBlock();
@@ -133,12 +137,13 @@ CString CMysqlQuery::Connect(const CLoginValues& login) {
     return CString();
 }
 
-int CMysqlQuery::SendLogin(const CLoginValues& login) {
+int CMysqlQuery::SendLogin(const CLoginValues& login, tamo::database::LoginConnection connection) {
     // On a cluster even these have been seen to lose a conflict (the node answers a deadlock while it catches
     // up with the others' changes): they are sent again as any call would be.
     for (unsigned resent = 0;; ++resent) {
         m_bLastFailureResendable = false;
-        m_strLastError = tamo::database::SetLoginVariables(Handle(), login.UserId(), login.UserPassword());
+        m_strLastError =
+            tamo::database::SetLoginVariables(Handle(), login.UserId(), login.UserPassword(), connection);
         if (m_strLastError.empty()) {
             if (Send("call loginResult()") == 0) return 0;
         } else if (m_strLastError == tamo::database::CONFLICT_TEXT) {
@@ -193,7 +198,9 @@ bool CMysqlQuery::Reopen() {
     const CLoginValues login = *m_login;
     CloseBlock();
     PrepareConnectionBlock();
-    const CString error = Connect(login);
+    // What the trees and dialogs show was read through the connection that is gone, which the server does not
+    // know on this one: it refuses an edit of a row until this connection has read it.
+    const CString error = ConnectAs(login, tamo::database::LoginConnection::reopened);
     if (!error.IsEmpty()) {
         m_reopenFailed = std::chrono::steady_clock::now();
         m_strLossText = REOPEN_FAILED_TEXT + error.str();

@@ -250,9 +250,11 @@ private:
     void CloseBlock();
     // Sends the text on the connection as it is.
     int Send(const CString& text);
+    // Connect's work; a connection opened anew tells the server so at its login.
+    CString ConnectAs(const CLoginValues& login, tamo::database::LoginConnection connection);
     // Hands the application account to the server and sends the login's check of it, again after a conflict
     // as Resending does.
-    int SendLogin(const CLoginValues& login);
+    int SendLogin(const CLoginValues& login, tamo::database::LoginConnection connection);
     // Whether a statement can be sent: a connection found ended is opened and logged in again, outside a
     // transaction. False with the error text when it cannot be.
     bool Reopen();
