@@ -216,7 +216,9 @@ void ExpectCompiles(const std::string& what, const std::map<std::string, std::st
         arguments.insert(arguments.end(), {"-o", program});
         const CompileResult build = RunCompilerNamed(compiler, arguments, {folder, folder + "/classes"});
         EXPECT_TRUE(build.ok) << what << " (" << compiler << ")\n" << build.output;
-        if (build.ok) EXPECT_EQ(std::system(program.c_str()), 0) << what << " (" << compiler << ")";
+        if (build.ok) {
+            EXPECT_EQ(std::system(program.c_str()), 0) << what << " (" << compiler << ")";
+        }
     }
 }
 
