@@ -152,6 +152,12 @@ BEGIN
   END IF;
 END$$
 
+-- After a create: the session knows the row it made as it made it (a new row's version is 0), so that an edit
+-- of it that follows without a read, such as the lock a copy gives the node it made, is judged like any other.
+CREATE PROCEDURE remember_new_row(p_kind VARCHAR(16), p_id BIGINT)
+  MODIFIES SQL DATA
+  CALL remember_read_rows(p_kind, JSON_ARRAY(JSON_ARRAY(p_id, 0)))$$
+
 -- The ids of rows that their edits name otherwise (NULL when there is none).
 CREATE FUNCTION data_field_row_id(p_domain_id INT, p_data_name VARCHAR(256), p_member_name VARCHAR(256)) RETURNS INT
   NOT DETERMINISTIC

@@ -78,6 +78,7 @@ BEGIN
     SET v_salt = new_salt();
     INSERT INTO account (user_id, salt, password_hash, description)
     VALUES (p_user_id, v_salt, password_hash_of(v_salt, COALESCE(p_password, '')), COALESCE(p_description, ''));
+    CALL remember_new_row('account', account_read_key(p_user_id));
     SELECT 1 AS test;
   END;
 END$$

@@ -249,6 +249,7 @@ BEGIN
   VALUES (p_kind, v_upper_id, p_name, session_account(), public_flag(p_public),
           IF(p_kind = 'method', COALESCE(p_port, 0), 0), COALESCE(p_description, ''));
   SET p_id = LAST_INSERT_ID();
+  CALL remember_new_row('domain', p_id);
   INSERT INTO domain_member (domain_id, user_id, grade) VALUES (p_id, session_account(), 'manager');
 END$$
 

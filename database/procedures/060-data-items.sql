@@ -263,6 +263,7 @@ BEGIN
     INSERT INTO data_item (domain_id, name, user_id, type, real_domain_id, real_data_name, scmin, scmax, description)
     VALUES (p_domain_id, p_name, session_account(), p_type, v_real_domain_id, v_real_name,
             COALESCE(p_scmin, ''), COALESCE(p_scmax, ''), COALESCE(p_description, ''));
+    CALL remember_new_row('data_item', LAST_INSERT_ID());
     CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
   END;

@@ -164,6 +164,7 @@ BEGIN
          IF(COALESCE(p_arraytype, '') = '', 'NO', p_arraytype), COALESCE(p_arraysize, 0),
          COALESCE(p_description, '')
     FROM data_field f WHERE f.data_id = v_data_id;
+  CALL remember_new_row('data_field', LAST_INSERT_ID());
   CALL change_commit(v_own_transaction);
 END$$
 

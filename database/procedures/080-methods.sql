@@ -126,6 +126,7 @@ BEGIN
                       user_id, description)
   VALUES (p_domain_id, p_name, p_type, p_code, v_in_domain_id, v_in_name, v_out_domain_id, v_out_name,
           session_account(), COALESCE(p_description, ''));
+  CALL remember_new_row('method', LAST_INSERT_ID());
   CALL change_commit(v_own_transaction);
 END$$
 

@@ -134,6 +134,7 @@ BEGIN
     END IF;
     INSERT INTO method_interface (domain_id, name, user_id, description)
     VALUES (p_domain_id, p_name, session_account(), COALESCE(p_description, ''));
+    CALL remember_new_row('interface', LAST_INSERT_ID());
     SELECT 1 AS test;
   END;
 END$$

@@ -62,6 +62,7 @@ BEGIN
       INSERT INTO domain (id, kind, upper_id, name, user_id, public, standard_port, description)
       VALUES (p_id, p_kind, v_upper_id, p_name, session_account(), public_flag(p_public),
               IF(p_kind = 'method', COALESCE(p_standard_port, 0), 0), COALESCE(p_description, ''));
+      CALL remember_new_row('domain', p_id);
       INSERT INTO domain_member (domain_id, user_id, grade) VALUES (p_id, session_account(), 'manager');
     ELSE
       UPDATE domain d
@@ -125,6 +126,7 @@ BEGIN
                              description)
       VALUES (p_domain_id, p_name, session_account(), p_type, COALESCE(p_physical, ''), v_real_domain_id,
               v_real_name, COALESCE(p_scmin, ''), COALESCE(p_scmax, ''), COALESCE(p_description, ''));
+      CALL remember_new_row('data_item', LAST_INSERT_ID());
     END IF;
     CALL change_commit(v_own_transaction);
     SELECT 1 AS test;
@@ -206,6 +208,7 @@ BEGIN
     IF interface_id(p_domain_id, p_name) IS NULL THEN
       INSERT INTO method_interface (domain_id, name, user_id, description)
       VALUES (p_domain_id, p_name, session_account(), COALESCE(p_description, ''));
+      CALL remember_new_row('interface', LAST_INSERT_ID());
     ELSE
       UPDATE method_interface i SET i.description = COALESCE(p_description, ''), i.last_update = NOW()
        WHERE i.domain_id = p_domain_id AND i.name = p_name;

@@ -100,6 +100,7 @@ BEGIN
     CALL change_begin(v_own_transaction);
     INSERT INTO domain_system_port (domain_id, port_num, port_group, description)
     VALUES (p_domain_id, p_port, p_group, COALESCE(p_description, ''));
+    CALL remember_new_row('system_port', LAST_INSERT_ID());
     INSERT IGNORE INTO domain_logical_port (domain_id, port_group) VALUES (p_domain_id, p_group);
     INSERT INTO node_port (node_id, port_num, port_group, description)
     SELECT n.id, p_port, p_group, COALESCE(p_description, '')

@@ -100,6 +100,7 @@ BEGIN
     VALUES (p_domain_id, p_name, v_type, COALESCE(p_description, ''),
             IF(sys_stands_for_domain(v_type), NULLIF(p_sub_domain_id, 0), NULL));
     SET v_id = LAST_INSERT_ID();
+    CALL remember_new_row('node', v_id);
     CALL sys_add_node_ports(v_id, NULLIF(p_sub_domain_id, 0));
     CALL change_commit(v_own_transaction);
     SELECT 1 AS test;

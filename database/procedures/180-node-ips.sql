@@ -72,6 +72,7 @@ BEGIN
     INSERT INTO node_ip (node_id, ip, mask, pattern, gateway, dns, port, description)
     VALUES (p_node_id, p_ip, p_mask, COALESCE(p_pattern, ''), COALESCE(p_gateway, ''), COALESCE(p_dns, ''),
             COALESCE(p_port, ''), COALESCE(p_description, ''));
+    CALL remember_new_row('node_ip', LAST_INSERT_ID());
     SELECT 1 AS test;
   END;
 END$$

@@ -78,6 +78,7 @@ BEGIN
   INSERT INTO network_link (domain_id, s_node_id, s_port, d_node_id, d_domain_id, d_port)
   VALUES (v_domain_id, p_s_node_id, p_s_port, NULLIF(p_d_node_id, 0),
           IF(COALESCE(p_d_node_id, 0) = 0, v_domain_id, NULL), p_d_port);
+  CALL remember_new_row('network_link', LAST_INSERT_ID());
   SELECT 1 AS test;
 END$$
 

@@ -70,6 +70,7 @@ BEGIN
     CALL sys_require_system_domain(p_domain_id);
     CALL sys_require_component_name(NULL, p_domain_id, p_name);
     INSERT INTO component (systemdomain_id, name, description) VALUES (p_domain_id, p_name, COALESCE(p_description, ''));
+    CALL remember_new_row('component', LAST_INSERT_ID());
     SELECT 1 AS test;
     SELECT LAST_INSERT_ID() AS id;
   END;
@@ -235,6 +236,7 @@ BEGIN
   CALL sys_require_free_class_name(NULL, p_component_id, p_kind, p_class_name);
   INSERT INTO component_class (component_id, kind, method_domain_id, interface_name, class_name)
   VALUES (p_component_id, p_kind, p_method_domain_id, p_interface_name, p_class_name);
+  CALL remember_new_row('class', LAST_INSERT_ID());
   SELECT 1 AS test;
   SELECT LAST_INSERT_ID() AS id;
 END$$

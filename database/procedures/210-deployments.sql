@@ -175,6 +175,7 @@ BEGIN
     INSERT INTO component_class (component_id, kind, method_domain_id, interface_name, class_name)
     VALUES (p_component_id, p_kind, p_method_domain_id, p_interface_name, p_class_name);
     SET v_class_id = LAST_INSERT_ID();
+    CALL remember_new_row('class', v_class_id);
   END IF;
   INSERT INTO class_object (class_id, component_id, object_name) VALUES (v_class_id, p_component_id, p_object_name);
   SET v_object_ref = LAST_INSERT_ID();
@@ -313,6 +314,7 @@ BEGIN
   END IF;
   INSERT INTO custom_entry (deployment_id, object_ref, kind, object_id)
   VALUES (p_deployment_id, v_object_ref, p_kind, COALESCE(p_object_id, 0));
+  CALL remember_new_row('entry', LAST_INSERT_ID());
   SELECT 1 AS test;
 END$$
 
