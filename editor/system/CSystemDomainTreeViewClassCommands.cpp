@@ -122,8 +122,10 @@ void CSystemDomainTreeView::AddObject(int classKind) {
     HTREEITEM owningDomain = OwningDomainItem(current->item);
     if (owningDomain == nullptr) return;
     const int domainId = static_cast<const class_domain_info*>(ItemData(owningDomain)->record)->id;
-    if (SystemControl()->AddObjectToDeployments(domainId, componentId, classId, classKind, objectName) != -1)
-        RefreshInstalledEntries(owningDomain, componentId, classKind);
+    // A deployment that refused the object leaves the entries the others took: the installed copies show what
+    // the server holds either way.
+    SystemControl()->AddObjectToDeployments(domainId, componentId, classId, classKind, objectName);
+    RefreshInstalledEntries(owningDomain, componentId, classKind);
 }
 
 class_interface_object_info* CSystemDomainTreeView::SelectedObject(int objectKind, HTREEITEM& classItem) const {

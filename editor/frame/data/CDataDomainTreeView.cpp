@@ -590,7 +590,9 @@ void CDataDomainTreeView::OnImportData() {
     ShowHelp(HELP_IMPORT_DATA);
     TreeNodeData* selected = m_pSelectedItem;
     auto* domain = static_cast<class_domain_info*>(selected->record);
-    if (DataControl()->CopyMetadata(domain) != 0) return;
+    // Once the dialog was accepted the domain may hold copies, also when some were refused (or their answer was
+    // lost): its items are shown as the server holds them.
+    if (DataControl()->CopyMetadata(domain) == -1) return;
     DeleteTreeChildrenOfKind(m_wndTree, selected->item, TREE_DATA_ITEM);
     LoadDataItems(domain->id, "");
     InsertDataItems(domain->id, selected->item, selected->path, 0);

@@ -101,9 +101,12 @@ int CTreeDataDomainControl::CopyMetadata(class_domain_info* target) {
     class_copy_data_dialog dialog;
     if (dialog.DoModal() != IDOK) return -1;
     CMysqlQuery* db = CMysqlQuery::GetInstance();
-    int result = 0;
+    int copied = 0;
     for (const class_metadata_info* data : dialog.m_vecChosenData) {
-        if (db->ExecuteProc(db->FormatCall("call metadataViewCopyData(%d, %d)", data->id, target->id)) == 0) continue;
+        if (db->ExecuteProc(db->FormatCall("call metadataViewCopyData(%d, %d)", data->id, target->id)) == 0) {
+            ++copied;
+            continue;
+        }
         CString message = data->name.c_str();
         // The duplicate text only for a duplicate; any other refusal (an item that another user deleted, a
         // lost connection, ...) in the server's words.
@@ -112,8 +115,7 @@ int CTreeDataDomainControl::CopyMetadata(class_domain_info* target) {
         message += IsDuplicateNameRefusal(reason) ? "위 데이타명이 중복입니다." : reason.c_str();
         message += " \n 체크해주세요 (현재 데이타만 복사 실패)";
         AfxMessageBox(message);
-        result = -1;
     }
     dialog.free_item_data();
-    return result;
+    return copied;
 }

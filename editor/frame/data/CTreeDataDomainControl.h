@@ -34,7 +34,8 @@ public:
     int EditParentDomains(int domainId);
     // The domain's members and grades.
     void ShowDomainAccounts(class_domain_info* domain);
-    // Copies chosen data items of any data domain into the target. 0 when every copy succeeded, else -1.
+    // Copies chosen data items of any data domain into the target, each on its own: a refused one is told and the
+    // next goes on. How many were copied, or -1 when the dialog was cancelled (nothing copied).
     int CopyMetadata(class_domain_info* target);
 };
 

@@ -220,7 +220,7 @@ TEST_F(DataDomainControlTest, CopyReportsEachFailureWithItsReasonAndGoesOn) {
         ASSERT_TRUE(colleague.Run("call metadataViewDeleteMetadata(" + std::to_string(source) + ",'c')").ok);
         TestDriver::Click(d, IDOK);
     });
-    EXPECT_EQ(control.CopyMetadata(&targetRecord), -1);
+    EXPECT_EQ(control.CopyMetadata(&targetRecord), 2);
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
                               "b \n 위 데이타명이 중복입니다. \n 체크해주세요 (현재 데이타만 복사 실패)",
                               "c \n 복사할 데이타가 없습니다. \n 체크해주세요 (현재 데이타만 복사 실패)"}));

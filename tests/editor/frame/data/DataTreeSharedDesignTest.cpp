@@ -2,6 +2,8 @@
 // opens on the item as the server holds it, and after an edit or delete, done or refused, the item shows what the
 // server holds, or leaves the tree when the server has it no more. An alias keeps its real data by id.
 
+#include <algorithm>
+
 #include "CDataDomainTreeView.h"
 #include "DataTreeTestSupport.h"
 #include "DialogTestControls.h"
@@ -291,6 +293,54 @@ TEST_F(DataTreeSharedDesignTest, ARenamedDomainGivesItsNewNameToThePathsBelowIt)
     EXPECT_EQ(Data(domain)->path, newName + "\\");
     EXPECT_EQ(Data(Child(domain, "sub"))->path, newName + "\\sub\\");
     EXPECT_EQ(Data(Child(domain, "item"))->path, newName + "\\");
+}
+
+// An import of several items where the server refuses some (one the colleague deleted after the dialog listed
+// it, one whose name the domain holds already): each refusal is told as before, and the domain shows the items
+// the server stored. A cancelled import reloads nothing.
+TEST_F(DataTreeSharedDesignTest, AnImportWithRefusedItemsShowsTheItemsThatWereCopied) {
+    int targetId = 0;
+    HTREEITEM target = OwnDomain(targetId);
+    NewData(targetId, "dup", "int16_t");
+    const std::string sourceName = UniqueName("_원본");
+    const int sourceId = NewDataDomain(sourceName);
+    for (const char* name : {"a", "dup", "gone", "z"}) NewData(sourceId, name, "int8_t");
+    pane.OnRefresh();
+    target = Child(Root(), UniqueName());
+    Select(target);
+    ASSERT_EQ(Children(target), std::vector<std::string>{"dup"});
+
+    driver.OnDialog(415, [&](CDialog& d) {
+        Choose(d, 1184, sourceName);
+        auto* list = dynamic_cast<CListCtrl*>(d.GetDlgItem(1185));
+        ASSERT_TRUE(list);
+        ASSERT_EQ(list->GetItemCount(), 4);
+        for (int row = 0; row < 4; ++row) TestDriver::ClickListRow(*list, row, row > 0);
+        Colleague("call metadataViewDeleteMetadata(" + std::to_string(sourceId) + ",'gone')");
+        TestDriver::Click(d, IDOK);
+    });
+    pane.OnImportData();
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
+                              "dup \n 위 데이타명이 중복입니다. \n 체크해주세요 (현재 데이타만 복사 실패)",
+                              "gone \n 복사할 데이타가 없습니다. \n 체크해주세요 (현재 데이타만 복사 실패)"}));
+    const std::string stored = "SELECT name FROM data_item WHERE domain_id = " + std::to_string(targetId);
+    std::vector<std::string> shown = Children(target);
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(AdminRows(stored + " ORDER BY name"), (std::vector<std::string>{"a", "dup", "z"}));
+    EXPECT_EQ(shown, AdminRows(stored + " ORDER BY name"));
+    for (HTREEITEM item : {Child(target, "a"), Child(target, "z")}) {
+        ASSERT_TRUE(item);
+        EXPECT_EQ(static_cast<const class_metadata_info*>(Data(item)->record)->domain_id, targetId);
+    }
+
+    // A cancelled import leaves the items as they are, also one the colleague added meanwhile.
+    Colleague(db->FormatCall("call metadataViewNewMetadata(%d,'%s','%s',%d,'%s','%s','%s')", targetId, "later",
+                             "int8_t", 0, "", "", "")
+                  .str());
+    const std::vector<std::string> before = Children(target);
+    driver.OnDialog(415, [](CDialog& d) { TestDriver::Click(d, IDCANCEL); });
+    pane.OnImportData();
+    EXPECT_EQ(Children(target), before);
 }
 
 }  // namespace
