@@ -159,12 +159,14 @@ void class_component_diagram_builder::draw_component_interfaces(const TreeNodeDa
 // --- Kind 3 ------------------------------------------------------------------------------------------------
 
 void class_component_diagram_builder::draw_domain_components(const TreeNodeData& componentsFolder) {
-    const auto* domain = static_cast<const class_domain_info*>(componentsFolder.record);
-    if (!domain || !bind()) return;
+    const auto* shown = static_cast<const class_domain_info*>(componentsFolder.record);
+    // The domain as it stands now: one that is gone, or that this account may no longer read, draws nothing.
+    class_domain_info domain;
+    if (!shown || !bind() || !read_system_domain(*shown, domain)) return;
     remember(3, componentsFolder);
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<class_component_info> components;
-    if (db->SelectComponentList(db->FormatCall("call componentViewList(%d)", domain->id), components) != 0) {
+    if (db->SelectComponentList(db->FormatCall("call componentViewList(%d)", domain.id), components) != 0) {
         db->ShowLastError();
         return;
     }
@@ -390,14 +392,16 @@ void class_component_diagram_builder::draw_node_component_deploy(const TreeNodeD
 // --- Kind 9 ------------------------------------------------------------------------------------------------
 
 void class_component_diagram_builder::draw_deployed_components(const TreeNodeData& systemDomain) {
-    const auto* domain = static_cast<const class_domain_info*>(systemDomain.record);
-    if (!domain || !bind()) return;
+    const auto* shown = static_cast<const class_domain_info*>(systemDomain.record);
+    // The domain as it stands now: one that is gone, or that this account may no longer read, draws nothing.
+    class_domain_info domain;
+    if (!shown || !bind() || !read_system_domain(*shown, domain)) return;
     // The view learns the item last, but the elements refer to its copy from the start.
     m_pView->set_diagram_items(systemDomain, TreeNodeData());
     CMysqlQuery* db = CMysqlQuery::GetInstance();
 
     std::vector<class_component_info> column;
-    db->SelectInstalledComponentList(db->FormatCall("call select_all_deploy_component_only_proxy(%d)", domain->id),
+    db->SelectInstalledComponentList(db->FormatCall("call select_all_deploy_component_only_proxy(%d)", domain.id),
                                      column);
     std::vector<CUmlEntity*> components;
     std::vector<std::pair<int, int>> calls;
@@ -419,7 +423,7 @@ void class_component_diagram_builder::draw_deployed_components(const TreeNodeDat
                 widest = std::max(widest, box->GetRect().Width());
                 std::vector<class_component_info> served;
                 db->SelectInstalledComponentList(
-                    db->FormatCall("call select_all_deploy_stub_component(%d, %d)", domain->id, component.component_id),
+                    db->FormatCall("call select_all_deploy_stub_component(%d, %d)", domain.id, component.component_id),
                     served);
                 for (const class_component_info& server : served) {
                     calls.emplace_back(component.component_id, server.component_id);

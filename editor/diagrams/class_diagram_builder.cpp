@@ -1,7 +1,11 @@
 #include "class_diagram_builder.h"
 
+#include <vector>
+
+#include "CMysqlQuery.h"
 #include "Class_UmlControl.h"
 #include "class_diagramscrollview.h"
+#include "class_domain_info.h"
 
 class_diagram_builder::~class_diagram_builder() {
     if (m_pView) m_pView->cover_elements();
@@ -23,4 +27,22 @@ TreeNodeData* class_diagram_builder::item() const { return const_cast<TreeNodeDa
 
 TreeNodeData* class_diagram_builder::second_item() const {
     return const_cast<TreeNodeData*>(&m_pView->get_second_item());
+}
+
+bool class_diagram_builder::read_system_domain(const class_domain_info& shown, class_domain_info& current) {
+    current = shown;
+    if (shown.id == 0) return true;
+    CMysqlQuery* db = CMysqlQuery::GetInstance();
+    std::vector<class_domain_info> rows;
+    if (db->SelectDomainInfoList(db->FormatCall("call domainViewDomainInfo(%d,'system')", shown.id), "system", rows) !=
+        0) {
+        db->ShowLastError();
+        return false;
+    }
+    if (rows.empty()) {
+        AfxMessageBox("도메인이 없습니다. 다른 사용자가 지웠습니다.");
+        return false;
+    }
+    current = rows.front();
+    return true;
 }

@@ -6,6 +6,7 @@
 class CUmlEntity;
 class Class_UmlControl;
 class class_diagramscrollview;
+class class_domain_info;
 
 // What the builders of the diagram kinds share: the diagram window they draw into (the controller's active
 // view and document) and the making of elements through the document's factories.
@@ -24,6 +25,11 @@ protected:
     void remember(int kind, const TreeNodeData& item, const TreeNodeData& second = TreeNodeData());
     TreeNodeData* item() const;
     TreeNodeData* second_item() const;
+    // The system domain a whole-domain diagram is drawn from, as the server holds it now: another user may have
+    // renamed it, deleted it or made it private since the tree read it. False after one box when it can not be
+    // read (the server's reason) or is gone. The tree's root (id 0) stands for no domain of the server and is
+    // taken as it is.
+    static bool read_system_domain(const class_domain_info& shown, class_domain_info& current);
 
     // A new element from a factory of the document, as its class (null when the factory made none).
     template <class Element>

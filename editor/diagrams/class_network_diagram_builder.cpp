@@ -25,16 +25,18 @@ void class_network_diagram_builder::draw_node(const TreeNodeData& node) {
 }
 
 void class_network_diagram_builder::draw_network(const TreeNodeData& systemDomain) {
-    const auto* domain = static_cast<const class_domain_info*>(systemDomain.record);
-    if (!domain) return;
+    const auto* shown = static_cast<const class_domain_info*>(systemDomain.record);
+    // The domain as it stands now: one that is gone, or that this account may no longer read, draws nothing.
+    class_domain_info domain;
+    if (!shown || !read_system_domain(*shown, domain)) return;
     const class_draw_uml_data data;
     std::vector<class_node_info> nodes, routers, switches, endDevices;
-    data.load_nodes(domain->id, nodes);
+    data.load_nodes(domain.id, nodes);
     data.collect_nodes_by_type(nodes, routers, "urouter");
     data.collect_nodes_by_type(nodes, switches, "switch");
     for (const char* type : {"computer", "sensor", "sub_system"}) data.collect_nodes_by_type(nodes, endDevices, type);
     std::vector<class_network_link_info> links;
-    data.load_network_links(domain->id, links);
+    data.load_network_links(domain.id, links);
 
     // The end devices along the row: the most linked first, each followed by those its links reach.
     class_draw_uml_data::node_map linked;

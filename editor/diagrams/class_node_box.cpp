@@ -63,8 +63,12 @@ void class_node_box::OnLButtonDown(UINT nFlags, CPoint point) {
     if (CWnd* main = AfxGetMainWnd()) {
         if (!m_bDetailed)
             main->PostMessage(WM_SHOW_NODE_PROPERTIES, 10, reinterpret_cast<LPARAM>(&m_node));
-        else if (GetItemInfo())
-            main->PostMessage(WM_SHOW_ITEM_PROPERTIES, 1, reinterpret_cast<LPARAM>(GetItemInfo()));
+        else if (const auto* item = static_cast<const TreeNodeData*>(GetItemInfo())) {
+            // The node as the element shows it, read when the diagram was drawn, not the tree's older record.
+            m_shownItem = *item;
+            m_shownItem.record = &m_node;
+            main->PostMessage(WM_SHOW_ITEM_PROPERTIES, 1, reinterpret_cast<LPARAM>(&m_shownItem));
+        }
     }
     CUmlEntity::OnLButtonDown(nFlags, point);
 }

@@ -6,6 +6,7 @@
 
 #include "CUmlEntity.h"
 #include "DiagramDocument.h"
+#include "TreeNodeData.h"
 #include "class_component_info.h"
 #include "class_node_info.h"
 
@@ -14,7 +15,7 @@ class CDC;
 // What the node and the router elements share. In the detailed form (a diagram of one node item) the element
 // takes its node from the tree item, reads the components installed on it when its window is created and
 // lists them one below the other; in the network form it shows the node record the view gave it. A click
-// shows the node in the properties pane.
+// shows the node it shows in the properties pane (in the detailed form as its tree item).
 class class_node_box : public CUmlEntity, public DiagramNodeEntity {
 public:
     BOOL CreateEntityWindow(CWnd* parent) override;
@@ -54,5 +55,8 @@ protected:
     class_node_info m_node;
 
 private:
+    // The tree item with the node the element shows, for the properties pane: the message is posted.
+    TreeNodeData m_shownItem;
+
     void load_installed_components();
 };

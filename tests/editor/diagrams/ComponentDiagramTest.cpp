@@ -514,6 +514,12 @@ TEST_F(ComponentDiagramTest, DiagramsShowWhatTheServerHoldsWhenTheyOpen) {
     ASSERT_NE(view, nullptr);
     Class_UmlControl::get_instance()->draw_node_diagram(nodeItem);
     EXPECT_EQ(elements<class_node>(view, UML_NODE).at(0)->get_node_info().name, "새 노드");
+    // A click on it shows the node as the diagram shows it, not the tree's older record.
+    TestDriver::ClickAt(*view, CPoint(450, 120));
+    TestDriver::PumpPostedMessages();
+    ASSERT_EQ(frame->m_shownItems.size(), 1u);
+    EXPECT_EQ(frame->m_shownItems[0].first, TREE_NODE);
+    EXPECT_EQ(static_cast<const class_node_info*>(frame->m_shownItems[0].second)->name, "새 노드");
     view = open(installedItem.path);
     ASSERT_NE(view, nullptr);
     Class_UmlControl::get_instance()->draw_node_component_deploy_diagram(installedItem, nodeItem);

@@ -243,12 +243,13 @@ TEST_F(NetworkDiagramTest, NodeDiagramListsTheComponentsInstalledOnTheNode) {
         return entry.Find("DrawText \"표시 3\" 10,240,290,290 format=0x29") == 0;
     }));
 
-    // A click shows the node's tree item.
+    // A click shows the node's tree item, with the node as the diagram shows it.
     TestDriver::ClickAt(*busyView, CPoint(450, 120));
     TestDriver::PumpPostedMessages();
     ASSERT_EQ(frame->m_shownItems.size(), 1u);
     EXPECT_EQ(frame->m_shownItems[0].first, TREE_NODE);
-    EXPECT_EQ(frame->m_shownItems[0].second, &pc2);
+    EXPECT_EQ(frame->m_shownItems[0].second, &node->get_node_info());
+    EXPECT_EQ(static_cast<const class_node_info*>(frame->m_shownItems[0].second)->id, pc2.id);
 
     // Without components 200 high; a router node shows icon 412.
     class_diagramscrollview* idleView = open(idle.path);
