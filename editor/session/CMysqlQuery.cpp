@@ -25,6 +25,9 @@ constexpr const char* CHANGE_REFUSED_TEXT = "서버가 변경을 거부했습니
 constexpr const char* SERVER_CLOSED_TEXT = "서버가 연결을 닫았습니다";
 constexpr const char* REOPEN_NEXT_TEXT = " 다음 호출 때 다시 연결합니다.";
 constexpr const char* TRANSACTION_UNDONE_TEXT = " 진행 중이던 작업의 변경은 서버가 모두 되돌렸습니다.";
+// The commit reached the server, but its answer did not come back: the server may have kept the work or not.
+constexpr const char* COMMIT_UNKNOWN_TEXT =
+    " 저장하던 중이어서 진행 중이던 작업이 저장되었는지 알 수 없습니다. 새로 고침으로 확인해 주세요.";
 constexpr const char* REOPEN_FAILED_TEXT = "서버와의 연결이 끊어져 다시 연결하지 못했습니다: ";
 constexpr const char* REOPENED_TEXT = "서버와의 연결이 끊어져 다시 연결하고 로그인했습니다.";
 // A failed attempt to open the connection again is not repeated sooner than this: the calls that follow at
@@ -163,7 +166,10 @@ bool CMysqlQuery::ServerHungUp() {
 
 void CMysqlQuery::MarkLost(const std::string& text) {
     m_bLost = true;
-    m_strLossText = text + (m_bInTransaction ? TRANSACTION_UNDONE_TEXT : REOPEN_NEXT_TEXT);
+    const char* outcome = m_bCommitSent ? COMMIT_UNKNOWN_TEXT
+                          : m_bInTransaction ? TRANSACTION_UNDONE_TEXT
+                                             : REOPEN_NEXT_TEXT;
+    m_strLossText = text + outcome;
 }
 
 bool CMysqlQuery::NoteLostConnection() {
@@ -224,11 +230,17 @@ int CMysqlQuery::BeginTransaction() {
 }
 
 int CMysqlQuery::CommitTransaction() {
+    m_bCommitOutcomeUnknown = false;
     if (m_bTransactionUndone) {
         EndUndoneTransaction();
         return -1;
     }
+    // A loss found before the COMMIT goes out has undone the work; once it is out, the answer alone can say.
+    m_bCommitting = true;
     const int result = Execute("COMMIT");
+    m_bCommitOutcomeUnknown = result != 0 && m_bCommitSent && m_bLastFailureLost;
+    m_bCommitting = false;
+    m_bCommitSent = false;
     m_bInTransaction = false;
     m_bTransactionUndone = false;
     return result;
@@ -318,6 +330,7 @@ int CMysqlQuery::Send(const CString& text) {
     m_strStatementState.clear();
     m_callStarted = std::chrono::steady_clock::now();
     ++m_nSends;
+    m_bCommitSent = m_bCommitting;
     if (mysql_real_query(mysql, text.GetString(), static_cast<unsigned long>(text.GetLength())) != 0) {
         m_bResultPending = false;
         TakeError();

@@ -79,8 +79,11 @@ public:
     // sent again. 0, or -1 with the error text.
 
     int BeginTransaction();
-    // Fails when the connection was lost since the transaction began: nothing of it was kept.
+    // Fails when the connection was lost since the transaction began: nothing of it was kept. When it was lost
+    // after the COMMIT went out, before its answer came, the server may have kept all of it: the text says that
+    // this is not known, and CommitOutcomeUnknown tells so until the next commit.
     int CommitTransaction();
+    bool CommitOutcomeUnknown() const { return m_bCommitOutcomeUnknown; }
     // Succeeds also when the connection was lost: the server has undone the transaction then.
     int RollbackTransaction();
 
@@ -334,6 +337,9 @@ private:
     bool m_bLoggingIn = false;        // Connect is running: its failures are its own
     bool m_bLost = false;             // the connection is gone and must be opened again before the next call
     bool m_bInTransaction = false;    // between BeginTransaction and its end
+    bool m_bCommitting = false;       // CommitTransaction sends its COMMIT
+    bool m_bCommitSent = false;       // and the COMMIT has gone out
+    bool m_bCommitOutcomeUnknown = false;  // the last commit lost its connection after its COMMIT went out
     bool m_bLossTold = false;         // a failed call's text has told of the loss
     bool m_bLastFailureLost = false;  // the last call failed because the connection was lost
     std::string m_strLossText;        // what the calls say while the loss lasts

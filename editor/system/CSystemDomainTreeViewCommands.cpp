@@ -4,6 +4,7 @@
 #include "CSystemDomainTreeView.h"
 
 #include "CTreeSystemDomainControl.h"
+#include "CopyTransaction.h"
 #include "SystemTreeItems.h"
 #include "TreePane.h"
 
@@ -146,7 +147,16 @@ void CSystemDomainTreeView::OnImportNode() {
     HTREEITEM folder = SelectedFolderOf(current, SystemFolder::nodes);
     if (folder == nullptr) return;
     class_node_info copy;
-    if (SystemControl()->ImportNode(&copy, static_cast<class_domain_info*>(current->record)) == -1) return;
+    auto* domain = static_cast<class_domain_info*>(current->record);
+    const int imported = SystemControl()->ImportNode(&copy, domain);
+    if (imported == CopyTransaction::OUTCOME_UNKNOWN) {
+        // Whether the server kept the copy is not known: the folder shows what it holds.
+        DeleteChildItems(folder);
+        FillNodes(LoadNodeList(NodeListCall(domain->id)), folder, ChildPath(current));
+        m_wndTree.Expand(folder, TVE_EXPAND);
+        return;
+    }
+    if (imported != 0) return;
     class_node_info* node = Own(m_nodes, copy);
     const std::string path = ChildPath(current) + node->name;
     HTREEITEM item = InsertDataItem(node->name, NodeImageIndex(node->type), folder, TVI_LAST, TREE_NODE, node, path);
@@ -174,7 +184,16 @@ void CSystemDomainTreeView::OnImportComponent() {
     HTREEITEM folder = SelectedFolderOf(current, SystemFolder::components);
     if (folder == nullptr) return;
     class_component_info copy;
-    if (SystemControl()->ImportComponent(&copy, static_cast<class_domain_info*>(current->record)) == -1) return;
+    auto* domain = static_cast<class_domain_info*>(current->record);
+    const int imported = SystemControl()->ImportComponent(&copy, domain);
+    if (imported == CopyTransaction::OUTCOME_UNKNOWN) {
+        // Whether the server kept the copy is not known: the folder shows what it holds.
+        DeleteChildItems(folder);
+        FillComponents(ChildPath(current), domain->id, folder);
+        m_wndTree.Expand(folder, TVE_EXPAND);
+        return;
+    }
+    if (imported != 0) return;
     class_component_info* component = Own(m_components, copy);
     const std::string path = ChildPath(current) + component->name;
     HTREEITEM item =

@@ -105,7 +105,10 @@ int CTreeSystemDomainControl::MoveOrCopyDomain(class_domain_info* domain) {
     class_copy_system_domain_data copier;
     if (dialog.m_nMove != 0) return copier.relink_upper_domain(*domain, chosen) == 0 ? chosen.id : -1;
     class_copy_system_domain_data::DomainIdMap domainIds;
-    return copier.copy_current_into(chosen.id, domain->id, domainIds);
+    const int copied = copier.copy_current_into(chosen.id, domain->id, domainIds);
+    // Whether the server kept a copy whose commit lost its answer is not known: the receiver is shown as the
+    // server holds it, as after a copy.
+    return copied == CopyTransaction::OUTCOME_UNKNOWN ? 0 : copied;
 }
 
 // ---- Nodes -------------------------------------------------------------------------------------------------
@@ -228,12 +231,12 @@ int CTreeSystemDomainControl::CopyNodeInto(const class_node_info& source, const 
                                            class_node_info* node) {
     class_node_info copy;
     class_copy_system_domain_data copier;
-    if (CopyTransaction::Run([&] {
-            class_node_info current;
-            if (!ReadCurrentNode(source.id, current, kImportedNodeGone)) return -1;
-            return copier.copy_node_into(current, domain.id, copy);
-        }) != 0)
-        return -1;
+    const int result = CopyTransaction::Run([&] {
+        class_node_info current;
+        if (!ReadCurrentNode(source.id, current, kImportedNodeGone)) return -1;
+        return copier.copy_node_into(current, domain.id, copy);
+    });
+    if (result != 0) return result;
     *node = copy;
     return 0;
 }
@@ -466,7 +469,7 @@ int CTreeSystemDomainControl::CopyComponentInto(const class_component_info& sour
                    ? 0
                    : -1;
     });
-    if (result != 0) return -1;
+    if (result != 0) return result;
     component->component_id = newId;
     component->systemdomain_id = domain.id;
     component->name = current.name;

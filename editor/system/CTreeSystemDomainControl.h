@@ -51,7 +51,8 @@ public:
     void EditNetworkLinks(class_domain_info* domain);
     // The move and copy dialog for the receiving domain: the chosen domain is moved below it, or copied with
     // everything in it, whole or not at all. -1 when cancelled or the move or the copy failed (shown; nothing
-    // of a failed copy is kept); 0 after a copy; the moved domain's id after a move.
+    // of a failed copy is kept); 0 after a copy, also one whose end is not known (CopyTransaction::
+    // OUTCOME_UNKNOWN, told); the moved domain's id after a move.
     int MoveOrCopyDomain(class_domain_info* domain);
 
     // ---- Nodes ---------------------------------------------------------------------------------------------
@@ -75,9 +76,10 @@ public:
     // a whole domain makes it (its ports, IP rows or the addresses and entries of the domain it stands for, its
     // lock), in one transaction: `node` takes the new node. The node is read by its id as the server holds it
     // then; one that is gone is refused. 0; -1 when any step failed (shown), with nothing kept and `node` as it
-    // was.
+    // was; CopyTransaction::OUTCOME_UNKNOWN (told) when the server may or may not hold the copy, `node` as it was.
     int CopyNodeInto(const class_node_info& source, const class_domain_info& domain, class_node_info* node);
-    // The node copy dialog, then CopyNodeInto with the chosen node. 0; -1 when cancelled or the copy failed.
+    // The node copy dialog, then CopyNodeInto with the chosen node. 0; -1 when cancelled or the copy failed;
+    // CopyTransaction::OUTCOME_UNKNOWN.
     int ImportNode(class_node_info* node, class_domain_info* domain);
 
     // ---- Components, classes and objects --------------------------------------------------------------------
@@ -114,11 +116,13 @@ public:
     // A copy of the component `source` (another domain's) in `domain`, with its proxy and stub classes (not their
     // objects, deployments or object ids), in one transaction: `component` takes the new component's id,
     // domain, name and description. The component is read by its id as the server holds it then; one that is
-    // gone is refused. 0; -1 when any step failed (shown), with nothing kept and `component` as it was.
+    // gone is refused. 0; -1 when any step failed (shown), with nothing kept and `component` as it was;
+    // CopyTransaction::OUTCOME_UNKNOWN (told) when the server may or may not hold the copy, `component` as it
+    // was.
     int CopyComponentInto(const class_component_info& source, const class_domain_info& domain,
                           class_component_info* component);
     // The component copy dialog, then CopyComponentInto with the chosen component. 0; -1 when cancelled or the
-    // copy failed.
+    // copy failed; CopyTransaction::OUTCOME_UNKNOWN.
     int ImportComponent(class_component_info* component, class_domain_info* domain);
 
     // ---- Installed entries ----------------------------------------------------------------------------------

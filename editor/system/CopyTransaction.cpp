@@ -31,8 +31,10 @@ int CopyTransaction::Commit() {
     }
     db->ShowLastError();
     if (db->LostConnection()) {
-        // The transaction ended with the connection; the server has undone it.
         m_open = false;
+        // The COMMIT went out and its answer was lost: the session's text has said that nobody knows.
+        if (db->CommitOutcomeUnknown()) return OUTCOME_UNKNOWN;
+        // The transaction ended with the connection before it; the server has undone it.
         SessionMessageBox(kNothingKept);
         return -1;
     }

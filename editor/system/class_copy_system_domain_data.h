@@ -31,7 +31,8 @@ public:
     virtual ~class_copy_system_domain_data() = default;
 
     // The whole copy in one transaction: the snapshot's domains below `parentKey` (the copied domain's upper
-    // id) under `newParentId`, with everything in them. 0, or -1 with nothing kept (`domainIds` then empty).
+    // id) under `newParentId`, with everything in them. 0, or -1 with nothing kept, or
+    // CopyTransaction::OUTCOME_UNKNOWN when the server may hold all of it or none (`domainIds` then empty).
     int copy_into(const DomainSnapshot& snapshot, int parentKey, int newParentId, DomainIdMap& domainIds);
     // As copy_into, for the domain `domainId` with the sub-tree the server holds when the copy runs (read in the
     // same transaction): what another user moved away or deleted since the tree was read is not copied, what

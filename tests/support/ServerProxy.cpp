@@ -75,6 +75,8 @@ ServerProxy::~ServerProxy() {
 
 void ServerProxy::Pause() { Ask(Request::pause); }
 
+void ServerProxy::PauseAnswers() { Ask(Request::pause_answers); }
+
 void ServerProxy::Resume() { Ask(Request::resume); }
 
 void ServerProxy::CutAll() { Ask(Request::cut); }
@@ -99,7 +101,8 @@ bool ServerProxy::Serve() {
     std::lock_guard lock(mutex_);
     const Request request = request_;
     if (request == Request::pause) paused_ = true;
-    if (request == Request::resume) paused_ = false;
+    if (request == Request::pause_answers) answersPaused_ = true;
+    if (request == Request::resume) paused_ = answersPaused_ = false;
     if (request == Request::cut) {
         for (Pair& pair : pairs_) ClosePair(pair);
         pairs_.clear();
@@ -148,7 +151,8 @@ void ServerProxy::Run() {
         if (!paused_) {
             for (const Pair& pair : pairs_) {
                 watched.push_back({pair.client, POLLIN, 0});
-                watched.push_back({pair.server, POLLIN, 0});
+                // A negative descriptor is left out of the poll: what the server sends waits in its socket.
+                watched.push_back({answersPaused_ ? -1 : pair.server, POLLIN, 0});
             }
         }
         if (poll(watched.data(), watched.size(), -1) < 0) {

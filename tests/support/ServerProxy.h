@@ -2,8 +2,8 @@
 
 // A stand-in for the network between a client and the test server: it listens on a port of the loopback
 // address and forwards every connection to the server, until a test makes the server look paused (nothing
-// is passed on in either direction, as when the server process is stopped) or cuts every connection (as when
-// the server restarts).
+// is passed on in either direction, as when the server process is stopped), holds the server's answers alone
+// (as when the network fails after a request went out) or cuts every connection (as when the server restarts).
 
 #include <condition_variable>
 #include <mutex>
@@ -25,6 +25,10 @@ public:
     // Stops passing bytes on: clients and the server keep their connections and hear nothing. Takes effect
     // before it returns.
     void Pause();
+    // Stops passing on what the server sends; what the clients send still reaches it. Takes effect before it
+    // returns.
+    void PauseAnswers();
+    // Passes bytes on in both directions again.
     void Resume();
     // Closes every connection at both ends before it returns; new connections are forwarded as before.
     void CutAll();
@@ -36,7 +40,7 @@ private:
         int client = -1;
         int server = -1;
     };
-    enum class Request { none, pause, resume, cut, stop };
+    enum class Request { none, pause, pause_answers, resume, cut, stop };
 
     void Run();
     void Accept();
@@ -62,6 +66,7 @@ private:
 
     // The forwarding thread's own.
     bool paused_ = false;
+    bool answersPaused_ = false;
     std::vector<Pair> pairs_;
     std::thread thread_;
 };

@@ -194,6 +194,50 @@ TEST_F(LostConnectionTest, InsideATransactionALostConnectionIsNotOpenedAgainUnti
     }
 }
 
+// A loss found before the COMMIT goes out has undone the work, and the commit says so without sending it. Once
+// the COMMIT has reached the server, only its answer could tell whether the work was kept: when that answer is
+// lost, the commit says that this is not known, and the server may well hold the change.
+TEST_F(LostConnectionTest, ACommitSaysTheWorkWasUndoneOnlyWhenTheLossCameBeforeIt) {
+    const struct {
+        const char* when;
+        std::function<void()> lose;
+        const char* text;
+        bool outcomeUnknown;
+        const char* stored;
+    } cases[] = {
+        {"the server's answer to the commit is lost", [&] { proxy->PauseAnswers(); },
+         "서버가 2초 동안 응답하지 않아 호출을 멈췄습니다. 저장하던 중이어서 진행 중이던 작업이 저장되었는지 알 수 "
+         "없습니다. 새로 고침으로 확인해 주세요.",
+         true, "1"},
+        {"the connection ends before the commit", [&] { proxy->CutAll(); },
+         "서버와의 연결이 끊어졌습니다 (서버가 연결을 닫았습니다). 진행 중이던 작업의 변경은 서버가 모두 되돌렸습니다.",
+         false, "0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.when);
+        const std::string name = "Commit_lost_" + std::to_string(c.outcomeUnknown) + "_" +
+                                 std::to_string(std::time(nullptr));
+        ASSERT_EQ(db->BeginTransaction(), 0);
+        ASSERT_GT(db->QueryNewId(db->FormatCall("call domainViewNewDomain('%s',%d,'%s', %d,'%s','%s')", "data", 0, name,
+                                                0, "1", "")),
+                  0)
+            << db->GetLastErrorText();
+        c.lose();
+        const int accepted = proxy->Accepted();
+        EXPECT_EQ(db->CommitTransaction(), -1);
+        EXPECT_TRUE(db->LostConnection());
+        EXPECT_EQ(db->CommitOutcomeUnknown(), c.outcomeUnknown);
+        EXPECT_EQ(db->GetLastErrorText(), c.text);
+        EXPECT_EQ(Admin("SELECT COUNT(*) FROM domain WHERE name = '" + name + "'"), c.stored);
+
+        // The next call opens the connection again; the failed commit has told the user.
+        proxy->Resume();
+        EXPECT_EQ(Account(), "admin");
+        EXPECT_EQ(proxy->Accepted(), accepted + 1);
+        EXPECT_TRUE(boxes.Texts().empty());
+    }
+}
+
 TEST_F(LostConnectionTest, TheConnectionIsOpenedAgainWithTheAccountsNewPassword) {
     const std::string account = "reopen" + std::to_string(::getpid()) + "_" + std::to_string(std::time(nullptr));
     ASSERT_EQ(db->ExecuteProc(db->FormatCall("call acountlistViewNewAcount('%s','%s','%s')", account, "old", "")), 0);

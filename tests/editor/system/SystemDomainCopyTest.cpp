@@ -180,6 +180,37 @@ TEST_F(SystemDomainCopyTest, ACopyCutOffByALostConnectionKeepsNothingAndSaysSo) 
     EXPECT_EQ(AdminRows("SELECT name FROM domain WHERE upper_id = " + Id(destination)), Rows{"after"});
 }
 
+// A copy whose commit reached the server but whose answer was lost may be kept whole: the user is told that this
+// is not known, never that nothing was kept, and the caller learns it.
+TEST_F(SystemDomainCopyTest, ACopyWhoseCommitLostItsAnswerDoesNotClaimNothingWasKept) {
+    tamo::testing::ServerProxy proxy(m_server.host, m_server.port);
+    tamo::testing::ConnectionValues viaProxy = m_server;
+    viaProxy.port = proxy.Port();
+    db->Close();
+    db = CMysqlQuery::GetInstance();
+    db->SetWaitBound(2);
+    ASSERT_EQ(db->Connect(tamo::testing::LoginFor(viaProxy, "admin", "admin")), "");
+    const int destination = NewSystemDomain(UniqueName("_D"));
+    driver.SetDefaultMessageBoxAnswer(IDOK);
+    const size_t boxes = BoxTexts().size();
+    EXPECT_EQ(CopyTransaction::Run([&] {
+                  if (db->QueryNewId(db->FormatCall("call domainViewNewDomain('%s',%d,'%s', %d,'%s','%s')", "system",
+                                                    destination, "copied", 0, "1", "")) == -1)
+                      return -1;
+                  proxy.PauseAnswers();
+                  return 0;
+              }),
+              CopyTransaction::OUTCOME_UNKNOWN);
+    const Rows shown = BoxTexts();
+    EXPECT_EQ(Rows(shown.begin() + static_cast<std::ptrdiff_t>(boxes), shown.end()),
+              (Rows{"서버가 2초 동안 응답하지 않아 호출을 멈췄습니다. 저장하던 중이어서 진행 중이던 작업이 저장되었는지 "
+                    "알 수 없습니다. 새로 고침으로 확인해 주세요."}));
+    EXPECT_EQ(AdminRows("SELECT name FROM domain WHERE upper_id = " + Id(destination)), Rows{"copied"});
+    proxy.Resume();
+    EXPECT_GT(NewSystemDomain(UniqueName("_after")), 0);
+    db->SetWaitBound(tamo::database::WAIT_BOUND_SECONDS);
+}
+
 // ---- Acceptance: the sample's Ship and its copy, exported ------------------------------------------------
 
 // What may differ between the export of a system domain and the export of its copy, masked the same way in
