@@ -2,21 +2,15 @@
 // is between the check and the write, it holds the row, so a colleague's change of that row cannot land in
 // between and then be overwritten without a word. Inside a caller's transaction an edit is part of it.
 
-#include <unistd.h>
-
 #include <chrono>
-#include <map>
-#include <regex>
 #include <thread>
 
-#include "SharingTestSupport.h"
+#include "EditKindsTest.h"
 
 using namespace tamo::testing;
 using namespace tamo::testing::sharing;
 
 namespace {
-
-ConnectionValues Design() { return TestDatabase::Prepare("sharing_atomic_edits", false); }
 
 // One edit kind. A holder leaves a change open that the user's edit meets after its check (it makes, without
 // committing, the name the edit renames the row to, so the edit's name check waits for it); while the edit
@@ -39,61 +33,9 @@ struct EditInTransaction {
     std::string row;  // the row the edit changes
 };
 
-class AtomicEditTest : public ::testing::Test {
+class AtomicEditTest : public EditKindsTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(user_.connected() && maker_.connected());
-        LoginAs(user_, "admin");
-        LoginAs(maker_, "admin");
-        static int test = 0;
-        prefix_ = "ae" + std::to_string(getpid() % 100000) + "_" + std::to_string(++test) + "_";
-    }
-
-    RunResult Done(TestConnection& db, const std::string& call) {
-        RunResult run = db.Run(Expand(call));
-        EXPECT_TRUE(Succeeded(run)) << Expand(call);
-        return run;
-    }
-    void NewId(const std::string& name, const std::string& call) {
-        RunResult run = Done(maker_, call);
-        if (run.sets.size() == 2 && run.sets[1].rows.size() == 1) ids_[name] = std::stoi(CellText(run, 1, 0, 0));
-    }
-    void IdOf(const std::string& name, const std::string& sql) {
-        ids_[name] = std::stoi(AdminValue(server_.database, Expand(sql)));
-    }
-    std::string Expand(const std::string& text) const {
-        std::string out = std::regex_replace(text, std::regex(R"(\{P\})"), prefix_);
-        for (const auto& [name, id] : ids_)
-            out = std::regex_replace(out, std::regex("\\{" + name + "\\}"), std::to_string(id));
-        return out;
-    }
-    std::string Row(const std::string& sql) { return AdminValue(server_.database, Expand(sql)); }
-
-    // A domain of each kind with one row of every edit kind.
-    void MakeDesign() {
-        NewId("D", "call domainViewNewDomain('data', 0, '{P}D', 0, '1', '')");
-        NewId("D2", "call domainViewNewDomain('data', 0, '{P}D2', 0, '1', '')");
-        Done(maker_, "call metadataViewNewMetadata({D}, 'S', 'struct', 0, '', '', '')");
-        Done(maker_, "call metadataViewNewMetafield({D}, 'S', 'f', 0, 'int8_t', 0, '', '', '', 'NO', 0, '')");
-        NewId("M", "call domainViewNewDomain('method', 0, '{P}M', 0, '1', '')");
-        Done(maker_, "call methodViewNewMethod({M}, 'CALL', 1, 'm', 0, '', 0, '', '')");
-        for (const char* name : {"I", "I2", "J"})
-            Done(maker_, std::string("call interfaceViewNewInterface({M}, 'method', '") + name + "', '')");
-        NewId("Y", "call domainViewNewDomain('system', 0, '{P}Y', 0, '1', '')");
-        NewId("Ysub", "call domainViewNewDomain('system', {Y}, '{P}Ysub', 0, '1', '')");
-        Done(maker_, "call domainPortViewNewPort({Ysub}, 5, 5, '')");
-        Done(maker_, "call domainPortViewNewPort({Ysub}, 6, 6, '')");
-        NewId("n1", "call nodeNewNodes({Y}, 'n1', 'computer', '', {Ysub})");
-        NewId("n2", "call nodeNewNodes({Y}, 'n2', 'computer', '', {Ysub})");
-        Done(maker_, "call networkNewip({n1}, '10.0.0.5', '255.0.0.0', '10.X.X.X', '0.0.0.0', '0.0.0.0', '5', '')");
-        Done(maker_, "call NetworklinkViewNewNetworkink({n1}, 0, 5, {n2}, 0, 5)");
-        NewId("C", "call componentsNewcomponent({Y}, 'C', '')");
-        Done(maker_, "call insertProxyInserfaceRelation({Y}, {C}, {M}, 'I', 'cls', 'obj')");
-        IdOf("cls", "SELECT id FROM component_class WHERE component_id = {C}");
-        Done(maker_, "call nodeDeploymentViewNewcomponent({n1}, {C}, {Y}, 0)");
-        IdOf("entry", "SELECT e.id FROM custom_entry e JOIN deployment dp ON dp.id = e.deployment_id WHERE dp.node_id = {n1}");
-        Done(maker_, "call acountlistViewNewAcount('{P}acct', 'pw', '')");
-    }
+    AtomicEditTest() : EditKindsTest("sharing_atomic_edits", "ae") {}
 
     // Whether the session with that connection id waits for a row lock, asked until it does or a while passed.
     bool WaitsForLock(const std::string& connection) {
@@ -136,12 +78,6 @@ protected:
             << "the colleague's change landed between the edit's check and its write";
         EXPECT_EQ(Row(held.after), held.expectedAfter);
     }
-
-    ConnectionValues server_ = Design();
-    TestConnection user_{server_};
-    TestConnection maker_{server_};  // makes the rows; it reads none
-    std::string prefix_;
-    std::map<std::string, int> ids_;
 };
 
 TEST_F(AtomicEditTest, AColleaguesChangeCannotLandBetweenAnEditsCheckAndItsWrite) {
