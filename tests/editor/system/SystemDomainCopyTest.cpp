@@ -30,6 +30,16 @@ protected:
         return ids;
     }
 
+    // The session logged in again through the proxy, which then stands between it and the server.
+    void ConnectThrough(const tamo::testing::ServerProxy& proxy, unsigned waitBound = 0) {
+        tamo::testing::ConnectionValues viaProxy = m_server;
+        viaProxy.port = proxy.Port();
+        db->Close();
+        db = CMysqlQuery::GetInstance();
+        if (waitBound != 0) db->SetWaitBound(waitBound);
+        ASSERT_EQ(db->Connect(tamo::testing::LoginFor(viaProxy, "admin", "admin")), "");
+    }
+
     std::string Id(int id) { return std::to_string(id); }
     Rows Nodes(int domainId) {
         return AdminRows("SELECT CONCAT_WS('|', name, type, COALESCE(sub_system_domain_id, 0)) FROM node "
@@ -140,11 +150,7 @@ TEST_F(SystemDomainCopyTest, ACopyIntoItsOwnSubDomainCopiesTheSnapshotOnceAndAMo
 // nothing was kept. The next call after the copy opens the connection again.
 TEST_F(SystemDomainCopyTest, ACopyCutOffByALostConnectionKeepsNothingAndSaysSo) {
     tamo::testing::ServerProxy proxy(m_server.host, m_server.port);
-    tamo::testing::ConnectionValues viaProxy = m_server;
-    viaProxy.port = proxy.Port();
-    db->Close();
-    db = CMysqlQuery::GetInstance();
-    ASSERT_EQ(db->Connect(tamo::testing::LoginFor(viaProxy, "admin", "admin")), "");
+    ASSERT_NO_FATAL_FAILURE(ConnectThrough(proxy));
     const int destination = NewSystemDomain(UniqueName("_D"));
     driver.SetDefaultMessageBoxAnswer(IDOK);
     const auto newDomain = [&](const std::string& name) {
@@ -184,12 +190,7 @@ TEST_F(SystemDomainCopyTest, ACopyCutOffByALostConnectionKeepsNothingAndSaysSo) 
 // is not known, never that nothing was kept, and the caller learns it.
 TEST_F(SystemDomainCopyTest, ACopyWhoseCommitLostItsAnswerDoesNotClaimNothingWasKept) {
     tamo::testing::ServerProxy proxy(m_server.host, m_server.port);
-    tamo::testing::ConnectionValues viaProxy = m_server;
-    viaProxy.port = proxy.Port();
-    db->Close();
-    db = CMysqlQuery::GetInstance();
-    db->SetWaitBound(2);
-    ASSERT_EQ(db->Connect(tamo::testing::LoginFor(viaProxy, "admin", "admin")), "");
+    ASSERT_NO_FATAL_FAILURE(ConnectThrough(proxy, 2));
     const int destination = NewSystemDomain(UniqueName("_D"));
     driver.SetDefaultMessageBoxAnswer(IDOK);
     const size_t boxes = BoxTexts().size();
