@@ -45,6 +45,20 @@ BEGIN
   SET SESSION group_concat_max_len = GREATEST(@@SESSION.group_concat_max_len, 1073741824);
 END$$
 
+-- The handler of the keepers below, as its first statement: what is kept never fails its caller, but a failure
+-- that undid the caller's transaction (a deadlock, a cluster's abort for another node's change) is raised again
+-- as it came, so that the caller does not go on as if its changes before it still stood.
+--   DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
+CREATE PROCEDURE pass_over_read_state_failure()
+BEGIN
+  DECLARE v_errno INT;
+  DECLARE v_text VARCHAR(512);
+  GET DIAGNOSTICS CONDITION 1 v_errno = MYSQL_ERRNO, v_text = MESSAGE_TEXT;
+  IF database_error_undid_transaction(v_errno) THEN
+    SIGNAL SQLSTATE '40001' SET MYSQL_ERRNO = v_errno, MESSAGE_TEXT = v_text;
+  END IF;
+END$$
+
 -- Keeps the versions of rows a reader answers: p_rows is a JSON array of [id, version] pairs (NULL for none).
 CREATE PROCEDURE keep_read_rows(p_kind VARCHAR(16), p_rows LONGTEXT)
   MODIFIES SQL DATA
@@ -53,13 +67,14 @@ CREATE PROCEDURE keep_read_rows(p_kind VARCHAR(16), p_rows LONGTEXT)
     FROM JSON_TABLE(p_rows, '$[*]' COLUMNS (row_id BIGINT PATH '$[0]', row_version INT UNSIGNED PATH '$[1]')) j
       ON DUPLICATE KEY UPDATE session_read_state.version = VALUES(version)$$
 
--- What a session read is kept where it can be: a reader never fails for it. When the session's table is full,
--- what it kept is forgotten (those rows are then judged as never read) and the new rows are kept.
+-- What a session read is kept where it can be: a reader never fails for it (but for what undid its transaction,
+-- above). When the session's table is full, what it kept is forgotten (those rows are then judged as never read)
+-- and the new rows are kept.
 CREATE PROCEDURE remember_read_rows(p_kind VARCHAR(16), p_rows LONGTEXT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_retry TINYINT DEFAULT 0;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   IF p_rows IS NOT NULL THEN
     BEGIN
       DECLARE EXIT HANDLER FOR 1146 BEGIN CALL open_session_reads(); SET v_retry = 1; END;
@@ -138,7 +153,7 @@ CREATE PROCEDURE remember_own_change(p_kind VARCHAR(16), p_id BIGINT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_version INT UNSIGNED;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   CASE p_kind
     WHEN 'data_item' THEN UPDATE data_item t SET t.row_version = t.row_version + 1 WHERE t.id = p_id;
     WHEN 'data_field' THEN UPDATE data_field t SET t.row_version = t.row_version + 1 WHERE t.id = p_id;
@@ -209,7 +224,7 @@ CREATE PROCEDURE remember_read_domains(p_kind VARCHAR(16))
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   SELECT CONCAT('[', GROUP_CONCAT('[', t.id, ',', t.row_version, ']'), ']') INTO v_rows
     FROM domain t WHERE t.kind = p_kind;
   CALL remember_read_rows('domain', v_rows);
@@ -220,7 +235,7 @@ CREATE PROCEDURE remember_read_domain(p_id INT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   SELECT CONCAT('[[', t.id, ',', t.row_version, ']]') INTO v_rows FROM domain t WHERE t.id = p_id;
   CALL remember_read_rows('domain', v_rows);
 END$$
@@ -230,7 +245,7 @@ CREATE PROCEDURE remember_read_data_items(p_domain_id INT, p_name LONGTEXT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   SELECT CONCAT('[', GROUP_CONCAT('[', t.id, ',', t.row_version, ']'), ']') INTO v_rows
     FROM data_item t WHERE t.domain_id = p_domain_id AND (names_every_item(p_name) OR t.name = p_name);
   CALL remember_read_rows('data_item', v_rows);
@@ -241,7 +256,7 @@ CREATE PROCEDURE remember_read_data_fields(p_domain_id INT, p_name LONGTEXT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   SELECT CONCAT('[', GROUP_CONCAT('[', t.id, ',', t.row_version, ']'), ']') INTO v_rows
     FROM data_item d JOIN data_field t ON t.data_id = d.id
    WHERE d.domain_id = p_domain_id AND d.name = p_name;
@@ -252,7 +267,7 @@ CREATE PROCEDURE remember_read_methods(p_domain_id INT, p_name LONGTEXT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   SELECT CONCAT('[', GROUP_CONCAT('[', t.id, ',', t.row_version, ']'), ']') INTO v_rows
     FROM method t WHERE t.domain_id = p_domain_id AND (names_every_item(p_name) OR t.name = p_name);
   CALL remember_read_rows('method', v_rows);
@@ -262,7 +277,7 @@ CREATE PROCEDURE remember_read_interfaces(p_domain_id INT, p_name LONGTEXT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   SELECT CONCAT('[', GROUP_CONCAT('[', t.id, ',', t.row_version, ']'), ']') INTO v_rows
     FROM method_interface t WHERE t.domain_id = p_domain_id AND (names_every_item(p_name) OR t.name = p_name);
   CALL remember_read_rows('interface', v_rows);
@@ -273,7 +288,7 @@ CREATE PROCEDURE remember_read_nodes(p_domain_id INT, p_node_id INT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   SELECT CONCAT('[', GROUP_CONCAT('[', t.id, ',', t.row_version, ']'), ']') INTO v_rows
     FROM node t WHERE IF(p_domain_id IS NULL, t.id = p_node_id, t.domain_id = p_domain_id);
   CALL remember_read_rows('node', v_rows);
@@ -283,7 +298,7 @@ CREATE PROCEDURE remember_read_node_ips(p_node_id INT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   SELECT CONCAT('[', GROUP_CONCAT('[', t.id, ',', t.row_version, ']'), ']') INTO v_rows
     FROM node_ip t WHERE t.node_id = p_node_id;
   CALL remember_read_rows('node_ip', v_rows);
@@ -293,7 +308,7 @@ CREATE PROCEDURE remember_read_system_ports(p_domain_id INT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   SELECT CONCAT('[', GROUP_CONCAT('[', t.seq, ',', t.row_version, ']'), ']') INTO v_rows
     FROM domain_system_port t WHERE t.domain_id = p_domain_id;
   CALL remember_read_rows('system_port', v_rows);
@@ -303,7 +318,7 @@ CREATE PROCEDURE remember_read_network_links(p_domain_id INT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   SELECT CONCAT('[', GROUP_CONCAT('[', t.id, ',', t.row_version, ']'), ']') INTO v_rows
     FROM network_link t WHERE t.domain_id = p_domain_id;
   CALL remember_read_rows('network_link', v_rows);
@@ -313,7 +328,7 @@ CREATE PROCEDURE remember_read_components(p_domain_id INT)
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   SELECT CONCAT('[', GROUP_CONCAT('[', t.id, ',', t.row_version, ']'), ']') INTO v_rows
     FROM component t WHERE t.systemdomain_id = p_domain_id;
   CALL remember_read_rows('component', v_rows);
@@ -324,7 +339,7 @@ CREATE PROCEDURE remember_read_classes(p_component_id INT, p_kind VARCHAR(5))
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   SELECT CONCAT('[', GROUP_CONCAT('[', t.id, ',', t.row_version, ']'), ']') INTO v_rows
     FROM component_class t WHERE t.component_id = p_component_id AND t.kind = p_kind;
   CALL remember_read_rows('class', v_rows);
@@ -335,7 +350,7 @@ CREATE PROCEDURE remember_read_entries(p_node_id INT, p_component_id INT, p_kind
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   SELECT CONCAT('[', GROUP_CONCAT('[', t.id, ',', t.row_version, ']'), ']') INTO v_rows
     FROM deployment dp JOIN custom_entry t ON t.deployment_id = dp.id
    WHERE dp.node_id = p_node_id AND dp.component_id = p_component_id AND t.kind = p_kind;
@@ -347,7 +362,7 @@ CREATE PROCEDURE remember_read_system_level()
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   SELECT CONCAT('[', GROUP_CONCAT('[', t.id, ',', t.row_version, ']'), ']') INTO v_rows
     FROM sys_tree_level l JOIN node t ON t.domain_id = l.id;
   CALL remember_read_rows('node', v_rows);
@@ -372,7 +387,7 @@ CREATE PROCEDURE remember_read_accounts()
   MODIFIES SQL DATA
 BEGIN
   DECLARE v_rows LONGTEXT;
-  DECLARE EXIT HANDLER FOR SQLEXCEPTION BEGIN END;
+  DECLARE EXIT HANDLER FOR SQLEXCEPTION CALL pass_over_read_state_failure();
   -- account_read_key, written out: a function call per row would cost more than the rest.
   SELECT CONCAT('[', GROUP_CONCAT('[', CAST(CONV(LEFT(MD5(t.user_id), 15), 16, 10) AS SIGNED), ',', t.row_version,
                                   ']'), ']') INTO v_rows
