@@ -1,9 +1,7 @@
 #include "class_diagram_builder.h"
 
-#include <vector>
-
-#include "CMysqlQuery.h"
 #include "Class_UmlControl.h"
+#include "CurrentRecords.h"
 #include "class_diagramscrollview.h"
 #include "class_domain_info.h"
 
@@ -31,18 +29,5 @@ TreeNodeData* class_diagram_builder::second_item() const {
 
 bool class_diagram_builder::read_system_domain(const class_domain_info& shown, class_domain_info& current) {
     current = shown;
-    if (shown.id == 0) return true;
-    CMysqlQuery* db = CMysqlQuery::GetInstance();
-    std::vector<class_domain_info> rows;
-    if (db->SelectDomainInfoList(db->FormatCall("call domainViewDomainInfo(%d,'system')", shown.id), "system", rows) !=
-        0) {
-        db->ShowLastError();
-        return false;
-    }
-    if (rows.empty()) {
-        AfxMessageBox("도메인이 없습니다. 다른 사용자가 지웠습니다.");
-        return false;
-    }
-    current = rows.front();
-    return true;
+    return shown.id == 0 || ReadCurrentDomain("system", shown.id, current, "도메인이 없습니다. 다른 사용자가 지웠습니다.");
 }

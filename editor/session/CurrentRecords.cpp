@@ -32,9 +32,12 @@ bool ReadCurrentDomain(const std::string& kind, int domainId, class_domain_info&
     CMysqlQuery* db = CMysqlQuery::GetInstance();
     std::vector<class_domain_info> rows;
     const int result =
-        kind == "method"
-            ? db->SelectDomainInfoList(db->FormatCall("call domainMethodInfo(%d,'method')", domainId), "method", rows)
-            : db->SelectDomainInfoList(db->FormatCall("call domainDataInfo(%d,'data')", domainId), "data", rows);
+        kind == "method"   ? db->SelectDomainInfoList(db->FormatCall("call domainMethodInfo(%d,'method')", domainId),
+                                                      "method", rows)
+        : kind == "system" ? db->SelectDomainInfoList(db->FormatCall("call domainViewDomainInfo(%d,'system')", domainId),
+                                                      "system", rows)
+                           : db->SelectDomainInfoList(db->FormatCall("call domainDataInfo(%d,'data')", domainId), "data",
+                                                      rows);
     return TakeCurrent(result, rows, kAnyRow, goneText, current);
 }
 

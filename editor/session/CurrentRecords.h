@@ -10,7 +10,8 @@
 
 #include "SessionRecords.h"
 
-// "method" reads domainMethodInfo (with the standard port), any other kind domainDataInfo.
+// "method" reads domainMethodInfo (with the standard port), "system" domainViewDomainInfo, any other kind
+// domainDataInfo.
 bool ReadCurrentDomain(const std::string& kind, int domainId, class_domain_info& current, const char* goneText);
 bool ReadCurrentComponent(int componentId, class_component_info& current, const char* goneText);
 bool ReadCurrentNode(int nodeId, class_node_info& current, const char* goneText);
